@@ -1,0 +1,192 @@
+#include "engine/AppSettings.h"
+
+#include "engine/RenameOperation.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+struct ValueSpec
+{
+    CAppSettings::Key key;
+    const char *name;
+    int intDefault; // unused for strings, whose default is empty
+};
+
+// Names and defaults of every value in group "Settings" that has an accessor.
+constexpr std::array<ValueSpec, 16> kValues{{
+    {CAppSettings::Key::DisplayHiddenFiles, "DisplayHiddenFiles", 0},
+    {CAppSettings::Key::DisplayReadOnlyFiles, "DisplayReadOnlyFiles", 0},
+    {CAppSettings::Key::ViewFilesInSubFolders, "ViewFilesInSubFolders", 0},
+    {CAppSettings::Key::CheckFindAndReplace, "CheckFindAndReplace", 0},
+    {CAppSettings::Key::FindText, "FindText", 0},
+    {CAppSettings::Key::ReplaceText, "ReplaceText", 0},
+    {CAppSettings::Key::CheckNumberAtStart, "CheckNumberAtStart", 0},
+    {CAppSettings::Key::NumberAtStart, "NumberAtStart", 1},
+    {CAppSettings::Key::CheckNumberAtEnd, "CheckNumberAtEnd", 0},
+    {CAppSettings::Key::NumberAtEnd, "NumberAtEnd", 1},
+    {CAppSettings::Key::CheckNewFileName, "CheckNewFileName", 0},
+    {CAppSettings::Key::NewFileName, "NewFileName", 0},
+    {CAppSettings::Key::CheckRemoveInitialCharacters, "CheckRemoveInitialCharacters", 0},
+    {CAppSettings::Key::RemoveInitialCharactersLength, "RemoveInitialCharactersLength", 1},
+    {CAppSettings::Key::CheckUpperCase, "CheckUpperCase", 0},
+    {CAppSettings::Key::CheckLowerCase, "CheckLowerCase", 0},
+}};
+
+const ValueSpec &spec(CAppSettings::Key key)
+{
+    return kValues[size_t(key)];
+}
+
+const QString kGroup = QStringLiteral("Settings");
+const QString kLookKey = QStringLiteral("Workspace/ApplicationLook");
+
+QString &storeFile()
+{
+    static QString path;
+    return path;
+}
+
+std::unique_ptr<QSettings> openStore()
+{
+    if (!storeFile().isEmpty())
+        return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QString::fromLatin1(CAppSettings::vendorKey),
+                                       QString::fromLatin1(CAppSettings::applicationTitle));
+}
+
+QString settingsKey(const QString &name)
+{
+    return kGroup + QLatin1Char('/') + name;
+}
+
+// A value of the wrong kind or out of the 32-bit range reads as the default.
+int toInt32(const QVariant &value, int defaultValue)
+{
+    if (!value.isValid())
+        return defaultValue;
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
+        return defaultValue;
+    return int(n);
+}
+
+} // namespace
+
+static_assert(kValues.size() == size_t(CAppSettings::Key::CheckLowerCase) + 1);
+
+QString CAppSettings::keyName(Key key)
+{
+    return QString::fromLatin1(spec(key).name);
+}
+
+int CAppSettings::readInt(Key key)
+{
+    return GetProfileInt(keyName(key), spec(key).intDefault);
+}
+
+void CAppSettings::writeInt(Key key, int value)
+{
+    WriteProfileInt(keyName(key), value);
+}
+
+QString CAppSettings::readString(Key key)
+{
+    return GetProfileString(keyName(key), QString());
+}
+
+void CAppSettings::writeString(Key key, const QString &value)
+{
+    WriteProfileString(keyName(key), value);
+}
+
+int CAppSettings::GetProfileInt(const QString &name, int defaultValue)
+{
+    return toInt32(openStore()->value(settingsKey(name)), defaultValue);
+}
+
+void CAppSettings::WriteProfileInt(const QString &name, int value)
+{
+    openStore()->setValue(settingsKey(name), value);
+}
+
+QString CAppSettings::GetProfileString(const QString &name, const QString &defaultValue)
+{
+    const QVariant value = openStore()->value(settingsKey(name));
+    if (!value.isValid() || !value.canConvert<QString>())
+        return defaultValue;
+    return value.toString();
+}
+
+void CAppSettings::WriteProfileString(const QString &name, const QString &value)
+{
+    // An empty text is stored as present and empty, never as absent.
+    openStore()->setValue(settingsKey(name), value.isNull() ? QString(u""_qs) : value);
+}
+
+std::optional<QByteArray> CAppSettings::GetProfileBinary(const QString &name)
+{
+    const QVariant value = openStore()->value(settingsKey(name));
+    if (!value.isValid() || value.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    return value.toByteArray();
+}
+
+void CAppSettings::WriteProfileBinary(const QString &name, const QByteArray &value)
+{
+    openStore()->setValue(settingsKey(name), value);
+}
+
+int CAppSettings::GetApplicationLook()
+{
+    return toInt32(openStore()->value(kLookKey), 216);
+}
+
+void CAppSettings::SetApplicationLook(int value)
+{
+    openStore()->setValue(kLookKey, value);
+}
+
+void CAppSettings::useStoreFile(const QString &path)
+{
+    storeFile() = path;
+}
+
+QString CAppSettings::storeLocation()
+{
+    return openStore()->fileName();
+}
+
+bool CAppSettings::RenameFile(QString source, QString target, QString &error) const
+{
+    return renameNoReplace(QFile::encodeName(source), QFile::encodeName(target), error);
+}
+
+#define QW_INT_ACCESSORS(NAME)                                                                     \
+    int CAppSettings::Get##NAME() const { return readInt(Key::NAME); }                             \
+    void CAppSettings::Set##NAME(int value) { writeInt(Key::NAME, value); }
+#define QW_STRING_ACCESSORS(NAME)                                                                  \
+    QString CAppSettings::Get##NAME() const { return readString(Key::NAME); }                      \
+    void CAppSettings::Set##NAME(QString value) { writeString(Key::NAME, value); }
+
+QW_INT_ACCESSORS(DisplayHiddenFiles)
+QW_INT_ACCESSORS(DisplayReadOnlyFiles)
+QW_INT_ACCESSORS(ViewFilesInSubFolders)
+QW_INT_ACCESSORS(CheckFindAndReplace)
+QW_STRING_ACCESSORS(FindText)
+QW_STRING_ACCESSORS(ReplaceText)
+QW_INT_ACCESSORS(CheckNumberAtStart)
+QW_INT_ACCESSORS(NumberAtStart)
+QW_INT_ACCESSORS(CheckNumberAtEnd)
+QW_INT_ACCESSORS(NumberAtEnd)
+QW_INT_ACCESSORS(CheckNewFileName)
+QW_STRING_ACCESSORS(NewFileName)
+QW_INT_ACCESSORS(CheckRemoveInitialCharacters)
+QW_INT_ACCESSORS(RemoveInitialCharactersLength)
+QW_INT_ACCESSORS(CheckUpperCase)
+QW_INT_ACCESSORS(CheckLowerCase)

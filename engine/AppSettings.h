@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Typed access to the persisted values of group "Settings". Stateless: every getter asks
+// the store at the moment of the call, every setter writes at once. Any number of
+// instances may exist; they all see the same store.
+//
+// The store is QSettings in its native format under (vendor key, application title),
+// unless a file has been chosen with useStoreFile() (tests, quirewell-cli --config).
+class CAppSettings
+{
+public:
+    virtual ~CAppSettings() = default;
+
+    // Names of the stored values, with their defaults, live in one table in AppSettings.cpp.
+    enum class Key {
+        DisplayHiddenFiles,
+        DisplayReadOnlyFiles,
+        ViewFilesInSubFolders,
+        CheckFindAndReplace,
+        FindText,
+        ReplaceText,
+        CheckNumberAtStart,
+        NumberAtStart,
+        CheckNumberAtEnd,
+        NumberAtEnd,
+        CheckNewFileName,
+        NewFileName,
+        CheckRemoveInitialCharacters,
+        RemoveInitialCharactersLength,
+        CheckUpperCase,
+        CheckLowerCase,
+    };
+    static QString keyName(Key key);
+
+    int GetDisplayHiddenFiles() const;
+    void SetDisplayHiddenFiles(int value);
+    int GetDisplayReadOnlyFiles() const;
+    void SetDisplayReadOnlyFiles(int value);
+    int GetViewFilesInSubFolders() const;
+    void SetViewFilesInSubFolders(int value);
+    int GetCheckFindAndReplace() const;
+    void SetCheckFindAndReplace(int value);
+    QString GetFindText() const;
+    void SetFindText(QString value);
+    QString GetReplaceText() const;
+    void SetReplaceText(QString value);
+    int GetCheckNumberAtStart() const;
+    void SetCheckNumberAtStart(int value);
+    int GetNumberAtStart() const;
+    void SetNumberAtStart(int value);
+    int GetCheckNumberAtEnd() const;
+    void SetCheckNumberAtEnd(int value);
+    int GetNumberAtEnd() const;
+    void SetNumberAtEnd(int value);
+    int GetCheckNewFileName() const;
+    void SetCheckNewFileName(int value);
+    QString GetNewFileName() const;
+    void SetNewFileName(QString value);
+    int GetCheckRemoveInitialCharacters() const;
+    void SetCheckRemoveInitialCharacters(int value);
+    int GetRemoveInitialCharactersLength() const;
+    void SetRemoveInitialCharactersLength(int value);
+    int GetCheckUpperCase() const;
+    void SetCheckUpperCase(int value);
+    int GetCheckLowerCase() const;
+    void SetCheckLowerCase(int value);
+
+    // Renames one file; never replaces an existing file. On failure returns false and sets
+    // error to the system's text for the failure (no trailing line break).
+    bool RenameFile(QString source, QString target, QString &error) const;
+
+    // Direct profile access in group "Settings" for the values outside the accessors:
+    // "Column0".."Column5" and "DlgRenameParametersLocation".
+    static int GetProfileInt(const QString &name, int defaultValue);
+    static void WriteProfileInt(const QString &name, int value);
+    static QString GetProfileString(const QString &name, const QString &defaultValue);
+    static void WriteProfileString(const QString &name, const QString &value);
+    static std::optional<QByteArray> GetProfileBinary(const QString &name);
+    static void WriteProfileBinary(const QString &name, const QByteArray &value);
+
+    // The workspace value "ApplicationLook" (outside group "Settings"), default 216.
+    static int GetApplicationLook();
+    static void SetApplicationLook(int value);
+
+    // Points every instance at an INI file instead of the user's store; an empty path goes
+    // back to the user's store. Call before any other use, from the main thread.
+    static void useStoreFile(const QString &path);
+    static QString storeLocation();
+
+    static constexpr const char *vendorKey = "orvalt.example";
+    static constexpr const char *applicationTitle = "Quirewell by orvalt.example";
+
+private:
+    static int readInt(Key key);
+    static void writeInt(Key key, int value);
+    static QString readString(Key key);
+    static void writeString(Key key, const QString &value);
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class CAppSettings;
+class FileRows;
+
+// Index of the first row of a pair whose new names are equal ignoring case, or -1.
+// Linear in the number of rows.
+int findDuplicateNewName(const FileRows &rows);
+
+// The texts of the batch rename, exactly as the user sees them.
+namespace BatchTexts {
+QString noFiles();         // "No Files in the List to Rename."
+QString duplicates();      // "Could Not Rename Files as New File Names have Duplicate Names."
+QString noChecked();       // "No Checked Files to Rename."
+QString confirm(int checkedCount);
+} // namespace BatchTexts
+
+struct RenameFailure
+{
+    int row;
+    QString error;
+};
+
+struct BatchResult
+{
+    int renamed = 0;
+    int unchanged = 0; // checked rows whose new name equals the loaded name
+    std::vector<RenameFailure> failures;
+};
+
+// How the front end asks and shows. The desktop view answers with message boxes,
+// quirewell-cli on the terminal.
+class BatchPrompter
+{
+public:
+    enum class Answer { Yes, No, Cancel };
+    virtual ~BatchPrompter() = default;
+    virtual void warn(const QString &message) = 0;      // warning icon, OK
+    virtual Answer ask(const QString &question) = 0;    // question icon, Yes/No/Cancel
+};
+
+enum class BatchOutcome {
+    RefusedEmpty,
+    RefusedDuplicates,
+    RefusedNoChecked,
+    Declined, // No or Cancel: nothing changed
+    Ran,      // renames attempted; the caller reloads the list
+};
+
+// Progress of the renames: (rows done, rows in all). May be empty.
+using BatchProgress = std::function<void(int done, int total)>;
+
+// Renames every checked row to its new name, in list order; a failed row is recorded and
+// the loop goes on. Rows are not changed.
+BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress = {});
+
+// The whole batch command: empty list, duplicates (unless "ViewFilesInSubFolders" is
+// exactly 1), no checked row, confirmation, renames. result receives the renames' outcome
+// when the outcome is Ran.
+BatchOutcome runBatchRename(const FileRows &rows, const CAppSettings &settings,
+                            BatchPrompter &prompter, BatchResult *result = nullptr,
+                            const BatchProgress &progress = {});

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+// The one table of listed files. Every part of the program (preview, batch rename,
+// single-file rename, list commands, the desktop view's model and the command-line
+// front end) reads and writes the rows through this table.
+//
+// Column texts: 0 "Sr" = serial, 1 "Loaded File Name" = loadedName, 2 "New File Name" =
+// newName, 3 "Last Write Time" and 4 "Size" are formatted from mtime and size when shown,
+// 5 "Location" = folders[folder] (always ending in '/').
+
+constexpr qint64 kUnknownTime = std::numeric_limits<qint64>::min();
+
+struct FileRow
+{
+    QString loadedName;   // column 1: the name as listed (decoded as UTF-8)
+    QString newName;      // column 2: shares loadedName's data until a rule changes it
+    QByteArray rawName;   // the exact on-disk bytes; null when loadedName is valid UTF-8
+    qint64 size = 0;      // bytes
+    qint64 mtime = kUnknownTime; // seconds since the epoch; kUnknownTime when unreadable
+    qint32 serial = 0;    // column 0; never renumbered after the row is added
+    quint32 folder = 0;   // index into FileRows::folders
+    bool checked = true;
+
+    // Bytes of the name on disk, for building paths.
+    QByteArray nameBytes() const { return rawName.isNull() ? loadedName.toUtf8() : rawName; }
+};
+
+struct FileFolder
+{
+    QString location;    // column 5 text: the folder followed by '/'
+    QByteArray rawPath;  // the exact bytes of the same path, ending in '/'
+};
+
+class FileRows
+{
+public:
+    std::vector<FileRow> rows;
+    std::vector<FileFolder> folders;
+
+    int count() const { return int(rows.size()); }
+    void clear()
+    {
+        rows.clear();
+        folders.clear();
+    }
+
+    const QString &location(int row) const { return folders[rows[size_t(row)].folder].location; }
+    // Location followed directly by the loaded name.
+    QString fullPath(int row) const { return location(row) + rows[size_t(row)].loadedName; }
+    QByteArray fullPathBytes(int row) const
+    {
+        const FileRow &r = rows[size_t(row)];
+        return folders[r.folder].rawPath + r.nameBytes();
+    }
+    int checkedCount() const;
+};

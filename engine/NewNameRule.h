@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class CAppSettings;
+class FileRows;
+
+// The thirteen rename parameters, read once per run.
+struct RenameParameters
+{
+    bool checkRemoveInitialCharacters = false;
+    int removeInitialCharactersLength = 1;
+    bool checkNumberAtEnd = false;
+    int numberAtEnd = 1;
+    bool checkNewFileName = false;
+    QString newFileName;
+    bool checkFindAndReplace = false;
+    QString findText;
+    QString replaceText;
+    bool checkNumberAtStart = false;
+    int numberAtStart = 1;
+    bool checkUpperCase = false;
+    bool checkLowerCase = false;
+
+    static RenameParameters fromSettings(const CAppSettings &settings);
+    bool operator==(const RenameParameters &) const = default;
+};
+
+// The two running counters of one run. They wrap from 2147483647 to -2147483648.
+struct RenameCounters
+{
+    qint32 start = 1;
+    qint32 end = 1;
+    static RenameCounters from(const RenameParameters &p) { return {p.numberAtStart, p.numberAtEnd}; }
+};
+
+// Title and extension of a name as the file system reports them for a found file:
+// title = the part before the last '.', the whole name without '.', empty for ".profile".
+QString fileTitle(const QString &name);
+
+// The new name of one row. fileFound says whether a file was found at the row's full path;
+// when it was not, title and extension are empty. Advances the counters whose operation is on.
+QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
+                       RenameCounters &counters);
+
+// Whether a file is at each row's full path: present[i] != 0 when row i's entry exists.
+std::vector<std::uint8_t> lookUpPresence(const FileRows &rows);
+
+// Recomputes every row's new name, in list order, from params. present, when given, is the
+// caller's knowledge of which rows' files exist (same size as rows); otherwise each row is
+// looked up. Touches nothing but FileRow::newName.
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present = nullptr);

@@ -1,0 +1,1 @@
+#include "listing/EnumerateFiles.h"

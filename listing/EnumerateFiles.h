@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// One entry met by the walk, with what one lstat-like look-up gives.
+struct FoundEntry
+{
+    const QByteArray &folder; // the entry's folder, exact bytes, ending in '/'
+    const QByteArray &name;   // the entry's name, exact bytes
+    mode_t mode;              // from lstat: a link is a link, never its target
+    qint64 size;
+    qint64 mtime;             // seconds since the epoch
+    bool statOk;              // false when the entry vanished before it could be looked up
+
+    bool isDirectory() const { return statOk && S_ISDIR(mode); }
+    bool isHidden() const { return name.startsWith('.'); }
+    // Read-only means the owner write bit is clear, whoever runs the program.
+    bool isReadOnly() const { return statOk && !(mode & S_IWUSR); }
+    QByteArray path() const { return folder + name; }
+};
+
+// Walks one folder, and optionally all of its sub-folders, depth-first. Each folder's
+// entries are sorted by name, case-insensitively (ties: case-sensitively), before they are
+// reported. A symbolic link is never descended into. A folder that cannot be read yields no
+// entries and is still recorded. The walk always ends.
+class CEnumerateFiles
+{
+public:
+    virtual ~CEnumerateFiles();
+
+    // folder: the path without a trailing '/' (the root "/" keeps its one).
+    virtual void EnumerateFolder(const QByteArray &folder, bool recurse);
+    void EnumerateFolder(const QString &folder, bool recurse);
+
+protected:
+    // Once per walked folder, after its entries; records the folder.
+    virtual void OnFolderDone(const QByteArray &folder);
+    // Every entry that the walk does not itself descend into.
+    virtual void OnFileFound(const FoundEntry &entry) = 0;
+
+    // Folders walked, exactly as passed to EnumerateFolder.
+    QSet<QByteArray> m_mapFolders;
+};

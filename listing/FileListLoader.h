@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/FileRows.h"
+#include "listing/EnumerateFiles.h"
+
+#include <QHash>
+
+#include <atomic>
+#include <functional>
+
+class CAppSettings;
+
+// LoadFileList without widgets: tests the folder, walks it with the listing filters and
+// appends one row per file that passes them. The desktop view may run it on a worker
+// thread; it touches nothing but its own members and the rows it is given.
+class FileListLoader : public CEnumerateFiles
+{
+public:
+    enum class Status { NoFolder, CannotList, Listed };
+
+    struct Result
+    {
+        Status status = Status::NoFolder;
+        int foldersRecorded = 0; // size of the folder record after the walk
+        bool hiddenSeen = false;
+        bool readOnlySeen = false;
+    };
+
+    // Caches "DisplayHiddenFiles" and "DisplayReadOnlyFiles"; the cache is not re-read
+    // before each load.
+    void LoadListingSettings(const CAppSettings &settings);
+    void setFilters(bool displayHidden, bool displayReadOnly);
+
+    // Rows found so far, for progress; may be called from another thread.
+    using Progress = std::function<void(int rowsListed)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // Empties rows and lists folder (no trailing '/') into it, recursing when asked.
+    // On CannotList, rows are left untouched.
+    Result load(const QString &folder, bool recurse, FileRows &rows);
+
+    // Whether the folder can be entered and read.
+    static bool canList(const QString &folder);
+
+protected:
+    void OnFileFound(const FoundEntry &entry) override;
+
+private:
+    bool m_bDisplayHidden = false;
+    bool m_bDisplayReadOnly = false;
+    bool m_bHiddenSeen = false;
+    bool m_bReadOnlySeen = false;
+    FileRows *m_rows = nullptr;
+    const QByteArray *m_lastFolder = nullptr;
+    quint32 m_lastFolderIndex = 0;
+    Progress m_progress;
+};

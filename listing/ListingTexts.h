@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// Every text of the file list and its summaries, exactly as the user sees them.
+namespace ListingTexts {
+
+// Size as the desktop shell writes it: "N bytes" under 1024, else three significant digits
+// in KB, MB, GB, TB, PB or EB, truncated ("1.50 KB", "10.0 KB", "999 KB", "0.99 MB").
+QString byteSize(qint64 bytes);
+
+// "%H:%M:%S       %A, %B %d, %Y" in local time with English names; empty when the time
+// cannot be converted.
+QString lastWriteTime(qint64 secondsSinceEpoch);
+
+// Pane 120: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
+QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
+                       bool readOnlyIgnored);
+// Pane 121 from the number of folders recorded by the walk (the chosen one included).
+QString folderInformation(int foldersRecorded);
+// Caption bar text for the listed folder (empty: the prompt).
+QString folderCaption(const QString &folder);
+
+QString couldNotList(const QString &folder);
+QString noFilesFound(const QString &folder);
+
+// Status pane texts before any load.
+QString fileStatisticsLabel();   // "File(s) Statistics"
+QString folderInformationLabel(); // "Folder(s) Information"
+
+} // namespace ListingTexts

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a normal build and a
+# build with address and undefined-behaviour sanitizers. Warnings are errors.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp
+
+if command -v clang-format >/dev/null; then
+  "$root/scripts/check-format.sh"
+fi
+
+echo "== Normal build"
+"$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON
+(cd "$root/build-test" && ctest --output-on-failure -j 2)
+
+echo "== Sanitizer build"
+BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" -DQUIREWELL_WERROR=ON \
+  -DQUIREWELL_SANITIZE=ON -DQUIREWELL_BENCH=OFF
+(cd "$root/build-asan" && ctest --output-on-failure -j 2)
