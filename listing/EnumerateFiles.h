@@ -7,15 +7,20 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <memory>
+#include <vector>
+
 // One entry met by the walk, with what one lstat-like look-up gives.
+// The references are valid during the OnFileFound call only; copies of them are ordinary,
+// owning byte arrays.
 struct FoundEntry
 {
     const QByteArray &folder; // the entry's folder, exact bytes, ending in '/'
     const QByteArray &name;   // the entry's name, exact bytes
     mode_t mode;              // from lstat: a link is a link, never its target
     qint64 size;
-    qint64 mtime;             // seconds since the epoch
-    bool statOk;              // false when the entry vanished before it could be looked up
+    qint64 mtime; // seconds since the epoch
+    bool statOk;  // false when the entry vanished before it could be looked up
 
     bool isDirectory() const { return statOk && S_ISDIR(mode); }
     bool isHidden() const { return name.startsWith('.'); }
@@ -31,7 +36,10 @@ struct FoundEntry
 class CEnumerateFiles
 {
 public:
+    CEnumerateFiles();
     virtual ~CEnumerateFiles();
+    CEnumerateFiles(const CEnumerateFiles &) = delete;
+    CEnumerateFiles &operator=(const CEnumerateFiles &) = delete;
 
     // folder: the path without a trailing '/' (the root "/" keeps its one).
     virtual void EnumerateFolder(const QByteArray &folder, bool recurse);
@@ -45,4 +53,10 @@ protected:
 
     // Folders walked, exactly as passed to EnumerateFolder.
     QSet<QByteArray> m_mapFolders;
+
+private:
+    struct WalkLevel;
+    // Entry buffers, one per depth of the walk, reused from folder to folder.
+    std::vector<std::unique_ptr<WalkLevel>> m_levels;
+    size_t m_depth = 0;
 };

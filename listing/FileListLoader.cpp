@@ -1,1 +1,120 @@
 #include "listing/FileListLoader.h"
+
+#include "engine/AppSettings.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Rows between two progress reports.
+constexpr int kProgressStep = 4096;
+
+QString stripTrailingSlashes(QString folder)
+{
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+// The name as the list shows it; rawName keeps the exact bytes when they are not UTF-8.
+void decodeName(const QByteArray &bytes, FileRow &row)
+{
+    row.loadedName = QString::fromUtf8(bytes);
+    if (row.loadedName.contains(QChar::ReplacementCharacter) && row.loadedName.toUtf8() != bytes)
+        row.rawName = bytes;
+}
+
+} // namespace
+
+void FileListLoader::LoadListingSettings(const CAppSettings &settings)
+{
+    setFilters(settings.GetDisplayHiddenFiles() != 0, settings.GetDisplayReadOnlyFiles() != 0);
+}
+
+void FileListLoader::setFilters(bool displayHidden, bool displayReadOnly)
+{
+    m_bDisplayHidden = displayHidden;
+    m_bDisplayReadOnly = displayReadOnly;
+}
+
+bool FileListLoader::canList(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(folder);
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::faccessat(fd, ".", X_OK | R_OK, 0) == 0;
+    ::close(fd);
+    return ok;
+}
+
+FileListLoader::Result FileListLoader::load(const QString &folderText, bool recurse, FileRows &rows)
+{
+    Result result;
+    const QString folder = stripTrailingSlashes(folderText);
+    if (folder.isEmpty())
+        return result;
+    if (!canList(folder)) {
+        result.status = Status::CannotList;
+        return result;
+    }
+
+    rows.clear();
+    m_mapFolders.clear();
+    m_bHiddenSeen = false;
+    m_bReadOnlySeen = false;
+    m_rows = &rows;
+    m_lastFolder.clear();
+    m_lastFolderIndex = 0;
+
+    EnumerateFolder(QFile::encodeName(folder), recurse);
+
+    result.status = Status::Listed;
+    result.foldersRecorded = int(m_mapFolders.size());
+    result.hiddenSeen = m_bHiddenSeen;
+    result.readOnlySeen = m_bReadOnlySeen;
+    m_mapFolders.clear();
+    m_rows = nullptr;
+    m_lastFolder.clear();
+    if (m_progress)
+        m_progress(rows.count());
+    return result;
+}
+
+void FileListLoader::OnFileFound(const FoundEntry &entry)
+{
+    // An entry that vanished before its look-up, and every folder, never becomes a row.
+    if (!entry.statOk || entry.isDirectory() || !m_rows)
+        return;
+
+    const bool hidden = entry.isHidden();
+    const bool readOnly = entry.isReadOnly();
+    m_bHiddenSeen = m_bHiddenSeen || hidden;
+    m_bReadOnlySeen = m_bReadOnlySeen || readOnly;
+    if ((hidden && !m_bDisplayHidden) || (readOnly && !m_bDisplayReadOnly))
+        return;
+
+    FileRows &rows = *m_rows;
+    if (rows.folders.empty() || entry.folder != m_lastFolder) {
+        m_lastFolder = entry.folder;
+        m_lastFolderIndex = quint32(rows.folders.size());
+        rows.folders.push_back(FileFolder{QString::fromUtf8(entry.folder), entry.folder});
+    }
+
+    FileRow &row = rows.rows.emplace_back();
+    decodeName(entry.name, row);
+    row.newName = row.loadedName;
+    row.size = entry.size;
+    row.mtime = entry.mtime;
+    row.serial = qint32(rows.rows.size());
+    row.folder = m_lastFolderIndex;
+    row.checked = true;
+
+    if (m_progress && rows.rows.size() % kProgressStep == 0)
+        m_progress(int(rows.rows.size()));
+}

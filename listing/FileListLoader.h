@@ -16,7 +16,12 @@ class CAppSettings;
 class FileListLoader : public CEnumerateFiles
 {
 public:
-    enum class Status { NoFolder, CannotList, Listed };
+    enum class Status
+    {
+        NoFolder,
+        CannotList,
+        Listed
+    };
 
     struct Result
     {
@@ -35,8 +40,8 @@ public:
     using Progress = std::function<void(int rowsListed)>;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
-    // Empties rows and lists folder (no trailing '/') into it, recursing when asked.
-    // On CannotList, rows are left untouched.
+    // Empties rows and lists folder (no trailing '/'; one given is ignored) into it, recursing
+    // when asked. On NoFolder (empty folder text) and CannotList, rows are left untouched.
     Result load(const QString &folder, bool recurse, FileRows &rows);
 
     // Whether the folder can be entered and read.
@@ -51,7 +56,7 @@ private:
     bool m_bHiddenSeen = false;
     bool m_bReadOnlySeen = false;
     FileRows *m_rows = nullptr;
-    const QByteArray *m_lastFolder = nullptr;
+    QByteArray m_lastFolder; // folder of the last row added, and its index in FileRows::folders
     quint32 m_lastFolderIndex = 0;
     Progress m_progress;
 };
