@@ -79,6 +79,14 @@ int toInt32(const QVariant &value, int defaultValue)
 } // namespace
 
 static_assert(kValues.size() == size_t(CAppSettings::Key::CheckLowerCase) + 1);
+static_assert(
+    [] {
+        for (size_t i = 0; i < kValues.size(); ++i)
+            if (size_t(kValues[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "kValues must list the keys in the order of CAppSettings::Key");
 
 QString CAppSettings::keyName(Key key)
 {
@@ -164,15 +172,35 @@ QString CAppSettings::storeLocation()
 
 bool CAppSettings::RenameFile(QString source, QString target, QString &error) const
 {
+    // A target in the source's folder is checked as a name there, so that "sub/x", "..",
+    // an empty name or a NUL character can never move the file or pick another one.
+    const QString folder = source.left(source.lastIndexOf(QLatin1Char('/')) + 1);
+    if (!folder.isEmpty() && target.startsWith(folder)) {
+        return renameInFolder(QFile::encodeName(folder),
+                              QFile::encodeName(source.sliced(folder.size())),
+                              target.sliced(folder.size()), error);
+    }
     return renameNoReplace(QFile::encodeName(source), QFile::encodeName(target), error);
 }
 
 #define QW_INT_ACCESSORS(NAME)                                                                     \
-    int CAppSettings::Get##NAME() const { return readInt(Key::NAME); }                             \
-    void CAppSettings::Set##NAME(int value) { writeInt(Key::NAME, value); }
+    int CAppSettings::Get##NAME() const                                                            \
+    {                                                                                              \
+        return readInt(Key::NAME);                                                                 \
+    }                                                                                              \
+    void CAppSettings::Set##NAME(int value)                                                        \
+    {                                                                                              \
+        writeInt(Key::NAME, value);                                                                \
+    }
 #define QW_STRING_ACCESSORS(NAME)                                                                  \
-    QString CAppSettings::Get##NAME() const { return readString(Key::NAME); }                      \
-    void CAppSettings::Set##NAME(QString value) { writeString(Key::NAME, value); }
+    QString CAppSettings::Get##NAME() const                                                        \
+    {                                                                                              \
+        return readString(Key::NAME);                                                              \
+    }                                                                                              \
+    void CAppSettings::Set##NAME(QString value)                                                    \
+    {                                                                                              \
+        writeString(Key::NAME, value);                                                             \
+    }
 
 QW_INT_ACCESSORS(DisplayHiddenFiles)
 QW_INT_ACCESSORS(DisplayReadOnlyFiles)

@@ -1,1 +1,295 @@
 #include "engine/NewNameRule.h"
+
+#include "engine/AppSettings.h"
+#include "engine/FileRows.h"
+
+#include <QChar>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+RenameParameters RenameParameters::fromSettings(const CAppSettings &settings)
+{
+    RenameParameters p;
+    p.checkRemoveInitialCharacters = settings.GetCheckRemoveInitialCharacters() != 0;
+    p.removeInitialCharactersLength = settings.GetRemoveInitialCharactersLength();
+    p.checkNumberAtEnd = settings.GetCheckNumberAtEnd() != 0;
+    p.numberAtEnd = settings.GetNumberAtEnd();
+    p.checkNewFileName = settings.GetCheckNewFileName() != 0;
+    p.newFileName = settings.GetNewFileName();
+    p.checkFindAndReplace = settings.GetCheckFindAndReplace() != 0;
+    p.findText = settings.GetFindText();
+    p.replaceText = settings.GetReplaceText();
+    p.checkNumberAtStart = settings.GetCheckNumberAtStart() != 0;
+    p.numberAtStart = settings.GetNumberAtStart();
+    p.checkUpperCase = settings.GetCheckUpperCase() != 0;
+    p.checkLowerCase = settings.GetCheckLowerCase() != 0;
+    return p;
+}
+
+QString fileTitle(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+namespace {
+
+// The first steps only ever produce head + [end number] + tail, so the working name is kept
+// as views into the loaded name and the parameters until it has to be a real string.
+struct WorkingName
+{
+    QStringView title; // the title, shortened once the initial characters are removed
+    QStringView extension;
+    QStringView head;
+    QStringView tail;
+    bool found = false;    // title + extension is then the loaded name
+    bool composed = false; // head + [end number] + tail replaces the loaded name
+    bool hasEndNumber = false;
+    qint32 endNumber = 0;
+};
+
+// Decimal digits of a 32-bit number, written backwards from the end of a buffer.
+struct Decimal
+{
+    char16_t digits[12];
+    int first = 12;
+
+    explicit Decimal(qint32 n)
+    {
+        quint32 u = n < 0 ? 0u - quint32(n) : quint32(n);
+        do {
+            digits[--first] = char16_t(u'0' + u % 10);
+            u /= 10;
+        } while (u != 0);
+        if (n < 0)
+            digits[--first] = u'-';
+    }
+    QStringView view() const { return QStringView(digits + first, 12 - first); }
+};
+
+qint32 advance(qint32 counter)
+{
+    return qint32(quint32(counter) + 1u); // wraps from INT_MAX to INT_MIN
+}
+
+WorkingName startWorkingName(const QString &loadedName, bool fileFound)
+{
+    WorkingName w;
+    w.found = fileFound;
+    if (fileFound) {
+        // The file system reports the listed name, so its title is the loaded name's.
+        const QStringView name(loadedName);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        w.title = dot < 0 ? name : name.first(dot);
+        w.extension = name.sliced(w.title.size());
+    }
+    return w;
+}
+
+void removeInitialCharacters(const RenameParameters &p, WorkingName &w)
+{
+    // Signed on purpose: a negative length keeps the whole title but still recomposes.
+    const qint64 length = p.removeInitialCharactersLength;
+    if (!p.checkRemoveInitialCharacters || length >= w.title.size())
+        return;
+    if (length <= 0 && w.found)
+        return; // title + extension: the loaded name, still shared
+    if (length > 0)
+        w.title = w.title.sliced(qsizetype(length));
+    w.head = w.title;
+    w.tail = w.extension;
+    w.composed = true;
+}
+
+void appendNumberAtEnd(const RenameParameters &p, WorkingName &w, RenameCounters &counters)
+{
+    if (!p.checkNumberAtEnd)
+        return;
+    w.head = w.title;
+    w.tail = w.extension;
+    w.composed = true;
+    w.hasEndNumber = true;
+    w.endNumber = counters.end;
+    counters.end = advance(counters.end);
+}
+
+void replaceTitleByNewName(const RenameParameters &p, WorkingName &w)
+{
+    if (!p.checkNewFileName || w.title.isEmpty())
+        return;
+    // The working name always begins with the title here, so its first occurrence is the head.
+    if (!w.composed) {
+        w.head = w.title;
+        w.tail = w.extension;
+        w.composed = true;
+    }
+    w.head = p.newFileName;
+}
+
+// The working name with prefix before it, as a string; shares the loaded name's data when
+// no step changed it.
+QString materialise(const QString &loadedName, const WorkingName &w, QStringView prefix)
+{
+    if (!w.composed && prefix.isEmpty())
+        return loadedName;
+    QString name;
+    if (!w.composed) {
+        name.reserve(prefix.size() + loadedName.size());
+        name.append(prefix).append(loadedName);
+        return name;
+    }
+    const Decimal end(w.endNumber);
+    const QStringView number = w.hasEndNumber ? end.view() : QStringView();
+    name.reserve(prefix.size() + w.head.size() + number.size() + w.tail.size());
+    name.append(prefix).append(w.head).append(number).append(w.tail);
+    return name;
+}
+
+bool findAndReplaceApplies(const RenameParameters &p)
+{
+    return p.checkFindAndReplace && !p.findText.isEmpty();
+}
+
+void findAndReplace(const RenameParameters &p, QString &name)
+{
+    if (findAndReplaceApplies(p) && name.contains(p.findText))
+        name.replace(p.findText, p.replaceText, Qt::CaseSensitive);
+}
+
+void changeCase(const RenameParameters &p, QString &name)
+{
+    if (p.checkUpperCase)
+        name = std::move(name).toUpper();
+    if (p.checkLowerCase)
+        name = std::move(name).toLower();
+}
+
+bool needsTitle(const RenameParameters &p)
+{
+    return p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName;
+}
+
+} // namespace
+
+QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
+                       RenameCounters &counters)
+{
+    WorkingName w = startWorkingName(loadedName, fileFound);
+    removeInitialCharacters(params, w);
+    appendNumberAtEnd(params, w, counters);
+    replaceTitleByNewName(params, w);
+
+    QString name;
+    if (params.checkNumberAtStart && !findAndReplaceApplies(params)) {
+        // Nothing searches the name between here and the start number: build it in one go.
+        const Decimal start(counters.start);
+        counters.start = advance(counters.start);
+        name = materialise(loadedName, w, start.view());
+    } else {
+        name = materialise(loadedName, w, {});
+        findAndReplace(params, name);
+        if (params.checkNumberAtStart) {
+            const Decimal start(counters.start);
+            counters.start = advance(counters.start);
+            name.prepend(start.view());
+        }
+    }
+    changeCase(params, name);
+    return name;
+}
+
+namespace {
+
+// UTF-8 bytes of a row's name into buffer, without allocating for plain ASCII names.
+const char *nameForLookup(const FileRow &row, QByteArray &buffer)
+{
+    if (!row.rawName.isNull())
+        return row.rawName.constData();
+    const QString &name = row.loadedName;
+    const qsizetype n = name.size();
+    buffer.resize(n);
+    char *out = buffer.data();
+    const auto *in = reinterpret_cast<const char16_t *>(name.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] >= 0x80) {
+            buffer = name.toUtf8();
+            return buffer.constData();
+        }
+        out[i] = char(in[i]);
+    }
+    return buffer.constData();
+}
+
+bool existsAt(int dirFd, const char *name)
+{
+    struct stat st;
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Rows of each folder together, so each folder is opened once (counting sort by folder).
+std::vector<int> rowsByFolder(const FileRows &rows)
+{
+    std::vector<int> start(rows.folders.size() + 1, 0);
+    for (const FileRow &r : rows.rows)
+        ++start[r.folder + 1];
+    for (size_t f = 1; f < start.size(); ++f)
+        start[f] += start[f - 1];
+    std::vector<int> order(rows.rows.size());
+    for (int i = 0; i < rows.count(); ++i)
+        order[size_t(start[rows.rows[size_t(i)].folder]++)] = i;
+    return order;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
+{
+    std::vector<std::uint8_t> present(rows.rows.size(), 0);
+    QByteArray buffer;
+    bool folderOpened = false;
+    int dirFd = -1;
+    quint32 openFolder = 0;
+    const auto closeFolder = [&dirFd] {
+        if (dirFd >= 0)
+            ::close(dirFd);
+    };
+    for (const int i : rowsByFolder(rows)) {
+        const FileRow &row = rows.rows[size_t(i)];
+        if (!folderOpened || row.folder != openFolder) {
+            closeFolder();
+            folderOpened = true;
+            openFolder = row.folder;
+            const QByteArray &folder = rows.folders[row.folder].rawPath;
+            dirFd = folder.isEmpty() ? AT_FDCWD
+                                     : ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        if (row.loadedName.isEmpty() || dirFd == -1) {
+            // The full path is then the folder itself, or the folder cannot be opened: ask
+            // for the whole path as lstat sees it.
+            present[size_t(i)] = existsAt(AT_FDCWD, rows.fullPathBytes(i).constData());
+            continue;
+        }
+        present[size_t(i)] = existsAt(dirFd, nameForLookup(row, buffer));
+    }
+    closeFolder();
+    return present;
+}
+
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present)
+{
+    // Only the first three steps look at the title, so only they need the file system.
+    std::vector<std::uint8_t> looked;
+    if (!present && needsTitle(params)) {
+        looked = lookUpPresence(rows);
+        present = &looked;
+    }
+    RenameCounters counters = RenameCounters::from(params);
+    for (size_t i = 0; i < rows.rows.size(); ++i) {
+        FileRow &row = rows.rows[i];
+        const bool found = present ? (*present)[i] != 0 : true;
+        row.newName = computeNewName(params, row.loadedName, found, counters);
+    }
+}
