@@ -1,0 +1,70 @@
+#include "dialogs/DlgSettings.h"
+
+#include "dialogs/DialogLook.h"
+#include "engine/AppSettings.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDlgSettings::CDlgSettings(QWidget *parent)
+    : QDialog(parent), m_buttonOk(new QPushButton(QStringLiteral("OK"), this)),
+      m_buttonCancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      m_checkListHidden(new QCheckBox(QStringLiteral("List Hidden File(s)"), this)),
+      m_checkListReadOnly(new QCheckBox(QStringLiteral("List Read Only File(s)"), this))
+{
+    m_buttonOk->setObjectName(QStringLiteral("Ok"));
+    m_buttonCancel->setObjectName(QStringLiteral("Cancel"));
+    m_checkListHidden->setObjectName(QStringLiteral("DisplayHiddenFiles"));
+    m_checkListReadOnly->setObjectName(QStringLiteral("DisplayReadOnlyFiles"));
+    m_buttonOk->setDefault(true);
+    const QSize buttonSize = fromDialogUnits(this, 86, 37);
+    m_buttonOk->setMinimumSize(buttonSize);
+    m_buttonCancel->setMinimumSize(buttonSize);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_buttonOk);
+    buttons->addWidget(m_buttonCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_checkListHidden);
+    layout->addWidget(m_checkListReadOnly);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    setTabOrder(m_buttonOk, m_buttonCancel);
+    setTabOrder(m_buttonCancel, m_checkListHidden);
+    setTabOrder(m_checkListHidden, m_checkListReadOnly);
+    connect(m_buttonOk, &QPushButton::clicked, this, &CDlgSettings::accept);
+    connect(m_buttonCancel, &QPushButton::clicked, this, &CDlgSettings::reject);
+
+    const CAppSettings settings;
+    m_nListHidden = settings.GetDisplayHiddenFiles();
+    m_nListReadOnly = settings.GetDisplayReadOnlyFiles();
+    m_checkListHidden->setChecked(m_nListHidden != 0);
+    m_checkListReadOnly->setChecked(m_nListReadOnly != 0);
+
+    const QIcon icon = applicationIcon();
+    if (!icon.isNull())
+        setWindowIcon(icon);
+    m_strCaption = captionWithTitle(QStringLiteral("Settings - "));
+    setWindowTitle(m_strCaption);
+    resize(fromDialogUnits(this, 316, 183));
+    m_buttonOk->setFocus();
+}
+
+void CDlgSettings::takeControls()
+{
+    m_nListHidden = m_checkListHidden->isChecked() ? 1 : 0;
+    m_nListReadOnly = m_checkListReadOnly->isChecked() ? 1 : 0;
+}
+
+void CDlgSettings::accept()
+{
+    takeControls();
+    CAppSettings settings;
+    settings.SetDisplayHiddenFiles(m_nListHidden);
+    settings.SetDisplayReadOnlyFiles(m_nListReadOnly);
+    QDialog::accept();
+}

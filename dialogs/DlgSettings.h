@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+// The listing filters: whether hidden files and read-only files are listed. Modal, one
+// object per use. Shows the stored values; OK stores both boxes, Cancel, Escape and the
+// close button store nothing.
+//
+// The caller (the list view's command 32784) runs it with Prompts::instance().runModal()
+// and, only when that returns QDialog::Accepted, reloads its cached filters from the store
+// and lists the current folder again (which rebuilds the status summary). It does not
+// compute the new names again and does not change the caption: after OK every row's new
+// name shows its loaded name until the next recompute. When no folder has been chosen yet,
+// nothing is listed.
+class CDlgSettings : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDlgSettings(QWidget *parent = nullptr);
+
+    // OK: stores "DisplayHiddenFiles" and "DisplayReadOnlyFiles", then closes with Accepted.
+    void accept() override;
+
+private:
+    void takeControls();
+
+    QString m_strCaption;
+    int m_nListHidden = 0;
+    int m_nListReadOnly = 0;
+
+    QPushButton *m_buttonOk;
+    QPushButton *m_buttonCancel;
+    QCheckBox *m_checkListHidden;
+    QCheckBox *m_checkListReadOnly;
+};

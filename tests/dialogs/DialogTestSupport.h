@@ -1,0 +1,48 @@
+#pragma once
+
+#include "listing/view/Prompts.h"
+
+#include <QCheckBox>
+#include <QList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+// Answers every message box with OK and keeps what was asked.
+class RecordingPrompts : public Prompts
+{
+public:
+    struct Message
+    {
+        QString text;
+        Icon icon;
+    };
+    QList<Message> messages;
+
+    Answer message(QWidget *, const QString &text, Icon icon, Buttons) override
+    {
+        messages.append({text, icon});
+        return Answer::Ok;
+    }
+    QString pickFolder(QWidget *, const QString &) override { return {}; }
+    int runModal(QDialog *) override { return 0; }
+};
+
+// The control of dialog with the given object name; fails the test when it is missing.
+template <typename T> T *control(const QWidget *dialog, const char *name)
+{
+    T *widget = dialog->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+// Clicks a check box on its indicator, as the user does.
+inline void clickBox(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+}
