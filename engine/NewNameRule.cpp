@@ -5,6 +5,8 @@
 
 #include <QChar>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -249,6 +251,7 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
     std::vector<std::uint8_t> present(rows.rows.size(), 0);
     QByteArray buffer;
     bool folderOpened = false;
+    bool outOfResources = false;
     int dirFd = -1;
     quint32 openFolder = 0;
     const auto closeFolder = [&dirFd] {
@@ -264,10 +267,12 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
             const QByteArray &folder = rows.folders[row.folder].rawPath;
             dirFd = folder.isEmpty() ? AT_FDCWD
                                      : ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            outOfResources = dirFd == -1 && (errno == EMFILE || errno == ENFILE || errno == ENOMEM);
         }
+        if (dirFd == -1 && !outOfResources)
+            continue; // lstat of any path below the folder fails in the same way
         if (row.loadedName.isEmpty() || dirFd == -1) {
-            // The full path is then the folder itself, or the folder cannot be opened: ask
-            // for the whole path as lstat sees it.
+            // The full path is the folder itself, or no descriptor was to be had.
             present[size_t(i)] = existsAt(AT_FDCWD, rows.fullPathBytes(i).constData());
             continue;
         }
