@@ -1,0 +1,63 @@
+#pragma once
+
+// What every benchmark program shares: temporary trees, a clock, medians and the table rows.
+
+#include <QByteArray>
+
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+// A fresh folder under $TMPDIR (else /tmp), removed with everything in it on destruction.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const QByteArray &path() const { return m_path; } // no trailing '/'
+
+private:
+    QByteArray m_path;
+};
+
+// Creates folder (and its parents) holding count empty files named after the pattern
+// "stem%05d.ext" in several shapes; every tenth file is hidden and every seventh read-only.
+// Returns false when a file could not be made.
+bool makeMixedFiles(const QByteArray &folder, int count);
+// The tree of the listing benchmarks: folders "d000" to "d099" of 1,000 files each
+// (shape Many) or one folder "flat" of 100,000 (shape Flat).
+enum class Shape
+{
+    Many,
+    Flat
+};
+bool makeTree(const QByteArray &root, Shape shape);
+QByteArray shapeFolder(const QByteArray &root, Shape shape); // the folder to list
+// Deletes everything below folder, then the folder itself.
+void removeAll(const QByteArray &folder);
+
+double nowMs();
+double median(std::vector<double> values);
+
+// Runs baseline and ours alternately, repetitions times each, after prepare (untimed) before
+// every single run; returns the medians in milliseconds.
+struct Medians
+{
+    double baseline;
+    double ours;
+};
+Medians compare(int repetitions, const std::function<void()> &baseline,
+                const std::function<void()> &ours, const std::function<void()> &prepare = {});
+
+// One row of the table: "| what | baseline | ours | ratio | target | met |".
+void printRow(const char *what, double baselineMs, double oursMs, double targetRatio);
+// A row with no target: shown for information.
+void printInfo(const char *what, const char *baseline, const char *ours, const char *note);
+
+// Keeps a computed value alive so the compiler cannot drop the work that made it.
+void keep(unsigned long long value);
+
+} // namespace bench
