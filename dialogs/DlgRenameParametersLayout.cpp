@@ -90,6 +90,9 @@ void CDlgRenameParameters::buildControls()
         QStringLiteral("RemoveInitialCharactersLengthUp"));
     m_spinRemoveInitialCharactersLength->downButton()->setObjectName(
         QStringLiteral("RemoveInitialCharactersLengthDown"));
+    m_spinRemoveInitialCharactersLength->setFixedSize(
+        fromDialogUnits(this, 10, 0).width(),
+        m_editRemoveInitialCharactersLength->sizeHint().height());
 
     m_checkUpperCase = named(new QCheckBox(QStringLiteral("Upper Case"), this), "CheckUpperCase");
     m_checkLowerCase = named(new QCheckBox(QStringLiteral("Lower Case"), this), "CheckLowerCase");
@@ -108,7 +111,9 @@ void CDlgRenameParameters::buildControls()
     m_labelNumberMessage->hide();
 
     auto *removeRow = new QHBoxLayout;
+    removeRow->setSpacing(0); // the arrows sit against their edit
     removeRow->addWidget(m_checkRemoveInitialCharacters);
+    removeRow->addSpacing(fromDialogUnits(this, 4, 0).width());
     removeRow->addWidget(m_editRemoveInitialCharactersLength);
     removeRow->addWidget(m_spinRemoveInitialCharactersLength);
     removeRow->addStretch();
