@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -40,22 +41,6 @@ int compareSizes(qsizetype a, qsizetype b)
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-// Both names ASCII: lower-case letters compared as bytes, the same order as comparing their
-// case-folded UTF-16 forms.
-int compareAsciiFolded(const QByteArray &a, const QByteArray &b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    const uchar *pa = reinterpret_cast<const uchar *>(a.constData());
-    const uchar *pb = reinterpret_cast<const uchar *>(b.constData());
-    for (qsizetype i = 0; i < n; ++i) {
-        const uchar ca = asciiLower(pa[i]);
-        const uchar cb = asciiLower(pb[i]);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    return compareSizes(a.size(), b.size());
-}
-
 // An ASCII name against the folded UTF-16 form of another name.
 int compareAsciiWithFolded(const QByteArray &a, const QString &b)
 {
@@ -71,10 +56,10 @@ int compareAsciiWithFolded(const QByteArray &a, const QString &b)
     return compareSizes(a.size(), b.size());
 }
 
+// At least one of the names is not ASCII: compared by case-folded UTF-16, which orders ASCII
+// letters exactly as their lower-cased bytes do.
 int compareFolded(const Item &a, const Item &b)
 {
-    if (a.ascii && b.ascii)
-        return compareAsciiFolded(a.name, b.name);
     if (a.ascii)
         return compareAsciiWithFolded(a.name, b.folded);
     if (b.ascii)
@@ -82,12 +67,9 @@ int compareFolded(const Item &a, const Item &b)
     return a.folded.compare(b.folded, Qt::CaseSensitive);
 }
 
-// Case-insensitive order; names equal but for case keep a fixed byte order.
-bool nameLess(const Item &a, const Item &b)
+// Names equal but for case keep a fixed byte order.
+bool rawLess(const Item &a, const Item &b)
 {
-    const int c = compareFolded(a, b);
-    if (c != 0)
-        return c < 0;
     const qsizetype n = std::min(a.name.size(), b.name.size());
     const int bytes = std::memcmp(a.name.constData(), b.name.constData(), size_t(n));
     if (bytes != 0)
@@ -95,17 +77,60 @@ bool nameLess(const Item &a, const Item &b)
     return a.name.size() < b.name.size();
 }
 
+// What the sort moves: small, and for ASCII names pointing at the lower-cased bytes, so
+// that most comparisons are one memcmp.
+struct SortKey
+{
+    quint32 offset; // into the folded pool
+    quint32 length;
+    quint32 index; // into the items
+    bool ascii;
+};
+
+void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<SortKey> &keys,
+                std::vector<quint32> &order)
+{
+    pool.clear();
+    keys.clear();
+    for (quint32 i = 0; i < quint32(items.size()); ++i) {
+        const Item &item = items[i];
+        SortKey key{quint32(pool.size()), 0, i, item.ascii};
+        if (item.ascii) {
+            for (const char c : item.name)
+                pool.push_back(char(asciiLower(uchar(c))));
+            key.length = quint32(item.name.size());
+        }
+        keys.push_back(key);
+    }
+    const char *folded = pool.data();
+    std::sort(keys.begin(), keys.end(), [&](const SortKey &a, const SortKey &b) {
+        int c;
+        if (a.ascii && b.ascii) {
+            c = std::memcmp(folded + a.offset, folded + b.offset, std::min(a.length, b.length));
+            if (c == 0)
+                c = compareSizes(a.length, b.length);
+        } else {
+            c = compareFolded(items[a.index], items[b.index]);
+        }
+        if (c != 0)
+            return c < 0;
+        return rawLess(items[a.index], items[b.index]);
+    });
+    order.resize(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        order[i] = keys[i].index;
+}
+
 bool isDots(const char *name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-// Reads every entry of folder into items, with one lstat-like look-up each, and sorts their
-// indices into order. False when the folder cannot be opened.
-bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::vector<quint32> &order)
+// Reads every entry of folder into items, with one lstat-like look-up each. False when the
+// folder cannot be opened.
+bool readFolder(const QByteArray &folder, std::vector<Item> &items)
 {
     items.clear();
-    order.clear();
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -132,12 +157,6 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::vector<
         }
     }
     ::closedir(dir);
-
-    order.resize(items.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = quint32(i);
-    std::sort(order.begin(), order.end(),
-              [&items](quint32 a, quint32 b) { return nameLess(items[a], items[b]); });
     return true;
 }
 
@@ -150,6 +169,8 @@ struct CEnumerateFiles::WalkLevel
     QByteArray folder; // ends in '/'
     std::vector<Item> items;
     std::vector<quint32> order;
+    std::string foldedPool;
+    std::vector<SortKey> keys;
 };
 
 CEnumerateFiles::CEnumerateFiles() = default;
@@ -174,7 +195,8 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
     if (!level.folder.endsWith('/'))
         level.folder += '/';
 
-    if (readFolder(folder, level.items, level.order)) {
+    if (readFolder(folder, level.items)) {
+        sortByName(level.items, level.foldedPool, level.keys, level.order);
         ++m_depth;
         for (const quint32 index : level.order) {
             const Item &item = level.items[index];

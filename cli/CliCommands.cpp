@@ -1,0 +1,164 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "cli/TerminalPrompter.h"
+#include "engine/AppSettings.h"
+#include "engine/BatchRename.h"
+#include "engine/FileRows.h"
+#include "engine/NewNameRule.h"
+#include "listing/FileListLoader.h"
+#include "listing/ListingTexts.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+struct Listing
+{
+    bool listed = false;
+    QStringList messages; // the summaries, then the no-files message when nothing was found
+};
+
+// Lists the folder as the desktop view does, with the command line's filters and sub-folder
+// switch laid over the stored ones.
+Listing loadRows(const CliOptions &options, FileRows &rows)
+{
+    const CAppSettings settings;
+    const bool displayHidden = options.displayHidden || settings.GetDisplayHiddenFiles() != 0;
+    const bool displayReadOnly = options.displayReadOnly || settings.GetDisplayReadOnlyFiles() != 0;
+    Listing listing;
+    const bool recursive = options.recursive || settings.GetViewFilesInSubFolders() != 0;
+
+    FileListLoader loader;
+    loader.setFilters(displayHidden, displayReadOnly);
+    const FileListLoader::Result result = loader.load(options.folder, recursive, rows);
+    if (result.status != FileListLoader::Status::Listed) {
+        listing.messages << ListingTexts::couldNotList(options.folder);
+        return listing;
+    }
+    listing.listed = true;
+    listing.messages << ListingTexts::fileStatistics(rows.count(), options.folder,
+                                                     result.hiddenSeen && !displayHidden,
+                                                     result.readOnlySeen && !displayReadOnly)
+                     << ListingTexts::folderInformation(result.foldersRecorded);
+    if (rows.count() == 0)
+        listing.messages << ListingTexts::noFilesFound(options.folder);
+    return listing;
+}
+
+void printMessages(const QStringList &messages)
+{
+    for (const QString &message : messages)
+        printMessage(message);
+}
+
+RenameParameters parameters(const CliOptions &options)
+{
+    RenameParameters params = RenameParameters::fromSettings(CAppSettings());
+    options.applyTo(params);
+    return params;
+}
+
+int listRows(const CliOptions &options, bool computeNames)
+{
+    FileRows rows;
+    const Listing listing = loadRows(options, rows);
+    if (!listing.listed) {
+        printMessages(listing.messages);
+        return 1;
+    }
+    if (computeNames)
+        ComputeNewFileNames(rows, parameters(options));
+    printRows(rows, stdout);
+    std::fflush(stdout);
+    printMessages(listing.messages);
+    return 0;
+}
+
+// The batch reads the sub-folder switch from the store to decide on the duplicate check.
+// For a --recursive run the batch is given a private store holding the switch as the
+// desktop stores it (1) for the length of the batch; the user's store is never written.
+class RecursionForBatch
+{
+public:
+    explicit RecursionForBatch(const CliOptions &options) : m_configFile(options.configFile)
+    {
+        if (!options.recursive || CAppSettings().GetViewFilesInSubFolders() == 1 ||
+            !m_dir.isValid())
+            return;
+        const QString file = m_dir.path() + QStringLiteral("/run.ini");
+        {
+            QSettings store(file, QSettings::IniFormat);
+            store.setValue(QStringLiteral("Settings/") +
+                               CAppSettings::keyName(CAppSettings::Key::ViewFilesInSubFolders),
+                           1);
+        }
+        CAppSettings::useStoreFile(file);
+        m_switched = true;
+    }
+    ~RecursionForBatch()
+    {
+        if (m_switched)
+            CAppSettings::useStoreFile(m_configFile);
+    }
+    RecursionForBatch(const RecursionForBatch &) = delete;
+    RecursionForBatch &operator=(const RecursionForBatch &) = delete;
+
+private:
+    QString m_configFile;
+    QTemporaryDir m_dir;
+    bool m_switched = false;
+};
+
+} // namespace
+
+int runList(const CliOptions &options)
+{
+    return listRows(options, false);
+}
+
+int runPreview(const CliOptions &options)
+{
+    return listRows(options, true);
+}
+
+int runRename(const CliOptions &options)
+{
+    FileRows rows;
+    const Listing listing = loadRows(options, rows);
+    printMessages(listing.messages);
+    if (!listing.listed)
+        return 1;
+    ComputeNewFileNames(rows, parameters(options));
+
+    TerminalPrompter prompter(options.yes);
+    BatchResult result;
+    BatchOutcome outcome;
+    {
+        RecursionForBatch recursion(options);
+        outcome = runBatchRename(rows, CAppSettings(), prompter, &result);
+    }
+    switch (outcome) {
+    case BatchOutcome::RefusedEmpty:
+    case BatchOutcome::RefusedDuplicates:
+    case BatchOutcome::RefusedNoChecked:
+        return 1;
+    case BatchOutcome::Declined:
+        printMessage(QStringLiteral("Nothing renamed."));
+        return 1;
+    case BatchOutcome::Ran:
+        break;
+    }
+    for (const RenameFailure &failure : result.failures)
+        printMessage(QStringLiteral("Could not rename %1: %2")
+                         .arg(rows.fullPath(failure.row), failure.error));
+    printMessage(QStringLiteral("%1 renamed, %2 failed, %3 unchanged")
+                     .arg(result.renamed)
+                     .arg(result.failures.size())
+                     .arg(result.unchanged));
+    return result.failures.empty() ? 0 : 1;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct RenameParameters;
+
+// What one run of quirewell-cli was asked to do.
+struct CliOptions
+{
+    enum class Command
+    {
+        None,
+        List,
+        Preview,
+        Rename
+    };
+
+    Command command = Command::None;
+    QString folder;
+    QString configFile;
+    bool help = false;
+    bool version = false;
+    bool yes = false;
+
+    // Values for this run only, laid over what the store holds; never written back.
+    std::optional<QString> findText;
+    std::optional<QString> replaceText;
+    std::optional<QString> newFileName;
+    std::optional<int> numberAtStart;
+    std::optional<int> numberAtEnd;
+    std::optional<int> removeLength;
+    bool upperCase = false;
+    bool lowerCase = false;
+    bool recursive = false;
+    bool displayHidden = false;
+    bool displayReadOnly = false;
+
+    // Switches on every operation that was given a value on the command line.
+    void applyTo(RenameParameters &params) const;
+};
+
+// Parses the arguments after the program name. Returns an empty text on success, otherwise
+// what is wrong with the usage.
+QString parseArguments(const QStringList &arguments, CliOptions &options);
+
+QString usageText();

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdio>
+
+class FileRows;
+
+// Collects output in memory and writes it in large blocks with fwrite.
+class OutputBuffer
+{
+public:
+    explicit OutputBuffer(std::FILE *stream) : m_stream(stream) {}
+    ~OutputBuffer() { flush(); }
+    OutputBuffer(const OutputBuffer &) = delete;
+    OutputBuffer &operator=(const OutputBuffer &) = delete;
+
+    void append(const QByteArray &bytes);
+    void append(char c) { m_buffer.append(c); }
+    void flush();
+
+private:
+    std::FILE *m_stream;
+    QByteArray m_buffer;
+};
+
+// A field of a row as UTF-8, with tab, line feed, carriage return and backslash written
+// \t, \n, \r and \\ so that the row stays on one line.
+QByteArray escapedField(const QString &text);
+
+// One row per line, six tab-separated columns in list order.
+void printRows(const FileRows &rows, std::FILE *stream);
+
+// A message line on standard error.
+void printMessage(const QString &text);
