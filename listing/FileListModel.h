@@ -11,7 +11,16 @@ class FileListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Sr, LoadedName, NewName, LastWriteTime, Size, Location, ColumnCount };
+    enum Column
+    {
+        Sr,
+        LoadedName,
+        NewName,
+        LastWriteTime,
+        Size,
+        Location,
+        ColumnCount
+    };
 
     explicit FileListModel(QObject *parent = nullptr);
 

@@ -16,7 +16,8 @@ QString lastWriteTime(qint64 secondsSinceEpoch);
 // Pane 120: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
 QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored);
-// Pane 121 from the number of folders recorded by the walk (the chosen one included).
+// Pane 121 from the number of folders recorded by the walk (the chosen one included);
+// 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
 QString folderInformation(int foldersRecorded);
 // Caption bar text for the listed folder (empty: the prompt).
 QString folderCaption(const QString &folder);
@@ -25,7 +26,7 @@ QString couldNotList(const QString &folder);
 QString noFilesFound(const QString &folder);
 
 // Status pane texts before any load.
-QString fileStatisticsLabel();   // "File(s) Statistics"
+QString fileStatisticsLabel();    // "File(s) Statistics"
 QString folderInformationLabel(); // "Folder(s) Information"
 
 } // namespace ListingTexts
