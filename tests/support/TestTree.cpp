@@ -21,8 +21,9 @@ bool TestTree::createFile(const QString &relative, const QByteArray &data, const
     QFile file(full);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    if (file.write(data) != data.size())
+    if (file.write(data) != data.size() || !file.flush())
         return false;
+    // Set after the data is flushed: a later write would move the time again.
     if (mtime.isValid() && !file.setFileTime(mtime, QFileDevice::FileModificationTime))
         return false;
     return true;
