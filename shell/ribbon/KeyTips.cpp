@@ -76,8 +76,11 @@ void KeyTipController::show(const QString &scope)
                                             "QLabel:disabled { color: #a0a0a0; }"));
         badge->adjustSize();
         const QRect area = tip.area.isEmpty() ? tip.anchor->rect() : tip.area;
-        QPoint at = tip.anchor->mapTo(window, QPoint(area.center().x(), area.bottom()));
-        at -= QPoint(badge->width() / 2, badge->height() * 3 / 4);
+        // Large elements get the badge under their middle, small ones beside their icon.
+        const bool large = area.height() >= 40;
+        QPoint at = large ? tip.anchor->mapTo(window, QPoint(area.center().x(), area.bottom()))
+                          : tip.anchor->mapTo(window, QPoint(area.left() + 12, area.center().y()));
+        at -= QPoint(badge->width() / 2, large ? badge->height() * 3 / 4 : 0);
         at.setX(std::clamp(at.x(), 0, std::max(0, window->width() - badge->width())));
         at.setY(std::clamp(at.y(), 0, std::max(0, window->height() - badge->height())));
         badge->move(at);
