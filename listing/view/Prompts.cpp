@@ -61,6 +61,16 @@ Prompts *g_prompts = nullptr;
 
 } // namespace
 
+QString Prompts::pickOpenFile(QWidget *parent, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString Prompts::pickSaveFile(QWidget *parent, const QString &suggestedPath, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter);
+}
+
 Prompts &Prompts::instance()
 {
     return g_prompts ? *g_prompts : g_realPrompts;

@@ -39,6 +39,11 @@ public:
     virtual QString pickFolder(QWidget *parent, const QString &startFolder) = 0;
     // Runs a dialog modally and returns its result code.
     virtual int runModal(QDialog *dialog) = 0;
+    // File pickers for documents; an empty result means cancelled. filter as QFileDialog
+    // takes it.
+    virtual QString pickOpenFile(QWidget *parent, const QString &filter);
+    virtual QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
+                                 const QString &filter);
 
     static Prompts &instance();
     // Replaces the prompts in use (tests); nullptr goes back to the real ones. Not owned.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What a list view needs of the window around it: the caption bar's text, the two status
+// panes and a place to show the progress of a load. The main frame implements it.
+class ListingFrame
+{
+public:
+    virtual ~ListingFrame() = default;
+
+    virtual void setCaptionText(const QString &text) = 0;
+    virtual void setFileStatistics(const QString &text) = 0;    // pane 120
+    virtual void setFolderInformation(const QString &text) = 0; // pane 121
+    // A passing text over the left pane while a load runs; an empty text removes it.
+    virtual void showProgress(const QString &text) = 0;
+};

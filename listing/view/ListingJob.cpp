@@ -1,0 +1,32 @@
+#include "listing/view/ListingJob.h"
+
+ListingJob::ListingJob(Request request, QObject *parent)
+    : QObject(parent), m_request(std::move(request))
+{}
+
+ListingJob::~ListingJob()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void ListingJob::start()
+{
+    m_running = true;
+    m_worker = std::thread([this] {
+        FileListLoader loader;
+        loader.setFilters(m_request.displayHidden, m_request.displayReadOnly);
+        loader.setProgress(
+            [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });
+        m_result = loader.load(m_request.folder, m_request.recurse, m_rows);
+        // Queued to this object: dropped by Qt if the job is deleted before it arrives.
+        QMetaObject::invokeMethod(this, &ListingJob::onWorkerDone, Qt::QueuedConnection);
+    });
+}
+
+void ListingJob::onWorkerDone()
+{
+    m_worker.join();
+    m_running = false;
+    emit finished();
+}

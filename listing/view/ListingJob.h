@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/FileRows.h"
+#include "listing/FileListLoader.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <thread>
+
+// One folder listing on a worker thread. The rows are built in the job's own table and
+// handed to the UI thread when finished() arrives there; nothing is shared meanwhile but
+// the row counter used for progress.
+class ListingJob : public QObject
+{
+    Q_OBJECT
+public:
+    struct Request
+    {
+        QString folder;
+        bool recurse = false;
+        bool displayHidden = false;
+        bool displayReadOnly = false;
+    };
+
+    explicit ListingJob(Request request, QObject *parent = nullptr);
+    // Waits for the worker: the walk cannot be interrupted, and it writes into this object.
+    ~ListingJob() override;
+
+    void start();
+    const Request &request() const { return m_request; }
+    bool isRunning() const { return m_running; }
+    int rowsSoFar() const { return m_rowsSoFar.load(std::memory_order_relaxed); }
+
+    // Valid after finished().
+    const FileListLoader::Result &result() const { return m_result; }
+    FileRows takeRows() { return std::move(m_rows); }
+
+signals:
+    void finished();
+
+private:
+    void onWorkerDone();
+
+    Request m_request;
+    std::thread m_worker;
+    std::atomic<int> m_rowsSoFar{0};
+    bool m_running = false;
+    FileRows m_rows;
+    FileListLoader::Result m_result;
+};

@@ -1,0 +1,349 @@
+#include "listing/view/QuirewellView.h"
+
+#include "engine/NewNameRule.h"
+#include "listing/CommandIds.h"
+#include "listing/ListingTexts.h"
+#include "listing/view/ListingFrame.h"
+#include "listing/view/ListingJob.h"
+#include "listing/view/Prompts.h"
+#include "listing/view/ViewDialogs.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+namespace {
+
+QString columnSetting(int column)
+{
+    return QStringLiteral("Column%1").arg(column);
+}
+
+// Holds the wait cursor for one synchronous step.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+CQuirewellView::CQuirewellView(ListingFrame *frame, QWidget *parent)
+    : QTableView(parent), m_frame(frame)
+{
+    m_progressTimer.setInterval(100);
+    connect(&m_progressTimer, &QTimer::timeout, this, &CQuirewellView::showLoadProgress);
+}
+
+CQuirewellView::~CQuirewellView()
+{
+    OnDestroy();
+}
+
+void CQuirewellView::OnInitialUpdate(const QString &initialFolder)
+{
+    m_strFolder.clear();
+    SetupColumns();
+    LoadListingSettings();
+    if (!initialFolder.isEmpty())
+        requestLoad({initialFolder, AfterLoad::Caption});
+    else
+        postToSelf(Cmd::FolderLocation);
+}
+
+void CQuirewellView::SetupColumns()
+{
+    if (model() == &m_model) {
+        m_model.setRows({});
+        return;
+    }
+    setModel(&m_model);
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setWordWrap(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    // Uniform row heights and no sizing to contents keep 100,000 rows cheap.
+    QHeaderView *rowHeader = verticalHeader();
+    rowHeader->hide();
+    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowHeader->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < FileListModel::ColumnCount; ++column) {
+        const int width =
+            CAppSettings::GetProfileInt(columnSetting(column), FileListModel::defaultWidth(column));
+        header->resizeSection(column, width);
+    }
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CQuirewellView::commandStatesChanged);
+}
+
+void CQuirewellView::OnDestroy()
+{
+    if (model() == &m_model) {
+        const QHeaderView *header = horizontalHeader();
+        for (int column = 0; column < header->count(); ++column)
+            CAppSettings::WriteProfileInt(columnSetting(column), header->sectionSize(column));
+    }
+    delete m_dlgRenameParameters.data();
+}
+
+void CQuirewellView::LoadListingSettings()
+{
+    m_bDisplayHidden = m_settings.GetDisplayHiddenFiles() != 0;
+    m_bDisplayReadOnly = m_settings.GetDisplayReadOnlyFiles() != 0;
+}
+
+void CQuirewellView::LoadFileList(AfterLoad then)
+{
+    requestLoad({std::nullopt, then});
+}
+
+void CQuirewellView::requestLoad(LoadRequest request)
+{
+    m_pendingLoads.push_back(std::move(request));
+    if (!m_job)
+        startNextLoad();
+}
+
+void CQuirewellView::startNextLoad()
+{
+    while (!m_job && !m_pendingLoads.empty()) {
+        LoadRequest request = std::move(m_pendingLoads.front());
+        m_pendingLoads.pop_front();
+        if (request.folder)
+            m_strFolder = *request.folder;
+        if (m_strFolder.isEmpty()) {
+            runAfterLoad(request.then);
+            emit loadFinished();
+            continue;
+        }
+        ListingJob::Request job;
+        job.folder = m_strFolder;
+        job.recurse = m_settings.GetViewFilesInSubFolders() != 0;
+        job.displayHidden = m_bDisplayHidden;
+        job.displayReadOnly = m_bDisplayReadOnly;
+        m_job = std::make_unique<ListingJob>(std::move(job));
+        m_jobThen = request.then;
+        connect(m_job.get(), &ListingJob::finished, this, &CQuirewellView::onLoadFinished);
+        m_job->start();
+        showLoadProgress();
+        m_progressTimer.start();
+        emit commandStatesChanged();
+    }
+}
+
+void CQuirewellView::showLoadProgress()
+{
+    if (m_frame && m_job)
+        m_frame->showProgress(QStringLiteral("Listing Files from [%1]: %2 File(s) Found")
+                                  .arg(m_job->request().folder)
+                                  .arg(m_job->rowsSoFar()));
+}
+
+void CQuirewellView::onLoadFinished()
+{
+    std::unique_ptr<ListingJob> job = std::move(m_job);
+    m_progressTimer.stop();
+    if (m_frame)
+        m_frame->showProgress({});
+
+    const FileListLoader::Result &result = job->result();
+    const QString folder = job->request().folder;
+    if (result.status == FileListLoader::Status::CannotList) {
+        Prompts::instance().message(this, ListingTexts::couldNotList(folder),
+                                    Prompts::Icon::Information);
+        m_strFolder.clear();
+    } else if (result.status == FileListLoader::Status::Listed) {
+        m_model.setRows(job->takeRows());
+        m_bHiddenSeen = result.hiddenSeen;
+        m_bReadOnlySeen = result.readOnlySeen;
+        UpdateStatusSummary(result.foldersRecorded);
+        if (m_model.rowCount() == 0)
+            Prompts::instance().message(this, ListingTexts::noFilesFound(folder),
+                                        Prompts::Icon::Information);
+    }
+    runAfterLoad(m_jobThen);
+    emit commandStatesChanged();
+    emit loadFinished();
+    startNextLoad();
+}
+
+void CQuirewellView::runAfterLoad(AfterLoad then)
+{
+    if (then == AfterLoad::Nothing)
+        return;
+    UpdateFolderCaption();
+    if (then == AfterLoad::CaptionAndNewNames)
+        ComputeNewNames();
+}
+
+void CQuirewellView::UpdateFolderCaption()
+{
+    if (m_frame)
+        m_frame->setCaptionText(ListingTexts::folderCaption(m_strFolder));
+}
+
+void CQuirewellView::UpdateStatusSummary(std::optional<int> foldersRecorded)
+{
+    if (!m_frame)
+        return;
+    const bool hiddenIgnored = m_bHiddenSeen && m_settings.GetDisplayHiddenFiles() == 0;
+    const bool readOnlyIgnored = m_bReadOnlySeen && m_settings.GetDisplayReadOnlyFiles() == 0;
+    m_frame->setFileStatistics(ListingTexts::fileStatistics(m_model.rowCount(), m_strFolder,
+                                                            hiddenIgnored, readOnlyIgnored));
+    if (foldersRecorded)
+        m_frame->setFolderInformation(ListingTexts::folderInformation(*foldersRecorded));
+}
+
+void CQuirewellView::ComputeNewNames()
+{
+    WaitCursor wait;
+    ComputeNewFileNames(m_model.mutableRows(), RenameParameters::fromSettings(m_settings));
+    m_model.newNamesChanged();
+}
+
+int CQuirewellView::firstSelectedRow() const
+{
+    if (!selectionModel())
+        return -1;
+    int first = -1;
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        if (first < 0 || range.top() < first)
+            first = range.top();
+    }
+    return first;
+}
+
+void CQuirewellView::postToSelf(int id)
+{
+    QMetaObject::invokeMethod(
+        this, [this, id] { onCommand(id); }, Qt::QueuedConnection);
+}
+
+void CQuirewellView::OnFolderLocation()
+{
+    const QString chosen = Prompts::instance().pickFolder(this, m_strFolder);
+    if (!chosen.isEmpty()) {
+        // A folder picker answer may end in '/' ("/" itself stays as it is).
+        QString folder = chosen;
+        while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+            folder.chop(1);
+        requestLoad({folder, AfterLoad::Caption});
+    } else {
+        UpdateFolderCaption();
+    }
+}
+
+void CQuirewellView::OnReload()
+{
+    LoadFileList(AfterLoad::CaptionAndNewNames);
+}
+
+void CQuirewellView::OnSettings()
+{
+    ViewDialogs *dialogs = ViewDialogs::instance();
+    if (dialogs && dialogs->runSettings(*this)) {
+        LoadListingSettings();
+        LoadFileList();
+    }
+}
+
+void CQuirewellView::OnRenameParameters()
+{
+    ViewDialogs *dialogs = ViewDialogs::instance();
+    if (!dialogs)
+        return;
+    if (!m_dlgRenameParameters)
+        m_dlgRenameParameters = dialogs->createRenameParameters(*this);
+    if (!m_dlgRenameParameters)
+        return;
+    m_dlgRenameParameters->show();
+    m_dlgRenameParameters->raise();
+    m_dlgRenameParameters->activateWindow();
+}
+
+void CQuirewellView::OnRenameSelectedFile()
+{
+    ViewDialogs *dialogs = ViewDialogs::instance();
+    if (!dialogs)
+        return;
+    const int row = firstSelectedRow();
+    if (row < 0) {
+        Prompts::instance().message(this, QStringLiteral("Please select a File to Rename."),
+                                    Prompts::Icon::Information);
+        return;
+    }
+    const std::optional<QString> newName = dialogs->runSingleFileRename(
+        *this, m_model.rows().rows[size_t(row)].loadedName, m_model.rows().location(row));
+    if (newName)
+        m_model.renameRow(row, *newName);
+}
+
+bool CQuirewellView::onCommand(int id)
+{
+    CommandUiState state;
+    if (!commandState(id, state))
+        return false;
+    if (!state.enabled)
+        return true;
+    switch (id) {
+    case Cmd::FolderLocation:
+        OnFolderLocation();
+        break;
+    case Cmd::Reload:
+        OnReload();
+        break;
+    case Cmd::DisplayNewNames:
+        ComputeNewNames();
+        break;
+    case Cmd::Settings:
+        OnSettings();
+        break;
+    case Cmd::RenameParameters:
+        OnRenameParameters();
+        break;
+    case Cmd::RenameSelectedFile:
+        OnRenameSelectedFile();
+        break;
+    default:
+        return false;
+    }
+    emit commandStatesChanged();
+    return true;
+}
+
+bool CQuirewellView::commandState(int id, CommandUiState &state) const
+{
+    const bool hasDialogs = ViewDialogs::instance() != nullptr;
+    switch (id) {
+    case Cmd::FolderLocation:
+    case Cmd::Reload:
+        state.enabled = true; // a load asked for during another one waits for it
+        return true;
+    case Cmd::DisplayNewNames:
+        state.enabled = !isLoading();
+        return true;
+    case Cmd::Settings:
+    case Cmd::RenameParameters:
+        if (!hasDialogs)
+            return false;
+        state.enabled = true;
+        return true;
+    case Cmd::RenameSelectedFile:
+        if (!hasDialogs)
+            return false;
+        state.enabled = !isLoading();
+        return true;
+    default:
+        return false;
+    }
+}

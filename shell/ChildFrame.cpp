@@ -1,0 +1,40 @@
+#include "shell/ChildFrame.h"
+
+#include "listing/view/QuirewellView.h"
+#include "shell/AppIcons.h"
+#include "shell/MainFrame.h"
+#include "shell/QuirewellDoc.h"
+
+#include <QCloseEvent>
+
+CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> document)
+    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint),
+      m_mainFrame(mainFrame), m_document(std::move(document)),
+      m_view(new CQuirewellView(&mainFrame))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(AppIcons::documentIcon());
+    setWidget(m_view);
+    setWindowTitle(m_document->title());
+    connect(m_document.get(), &CQuirewellDoc::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_document.get(), &CQuirewellDoc::closeRequested, this, &QWidget::close);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+bool CChildFrame::onCommand(int)
+{
+    return false;
+}
+
+bool CChildFrame::commandState(int, CommandUiState &) const
+{
+    return false;
+}
+
+void CChildFrame::closeEvent(QCloseEvent *event)
+{
+    m_mainFrame.hideCaptionBar();
+    QMdiSubWindow::closeEvent(event);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPalette>
+#include <QString>
+
+// The nine looks of the main window (commands 210 to 218), each a palette over the Fusion
+// style. Any other number selects the Office 2007 family in whichever of its four colour
+// styles was chosen last (blue until one is chosen).
+namespace Looks {
+
+bool isLook(int id);
+QString menuLabel(int id);
+// The palette that apply(id) would set now.
+QPalette palette(int id);
+// Sets the style and the palette of the whole application.
+void apply(int id);
+
+} // namespace Looks

@@ -1,0 +1,338 @@
+#include "shell/MainFrame.h"
+
+#include "engine/AppSettings.h"
+#include "listing/CommandIds.h"
+#include "listing/view/Prompts.h"
+#include "listing/view/QuirewellView.h"
+#include "shell/CaptionBar.h"
+#include "shell/ChildFrame.h"
+#include "shell/CommandActions.h"
+#include "shell/FrameRibbon.h"
+#include "shell/Looks.h"
+#include "shell/QuirewellDoc.h"
+#include "shell/StatusPanes.h"
+#include "shell/WebPages.h"
+#include "shell/WindowsDialog.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+CMainFrame::CMainFrame(CommandTarget *application)
+    : m_application(application), m_nAppLook(CAppSettings::GetApplicationLook())
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
+    setAcceptDrops(true);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Views write their column widths while they go; they reach this frame meanwhile.
+    if (m_mdiArea) {
+        for (CChildFrame *child : childFrames())
+            delete child;
+    }
+}
+
+void CMainFrame::OnCreate()
+{
+    OnApplicationLook(m_nAppLook);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_wndCaptionBar = new CaptionBar(central);
+    m_mdiArea = new QMdiArea(central);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    layout->addWidget(m_wndCaptionBar);
+    layout->addWidget(m_mdiArea, 1);
+    setCentralWidget(central);
+
+    m_actions = std::make_unique<CommandActions>(*this);
+    m_ribbon = FrameRibbon::create(*this);
+    if (m_ribbon)
+        setMenuWidget(m_ribbon);
+
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    const StatusPanes panes = StatusPanes::addTo(bar);
+    m_pPaneFileStats = panes.fileStats;
+    m_pPaneFolderInfo = panes.folderInfo;
+
+    connect(m_wndCaptionBar, &CaptionBar::buttonClicked, this,
+            [this] { dispatch(Cmd::CaptionOpenFolder); });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        updateTitle();
+        scheduleStateRefresh();
+    });
+    connect(this, &CMainFrame::commandStatesChanged, this, &CMainFrame::scheduleStateRefresh);
+    refreshCommandStates();
+}
+
+QList<CommandTarget *> CMainFrame::routingTargets() const
+{
+    QList<CommandTarget *> targets;
+    if (CChildFrame *child = activeChildFrame()) {
+        targets << child->view() << child->document() << child;
+    }
+    targets << const_cast<CMainFrame *>(this);
+    if (m_application)
+        targets << m_application;
+    return targets;
+}
+
+bool CMainFrame::dispatch(int id)
+{
+    for (CommandTarget *target : routingTargets()) {
+        CommandUiState state;
+        const bool handled =
+            target == this ? ownCommandState(id, state) : target->commandState(id, state);
+        if (!handled)
+            continue;
+        if (!state.enabled)
+            return false;
+        target->onCommand(id);
+        scheduleStateRefresh();
+        return true;
+    }
+    return false;
+}
+
+bool CMainFrame::commandState(int id, CommandUiState &state) const
+{
+    for (CommandTarget *target : routingTargets()) {
+        const bool handled =
+            target == this ? ownCommandState(id, state) : target->commandState(id, state);
+        if (handled)
+            return true;
+    }
+    state.enabled = false;
+    return false;
+}
+
+void CMainFrame::post(int id)
+{
+    QMetaObject::invokeMethod(
+        this, [this, id] { dispatch(id); }, Qt::QueuedConnection);
+}
+
+bool CMainFrame::ownCommandState(int id, CommandUiState &state) const
+{
+    if (id >= Cmd::LookFirst && id <= Cmd::LookLast) {
+        state.enabled = true;
+        state.checkable = true;
+        state.checked = id == m_nAppLook;
+        return true;
+    }
+    switch (id) {
+    case Cmd::ViewCaptionBar:
+        state.checkable = true;
+        state.checked = m_wndCaptionBar && m_wndCaptionBar->isVisibleTo(this);
+        return true;
+    case Cmd::ViewStatusBar:
+        state.checkable = true;
+        state.checked = statusBar()->isVisibleTo(this);
+        return true;
+    case Cmd::WindowManager:
+    case Cmd::CaptionOpenFolder:
+    case Cmd::Donate:
+        return true;
+    case Cmd::WindowNew:
+    case Cmd::WindowCascade:
+    case Cmd::WindowTile:
+        state.enabled = activeChildFrame() != nullptr;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::onCommand(int id)
+{
+    if (id >= Cmd::LookFirst && id <= Cmd::LookLast) {
+        OnApplicationLook(id);
+        return true;
+    }
+    switch (id) {
+    case Cmd::WindowManager:
+        OnWindowManager();
+        return true;
+    case Cmd::CaptionOpenFolder:
+        post(Cmd::SourceFolderInExplorer);
+        return true;
+    case Cmd::ViewCaptionBar:
+        OnViewCaptionBar();
+        return true;
+    case Cmd::ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+        return true;
+    case Cmd::Donate:
+        WebPages::openDonatePage();
+        return true;
+    case Cmd::WindowNew:
+        OnNewWindow();
+        return true;
+    case Cmd::WindowCascade:
+        m_mdiArea->cascadeSubWindows();
+        return true;
+    case Cmd::WindowTile:
+        m_mdiArea->tileSubWindows();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::OnApplicationLook(int id)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_nAppLook = id;
+    Looks::apply(id);
+    CAppSettings::SetApplicationLook(m_nAppLook);
+    QApplication::restoreOverrideCursor();
+    scheduleStateRefresh();
+}
+
+void CMainFrame::OnViewCaptionBar()
+{
+    m_wndCaptionBar->setVisible(!m_wndCaptionBar->isVisibleTo(this));
+}
+
+void CMainFrame::hideCaptionBar()
+{
+    if (m_wndCaptionBar)
+        m_wndCaptionBar->hide();
+    scheduleStateRefresh();
+}
+
+void CMainFrame::OnWindowManager()
+{
+    WindowsDialog dialog(*m_mdiArea, this);
+    Prompts::instance().runModal(&dialog);
+}
+
+bool CMainFrame::OnHelpInfo()
+{
+    WebPages::openHomePage();
+    return true;
+}
+
+void CMainFrame::OnNewWindow()
+{
+    if (CChildFrame *child = activeChildFrame())
+        addDocumentWindow(child->sharedDocument());
+}
+
+CChildFrame *CMainFrame::addDocumentWindow(std::shared_ptr<CQuirewellDoc> document,
+                                           const QString &initialFolder)
+{
+    auto *child = new CChildFrame(*this, std::move(document));
+    m_mdiArea->addSubWindow(child);
+    connect(child->view(), &CQuirewellView::commandStatesChanged, this,
+            &CMainFrame::scheduleStateRefresh);
+    connect(child, &QObject::destroyed, this, [this] {
+        updateTitle();
+        scheduleStateRefresh();
+    });
+    child->showMaximized();
+    m_mdiArea->setActiveSubWindow(child);
+    child->view()->OnInitialUpdate(initialFolder);
+    return child;
+}
+
+CChildFrame *CMainFrame::activeChildFrame() const
+{
+    return m_mdiArea ? qobject_cast<CChildFrame *>(m_mdiArea->activeSubWindow()) : nullptr;
+}
+
+CQuirewellView *CMainFrame::activeView() const
+{
+    CChildFrame *child = activeChildFrame();
+    return child ? child->view() : nullptr;
+}
+
+QList<CChildFrame *> CMainFrame::childFrames() const
+{
+    QList<CChildFrame *> children;
+    if (!m_mdiArea)
+        return children;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto *child = qobject_cast<CChildFrame *>(window))
+            children.append(child);
+    }
+    return children;
+}
+
+void CMainFrame::setCaptionText(const QString &text)
+{
+    m_wndCaptionBar->SetText(text);
+}
+
+void CMainFrame::setFileStatistics(const QString &text)
+{
+    m_pPaneFileStats->SetText(text);
+}
+
+void CMainFrame::setFolderInformation(const QString &text)
+{
+    m_pPaneFolderInfo->SetText(text);
+}
+
+void CMainFrame::showProgress(const QString &text)
+{
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
+}
+
+void CMainFrame::scheduleStateRefresh()
+{
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, &CMainFrame::refreshCommandStates);
+}
+
+void CMainFrame::refreshCommandStates()
+{
+    m_refreshPending = false;
+    if (m_actions)
+        m_actions->refresh();
+    if (m_ribbon)
+        FrameRibbon::refresh(m_ribbon, *this);
+}
+
+void CMainFrame::updateTitle()
+{
+    const QString title = QString::fromLatin1(CAppSettings::applicationTitle);
+    CChildFrame *child = activeChildFrame();
+    setWindowTitle(child ? title + QStringLiteral(" - ") + child->windowTitle() : title);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit pathsDropped(paths);
+}

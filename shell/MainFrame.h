@@ -1,0 +1,96 @@
+#pragma once
+
+#include "listing/CommandTarget.h"
+#include "listing/view/ListingFrame.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class CaptionBar;
+class CChildFrame;
+class CommandActions;
+class CQuirewellDoc;
+class CQuirewellView;
+class QMdiArea;
+class StatusPane;
+
+// The main window: the ribbon at the top, the caption bar under it, the document windows in
+// the middle and the status bar with its two panes at the bottom. Every command, from the
+// ribbon, a key or a post, goes through dispatch(), which offers it to the active view, its
+// document, its document window, this frame and the application, in that order.
+class CMainFrame : public QMainWindow, public ListingFrame, public CommandTarget
+{
+    Q_OBJECT
+public:
+    // application: the last target of the command routing (not owned).
+    explicit CMainFrame(CommandTarget *application = nullptr);
+    ~CMainFrame() override;
+
+    // Applies the stored look and builds the bars. Call once.
+    void OnCreate();
+
+    // Runs the command through the routing; false when nobody handles it or it is disabled.
+    bool dispatch(int id);
+    // The state of the command as the routing reports it; false when nobody handles it.
+    bool commandState(int id, CommandUiState &state) const override;
+    // Queues the command: it runs after the current one has finished.
+    void post(int id);
+
+    CChildFrame *addDocumentWindow(std::shared_ptr<CQuirewellDoc> document,
+                                   const QString &initialFolder = {});
+    CChildFrame *activeChildFrame() const;
+    CQuirewellView *activeView() const;
+    QList<CChildFrame *> childFrames() const;
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+    CaptionBar *captionBar() const { return m_wndCaptionBar; }
+    StatusPane *fileStatsPane() const { return m_pPaneFileStats; }
+    StatusPane *folderInfoPane() const { return m_pPaneFolderInfo; }
+    int appLook() const { return m_nAppLook; }
+    void hideCaptionBar();
+
+    // ListingFrame
+    void setCaptionText(const QString &text) override;
+    void setFileStatistics(const QString &text) override;
+    void setFolderInformation(const QString &text) override;
+    void showProgress(const QString &text) override;
+
+    bool onCommand(int id) override;
+    // The help request (F1): opens the home page.
+    bool OnHelpInfo();
+    void requestHelp() { OnHelpInfo(); }
+    CommandActions &actions() const { return *m_actions; }
+    QWidget *ribbon() const { return m_ribbon; }
+
+signals:
+    // Files and folders dropped on the window, as local paths.
+    void pathsDropped(const QStringList &paths);
+    // After anything that may change what commandState() reports.
+    void commandStatesChanged();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QList<CommandTarget *> routingTargets() const;
+    bool ownCommandState(int id, CommandUiState &state) const;
+    void OnApplicationLook(int id);
+    void OnViewCaptionBar();
+    void OnWindowManager();
+    void OnNewWindow();
+    void scheduleStateRefresh();
+    void refreshCommandStates();
+    void updateTitle();
+
+    CommandTarget *m_application;
+    int m_nAppLook;
+    StatusPane *m_pPaneFileStats = nullptr;
+    StatusPane *m_pPaneFolderInfo = nullptr;
+    CaptionBar *m_wndCaptionBar = nullptr;
+    QWidget *m_ribbon = nullptr;
+    QMdiArea *m_mdiArea = nullptr;
+    std::unique_ptr<CommandActions> m_actions;
+    bool m_refreshPending = false;
+};

@@ -1,0 +1,158 @@
+#include "shell/QuirewellApp.h"
+
+#include "engine/AppSettings.h"
+#include "listing/CommandIds.h"
+#include "listing/view/Prompts.h"
+#include "shell/AppIcons.h"
+#include "shell/ChildFrame.h"
+#include "shell/CommandLine.h"
+#include "shell/MainFrame.h"
+#include "shell/QuirewellDoc.h"
+#include "shell/Screenshot.h"
+
+#ifdef QUIREWELL_HAVE_ABOUT
+#include "shell/about/AboutDlg.h"
+#endif
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+
+#include <cstdio>
+
+CQuirewellApp::CQuirewellApp() = default;
+
+CQuirewellApp::~CQuirewellApp() = default;
+
+bool CQuirewellApp::InitInstance(const QStringList &arguments)
+{
+    const CommandLine line = CommandLine::parse(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "quirewell: %s\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::usage()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (line.version) {
+        std::printf("%s\n", QUIREWELL_VERSION);
+        return false;
+    }
+
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::vendorKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(CAppSettings::applicationTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUIREWELL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quirewell"));
+    QApplication::setWindowIcon(AppIcons::applicationIcon());
+
+    m_mainFrame = std::make_unique<CMainFrame>(this);
+    m_mainFrame->OnCreate();
+    connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
+        for (const QString &path : paths)
+            OpenPath(path);
+    });
+    m_mainFrame->resize(1280, 800);
+
+    if (!line.screenshotFile.isEmpty()) {
+        startScreenshot(line);
+        return true;
+    }
+    if (line.openPath.isEmpty())
+        OnFileNew();
+    else
+        OpenPath(line.openPath);
+    m_mainFrame->show();
+    return true;
+}
+
+void CQuirewellApp::startScreenshot(const CommandLine &line)
+{
+    if (line.look != 0)
+        m_mainFrame->dispatch(line.look);
+    m_mainFrame->show();
+    CChildFrame *child = line.openPath.isEmpty() ? OnFileNew() : OpenPath(line.openPath);
+    Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile);
+}
+
+CChildFrame *CQuirewellApp::OnFileNew()
+{
+    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>());
+}
+
+CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame *child : m_mainFrame->childFrames()) {
+        if (child->document()->path() == absolute) {
+            m_mainFrame->mdiArea()->setActiveSubWindow(child);
+            return child;
+        }
+    }
+    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>(absolute));
+}
+
+CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
+{
+    QString path = QFileInfo(folder).absoluteFilePath();
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>(), path);
+}
+
+CChildFrame *CQuirewellApp::OpenPath(const QString &path)
+{
+    return QFileInfo(path).isDir() ? OpenFolder(path) : OpenDocumentFile(path);
+}
+
+void CQuirewellApp::OnFileOpen()
+{
+    const QString path =
+        Prompts::instance().pickOpenFile(m_mainFrame.get(), CQuirewellDoc::fileFilter());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void CQuirewellApp::OnAppAbout()
+{
+#ifdef QUIREWELL_HAVE_ABOUT
+    CAboutDlg dialog(m_mainFrame.get());
+    Prompts::instance().runModal(&dialog);
+#endif
+}
+
+bool CQuirewellApp::onCommand(int id)
+{
+    switch (id) {
+    case Cmd::FileNew:
+        OnFileNew();
+        return true;
+    case Cmd::FileOpen:
+        OnFileOpen();
+        return true;
+    case Cmd::AppAbout:
+        OnAppAbout();
+        return true;
+    case Cmd::AppExit:
+        m_mainFrame->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CQuirewellApp::commandState(int id, CommandUiState &state) const
+{
+    switch (id) {
+    case Cmd::FileNew:
+    case Cmd::FileOpen:
+    case Cmd::AppExit:
+        state.enabled = true;
+        return true;
+#ifdef QUIREWELL_HAVE_ABOUT
+    case Cmd::AppAbout:
+        state.enabled = true;
+        return true;
+#endif
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,223 @@
+#include "ShellFixture.h"
+
+#include "engine/AppSettings.h"
+#include "listing/CommandIds.h"
+#include "shell/CaptionBar.h"
+#include "shell/CommandActions.h"
+#include "shell/Looks.h"
+#include "shell/StatusPanes.h"
+#include "shell/WindowsDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPointer>
+#include <QStatusBar>
+#include <QToolButton>
+
+class MainFrameTest : public QObject
+{
+    Q_OBJECT
+private:
+    static bool checked(CMainFrame *frame, int id)
+    {
+        CommandUiState state;
+        return frame->commandState(id, state) && state.checked;
+    }
+
+private slots:
+    void statusPanesAndCaptionBarAtStart()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        StatusPane *left = f.frame()->fileStatsPane();
+        StatusPane *right = f.frame()->folderInfoPane();
+        QCOMPARE(left->id(), 120);
+        QCOMPARE(left->text(), QStringLiteral("File(s) Statistics"));
+        QCOMPARE(right->id(), 121);
+        QCOMPARE(right->text(), QStringLiteral("Folder(s) Information"));
+        const QFontMetrics metrics = left->fontMetrics();
+        QVERIFY(left->sizeHint().width() >=
+                metrics.horizontalAdvance(QString(93, QLatin1Char('X'))));
+        QVERIFY(right->sizeHint().width() >=
+                metrics.horizontalAdvance(QString(36, QLatin1Char('X'))));
+        QVERIFY(right->sizeHint().width() < left->sizeHint().width() / 2);
+
+        CaptionBar *caption = f.frame()->captionBar();
+        QVERIFY(caption->isVisible());
+        QCOMPARE(caption->button()->text(), QStringLiteral("Open Folder"));
+        QCOMPARE(caption->button()->toolTip(),
+                 QStringLiteral("View Folder Contents in Windows Explorer"));
+        QVERIFY(
+            caption->image()->toolTip().contains(QLatin1String("Information About Files Listed")));
+        QCOMPARE(caption->image()->pixmap().size(), QSize(20, 20));
+    }
+
+    void closingADocumentWindowHidesTheCaptionBarAndStoresTheWidths()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+        QHeaderView *header = f.view()->horizontalHeader();
+        const QList<int> widths{40, 120, 410, 90, 60, 333};
+        for (int column = 0; column < 6; ++column)
+            header->resizeSection(column, widths[column]);
+
+        QVERIFY(checked(f.frame(), Cmd::ViewCaptionBar));
+        QPointer<CChildFrame> child = f.frame()->activeChildFrame();
+        child->close();
+        QTRY_VERIFY(child.isNull());
+        QVERIFY(!f.frame()->captionBar()->isVisibleTo(f.frame()));
+        QVERIFY(!checked(f.frame(), Cmd::ViewCaptionBar));
+        for (int column = 0; column < 6; ++column)
+            QCOMPARE(CAppSettings::GetProfileInt(QStringLiteral("Column%1").arg(column), 0),
+                     widths[column]);
+
+        // A new window leaves it hidden; command 221 shows it again.
+        QVERIFY(f.frame()->dispatch(Cmd::FileNew));
+        QVERIFY(!f.frame()->captionBar()->isVisibleTo(f.frame()));
+        QVERIFY(f.frame()->dispatch(Cmd::ViewCaptionBar));
+        QVERIFY(f.frame()->captionBar()->isVisibleTo(f.frame()));
+        QVERIFY(checked(f.frame(), Cmd::ViewCaptionBar));
+    }
+
+    void aRestartRestoresWidthsAndLook()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame()->dispatch(Cmd::LookWindowsXP));
+        f.view()->horizontalHeader()->resizeSection(0, 33);
+        f.view()->horizontalHeader()->resizeSection(5, 444);
+        f.stop();
+
+        QVERIFY(f.start());
+        QCOMPARE(f.frame()->appLook(), int(Cmd::LookWindowsXP));
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 Looks::palette(Cmd::LookWindowsXP).color(QPalette::Window));
+        QCOMPARE(f.view()->horizontalHeader()->sectionSize(0), 33);
+        QCOMPARE(f.view()->horizontalHeader()->sectionSize(1), 350);
+        QCOMPARE(f.view()->horizontalHeader()->sectionSize(5), 444);
+    }
+
+    void eachLookIsAppliedStoredAndRadioMarked()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QCoreApplication::processEvents();
+        QVERIFY(f.frame()->actions().lookAction(216)->isChecked());
+        QList<QColor> windows;
+        for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
+            QVERIFY(f.frame()->dispatch(id));
+            QCOMPARE(CAppSettings::GetApplicationLook(), id);
+            QCOMPARE(QApplication::palette().color(QPalette::Window),
+                     Looks::palette(id).color(QPalette::Window));
+            QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
+            QTRY_VERIFY(f.frame()->actions().lookAction(id)->isChecked());
+            for (int other = Cmd::LookFirst; other <= Cmd::LookLast; ++other) {
+                QCOMPARE(checked(f.frame(), other), other == id);
+                QCOMPARE(f.frame()->actions().lookAction(other)->isChecked(), other == id);
+            }
+            QVERIFY(!windows.contains(QApplication::palette().color(QPalette::Window)));
+            windows.append(QApplication::palette().color(QPalette::Window));
+        }
+    }
+
+    void aStoredNumberOutsideTheLooksKeepsTheOffice2007Style()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame()->dispatch(Cmd::LookSilver));
+        f.stop();
+        CAppSettings::SetApplicationLook(300);
+
+        QVERIFY(f.start());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.frame()->appLook(), 300);
+        QCOMPARE(CAppSettings::GetApplicationLook(), 300);
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 Looks::palette(Cmd::LookSilver).color(QPalette::Window));
+        for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
+            QVERIFY(!checked(f.frame(), id));
+            QVERIFY(!f.frame()->actions().lookAction(id)->isChecked());
+        }
+    }
+
+    void postedCommandsRunAfterTheCurrentOne()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+        f.frame()->post(Cmd::WindowManager);
+        QVERIFY(f.prompts.modalDialogs.isEmpty());
+        QTRY_COMPARE(f.prompts.modalDialogs, QStringList{QStringLiteral("windowsDialog")});
+
+        // The caption bar button posts 32780 for the view; with no window open nothing runs.
+        f.frame()->activeChildFrame()->close();
+        QTRY_COMPARE(f.frame()->childFrames().size(), 0);
+        QVERIFY(f.frame()->dispatch(Cmd::CaptionOpenFolder));
+        QCoreApplication::processEvents();
+        QCOMPARE(f.prompts.folderStarts.size(), 1);
+        QVERIFY(f.opener.urls.isEmpty());
+    }
+
+    void commandsNobodyHandlesAreDisabled()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        for (int id : {int(Cmd::FilePrint), int(Cmd::FilePrintPreview), int(Cmd::EditCopy),
+                       int(Cmd::EditPaste), int(Cmd::ViewLargeIcons), 12345}) {
+            CommandUiState state;
+            QVERIFY(!f.frame()->commandState(id, state));
+            QVERIFY(!state.enabled);
+            QVERIFY(!f.frame()->dispatch(id));
+        }
+        // View commands exist only while a document window is open.
+        CommandUiState state;
+        QVERIFY(f.frame()->commandState(Cmd::Reload, state) && state.enabled);
+        f.frame()->activeChildFrame()->close();
+        QTRY_COMPARE(f.frame()->childFrames().size(), 0);
+        state = {};
+        QVERIFY(!f.frame()->commandState(Cmd::Reload, state));
+        QVERIFY(!f.frame()->dispatch(Cmd::Reload));
+        state = {};
+        QVERIFY(f.frame()->commandState(Cmd::FileNew, state) && state.enabled);
+        state = {};
+        QVERIFY(f.frame()->commandState(Cmd::Donate, state) && state.enabled);
+    }
+
+    void theWindowsDialogListsTheDocumentWindows()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame()->dispatch(Cmd::FileNew));
+        QStringList listed;
+        f.prompts.onModal = [&listed](QDialog *dialog) {
+            auto *windows = qobject_cast<WindowsDialog *>(dialog);
+            for (int i = 0; windows && i < windows->list()->count(); ++i)
+                listed << windows->list()->item(i)->text();
+            if (windows) {
+                windows->list()->setCurrentRow(0);
+                windows->activateSelected();
+            }
+            return int(QDialog::Accepted);
+        };
+        QVERIFY(f.frame()->dispatch(Cmd::WindowManager));
+        const QList<CChildFrame *> children = f.frame()->childFrames();
+        QCOMPARE(listed, (QStringList{children[0]->windowTitle(), children[1]->windowTitle()}));
+        QCOMPARE(f.frame()->activeChildFrame(), children[0]);
+    }
+
+    void statusBarCommandShowsAndHidesIt()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QVERIFY(checked(f.frame(), Cmd::ViewStatusBar));
+        QVERIFY(f.frame()->dispatch(Cmd::ViewStatusBar));
+        QVERIFY(!f.frame()->statusBar()->isVisibleTo(f.frame()));
+        QVERIFY(!checked(f.frame(), Cmd::ViewStatusBar));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,35 @@
+#include "RecordingPrompts.h"
+
+#include <QDialog>
+
+Prompts::Answer RecordingPrompts::message(QWidget *, const QString &text, Icon icon,
+                                          Buttons buttons)
+{
+    messages.append({text, icon, buttons});
+    if (!messageAnswers.isEmpty())
+        return messageAnswers.takeFirst();
+    return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+}
+
+QString RecordingPrompts::pickFolder(QWidget *, const QString &startFolder)
+{
+    folderStarts.append(startFolder);
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
+int RecordingPrompts::runModal(QDialog *dialog)
+{
+    modalDialogs.append(dialog->objectName());
+    return onModal ? onModal(dialog) : int(QDialog::Rejected);
+}
+
+QString RecordingPrompts::pickOpenFile(QWidget *, const QString &)
+{
+    return openFileAnswers.isEmpty() ? QString() : openFileAnswers.takeFirst();
+}
+
+QString RecordingPrompts::pickSaveFile(QWidget *, const QString &suggestedPath, const QString &)
+{
+    saveSuggestions.append(suggestedPath);
+    return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.takeFirst();
+}

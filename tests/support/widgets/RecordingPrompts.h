@@ -1,0 +1,46 @@
+#pragma once
+
+#include "listing/view/Prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+// Answers every prompt at once and records what was asked: tests never wait on a modal loop.
+class RecordingPrompts : public Prompts
+{
+public:
+    struct Message
+    {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    RecordingPrompts() { Prompts::install(this); }
+    ~RecordingPrompts() override { Prompts::install(nullptr); }
+    RecordingPrompts(const RecordingPrompts &) = delete;
+    RecordingPrompts &operator=(const RecordingPrompts &) = delete;
+
+    Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override;
+    QString pickFolder(QWidget *parent, const QString &startFolder) override;
+    int runModal(QDialog *dialog) override;
+    QString pickOpenFile(QWidget *parent, const QString &filter) override;
+    QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
+                         const QString &filter) override;
+
+    // Answers given in order; when a list is empty: Ok (Cancel for Yes/No/Cancel), and an
+    // empty path (cancelled).
+    QList<Answer> messageAnswers;
+    QStringList folderAnswers;
+    QStringList openFileAnswers;
+    QStringList saveFileAnswers;
+    // Runs instead of the modal loop; returns the dialog's result. Default: rejected.
+    std::function<int(QDialog *)> onModal;
+
+    QList<Message> messages;
+    QStringList folderStarts;    // the start folder of each folder picker request
+    QStringList saveSuggestions; // the suggested path of each save picker request
+    QStringList modalDialogs;    // object names of the dialogs run modally
+};
