@@ -114,8 +114,7 @@ void CQuirewellApp::OnFileOpen()
 void CQuirewellApp::OnAppAbout()
 {
 #ifdef QUIREWELL_HAVE_ABOUT
-    CAboutDlg dialog(m_mainFrame.get());
-    Prompts::instance().runModal(&dialog);
+    showAboutBox(m_mainFrame.get());
 #endif
 }
 

@@ -151,7 +151,10 @@ private slots:
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
 
         QVERIFY(f.tree.createFile(QStringLiteral("two.txt")));
+        f.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame()));
         QTest::keyClick(f.view(), Qt::Key_F5);
+        QVERIFY(f.view()->isLoading());
         QVERIFY(waitListed(f.view()));
         QCOMPARE(f.view()->fileModel().rowCount(), 2);
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("ONE.TXT"));

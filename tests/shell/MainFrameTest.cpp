@@ -208,6 +208,36 @@ private slots:
         QCOMPARE(f.frame()->activeChildFrame(), children[0]);
     }
 
+    void helpAndDonateOpenTheMakersPages()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        f.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame()));
+        QTest::keyClick(f.frame(), Qt::Key_F1);
+        QCOMPARE(f.opener.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.orvalt.example/"))});
+        // Donate works without a document window.
+        f.frame()->activeChildFrame()->close();
+        QTRY_COMPARE(f.frame()->childFrames().size(), 0);
+        QVERIFY(f.frame()->dispatch(Cmd::Donate));
+        QCOMPARE(f.opener.urls.size(), 2);
+        QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("http://donate.orvalt.example/")));
+        QVERIFY(f.frame()->dispatch(Cmd::AppAbout));
+        QCOMPARE(f.prompts.modalDialogs.size(), 1);
+    }
+
+    void theRibbonRunsCommandsThroughTheFrame()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame()->ribbon());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+        // The ribbon's Home > Edit "Folder Location" reaches the active view.
+        QMetaObject::invokeMethod(f.frame()->ribbon(), "commandTriggered",
+                                  Q_ARG(int, Cmd::FolderLocation));
+        QCOMPARE(f.prompts.folderStarts.size(), 2);
+    }
+
     void statusBarCommandShowsAndHidesIt()
     {
         ShellFixture f;

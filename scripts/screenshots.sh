@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Takes one screenshot of the desktop program per look, with a small folder listed, under a
+# virtual X server. Usage: screenshots.sh [OUTPUT_DIR] (default: build/screenshots).
+# Settings go to a temporary folder, never to the user's own.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+out=${1:-$build/screenshots}
+
+if [ ! -x "$build/shell/quirewell" ]; then
+  "$root/scripts/build.sh" "$build"
+fi
+command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (apt-get install xvfb xauth)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+folder="$work/Holiday Photos"
+mkdir -p "$folder/2023" "$folder/2024"
+for i in $(seq -w 1 12); do
+  head -c $((i * 12345)) /dev/zero >"$folder/IMG_20240$((i % 9 + 1))_$i.jpg"
+done
+printf 'notes\n' >"$folder/notes.txt"
+head -c 2560000 /dev/zero >"$folder/video clip.mp4"
+touch -d '2024-05-17 14:05:09' "$folder"/*.*
+
+mkdir -p "$out"
+export XDG_CONFIG_HOME=$work/config
+export QT_QPA_PLATFORM=xcb
+for look in 210 211 212 213 214 215 216 217 218; do
+  xvfb-run -a -s "-screen 0 1400x900x24" \
+    "$build/shell/quirewell" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder"
+  echo "$out/look-$look.png"
+done
