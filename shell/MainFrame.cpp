@@ -34,11 +34,10 @@ CMainFrame::CMainFrame(CommandTarget *application)
 
 CMainFrame::~CMainFrame()
 {
-    // Views write their column widths while they go; they reach this frame meanwhile.
-    if (m_mdiArea) {
-        for (CChildFrame *child : childFrames())
-            delete child;
-    }
+    // Document windows go first, closed ones waiting for deletion included: their views
+    // write their column widths and reach this frame while they go.
+    if (m_mdiArea)
+        qDeleteAll(m_mdiArea->findChildren<CChildFrame *>());
 }
 
 void CMainFrame::OnCreate()
