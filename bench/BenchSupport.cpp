@@ -76,6 +76,23 @@ bool makeMixedFiles(const QByteArray &folder, int count)
     return ok;
 }
 
+bool makePlainFiles(const QByteArray &folder, int count)
+{
+    if (!makeFolders(folder))
+        return false;
+    char name[32];
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool ok = dirFd >= 0;
+    for (int i = 0; i < count && ok; ++i) {
+        std::snprintf(name, sizeof name, "file%05d.txt", i);
+        const int fd = ::openat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        ok = fd >= 0 && ::close(fd) == 0;
+    }
+    if (dirFd >= 0)
+        ::close(dirFd);
+    return ok;
+}
+
 QByteArray shapeFolder(const QByteArray &root, Shape shape)
 {
     return shape == Shape::Flat ? root + "/flat" : root + "/many";

@@ -27,6 +27,8 @@ private:
 // "stem%05d.ext" in several shapes; every tenth file is hidden and every seventh read-only.
 // Returns false when a file could not be made.
 bool makeMixedFiles(const QByteArray &folder, int count);
+// Creates folder holding count empty files "file00000.txt", "file00001.txt" and on.
+bool makePlainFiles(const QByteArray &folder, int count);
 // The tree of the listing benchmarks: folders "d000" to "d099" of 1,000 files each
 // (shape Many) or one folder "flat" of 100,000 (shape Flat).
 enum class Shape

@@ -26,7 +26,7 @@ void loadIntoModel(const QByteArray &folder, FileListModel &model)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 9;
+    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 15;
     bench::TempFolder temp;
     for (const bench::Shape shape : {bench::Shape::Many, bench::Shape::Flat}) {
         if (!bench::makeTree(temp.path(), shape)) {
