@@ -5,6 +5,7 @@
 #include "engine/NewNameRule.h"
 #include "engine/RenameOperation.h"
 #include "fuzz/FuzzInput.h"
+#include "fuzz/PairwiseDuplicate.h"
 
 #include <cstdlib>
 
@@ -41,17 +42,6 @@ RenameParameters readParameters(FuzzInput &in)
 qint32 plusOne(qint32 n)
 {
     return qint32(quint32(n) + 1u);
-}
-
-// The earliest row with an equal later row, compared pair by pair.
-int pairwiseDuplicate(const FileRows &rows)
-{
-    for (int i = 0; i < rows.count(); ++i)
-        for (int j = i + 1; j < rows.count(); ++j)
-            if (rows.rows[size_t(i)].newName.compare(rows.rows[size_t(j)].newName,
-                                                     Qt::CaseInsensitive) == 0)
-                return i;
-    return -1;
 }
 
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)

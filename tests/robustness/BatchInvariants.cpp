@@ -2,6 +2,7 @@
 
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
+#include "fuzz/PairwiseDuplicate.h"
 
 #include <map>
 
@@ -9,21 +10,11 @@ namespace {
 
 constexpr qsizetype kNameMax = 255; // bytes in one name on Linux file systems
 
-bool hasCaseInsensitiveDuplicate(const FileRows &rows)
-{
-    for (int i = 0; i < rows.count(); ++i)
-        for (int j = i + 1; j < rows.count(); ++j)
-            if (rows.rows[size_t(i)].newName.compare(rows.rows[size_t(j)].newName,
-                                                     Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
-}
-
 BatchOutcome expectedOutcome(const BatchObservation &seen)
 {
     if (seen.rows.count() == 0)
         return BatchOutcome::RefusedEmpty;
-    if (!seen.subFolderListing && hasCaseInsensitiveDuplicate(seen.rows))
+    if (!seen.subFolderListing && pairwiseDuplicate(seen.rows) >= 0)
         return BatchOutcome::RefusedDuplicates;
     if (seen.rows.checkedCount() == 0)
         return BatchOutcome::RefusedNoChecked;

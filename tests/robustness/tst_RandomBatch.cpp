@@ -19,11 +19,7 @@ quint64 environmentNumber(const char *name, quint64 fallback)
     return ok ? value : fallback;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr quint64 kDefaultPlans = 200;
-#else
-constexpr quint64 kDefaultPlans = 400;
-#endif
+constexpr quint64 kDefaultPlans = 500; // about two seconds, with or without sanitizers
 constexpr quint64 kDefaultSeed = 20261208;
 
 } // namespace
