@@ -206,7 +206,7 @@ void BatchPlan::mutate(const FileRows &rows)
         const FileRow &row = rows.rows[size_t(i)];
         const QByteArray folder = rows.folders[row.folder].rawPath;
         const QByteArray path = rows.fullPathBytes(i);
-        switch (pick(5)) {
+        switch (pick(7)) {
         case 0: // the file is deleted
             ::unlink(path.constData());
             m_notes << QStringLiteral("deleted %1").arg(row.serial);
@@ -226,10 +226,20 @@ void BatchPlan::mutate(const FileRows &rows)
                 writeFile(path, uniqueContent());
             m_notes << QStringLiteral("replaced %1").arg(row.serial);
             break;
-        default: // the file becomes an empty folder
+        case 4: // the file becomes an empty folder
             if (::unlink(path.constData()) == 0)
                 ::mkdir(path.constData(), 0755);
             m_notes << QStringLiteral("became a folder %1").arg(row.serial);
+            break;
+        case 5: // the file becomes a link to a file outside: the link moves, not its target
+            if (::unlink(path.constData()) == 0)
+                ::symlink((outsideRoot() + "/victim").constData(), path.constData());
+            m_notes << QStringLiteral("became a link %1").arg(row.serial);
+            break;
+        default: // the file's folder moves away, unless it is the listed folder itself
+            if (folder != listedRoot() + '/')
+                ::rename(folder.chopped(1).constData(), (folder.chopped(1) + "-moved").constData());
+            m_notes << QStringLiteral("folder of %1 moved").arg(row.serial);
             break;
         }
     }
