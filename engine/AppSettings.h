@@ -17,7 +17,8 @@ public:
     virtual ~CAppSettings() = default;
 
     // Names of the stored values, with their defaults, live in one table in AppSettings.cpp.
-    enum class Key {
+    enum class Key
+    {
         DisplayHiddenFiles,
         DisplayReadOnlyFiles,
         ViewFilesInSubFolders,

@@ -14,9 +14,9 @@ int findDuplicateNewName(const FileRows &rows);
 
 // The texts of the batch rename, exactly as the user sees them.
 namespace BatchTexts {
-QString noFiles();         // "No Files in the List to Rename."
-QString duplicates();      // "Could Not Rename Files as New File Names have Duplicate Names."
-QString noChecked();       // "No Checked Files to Rename."
+QString noFiles();    // "No Files in the List to Rename."
+QString duplicates(); // "Could Not Rename Files as New File Names have Duplicate Names."
+QString noChecked();  // "No Checked Files to Rename."
 QString confirm(int checkedCount);
 } // namespace BatchTexts
 
@@ -38,13 +38,19 @@ struct BatchResult
 class BatchPrompter
 {
 public:
-    enum class Answer { Yes, No, Cancel };
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
     virtual ~BatchPrompter() = default;
-    virtual void warn(const QString &message) = 0;      // warning icon, OK
-    virtual Answer ask(const QString &question) = 0;    // question icon, Yes/No/Cancel
+    virtual void warn(const QString &message) = 0;   // warning icon, OK
+    virtual Answer ask(const QString &question) = 0; // question icon, Yes/No/Cancel
 };
 
-enum class BatchOutcome {
+enum class BatchOutcome
+{
     RefusedEmpty,
     RefusedDuplicates,
     RefusedNoChecked,

@@ -20,13 +20,13 @@ constexpr qint64 kUnknownTime = std::numeric_limits<qint64>::min();
 
 struct FileRow
 {
-    QString loadedName;   // column 1: the name as listed (decoded as UTF-8)
-    QString newName;      // column 2: shares loadedName's data until a rule changes it
-    QByteArray rawName;   // the exact on-disk bytes; null when loadedName is valid UTF-8
-    qint64 size = 0;      // bytes
+    QString loadedName;          // column 1: the name as listed (decoded as UTF-8)
+    QString newName;             // column 2: shares loadedName's data until a rule changes it
+    QByteArray rawName;          // the exact on-disk bytes; null when loadedName is valid UTF-8
+    qint64 size = 0;             // bytes
     qint64 mtime = kUnknownTime; // seconds since the epoch; kUnknownTime when unreadable
-    qint32 serial = 0;    // column 0; never renumbered after the row is added
-    quint32 folder = 0;   // index into FileRows::folders
+    qint32 serial = 0;           // column 0; never renumbered after the row is added
+    quint32 folder = 0;          // index into FileRows::folders
     bool checked = true;
 
     // Bytes of the name on disk, for building paths.
@@ -35,8 +35,8 @@ struct FileRow
 
 struct FileFolder
 {
-    QString location;    // column 5 text: the folder followed by '/'
-    QByteArray rawPath;  // the exact bytes of the same path, ending in '/'
+    QString location;   // column 5 text: the folder followed by '/'
+    QByteArray rawPath; // the exact bytes of the same path, ending in '/'
 };
 
 class FileRows

@@ -34,7 +34,10 @@ struct RenameCounters
 {
     qint32 start = 1;
     qint32 end = 1;
-    static RenameCounters from(const RenameParameters &p) { return {p.numberAtStart, p.numberAtEnd}; }
+    static RenameCounters from(const RenameParameters &p)
+    {
+        return {p.numberAtStart, p.numberAtEnd};
+    }
 };
 
 // Title and extension of a name as the file system reports them for a found file:

@@ -3,7 +3,8 @@
 // Command numbers, kept from the command table so that every way of reaching a command
 // (ribbon, menu, context menu, keys, posted commands) names the same number.
 namespace Cmd {
-enum : int {
+enum : int
+{
     WindowManager = 131,
     LookFirst = 210, // 210..218: the nine looks
     LookWindows2000 = 210,
