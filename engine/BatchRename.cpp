@@ -7,6 +7,11 @@
 #include <QChar>
 
 #include <bit>
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace BatchTexts {
 QString noFiles()
@@ -93,19 +98,108 @@ int findDuplicateNewName(const FileRows &rows)
     return first;
 }
 
+namespace {
+
+// The folder of the rows being renamed, opened once for all of its rows in a row: a name
+// relative to an open folder spares the system a walk of the whole path for every file.
+class OpenFolder
+{
+public:
+    OpenFolder() = default;
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    ~OpenFolder() { close(); }
+
+    // The handle of folder number index, or -1 when it cannot be opened.
+    int handle(quint32 index, const QByteArray &path)
+    {
+        if (m_opened && index == m_index)
+            return m_fd;
+        close();
+        m_opened = true;
+        m_index = index;
+        m_fd = path.isEmpty() ? -1 : ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return m_fd;
+    }
+
+private:
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+    int m_fd = -1;
+    quint32 m_index = 0;
+    bool m_opened = false;
+};
+
+// The UTF-8 bytes of name, in buffer: the usual ASCII name is copied without an allocation.
+const QByteArray &utf8Of(const QString &name, QByteArray &buffer)
+{
+    const qsizetype n = name.size();
+    buffer.resize(n);
+    const QChar *in = name.constData();
+    char *out = buffer.data();
+    for (qsizetype k = 0; k < n; ++k) {
+        if (in[k].unicode() >= 0x80) {
+            buffer = name.toUtf8();
+            break;
+        }
+        out[k] = char(in[k].unicode());
+    }
+    return buffer;
+}
+
+bool flagRefused(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
+}
+
+// renameInFolder through the folder's open handle. Whatever the handle cannot settle (no
+// handle, an empty old name, whose full path is the folder itself, or a refusal of
+// RENAME_NOREPLACE, which renameInFolder answers with link and unlink) goes the path's way,
+// so the outcome and its error text are renameInFolder's.
+bool renameInOpenFolder(int folderFd, const QByteArray &folder, const QByteArray &oldName,
+                        const QString &newName, QByteArray &targetBuffer, QString &error)
+{
+    if (folderFd < 0 || oldName.isEmpty() || oldName.contains('\0'))
+        return renameInFolder(folder, oldName, newName, error);
+    error = refusedNameReason(newName);
+    if (!error.isEmpty())
+        return false;
+    const QByteArray &target = utf8Of(newName, targetBuffer);
+    if (::renameat2(folderFd, oldName.constData(), folderFd, target.constData(),
+                    RENAME_NOREPLACE) == 0)
+        return true;
+    const int failure = errno;
+    if (flagRefused(failure))
+        return renameInFolder(folder, oldName, newName, error);
+    error = systemErrorText(failure);
+    return false;
+}
+
+} // namespace
+
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress)
 {
     BatchResult result;
     const int total = rows.count();
     QString error;
+    OpenFolder folder;
+    QByteArray source, target; // reused from row to row
     for (int i = 0; i < total; ++i) {
         const FileRow &row = rows.rows[size_t(i)];
         if (row.checked) {
             // Moving a file onto its own name would only fail with "File exists".
             if (row.newName == row.loadedName) {
                 ++result.unchanged;
-            } else if (renameInFolder(rows.folders[row.folder].rawPath, row.nameBytes(),
-                                      row.newName, error)) {
+            } else if (const QByteArray &path = rows.folders[row.folder].rawPath;
+                       renameInOpenFolder(folder.handle(row.folder, path), path,
+                                          row.rawName.isNull() ? utf8Of(row.loadedName, source)
+                                                               : row.rawName,
+                                          row.newName, target, error)) {
                 ++result.renamed;
             } else {
                 result.failures.push_back({i, error});

@@ -5,7 +5,9 @@
 
 #include <QChar>
 
+#include <algorithm>
 #include <cerrno>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -244,11 +246,10 @@ std::vector<int> rowsByFolder(const FileRows &rows)
     return order;
 }
 
-} // namespace
-
-std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
+// Looks up the rows order[from, to) into present; writes nothing else.
+void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t from, size_t to,
+                 std::vector<std::uint8_t> &present)
 {
-    std::vector<std::uint8_t> present(rows.rows.size(), 0);
     QByteArray buffer;
     bool folderOpened = false;
     bool outOfResources = false;
@@ -258,7 +259,8 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
         if (dirFd >= 0)
             ::close(dirFd);
     };
-    for (const int i : rowsByFolder(rows)) {
+    for (size_t k = from; k < to; ++k) {
+        const int i = order[k];
         const FileRow &row = rows.rows[size_t(i)];
         if (!folderOpened || row.folder != openFolder) {
             closeFolder();
@@ -269,8 +271,10 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
                                      : ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
             outOfResources = dirFd == -1 && (errno == EMFILE || errno == ENFILE || errno == ENOMEM);
         }
-        if (dirFd == -1 && !outOfResources)
-            continue; // lstat of any path below the folder fails in the same way
+        if (dirFd == -1 && !outOfResources) {
+            present[size_t(i)] = 0; // lstat of any path below the folder fails in the same way
+            continue;
+        }
         if (row.loadedName.isEmpty() || dirFd == -1) {
             // The full path is the folder itself, or no descriptor was to be had.
             present[size_t(i)] = existsAt(AT_FDCWD, rows.fullPathBytes(i).constData());
@@ -279,6 +283,55 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
         present[size_t(i)] = existsAt(dirFd, nameForLookup(row, buffer));
     }
     closeFolder();
+}
+
+// Below this many rows per thread, starting a thread costs more than it saves.
+constexpr size_t kRowsPerThread = 8192;
+
+// How many threads share n rows: one per core, as long as each gets enough rows.
+size_t threadsFor(size_t n)
+{
+    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return std::max<size_t>(1, std::min(cores, n / kRowsPerThread));
+}
+
+// Runs work(from, to) over [0, n) in contiguous parts, one per thread, the first on the
+// calling thread.
+template <typename Work> void shareOut(size_t n, const Work &work)
+{
+    const size_t parts = threadsFor(n);
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < parts; ++p)
+        helpers.emplace_back([&work, n, p, parts] { work(n * p / parts, n * (p + 1) / parts); });
+    work(0, n / parts);
+    for (std::thread &t : helpers)
+        t.join();
+}
+
+// Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
+// counters at row k are the stored values plus k, wrapped as one row at a time would.
+void computeRange(FileRows &rows, const RenameParameters &params,
+                  const std::vector<std::uint8_t> *present, size_t from, size_t to)
+{
+    RenameCounters counters = RenameCounters::from(params);
+    counters.start = qint32(quint32(counters.start) + quint32(from));
+    counters.end = qint32(quint32(counters.end) + quint32(from));
+    for (size_t i = from; i < to; ++i) {
+        FileRow &row = rows.rows[i];
+        const bool found = present ? (*present)[i] != 0 : true;
+        row.newName = computeNewName(params, row.loadedName, found, counters);
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
+{
+    std::vector<std::uint8_t> present(rows.rows.size(), 0);
+    // Each thread takes its own run of folders; a folder split between two is opened twice.
+    const std::vector<int> order = rowsByFolder(rows);
+    shareOut(order.size(),
+             [&](size_t from, size_t to) { lookUpRange(rows, order, from, to, present); });
     return present;
 }
 
@@ -291,10 +344,8 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
         looked = lookUpPresence(rows);
         present = &looked;
     }
-    RenameCounters counters = RenameCounters::from(params);
-    for (size_t i = 0; i < rows.rows.size(); ++i) {
-        FileRow &row = rows.rows[i];
-        const bool found = present ? (*present)[i] != 0 : true;
-        row.newName = computeNewName(params, row.loadedName, found, counters);
-    }
+    // Each row depends only on its own name and its index, so the rows are shared out in
+    // contiguous parts; every thread writes its own rows' new names and nothing else.
+    shareOut(rows.rows.size(),
+             [&](size_t from, size_t to) { computeRange(rows, params, present, from, to); });
 }
