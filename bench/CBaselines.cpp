@@ -122,15 +122,13 @@ int renameLoop(int folderFd, const char *const *from, const char *const *to, siz
 
 namespace {
 
-unsigned long long lowerHash(const char *s, size_t *length)
+unsigned lowerHash(const char *s)
 {
-    unsigned long long h = 1469598103934665603ull; // FNV-1a
-    const char *p = s;
-    for (; *p; ++p) {
+    unsigned h = 2166136261u; // FNV-1a
+    for (const char *p = s; *p; ++p) {
         const unsigned char c = (unsigned char)*p;
-        h = (h ^ (c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+        h = (h ^ (c >= 'A' && c <= 'Z' ? c + 32u : c)) * 16777619u;
     }
-    *length = size_t(p - s);
     return h;
 }
 
@@ -143,25 +141,21 @@ long firstDuplicate(const char *const *names, size_t count)
         capacity *= 2;
     struct Slot
     {
-        unsigned long long hash;
-        long row; // -1: empty
-        size_t length;
+        unsigned hash;
+        int row; // -1: empty
     };
     Slot *slots = static_cast<Slot *>(malloc(capacity * sizeof(Slot)));
-    for (size_t s = 0; s < capacity; ++s)
-        slots[s].row = -1;
+    memset(slots, 0xff, capacity * sizeof(Slot));
     long first = -1;
     for (size_t i = 0; i < count; ++i) {
-        size_t length;
-        const unsigned long long h = lowerHash(names[i], &length);
+        const unsigned h = lowerHash(names[i]);
         for (size_t s = h & (capacity - 1);; s = (s + 1) & (capacity - 1)) {
             Slot &slot = slots[s];
             if (slot.row < 0) {
-                slot = {h, long(i), length};
+                slot = {h, int(i)};
                 break;
             }
-            if (slot.hash == h && slot.length == length &&
-                strncasecmp(names[slot.row], names[i], length) == 0) {
+            if (slot.hash == h && strcasecmp(names[slot.row], names[i]) == 0) {
                 if (first < 0 || slot.row < first)
                     first = slot.row;
                 break;

@@ -27,7 +27,7 @@ run "$dir/bench/bench_memory"
 cli_vs_mmv() {
   # Whole processes on the same 10,000 files, made afresh before every run; the two commands
   # take turns so that neither always meets the warmer caches.
-  local work files runs=7 t0 t1 mmv_ms=() cli_ms=() config
+  local work files runs=11 t0 t1 mmv_ms=() cli_ms=() config
   work=$(mktemp -d "${TMPDIR:-/tmp}/quirewell-bench-XXXXXX")
   files=$work/batch
   config=$work/settings.conf
