@@ -27,9 +27,9 @@ constexpr OptionSpec kOptions[] = {
 
 const OptionSpec *findOption(const QString &name)
 {
-    for (const OptionSpec &spec : kOptions)
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const OptionSpec &option : kOptions)
+        if (name == QLatin1String(option.name))
+            return &option;
     return nullptr;
 }
 
@@ -153,11 +153,11 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         // "--name=value" or "--name value".
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? argument : argument.left(equals);
-        const OptionSpec *spec = findOption(name);
-        if (!spec)
+        const OptionSpec *known = findOption(name);
+        if (!known)
             return QStringLiteral("unknown option \"%1\"").arg(name);
         QString value;
-        if (spec->kind == Kind::Flag) {
+        if (known->kind == Kind::Flag) {
             if (equals >= 0)
                 return QStringLiteral("%1 takes no value").arg(name);
         } else if (equals >= 0) {

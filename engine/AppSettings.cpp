@@ -37,7 +37,7 @@ constexpr std::array<ValueSpec, 16> kValues{{
     {CAppSettings::Key::CheckLowerCase, "CheckLowerCase", 0},
 }};
 
-const ValueSpec &spec(CAppSettings::Key key)
+const ValueSpec &valueFor(CAppSettings::Key key)
 {
     return kValues[size_t(key)];
 }
@@ -90,12 +90,12 @@ static_assert(
 
 QString CAppSettings::keyName(Key key)
 {
-    return QString::fromLatin1(spec(key).name);
+    return QString::fromLatin1(valueFor(key).name);
 }
 
 int CAppSettings::readInt(Key key)
 {
-    return GetProfileInt(keyName(key), spec(key).intDefault);
+    return GetProfileInt(keyName(key), valueFor(key).intDefault);
 }
 
 void CAppSettings::writeInt(Key key, int value)
