@@ -77,15 +77,26 @@ bool rawLess(const Item &a, const Item &b)
     return a.name.size() < b.name.size();
 }
 
-// What the sort moves: small, and for ASCII names pointing at the lower-cased bytes, so
-// that most comparisons are one memcmp.
+// What the sort moves: small, and for ASCII names holding the first eight lower-cased bytes,
+// so that most comparisons need neither the pool nor the items.
 struct SortKey
 {
+    quint64 prefix; // the first eight folded bytes, big-endian, zero-padded; 0 when not ASCII
     quint32 offset; // into the folded pool
     quint32 length;
     quint32 index; // into the items
     bool ascii;
 };
+
+// Names hold no NUL byte, so zero padding orders a shorter name first, as memcmp and then
+// the length do.
+quint64 prefixOf(const char *folded, quint32 length)
+{
+    quint64 prefix = 0;
+    for (quint32 k = 0; k < 8; ++k)
+        prefix = (prefix << 8) | (k < length ? uchar(folded[k]) : 0u);
+    return prefix;
+}
 
 void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<SortKey> &keys,
                 std::vector<quint32> &order)
@@ -94,7 +105,7 @@ void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<S
     keys.clear();
     for (quint32 i = 0; i < quint32(items.size()); ++i) {
         const Item &item = items[i];
-        SortKey key{quint32(pool.size()), 0, i, item.ascii};
+        SortKey key{0, quint32(pool.size()), 0, i, item.ascii};
         if (item.ascii) {
             for (const char c : item.name)
                 pool.push_back(char(asciiLower(uchar(c))));
@@ -103,9 +114,14 @@ void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<S
         keys.push_back(key);
     }
     const char *folded = pool.data();
+    for (SortKey &key : keys)
+        if (key.ascii)
+            key.prefix = prefixOf(folded + key.offset, key.length);
     std::sort(keys.begin(), keys.end(), [&](const SortKey &a, const SortKey &b) {
         int c;
         if (a.ascii && b.ascii) {
+            if (a.prefix != b.prefix)
+                return a.prefix < b.prefix;
             c = std::memcmp(folded + a.offset, folded + b.offset, std::min(a.length, b.length));
             if (c == 0)
                 c = compareSizes(a.length, b.length);
@@ -195,11 +211,19 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
     if (!level.folder.endsWith('/'))
         level.folder += '/';
 
+    OnFolderStart(folder);
     if (readFolder(folder, level.items)) {
         sortByName(level.items, level.foldedPool, level.keys, level.order);
         ++m_depth;
-        for (const quint32 index : level.order) {
-            const Item &item = level.items[index];
+        const size_t count = level.order.size();
+        for (size_t k = 0; k < count; ++k) {
+            // The items are visited in name order, not in the order they were read: fetch
+            // the ones a few steps ahead so that the memory waits overlap.
+            if (k + 16 < count)
+                __builtin_prefetch(&level.items[level.order[k + 16]]);
+            if (k + 8 < count)
+                __builtin_prefetch(level.items[level.order[k + 8]].name.constData());
+            const Item &item = level.items[level.order[k]];
             if (recurse && item.statOk && S_ISDIR(item.mode)) {
                 EnumerateFolder(level.folder + item.name, recurse);
             } else {
@@ -211,6 +235,8 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
     }
     OnFolderDone(folder);
 }
+
+void CEnumerateFiles::OnFolderStart(const QByteArray &) {}
 
 void CEnumerateFiles::OnFolderDone(const QByteArray &folder)
 {

@@ -46,6 +46,9 @@ public:
     void EnumerateFolder(const QString &folder, bool recurse);
 
 protected:
+    // Once per walked folder, just before its entries are read (folder as passed to
+    // EnumerateFolder). Does nothing here.
+    virtual void OnFolderStart(const QByteArray &folder);
     // Once per walked folder, after its entries; records the folder.
     virtual void OnFolderDone(const QByteArray &folder);
     // Every entry that the walk does not itself descend into.

@@ -86,6 +86,12 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     return result;
 }
 
+void FileListLoader::OnFolderStart(const QByteArray &folder)
+{
+    if (m_folderStart)
+        m_folderStart(folder);
+}
+
 void FileListLoader::OnFileFound(const FoundEntry &entry)
 {
     // An entry that vanished before its look-up, and every folder, never becomes a row.

@@ -40,6 +40,11 @@ public:
     using Progress = std::function<void(int rowsListed)>;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
+    // Called with each folder's bytes just before the walk reads it, on the loading thread:
+    // a change watcher set up there misses no change made after the read.
+    using FolderStart = std::function<void(const QByteArray &folder)>;
+    void setFolderStart(FolderStart folderStart) { m_folderStart = std::move(folderStart); }
+
     // Empties rows and lists folder (no trailing '/'; one given is ignored) into it, recursing
     // when asked. On NoFolder (empty folder text) and CannotList, rows are left untouched.
     Result load(const QString &folder, bool recurse, FileRows &rows);
@@ -48,6 +53,7 @@ public:
     static bool canList(const QString &folder);
 
 protected:
+    void OnFolderStart(const QByteArray &folder) override;
     void OnFileFound(const FoundEntry &entry) override;
 
 private:
@@ -59,4 +65,5 @@ private:
     QByteArray m_lastFolder; // folder of the last row added, and its index in FileRows::folders
     quint32 m_lastFolderIndex = 0;
     Progress m_progress;
+    FolderStart m_folderStart;
 };

@@ -1,5 +1,6 @@
 #include "engine/FileRows.h"
 #include "engine/NewNameRule.h"
+#include "listing/FileListLoader.h"
 #include "listing/presence/FolderPresence.h"
 #include "tests/support/TestTree.h"
 
@@ -208,6 +209,33 @@ private slots:
         verifyMatchesLookUp(l, {0, 1, 1, 1});
         QVERIFY(m_tree->remove(QStringLiteral("b.txt")));
         verifyMatchesLookUp(l, {0, 1, 1, 0});
+    }
+
+    void theLoaderWatchesEachFolderBeforeReadingIt()
+    {
+        makeFiles({QStringLiteral("sub/deep/e.txt")});
+        const QByteArray top = QFile::encodeName(m_tree->root());
+        FolderPresence presence;
+        FileListLoader loader;
+        loader.setFilters(true, true);
+        QList<QByteArray> started;
+        loader.setFolderStart([&](const QByteArray &folder) {
+            presence.watch(folder);
+            started << folder;
+            // The top folder is read by now, a.txt is a row, and the top is watched.
+            if (folder.endsWith("/sub"))
+                QFile::remove(m_tree->path(QStringLiteral("a.txt")));
+        });
+        presence.start(top);
+        FileRows rows;
+        QCOMPARE(loader.load(m_tree->root(), true, rows).status, FileListLoader::Status::Listed);
+        QCOMPARE(started, (QList<QByteArray>{top, top + "/sub", top + "/sub/deep"}));
+        QCOMPARE(rows.count(), 5);
+        const std::vector<std::uint8_t> got = presence.presence(rows);
+        QCOMPARE(got, lookUpPresence(rows));
+        QCOMPARE(got, (std::vector<std::uint8_t>{0, 1, 1, 1, 1}));
+        QVERIFY(presence.isDirty(top));
+        QVERIFY(!presence.isDirty(top + "/sub/deep"));
     }
 
     void startForgetsThePreviousListing()
