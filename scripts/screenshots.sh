@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes one screenshot of the desktop program per look, with a small folder listed, under a
-# virtual X server. Usage: screenshots.sh [OUTPUT_DIR] (default: build/screenshots).
+# virtual X server, then one per scene: the ribbon's Home category, the row context menu, the
+# single-file rename dialog, the About box and the rename parameters window beside the list
+# with its live preview. Usage: screenshots.sh [OUTPUT_DIR] (default: build/screenshots).
 # Settings go to a temporary folder, never to the user's own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,3 +33,19 @@ for look in 210 211 212 213 214 215 216 217 218; do
     "$build/shell/quirewell" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder"
   echo "$out/look-$look.png"
 done
+
+# The scenes, in the default look (a fresh store); a wider screen leaves room beside the
+# main window.
+rm -rf "$XDG_CONFIG_HOME"
+shoot() {
+  local name=$1 screen=$2
+  shift 2
+  xvfb-run -a -s "-screen 0 ${screen}x24" \
+    "$build/shell/quirewell" --screenshot "$out/$name.png" --folder "$folder" "$@"
+  echo "$out/$name.png"
+}
+shoot ribbon-home 1400x900
+shoot context-menu 1400x900 --scene context-menu
+shoot single-rename 1400x900 --scene single-rename
+shoot about 1400x900 --scene about
+shoot parameters 1920x1000 --scene parameters

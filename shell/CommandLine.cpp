@@ -10,6 +10,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.version = true;
         } else if (argument == QLatin1String("--screenshot") && hasValue) {
             line.screenshotFile = arguments[++i];
+        } else if (argument == QLatin1String("--scene") && hasValue) {
+            line.scene = arguments[++i];
         } else if (argument == QLatin1String("--folder") && hasValue) {
             line.openPath = arguments[++i];
         } else if (argument == QLatin1String("--look") && hasValue) {
@@ -30,5 +32,6 @@ QString CommandLine::usage()
 {
     return QStringLiteral("Usage: quirewell [FILE.kvx | FOLDER]\n"
                           "       quirewell --screenshot FILE.png [--look N] [--folder FOLDER]\n"
+                          "                 [--scene context-menu|single-rename|about|parameters]\n"
                           "       quirewell --version\n");
 }

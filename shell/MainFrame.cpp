@@ -19,6 +19,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
@@ -119,8 +120,24 @@ bool CMainFrame::commandState(int id, CommandUiState &state) const
 
 void CMainFrame::post(int id)
 {
+    // Posts that come faster than they run are merged: while a command waits in the queue,
+    // posting it again adds nothing, since running it twice in a row gives what running it
+    // once does (a recompute reads the store when it runs, a reload lists the folder as it
+    // is then). So each keystroke in the rename parameters window adds at most one recompute
+    // behind the one running, and the typing never waits for a backlog; and the application
+    // button's press and double click, arriving together, start the renaming once. The
+    // command leaves the set just before it runs, so a post made while it runs queues it
+    // again.
+    if (m_postedCommands.contains(id))
+        return;
+    m_postedCommands.insert(id);
     QMetaObject::invokeMethod(
-        this, [this, id] { dispatch(id); }, Qt::QueuedConnection);
+        this,
+        [this, id] {
+            m_postedCommands.remove(id);
+            dispatch(id);
+        },
+        Qt::QueuedConnection);
 }
 
 bool CMainFrame::ownCommandState(int id, CommandUiState &state) const
@@ -145,6 +162,7 @@ bool CMainFrame::ownCommandState(int id, CommandUiState &state) const
     case Cmd::Donate:
         return true;
     case Cmd::WindowNew:
+    case Cmd::WindowArrange:
     case Cmd::WindowCascade:
     case Cmd::WindowTile:
         state.enabled = activeChildFrame() != nullptr;
@@ -178,6 +196,9 @@ bool CMainFrame::onCommand(int id)
         return true;
     case Cmd::WindowNew:
         OnNewWindow();
+        return true;
+    case Cmd::WindowArrange:
+        OnArrangeIcons();
         return true;
     case Cmd::WindowCascade:
         m_mdiArea->cascadeSubWindows();
@@ -222,6 +243,19 @@ bool CMainFrame::OnHelpInfo()
 {
     WebPages::openHomePage();
     return true;
+}
+
+void CMainFrame::OnArrangeIcons()
+{
+    // Minimised document windows in a row along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, m_mdiArea->viewport()->height() - size.height());
+        x += size.width();
+    }
 }
 
 void CMainFrame::OnNewWindow()

@@ -4,6 +4,7 @@
 #include "listing/view/ListingFrame.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <memory>
 
@@ -34,7 +35,8 @@ public:
     bool dispatch(int id);
     // The state of the command as the routing reports it; false when nobody handles it.
     bool commandState(int id, CommandUiState &state) const override;
-    // Queues the command: it runs after the current one has finished.
+    // Queues the command: it runs after the current one has finished. A command already
+    // waiting in the queue is not queued a second time.
     void post(int id);
 
     CChildFrame *addDocumentWindow(std::shared_ptr<CQuirewellDoc> document,
@@ -80,6 +82,7 @@ private:
     void OnViewCaptionBar();
     void OnWindowManager();
     void OnNewWindow();
+    void OnArrangeIcons();
     void scheduleStateRefresh();
     void refreshCommandStates();
     void updateTitle();
@@ -93,4 +96,5 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     std::unique_ptr<CommandActions> m_actions;
     bool m_refreshPending = false;
+    QSet<int> m_postedCommands; // posted and not yet run
 };

@@ -3,15 +3,18 @@
 #include "engine/AppSettings.h"
 #include "listing/CommandIds.h"
 #include "listing/view/Prompts.h"
+#include "listing/view/QuirewellView.h"
 #include "shell/AppIcons.h"
 #include "shell/ChildFrame.h"
 #include "shell/CommandLine.h"
 #include "shell/MainFrame.h"
 #include "shell/QuirewellDoc.h"
 #include "shell/Screenshot.h"
+#include "shell/ShellViewDialogs.h"
 
 #ifdef QUIREWELL_HAVE_ABOUT
 #include "shell/about/AboutDlg.h"
+#include "shell/about/WebLinks.h"
 #endif
 
 #include <QApplication>
@@ -22,13 +25,23 @@
 
 CQuirewellApp::CQuirewellApp() = default;
 
-CQuirewellApp::~CQuirewellApp() = default;
+CQuirewellApp::~CQuirewellApp()
+{
+    // The windows go first: their views delete their dialogs, which store their placement.
+    m_mainFrame.reset();
+}
 
 bool CQuirewellApp::InitInstance(const QStringList &arguments)
 {
     const CommandLine line = CommandLine::parse(arguments);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "quirewell: %s\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::usage()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (!Screenshot::isKnownScene(line.scene)) {
+        std::fprintf(stderr, "quirewell: unknown scene: %s\n%s", qPrintable(line.scene),
                      qPrintable(CommandLine::usage()));
         m_exitCode = 2;
         return false;
@@ -46,6 +59,10 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();
+    m_viewDialogs = std::make_unique<ShellViewDialogs>(*m_mainFrame);
+#ifdef QUIREWELL_HAVE_ABOUT
+    CQuirewellView::setShareAddress(WebLinks::sharePage());
+#endif
     connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
         for (const QString &path : paths)
             OpenPath(path);
@@ -70,7 +87,7 @@ void CQuirewellApp::startScreenshot(const CommandLine &line)
         m_mainFrame->dispatch(line.look);
     m_mainFrame->show();
     CChildFrame *child = line.openPath.isEmpty() ? OnFileNew() : OpenPath(line.openPath);
-    Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile);
+    Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile, line.scene);
 }
 
 CChildFrame *CQuirewellApp::OnFileNew()

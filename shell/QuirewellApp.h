@@ -9,6 +9,7 @@
 
 class CChildFrame;
 class CMainFrame;
+class ShellViewDialogs;
 struct CommandLine;
 
 // The application object: creates the main frame, carries out the command line, and
@@ -44,5 +45,6 @@ private:
     void startScreenshot(const CommandLine &line);
 
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<ShellViewDialogs> m_viewDialogs;
     int m_exitCode = 0;
 };

@@ -1,40 +1,120 @@
 #include "shell/Screenshot.h"
 
+#include "listing/CommandIds.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/ChildFrame.h"
 #include "shell/MainFrame.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-void save(CMainFrame &frame, const QString &file)
+// Time for windows shown by a scene to be mapped and painted by the X server.
+constexpr int kSettleMs = 700;
+
+void save(CMainFrame &frame, const QString &file, bool wholeScreen)
 {
-    const bool written = frame.grab().save(file, "PNG");
+    // Pop-up menus and dialogs are windows of their own: the screen shows them all.
+    const QPixmap picture = wholeScreen ? frame.screen()->grabWindow(0) : frame.grab();
+    const bool written = picture.save(file, "PNG");
     if (!written)
         std::fprintf(stderr, "quirewell: could not write %s\n", qPrintable(file));
+    // Leaves every event loop, a dialog's modal one included.
     QCoreApplication::exit(written ? 0 : 1);
+}
+
+void saveLater(CMainFrame &frame, const QString &file, int delayMs, bool wholeScreen)
+{
+    CMainFrame *target = &frame;
+    QTimer::singleShot(delayMs, target,
+                       [target, file, wholeScreen] { save(*target, file, wholeScreen); });
+}
+
+void selectRow(CQuirewellView *view, int row)
+{
+    if (row < view->fileModel().rowCount()) {
+        view->selectRow(row);
+        view->setFocus();
+    }
+}
+
+void setUpParameters(CMainFrame &frame, CQuirewellView *view)
+{
+    frame.dispatch(Cmd::RenameParameters);
+    QWidget *dialog = view->renameParametersDialog();
+    if (!dialog)
+        return;
+    dialog->move(frame.frameGeometry().right() + 8, frame.geometry().top());
+    if (auto *find = dialog->findChild<QLineEdit *>(QStringLiteral("FindText")))
+        find->setText(QStringLiteral("IMG_"));
+    if (auto *replace = dialog->findChild<QLineEdit *>(QStringLiteral("ReplaceText")))
+        replace->setText(QStringLiteral("Holiday "));
+    if (auto *check = dialog->findChild<QCheckBox *>(QStringLiteral("CheckFindAndReplace")))
+        check->setChecked(true);
+    if (auto *number = dialog->findChild<QCheckBox *>(QStringLiteral("CheckNumberAtStart")))
+        number->setChecked(true);
+}
+
+void runScene(CMainFrame &frame, CQuirewellView *view, const QString &file, const QString &scene)
+{
+    if (scene.isEmpty()) {
+        saveLater(frame, file, 0, false);
+    } else if (scene == QLatin1String("context-menu")) {
+        selectRow(view, 1);
+        const QRect row = view->visualRect(view->model()->index(1, 1));
+        view->contextMenu()->popup(view->viewport()->mapToGlobal(row.center()));
+        saveLater(frame, file, kSettleMs, true);
+    } else if (scene == QLatin1String("single-rename")) {
+        selectRow(view, 1);
+        // The dialog's modal loop runs the timer.
+        saveLater(frame, file, kSettleMs, true);
+        frame.dispatch(Cmd::RenameSelectedFile);
+    } else if (scene == QLatin1String("about")) {
+        saveLater(frame, file, kSettleMs, true);
+        frame.dispatch(Cmd::AppAbout);
+    } else if (scene == QLatin1String("parameters")) {
+        setUpParameters(frame, view);
+        saveLater(frame, file, kSettleMs, true);
+    }
 }
 
 } // namespace
 
 namespace Screenshot {
 
-void takeWhenListed(CMainFrame &frame, CChildFrame *child, const QString &file)
+bool isKnownScene(const QString &scene)
+{
+    static const QStringList scenes{QString(), QStringLiteral("context-menu"),
+                                    QStringLiteral("single-rename"), QStringLiteral("about"),
+                                    QStringLiteral("parameters")};
+    return scenes.contains(scene);
+}
+
+void takeWhenListed(CMainFrame &frame, CChildFrame *child, const QString &file,
+                    const QString &scene)
 {
     CMainFrame *target = &frame;
     if (!child || (child->view()->folder().isEmpty() && !child->view()->isLoading())) {
-        QTimer::singleShot(0, target, [target, file] { save(*target, file); });
+        QTimer::singleShot(0, target, [target, file] { save(*target, file, false); });
         return;
     }
-    QObject::connect(child->view(), &CQuirewellView::loadFinished, target, [target, file] {
-        // Let the new rows and texts be laid out before the picture is taken.
-        QTimer::singleShot(0, target, [target, file] { save(*target, file); });
-    });
+    CQuirewellView *view = child->view();
+    QObject::connect(
+        view, &CQuirewellView::loadFinished, target,
+        [target, view, file, scene] {
+            // Let the new rows and texts be laid out before the scene is set up.
+            QTimer::singleShot(
+                0, target, [target, view, file, scene] { runScene(*target, view, file, scene); });
+        },
+        Qt::SingleShotConnection);
 }
 
 } // namespace Screenshot

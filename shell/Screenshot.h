@@ -5,8 +5,14 @@
 class CChildFrame;
 class CMainFrame;
 
-// The --screenshot run: once the document window has listed its folder, the main window is
-// saved as a PNG and the program ends (exit code 0 when the file was written).
+// The --screenshot run: once the document window has listed its folder, the scene is set up
+// and the screen is saved as a PNG, then the program ends (exit code 0 when the file was
+// written). Scenes: "" (the main window alone), "context-menu" (the row context menu open
+// over the list), "single-rename" (the single-file rename dialog for the second row),
+// "about" (the About box), "parameters" (the rename parameters window beside the list, its
+// find and replace on, with the new names computed).
 namespace Screenshot {
-void takeWhenListed(CMainFrame &frame, CChildFrame *child, const QString &file);
+bool isKnownScene(const QString &scene);
+void takeWhenListed(CMainFrame &frame, CChildFrame *child, const QString &file,
+                    const QString &scene = {});
 } // namespace Screenshot

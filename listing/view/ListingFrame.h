@@ -12,6 +12,7 @@ public:
     virtual void setCaptionText(const QString &text) = 0;
     virtual void setFileStatistics(const QString &text) = 0;    // pane 120
     virtual void setFolderInformation(const QString &text) = 0; // pane 121
-    // A passing text over the left pane while a load runs; an empty text removes it.
+    // A passing text over the left pane: a load's progress, or what a finished step did;
+    // an empty text removes it.
     virtual void showProgress(const QString &text) = 0;
 };

@@ -6,11 +6,15 @@
 #include "listing/view/ListingFrame.h"
 #include "listing/view/ListingJob.h"
 #include "listing/view/Prompts.h"
+#include "listing/view/RowContextMenu.h"
 #include "listing/view/ViewDialogs.h"
+#include "listing/view/WaitCursor.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 
 namespace {
 
@@ -19,21 +23,13 @@ QString columnSetting(int column)
     return QStringLiteral("Column%1").arg(column);
 }
 
-// Holds the wait cursor for one synchronous step.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
 } // namespace
 
 CQuirewellView::CQuirewellView(ListingFrame *frame, QWidget *parent)
     : QTableView(parent), m_frame(frame)
 {
+    setObjectName(QStringLiteral("fileList"));
+    m_menuPopup = createRowContextMenu(this, [this](int id) { onCommand(id); });
     m_progressTimer.setInterval(100);
     connect(&m_progressTimer, &QTimer::timeout, this, &CQuirewellView::showLoadProgress);
 }
@@ -154,7 +150,8 @@ void CQuirewellView::onLoadFinished()
     std::unique_ptr<ListingJob> job = std::move(m_job);
     m_progressTimer.stop();
     if (m_frame)
-        m_frame->showProgress({});
+        m_frame->showProgress(m_strAfterBatchReload);
+    m_strAfterBatchReload.clear();
 
     const FileListLoader::Result &result = job->result();
     const QString folder = job->request().folder;
@@ -179,10 +176,14 @@ void CQuirewellView::onLoadFinished()
 
 void CQuirewellView::runAfterLoad(AfterLoad then)
 {
-    if (then == AfterLoad::Nothing)
-        return;
-    UpdateFolderCaption();
-    if (then == AfterLoad::CaptionAndNewNames)
+    if (then != AfterLoad::Nothing)
+        UpdateFolderCaption();
+    // A recompute asked for during the loads runs after the last of them, as it would have
+    // if they had been done before it was asked for.
+    const bool computeAsked = m_bComputeAfterLoads && m_pendingLoads.empty();
+    if (computeAsked)
+        m_bComputeAfterLoads = false;
+    if (then == AfterLoad::CaptionAndNewNames || computeAsked)
         ComputeNewNames();
 }
 
@@ -209,6 +210,7 @@ void CQuirewellView::ComputeNewNames()
     WaitCursor wait;
     ComputeNewFileNames(m_model.mutableRows(), RenameParameters::fromSettings(m_settings));
     m_model.newNamesChanged();
+    emit newNamesComputed();
 }
 
 int CQuirewellView::firstSelectedRow() const
@@ -264,11 +266,8 @@ void CQuirewellView::OnRenameParameters()
         return;
     if (!m_dlgRenameParameters)
         m_dlgRenameParameters = dialogs->createRenameParameters(*this);
-    if (!m_dlgRenameParameters)
-        return;
-    m_dlgRenameParameters->show();
-    m_dlgRenameParameters->raise();
-    m_dlgRenameParameters->activateWindow();
+    if (m_dlgRenameParameters)
+        dialogs->showRenameParameters(m_dlgRenameParameters);
 }
 
 void CQuirewellView::OnRenameSelectedFile()
@@ -282,68 +281,56 @@ void CQuirewellView::OnRenameSelectedFile()
                                     Prompts::Icon::Information);
         return;
     }
-    const std::optional<QString> newName = dialogs->runSingleFileRename(
-        *this, m_model.rows().rows[size_t(row)].loadedName, m_model.rows().location(row));
-    if (newName)
+    const FileRows &rows = m_model.rows();
+    const FileRow &r = rows.rows[size_t(row)];
+    const ViewDialogs::FileToRename file{rows.location(row), r.loadedName,
+                                         rows.folders[r.folder].rawPath, r.nameBytes()};
+    const QString path = rows.fullPath(row);
+    const std::optional<QString> newName = dialogs->runSingleFileRename(*this, file);
+    // A posted reload may have run inside the modal loop; then the row is not the same file.
+    if (newName && row < m_model.rowCount() && m_model.rows().fullPath(row) == path)
         m_model.renameRow(row, *newName);
 }
 
-bool CQuirewellView::onCommand(int id)
+void CQuirewellView::contextMenuEvent(QContextMenuEvent *event)
 {
-    CommandUiState state;
-    if (!commandState(id, state))
-        return false;
-    if (!state.enabled)
-        return true;
-    switch (id) {
-    case Cmd::FolderLocation:
-        OnFolderLocation();
-        break;
-    case Cmd::Reload:
-        OnReload();
-        break;
-    case Cmd::DisplayNewNames:
-        ComputeNewNames();
-        break;
-    case Cmd::Settings:
-        OnSettings();
-        break;
-    case Cmd::RenameParameters:
-        OnRenameParameters();
-        break;
-    case Cmd::RenameSelectedFile:
-        OnRenameSelectedFile();
-        break;
-    default:
-        return false;
+    // Opens whether or not a row is under the pointer; the items act on the selection.
+    for (QAction *action : m_menuPopup->actions()) {
+        CommandUiState state;
+        if (!action->isSeparator())
+            action->setEnabled(commandState(action->data().toInt(), state) && state.enabled);
     }
-    emit commandStatesChanged();
-    return true;
+    m_menuPopup->popup(event->globalPos());
+    event->accept();
 }
 
-bool CQuirewellView::commandState(int id, CommandUiState &state) const
+void CQuirewellView::keyPressEvent(QKeyEvent *event)
 {
-    const bool hasDialogs = ViewDialogs::instance() != nullptr;
-    switch (id) {
-    case Cmd::FolderLocation:
-    case Cmd::Reload:
-        state.enabled = true; // a load asked for during another one waits for it
-        return true;
-    case Cmd::DisplayNewNames:
-        state.enabled = !isLoading();
-        return true;
-    case Cmd::Settings:
-    case Cmd::RenameParameters:
-        if (!hasDialogs)
-            return false;
-        state.enabled = true;
-        return true;
-    case Cmd::RenameSelectedFile:
-        if (!hasDialogs)
-            return false;
-        state.enabled = !isLoading();
-        return true;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            onCommand(Cmd::Open);
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+            m_model.toggle(currentIndex().row());
+            event->accept();
+            return;
+        }
+        break;
     default:
-        return false;
+        break;
     }
+    QTableView::keyPressEvent(event);
+}
+
+void CQuirewellView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        onCommand(Cmd::Open);
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <QTimer>
+#include <QUrl>
 
 #include <deque>
 #include <memory>
@@ -14,6 +15,7 @@
 
 class ListingFrame;
 class ListingJob;
+class QMenu;
 
 // The list of one document window: the checkable six-column file list, the folder it
 // shows, and the commands that act on it. Loads run on a worker thread; the window stays
@@ -54,12 +56,28 @@ public:
     // The first selected row from the top, or -1.
     int firstSelectedRow() const;
     QWidget *renameParametersDialog() const { return m_dlgRenameParameters; }
+    // The row context menu (menu 310); it pops up on a right-click anywhere in the list.
+    QMenu *contextMenu() const { return m_menuPopup; }
+    // The selected row's Location followed by its loaded name; empty when no row is selected.
+    QString GetSelectedFilePath() const;
+
+    // The page that command 32800 opens; the shell gives it at start-up. While it is empty
+    // the command has no handler.
+    static void setShareAddress(const QUrl &address);
+    static QUrl shareAddress();
 
 signals:
     // After every finished load, its messages shown and its follow-up steps done.
     void loadFinished();
     // Something that commandState() reports may have changed.
     void commandStatesChanged();
+    // After every computation of the "New File Name" column.
+    void newNamesComputed();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     struct LoadRequest
@@ -76,6 +94,22 @@ private:
     void OnRenameParameters();
     void OnRenameSelectedFile();
     void postToSelf(int id);
+
+    // ViewListCommands.cpp: the row commands of the list.
+    void OnCheckAll();
+    void OnUnCheckAll();
+    void OnToggle();
+    void OnRemoveUnchecked();
+    void OnOpen();
+    void OnLocateInExplorer();
+    void OnSourceFolderInExplorer();
+    void OnCopyCurrentFileName();
+    void OnExportFileList();
+    void OnFilesInSubFolders();
+    void OnShareOnFacebook();
+
+    // ViewBatchRename.cpp: command 32799.
+    void OnStartRenaming();
 
     void requestLoad(LoadRequest request);
     void startNextLoad();
@@ -98,4 +132,8 @@ private:
     QTimer m_progressTimer;
 
     QPointer<QWidget> m_dlgRenameParameters;
+    QMenu *m_menuPopup = nullptr;
+    bool m_bRenaming = false;          // a batch rename is running its renames
+    bool m_bComputeAfterLoads = false; // 32792 came while a load ran: compute once it is in
+    QString m_strAfterBatchReload;     // shown in the status bar once the posted reload is done
 };

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "engine/AppSettings.h"
 #include "listing/CommandIds.h"
 #include "shell/StatusPanes.h"
 
@@ -37,9 +38,10 @@ private slots:
         QVERIFY(f.view()->isLoading());
         QVERIFY(f.frame()->statusBar()->currentMessage().startsWith(
             QStringLiteral("Listing Files from [%1]").arg(f.tree.path(QStringLiteral("big")))));
-        CommandUiState state;
-        QVERIFY(f.frame()->commandState(Cmd::DisplayNewNames, state));
-        QVERIFY(!state.enabled);
+        // A recompute asked for meanwhile waits for the rows.
+        CAppSettings().SetCheckUpperCase(1);
+        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QCOMPARE(f.view()->fileModel().rowCount(), 0);
 
         // Count event-loop turns and the longest gap between them while the load runs.
         int turns = 0;
@@ -63,6 +65,8 @@ private slots:
 
         QCOMPARE(f.view()->fileModel().rowCount(), kFiles);
         QCOMPARE(f.view()->fileModel().text(kFiles - 1, 0), QString::number(kFiles));
+        QCOMPARE(f.view()->fileModel().text(kFiles - 1, 2),
+                 f.view()->fileModel().text(kFiles - 1, 1).toUpper());
         QCOMPARE(f.frame()->fileStatsPane()->text(),
                  QStringLiteral("%1 File(s) Listed from Folder [%2]")
                      .arg(kFiles)

@@ -1,0 +1,101 @@
+#pragma once
+
+// Reaching commands the way a user does: ribbon elements, the row context menu, keys.
+
+#include "ShellFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTest>
+#include <QWindow>
+
+// Starts the program and answers its folder picker with folder; false when the listing
+// did not come.
+inline bool startListing(ShellFixture &f, const QString &folder)
+{
+    f.prompts.folderAnswers << folder;
+    if (!f.start())
+        return false;
+    if (!QTest::qWaitFor([&f] { return f.prompts.folderStarts.size() == 1; }))
+        return false;
+    return waitListed(f.view()) && f.view()->folder() == folder;
+}
+
+// Makes the main window the active one, for window-wide keys.
+inline bool activateFrame(ShellFixture &f)
+{
+    f.frame()->activateWindow();
+    return QTest::qWaitForWindowActive(f.frame());
+}
+
+// The ribbon element of a command: a button or check box, or an entry of a menu.
+inline QAbstractButton *ribbonButton(ShellFixture &f, int id)
+{
+    return f.frame()->ribbon()->findChild<QAbstractButton *>(QStringLiteral("cmd-%1").arg(id));
+}
+
+// Clicks the command's ribbon button; false when there is none or it is disabled.
+inline bool clickRibbon(ShellFixture &f, int id)
+{
+    QApplication::processEvents(); // the states are refreshed after the current event
+    QAbstractButton *button = ribbonButton(f, id);
+    if (!button || !button->isEnabled())
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+// Right-clicks the list at the given row (-1: just below the last row) and clicks the item of
+// the context menu with command id. False, with a warning, when the menu did not open, lacks
+// the item or stayed open.
+inline bool runMenuItem(ShellFixture &f, int id, int row = -1)
+{
+    CQuirewellView *view = f.view();
+    const int rows = view->fileModel().rowCount();
+    QPoint at(view->columnViewportPosition(1) + 20, view->verticalHeader()->defaultSectionSize());
+    if (row >= 0)
+        at = view->visualRect(view->model()->index(row, 1)).center();
+    else if (rows > 0)
+        at.setY(view->visualRect(view->model()->index(rows - 1, 1)).bottom() + 12);
+    QMenu *menu = view->contextMenu();
+    // Through the window, as the platform delivers it: that is where a right press becomes
+    // a context menu request.
+    QWindow *window = view->window()->windowHandle();
+    const QPoint inWindow = view->viewport()->mapTo(view->window(), at);
+    QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, inWindow);
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); })) {
+        qWarning("the context menu did not open");
+        return false;
+    }
+    QAction *item = menu->findChild<QAction *>(QStringLiteral("menu-%1").arg(id));
+    if (!item || !menu->actions().contains(item)) {
+        qWarning("no item for %d", id);
+        return false;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+    if (!QTest::qWaitFor([menu] { return !menu->isVisible(); })) {
+        qWarning("the context menu stayed open");
+        return false;
+    }
+    return true;
+}
+
+// The rows' texts of one column, top to bottom.
+inline QStringList columnTexts(const CQuirewellView *view, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < view->fileModel().rowCount(); ++row)
+        texts.append(view->fileModel().text(row, column));
+    return texts;
+}
+
+inline QList<bool> checkMarks(const CQuirewellView *view)
+{
+    QList<bool> marks;
+    for (const FileRow &row : view->fileModel().rows().rows)
+        marks.append(row.checked);
+    return marks;
+}
