@@ -1,5 +1,9 @@
 #include "listing/view/ListingJob.h"
 
+#include "listing/presence/FolderPresence.h"
+
+#include <QFile>
+
 ListingJob::ListingJob(Request request, QObject *parent)
     : QObject(parent), m_request(std::move(request))
 {}
@@ -13,8 +17,12 @@ ListingJob::~ListingJob()
 void ListingJob::start()
 {
     m_running = true;
+    m_presence = std::make_unique<FolderPresence>();
     m_worker = std::thread([this] {
         FileListLoader loader;
+        FolderPresence *presence = m_presence.get();
+        loader.setFolderStart([presence](const QByteArray &folder) { presence->watch(folder); });
+        presence->start(QFile::encodeName(m_request.folder));
         loader.setFilters(m_request.displayHidden, m_request.displayReadOnly);
         loader.setProgress(
             [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });
@@ -22,6 +30,11 @@ void ListingJob::start()
         // Queued to this object: dropped by Qt if the job is deleted before it arrives.
         QMetaObject::invokeMethod(this, &ListingJob::onWorkerDone, Qt::QueuedConnection);
     });
+}
+
+std::unique_ptr<FolderPresence> ListingJob::takePresence()
+{
+    return std::move(m_presence);
 }
 
 void ListingJob::onWorkerDone()

@@ -7,11 +7,15 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 #include <thread>
+
+class FolderPresence;
 
 // One folder listing on a worker thread. The rows are built in the job's own table and
 // handed to the UI thread when finished() arrives there; nothing is shared meanwhile but
-// the row counter used for progress.
+// the row counter used for progress. Each listed folder is watched for changes just before
+// it is read, so that later recomputes know which rows' files may be gone.
 class ListingJob : public QObject
 {
     Q_OBJECT
@@ -36,6 +40,8 @@ public:
     // Valid after finished().
     const FileListLoader::Result &result() const { return m_result; }
     FileRows takeRows() { return std::move(m_rows); }
+    // What changed in the listed folders since they were read; for the rows of this job.
+    std::unique_ptr<FolderPresence> takePresence();
 
 signals:
     void finished();
@@ -49,4 +55,5 @@ private:
     bool m_running = false;
     FileRows m_rows;
     FileListLoader::Result m_result;
+    std::unique_ptr<FolderPresence> m_presence;
 };

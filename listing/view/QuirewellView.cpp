@@ -3,6 +3,7 @@
 #include "engine/NewNameRule.h"
 #include "listing/CommandIds.h"
 #include "listing/ListingTexts.h"
+#include "listing/presence/FolderPresence.h"
 #include "listing/view/ListingFrame.h"
 #include "listing/view/ListingJob.h"
 #include "listing/view/Prompts.h"
@@ -54,6 +55,7 @@ void CQuirewellView::SetupColumns()
 {
     if (model() == &m_model) {
         m_model.setRows({});
+        m_presence.reset();
         return;
     }
     setModel(&m_model);
@@ -161,6 +163,7 @@ void CQuirewellView::onLoadFinished()
         m_strFolder.clear();
     } else if (result.status == FileListLoader::Status::Listed) {
         m_model.setRows(job->takeRows());
+        m_presence = job->takePresence();
         m_bHiddenSeen = result.hiddenSeen;
         m_bReadOnlySeen = result.readOnlySeen;
         UpdateStatusSummary(result.foldersRecorded);
@@ -208,7 +211,15 @@ void CQuirewellView::UpdateStatusSummary(std::optional<int> foldersRecorded)
 void CQuirewellView::ComputeNewNames()
 {
     WaitCursor wait;
-    ComputeNewFileNames(m_model.mutableRows(), RenameParameters::fromSettings(m_settings));
+    const RenameParameters params = RenameParameters::fromSettings(m_settings);
+    if (m_presence) {
+        // Only the rows of folders changed since the load are looked up; the names are the
+        // same as with a look-up of every row.
+        const std::vector<std::uint8_t> present = m_presence->presence(m_model.rows());
+        ComputeNewFileNames(m_model.mutableRows(), params, &present);
+    } else {
+        ComputeNewFileNames(m_model.mutableRows(), params);
+    }
     m_model.newNamesChanged();
     emit newNamesComputed();
 }

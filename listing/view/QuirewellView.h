@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class FolderPresence;
 class ListingFrame;
 class ListingJob;
 class QMenu;
@@ -119,6 +120,7 @@ private:
 
     ListingFrame *m_frame;
     FileListModel m_model;
+    std::unique_ptr<FolderPresence> m_presence; // changes in the folders of the rows shown
     CAppSettings m_settings;
     QString m_strFolder;
     bool m_bHiddenSeen = false;

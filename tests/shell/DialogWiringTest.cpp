@@ -34,11 +34,14 @@ void clickBox(QCheckBox *box)
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
 }
 
-// The new names the rule gives for the rows as listed, computed apart from the view.
-QStringList expectedNewNames(const CQuirewellView *view)
+// The new names the rule gives for the rows as listed, computed apart from the view with a
+// look-up of every row's file; or, with allPresent, as if every file were still there.
+QStringList expectedNewNames(const CQuirewellView *view, bool allPresent = false)
 {
     FileRows rows = view->fileModel().rows();
-    ComputeNewFileNames(rows, RenameParameters::fromSettings(CAppSettings()));
+    const std::vector<std::uint8_t> present(size_t(rows.count()), 1);
+    ComputeNewFileNames(rows, RenameParameters::fromSettings(CAppSettings()),
+                        allPresent ? &present : nullptr);
     QStringList names;
     for (const FileRow &row : rows.rows)
         names << row.newName;
@@ -115,6 +118,33 @@ private slots:
                  qPrintable(QString::number(computed.size())));
         // Merged or not, the column is what the rule gives for the stored parameters.
         QCOMPARE(columnTexts(f.view(), 2), expectedNewNames(f.view()));
+    }
+
+    void recomputesSeeTheFilesAsTheyAreNow()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt", "c.txt", "sub/d.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        CAppSettings().SetViewFilesInSubFolders(1);
+        CAppSettings().SetCheckNumberAtEnd(1);
+        QVERIFY(startListing(f, f.tree.root()));
+        QDialog *dialog = openParameters(f);
+        QVERIFY(dialog);
+
+        // Files gone or renamed behind the list's back, in the top folder and below it.
+        QVERIFY(f.tree.remove(u"b.txt"_s));
+        QVERIFY(QFile::rename(f.tree.path(u"sub/d.txt"_s), f.tree.path(u"sub/e.txt"_s)));
+        clickBox(control<QCheckBox>(dialog, u"CheckUpperCase"_s));
+        QTRY_VERIFY(f.view()->fileModel().text(0, 2).startsWith(u"A"_s));
+        QCOMPARE(columnTexts(f.view(), 2), expectedNewNames(f.view()));
+        QVERIFY(expectedNewNames(f.view()) != expectedNewNames(f.view(), true));
+
+        // Back again: found again.
+        QVERIFY(f.tree.createFile(u"b.txt"_s));
+        QVERIFY(QFile::rename(f.tree.path(u"sub/e.txt"_s), f.tree.path(u"sub/d.txt"_s)));
+        clickBox(control<QCheckBox>(dialog, u"CheckUpperCase"_s));
+        QTRY_VERIFY(f.view()->fileModel().text(0, 2).startsWith(u"a"_s));
+        QCOMPARE(columnTexts(f.view(), 2), expectedNewNames(f.view(), true));
     }
 
     void closingHidesAndTheViewDestroysIt()
