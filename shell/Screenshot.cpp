@@ -57,10 +57,12 @@ void setUpParameters(CMainFrame &frame, CQuirewellView *view)
         find->setText(QStringLiteral("IMG_"));
     if (auto *replace = dialog->findChild<QLineEdit *>(QStringLiteral("ReplaceText")))
         replace->setText(QStringLiteral("Holiday "));
-    if (auto *check = dialog->findChild<QCheckBox *>(QStringLiteral("CheckFindAndReplace")))
-        check->setChecked(true);
-    if (auto *number = dialog->findChild<QCheckBox *>(QStringLiteral("CheckNumberAtStart")))
-        number->setChecked(true);
+    // As a user's clicks: each stores its box and asks for the new names again.
+    for (const char *name : {"CheckFindAndReplace", "CheckNumberAtStart"}) {
+        auto *box = dialog->findChild<QCheckBox *>(QLatin1String(name));
+        if (box && !box->isChecked())
+            box->click();
+    }
 }
 
 void runScene(CMainFrame &frame, CQuirewellView *view, const QString &file, const QString &scene)
