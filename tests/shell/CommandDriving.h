@@ -17,11 +17,19 @@
 inline bool startListing(ShellFixture &f, const QString &folder)
 {
     f.prompts.folderAnswers << folder;
-    if (!f.start())
+    if (!f.start()) {
+        qWarning("the program did not start");
         return false;
-    if (!QTest::qWaitFor([&f] { return f.prompts.folderStarts.size() == 1; }))
+    }
+    if (!QTest::qWaitFor([&f] { return f.prompts.folderStarts.size() == 1; })) {
+        qWarning("no folder picker");
         return false;
-    return waitListed(f.view()) && f.view()->folder() == folder;
+    }
+    if (!waitListed(f.view()) || f.view()->folder() != folder) {
+        qWarning("not listed: %s", qPrintable(f.view()->folder()));
+        return false;
+    }
+    return true;
 }
 
 // Makes the main window the active one, for window-wide keys.
