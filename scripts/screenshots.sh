@@ -19,7 +19,7 @@ trap 'rm -rf "$work"' EXIT
 folder="$work/Holiday Photos"
 mkdir -p "$folder/2023" "$folder/2024"
 for i in $(seq -w 1 12); do
-  head -c $((i * 12345)) /dev/zero >"$folder/IMG_20240$((i % 9 + 1))_$i.jpg"
+  head -c $((10#$i * 12345)) /dev/zero >"$folder/IMG_20240$((10#$i % 9 + 1))_$i.jpg"
 done
 printf 'notes\n' >"$folder/notes.txt"
 head -c 2560000 /dev/zero >"$folder/video clip.mp4"
