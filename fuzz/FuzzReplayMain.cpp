@@ -1,4 +1,4 @@
-// Runs a fuzz target without libFuzzer: every file of its seed corpus, then deterministic
+// Runs a fuzz target without libFuzzer: every file of its starting corpus, then deterministic
 // mutations of them (flipped bits, cut and doubled pieces, spliced inputs), then any files
 // named on the command line. Lets every build, with or without clang, exercise the targets.
 #include <QByteArray>
@@ -60,7 +60,7 @@ int main(int argc, char **argv)
             corpus << file.readAll();
     }
     if (corpus.isEmpty()) {
-        std::fprintf(stderr, "no seed corpus in %s\n", QUIREWELL_FUZZ_CORPUS);
+        std::fprintf(stderr, "no starting corpus in %s\n", QUIREWELL_FUZZ_CORPUS);
         return 1;
     }
     for (const QByteArray &input : corpus)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, address and undefined-behaviour sanitizers, and
-# runs each for a bounded time on a copy of its seed corpus.
+# runs each for a bounded time on a copy of its starting corpus.
 # Usage: fuzz.sh [BUILD_DIR] [SECONDS_PER_TARGET]   (defaults: /work/build-fuzz, 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

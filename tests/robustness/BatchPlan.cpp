@@ -27,9 +27,9 @@ constexpr int kIntMin = std::numeric_limits<int>::min();
 
 } // namespace
 
-BatchPlan::BatchPlan(quint64 seed, const QByteArray &root) : m_seed(seed), m_root(root)
+BatchPlan::BatchPlan(quint64 rngSeed, const QByteArray &root) : m_seed(rngSeed), m_root(root)
 {
-    const quint32 words[2] = {quint32(seed), quint32(seed >> 32)};
+    const quint32 words[2] = {quint32(rngSeed), quint32(rngSeed >> 32)};
     m_rng = QRandomGenerator(words, 2);
 }
 

@@ -15,7 +15,7 @@
 class BatchPlan
 {
 public:
-    BatchPlan(quint64 seed, const QByteArray &root);
+    BatchPlan(quint64 rngSeed, const QByteArray &root);
 
     // Builds the folders and files; false when the file system refused a step.
     bool createTree();

@@ -28,9 +28,9 @@ QByteArray everyInt(const QByteArray &value)
     return ini;
 }
 
-QByteArray garbage(quint32 seed, int size)
+QByteArray garbage(quint32 rngSeed, int size)
 {
-    QRandomGenerator rng(seed);
+    QRandomGenerator rng(rngSeed);
     QByteArray bytes(size, Qt::Uninitialized);
     for (char &c : bytes)
         c = char(rng.bounded(256));

@@ -27,7 +27,7 @@ constexpr quint64 kDefaultSeed = 20261208;
 // Random trees, parameters, check marks and planted trouble on real folders; after every
 // batch the listed folder must be exactly what the renames reported, and the folder beside
 // it untouched. QUIREWELL_ROBUST_SEED and QUIREWELL_ROBUST_PLANS choose the run; a failure
-// prints the seed of its plan, which replays it alone with QUIREWELL_ROBUST_PLANS=1.
+// prints the number of its plan, which replays it alone with QUIREWELL_ROBUST_PLANS=1.
 class RandomBatchTest : public QObject
 {
     Q_OBJECT
@@ -40,22 +40,22 @@ private slots:
         BatchTally tally;
         int ran = 0;
         for (quint64 n = 0; n < plans; ++n) {
-            const quint64 seed = firstSeed + n;
-            const QString failure = runPlan(seed, tally, ran);
+            const quint64 rngSeed = firstSeed + n;
+            const QString failure = runPlan(rngSeed, tally, ran);
             if (!failure.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("plan seed %1 (replay: QUIREWELL_ROBUST_SEED=%1 "
+                QFAIL(qPrintable(QStringLiteral("plan number %1 (replay: QUIREWELL_ROBUST_SEED=%1 "
                                                 "QUIREWELL_ROBUST_PLANS=1): %2")
-                                     .arg(seed)
+                                     .arg(rngSeed)
                                      .arg(failure)));
         }
-        qInfo("%llu plans from seed %llu: %d batches ran, %d files checked, %d renamed, "
+        qInfo("%llu plans from random start %llu: %d batches ran, %d files checked, %d renamed, "
               "%d renames failed",
               plans, firstSeed, ran, tally.files, tally.renamed, tally.failed);
         QVERIFY(ran > int(plans) / 4); // the plans must mostly reach the renames
     }
 
 private:
-    static QString runPlan(quint64 seed, BatchTally &tally, int &ran)
+    static QString runPlan(quint64 rngSeed, BatchTally &tally, int &ran)
     {
         FastTemporaryDir dir;
         FastTemporaryDir settingsDir;
@@ -63,7 +63,7 @@ private:
             return QStringLiteral("no temporary folder");
         CAppSettings::useStoreFile(settingsDir.filePath(QStringLiteral("settings.ini")));
         const QByteArray root = QFile::encodeName(dir.path());
-        BatchPlan plan(seed, root);
+        BatchPlan plan(rngSeed, root);
         if (!plan.createTree())
             return QStringLiteral("could not create the tree");
 
@@ -73,7 +73,7 @@ private:
 
         CAppSettings settings;
         settings.SetViewFilesInSubFolders(plan.subFolderSetting());
-        const quint32 answerPick = quint32(seed % 10);
+        const quint32 answerPick = quint32(rngSeed % 10);
         const auto answer = answerPick == 0   ? BatchPrompter::Answer::No
                             : answerPick == 1 ? BatchPrompter::Answer::Cancel
                                               : BatchPrompter::Answer::Yes;
