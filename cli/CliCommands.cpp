@@ -10,9 +10,6 @@
 #include "listing/FileListLoader.h"
 #include "listing/ListingTexts.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-
 #include <cstdio>
 
 namespace {
@@ -20,7 +17,8 @@ namespace {
 struct Listing
 {
     bool listed = false;
-    QStringList messages; // the summaries, then the no-files message when nothing was found
+    bool subFolders = false; // whether the sub-folders were listed too
+    QStringList messages;    // the summaries, then the no-files message when nothing was found
 };
 
 // Lists the folder as the desktop view does, with the command line's filters and sub-folder
@@ -31,11 +29,11 @@ Listing loadRows(const CliOptions &options, FileRows &rows)
     const bool displayHidden = options.displayHidden || settings.GetDisplayHiddenFiles() != 0;
     const bool displayReadOnly = options.displayReadOnly || settings.GetDisplayReadOnlyFiles() != 0;
     Listing listing;
-    const bool recursive = options.recursive || settings.GetViewFilesInSubFolders() != 0;
+    listing.subFolders = options.recursive || settings.GetViewFilesInSubFolders() != 0;
 
     FileListLoader loader;
     loader.setFilters(displayHidden, displayReadOnly);
-    const FileListLoader::Result result = loader.load(options.folder, recursive, rows);
+    const FileListLoader::Result result = loader.load(options.folder, listing.subFolders, rows);
     if (result.status != FileListLoader::Status::Listed) {
         listing.messages << ListingTexts::couldNotList(options.folder);
         return listing;
@@ -79,41 +77,6 @@ int listRows(const CliOptions &options, bool computeNames)
     return 0;
 }
 
-// The batch reads the sub-folder switch from the store to decide on the duplicate check.
-// For a --recursive run the batch is given a private store holding the switch as the
-// desktop stores it (1) for the length of the batch; the user's store is never written.
-class RecursionForBatch
-{
-public:
-    explicit RecursionForBatch(const CliOptions &options) : m_configFile(options.configFile)
-    {
-        if (!options.recursive || CAppSettings().GetViewFilesInSubFolders() == 1 ||
-            !m_dir.isValid())
-            return;
-        const QString file = m_dir.path() + QStringLiteral("/run.ini");
-        {
-            QSettings store(file, QSettings::IniFormat);
-            store.setValue(QStringLiteral("Settings/") +
-                               CAppSettings::keyName(CAppSettings::Key::ViewFilesInSubFolders),
-                           1);
-        }
-        CAppSettings::useStoreFile(file);
-        m_switched = true;
-    }
-    ~RecursionForBatch()
-    {
-        if (m_switched)
-            CAppSettings::useStoreFile(m_configFile);
-    }
-    RecursionForBatch(const RecursionForBatch &) = delete;
-    RecursionForBatch &operator=(const RecursionForBatch &) = delete;
-
-private:
-    QString m_configFile;
-    QTemporaryDir m_dir;
-    bool m_switched = false;
-};
-
 } // namespace
 
 int runList(const CliOptions &options)
@@ -137,11 +100,7 @@ int runRename(const CliOptions &options)
 
     TerminalPrompter prompter(options.yes);
     BatchResult result;
-    BatchOutcome outcome;
-    {
-        RecursionForBatch recursion(options);
-        outcome = runBatchRename(rows, CAppSettings(), prompter, &result);
-    }
+    const BatchOutcome outcome = runBatchRename(rows, listing.subFolders, prompter, &result);
     switch (outcome) {
     case BatchOutcome::RefusedEmpty:
     case BatchOutcome::RefusedDuplicates:

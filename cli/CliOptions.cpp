@@ -207,7 +207,10 @@ QString usageText()
         "  --yes                rename without asking\n"
         "  --help, --version\n"
         "\n"
-        "In printed fields a tab is written \\t, a line feed \\n, a carriage return \\r and a\n"
-        "backslash \\\\. Summaries and messages go to standard error.\n"
+        "In printed fields and in messages a tab is written \\t, a line feed \\n, a carriage\n"
+        "return \\r, a backslash \\\\, a NUL character \\0 and each byte of a name that is not\n"
+        "UTF-8 \\xHH (two lower-case hex digits), so each row and each message is one line.\n"
+        "Arguments keep their bytes: a FOLDER or TEXT that is not UTF-8 is used exactly.\n"
+        "Summaries and messages go to standard error.\n"
         "Exit status: 0 done, 1 refused or failed, 2 bad usage.\n");
 }

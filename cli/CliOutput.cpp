@@ -1,5 +1,6 @@
 #include "cli/CliOutput.h"
 
+#include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "listing/ListingTexts.h"
 
@@ -18,29 +19,63 @@ void OutputBuffer::append(const QByteArray &bytes)
         flush();
 }
 
+namespace {
+
+bool needsEscape(char16_t c)
+{
+    return c == u'\t' || c == u'\n' || c == u'\r' || c == u'\\' || c == u'\0';
+}
+
+void appendEscaped(char c, QByteArray &out)
+{
+    out.append('\\');
+    switch (c) {
+    case '\t':
+        out.append('t');
+        break;
+    case '\n':
+        out.append('n');
+        break;
+    case '\r':
+        out.append('r');
+        break;
+    case '\0':
+        out.append('0');
+        break;
+    default:
+        out.append(c);
+    }
+}
+
+} // namespace
+
 QByteArray escapedField(const QString &text)
 {
     QByteArray out;
-    const QByteArray utf8 = text.toUtf8();
-    out.reserve(utf8.size());
-    for (const char c : utf8) {
-        switch (c) {
-        case '\t':
-            out.append("\\t", 2);
-            break;
-        case '\n':
-            out.append("\\n", 2);
-            break;
-        case '\r':
-            out.append("\\r", 2);
-            break;
-        case '\\':
-            out.append("\\\\", 2);
-            break;
-        default:
-            out.append(c);
+    out.reserve(text.size());
+    const QStringView view(text);
+    qsizetype plain = 0; // start of the characters not yet written
+    const auto writePlain = [&](qsizetype upTo) {
+        if (upTo > plain)
+            out.append(encodeFileName(view.sliced(plain, upTo - plain)));
+    };
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const char16_t c = view[i].unicode();
+        const bool escapedByte = isEscapedByte(c) && (i == 0 || !view[i - 1].isHighSurrogate());
+        if (!needsEscape(c) && !escapedByte)
+            continue;
+        writePlain(i);
+        plain = i + 1;
+        if (escapedByte) {
+            const int byte = c - kFirstEscapedByte + 0x80;
+            out.append("\\x", 2);
+            out.append("0123456789abcdef"[byte >> 4]);
+            out.append("0123456789abcdef"[byte & 0xF]);
+        } else {
+            appendEscaped(char(c), out);
         }
     }
+    writePlain(view.size());
     return out;
 }
 
@@ -79,6 +114,6 @@ void printRows(const FileRows &rows, std::FILE *stream)
 
 void printMessage(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8() + '\n';
+    const QByteArray bytes = escapedField(text) + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }

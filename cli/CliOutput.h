@@ -25,12 +25,13 @@ private:
     QByteArray m_buffer;
 };
 
-// A field of a row as UTF-8, with tab, line feed, carriage return and backslash written
-// \t, \n, \r and \\ so that the row stays on one line.
+// A field of a row as UTF-8, with tab, line feed, carriage return, backslash and NUL written
+// \t, \n, \r, \\ and \0, and each byte of a name that is not UTF-8 (an escaped byte, see
+// FileNames.h) written \xHH, so that the row stays on one line and names no other file.
 QByteArray escapedField(const QString &text);
 
 // One row per line, six tab-separated columns in list order.
 void printRows(const FileRows &rows, std::FILE *stream);
 
-// A message line on standard error.
+// A message line on standard error, escaped as the fields are, so it stays one line.
 void printMessage(const QString &text);

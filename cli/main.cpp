@@ -2,6 +2,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,18 +28,9 @@ int main(int argc, char **argv)
 
     QCoreApplication app(argc, argv);
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        arguments << QString::fromLocal8Bit(bytes);
-        // Bytes that are not UTF-8 decode to another name, which may be another folder that
-        // exists: refuse them rather than list or rename the wrong files.
-        if (arguments.last().toLocal8Bit() != bytes) {
-            printMessage(QStringLiteral("quirewell-cli: argument %1 is not valid UTF-8: %2")
-                             .arg(i)
-                             .arg(arguments.last()));
-            return kBadUsage;
-        }
-    }
+    // Decoded as file names are, so that a folder or a text to find keeps its exact bytes.
+    for (int i = 1; i < argc; ++i)
+        arguments << decodeFileName(argv[i]);
 
     CliOptions options;
     const QString error = parseArguments(arguments, options);

@@ -1,10 +1,10 @@
 #include "dialogs/DlgSingleFileRename.h"
 
 #include "dialogs/DialogLook.h"
+#include "engine/FileNames.h"
 #include "engine/RenameOperation.h"
 #include "listing/view/Prompts.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,8 +64,8 @@ void CDlgSingleFileRename::setFile(const QString &location, const QString &fileN
     m_strLocation = location;
     m_strFileToRename = fileName;
     m_strNewFileName = fileName;
-    m_locationBytes = locationBytes.isEmpty() ? QFile::encodeName(location) : locationBytes;
-    m_nameBytes = nameBytes.isEmpty() ? QFile::encodeName(fileName) : nameBytes;
+    m_locationBytes = locationBytes.isEmpty() ? encodeFileName(location) : locationBytes;
+    m_nameBytes = nameBytes.isEmpty() ? encodeFileName(fileName) : nameBytes;
     m_editFileToRename->setText(m_strFileToRename);
     m_editNewFileName->setText(m_strNewFileName);
 }

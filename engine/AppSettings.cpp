@@ -1,8 +1,5 @@
 #include "engine/AppSettings.h"
 
-#include "engine/RenameOperation.h"
-
-#include <QFile>
 #include <QSettings>
 
 #include <array>
@@ -168,19 +165,6 @@ void CAppSettings::useStoreFile(const QString &path)
 QString CAppSettings::storeLocation()
 {
     return openStore()->fileName();
-}
-
-bool CAppSettings::RenameFile(QString source, QString target, QString &error) const
-{
-    // A target in the source's folder is checked as a name there, so that "sub/x", "..",
-    // an empty name or a NUL character can never move the file or pick another one.
-    const QString folder = source.left(source.lastIndexOf(QLatin1Char('/')) + 1);
-    if (!folder.isEmpty() && target.startsWith(folder)) {
-        return renameInFolder(QFile::encodeName(folder),
-                              QFile::encodeName(source.sliced(folder.size())),
-                              target.sliced(folder.size()), error);
-    }
-    return renameNoReplace(QFile::encodeName(source), QFile::encodeName(target), error);
 }
 
 #define QW_INT_ACCESSORS(NAME)                                                                     \

@@ -71,10 +71,6 @@ public:
     int GetCheckLowerCase() const;
     void SetCheckLowerCase(int value);
 
-    // Renames one file; never replaces an existing file. On failure returns false and sets
-    // error to the system's text for the failure (no trailing line break).
-    bool RenameFile(QString source, QString target, QString &error) const;
-
     // Direct profile access in group "Settings" for the values outside the accessors:
     // "Column0".."Column5" and "DlgRenameParametersLocation".
     static int GetProfileInt(const QString &name, int defaultValue);

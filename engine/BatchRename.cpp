@@ -1,6 +1,6 @@
 #include "engine/BatchRename.h"
 
-#include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
 
@@ -135,51 +135,6 @@ private:
     bool m_opened = false;
 };
 
-// The UTF-8 bytes of name, in buffer: the usual ASCII name is copied without an allocation.
-const QByteArray &utf8Of(const QString &name, QByteArray &buffer)
-{
-    const qsizetype n = name.size();
-    buffer.resize(n);
-    const QChar *in = name.constData();
-    char *out = buffer.data();
-    for (qsizetype k = 0; k < n; ++k) {
-        if (in[k].unicode() >= 0x80) {
-            buffer = name.toUtf8();
-            break;
-        }
-        out[k] = char(in[k].unicode());
-    }
-    return buffer;
-}
-
-bool flagRefused(int error)
-{
-    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
-}
-
-// renameInFolder through the folder's open handle. Whatever the handle cannot settle (no
-// handle, an empty old name, whose full path is the folder itself, or a refusal of
-// RENAME_NOREPLACE, which renameInFolder answers with link and unlink) goes the path's way,
-// so the outcome and its error text are renameInFolder's.
-bool renameInOpenFolder(int folderFd, const QByteArray &folder, const QByteArray &oldName,
-                        const QString &newName, QByteArray &targetBuffer, QString &error)
-{
-    if (folderFd < 0 || oldName.isEmpty() || oldName.contains('\0'))
-        return renameInFolder(folder, oldName, newName, error);
-    error = refusedNameReason(newName);
-    if (!error.isEmpty())
-        return false;
-    const QByteArray &target = utf8Of(newName, targetBuffer);
-    if (::renameat2(folderFd, oldName.constData(), folderFd, target.constData(),
-                    RENAME_NOREPLACE) == 0)
-        return true;
-    const int failure = errno;
-    if (flagRefused(failure))
-        return renameInFolder(folder, oldName, newName, error);
-    error = systemErrorText(failure);
-    return false;
-}
-
 } // namespace
 
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress)
@@ -188,21 +143,21 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
     const int total = rows.count();
     QString error;
     OpenFolder folder;
-    QByteArray source, target; // reused from row to row
+    QByteArray source; // reused from row to row
     for (int i = 0; i < total; ++i) {
         const FileRow &row = rows.rows[size_t(i)];
         if (row.checked) {
             // Moving a file onto its own name would only fail with "File exists".
             if (row.newName == row.loadedName) {
                 ++result.unchanged;
-            } else if (const QByteArray &path = rows.folders[row.folder].rawPath;
-                       renameInOpenFolder(folder.handle(row.folder, path), path,
-                                          row.rawName.isNull() ? utf8Of(row.loadedName, source)
-                                                               : row.rawName,
-                                          row.newName, target, error)) {
-                ++result.renamed;
             } else {
-                result.failures.push_back({i, error});
+                const QByteArray &path = rows.folders[row.folder].rawPath;
+                encodeFileName(row.loadedName, source);
+                if (renameInFolder(path, source, row.newName, error,
+                                   folder.handle(row.folder, path)))
+                    ++result.renamed;
+                else
+                    result.failures.push_back({i, error});
             }
         }
         if (progress && ((i + 1) % 256 == 0 || i + 1 == total))
@@ -211,16 +166,15 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
     return result;
 }
 
-BatchOutcome runBatchRename(const FileRows &rows, const CAppSettings &settings,
-                            BatchPrompter &prompter, BatchResult *result,
-                            const BatchProgress &progress)
+BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPrompter &prompter,
+                            BatchResult *result, const BatchProgress &progress)
 {
     if (rows.count() == 0) {
         prompter.warn(BatchTexts::noFiles());
         return BatchOutcome::RefusedEmpty;
     }
     // Files of several folders may share a name, so the check is left out for them.
-    if (settings.GetViewFilesInSubFolders() != 1 && findDuplicateNewName(rows) >= 0) {
+    if (!subFoldersListed && findDuplicateNewName(rows) >= 0) {
         prompter.warn(BatchTexts::duplicates());
         return BatchOutcome::RefusedDuplicates;
     }

@@ -5,7 +5,6 @@
 #include <functional>
 #include <vector>
 
-class CAppSettings;
 class FileRows;
 
 // Index of the first row of a pair whose new names are equal ignoring case, or -1.
@@ -65,9 +64,8 @@ using BatchProgress = std::function<void(int done, int total)>;
 // the loop goes on. Rows are not changed.
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress = {});
 
-// The whole batch command: empty list, duplicates (unless "ViewFilesInSubFolders" is
-// exactly 1), no checked row, confirmation, renames. result receives the renames' outcome
-// when the outcome is Ran.
-BatchOutcome runBatchRename(const FileRows &rows, const CAppSettings &settings,
-                            BatchPrompter &prompter, BatchResult *result = nullptr,
-                            const BatchProgress &progress = {});
+// The whole batch command: empty list, duplicates (unless the rows were listed with their
+// sub-folders, where files of several folders may share a name), no checked row,
+// confirmation, renames. result receives the renames' outcome when the outcome is Ran.
+BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPrompter &prompter,
+                            BatchResult *result = nullptr, const BatchProgress &progress = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileNames.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,9 +22,8 @@ constexpr qint64 kUnknownTime = std::numeric_limits<qint64>::min();
 
 struct FileRow
 {
-    QString loadedName;          // column 1: the name as listed (decoded as UTF-8)
+    QString loadedName;          // column 1: the name as listed (decodeFileName of its bytes)
     QString newName;             // column 2: shares loadedName's data until a rule changes it
-    QByteArray rawName;          // the exact on-disk bytes; null when loadedName is valid UTF-8
     qint64 size = 0;             // bytes
     qint64 mtime = kUnknownTime; // seconds since the epoch; kUnknownTime when unreadable
     qint32 serial = 0;           // column 0; never renumbered after the row is added
@@ -30,12 +31,12 @@ struct FileRow
     bool checked = true;
 
     // Bytes of the name on disk, for building paths.
-    QByteArray nameBytes() const { return rawName.isNull() ? loadedName.toUtf8() : rawName; }
+    QByteArray nameBytes() const { return encodeFileName(loadedName); }
 };
 
 struct FileFolder
 {
-    QString location;   // column 5 text: the folder followed by '/'
+    QString location;   // column 5 text: the folder followed by '/' (decodeFileName)
     QByteArray rawPath; // the exact bytes of the same path, ending in '/'
 };
 
@@ -53,7 +54,7 @@ public:
     }
 
     const QString &location(int row) const { return folders[rows[size_t(row)].folder].location; }
-    // Location followed directly by the loaded name.
+    // Location followed directly by the loaded name; escaped bytes stay escaped.
     QString fullPath(int row) const { return location(row) + rows[size_t(row)].loadedName; }
     QByteArray fullPathBytes(int row) const
     {

@@ -1,6 +1,7 @@
 #include "engine/NewNameRule.h"
 
 #include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 #include "engine/FileRows.h"
 
 #include <QChar>
@@ -92,16 +93,34 @@ WorkingName startWorkingName(const QString &loadedName, bool fileFound)
     return w;
 }
 
+// Where the first count characters (code points) of text end, or -1 when text has no more
+// than count of them. A surrogate pair is one character and is never cut.
+qsizetype endOfCharacters(QStringView text, qint64 count)
+{
+    qsizetype i = 0;
+    for (qint64 k = 0; k < count; ++k) {
+        if (i >= text.size())
+            return -1;
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        i += pair ? 2 : 1;
+    }
+    return i < text.size() ? i : -1;
+}
+
 void removeInitialCharacters(const RenameParameters &p, WorkingName &w)
 {
     // Signed on purpose: a negative length keeps the whole title but still recomposes.
     const qint64 length = p.removeInitialCharactersLength;
     if (!p.checkRemoveInitialCharacters || length >= w.title.size())
         return;
+    const qsizetype cut = length > 0 ? endOfCharacters(w.title, length) : 0;
+    if (cut < 0)
+        return; // the title has no more than length characters
     if (length <= 0 && w.found)
         return; // title + extension: the loaded name, still shared
     if (length > 0)
-        w.title = w.title.sliced(qsizetype(length));
+        w.title = w.title.sliced(cut);
     w.head = w.title;
     w.tail = w.extension;
     w.composed = true;
@@ -156,18 +175,77 @@ bool findAndReplaceApplies(const RenameParameters &p)
     return p.checkFindAndReplace && !p.findText.isEmpty();
 }
 
+// Whether a match of text could begin or end inside a surrogate pair of a name.
+bool mayMatchHalfAPair(const QString &text)
+{
+    return text.front().isLowSurrogate() || text.back().isHighSurrogate();
+}
+
+// Replaces each match that starts and ends on character boundaries, from left to right.
+void replaceWholeCharacters(const RenameParameters &p, QString &name)
+{
+    const QString &find = p.findText;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = name.indexOf(find, from, Qt::CaseSensitive);
+        if (at < 0)
+            return;
+        const qsizetype end = at + find.size();
+        const bool splitsAPair =
+            (at > 0 && name[at].isLowSurrogate() && name[at - 1].isHighSurrogate()) ||
+            (end < name.size() && name[end - 1].isHighSurrogate() && name[end].isLowSurrogate());
+        if (splitsAPair) {
+            from = at + 1;
+            continue;
+        }
+        name.replace(at, find.size(), p.replaceText);
+        from = at + p.replaceText.size();
+    }
+}
+
 void findAndReplace(const RenameParameters &p, QString &name)
 {
-    if (findAndReplaceApplies(p) && name.contains(p.findText))
+    if (!findAndReplaceApplies(p) || !name.contains(p.findText))
+        return;
+    if (mayMatchHalfAPair(p.findText))
+        replaceWholeCharacters(p, name);
+    else
         name.replace(p.findText, p.replaceText, Qt::CaseSensitive);
+}
+
+bool holdsEscapedBytes(const QString &name)
+{
+    return std::any_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return isEscapedByte(c.unicode()); });
+}
+
+// Qt's case mappings turn a lone surrogate into U+FFFD, so the text between escaped bytes
+// is converted piece by piece and the escaped bytes are kept as they are.
+QString withCase(const QString &name, bool upper)
+{
+    if (!holdsEscapedBytes(name))
+        return upper ? name.toUpper() : name.toLower();
+    QString result;
+    result.reserve(name.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        if (i < name.size() && !isEscapedByte(name[i].unicode()))
+            continue;
+        const QString piece = name.mid(from, i - from);
+        result += upper ? piece.toUpper() : piece.toLower();
+        if (i < name.size())
+            result += name[i];
+        from = i + 1;
+    }
+    return result;
 }
 
 void changeCase(const RenameParameters &p, QString &name)
 {
     if (p.checkUpperCase)
-        name = std::move(name).toUpper();
+        name = withCase(name, true);
     if (p.checkLowerCase)
-        name = std::move(name).toLower();
+        name = withCase(name, false);
 }
 
 bool needsTitle(const RenameParameters &p)
@@ -206,23 +284,10 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
 
 namespace {
 
-// UTF-8 bytes of a row's name into buffer, without allocating for plain ASCII names.
+// The bytes of a row's name into buffer, which is reused from row to row.
 const char *nameForLookup(const FileRow &row, QByteArray &buffer)
 {
-    if (!row.rawName.isNull())
-        return row.rawName.constData();
-    const QString &name = row.loadedName;
-    const qsizetype n = name.size();
-    buffer.resize(n);
-    char *out = buffer.data();
-    const auto *in = reinterpret_cast<const char16_t *>(name.utf16());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (in[i] >= 0x80) {
-            buffer = name.toUtf8();
-            return buffer.constData();
-        }
-        out[i] = char(in[i]);
-    }
+    encodeFileName(row.loadedName, buffer);
     return buffer.constData();
 }
 

@@ -1,5 +1,8 @@
 #include "engine/RenameOperation.h"
 
+#include "engine/FileNames.h"
+
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,42 +24,193 @@ namespace {
     return result == 0 ? buffer : nullptr;
 }
 
-bool flagNotSupported(int error)
+// Errors that say the file system lacks an operation rather than why a name was refused.
+bool unsupported(int error)
+{
+    return error == EINVAL || error == EPERM || error == ENOSYS || error == EOPNOTSUPP ||
+           error == ENOTSUP;
+}
+
+bool flagRefused(int error)
 {
     return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
 }
 
-bool isDirectory(const char *path)
+// link() errors after which an O_EXCL reservation may still work.
+bool linkUnavailable(int error)
+{
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP ||
+           error == EMLINK;
+}
+
+// The outcome of one move: 0 or an errno value, and where the file was left besides its
+// old name when that is not obvious.
+struct Outcome
+{
+    int error = 0;
+    QString leftAt;
+};
+
+QString quoted(const QByteArray &name)
+{
+    return QLatin1Char('"') + decodeFileName(name) + QLatin1Char('"');
+}
+
+bool statAt(int dir, const QByteArray &name, struct stat &st)
+{
+    return ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool isFolderAt(int dir, const QByteArray &name)
 {
     struct stat st;
-    return ::lstat(path, &st) == 0 && S_ISDIR(st.st_mode);
+    return statAt(dir, name, st) && S_ISDIR(st.st_mode);
 }
 
-// For file systems without RENAME_NOREPLACE: a new link fails when the target exists, so
-// nothing is ever replaced. Folders cannot be linked; they keep the first error.
-int linkThenUnlink(const char *source, const char *target, int renameError)
+// For file systems without RENAME_NOREPLACE: a new link fails when the target exists.
+int linkThenUnlink(int dir, const QByteArray &from, const QByteArray &to, Outcome &outcome)
 {
-    if (isDirectory(source))
-        return renameError;
-    if (::linkat(AT_FDCWD, source, AT_FDCWD, target, 0) != 0)
+    if (::linkat(dir, from.constData(), dir, to.constData(), 0) != 0)
         return errno;
-    if (::unlink(source) != 0) {
-        const int error = errno;
-        ::unlink(target); // leave the file under its old name only
-        return error;
-    }
-    return 0;
-}
-
-int moveNoReplace(const char *source, const char *target)
-{
-    if (::renameat2(AT_FDCWD, source, AT_FDCWD, target, RENAME_NOREPLACE) == 0)
+    if (::unlinkat(dir, from.constData(), 0) == 0)
         return 0;
     const int error = errno;
-    if (!flagNotSupported(error))
-        return error;
-    return linkThenUnlink(source, target, error);
+    if (::unlinkat(dir, to.constData(), 0) != 0) // leave the file under its old name only
+        outcome.leftAt = QStringLiteral("the file is left under both names, %1 and %2")
+                             .arg(quoted(from), quoted(to));
+    return error;
 }
+
+// Whether name is still the empty file created as reserved.
+bool isOurReservation(int dir, const QByteArray &name, const struct stat &reserved)
+{
+    struct stat now;
+    return statAt(dir, name, now) && S_ISREG(now.st_mode) && now.st_dev == reserved.st_dev &&
+           now.st_ino == reserved.st_ino && now.st_size == 0;
+}
+
+// For file systems with neither RENAME_NOREPLACE nor hard links: the target name is taken
+// with an empty file of our own first, and only that file is ever replaced.
+int renameOverReservation(int dir, const QByteArray &from, const QByteArray &to)
+{
+    const int fd =
+        ::openat(dir, to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    struct stat reserved;
+    const int statError = ::fstat(fd, &reserved) == 0 ? 0 : errno;
+    ::close(fd);
+    if (statError != 0)
+        return statError;
+    if (!isOurReservation(dir, to, reserved))
+        return EEXIST; // someone replaced or filled it: it is theirs now
+    if (::renameat(dir, from.constData(), dir, to.constData()) == 0)
+        return 0;
+    const int error = errno;
+    if (isOurReservation(dir, to, reserved))
+        ::unlinkat(dir, to.constData(), 0);
+    return error;
+}
+
+Outcome moveNoReplace(int dir, const QByteArray &from, const QByteArray &to)
+{
+    Outcome outcome;
+    if (::renameat2(dir, from.constData(), dir, to.constData(), RENAME_NOREPLACE) == 0)
+        return outcome;
+    const int renameError = errno;
+    // EINVAL is also how a file system refuses a name; the fallbacks then fail too, and
+    // the rename's own error is the one to report.
+    if (!flagRefused(renameError) || isFolderAt(dir, from)) {
+        outcome.error = renameError;
+        return outcome;
+    }
+    int error = linkThenUnlink(dir, from, to, outcome);
+    if (error != 0 && linkUnavailable(error))
+        error = renameOverReservation(dir, from, to);
+    outcome.error = (error != 0 && unsupported(error)) ? renameError : error;
+    return outcome;
+}
+
+// Whether to may name the file from itself under another spelling: the same file, or a
+// spelling that a case-insensitive file system takes for it (FUSE file systems may give each
+// spelling its own inode number).
+bool maybeSameFile(int dir, const QByteArray &from, const QByteArray &to)
+{
+    if (from == to)
+        return false;
+    struct stat a, b;
+    if (statAt(dir, from, a) && statAt(dir, to, b) && a.st_dev == b.st_dev && a.st_ino == b.st_ino)
+        return true;
+    return decodeFileName(from).compare(decodeFileName(to), Qt::CaseInsensitive) == 0;
+}
+
+QByteArray temporaryName()
+{
+    static std::atomic<unsigned> counter{0};
+    return QByteArrayLiteral(".quirewell-") + QByteArray::number(::getpid()) + '-' +
+           QByteArray::number(counter++) + QByteArrayLiteral(".tmp");
+}
+
+// A case-only change on a case-insensitive file system, in two moves that never replace:
+// to the temporary name, then to the new name. If the new name is still taken, the file
+// goes back to its old name.
+Outcome moveThroughTemporaryName(int dir, const QByteArray &from, const QByteArray &to)
+{
+    QByteArray temporary;
+    Outcome outcome;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryName();
+        outcome = moveNoReplace(dir, from, temporary);
+        if (outcome.error != EEXIST)
+            break;
+    }
+    if (outcome.error != 0)
+        return outcome;
+    Outcome final = moveNoReplace(dir, temporary, to);
+    if (final.error == 0)
+        return final;
+    const Outcome back = moveNoReplace(dir, temporary, from);
+    if (back.error != 0 && final.leftAt.isEmpty())
+        final.leftAt =
+            QStringLiteral("the file is left under the temporary name %1").arg(quoted(temporary));
+    return final;
+}
+
+QString failureText(const Outcome &outcome)
+{
+    QString text = systemErrorText(outcome.error);
+    if (!outcome.leftAt.isEmpty())
+        text += QStringLiteral("; ") + outcome.leftAt;
+    return text;
+}
+
+// An open handle of folder for one call, unless the caller has one.
+class FolderHandle
+{
+public:
+    FolderHandle(const QByteArray &folder, int given)
+    {
+        if (given >= 0 || folder.isEmpty()) {
+            m_fd = given >= 0 ? given : AT_FDCWD;
+            return;
+        }
+        m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        m_owned = m_fd >= 0;
+    }
+    ~FolderHandle()
+    {
+        if (m_owned)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle &) = delete;
+    FolderHandle &operator=(const FolderHandle &) = delete;
+
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+    bool m_owned = false;
+};
 
 } // namespace
 
@@ -71,21 +225,10 @@ QString systemErrorText(int errnoValue)
     return message;
 }
 
-bool renameNoReplace(const QByteArray &source, const QByteArray &target, QString &error)
-{
-    error.clear();
-    // A path with a NUL byte would be cut short by the system and name another file.
-    if (source.contains('\0') || target.contains('\0')) {
-        error = QStringLiteral("The file name contains a NUL character.");
-        return false;
-    }
-    const int result = moveNoReplace(source.constData(), target.constData());
-    if (result != 0)
-        error = systemErrorText(result);
-    return result == 0;
-}
+namespace {
 
-QString refusedNameReason(const QString &newName)
+// refusedNameReason, with the name's bytes in bytes when it is accepted.
+QString refusedNameReason(const QString &newName, QByteArray &bytes)
 {
     if (newName.isEmpty())
         return QStringLiteral("The new file name is empty.");
@@ -96,14 +239,41 @@ QString refusedNameReason(const QString &newName)
                               "inside its own folder.");
     if (newName.contains(QChar(u'\0')))
         return QStringLiteral("The new file name cannot contain a NUL character.");
+    if (!encodeFileName(newName, bytes))
+        return QStringLiteral("The new file name contains half of a character.");
     return {};
 }
 
-bool renameInFolder(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
-                    QString &error)
+} // namespace
+
+QString refusedNameReason(const QString &newName)
 {
-    error = refusedNameReason(newName);
+    QByteArray bytes;
+    return refusedNameReason(newName, bytes);
+}
+
+bool renameInFolder(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
+                    QString &error, int folderFd)
+{
+    QByteArray target;
+    error = refusedNameReason(newName, target);
     if (!error.isEmpty())
         return false;
-    return renameNoReplace(folder + oldName, folder + newName.toUtf8(), error);
+    // A NUL byte would cut the name short and '/' would reach into another folder.
+    if (oldName.isEmpty() || oldName.contains('\0') || oldName.contains('/')) {
+        error = QStringLiteral("The file name is empty or contains \"/\" or a NUL character.");
+        return false;
+    }
+    const FolderHandle dir(folder, folderFd);
+    if (dir.fd() == -1) {
+        error = systemErrorText(errno);
+        return false;
+    }
+    Outcome outcome = moveNoReplace(dir.fd(), oldName, target);
+    if (outcome.error == EEXIST && maybeSameFile(dir.fd(), oldName, target))
+        outcome = moveThroughTemporaryName(dir.fd(), oldName, target);
+    if (outcome.error == 0)
+        return true;
+    error = failureText(outcome);
+    return false;
 }

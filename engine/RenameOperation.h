@@ -3,21 +3,24 @@
 #include <QByteArray>
 #include <QString>
 
-// Moves source to target without ever replacing an existing file or folder:
-// renameat2(RENAME_NOREPLACE), or link + unlink for files where the file system refuses
-// that flag. Returns false with error set to the system's text (strerror, no trailing
-// line break) on failure; error is emptied first.
-bool renameNoReplace(const QByteArray &source, const QByteArray &target, QString &error);
-
 // Why newName may not be used as a name inside a folder (empty, "." or "..", contains '/'
-// or a NUL character), or an empty text when it may. A rename never moves a file into
-// another folder.
+// or a NUL character, or a surrogate that stands for no byte), or an empty text when it
+// may. A rename never moves a file into another folder.
 QString refusedNameReason(const QString &newName);
 
-// Renames the file oldName in folder (the folder's bytes, ending in '/') to newName in the
-// same folder, after refusedNameReason() has accepted newName.
+// Renames the entry oldName (exact bytes) of folder (exact bytes; empty for the current
+// folder) to newName (decodeFileName's form) in the same folder, never replacing anything:
+//  - renameat2(RENAME_NOREPLACE);
+//  - where the file system refuses that flag: link + unlink, or, without hard links,
+//    an empty file reserved with O_CREAT | O_EXCL that is renamed over only while it is
+//    still ours;
+//  - a case-only change whose target is the file itself (case-insensitive file systems)
+//    goes through a temporary name in the same folder.
+// folderFd: an open handle of folder (O_PATH is enough), or -1 to open one for this call.
+// Returns false with error set to the reason (the system's text, where a file was left
+// under a second name saying so); error is emptied first.
 bool renameInFolder(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
-                    QString &error);
+                    QString &error, int folderFd = -1);
 
 // The system's text for an errno value, without a trailing line break.
 QString systemErrorText(int errnoValue);

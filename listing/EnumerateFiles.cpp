@@ -1,6 +1,6 @@
 #include "listing/EnumerateFiles.h"
 
-#include <QFile>
+#include "engine/FileNames.h"
 
 #include <algorithm>
 #include <cstring>
@@ -142,6 +142,14 @@ bool isDots(const char *name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+// A link whose target is a folder counts as a folder that is never entered, so the walk
+// skips it: neither a row nor a way into a cycle.
+bool isLinkToFolder(int folderFd, const char *name)
+{
+    struct stat target;
+    return ::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
 // Reads every entry of folder into items, with one lstat-like look-up each. False when the
 // folder cannot be opened.
 bool readFolder(const QByteArray &folder, std::vector<Item> &items)
@@ -158,14 +166,17 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items)
     while (const dirent *de = ::readdir(dir)) {
         if (isDots(de->d_name))
             continue;
+        struct stat st;
+        const bool statOk = ::fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (statOk && S_ISLNK(st.st_mode) && isLinkToFolder(fd, de->d_name))
+            continue;
         Item &item = items.emplace_back();
         const size_t length = std::strlen(de->d_name);
         item.name = QByteArray(de->d_name, qsizetype(length));
         item.ascii = isAscii(de->d_name, length);
         if (!item.ascii)
-            item.folded = QString::fromUtf8(item.name).toCaseFolded();
-        struct stat st;
-        if (::fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+            item.folded = decodeFileName(item.name).toCaseFolded();
+        if (statOk) {
             item.statOk = true;
             item.mode = st.st_mode;
             item.size = st.st_size;
@@ -194,7 +205,7 @@ CEnumerateFiles::~CEnumerateFiles() = default;
 
 void CEnumerateFiles::EnumerateFolder(const QString &folder, bool recurse)
 {
-    EnumerateFolder(QFile::encodeName(folder), recurse);
+    EnumerateFolder(encodeFileName(folder), recurse);
 }
 
 // Recursive for sub-folders, through the virtual call, with a small frame: the entries of

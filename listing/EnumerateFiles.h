@@ -31,8 +31,9 @@ struct FoundEntry
 
 // Walks one folder, and optionally all of its sub-folders, depth-first. Each folder's
 // entries are sorted by name, case-insensitively (ties: case-sensitively), before they are
-// reported. A symbolic link is never descended into. A folder that cannot be read yields no
-// entries and is still recorded. The walk always ends.
+// reported. A symbolic link is never descended into, and one that leads to a folder is not
+// reported either. A folder that cannot be read yields no entries and is still recorded. The
+// walk always ends.
 class CEnumerateFiles
 {
 public:

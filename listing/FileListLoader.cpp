@@ -1,6 +1,7 @@
 #include "listing/FileListLoader.h"
 
 #include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 
 #include <QFile>
 
@@ -11,21 +12,6 @@ namespace {
 
 // Rows between two progress reports.
 constexpr int kProgressStep = 4096;
-
-QString stripTrailingSlashes(QString folder)
-{
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
-}
-
-// The name as the list shows it; rawName keeps the exact bytes when they are not UTF-8.
-void decodeName(const QByteArray &bytes, FileRow &row)
-{
-    row.loadedName = QString::fromUtf8(bytes);
-    if (row.loadedName.contains(QChar::ReplacementCharacter) && row.loadedName.toUtf8() != bytes)
-        row.rawName = bytes;
-}
 
 } // namespace
 
@@ -44,7 +30,7 @@ bool FileListLoader::canList(const QString &folder)
 {
     if (folder.isEmpty())
         return false;
-    const QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = encodeFileName(folder);
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -56,7 +42,7 @@ bool FileListLoader::canList(const QString &folder)
 FileListLoader::Result FileListLoader::load(const QString &folderText, bool recurse, FileRows &rows)
 {
     Result result;
-    const QString folder = stripTrailingSlashes(folderText);
+    const QString folder = withoutTrailingSlashes(folderText);
     if (folder.isEmpty())
         return result;
     if (!canList(folder)) {
@@ -72,7 +58,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     m_lastFolder.clear();
     m_lastFolderIndex = 0;
 
-    EnumerateFolder(QFile::encodeName(folder), recurse);
+    EnumerateFolder(encodeFileName(folder), recurse);
 
     result.status = Status::Listed;
     result.foldersRecorded = int(m_mapFolders.size());
@@ -109,11 +95,11 @@ void FileListLoader::OnFileFound(const FoundEntry &entry)
     if (rows.folders.empty() || entry.folder != m_lastFolder) {
         m_lastFolder = entry.folder;
         m_lastFolderIndex = quint32(rows.folders.size());
-        rows.folders.push_back(FileFolder{QString::fromUtf8(entry.folder), entry.folder});
+        rows.folders.push_back(FileFolder{decodeFileName(entry.folder), entry.folder});
     }
 
     FileRow &row = rows.rows.emplace_back();
-    decodeName(entry.name, row);
+    row.loadedName = decodeFileName(entry.name);
     row.newName = row.loadedName;
     row.size = entry.size;
     row.mtime = entry.mtime;

@@ -1,5 +1,6 @@
 #include "listing/FileListModel.h"
 
+#include "engine/FileNames.h"
 #include "listing/ListingTexts.h"
 
 #include <algorithm>
@@ -60,15 +61,15 @@ QString FileListModel::text(int row, int column) const
     case Sr:
         return QString::number(r.serial);
     case LoadedName:
-        return r.loadedName;
+        return displayedFileName(r.loadedName);
     case NewName:
-        return r.newName;
+        return displayedFileName(r.newName);
     case LastWriteTime:
         return r.mtime == kUnknownTime ? QString() : ListingTexts::lastWriteTime(r.mtime);
     case Size:
         return ListingTexts::byteSize(r.size);
     case Location:
-        return m_rows.location(row);
+        return displayedFileName(m_rows.location(row));
     default:
         return {};
     }
@@ -174,6 +175,5 @@ void FileListModel::renameRow(int row, const QString &newName)
     FileRow &r = m_rows.rows[size_t(row)];
     r.loadedName = newName;
     r.newName = newName;
-    r.rawName = QByteArray();
     emit dataChanged(index(row, LoadedName), index(row, NewName), {Qt::DisplayRole});
 }

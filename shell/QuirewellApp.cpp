@@ -1,6 +1,7 @@
 #include "shell/QuirewellApp.h"
 
 #include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 #include "listing/CommandIds.h"
 #include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
@@ -109,10 +110,9 @@ CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
 
 CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
 {
-    QString path = QFileInfo(folder).absoluteFilePath();
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>(), path);
+    return m_mainFrame->addDocumentWindow(
+        std::make_shared<CQuirewellDoc>(),
+        withoutTrailingSlashes(QFileInfo(folder).absoluteFilePath()));
 }
 
 CChildFrame *CQuirewellApp::OpenPath(const QString &path)

@@ -1,9 +1,10 @@
 #include "listing/view/ExternalOpener.h"
 
+#include "engine/FileNames.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
-#include <QFileInfo>
 
 namespace {
 
@@ -18,10 +19,11 @@ public:
             QStringLiteral("org.freedesktop.FileManager1"),
             QStringLiteral("/org/freedesktop/FileManager1"),
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-        call << QStringList{QUrl::fromLocalFile(filePath).toString()} << QString();
+        const QByteArray path = encodeFileName(filePath);
+        call << QStringList{QString::fromLatin1(localFileUrl(path).toEncoded())} << QString();
         const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
         if (reply.type() != QDBusMessage::ReplyMessage)
-            openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absolutePath()));
+            openUrl(localFileUrl(path.left(path.lastIndexOf('/') + 1)));
     }
 };
 

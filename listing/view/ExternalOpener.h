@@ -12,6 +12,7 @@ public:
 
     virtual void openUrl(const QUrl &url) = 0;
     // Shows the file selected in the file manager; opens its folder if nobody answers.
+    // filePath: absolute, with escaped bytes as decodeFileName gives them.
     virtual void showInFileManager(const QString &filePath) = 0;
 
     static ExternalOpener &instance();

@@ -1,5 +1,6 @@
 #include "listing/view/QuirewellView.h"
 
+#include "engine/FileNames.h"
 #include "engine/NewNameRule.h"
 #include "listing/CommandIds.h"
 #include "listing/ListingTexts.h"
@@ -166,6 +167,7 @@ void CQuirewellView::onLoadFinished()
         m_presence = job->takePresence();
         m_bHiddenSeen = result.hiddenSeen;
         m_bReadOnlySeen = result.readOnlySeen;
+        m_bSubFoldersListed = job->request().recurse;
         UpdateStatusSummary(result.foldersRecorded);
         if (m_model.rowCount() == 0)
             Prompts::instance().message(this, ListingTexts::noFilesFound(folder),
@@ -247,10 +249,7 @@ void CQuirewellView::OnFolderLocation()
     const QString chosen = Prompts::instance().pickFolder(this, m_strFolder);
     if (!chosen.isEmpty()) {
         // A folder picker answer may end in '/' ("/" itself stays as it is).
-        QString folder = chosen;
-        while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-            folder.chop(1);
-        requestLoad({folder, AfterLoad::Caption});
+        requestLoad({withoutTrailingSlashes(chosen), AfterLoad::Caption});
     } else {
         UpdateFolderCaption();
     }

@@ -125,6 +125,7 @@ private:
     QString m_strFolder;
     bool m_bHiddenSeen = false;
     bool m_bReadOnlySeen = false;
+    bool m_bSubFoldersListed = false; // how the rows shown were listed
     bool m_bDisplayHidden = false;
     bool m_bDisplayReadOnly = false;
 

@@ -90,7 +90,7 @@ void CQuirewellView::OnStartRenaming()
         RenameProgress progress(m_frame);
         m_bRenaming = true;
         emit commandStatesChanged();
-        outcome = runBatchRename(rows, m_settings, prompter, &result,
+        outcome = runBatchRename(rows, m_bSubFoldersListed, prompter, &result,
                                  [&progress](int done, int total) { progress(done, total); });
         m_bRenaming = false;
     }

@@ -1,5 +1,6 @@
 // The list view's row commands: check marks, removing rows, opening and locating the
 // selected file, the folder, the clipboard, the export file and the sub-folder switch.
+#include "engine/FileNames.h"
 #include "listing/CommandIds.h"
 #include "listing/ExportFile.h"
 #include "listing/view/ExternalOpener.h"
@@ -46,9 +47,9 @@ void CQuirewellView::OnRemoveUnchecked()
 
 void CQuirewellView::OnOpen()
 {
-    const QString path = GetSelectedFilePath();
-    if (!path.isEmpty())
-        ExternalOpener::instance().openUrl(QUrl::fromLocalFile(path));
+    const int row = firstSelectedRow();
+    if (row >= 0)
+        ExternalOpener::instance().openUrl(localFileUrl(m_model.rows().fullPathBytes(row)));
 }
 
 void CQuirewellView::OnLocateInExplorer()
@@ -63,7 +64,7 @@ void CQuirewellView::OnSourceFolderInExplorer()
     if (m_strFolder.isEmpty())
         postToSelf(Cmd::FolderLocation);
     else
-        ExternalOpener::instance().openUrl(QUrl::fromLocalFile(m_strFolder));
+        ExternalOpener::instance().openUrl(localFileUrl(encodeFileName(m_strFolder)));
 }
 
 void CQuirewellView::OnCopyCurrentFileName()
@@ -88,7 +89,7 @@ void CQuirewellView::OnExportFileList()
             Prompts::Icon::Error);
         return;
     }
-    ExternalOpener::instance().openUrl(QUrl::fromLocalFile(file));
+    ExternalOpener::instance().openUrl(localFileUrl(encodeFileName(file)));
 }
 
 void CQuirewellView::OnFilesInSubFolders()

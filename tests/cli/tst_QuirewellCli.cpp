@@ -1,9 +1,16 @@
 #include "engine/AppSettings.h"
+#include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +37,12 @@ QStringList args(std::initializer_list<const char *> list)
     return out;
 }
 
+// The listed folder as quirewell-cli prints it in messages, ending in '/'.
+QByteArray escapedRoot(const TestTree &tree)
+{
+    return QFile::encodeName(tree.root()).replace('\\', "\\\\") + '/';
+}
+
 } // namespace
 
 class TestQuirewellCli : public QObject
@@ -43,6 +56,8 @@ private slots:
     void renameAsksOnTheTerminal();
     void renameReportsFailures();
     void recursiveRenameSkipsDuplicateCheck();
+    void namesKeepTheirBytes();
+    void caseOnlyRenameOnFat();
     void refusalsAndUnlistableFolders();
     void badUsage_data();
     void badUsage();
@@ -51,6 +66,7 @@ private slots:
 private:
     Run run(const QStringList &arguments, const QByteArray &input = {});
     std::unique_ptr<TestTree> m_tree;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
 };
 
 void TestQuirewellCli::init()
@@ -63,6 +79,7 @@ void TestQuirewellCli::init()
 Run TestQuirewellCli::run(const QStringList &arguments, const QByteArray &input)
 {
     QProcess process;
+    process.setProcessEnvironment(m_environment);
     process.start(QStringLiteral(QUIREWELL_CLI_PATH),
                   QStringList{QStringLiteral("--config"), m_tree->settingsFile()} + arguments);
     Run result;
@@ -194,18 +211,94 @@ void TestQuirewellCli::recursiveRenameSkipsDuplicateCheck()
     TestTree &tree = *m_tree;
     QVERIFY(tree.createFile(QStringLiteral("one/x.txt")));
     QVERIFY(tree.createFile(QStringLiteral("two/x.txt")));
-    // A stored switch other than 1 lists the sub-folders and still checks for duplicates.
-    CAppSettings().SetViewFilesInSubFolders(2);
-    const Run refused = run(args({"rename", "--upper", "--yes"}) << tree.root());
-    QCOMPARE(refused.code, 1);
-    QVERIFY(refused.err.contains("Could Not Rename Files as New File Names have Duplicate Names."));
-
-    // --recursive is the switch as the desktop stores it: the same names in two folders pass.
-    const Run r = run(args({"rename", "--upper", "--recursive", "--yes"}) << tree.root());
+    // Whenever the sub-folders are listed, the same names in two folders pass, also without
+    // a usable folder for temporary files.
+    m_environment.insert(QStringLiteral("TMPDIR"), tree.path(QStringLiteral("one/x.txt")));
+    Run r = run(args({"rename", "--upper", "--recursive", "--yes"}) << tree.root());
     QCOMPARE(r.code, 0);
     QCOMPARE(tree.entries(), (QStringList{QStringLiteral("one/"), QStringLiteral("one/X.TXT"),
                                           QStringLiteral("two/"), QStringLiteral("two/X.TXT")}));
+
+    // A stored switch other than 1 lists the sub-folders too.
+    CAppSettings().SetViewFilesInSubFolders(2);
+    r = run(args({"rename", "--lower", "--yes"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QCOMPARE(tree.entries(), (QStringList{QStringLiteral("one/"), QStringLiteral("one/x.txt"),
+                                          QStringLiteral("two/"), QStringLiteral("two/x.txt")}));
     QCOMPARE(CAppSettings().GetViewFilesInSubFolders(), 2);
+}
+
+// Bytes that are not UTF-8 are printed \\xHH and written back exactly; an emoji is one
+// character; names that differ only in such bytes are not duplicates.
+void TestQuirewellCli::namesKeepTheirBytes()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const QByteArray emoji("\xf0\x9f\x98\x80");
+    for (const QByteArray &name :
+         {QByteArray("caf\xe9.txt"), emoji + "ab.txt", QByteArray("a\xff"), QByteArray("a\xfe")})
+        QVERIFY(tree.createRawFile(name, name));
+    const auto removeAll = qScopeGuard([&] {
+        for (const char *name : {"caf\xe9.txt", "caf\xe9.md", "a\xff", "a\xfe"})
+            ::unlink((root + name).constData());
+        ::rmdir((root + "caf\xe9.txt").constData());
+    });
+
+    Run r = run(args({"preview", "--remove", "1"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QMap<QByteArray, QByteArray> preview;
+    for (const QByteArrayList &row : r.rows())
+        preview.insert(row[1], row[2]);
+    const QMap<QByteArray, QByteArray> expected{{"a\\xfe", "\\xfe"},
+                                                {"a\\xff", "\\xff"},
+                                                {"caf\\xe9.txt", "af\\xe9.txt"},
+                                                {emoji + "ab.txt", "ab.txt"}};
+    QCOMPARE(preview, expected);
+
+    r = run(args({"rename", "--find", "txt", "--replace", "md", "--yes"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.err.contains("2 renamed, 0 failed, 2 unchanged"), r.err.constData());
+    QCOMPARE(tree.contents(QFile::decodeName(emoji + "ab.md")), emoji + "ab.txt");
+    const int fd = ::open((root + "caf\xe9.md").constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+
+    // A failure names the file with the same escapes, on one line.
+    QCOMPARE(::mkdir((root + "caf\xe9.txt").constData(), 0755), 0);
+    r = run(args({"rename", "--find", "md", "--replace", "txt", "--yes"}) << tree.root());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(escapedRoot(tree) + "caf\\xe9.md: File exists\n"), r.err.constData());
+}
+
+// FAT through FUSE: no RENAME_NOREPLACE, no hard links, names that differ only in case are
+// one name. Upper case still renames every file, and nothing is replaced.
+void TestQuirewellCli::caseOnlyRenameOnFat()
+{
+    FatMount fat;
+    if (!fat.isMounted())
+        QSKIP(qPrintable(fat.skipReason()));
+    for (const char *name : {"a.txt", "b.txt", "keep"}) {
+        QFile file(fat.root() + u'/' + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    Run r = run(args({"rename", "--upper", "--yes"}) << fat.root());
+    QVERIFY2(r.code == 0, r.err.constData());
+    QVERIFY(r.err.contains("3 renamed, 0 failed, 0 unchanged"));
+    QCOMPARE(QDir(fat.root()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{u"A.TXT"_qs, u"B.TXT"_qs, u"KEEP"_qs}));
+
+    // A folder (not listed) holds the name in another case.
+    QVERIFY(QDir(fat.root()).mkdir(u"SUB"_qs));
+    r = run(args({"rename", "--find", "KEEP", "--replace", "sub", "--yes"}) << fat.root());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("KEEP: File exists\n"), r.err.constData());
+    r = run(args({"rename", "--find", "KEEP", "--replace", "a:b", "--yes"}) << fat.root());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("KEEP: Invalid argument\n"), r.err.constData());
+    QFile b(fat.root() + u"/B.TXT"_qs);
+    QVERIFY(b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), QByteArray("b.txt"));
 }
 
 void TestQuirewellCli::refusalsAndUnlistableFolders()

@@ -1,5 +1,7 @@
 #include "tests/engine/RowsFromFolder.h"
 
+#include "engine/FileNames.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -41,9 +43,7 @@ quint32 folderIndex(FileRows &rows, const QString &folder)
 void appendRow(FileRows &rows, const QString &folder, const QByteArray &name)
 {
     FileRow row;
-    row.loadedName = QString::fromUtf8(name);
-    if (row.loadedName.toUtf8() != name)
-        row.rawName = name;
+    row.loadedName = decodeFileName(name);
     row.newName = row.loadedName;
     row.serial = qint32(rows.rows.size() + 1);
     row.folder = folderIndex(rows, folder);

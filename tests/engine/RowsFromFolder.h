@@ -6,7 +6,7 @@
 #include <QString>
 
 // Appends one row per entry of folder (no trailing '/'), sorted by name, as a listing would:
-// checked, new name equal to the loaded name, raw bytes kept for names that are not UTF-8.
+// checked, new name equal to the loaded name (decodeFileName of its bytes).
 void appendFolderRows(FileRows &rows, const QString &folder);
 
 // Appends a row for name in folder (no trailing '/') whether or not the file exists.

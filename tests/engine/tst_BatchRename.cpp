@@ -92,7 +92,7 @@ FileRows BatchRenameTest::listWithNewNames(const QStringList &newNames)
 void BatchRenameTest::emptyList()
 {
     RecordingPrompter prompter;
-    QCOMPARE(runBatchRename(FileRows(), CAppSettings(), prompter), BatchOutcome::RefusedEmpty);
+    QCOMPARE(runBatchRename(FileRows(), false, prompter), BatchOutcome::RefusedEmpty);
     QCOMPARE(prompter.warnings, QStringList{u"No Files in the List to Rename."_qs});
     QVERIFY(prompter.questions.isEmpty());
 }
@@ -104,20 +104,17 @@ void BatchRenameTest::duplicatesDifferingInCase()
     QVERIFY(m_tree->createFile(u"c"_qs, "3"));
     FileRows rows = listWithNewNames({u"Same.txt"_qs, u"other"_qs, u"sAME.TXT"_qs});
     rows.rows[2].checked = false;
-    CAppSettings settings;
-
-    for (const int subFolders : {0, 2, -1}) {
-        settings.SetViewFilesInSubFolders(subFolders);
+    {
         RecordingPrompter prompter;
-        QCOMPARE(runBatchRename(rows, settings, prompter), BatchOutcome::RefusedDuplicates);
+        QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::RefusedDuplicates);
         QCOMPARE(prompter.warnings,
                  QStringList{u"Could Not Rename Files as New File Names have Duplicate Names."_qs});
         QVERIFY(prompter.questions.isEmpty());
     }
 
-    settings.SetViewFilesInSubFolders(1);
+    // Listed with their sub-folders, files of several folders may share a name.
     RecordingPrompter prompter(BatchPrompter::Answer::No);
-    QCOMPARE(runBatchRename(rows, settings, prompter), BatchOutcome::Declined);
+    QCOMPARE(runBatchRename(rows, true, prompter), BatchOutcome::Declined);
     QVERIFY(prompter.warnings.isEmpty());
     QCOMPARE(prompter.questions.size(), 1);
     QCOMPARE(m_tree->entries(), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
@@ -146,7 +143,7 @@ void BatchRenameTest::noCheckedRows()
     for (FileRow &row : rows.rows)
         row.checked = false;
     RecordingPrompter prompter;
-    QCOMPARE(runBatchRename(rows, CAppSettings(), prompter), outcome);
+    QCOMPARE(runBatchRename(rows, false, prompter), outcome);
     QCOMPARE(prompter.warnings, QStringList{warning});
     QVERIFY(prompter.questions.isEmpty());
     QVERIFY(outcome == BatchOutcome::RefusedNoChecked ||
@@ -170,7 +167,7 @@ void BatchRenameTest::declinedChangesNothing()
     RecordingPrompter prompter(answer);
     BatchResult result;
     result.renamed = -1;
-    QCOMPARE(runBatchRename(rows, CAppSettings(), prompter, &result), BatchOutcome::Declined);
+    QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Declined);
     QCOMPARE(prompter.questions,
              QStringList{u"You can Preview New File Name and Current File Name from the List of "
                          "Files.\n\nRename 3 Checked Files from the List Now ?"_qs});
@@ -196,7 +193,7 @@ void BatchRenameTest::chainSwapAndRefusedName()
     rows.rows.back().checked = false;
     RecordingPrompter prompter;
     BatchResult result;
-    QCOMPARE(runBatchRename(rows, CAppSettings(), prompter, &result), BatchOutcome::Ran);
+    QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Ran);
     QVERIFY(prompter.warnings.isEmpty());
 
     QCOMPARE(result.renamed, 2);
@@ -224,7 +221,7 @@ void BatchRenameTest::unchangedRowsAreNotMoved()
     appendFolderRows(rows, m_tree->root());
     RecordingPrompter prompter;
     BatchResult result;
-    QCOMPARE(runBatchRename(rows, CAppSettings(), prompter, &result), BatchOutcome::Ran);
+    QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Ran);
     QCOMPARE(result.unchanged, 2);
     QCOMPARE(result.renamed, 0);
     QVERIFY(result.failures.empty());
@@ -264,6 +261,9 @@ void BatchRenameTest::duplicateFinderMatchesPairwiseScan()
         {{u"\U00010400"_qs, u"\U00010428"_qs}, 0},          // a pair of surrogates
         {{u"\U00010400"_qs, u"\U00010401"_qs}, -1},
         {{QString(), u"a"_qs, QString()}, 0},
+        {{u"a\xdcff"_qs, u"a\xdcfe"_qs}, -1}, // bytes that are not UTF-8 differ
+        {{u"a\xdcff"_qs, u"A\xdcff"_qs}, 0},
+        {{u"\xdcff"_qs, u"\ufffd"_qs}, -1},
     };
     for (const Case &c : cases)
         QCOMPARE(findDuplicateNewName(rowsNamed(c.names)), c.first);

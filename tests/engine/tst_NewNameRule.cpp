@@ -165,6 +165,30 @@ void NewNameRuleTest::singleRow_data()
     RenameParameters upperStart = upper;
     upperStart.checkNumberAtStart = true;
     QTest::newRow("case after start number") << upperStart << u"b.c"_qs << true << u"1B.C"_qs;
+
+    // Characters beyond 16 bits are one character each; bytes that are not UTF-8 (U+DC80 +
+    // byte) are kept wherever the rule does not change them.
+    const QString emoji = u"\U0001F600"_qs;
+    QTest::newRow("remove a whole emoji")
+        << removal(1) << emoji + u"ab.txt"_qs << true << u"ab.txt"_qs;
+    QTest::newRow("remove counts the emoji once")
+        << removal(2) << u"a"_qs + emoji + u"bc.txt"_qs << true << u"bc.txt"_qs;
+    QTest::newRow("remove all three characters")
+        << removal(3) << emoji + u"ab.txt"_qs << true << emoji + u"ab.txt"_qs;
+    QTest::newRow("remove from two emoji")
+        << removal(1) << emoji + emoji + u".txt"_qs << true << emoji + u".txt"_qs;
+    QTest::newRow("find half an emoji")
+        << findReplace(u"\xde00"_qs, u"x"_qs) << emoji + u".txt"_qs << true << emoji + u".txt"_qs;
+    QTest::newRow("find an escaped byte") << findReplace(u"\xdcff"_qs, u"y"_qs)
+                                          << u"a\xdcff\xdcfe.txt"_qs << true << u"ay\xdcfe.txt"_qs;
+    QTest::newRow("escaped bytes kept by find")
+        << findReplace(u"txt"_qs, u"md"_qs) << u"caf\xdce9.txt"_qs << true << u"caf\xdce9.md"_qs;
+    QTest::newRow("escaped bytes kept by upper")
+        << upper << u"bad\xdcff\xdcfename.txt"_qs << true << u"BAD\xdcff\xdcfeNAME.TXT"_qs;
+    QTest::newRow("escaped bytes kept by start number")
+        << start << u"bad\xdcff.txt"_qs << true << u"1bad\xdcff.txt"_qs;
+    QTest::newRow("remove an escaped byte")
+        << removal(1) << u"\xdce9t\xdce9.txt"_qs << true << u"t\xdce9.txt"_qs;
 }
 
 void NewNameRuleTest::singleRow()

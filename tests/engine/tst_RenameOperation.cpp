@@ -1,47 +1,89 @@
-#include "engine/AppSettings.h"
+#include "engine/BatchRename.h"
+#include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
+#include "tests/engine/RowsFromFolder.h"
+#include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cerrno>
 
-// The one move operation: never replaces, never leaves the folder, says why it failed.
+#include <fcntl.h>
+#include <unistd.h>
+
+// The one move operation: never replaces, never leaves the folder, says why it failed, on
+// file systems with and without RENAME_NOREPLACE, hard links and case-sensitive names.
 class RenameOperationTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void movesAndEmptiesTheError();
+    void movesWithAndWithoutAFolderHandle();
     void neverReplaces_data();
     void neverReplaces();
     void missingSource();
     void refusedNames_data();
     void refusedNames();
-    void exactBytesOfTheSource();
-    void renameFileStaysInItsFolder();
+    void exactBytes();
+    void caseOnlyChangesAndHardLinks();
     void errorTexts();
+    void fatWithoutNoReplaceOrHardLinks();
+    void fatBatchChangesCaseOnly();
 };
 
 namespace {
 
-QByteArray bytes(const TestTree &tree, const QString &relative)
+QByteArray folderOf(const QString &root)
 {
-    return QFile::encodeName(tree.path(relative));
+    return QFile::encodeName(root) + '/';
+}
+
+// Every name in folder, sorted; temporary names left behind would show here.
+QStringList namesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 } // namespace
 
-void RenameOperationTest::movesAndEmptiesTheError()
+void RenameOperationTest::movesWithAndWithoutAFolderHandle()
 {
     TestTree tree;
     QVERIFY(tree.createFile(u"a.txt"_qs, "A"));
+    const QByteArray folder = folderOf(tree.root());
     QString error = u"left over"_qs;
-    QVERIFY(renameNoReplace(bytes(tree, u"a.txt"_qs), bytes(tree, u"b.txt"_qs), error));
+    QVERIFY(renameInFolder(folder, "a.txt", u"b.txt"_qs, error));
     QVERIFY(error.isEmpty());
-    QVERIFY(!tree.exists(u"a.txt"_qs));
-    QCOMPARE(tree.contents(u"b.txt"_qs), QByteArray("A"));
+
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    QVERIFY2(renameInFolder(folder, "b.txt", u"c.txt"_qs, error, fd), qPrintable(error));
+    ::close(fd);
+    QCOMPARE(tree.entries(), QStringList{u"c.txt"_qs});
+    QCOMPARE(tree.contents(u"c.txt"_qs), QByteArray("A"));
+
+    // A link is renamed as the link it is; its target keeps its name.
+    QVERIFY(tree.createLink(u"c.txt"_qs, u"link"_qs));
+    QVERIFY2(renameInFolder(folder, "link", u"moved"_qs, error), qPrintable(error));
+    QVERIFY(QFileInfo(tree.path(u"moved"_qs)).isSymLink());
+    QCOMPARE(QFileInfo(tree.path(u"moved"_qs)).symLinkTarget(), tree.path(u"c.txt"_qs));
 }
 
 void RenameOperationTest::neverReplaces_data()
@@ -55,16 +97,12 @@ void RenameOperationTest::neverReplaces()
 {
     QFETCH(bool, targetIsFolder);
     TestTree tree;
-    tree.useTemporarySettings();
     QVERIFY(tree.createFile(u"a.txt"_qs, "A"));
     QVERIFY(targetIsFolder ? tree.createFolder(u"b.txt"_qs) : tree.createFile(u"b.txt"_qs, "B"));
 
     QString error;
-    QVERIFY(!renameNoReplace(bytes(tree, u"a.txt"_qs), bytes(tree, u"b.txt"_qs), error));
+    QVERIFY(!renameInFolder(folderOf(tree.root()), "a.txt", u"b.txt"_qs, error));
     QCOMPARE(error, u"File exists"_qs);
-    QVERIFY(!CAppSettings().RenameFile(tree.path(u"a.txt"_qs), tree.path(u"b.txt"_qs), error));
-    QCOMPARE(error, u"File exists"_qs);
-
     QCOMPARE(tree.contents(u"a.txt"_qs), QByteArray("A"));
     if (!targetIsFolder)
         QCOMPARE(tree.contents(u"b.txt"_qs), QByteArray("B"));
@@ -74,9 +112,11 @@ void RenameOperationTest::missingSource()
 {
     TestTree tree;
     QString error;
-    QVERIFY(!CAppSettings().RenameFile(tree.path(u"gone"_qs), tree.path(u"new"_qs), error));
+    QVERIFY(!renameInFolder(folderOf(tree.root()), "gone", u"new"_qs, error));
     QCOMPARE(error, u"No such file or directory"_qs);
-    QVERIFY(!tree.exists(u"new"_qs));
+    QVERIFY(!renameInFolder(folderOf(tree.path(u"missing"_qs)), "gone", u"new"_qs, error));
+    QCOMPARE(error, u"No such file or directory"_qs);
+    QVERIFY(tree.entries().isEmpty());
 }
 
 void RenameOperationTest::refusedNames_data()
@@ -87,7 +127,9 @@ void RenameOperationTest::refusedNames_data()
     QTest::newRow("dot dot") << u".."_qs;
     QTest::newRow("slash") << u"sub/a.txt"_qs;
     QTest::newRow("leading slash") << u"/a.txt"_qs;
+    QTest::newRow("parent") << u"../b"_qs;
     QTest::newRow("NUL") << u"b\0.txt"_qs;
+    QTest::newRow("half an emoji") << u"a\xd83d.txt"_qs;
 }
 
 void RenameOperationTest::refusedNames()
@@ -100,46 +142,47 @@ void RenameOperationTest::refusedNames()
     QVERIFY(!reason.isEmpty());
 
     QString error;
-    const QByteArray folder = QFile::encodeName(tree.root()) + '/';
-    QVERIFY(!renameInFolder(folder, "a.txt", newName, error));
+    QVERIFY(!renameInFolder(folderOf(tree.root()), "a.txt", newName, error));
     QCOMPARE(error, reason);
-    QVERIFY(
-        !CAppSettings().RenameFile(tree.path(u"a.txt"_qs), tree.root() + u'/' + newName, error));
-    QCOMPARE(error, reason);
-
     QCOMPARE(tree.entries(), (QStringList{u"a.txt"_qs, u"sub/"_qs}));
-    QCOMPARE(tree.contents(u"a.txt"_qs), QByteArray("A"));
 }
 
-void RenameOperationTest::exactBytesOfTheSource()
+// The source is found by its exact bytes and the new name's escaped bytes are written back
+// as they were; a look-alike name is never touched.
+void RenameOperationTest::exactBytes()
 {
     TestTree tree;
     QVERIFY(tree.createRawFile("odd\xff", "raw"));
     QVERIFY(tree.createFile(u"odd\ufffd"_qs, "decoded"));
-    const QByteArray folder = QFile::encodeName(tree.root()) + '/';
+    const QByteArray folder = folderOf(tree.root());
     QString error;
-    QVERIFY2(renameInFolder(folder, "odd\xff", u"fixed"_qs, error), qPrintable(error));
+    QVERIFY2(renameInFolder(folder, "odd\xff", u"caf\xdce9.md"_qs, error), qPrintable(error));
+    QCOMPARE(::access((folder + "caf\xe9.md").constData(), F_OK), 0);
+    QVERIFY(renameInFolder(folder, "caf\xe9.md", u"fixed"_qs, error));
     QCOMPARE(tree.contents(u"fixed"_qs), QByteArray("raw"));
     QCOMPARE(tree.contents(u"odd\ufffd"_qs), QByteArray("decoded"));
-    // A NUL byte in a path would name a shorter path.
-    QVERIFY(!renameNoReplace(folder + "fixed", folder + QByteArray("odd\0x", 5), error));
+    // A NUL byte in the old name would name a shorter path.
+    QVERIFY(!renameInFolder(folder, QByteArray("fixed\0x", 7), u"other"_qs, error));
     QVERIFY(!error.isEmpty());
     QVERIFY(tree.exists(u"fixed"_qs));
 }
 
-void RenameOperationTest::renameFileStaysInItsFolder()
+// On a case-sensitive file system a case-only change is an ordinary rename; two hard links
+// of one file are still two names, so neither replaces the other.
+void RenameOperationTest::caseOnlyChangesAndHardLinks()
 {
     TestTree tree;
-    QVERIFY(tree.createFile(u"dir/a.txt"_qs, "A"));
+    QVERIFY(tree.createFile(u"a.txt"_qs, "A"));
+    QVERIFY(tree.createFile(u"one"_qs, "1"));
+    const QByteArray folder = folderOf(tree.root());
+    QCOMPARE(::link((folder + "one").constData(), (folder + "two").constData()), 0);
     QString error;
-    QVERIFY(
-        CAppSettings().RenameFile(tree.path(u"dir/a.txt"_qs), tree.path(u"dir/A.TXT"_qs), error));
-    QVERIFY(error.isEmpty());
-    QCOMPARE(tree.entries(), (QStringList{u"dir/"_qs, u"dir/A.TXT"_qs}));
-    QVERIFY(
-        !CAppSettings().RenameFile(tree.path(u"dir/A.TXT"_qs), tree.path(u"dir/../b"_qs), error));
-    QCOMPARE(error, refusedNameReason(u"../b"_qs));
-    QCOMPARE(tree.entries(), (QStringList{u"dir/"_qs, u"dir/A.TXT"_qs}));
+    QVERIFY2(renameInFolder(folder, "a.txt", u"A.TXT"_qs, error), qPrintable(error));
+    QVERIFY(!renameInFolder(folder, "one", u"two"_qs, error));
+    QCOMPARE(error, u"File exists"_qs);
+    QVERIFY(!renameInFolder(folder, "one", u"one"_qs, error));
+    QCOMPARE(error, u"File exists"_qs);
+    QCOMPARE(namesIn(tree.root()), (QStringList{u"A.TXT"_qs, u"one"_qs, u"two"_qs}));
 }
 
 void RenameOperationTest::errorTexts()
@@ -149,6 +192,60 @@ void RenameOperationTest::errorTexts()
     const QString unknown = systemErrorText(123456);
     QVERIFY(unknown.contains(u"123456"_qs));
     QVERIFY(!unknown.endsWith(u'\n'));
+}
+
+// FAT through FUSE refuses RENAME_NOREPLACE and has no hard links: the new name is reserved
+// with O_EXCL first. Names are case-insensitive there, and ':' is refused.
+void RenameOperationTest::fatWithoutNoReplaceOrHardLinks()
+{
+    FatMount fat;
+    if (!fat.isMounted())
+        QSKIP(qPrintable(fat.skipReason()));
+    const QString root = fat.root();
+    const QByteArray folder = folderOf(root);
+    QVERIFY(writeFile(root + u"/a.txt"_qs, "A"));
+    QVERIFY(writeFile(root + u"/b.txt"_qs, "B"));
+    QVERIFY(writeFile(root + u"/Up.txt"_qs, "U"));
+
+    QString error;
+    QVERIFY2(renameInFolder(folder, "a.txt", u"c.txt"_qs, error), qPrintable(error));
+    QVERIFY(!renameInFolder(folder, "c.txt", u"b.txt"_qs, error));
+    QCOMPARE(error, u"File exists"_qs);
+    QVERIFY(!renameInFolder(folder, "c.txt", u"B.TXT"_qs, error)); // b.txt under another case
+    QCOMPARE(error, u"File exists"_qs);
+    QVERIFY(!renameInFolder(folder, "c.txt", u"x:y.txt"_qs, error));
+    QCOMPARE(error, systemErrorText(EINVAL)); // the file system's reason, not a fallback's
+    QVERIFY2(renameInFolder(folder, "Up.txt", u"UP.TXT"_qs, error), qPrintable(error));
+
+    QCOMPARE(namesIn(root), (QStringList{u"UP.TXT"_qs, u"b.txt"_qs, u"c.txt"_qs}));
+    QCOMPARE(contentsOf(root + u"/c.txt"_qs), QByteArray("A"));
+    QCOMPARE(contentsOf(root + u"/b.txt"_qs), QByteArray("B"));
+    QCOMPARE(contentsOf(root + u"/UP.TXT"_qs), QByteArray("U"));
+}
+
+// The batch on FAT: upper and then lower case of every name, each through a temporary name.
+void RenameOperationTest::fatBatchChangesCaseOnly()
+{
+    FatMount fat;
+    if (!fat.isMounted())
+        QSKIP(qPrintable(fat.skipReason()));
+    const QString root = fat.root();
+    for (const QString &name : {u"one.txt"_qs, u"Two.txt"_qs, u"THREE.txt"_qs})
+        QVERIFY(writeFile(root + u'/' + name, name.toUtf8()));
+
+    for (const bool upper : {true, false}) {
+        FileRows rows;
+        appendFolderRows(rows, root);
+        QCOMPARE(rows.count(), 3);
+        for (FileRow &row : rows.rows)
+            row.newName = upper ? row.loadedName.toUpper() : row.loadedName.toLower();
+        const BatchResult result = RenameCheckedFiles(rows);
+        QVERIFY2(result.failures.empty(),
+                 qPrintable(result.failures.empty() ? QString() : result.failures.front().error));
+        QCOMPARE(result.renamed + result.unchanged, 3);
+    }
+    QCOMPARE(namesIn(root), (QStringList{u"one.txt"_qs, u"three.txt"_qs, u"two.txt"_qs}));
+    QCOMPARE(contentsOf(root + u"/two.txt"_qs), QByteArray("Two.txt"));
 }
 
 QTEST_GUILESS_MAIN(RenameOperationTest)

@@ -93,7 +93,6 @@ void TestFileListLoader::rowsOfOneFolder()
         QCOMPARE(row.serial, i + 1);
         QVERIFY(row.checked);
         QCOMPARE(row.newName, row.loadedName);
-        QVERIFY(row.rawName.isNull());
         QCOMPARE(row.mtime, when.toSecsSinceEpoch());
     }
     QCOMPARE(rows.rows[0].size, 5);
@@ -306,14 +305,14 @@ void TestFileListLoader::nonUtf8NamesKeepTheirBytes()
     FileListLoader loader;
     loader.load(tree.root(), false, rows);
     QCOMPARE(rows.count(), 3);
-    QCOMPARE(rows.rows[0].loadedName, QStringLiteral("bad\ufffd\ufffd.txt"));
-    QCOMPARE(rows.rows[0].rawName, bad);
+    // Each byte that is not UTF-8 is kept as U+DC80 + byte.
+    QCOMPARE(rows.rows[0].loadedName, QStringLiteral("bad\xdcff\xdcfe.txt"));
+    QCOMPARE(rows.rows[0].nameBytes(), bad);
     QCOMPARE(rows.fullPathBytes(0), QFile::encodeName(tree.root()) + '/' + bad);
     QCOMPARE(rows.rows[0].newName, rows.rows[0].loadedName);
     QCOMPARE(rows.rows[1].loadedName, QStringLiteral("x\ufffd.txt"));
-    QVERIFY(rows.rows[1].rawName.isNull());
+    QCOMPARE(rows.rows[1].nameBytes(), literalReplacement);
     QCOMPARE(rows.rows[2].loadedName, QStringLiteral("\u00e9t\u00e9.txt"));
-    QVERIFY(rows.rows[2].rawName.isNull());
     // The temporary folder's own clean-up cannot remove a name that is not UTF-8.
     QCOMPARE(::unlink(rows.fullPathBytes(0).constData()), 0);
 }
@@ -326,14 +325,22 @@ void TestFileListLoader::linksAreRowsNotFolders()
     QVERIFY(tree.createLink(other.root(), QStringLiteral("elsewhere")));
     QVERIFY(tree.createFolder(QStringLiteral("sub")));
     QVERIFY(tree.createLink(QStringLiteral(".."), QStringLiteral("sub/up")));
+    QVERIFY(tree.createFile(QStringLiteral("a.txt")));
+    QVERIFY(tree.createLink(QStringLiteral("a.txt"), QStringLiteral("b-link")));
+    QVERIFY(tree.createLink(QStringLiteral("gone"), QStringLiteral("c-dangling")));
+    QVERIFY(tree.createFile(QStringLiteral("d.txt")));
 
-    FileRows rows;
-    FileListLoader loader;
-    const FileListLoader::Result result = loader.load(tree.root(), true, rows);
-    // A link is never descended; it is listed as the entry it is.
-    QCOMPARE(relativePaths(rows, tree.root()),
-             (QStringList{QStringLiteral("elsewhere"), QStringLiteral("sub/up")}));
-    QCOMPARE(result.foldersRecorded, 2);
+    for (const bool recurse : {false, true}) {
+        FileRows rows;
+        FileListLoader loader;
+        const FileListLoader::Result result = loader.load(tree.root(), recurse, rows);
+        // A link to a folder is neither a row nor descended; links to a file and dangling
+        // links are rows, in name order with the others.
+        QCOMPARE(relativePaths(rows, tree.root()),
+                 (QStringList{QStringLiteral("a.txt"), QStringLiteral("b-link"),
+                              QStringLiteral("c-dangling"), QStringLiteral("d.txt")}));
+        QCOMPARE(result.foldersRecorded, recurse ? 2 : 1);
+    }
 }
 
 void TestFileListLoader::progressIsReported()

@@ -149,7 +149,7 @@ void TestFileListModel::newNamesAndRenameRow()
 {
     FileListModel model;
     FileRows rows = makeRows(2);
-    rows.rows[1].rawName = QByteArray("f\xff");
+    rows.rows[1].loadedName = rows.rows[1].newName = QStringLiteral("f\xdcff");
     model.setRows(std::move(rows));
 
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
@@ -159,11 +159,14 @@ void TestFileListModel::newNamesAndRenameRow()
     QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(0, FileListModel::NewName));
     QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(1, FileListModel::NewName));
     QCOMPARE(model.text(0, FileListModel::NewName), QStringLiteral("NEW1"));
+    // A byte that is not UTF-8 is shown as U+FFFD and kept in the row.
+    QCOMPARE(model.data(model.index(1, FileListModel::LoadedName)).toString(),
+             QStringLiteral("f\ufffd"));
+    QCOMPARE(model.rows().fullPathBytes(1), QByteArray("/data/sub/f\xff"));
 
     model.renameRow(1, QStringLiteral("renamed.txt"));
     QCOMPARE(model.text(1, FileListModel::LoadedName), QStringLiteral("renamed.txt"));
     QCOMPARE(model.text(1, FileListModel::NewName), QStringLiteral("renamed.txt"));
-    QVERIFY(model.rows().rows[1].rawName.isNull());
     QCOMPARE(model.rows().fullPathBytes(1), QByteArray("/data/sub/renamed.txt"));
     QCOMPARE(model.text(1, FileListModel::Sr), QStringLiteral("2"));
 }

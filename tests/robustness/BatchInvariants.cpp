@@ -1,5 +1,6 @@
 #include "tests/robustness/BatchInvariants.h"
 
+#include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
 #include "fuzz/PairwiseDuplicate.h"
@@ -25,11 +26,25 @@ BatchOutcome expectedOutcome(const BatchObservation &seen)
 bool failureExplained(const FileRow &row, const FolderSnapshot::Entries &state,
                       const QByteArray &oldPath, const QByteArray &newPath)
 {
-    return !refusedNameReason(row.newName).isEmpty() || row.newName.toUtf8().size() > kNameMax ||
-           !state.count(oldPath) || state.count(newPath) || oldPath == newPath;
+    return !refusedNameReason(row.newName).isEmpty() ||
+           encodeFileName(row.newName).size() > kNameMax || !state.count(oldPath) ||
+           state.count(newPath) || oldPath == newPath;
 }
 
 } // namespace
+
+// The rule may change characters but never lose them: no byte of the loaded name turns into
+// U+FFFD, and no character is cut into half a surrogate pair.
+QString lostBytes(const FileRow &row)
+{
+    QByteArray bytes;
+    if (!encodeFileName(row.newName, bytes))
+        return QStringLiteral("the new name holds half a character");
+    const QByteArray replacement("\xef\xbf\xbd");
+    if (bytes.contains(replacement) && !row.nameBytes().contains(replacement))
+        return QStringLiteral("the new name holds U+FFFD that the loaded name did not");
+    return {};
+}
 
 QString checkBatch(const BatchObservation &seen, BatchTally &tally)
 {
@@ -72,10 +87,12 @@ QString checkBatch(const BatchObservation &seen, BatchTally &tally)
             continue;
         const QByteArray folder = seen.rows.folders[row.folder].rawPath.mid(prefix);
         const QByteArray oldPath = folder + row.nameBytes();
-        const QByteArray newPath = folder + row.newName.toUtf8();
+        const QByteArray newPath = folder + encodeFileName(row.newName);
         const QString where = QStringLiteral("row %1 (%2 -> %3): ")
                                   .arg(i)
                                   .arg(printablePath(oldPath), printablePath(newPath));
+        if (QByteArray bytes; !encodeFileName(row.newName, bytes))
+            return where + QStringLiteral("the new name holds half a character");
         if (failed.count(i)) {
             if (!failureExplained(row, state, oldPath, newPath))
                 return where + QStringLiteral("failed without a cause: ") + failed[i];

@@ -7,6 +7,7 @@
 #include <QString>
 
 class FileRows;
+struct FileRow;
 
 // What one batch did, as checked against the folders before and after it.
 struct BatchObservation
@@ -16,7 +17,7 @@ struct BatchObservation
     FolderSnapshot before; // the listed folder just before the batch
     FolderSnapshot after;
     bool answeredYes = false;
-    bool subFolderListing = false; // "ViewFilesInSubFolders" is exactly 1
+    bool subFolderListing = false; // the rows were listed with their sub-folders
     BatchOutcome outcome = BatchOutcome::Declined;
     BatchResult result;
 };
@@ -33,3 +34,7 @@ struct BatchTally
 // anything. Returns the first broken rule, or an empty text when the folder after the batch
 // is exactly the replayed one and every failure had a cause.
 QString checkBatch(const BatchObservation &seen, BatchTally &tally);
+
+// Why the new name the rule gave row lost part of its loaded name (a byte turned into U+FFFD,
+// a character cut in half), or an empty text.
+QString lostBytes(const FileRow &row);

@@ -1,6 +1,8 @@
 #include "tests/robustness/BatchPlan.h"
 
+#include "engine/FileNames.h"
 #include "listing/FileListLoader.h"
+#include "tests/robustness/BatchInvariants.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,14 +14,44 @@ namespace {
 
 // Small pools so that names collide often: equal names, names equal but for case, names
 // without a title, names with several dots.
-const char *const kBases[] = {"a",   "b",        "c",    "A",   "B",
-                              "img", "IMG_0001", "file", "x.y", "archive.tar",
-                              "",    ".profile", "log",  "1",   "a b"};
+const char *const kBases[] = {"a",
+                              "b",
+                              "c",
+                              "A",
+                              "B",
+                              "img",
+                              "IMG_0001",
+                              "file",
+                              "x.y",
+                              "archive.tar",
+                              "",
+                              ".profile",
+                              "log",
+                              "1",
+                              "a b",
+                              "caf\xe9",
+                              "\xf0\x9f\x98\x80"
+                              "ab",
+                              "\xf0\x9f\x98\x80"};
 const char *const kExtensions[] = {"", ".txt", ".TXT", ".jpg", ".gz", ".log", "."};
-// Names that are not UTF-8, or that hold a tab or a line break.
-const char *const kOddNames[] = {
-    "\xff",        "\xfe\x41",    "\xef\xbf\xbd",      "tab\there",
-    "line\nbreak", "back\\slash", "\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"};
+// Names that are not UTF-8, that hold characters beyond 16 bits (as pairs of UTF-16 units),
+// or a tab or a line break.
+const char *const kOddNames[] = {"\xff",
+                                 "\xfe\x41",
+                                 "\xef\xbf\xbd",
+                                 "tab\there",
+                                 "line\nbreak",
+                                 "back\\slash",
+                                 "\xc3\xa9t\xc3\xa9",
+                                 "\xc3\x89T\xc3\x89",
+                                 "bad\xff\xfename.txt",
+                                 "a\xff",
+                                 "a\xfe",
+                                 "\xc3\x28.txt",
+                                 "\xed\xa0\x80.txt",
+                                 "\xf0\x9f\x98.txt",
+                                 "\xf0\x9f\x92\x80\xf0\x9f\x98\x80.TXT",
+                                 "\xf0\x90\x90\x80x.txt"};
 const char *const kFolders[] = {"sub", "Sub", ".hid", "a.txt", "deep"};
 
 constexpr int kIntMax = std::numeric_limits<int>::max();
@@ -93,8 +125,10 @@ void BatchPlan::randomParameters()
     const int numbers[] = {1, 0, -1, 9, 99, kIntMax, kIntMax - 1, kIntMin, int(m_rng.generate())};
     const int lengths[] = {-5, 0, 1, 2, 3, 4, 100, kIntMax, kIntMin};
     const char *const newNames[] = {"", "Trip", "a", "b", "A", "x/y", "..", "."};
-    const char *const finds[] = {"", "a", ".", "1", "txt", "A", "\xef\xbf\xbd"};
-    const char *const replaces[] = {"", "b", "/", ".", "A", "a", "..", "1"};
+    const char *const finds[] = {
+        "", "a", ".", "1", "txt", "A", "\xef\xbf\xbd", "\xff", "\xf0\x9f\x98\x80", "\x80"};
+    const char *const replaces[] = {"",  "b",  "/", ".",    "A",
+                                    "a", "..", "1", "\xfe", "\xf0\x9f\x98\x81"};
     RenameParameters &p = m_params;
     p.checkRemoveInitialCharacters = chance(30);
     p.removeInitialCharactersLength = lengths[pick(std::size(lengths))];
@@ -103,8 +137,8 @@ void BatchPlan::randomParameters()
     p.checkNewFileName = chance(25);
     p.newFileName = QString::fromUtf8(newNames[pick(std::size(newNames))]);
     p.checkFindAndReplace = chance(30);
-    p.findText = QString::fromUtf8(finds[pick(std::size(finds))]);
-    p.replaceText = QString::fromUtf8(replaces[pick(std::size(replaces))]);
+    p.findText = decodeFileName(finds[pick(std::size(finds))]);
+    p.replaceText = decodeFileName(replaces[pick(std::size(replaces))]);
     p.checkNumberAtStart = chance(30);
     p.numberAtStart = numbers[pick(std::size(numbers))];
     p.checkUpperCase = chance(20);
@@ -133,7 +167,7 @@ QString BatchPlan::hostileName()
     case 8:
         return QString(255, QLatin1Char('m')); // the longest name allowed
     default:
-        return QStringLiteral("/") + QString::fromUtf8(randomName());
+        return QStringLiteral("/") + decodeFileName(randomName());
     }
 }
 
@@ -188,10 +222,16 @@ void BatchPlan::preview(FileRows &rows)
 
     FileListLoader loader;
     loader.setFilters(m_displayHidden, m_displayReadOnly);
-    loader.load(QString::fromUtf8(listedRoot()), m_subFolderSetting != 0, rows);
+    loader.load(decodeFileName(listedRoot()), m_subFolderSetting != 0, rows);
 
     randomParameters();
     ComputeNewFileNames(rows, m_params);
+    m_ruleLostBytes.clear();
+    for (const FileRow &row : rows.rows)
+        if (const QString lost = lostBytes(row); !lost.isEmpty() && m_ruleLostBytes.isEmpty())
+            m_ruleLostBytes = QStringLiteral("%1 -> %2: %3")
+                                  .arg(printablePath(row.nameBytes()),
+                                       printablePath(encodeFileName(row.newName)), lost);
     for (FileRow &row : rows.rows)
         row.checked = chance(80);
     plantTrouble(rows);
@@ -218,7 +258,7 @@ void BatchPlan::mutate(const FileRows &rows)
         case 2: // the target appears after the preview
             if (!row.newName.isEmpty() && !row.newName.contains(QLatin1Char('/')) &&
                 !row.newName.contains(QChar(u'\0')))
-                writeFile(folder + row.newName.toUtf8(), uniqueContent());
+                writeFile(folder + encodeFileName(row.newName), uniqueContent());
             m_notes << QStringLiteral("target of %1 created").arg(row.serial);
             break;
         case 3: // the file is replaced by another one of the same name

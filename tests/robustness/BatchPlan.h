@@ -32,6 +32,8 @@ public:
     const RenameParameters &parameters() const { return m_params; }
     // What was planted and mutated, for a failure message.
     const QStringList &notes() const { return m_notes; }
+    // Set by preview(): what the rule lost of a loaded name, or empty.
+    const QString &ruleLostBytes() const { return m_ruleLostBytes; }
 
 private:
     QByteArray randomName();
@@ -52,4 +54,5 @@ private:
     bool m_displayReadOnly = false;
     RenameParameters m_params;
     QStringList m_notes;
+    QString m_ruleLostBytes;
 };

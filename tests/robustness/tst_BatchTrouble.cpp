@@ -95,7 +95,7 @@ private slots:
     // Sub-folder listing skips the duplicate check: the second file of a name must fail.
     void duplicatesWithSubFolderListingKeepBothFiles()
     {
-        run({"a", "b", "c"}, {{"a", "x"}, {"b", "x"}, {"c", "X"}}, 1);
+        run({"a", "b", "c"}, {{"a", "x"}, {"b", "x"}, {"c", "X"}}, true);
         QCOMPARE(files(), (Files{{"X", "c"}, {"b", "b"}, {"x", "a"}}));
         QCOMPARE(m_result.failures.size(), size_t(1));
         QCOMPARE(m_result.failures[0].row, 1);
@@ -118,7 +118,7 @@ private slots:
     void refusedNamesFailAndTouchNothing()
     {
         QFETCH(QString, newName);
-        run({"a", "b"}, {{"a", newName.toUtf8()}, {"b", "c"}}, 1);
+        run({"a", "b"}, {{"a", newName.toUtf8()}, {"b", "c"}}, true);
         QCOMPARE(files(), (Files{{"a", "a"}, {"c", "b"}}));
         QCOMPARE(m_result.failures.size(), size_t(1));
         QVERIFY(!m_result.failures[0].error.isEmpty());
@@ -153,8 +153,8 @@ private slots:
 
 private:
     // Creates listed/NAME with content NAME for each name, lists the folder, sets the new
-    // names, runs mutation, then the batch with the given "ViewFilesInSubFolders".
-    void run(const QList<QByteArray> &names, const Names &newNames, int subFolders = 0,
+    // names, runs mutation, then the batch, as if listed with sub-folders when asked.
+    void run(const QList<QByteArray> &names, const Names &newNames, bool subFolders = false,
              const std::function<void()> &mutation = {})
     {
         for (const QByteArray &name : names)
@@ -168,11 +168,9 @@ private:
                 row.newName = QString::fromUtf8(newNames[row.loadedName.toUtf8()]);
         if (mutation)
             mutation();
-        CAppSettings settings;
-        settings.SetViewFilesInSubFolders(subFolders);
         AnsweringPrompter prompter;
         m_result = {};
-        QCOMPARE(runBatchRename(rows, settings, prompter, &m_result), BatchOutcome::Ran);
+        QCOMPARE(runBatchRename(rows, subFolders, prompter, &m_result), BatchOutcome::Ran);
     }
     Files files() const { return filesIn(*m_tree, QStringLiteral("listed")); }
 

@@ -69,10 +69,10 @@ private:
 
         FileRows rows;
         plan.preview(rows);
+        if (!plan.ruleLostBytes().isEmpty())
+            return plan.ruleLostBytes();
         plan.mutate(rows);
 
-        CAppSettings settings;
-        settings.SetViewFilesInSubFolders(plan.subFolderSetting());
         const quint32 answerPick = quint32(rngSeed % 10);
         const auto answer = answerPick == 0   ? BatchPrompter::Answer::No
                             : answerPick == 1 ? BatchPrompter::Answer::Cancel
@@ -82,13 +82,14 @@ private:
         const FolderSnapshot outsideBefore = FolderSnapshot::take(plan.outsideRoot());
         const FolderSnapshot before = FolderSnapshot::take(plan.listedRoot());
         BatchResult result;
-        const BatchOutcome outcome = runBatchRename(rows, settings, prompter, &result);
+        const bool subFolders = plan.subFolderSetting() != 0;
+        const BatchOutcome outcome = runBatchRename(rows, subFolders, prompter, &result);
         const BatchObservation seen{rows,
                                     plan.listedRoot(),
                                     before,
                                     FolderSnapshot::take(plan.listedRoot()),
                                     answer == BatchPrompter::Answer::Yes,
-                                    plan.subFolderSetting() == 1,
+                                    subFolders,
                                     outcome,
                                     result};
         const FolderSnapshot outsideAfter = FolderSnapshot::take(plan.outsideRoot());

@@ -73,11 +73,20 @@ private slots:
                  QStringLiteral("Could Not Rename Files as New File Names have Duplicate Names."));
         QCOMPARE(f.prompts.messages[1].icon, Prompts::Icon::Warning);
 
+        // The check follows how the rows were listed, not a switch changed since.
         CAppSettings().SetViewFilesInSubFolders(1);
         QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
         QCOMPARE(f.prompts.messages.size(), 3);
-        QCOMPARE(f.prompts.messages[2].text, QStringLiteral("No Checked Files to Rename."));
-        QCOMPARE(f.prompts.messages[2].icon, Prompts::Icon::Warning);
+        QCOMPARE(f.prompts.messages[2].text,
+                 QStringLiteral("Could Not Rename Files as New File Names have Duplicate Names."));
+        f.prompts.messages.clear();
+        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(waitListed(f.view()));
+        QVERIFY(runMenuItem(f, Cmd::UnCheckAll));
+        QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].text, QStringLiteral("No Checked Files to Rename."));
+        QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Warning);
         QCOMPARE(f.tree.entries(),
                  QStringList({u"empty/"_s, u"files/"_s, u"files/A.TXT"_s, u"files/a.txt"_s,
                               u"files/z/"_s, u"files/z/b.txt"_s}));

@@ -1,17 +1,20 @@
 #include "CommandDriving.h"
 
 #include "engine/AppSettings.h"
+#include "engine/FileNames.h"
 #include "listing/CommandIds.h"
 #include "shell/CaptionBar.h"
 #include "shell/StatusPanes.h"
 
 #include <QClipboard>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -166,6 +169,35 @@ private slots:
         QCOMPARE(f.opener.urls.first(), QUrl::fromLocalFile(f.tree.root()));
         QCOMPARE(f.opener.urls.last(), QUrl::fromLocalFile(f.tree.root()));
         QCOMPARE(f.prompts.folderStarts.size(), 1);
+    }
+
+    // A byte that is not UTF-8 is shown as U+FFFD; Open and Locate reach the exact file,
+    // not a look-alike whose name holds U+FFFD.
+    void aNameThatIsNotUtf8IsOpenedExactly()
+    {
+        ShellFixture f;
+        const QByteArray root = QFile::encodeName(f.tree.root()) + '/';
+        QVERIFY(f.tree.createRawFile("caf\xe9.txt", "latin-1"));
+        QVERIFY(f.tree.createFile(u"caf\ufffd.txt"_s, "decoy"));
+        const auto removeRaw = qScopeGuard([&] { ::unlink((root + "caf\xe9.txt").constData()); });
+        QVERIFY(startListing(f, f.tree.root()));
+        CQuirewellView *view = f.view();
+        int exact = -1;
+        for (int row = 0; row < view->fileModel().rowCount(); ++row)
+            if (view->fileModel().rows().fullPathBytes(row) == root + "caf\xe9.txt")
+                exact = row;
+        QVERIFY(exact >= 0);
+        QCOMPARE(view->model()->index(exact, 1).data().toString(), u"caf\ufffd.txt"_s);
+
+        QVERIFY(runMenuItem(f, Cmd::Open, exact));
+        QCOMPARE(f.opener.urls.size(), 1);
+        QVERIFY(f.opener.urls.first().toEncoded().endsWith("/caf%E9.txt"));
+        QCOMPARE(QByteArray::fromPercentEncoding(
+                     f.opener.urls.first().path(QUrl::FullyEncoded).toLatin1()),
+                 root + "caf\xe9.txt");
+        QVERIFY(runMenuItem(f, Cmd::LocateInExplorer, exact));
+        QCOMPARE(f.opener.shownFiles.size(), 1);
+        QCOMPARE(encodeFileName(f.opener.shownFiles.first()), root + "caf\xe9.txt");
     }
 
     void folderContentsWithoutAFolderAsksForOne()
