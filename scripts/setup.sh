@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
   hyperfine mmv
+  fusefat dosfstools
 )
 
 missing=()
