@@ -1,8 +1,7 @@
 #include "listing/view/ListingJob.h"
 
+#include "engine/FileNames.h"
 #include "listing/presence/FolderPresence.h"
-
-#include <QFile>
 
 ListingJob::ListingJob(Request request, QObject *parent)
     : QObject(parent), m_request(std::move(request))
@@ -22,7 +21,7 @@ void ListingJob::start()
         FileListLoader loader;
         FolderPresence *presence = m_presence.get();
         loader.setFolderStart([presence](const QByteArray &folder) { presence->watch(folder); });
-        presence->start(QFile::encodeName(m_request.folder));
+        presence->start(encodeFileName(m_request.folder));
         loader.setFilters(m_request.displayHidden, m_request.displayReadOnly);
         loader.setProgress(
             [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });

@@ -24,20 +24,21 @@ void FileNamesTest::decodes_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("ASCII") << QByteArray("a b.txt") << u"a b.txt"_qs;
     QTest::newRow("two bytes") << QByteArray("\xc3\xa9t\xc3\xa9") << u"\u00e9t\u00e9"_qs;
-    QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80" "ab")
+    QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80"
+                                              "ab")
                                 << u"\U0001F600ab"_qs;
     QTest::newRow("latin-1 byte") << QByteArray("caf\xe9.txt") << u"caf\xdce9.txt"_qs;
     QTest::newRow("two bad bytes") << QByteArray("bad\xff\xfe") << u"bad\xdcff\xdcfe"_qs;
     QTest::newRow("lone continuation") << QByteArray("\x80") << u"\xdc80"_qs;
     QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << u"\xdcc0\xdcaf"_qs;
-    QTest::newRow("overlong three bytes")
-        << QByteArray("\xe0\x80\xaf") << u"\xdce0\xdc80\xdcaf"_qs;
-    QTest::newRow("encoded surrogate")
-        << QByteArray("\xed\xa0\x80") << u"\xdced\xdca0\xdc80"_qs;
+    QTest::newRow("overlong three bytes") << QByteArray("\xe0\x80\xaf") << u"\xdce0\xdc80\xdcaf"_qs;
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << u"\xdced\xdca0\xdc80"_qs;
     QTest::newRow("beyond U+10FFFF")
         << QByteArray("\xf4\x90\x80\x80") << u"\xdcf4\xdc90\xdc80\xdc80"_qs;
-    QTest::newRow("cut short before a letter")
-        << QByteArray("\xf0\x9f\x98" "a") << u"\xdcf0\xdc9f\xdc98" "a"_qs;
+    QTest::newRow("cut short before a letter") << QByteArray("\xf0\x9f\x98"
+                                                             "a")
+                                               << u"\xdcf0\xdc9f\xdc98"
+                                                  "a"_qs;
     QTest::newRow("cut short at the end") << QByteArray("a\xe2\x82") << u"a\xdce2\xdc82"_qs;
     QTest::newRow("U+FFFD written out") << QByteArray("\xef\xbf\xbd") << u"\ufffd"_qs;
     QTest::newRow("last code point")

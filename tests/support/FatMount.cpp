@@ -26,9 +26,8 @@ QString runTool(const QString &program, const QStringList &arguments)
 
 FatMount::FatMount()
 {
-    const QString mkfs = QStandardPaths::findExecutable(QStringLiteral("mkfs.fat"),
-                                                        {QStringLiteral("/usr/sbin"),
-                                                         QStringLiteral("/sbin")});
+    const QString mkfs = QStandardPaths::findExecutable(
+        QStringLiteral("mkfs.fat"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
     const QString fusefat = QStandardPaths::findExecutable(QStringLiteral("fusefat"));
     if (mkfs.isEmpty() || fusefat.isEmpty()) {
         m_skipReason = QStringLiteral("mkfs.fat (dosfstools) or fusefat is not installed "
