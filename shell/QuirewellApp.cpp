@@ -74,10 +74,10 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         startScreenshot(line);
         return true;
     }
-    if (line.openPath.isEmpty())
+    if (line.openPaths.isEmpty())
         OnFileNew();
-    else
-        OpenPath(line.openPath);
+    for (const QString &path : line.openPaths)
+        OpenPath(path);
     m_mainFrame->show();
     return true;
 }
@@ -87,7 +87,8 @@ void CQuirewellApp::startScreenshot(const CommandLine &line)
     if (line.look != 0)
         m_mainFrame->dispatch(line.look);
     m_mainFrame->show();
-    CChildFrame *child = line.openPath.isEmpty() ? OnFileNew() : OpenPath(line.openPath);
+    CChildFrame *child =
+        line.openPaths.isEmpty() ? OnFileNew() : OpenPath(line.openPaths.constFirst());
     Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile, line.scene);
 }
 
