@@ -3,7 +3,8 @@
 _quirewell_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands='list preview rename'
+    local folder_commands='list preview rename'
+    local commands=$folder_commands
     local options='--config --find --replace --new-name --number-start --number-end --remove
         --upper --lower --recursive --hidden --read-only --yes --help --version'
     local valued=' --config --find --replace --new-name --number-start --number-end --remove '
@@ -28,7 +29,7 @@ _quirewell_cli()
     fi
 
     # The words before this one: a command, then its folder; option values are skipped.
-    local i word positional=0
+    local i word command= positional=0
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         if [[ $valued == *" $word "* ]]; then
@@ -38,6 +39,7 @@ _quirewell_cli()
         elif [[ $word == = ]]; then
             ((i++))
         elif [[ $word != -* ]]; then
+            ((positional == 0)) && command=$word
             ((positional++))
         fi
     done
@@ -46,7 +48,7 @@ _quirewell_cli()
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
     elif ((positional == 0)); then
         mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur")
-    elif ((positional == 1)); then
+    elif ((positional == 1)) && [[ " $folder_commands " == *" $command "* ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
     fi

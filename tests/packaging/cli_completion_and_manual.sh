@@ -38,6 +38,7 @@ expect 'Papers|Photos 2024' quirewell-cli --find list preview P
 expect 'Papers|Photos 2024' quirewell-cli --find = list preview P
 expect 'Papers|Photos 2024' quirewell-cli --new-name rename --upper rename ''
 expect '' quirewell-cli list Papers ''
+expect '' quirewell-cli lst P
 expect '' quirewell-cli list Papers --remove ''
 expect '' quirewell-cli --number-start = ''
 expect 'settings.ini' quirewell-cli --config s
