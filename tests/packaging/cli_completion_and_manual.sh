@@ -62,7 +62,7 @@ for option in $options; do
   expect "$option" quirewell-cli "$option"
   grep -qF -- "${option//-/\\-}" "$page" || fail "the manual page lacks $option"
 done
-for escape in $(grep -o '\\[a-zA-Z]\+' <<<"$help" | sort -u); do
+for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do
   grep -qF -- "\\e${escape#\\}" "$page" || fail "the manual page lacks the escape $escape"
 done
 
