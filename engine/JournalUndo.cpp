@@ -3,8 +3,6 @@
 #include "engine/FileNames.h"
 #include "engine/RenameOperation.h"
 
-#include <QFile>
-
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -41,7 +39,7 @@ bool failedInBatch(const JournalEntry &entry, quint32 row)
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return decodeFileName(path);
 }
 
 } // namespace
