@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,32 +31,27 @@ QByteArray absoluteFolder(const QByteArray &folder)
     return cwd + folder;
 }
 
-void identify(int folderFd, JournalRow &row)
+// The device and inode of name in the folder, or zeros when it cannot be looked at.
+std::pair<quint64, quint64> identify(int folderFd, const QByteArray &name)
 {
     struct stat st;
-    if (folderFd >= 0 &&
-        ::fstatat(folderFd, row.oldName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-        row.device = quint64(st.st_dev);
-        row.inode = quint64(st.st_ino);
-    }
-}
-
-// Adds folder to the entry unless it is already its last one; returns its index.
-quint32 folderIndex(JournalEntry &entry, const QByteArray &folder)
-{
-    if (entry.folders.empty() || entry.folders.back() != folder)
-        entry.folders.push_back(folder);
-    return quint32(entry.folders.size() - 1);
+    if (folderFd >= 0 && ::fstatat(folderFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return {quint64(st.st_dev), quint64(st.st_ino)};
+    return {0, 0};
 }
 
 } // namespace
 
 bool BatchJournal::begin(const FileRows &rows, QString &error)
 {
-    JournalEntry entry;
-    entry.kind = JournalKind::Batch;
-    qint64 openIndex = -1;
+    // The plan's text is built straight from the rows: a batch of many files spends no more
+    // than a copy of each name on it.
+    JournalFormat::PlanBody body;
+    body.reserve(rows.count());
+    qint64 lastFolder = -1;
+    quint32 folderCount = 0;
     int folderFd = -1;
+    QByteArray oldName;
     for (int i = 0; i < rows.count(); ++i) {
         const FileRow &row = rows.rows[size_t(i)];
         // The rows the batch passes to the system; the others change nothing.
@@ -63,24 +59,33 @@ bool BatchJournal::begin(const FileRows &rows, QString &error)
             !refusedNameReason(row.newName).isEmpty())
             continue;
         const FileFolder &folder = rows.folders[row.folder];
-        if (openIndex != qint64(row.folder)) {
+        if (qint64(row.folder) != lastFolder) {
+            lastFolder = row.folder;
+            body.addFolder(absoluteFolder(folder.rawPath));
+            ++folderCount;
             if (folderFd >= 0)
                 ::close(folderFd);
-            folderFd = ::open(folder.rawPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-            openIndex = row.folder;
+            folderFd = -1;
         }
-        JournalRow &planned = entry.rows.emplace_back();
-        planned.folder = folderIndex(entry, absoluteFolder(folder.rawPath));
-        planned.oldName = row.nameBytes();
-        planned.newName = encodeFileName(row.newName);
-        identify(folderFd, planned);
+        oldName = row.nameBytes();
+        // The file as the listing found it, which spares a look-up per row; rows that did
+        // not come from a listing are looked at now.
+        std::pair<quint64, quint64> id{folder.device, row.inode};
+        if (row.inode == 0 || folder.device == 0) {
+            if (folderFd < 0)
+                folderFd = ::open(folder.rawPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            id = identify(folderFd, oldName);
+        }
+        body.addRow(folderCount - 1, id.first, id.second, oldName, row.newName);
         m_planRows.push_back(i);
     }
     if (folderFd >= 0)
         ::close(folderFd);
-    if (entry.rows.empty())
+    if (m_planRows.empty())
         return true;
-    m_begun = m_writer.begin(entry, error);
+    JournalEntry entry;
+    entry.kind = JournalKind::Batch;
+    m_begun = m_writer.begin(entry, body, error);
     m_killAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_KILL_AFTER");
     return m_begun;
 }
@@ -123,7 +128,7 @@ bool renameSingleFile(const QByteArray &folder, const QByteArray &oldName, const
     row.oldName = oldName;
     row.newName = encodeFileName(newName);
     const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    identify(folderFd, row);
+    std::tie(row.device, row.inode) = identify(folderFd, oldName);
     if (folderFd >= 0)
         ::close(folderFd);
 

@@ -1,7 +1,10 @@
 #include "engine/Journal.h"
 
+#include "engine/FileNames.h"
+
 #include <QByteArrayList>
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -72,6 +75,13 @@ const char *kindName(JournalKind kind)
         return "undo";
     }
     return "batch";
+}
+
+void appendNumber(QByteArray &out, quint64 value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, qsizetype(result.ptr - digits));
 }
 
 bool isFileName(const QByteArray &name)
@@ -259,6 +269,13 @@ void appendEscaped(QByteArray &out, const QByteArray &bytes)
         out.append('-');
         return;
     }
+    // Most names need no escape: one append.
+    if (bytes != "-" && std::none_of(bytes.begin(), bytes.end(), [](char c) {
+            return needsEscape(static_cast<unsigned char>(c));
+        })) {
+        out.append(bytes);
+        return;
+    }
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
         if (!needsEscape(u) && !(u == '-' && bytes.size() == 1)) {
@@ -281,29 +298,94 @@ bool isValidId(const QString &id)
     return true;
 }
 
-QByteArray planText(const JournalEntry &entry)
+QByteArray headerText(const JournalEntry &entry)
 {
-    QByteArray out;
-    out.reserve(qsizetype(64 + entry.rows.size() * 64));
-    out += "quirewell-journal " + QByteArray::number(kVersion) + "\nid " + entry.id.toLatin1() +
-           "\ntime " + QByteArray::number(entry.time) + "\nkind " + kindName(entry.kind) + '\n';
+    QByteArray out = "quirewell-journal " + QByteArray::number(kVersion) + "\nid " +
+                     entry.id.toLatin1() + "\ntime " + QByteArray::number(entry.time) + "\nkind " +
+                     kindName(entry.kind) + '\n';
     if (entry.kind == JournalKind::Undo)
         out += "undoes " + entry.undoes.toLatin1() + '\n';
-    for (size_t i = 0; i < entry.folders.size(); ++i) {
-        out += "folder " + QByteArray::number(quint64(i)) + ' ';
-        appendEscaped(out, entry.folders[i]);
-        out += '\n';
-    }
-    for (const JournalRow &row : entry.rows) {
-        out += "row " + QByteArray::number(row.folder) + ' ' + QByteArray::number(row.device) +
-               ' ' + QByteArray::number(row.inode) + ' ';
-        appendEscaped(out, row.oldName);
-        out += ' ';
-        appendEscaped(out, row.newName);
-        out += '\n';
-    }
-    out += "planned " + QByteArray::number(quint64(entry.rows.size())) + '\n';
     return out;
+}
+
+void PlanBody::reserve(qsizetype rows)
+{
+    m_rows.reserve(rows * 64);
+}
+
+void PlanBody::addFolder(const QByteArray &path)
+{
+    m_folders.append("folder ", 7);
+    appendNumber(m_folders, m_folderCount++);
+    m_folders.append(' ');
+    appendEscaped(m_folders, path);
+    m_folders.append('\n');
+}
+
+void PlanBody::startRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName)
+{
+    ++m_rowCount;
+    m_rows.append("row ", 4);
+    appendNumber(m_rows, folder);
+    m_rows.append(' ');
+    appendNumber(m_rows, device);
+    m_rows.append(' ');
+    appendNumber(m_rows, inode);
+    m_rows.append(' ');
+    appendEscaped(m_rows, oldName);
+    m_rows.append(' ');
+}
+
+void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
+                      QStringView newName)
+{
+    startRow(folder, device, inode, oldName);
+    // The usual ASCII name is copied as it is; any other goes through its exact bytes.
+    const bool plain = !newName.isEmpty() && newName != u"-" &&
+                       std::all_of(newName.begin(), newName.end(), [](QChar c) {
+                           return c.unicode() < 0x80 && !needsEscape(uchar(c.unicode()));
+                       });
+    if (plain) {
+        const qsizetype at = m_rows.size();
+        m_rows.resize(at + newName.size());
+        char *out = m_rows.data() + at;
+        for (const QChar c : newName)
+            *out++ = char(c.unicode());
+    } else {
+        appendEscaped(m_rows, encodeFileName(newName));
+    }
+    m_rows.append('\n');
+}
+
+void PlanBody::addRow(const JournalRow &row)
+{
+    startRow(row.folder, row.device, row.inode, row.oldName);
+    appendEscaped(m_rows, row.newName);
+    m_rows.append('\n');
+}
+
+QByteArrayList PlanBody::pieces() const
+{
+    QByteArray planned = "planned ";
+    appendNumber(planned, m_rowCount);
+    planned += '\n';
+    return {m_folders, m_rows, planned};
+}
+
+PlanBody planBody(const JournalEntry &entry)
+{
+    PlanBody body;
+    body.reserve(qsizetype(entry.rows.size()));
+    for (const QByteArray &folder : entry.folders)
+        body.addFolder(folder);
+    for (const JournalRow &row : entry.rows)
+        body.addRow(row);
+    return body;
+}
+
+QByteArray planText(const JournalEntry &entry)
+{
+    return headerText(entry) + planBody(entry).text();
 }
 
 QByteArray outcomeText(const JournalOutcome &outcome)

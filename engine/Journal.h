@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <vector>
@@ -86,6 +88,34 @@ constexpr int kVersion = 1;
 
 // The plan part: everything up to and including the "planned" line.
 QByteArray planText(const JournalEntry &entry);
+// The lines before the folders ("quirewell-journal" to "kind", or "undoes"), and the rest.
+QByteArray headerText(const JournalEntry &entry);
+class PlanBody;
+PlanBody planBody(const JournalEntry &entry);
+
+// The folder and row lines of a plan and its "planned" line, built row by row.
+class PlanBody
+{
+public:
+    void reserve(qsizetype rows);
+    // Folders are numbered in the order they are added.
+    void addFolder(const QByteArray &path);
+    // newName is written as its bytes (encodeFileName).
+    void addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
+                QStringView newName);
+    void addRow(const JournalRow &row);
+    // The text in pieces to be written one after the other (no copy of the whole), or whole.
+    QByteArrayList pieces() const;
+    QByteArray text() const { return pieces().join(); }
+
+private:
+    void startRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName);
+
+    QByteArray m_folders;
+    QByteArray m_rows;
+    quint32 m_folderCount = 0;
+    quint64 m_rowCount = 0;
+};
 QByteArray outcomeText(const JournalOutcome &outcome);
 QByteArray undoneText(const QString &undoId);
 QByteArray keptText();

@@ -131,6 +131,12 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+bool writeAll(int fd, const QByteArrayList &pieces)
+{
+    return std::all_of(pieces.begin(), pieces.end(),
+                       [fd](const QByteArray &piece) { return writeAll(fd, piece); });
+}
+
 // Opens an entry's file for reading or appending, refusing anything but a private regular
 // file of ours with one link.
 int openEntry(int folder, const QString &id, int access, QString &error)
@@ -356,6 +362,11 @@ Writer::~Writer()
 
 bool Writer::begin(JournalEntry &entry, QString &error)
 {
+    return begin(entry, JournalFormat::planBody(entry), error);
+}
+
+bool Writer::begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QString &error)
+{
     m_folder = openFolder(true, error);
     if (m_folder < 0)
         return false;
@@ -382,8 +393,10 @@ bool Writer::begin(JournalEntry &entry, QString &error)
     m_id = entry.id;
     entry.time = QDateTime::currentSecsSinceEpoch();
     const QByteArray name = entry.id.toLatin1() + kSuffix;
-    const bool written = ::fchmod(m_file, 0600) == 0 && ::flock(m_file, LOCK_EX) == 0 &&
-                         writeAll(m_file, JournalFormat::planText(entry)) && ::fsync(m_file) == 0;
+    const bool written =
+        ::fchmod(m_file, 0600) == 0 && ::flock(m_file, LOCK_EX) == 0 &&
+        writeAll(m_file, QByteArrayList{JournalFormat::headerText(entry)} + body.pieces()) &&
+        ::fsync(m_file) == 0;
     const bool named = written && ::renameat2(m_folder, temporary.constData(), m_folder,
                                               name.constData(), RENAME_NOREPLACE) == 0;
     if (!named || ::fsync(m_folder) != 0) {

@@ -55,6 +55,9 @@ public:
     // writer is destroyed. Removes the oldest entries beyond kKept. False with error when
     // any step failed: then nothing may be renamed.
     bool begin(JournalEntry &entry, QString &error);
+    // The same with the folders and rows given as the plan's body, for a batch that builds
+    // it straight from its rows; entry's own are not used.
+    bool begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QString &error);
     // Appends the outcome and syncs once more.
     bool finish(const JournalOutcome &outcome, QString &error);
     const QString &id() const { return m_id; }
