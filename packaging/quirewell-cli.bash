@@ -4,7 +4,7 @@ _quirewell_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local folder_commands='list preview rename'
-    local commands=$folder_commands
+    local commands="$folder_commands history undo keep"
     local options='--config --find --replace --new-name --number-start --number-end --remove
         --upper --lower --recursive --hidden --read-only --yes --help --version'
     local valued=' --config --find --replace --new-name --number-start --number-end --remove '

@@ -30,7 +30,7 @@ expect() {
   [ "$got" = "$wanted" ] || fail "[$*] completes to [$got], not [$wanted]"
 }
 
-expect 'list|preview|rename' quirewell-cli ''
+expect 'history|keep|list|preview|rename|undo' quirewell-cli ''
 expect 'preview' quirewell-cli pr
 expect 'rename' quirewell-cli --yes --find IMG re
 expect 'Papers|Photos 2024' quirewell-cli list P
