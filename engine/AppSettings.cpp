@@ -15,7 +15,7 @@ struct ValueSpec
 };
 
 // Names and defaults of every value in group "Settings" that has an accessor.
-constexpr std::array<ValueSpec, 16> kValues{{
+constexpr std::array<ValueSpec, 17> kValues{{
     {CAppSettings::Key::DisplayHiddenFiles, "DisplayHiddenFiles", 0},
     {CAppSettings::Key::DisplayReadOnlyFiles, "DisplayReadOnlyFiles", 0},
     {CAppSettings::Key::ViewFilesInSubFolders, "ViewFilesInSubFolders", 0},
@@ -32,6 +32,7 @@ constexpr std::array<ValueSpec, 16> kValues{{
     {CAppSettings::Key::RemoveInitialCharactersLength, "RemoveInitialCharactersLength", 1},
     {CAppSettings::Key::CheckUpperCase, "CheckUpperCase", 0},
     {CAppSettings::Key::CheckLowerCase, "CheckLowerCase", 0},
+    {CAppSettings::Key::ResolveChains, "ResolveChains", 0},
 }};
 
 const ValueSpec &valueFor(CAppSettings::Key key)
@@ -75,7 +76,7 @@ int toInt32(const QVariant &value, int defaultValue)
 
 } // namespace
 
-static_assert(kValues.size() == size_t(CAppSettings::Key::CheckLowerCase) + 1);
+static_assert(kValues.size() == size_t(CAppSettings::Key::ResolveChains) + 1);
 static_assert(
     [] {
         for (size_t i = 0; i < kValues.size(); ++i)
@@ -202,3 +203,4 @@ QW_INT_ACCESSORS(CheckRemoveInitialCharacters)
 QW_INT_ACCESSORS(RemoveInitialCharactersLength)
 QW_INT_ACCESSORS(CheckUpperCase)
 QW_INT_ACCESSORS(CheckLowerCase)
+QW_INT_ACCESSORS(ResolveChains)

@@ -35,6 +35,7 @@ public:
         RemoveInitialCharactersLength,
         CheckUpperCase,
         CheckLowerCase,
+        ResolveChains, // rename chains and swaps through temporary names
     };
     static QString keyName(Key key);
 
@@ -70,6 +71,8 @@ public:
     void SetCheckUpperCase(int value);
     int GetCheckLowerCase() const;
     void SetCheckLowerCase(int value);
+    int GetResolveChains() const;
+    void SetResolveChains(int value);
 
     // Direct profile access in group "Settings" for the values outside the accessors:
     // "Column0".."Column5" and "DlgRenameParametersLocation".

@@ -1,6 +1,7 @@
 #include "engine/BatchRename.h"
 
 #include "engine/BatchJournal.h"
+#include "engine/ChainRename.h"
 #include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
@@ -180,6 +181,13 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
 BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPrompter &prompter,
                             BatchResult *result, const BatchProgress &progress)
 {
+    return runBatchRename(rows, subFoldersListed, false, prompter, result, progress);
+}
+
+BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, bool resolveChains,
+                            BatchPrompter &prompter, BatchResult *result,
+                            const BatchProgress &progress)
+{
     if (rows.count() == 0) {
         prompter.warn(BatchTexts::noFiles());
         return BatchOutcome::RefusedEmpty;
@@ -196,7 +204,8 @@ BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPr
     }
     if (prompter.ask(BatchTexts::confirm(checked)) != BatchPrompter::Answer::Yes)
         return BatchOutcome::Declined;
-    BatchResult ran = RenameCheckedFiles(rows, progress);
+    BatchResult ran = resolveChains ? renameCheckedFilesInChains(rows, progress)
+                                    : RenameCheckedFiles(rows, progress);
     if (ran.journalId.isEmpty() && !ran.journalError.isEmpty()) {
         prompter.warn(BatchTexts::journalFailed(ran.journalError));
         return BatchOutcome::JournalFailed;

@@ -75,3 +75,8 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
 // confirmation, renames. result receives the renames' outcome when the outcome is Ran.
 BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPrompter &prompter,
                             BatchResult *result = nullptr, const BatchProgress &progress = {});
+// The same; with resolveChains set the renames go through renameCheckedFilesInChains
+// (ChainRename.h), so that chains, swaps and rotations of names succeed.
+BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, bool resolveChains,
+                            BatchPrompter &prompter, BatchResult *result = nullptr,
+                            const BatchProgress &progress = {});

@@ -56,6 +56,7 @@ void AppSettingsTest::defaultsOnAnEmptyStore()
     QCOMPARE(s.GetRemoveInitialCharactersLength(), 1);
     QCOMPARE(s.GetCheckUpperCase(), 0);
     QCOMPARE(s.GetCheckLowerCase(), 0);
+    QCOMPARE(s.GetResolveChains(), 0);
     QCOMPARE(CAppSettings::GetApplicationLook(), 216);
     // Reading writes nothing.
     QVERIFY(raw().allKeys().isEmpty());
@@ -81,6 +82,7 @@ void AppSettingsTest::everyAccessorWritesItsOwnName()
     s.SetRemoveInitialCharactersLength(114);
     s.SetCheckUpperCase(115);
     s.SetCheckLowerCase(116);
+    s.SetResolveChains(117);
 
     const QStringList names{
         u"DisplayHiddenFiles"_qs,
@@ -99,6 +101,7 @@ void AppSettingsTest::everyAccessorWritesItsOwnName()
         u"RemoveInitialCharactersLength"_qs,
         u"CheckUpperCase"_qs,
         u"CheckLowerCase"_qs,
+        u"ResolveChains"_qs,
     };
     QSettings store = raw();
     store.beginGroup(u"Settings"_qs);

@@ -1,0 +1,398 @@
+#include "engine/ChainRename.h"
+
+#include "engine/BatchJournal.h"
+#include "engine/FileNames.h"
+#include "engine/FileRows.h"
+#include "engine/RenameOperation.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QString blockedByText(const QString &blocker)
+{
+    return QStringLiteral("The new name is still taken by \"%1\", which could not be renamed.")
+        .arg(blocker);
+}
+
+namespace {
+
+// Steps done over steps in all, reported every 256 steps and at the end.
+class StepCounter
+{
+public:
+    StepCounter(const BatchProgress &progress, int total) : m_progress(progress), m_total(total) {}
+    void step()
+    {
+        ++m_done;
+        if (m_progress && (m_done % 256 == 0 || m_done == m_total))
+            m_progress(m_done, m_total);
+    }
+
+private:
+    const BatchProgress &m_progress;
+    int m_total;
+    int m_done = 0;
+};
+
+enum class State : quint8
+{
+    Waiting,
+    Done,
+    Failed
+};
+
+// A checked row of one folder whose new name differs from its loaded name.
+struct Mover
+{
+    int row = 0;
+    QByteArray oldName;
+    QByteArray target;
+    int next = -1; // the mover whose old name is this one's target
+    State state = State::Waiting;
+    bool inCycle = false;
+    QString error;
+};
+
+QByteArray parkingName()
+{
+    static std::atomic<unsigned> counter{0};
+    return QByteArrayLiteral(".quirewell-swap-") + QByteArray::number(::getpid()) + '-' +
+           QByteArray::number(counter++) + QByteArrayLiteral(".tmp");
+}
+
+// An open handle of a folder for the time of one phase.
+class FolderFd
+{
+public:
+    explicit FolderFd(const QByteArray &path)
+        : m_fd(path.isEmpty() ? -1 : ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC))
+    {}
+    ~FolderFd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderFd(const FolderFd &) = delete;
+    FolderFd &operator=(const FolderFd &) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The renames of one folder: planned first (who waits for whom, which rows form cycles),
+// then carried out.
+class FolderChains
+{
+public:
+    FolderChains(const FileRows &rows, quint32 folder, const std::vector<int> &rowIndices)
+        : m_rows(rows), m_path(rows.folders[folder].rawPath)
+    {
+        m_movers.reserve(rowIndices.size());
+        for (const int row : rowIndices) {
+            Mover m;
+            m.row = row;
+            const FileRow &r = rows.rows[size_t(row)];
+            m.oldName = encodeFileName(r.loadedName);
+            const QString refused = refusedNameReason(r.newName);
+            if (refused.isEmpty())
+                m.target = encodeFileName(r.newName);
+            else
+                fail(m, refused);
+            m_movers.push_back(std::move(m));
+        }
+    }
+
+    int cycleCount() const { return int(m_cycles.size()); }
+
+    void plan()
+    {
+        const FolderFd dir(m_path);
+        if (dir.fd() >= 0)
+            link(dir.fd());
+        findCycles();
+        m_firstPred.assign(m_movers.size() + 1, 0);
+        for (const Mover &m : m_movers)
+            if (m.next >= 0)
+                ++m_firstPred[size_t(m.next) + 1];
+        for (size_t i = 1; i < m_firstPred.size(); ++i)
+            m_firstPred[i] += m_firstPred[i - 1];
+        m_preds.resize(size_t(m_firstPred.back()));
+        std::vector<int> fill(m_firstPred.begin(), m_firstPred.end() - 1);
+        for (size_t i = 0; i < m_movers.size(); ++i)
+            if (m_movers[i].next >= 0)
+                m_preds[size_t(fill[size_t(m_movers[i].next)]++)] = int(i);
+    }
+
+    void run(StepCounter &steps, BatchJournal &journal, BatchResult &result)
+    {
+        m_journal = &journal;
+        const FolderFd dir(m_path);
+        m_fd = dir.fd();
+        for (size_t i = 0; i < m_movers.size(); ++i) {
+            Mover &m = m_movers[i];
+            if (m.next >= 0 || m.inCycle)
+                continue;
+            if (m.state == State::Waiting)
+                move(m);
+            steps.step();
+            settleWaiting(int(i), steps);
+        }
+        for (const std::vector<int> &cycle : m_cycles) {
+            rotate(cycle);
+            for (size_t j = 0; j <= cycle.size(); ++j)
+                steps.step(); // each member and the temporary step
+            for (const int member : cycle)
+                settleWaiting(member, steps);
+        }
+        for (const Mover &m : m_movers) {
+            if (m.state == State::Done)
+                ++result.renamed;
+            else
+                result.failures.push_back({m.row, m.error});
+        }
+        m_fd = -1;
+    }
+
+private:
+    static void fail(Mover &m, const QString &error)
+    {
+        m.state = State::Failed;
+        m.error = error;
+    }
+
+    const QString &loadedName(const Mover &m) const
+    {
+        return m_rows.rows[size_t(m.row)].loadedName;
+    }
+    const QString &newName(const Mover &m) const { return m_rows.rows[size_t(m.row)].newName; }
+
+    // Points each mover at the mover whose old name its new name is: the same bytes, or,
+    // where the file system folds case, a spelling of the same name that reaches that file.
+    void link(int fd)
+    {
+        QHash<QByteArray, int> byOldName;
+        byOldName.reserve(qsizetype(m_movers.size()));
+        for (size_t i = 0; i < m_movers.size(); ++i)
+            byOldName.insert(m_movers[i].oldName, int(i));
+        QHash<std::pair<quint64, quint64>, int> byFile; // built at the first need
+        bool filesKnown = false;
+        for (size_t i = 0; i < m_movers.size(); ++i) {
+            Mover &m = m_movers[i];
+            if (m.state != State::Waiting)
+                continue;
+            const auto sameBytes = byOldName.constFind(m.target);
+            if (sameBytes != byOldName.cend()) {
+                if (*sameBytes != int(i))
+                    m.next = *sameBytes;
+                continue;
+            }
+            struct stat st;
+            if (::fstatat(fd, m.target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // free, or the rename will say why not
+            if (!filesKnown) {
+                filesKnown = true;
+                for (size_t k = 0; k < m_movers.size(); ++k) {
+                    struct stat old;
+                    if (::fstatat(fd, m_movers[k].oldName.constData(), &old, AT_SYMLINK_NOFOLLOW) ==
+                        0)
+                        byFile.insert({quint64(old.st_dev), quint64(old.st_ino)}, int(k));
+                }
+            }
+            const int k = byFile.value({quint64(st.st_dev), quint64(st.st_ino)}, -1);
+            if (k >= 0 && k != int(i) &&
+                loadedName(m_movers[size_t(k)]).compare(newName(m), Qt::CaseInsensitive) == 0)
+                m.next = k;
+        }
+    }
+
+    // Each mover has at most one successor, so every cycle is found by walking from each
+    // mover until a mover seen before.
+    void findCycles()
+    {
+        std::vector<int> walkOf(m_movers.size(), -1);
+        for (size_t s = 0; s < m_movers.size(); ++s) {
+            int v = int(s);
+            while (v >= 0 && walkOf[size_t(v)] < 0) {
+                walkOf[size_t(v)] = int(s);
+                v = m_movers[size_t(v)].next;
+            }
+            if (v < 0 || walkOf[size_t(v)] != int(s))
+                continue;
+            std::vector<int> cycle;
+            int u = v;
+            do {
+                m_movers[size_t(u)].inCycle = true;
+                cycle.push_back(u);
+                u = m_movers[size_t(u)].next;
+            } while (u != v);
+            m_cycles.push_back(std::move(cycle));
+        }
+    }
+
+    bool renameStep(const QByteArray &from, const QString &to, QString &error)
+    {
+        if (!renameInFolder(m_path, from, to, error, m_fd))
+            return false;
+        m_journal->renamed();
+        return true;
+    }
+
+    void move(Mover &m)
+    {
+        QString error;
+        if (renameStep(m.oldName, newName(m), error))
+            m.state = State::Done;
+        else
+            fail(m, error);
+    }
+
+    // Once mover start is settled, the movers waiting for it (and those waiting for them)
+    // are renamed, or fail naming the file that is still in their way.
+    void settleWaiting(int start, StepCounter &steps)
+    {
+        std::vector<int> settled{start};
+        while (!settled.empty()) {
+            const int n = settled.back();
+            settled.pop_back();
+            const Mover &blocker = m_movers[size_t(n)];
+            for (int k = m_firstPred[size_t(n)]; k < m_firstPred[size_t(n) + 1]; ++k) {
+                Mover &p = m_movers[size_t(m_preds[size_t(k)])];
+                if (p.inCycle)
+                    continue;
+                if (blocker.state == State::Done)
+                    move(p);
+                else
+                    fail(p, blockedByText(loadedName(blocker)));
+                steps.step();
+                settled.push_back(m_preds[size_t(k)]);
+            }
+        }
+    }
+
+    // Moves the first member of a cycle to a temporary name that no entry and no new name of
+    // the folder has.
+    bool park(Mover &m, QByteArray &parked, QString &error)
+    {
+        if (m_newNamesFolded.isEmpty())
+            for (const Mover &other : m_movers)
+                m_newNamesFolded.insert(newName(other).toCaseFolded());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            parked = parkingName();
+            struct stat st;
+            if (m_newNamesFolded.contains(QString::fromLatin1(parked)) ||
+                (m_fd >= 0 && ::fstatat(m_fd, parked.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0))
+                continue;
+            if (renameStep(m.oldName, QString::fromLatin1(parked), error))
+                return true;
+            if (error != systemErrorText(EEXIST))
+                return false;
+        }
+        return false;
+    }
+
+    // c[j]'s new name is c[j + 1]'s old name and the last one's is c[0]'s. c[0] is parked,
+    // the others move from the end, and c[0] takes c[1]'s old name last. When a step fails,
+    // the steps done are moved back so that no file stays under the temporary name.
+    void rotate(const std::vector<int> &cycle)
+    {
+        const size_t k = cycle.size();
+        const auto at = [&](size_t j) -> Mover & { return m_movers[size_t(cycle[j])]; };
+        QByteArray parked;
+        QString error;
+        if (!park(at(0), parked, error)) {
+            fail(at(0), error);
+            for (size_t j = 1; j < k; ++j)
+                fail(at(j), blockedByText(loadedName(at((j + 1) % k))));
+            return;
+        }
+        size_t failed = 0; // 0: the last step, from the temporary name
+        for (size_t j = k - 1; j >= 1; --j) {
+            if (!renameStep(at(j).oldName, newName(at(j)), error)) {
+                failed = j;
+                break;
+            }
+            at(j).state = State::Done;
+        }
+        if (failed == 0) {
+            if (renameStep(parked, newName(at(0)), error)) {
+                at(0).state = State::Done;
+                return;
+            }
+        }
+        const QString blocked = blockedByText(loadedName(at(failed)));
+        fail(at(failed), error);
+        size_t undone = failed + 1;
+        QString ignored;
+        for (; undone < k; ++undone) {
+            if (!renameStep(at(undone).target, loadedName(at(undone)), ignored))
+                break;
+            fail(at(undone), blocked);
+        }
+        for (size_t j = 1; j < failed; ++j)
+            fail(at(j), blocked);
+        if (failed != 0)
+            fail(at(0), blocked);
+        if (undone < k || !renameStep(parked, loadedName(at(0)), ignored))
+            at(0).error += QStringLiteral("; the file is left under the temporary name \"%1\"")
+                               .arg(QString::fromLatin1(parked));
+    }
+
+    const FileRows &m_rows;
+    QByteArray m_path;
+    int m_fd = -1;
+    BatchJournal *m_journal = nullptr;
+    std::vector<Mover> m_movers;
+    std::vector<std::vector<int>> m_cycles;
+    std::vector<int> m_firstPred, m_preds; // movers waiting for mover i: m_preds[m_firstPred[i]..]
+    QSet<QString> m_newNamesFolded;
+};
+
+} // namespace
+
+BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress)
+{
+    BatchResult result;
+    BatchJournal journal;
+    if (!journal.begin(rows, result.journalError))
+        return result;
+    std::vector<std::vector<int>> byFolder(rows.folders.size());
+    int others = 0;
+    for (int i = 0; i < rows.count(); ++i) {
+        const FileRow &row = rows.rows[size_t(i)];
+        if (row.checked && row.newName == row.loadedName)
+            ++result.unchanged;
+        if (!row.checked || row.newName == row.loadedName)
+            ++others;
+        else
+            byFolder[row.folder].push_back(i);
+    }
+    std::vector<FolderChains> plans;
+    int cycles = 0;
+    for (size_t f = 0; f < byFolder.size(); ++f) {
+        if (byFolder[f].empty())
+            continue;
+        plans.emplace_back(rows, quint32(f), byFolder[f]);
+        plans.back().plan();
+        cycles += plans.back().cycleCount();
+    }
+    StepCounter steps(progress, rows.count() + cycles);
+    for (int i = 0; i < others; ++i)
+        steps.step();
+    for (FolderChains &plan : plans)
+        plan.run(steps, journal, result);
+    std::sort(result.failures.begin(), result.failures.end(),
+              [](const RenameFailure &a, const RenameFailure &b) { return a.row < b.row; });
+    journal.finish(result);
+    return result;
+}
