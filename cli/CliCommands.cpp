@@ -100,7 +100,10 @@ int runRename(const CliOptions &options)
 
     TerminalPrompter prompter(options.yes);
     BatchResult result;
-    const BatchOutcome outcome = runBatchRename(rows, listing.subFolders, prompter, &result);
+    const bool resolveChains =
+        options.reorder || (!options.noReorder && CAppSettings().GetResolveChains() != 0);
+    const BatchOutcome outcome =
+        runBatchRename(rows, listing.subFolders, resolveChains, prompter, &result);
     switch (outcome) {
     case BatchOutcome::RefusedEmpty:
     case BatchOutcome::RefusedDuplicates:

@@ -23,6 +23,7 @@ constexpr OptionSpec kOptions[] = {
     {"--remove", Kind::Number},  {"--upper", Kind::Flag},          {"--lower", Kind::Flag},
     {"--recursive", Kind::Flag}, {"--hidden", Kind::Flag},         {"--read-only", Kind::Flag},
     {"--yes", Kind::Flag},       {"--help", Kind::Flag},           {"--version", Kind::Flag},
+    {"--reorder", Kind::Flag},   {"--no-reorder", Kind::Flag},
 };
 
 const QLatin1String kCommands("list, preview, rename, history, undo or keep");
@@ -73,6 +74,10 @@ QString store(const QString &name, const QString &value, CliOptions &o)
         o.displayReadOnly = true;
     else if (name == QLatin1String("--yes"))
         o.yes = true;
+    else if (name == QLatin1String("--reorder"))
+        o.reorder = true;
+    else if (name == QLatin1String("--no-reorder"))
+        o.noReorder = true;
     else if (name == QLatin1String("--help"))
         o.help = true;
     else if (name == QLatin1String("--version"))
@@ -190,6 +195,8 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         return {};
     if (o.upperCase && o.lowerCase)
         return QStringLiteral("--upper and --lower cannot be used together");
+    if (o.reorder && o.noReorder)
+        return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)
         return QStringLiteral("no command given (%1)").arg(kCommands);
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
@@ -231,6 +238,9 @@ QString usageText(const QString &journalFolder)
                "  --hidden             also list hidden files\n"
                "  --read-only          also list read-only files\n"
                "  --yes                rename (or undo) without asking\n"
+               "  --reorder            rename chains and swaps of names through temporary names\n"
+               "                       (a file may take a name another listed file is leaving)\n"
+               "  --no-reorder         rename in list order, whatever the settings say\n"
                "  --help, --version\n"
                "\n"
                "In printed fields and in messages a tab is written \\t, a line feed \\n, a "

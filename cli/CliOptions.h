@@ -41,6 +41,8 @@ struct CliOptions
     bool recursive = false;
     bool displayHidden = false;
     bool displayReadOnly = false;
+    bool reorder = false;   // chains through temporary names, whatever is stored
+    bool noReorder = false; // list order, whatever is stored
 
     // Switches on every operation that was given a value on the command line.
     void applyTo(RenameParameters &params) const;

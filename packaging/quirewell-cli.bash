@@ -6,7 +6,8 @@ _quirewell_cli()
     local folder_commands='list preview rename'
     local commands="$folder_commands history undo keep"
     local options='--config --find --replace --new-name --number-start --number-end --remove
-        --upper --lower --recursive --hidden --read-only --yes --help --version'
+        --upper --lower --recursive --hidden --read-only --yes --reorder --no-reorder
+        --help --version'
     local valued=' --config --find --replace --new-name --number-start --number-end --remove '
     COMPREPLY=()
 

@@ -56,6 +56,7 @@ private slots:
     void renameAsksOnTheTerminal();
     void renameReportsFailures();
     void recursiveRenameSkipsDuplicateCheck();
+    void reorderForOneRun();
     void namesKeepTheirBytes();
     void caseOnlyRenameOnFat();
     void refusalsAndUnlistableFolders();
@@ -228,6 +229,42 @@ void TestQuirewellCli::recursiveRenameSkipsDuplicateCheck()
     QCOMPARE(CAppSettings().GetViewFilesInSubFolders(), 2);
 }
 
+void TestQuirewellCli::reorderForOneRun()
+{
+    TestTree &tree = *m_tree;
+    const auto makeFiles = [&tree] {
+        for (const QString &name : tree.entries())
+            tree.remove(name);
+        return tree.createFile(QStringLiteral("p1"), "1") &&
+               tree.createFile(QStringLiteral("p2"), "2");
+    };
+    // p1 -> p2, p2 -> p3: renamed from the free end, or in list order.
+    const QStringList shift = args({"rename", "--new-name", "p", "--number-end", "2", "--yes"})
+                              << tree.root();
+    const QStringList shifted{QStringLiteral("p2"), QStringLiteral("p3")};
+
+    QVERIFY(makeFiles());
+    Run r = run(shift + args({"--reorder"}));
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.err.contains("2 renamed, 0 failed, 0 unchanged"));
+    QCOMPARE(tree.entries(), shifted);
+    QCOMPARE(tree.contents(QStringLiteral("p2")), QByteArray("1"));
+    QCOMPARE(CAppSettings().GetResolveChains(), 0); // nothing stored
+
+    CAppSettings().SetResolveChains(1);
+    QVERIFY(makeFiles());
+    r = run(shift);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(tree.entries(), shifted);
+
+    QVERIFY(makeFiles());
+    r = run(shift + args({"--no-reorder"}));
+    QCOMPARE(r.code, 1);
+    QVERIFY(r.err.contains("1 renamed, 1 failed, 0 unchanged"));
+    QCOMPARE(tree.entries(), (QStringList{QStringLiteral("p1"), QStringLiteral("p3")}));
+    QCOMPARE(CAppSettings().GetResolveChains(), 1);
+}
+
 // Bytes that are not UTF-8 are printed \\xHH and written back exactly; an emoji is one
 // character; names that differ only in such bytes are not duplicates.
 void TestQuirewellCli::namesKeepTheirBytes()
@@ -338,6 +375,8 @@ void TestQuirewellCli::badUsage_data()
     QTest::newRow("beyond 32 bits") << args({"preview", "/tmp", "--remove", "2147483648"});
     QTest::newRow("flag with value") << args({"preview", "/tmp", "--upper=1"});
     QTest::newRow("both cases") << args({"preview", "/tmp", "--upper", "--lower"});
+    QTest::newRow("both orders") << args({"rename", "/tmp", "--reorder", "--no-reorder"});
+    QTest::newRow("order with value") << args({"rename", "/tmp", "--reorder=1"});
 }
 
 void TestQuirewellCli::badUsage()
@@ -358,6 +397,7 @@ void TestQuirewellCli::helpAndVersion()
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.startsWith("Usage: quirewell-cli"));
     QVERIFY(r.out.contains("--number-start N"));
+    QVERIFY(r.out.contains("--no-reorder"));
 }
 
 QTEST_GUILESS_MAIN(TestQuirewellCli)
