@@ -5,8 +5,9 @@
 class QCheckBox;
 class QPushButton;
 
-// The listing filters: whether hidden files and read-only files are listed. Modal, one
-// object per use. Shows the stored values; OK stores both boxes, Cancel, Escape and the
+// The listing filters (whether hidden files and read-only files are listed) and whether a
+// batch renames chains and swaps through temporary names. Modal, one object per use. Shows
+// the stored values; OK stores the three boxes, Cancel, Escape and the
 // close button store nothing.
 //
 // The caller (the list view's command 32784) runs it with Prompts::instance().runModal()
@@ -21,7 +22,8 @@ class CDlgSettings : public QDialog
 public:
     explicit CDlgSettings(QWidget *parent = nullptr);
 
-    // OK: stores "DisplayHiddenFiles" and "DisplayReadOnlyFiles", then closes with Accepted.
+    // OK: stores "DisplayHiddenFiles", "DisplayReadOnlyFiles" and "ResolveChains", then
+    // closes with Accepted.
     void accept() override;
 
 private:
@@ -30,9 +32,11 @@ private:
     QString m_strCaption;
     int m_nListHidden = 0;
     int m_nListReadOnly = 0;
+    int m_nResolveChains = 0;
 
     QPushButton *m_buttonOk;
     QPushButton *m_buttonCancel;
     QCheckBox *m_checkListHidden;
     QCheckBox *m_checkListReadOnly;
+    QCheckBox *m_checkResolveChains;
 };

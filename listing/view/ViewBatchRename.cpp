@@ -1,4 +1,5 @@
 // Command 32799: the batch rename of every checked row, asked about through the prompts.
+#include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
 #include "listing/CommandIds.h"
 #include "listing/view/ListingFrame.h"
@@ -84,13 +85,14 @@ void CQuirewellView::OnStartRenaming()
     // The batch works on the rows as they were when it was asked for; events processed to
     // keep the window painted cannot change what it renames.
     const FileRows rows = m_model.rows();
+    const bool resolveChains = CAppSettings().GetResolveChains() != 0;
     BatchResult result;
     BatchOutcome outcome;
     {
         RenameProgress progress(m_frame);
         m_bRenaming = true;
         emit commandStatesChanged();
-        outcome = runBatchRename(rows, m_bSubFoldersListed, prompter, &result,
+        outcome = runBatchRename(rows, m_bSubFoldersListed, resolveChains, prompter, &result,
                                  [&progress](int done, int total) { progress(done, total); });
         m_bRenaming = false;
     }

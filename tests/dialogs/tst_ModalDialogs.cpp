@@ -71,9 +71,13 @@ private slots:
             QVERIFY(!control<QCheckBox>(&dialog, "DisplayReadOnlyFiles")->isChecked());
         }
         CAppSettings().SetDisplayReadOnlyFiles(1);
+        CAppSettings().SetResolveChains(1);
         CDlgSettings dialog;
         QVERIFY(!control<QCheckBox>(&dialog, "DisplayHiddenFiles")->isChecked());
         QVERIFY(control<QCheckBox>(&dialog, "DisplayReadOnlyFiles")->isChecked());
+        QCOMPARE(control<QCheckBox>(&dialog, "ResolveChains")->text(),
+                 QStringLiteral("Rename chains and swaps through temporary names"));
+        QVERIFY(control<QCheckBox>(&dialog, "ResolveChains")->isChecked());
     }
 
     void settingsOkStoresBothBoxes()
@@ -85,15 +89,18 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored("DisplayHiddenFiles"), 1);
         QCOMPARE(stored("DisplayReadOnlyFiles"), 0); // stored even though unchanged
+        QCOMPARE(stored("ResolveChains"), 0);
 
         // Enter presses OK, the default button.
         CDlgSettings again;
         again.show();
         clickBox(control<QCheckBox>(&again, "DisplayReadOnlyFiles"));
-        QTest::keyClick(control<QCheckBox>(&again, "DisplayReadOnlyFiles"), Qt::Key_Return);
+        clickBox(control<QCheckBox>(&again, "ResolveChains"));
+        QTest::keyClick(control<QCheckBox>(&again, "ResolveChains"), Qt::Key_Return);
         QCOMPARE(again.result(), int(QDialog::Accepted));
         QCOMPARE(stored("DisplayHiddenFiles"), 1);
         QCOMPARE(stored("DisplayReadOnlyFiles"), 1);
+        QCOMPARE(stored("ResolveChains"), 1);
     }
 
     void settingsCancelEscapeAndCloseStoreNothing()
@@ -103,6 +110,7 @@ private slots:
             dialog.show();
             clickBox(control<QCheckBox>(&dialog, "DisplayHiddenFiles"));
             clickBox(control<QCheckBox>(&dialog, "DisplayReadOnlyFiles"));
+            clickBox(control<QCheckBox>(&dialog, "ResolveChains"));
             if (way == 0)
                 click(&dialog, "Cancel");
             else if (way == 1)
@@ -114,6 +122,7 @@ private slots:
         }
         QCOMPARE(stored("DisplayHiddenFiles"), -1);
         QCOMPARE(stored("DisplayReadOnlyFiles"), -1);
+        QCOMPARE(stored("ResolveChains"), -1);
     }
 
     void singleFileDialogShowsTheNameWithFocusOnTheNewName()

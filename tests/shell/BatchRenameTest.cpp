@@ -157,6 +157,29 @@ private slots:
                                 "Renamed"));
     }
 
+    void storedSwitchRenamesChains()
+    {
+        ShellFixture f;
+        for (const char *name : {"aab.txt", "ab.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name), name));
+        QVERIFY(startListing(f, f.tree.root()));
+        CAppSettings settings;
+        settings.SetCheckRemoveInitialCharacters(1);
+        settings.SetResolveChains(1);
+        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        pressApplicationButton(f);
+        QTRY_COMPARE(listed.size(), 1);
+        QCOMPARE(f.prompts.messages[0].text, question(2));
+        // ab.txt moves to b.txt first, then aab.txt takes ab.txt.
+        QCOMPARE(f.tree.entries(), QStringList({u"ab.txt"_s, u"b.txt"_s}));
+        QCOMPARE(f.tree.contents(QStringLiteral("ab.txt")), QByteArray("aab.txt"));
+        QCOMPARE(f.frame()->statusBar()->currentMessage(),
+                 QStringLiteral("Renaming Done: 2 File(s) Renamed, 0 File(s) Could Not be "
+                                "Renamed"));
+    }
+
     void renameAllInTheOpenDialogAsksTheSame()
     {
         ShellFixture f;
