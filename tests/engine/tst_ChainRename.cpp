@@ -1,9 +1,16 @@
 #include "engine/BatchRename.h"
 #include "engine/ChainRename.h"
+#include "engine/RenameOperation.h"
 #include "tests/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,7 +41,27 @@ private slots:
     void plans();
     void longShiftAndProgress();
     void optionOffKeepsListOrder();
+    void failedStepInsideACycleIsMovedBack();
 };
+
+namespace {
+
+// Sets or clears the immutable attribute, which makes a rename of the file fail even for
+// root. False where the file system has no such attribute.
+bool setImmutable(const QString &path, bool immutable)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
 
 void ChainRenameTest::plans_data()
 {
@@ -169,6 +196,34 @@ void ChainRenameTest::optionOffKeepsListOrder()
     QCOMPARE(int(result.failures.size()), 1);
     QCOMPARE(result.failures[0].error, u"File exists"_qs);
     QCOMPARE(tree.entries(), (QStringList{u"a"_qs, u"c"_qs}));
+}
+
+void ChainRenameTest::failedStepInsideACycleIsMovedBack()
+{
+    // a -> b -> c -> a: a is parked, c takes a's name, then b cannot move. c goes back and a
+    // returns from the temporary name.
+    TestTree tree;
+    for (const char *name : {"a", "b", "c"})
+        QVERIFY(tree.createFile(QString::fromLatin1(name), name));
+    if (!setImmutable(tree.path(u"b"_qs), true))
+        QSKIP("the file system has no immutable attribute here (or we may not set it)");
+    FileRows rows;
+    appendFolderRows(rows, tree.root());
+    rows.rows[0].newName = u"b"_qs;
+    rows.rows[1].newName = u"c"_qs;
+    rows.rows[2].newName = u"a"_qs;
+    const BatchResult result = renameCheckedFilesInChains(rows);
+    QVERIFY(setImmutable(tree.path(u"b"_qs), false));
+
+    QCOMPARE(result.renamed, 0);
+    QCOMPARE(int(result.failures.size()), 3);
+    QCOMPARE(result.failures[0].error, blockedByText(u"b"_qs));
+    QCOMPARE(result.failures[1].error, systemErrorText(EPERM));
+    QCOMPARE(result.failures[2].error, blockedByText(u"b"_qs));
+    QStringList entries;
+    for (const QString &name : tree.entries())
+        entries.append(name + u'=' + QString::fromUtf8(tree.contents(name)));
+    QCOMPARE(entries, (QStringList{u"a=a"_qs, u"b=b"_qs, u"c=c"_qs}));
 }
 
 QTEST_GUILESS_MAIN(ChainRenameTest)
