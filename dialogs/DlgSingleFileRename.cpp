@@ -3,7 +3,7 @@
 #include "dialogs/DialogLook.h"
 #include "engine/FileNames.h"
 #include "engine/RenameOperation.h"
-#include "listing/view/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -37,6 +37,9 @@ public:
         CheckLowerCase,
     };
     static QString keyName(Key key);
+    // Whether the value is a text (else a 32-bit number), and a number's default.
+    static bool isText(Key key);
+    static int defaultInt(Key key);
 
     int GetDisplayHiddenFiles() const;
     void SetDisplayHiddenFiles(int value);

@@ -2,8 +2,6 @@
 
 #include "engine/AppSettings.h"
 #include "engine/FileNames.h"
-#include "listing/CommandIds.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/AppIcons.h"
 #include "shell/ChildFrame.h"
@@ -11,7 +9,8 @@
 #include "shell/MainFrame.h"
 #include "shell/QuirewellDoc.h"
 #include "shell/Screenshot.h"
-#include "shell/ShellViewDialogs.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
 #ifdef QUIREWELL_HAVE_ABOUT
 #include "shell/about/AboutDlg.h"
@@ -24,7 +23,10 @@
 
 #include <cstdio>
 
-CQuirewellApp::CQuirewellApp() = default;
+CQuirewellApp::CQuirewellApp()
+{
+    registerCommands();
+}
 
 CQuirewellApp::~CQuirewellApp()
 {
@@ -60,7 +62,6 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();
-    m_viewDialogs = std::make_unique<ShellViewDialogs>(*m_mainFrame);
 #ifdef QUIREWELL_HAVE_ABOUT
     CQuirewellView::setShareAddress(WebLinks::sharePage());
 #endif
@@ -135,40 +136,12 @@ void CQuirewellApp::OnAppAbout()
 #endif
 }
 
-bool CQuirewellApp::onCommand(int id)
+void CQuirewellApp::registerCommands()
 {
-    switch (id) {
-    case Cmd::FileNew:
-        OnFileNew();
-        return true;
-    case Cmd::FileOpen:
-        OnFileOpen();
-        return true;
-    case Cmd::AppAbout:
-        OnAppAbout();
-        return true;
-    case Cmd::AppExit:
-        m_mainFrame->close();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CQuirewellApp::commandState(int id, CommandUiState &state) const
-{
-    switch (id) {
-    case Cmd::FileNew:
-    case Cmd::FileOpen:
-    case Cmd::AppExit:
-        state.enabled = true;
-        return true;
+    registerCommand(Cmd::FileNew, [this] { OnFileNew(); });
+    registerCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
 #ifdef QUIREWELL_HAVE_ABOUT
-    case Cmd::AppAbout:
-        state.enabled = true;
-        return true;
+    registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 #endif
-    default:
-        return false;
-    }
+    registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
 }

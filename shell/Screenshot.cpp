@@ -1,9 +1,9 @@
 #include "shell/Screenshot.h"
 
-#include "listing/CommandIds.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/ChildFrame.h"
 #include "shell/MainFrame.h"
+#include "ui/CommandIds.h"
 
 #include <QApplication>
 #include <QCheckBox>

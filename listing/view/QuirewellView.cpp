@@ -2,15 +2,14 @@
 
 #include "engine/FileNames.h"
 #include "engine/NewNameRule.h"
-#include "listing/CommandIds.h"
 #include "listing/ListingTexts.h"
 #include "listing/presence/FolderPresence.h"
 #include "listing/view/ListingFrame.h"
 #include "listing/view/ListingJob.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/RowContextMenu.h"
-#include "listing/view/ViewDialogs.h"
 #include "listing/view/WaitCursor.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -27,11 +26,12 @@ QString columnSetting(int column)
 
 } // namespace
 
-CQuirewellView::CQuirewellView(ListingFrame *frame, QWidget *parent)
+CQuirewellView::CQuirewellView(ListingFrame *frame, const CommandActions &commands, QWidget *parent)
     : QTableView(parent), m_frame(frame)
 {
     setObjectName(QStringLiteral("fileList"));
-    m_menuPopup = createRowContextMenu(this, [this](int id) { onCommand(id); });
+    registerCommands();
+    m_menuPopup = createRowContextMenu(this, commands);
     m_progressTimer.setInterval(100);
     connect(&m_progressTimer, &QTimer::timeout, this, &CQuirewellView::showLoadProgress);
 }
@@ -212,8 +212,34 @@ void CQuirewellView::UpdateStatusSummary(std::optional<int> foldersRecorded)
 
 void CQuirewellView::ComputeNewNames()
 {
+    ComputeNewNames(RenameParameters::fromSettings(m_settings));
+}
+
+void CQuirewellView::setRenameParameters(const RenameParameters &parameters)
+{
+    m_handedParameters = parameters;
+    if (m_bHandedComputePosted)
+        return;
+    m_bHandedComputePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_bHandedComputePosted = false;
+            // As Cmd::DisplayNewNames: nothing while a batch renames; rows being listed get
+            // their new names once they are in.
+            if (m_bRenaming)
+                return;
+            if (isLoading())
+                m_bComputeAfterLoads = true;
+            else
+                ComputeNewNames(m_handedParameters);
+        },
+        Qt::QueuedConnection);
+}
+
+void CQuirewellView::ComputeNewNames(const RenameParameters &params)
+{
     WaitCursor wait;
-    const RenameParameters params = RenameParameters::fromSettings(m_settings);
     if (m_presence) {
         // Only the rows of folders changed since the load are looked up; the names are the
         // same as with a look-up of every row.
@@ -241,7 +267,7 @@ int CQuirewellView::firstSelectedRow() const
 void CQuirewellView::postToSelf(int id)
 {
     QMetaObject::invokeMethod(
-        this, [this, id] { onCommand(id); }, Qt::QueuedConnection);
+        this, [this, id] { runCommand(id); }, Qt::QueuedConnection);
 }
 
 void CQuirewellView::OnFolderLocation()
@@ -262,29 +288,22 @@ void CQuirewellView::OnReload()
 
 void CQuirewellView::OnSettings()
 {
-    ViewDialogs *dialogs = ViewDialogs::instance();
-    if (dialogs && dialogs->runSettings(*this)) {
-        LoadListingSettings();
-        LoadFileList();
-    }
+    emit settingsRequested();
+}
+
+void CQuirewellView::OnSettingsChanged()
+{
+    LoadListingSettings();
+    LoadFileList();
 }
 
 void CQuirewellView::OnRenameParameters()
 {
-    ViewDialogs *dialogs = ViewDialogs::instance();
-    if (!dialogs)
-        return;
-    if (!m_dlgRenameParameters)
-        m_dlgRenameParameters = dialogs->createRenameParameters(*this);
-    if (m_dlgRenameParameters)
-        dialogs->showRenameParameters(m_dlgRenameParameters);
+    emit renameParametersRequested();
 }
 
 void CQuirewellView::OnRenameSelectedFile()
 {
-    ViewDialogs *dialogs = ViewDialogs::instance();
-    if (!dialogs)
-        return;
     const int row = firstSelectedRow();
     if (row < 0) {
         Prompts::instance().message(this, QStringLiteral("Please select a File to Rename."),
@@ -293,23 +312,20 @@ void CQuirewellView::OnRenameSelectedFile()
     }
     const FileRows &rows = m_model.rows();
     const FileRow &r = rows.rows[size_t(row)];
-    const ViewDialogs::FileToRename file{rows.location(row), r.loadedName,
-                                         rows.folders[r.folder].rawPath, r.nameBytes()};
-    const QString path = rows.fullPath(row);
-    const std::optional<QString> newName = dialogs->runSingleFileRename(*this, file);
+    emit singleFileRenameRequested({row, rows.fullPath(row), rows.location(row), r.loadedName,
+                                    rows.folders[r.folder].rawPath, r.nameBytes()});
+}
+
+void CQuirewellView::OnSingleFileRenamed(const FileToRename &file, const QString &newName)
+{
     // A posted reload may have run inside the modal loop; then the row is not the same file.
-    if (newName && row < m_model.rowCount() && m_model.rows().fullPath(row) == path)
-        m_model.renameRow(row, *newName);
+    if (file.row < m_model.rowCount() && m_model.rows().fullPath(file.row) == file.path)
+        m_model.renameRow(file.row, newName);
 }
 
 void CQuirewellView::contextMenuEvent(QContextMenuEvent *event)
 {
     // Opens whether or not a row is under the pointer; the items act on the selection.
-    for (QAction *action : m_menuPopup->actions()) {
-        CommandUiState state;
-        if (!action->isSeparator())
-            action->setEnabled(commandState(action->data().toInt(), state) && state.enabled);
-    }
     m_menuPopup->popup(event->globalPos());
     event->accept();
 }
@@ -320,7 +336,7 @@ void CQuirewellView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            onCommand(Cmd::Open);
+            runCommand(Cmd::Open);
             event->accept();
             return;
         }
@@ -342,5 +358,5 @@ void CQuirewellView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
-        onCommand(Cmd::Open);
+        runCommand(Cmd::Open);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/AppSettings.h"
-#include "listing/CommandTarget.h"
+#include "engine/RenameParameters.h"
 #include "listing/FileListModel.h"
+#include "ui/CommandTarget.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class CommandActions;
 class FolderPresence;
 class ListingFrame;
 class ListingJob;
@@ -25,7 +27,8 @@ class CQuirewellView : public QTableView, public CommandTarget
 {
     Q_OBJECT
 public:
-    explicit CQuirewellView(ListingFrame *frame, QWidget *parent = nullptr);
+    // commands: the actions of the row context menu.
+    CQuirewellView(ListingFrame *frame, const CommandActions &commands, QWidget *parent = nullptr);
     ~CQuirewellView() override;
 
     // Columns, listing filters, then the folder: a given folder is listed at once, otherwise
@@ -42,13 +45,13 @@ public:
     // Lists m_strFolder again (nothing when it is empty), then the steps of `then`.
     void LoadFileList(AfterLoad then = AfterLoad::Nothing);
     void UpdateFolderCaption();
-    // Pane 121 keeps its text when the folder count of the last load no longer applies.
+    // The folder information pane keeps its text when the folder count of the last load no longer
+    // applies.
     void UpdateStatusSummary(std::optional<int> foldersRecorded = std::nullopt);
     void LoadListingSettings();
+    // From the parameters in the store.
     void ComputeNewNames();
-
-    bool onCommand(int id) override;
-    bool commandState(int id, CommandUiState &state) const override;
+    void ComputeNewNames(const RenameParameters &parameters);
 
     const QString &folder() const { return m_strFolder; }
     FileListModel &fileModel() { return m_model; }
@@ -56,8 +59,31 @@ public:
     bool isLoading() const { return m_job != nullptr; }
     // The first selected row from the top, or -1.
     int firstSelectedRow() const;
+    // The rename parameters window the shell made for this view; the view deletes it when
+    // it goes, which stores its placement.
     QWidget *renameParametersDialog() const { return m_dlgRenameParameters; }
-    // The row context menu (menu 310); it pops up on a right-click anywhere in the list.
+    void setRenameParametersDialog(QWidget *dialog) { m_dlgRenameParameters = dialog; }
+
+    // The file a single-file rename acts on: the row, its texts and its exact bytes on disk.
+    struct FileToRename
+    {
+        int row = -1;
+        QString path;     // the row's full path when it was asked for
+        QString location; // ends in '/'
+        QString name;
+        QByteArray locationBytes;
+        QByteArray nameBytes;
+    };
+
+    // The answers to the requests below.
+    // The parameters as the rename parameters window has them: the new names are computed
+    // from them after the current event (edits that come faster are merged).
+    void setRenameParameters(const RenameParameters &parameters);
+    // The settings dialog was confirmed: the filters are read again and the folder listed.
+    void OnSettingsChanged();
+    // The file was renamed (or its name confirmed) to newName.
+    void OnSingleFileRenamed(const FileToRename &file, const QString &newName);
+    // The row context menu; it pops up on a right-click anywhere in the list.
     QMenu *contextMenu() const { return m_menuPopup; }
     // The selected row's Location followed by its loaded name; empty when no row is selected.
     QString GetSelectedFilePath() const;
@@ -74,6 +100,11 @@ signals:
     void commandStatesChanged();
     // After every computation of the "New File Name" column.
     void newNamesComputed();
+    // Requests for the dialogs, which the shell shows; while nobody answers them, their
+    // commands are not handled.
+    void renameParametersRequested();
+    void settingsRequested();
+    void singleFileRenameRequested(const CQuirewellView::FileToRename &file);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -87,10 +118,12 @@ private:
         AfterLoad then = AfterLoad::Nothing;
     };
 
+    void registerCommands();
     void SetupColumns();
     void OnDestroy();
     void OnFolderLocation();
     void OnReload();
+    void OnDisplayNewNames();
     void OnSettings();
     void OnRenameParameters();
     void OnRenameSelectedFile();
@@ -109,7 +142,7 @@ private:
     void OnFilesInSubFolders();
     void OnShareOnFacebook();
 
-    // ViewBatchRename.cpp: command 32799.
+    // ViewBatchRename.cpp: Cmd::StartRenaming.
     void OnStartRenaming();
 
     void requestLoad(LoadRequest request);
@@ -135,8 +168,11 @@ private:
     QTimer m_progressTimer;
 
     QPointer<QWidget> m_dlgRenameParameters;
+    RenameParameters m_handedParameters; // the last value the parameters window handed over
+    bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
     QMenu *m_menuPopup = nullptr;
-    bool m_bRenaming = false;          // a batch rename is running its renames
-    bool m_bComputeAfterLoads = false; // 32792 came while a load ran: compute once it is in
-    QString m_strAfterBatchReload;     // shown in the status bar once the posted reload is done
+    bool m_bRenaming = false; // a batch rename is running its renames
+    bool m_bComputeAfterLoads =
+        false; // Cmd::DisplayNewNames came while a load ran: compute once it is in
+    QString m_strAfterBatchReload; // shown in the status bar once the posted reload is done
 };

@@ -1,9 +1,9 @@
-// Command 32799: the batch rename of every checked row, asked about through the prompts.
+// Cmd::StartRenaming: the batch rename of every checked row, asked about through the prompts.
 #include "engine/BatchRename.h"
-#include "listing/CommandIds.h"
 #include "listing/view/ListingFrame.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QEventLoop>

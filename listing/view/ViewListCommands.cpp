@@ -1,13 +1,13 @@
 // The list view's row commands: check marks, removing rows, opening and locating the
 // selected file, the folder, the clipboard, the export file and the sub-folder switch.
 #include "engine/FileNames.h"
-#include "listing/CommandIds.h"
 #include "listing/ExportFile.h"
-#include "listing/view/ExternalOpener.h"
 #include "listing/view/ListingFrame.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "listing/view/WaitCursor.h"
+#include "ui/CommandIds.h"
+#include "ui/ExternalOpener.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "CommandDriving.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
 #include "shell/ribbon/Ribbon.h"
 #include "shell/ribbon/RibbonElements.h"
+#include "ui/CommandIds.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -64,10 +64,10 @@ private slots:
         // Names equal but for case stop the batch, an unchecked row and no checked row
         // included; with sub-folders listed the same list passes that check.
         f.prompts.folderAnswers << f.tree.path(QStringLiteral("files"));
-        QVERIFY(f.frame()->dispatch(Cmd::FolderLocation));
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
         QVERIFY(waitListed(f.view()));
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll));
-        QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
+        QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll")));
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
         QCOMPARE(f.prompts.messages.size(), 2);
         QCOMPARE(f.prompts.messages[1].text,
                  QStringLiteral("Could Not Rename Files as New File Names have Duplicate Names."));
@@ -75,7 +75,7 @@ private slots:
 
         // The check follows how the rows were listed, not a switch changed since.
         CAppSettings().SetViewFilesInSubFolders(1);
-        QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
         QCOMPARE(f.prompts.messages.size(), 3);
         QCOMPARE(f.prompts.messages[2].text,
                  QStringLiteral("Could Not Rename Files as New File Names have Duplicate Names."));
@@ -99,7 +99,7 @@ private slots:
             QVERIFY(f.tree.createFile(QLatin1String(name)));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings().SetCheckUpperCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         const QStringList newNames = columnTexts(f.view(), 2);
 
         QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
@@ -128,7 +128,7 @@ private slots:
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings settings;
         settings.SetCheckRemoveInitialCharacters(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         // aab.txt's new name is ab.txt's loaded name: that rename fails, the others go on.
         QCOMPARE(columnTexts(f.view(), 2),
                  QStringList({u"ab.txt"_s, u"b.txt"_s, u"c.txt"_s, u"z.txt"_s}));
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages[0].text, question(1));
         // The program's own "Start File Renaming process" command asks the same.
-        QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
         QCOMPARE(f.prompts.messages.size(), 2);
         QCOMPARE(f.prompts.messages[1].text, question(1));
     }

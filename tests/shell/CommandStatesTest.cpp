@@ -1,7 +1,7 @@
 #include "CommandDriving.h"
 
-#include "listing/CommandIds.h"
-#include "shell/ribbon/CommandTable.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 
 #include <QPointer>
 #include <QSet>
@@ -62,14 +62,17 @@ bool isLook(int id)
 
 bool enabled(ShellFixture &f, int id)
 {
-    CommandUiState state;
-    return f.frame()->commandState(id, state) && state.enabled;
+    const std::optional<CommandUiState> state = f.frame()->routedState(id);
+    return state && state->enabled;
 }
 
-// The ribbon element of the command, when it has one, shows the routing's state.
-QString ribbonMismatch(ShellFixture &f, int id, bool expected)
+// The command's action, and its ribbon element when it has one, show the routing's state.
+QString actionMismatch(ShellFixture &f, const CommandInfo &info, bool expected)
 {
-    const QString name = QStringLiteral("cmd-%1").arg(id);
+    const QAction *command = f.command(info.actionName);
+    if (!command || command->isEnabled() != expected)
+        return info.actionName;
+    const QString name = QStringLiteral("cmd-%1").arg(info.id);
     for (const QWidget *widget : f.frame()->ribbon()->findChildren<QWidget *>(name)) {
         if (widget->isEnabled() != expected)
             return name + QStringLiteral(" widget");
@@ -98,7 +101,7 @@ QStringList mismatches(ShellFixture &f, bool documentOpen)
         if (enabled(f, id) != expected)
             wrong << QStringLiteral("%1 %2").arg(id).arg(
                 QLatin1String(expected ? "disabled" : "enabled"));
-        const QString ribbon = ribbonMismatch(f, id, expected);
+        const QString ribbon = actionMismatch(f, info, expected);
         if (!ribbon.isEmpty())
             wrong << ribbon;
     }
@@ -148,8 +151,7 @@ private slots:
                 continue;
             const bool expected = isLook(info.id) || kWithoutDocument.contains(info.id) ||
                                   kWithDocument.contains(info.id);
-            QVERIFY2(f.frame()->dispatch(info.id) == expected,
-                     qPrintable(QString::number(info.id)));
+            QVERIFY2(f.run(info.actionName) == expected, qPrintable(QString::number(info.id)));
             QVERIFY(waitListed(f.view()));
         }
         // Share goes out through the opener with the share page of the web links.

@@ -2,8 +2,8 @@
 
 #include "engine/AppSettings.h"
 #include "engine/NewNameRule.h"
-#include "listing/CommandIds.h"
 #include "shell/CaptionBar.h"
+#include "ui/CommandIds.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -161,7 +161,7 @@ private slots:
 
         // Shown again as it was left, without reading the store again.
         CAppSettings().SetNewFileName(u"changed behind its back"_s);
-        QVERIFY(f.frame()->dispatch(Cmd::RenameParameters));
+        QVERIFY(f.run(QStringLiteral("RenameParameters")));
         QVERIFY(dialog->isVisible());
         QCOMPARE(control<QLineEdit>(dialog, u"NewFileName"_s)->text(), u"typed"_s);
         QCOMPARE(f.view()->renameParametersDialog(), dialog.data());
@@ -181,8 +181,8 @@ private slots:
         QVERIFY(f.tree.createFile(QStringLiteral(".hidden")));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings().SetCheckUpperCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll")));
 
         // Cancel with the box set: nothing stored, nothing listed.
         QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);

@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
 #include "shell/StatusPanes.h"
+#include "ui/CommandIds.h"
 
 #include <QElapsedTimer>
 #include <QStatusBar>
@@ -34,13 +34,13 @@ private slots:
 
         f.view()->LoadFileList(); // nothing: no folder yet
         f.prompts.folderAnswers << f.tree.path(QStringLiteral("big"));
-        QVERIFY(f.frame()->dispatch(Cmd::FolderLocation));
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
         QVERIFY(f.view()->isLoading());
         QVERIFY(f.frame()->statusBar()->currentMessage().startsWith(
             QStringLiteral("Listing Files from [%1]").arg(f.tree.path(QStringLiteral("big")))));
         // A recompute asked for meanwhile waits for the rows.
         CAppSettings().SetCheckUpperCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QCOMPARE(f.view()->fileModel().rowCount(), 0);
 
         // Count event-loop turns and the longest gap between them while the load runs.
@@ -79,7 +79,7 @@ private slots:
         // Recomputing the names of every row after the load.
         QElapsedTimer compute;
         compute.start();
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         qInfo("new names of %d rows: %lld ms", kFiles, compute.elapsed());
     }
 };

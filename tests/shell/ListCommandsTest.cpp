@@ -2,9 +2,9 @@
 
 #include "engine/AppSettings.h"
 #include "engine/FileNames.h"
-#include "listing/CommandIds.h"
 #include "shell/CaptionBar.h"
 #include "shell/StatusPanes.h"
+#include "ui/CommandIds.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -93,16 +93,17 @@ private slots:
         ShellFixture f;
         QVERIFY(listThree(f));
         CQuirewellView *view = f.view();
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll)); // below the rows: the menu opens all the same
+        QVERIFY(runMenuItem(
+            f, QStringLiteral("UnCheckAll"))); // below the rows: the menu opens all the same
         QCOMPARE(checkMarks(view), QList<bool>({false, false, false}));
-        QVERIFY(runMenuItem(f, Cmd::CheckAll, 1));
+        QVERIFY(runMenuItem(f, QStringLiteral("CheckAll"), 1));
         QCOMPARE(checkMarks(view), QList<bool>({true, true, true}));
 
         // Rows 0 and 2 selected, the current one last: Toggle acts on the topmost only.
         clickRow(view, 0);
         clickRow(view, 2, Qt::ControlModifier);
         QCOMPARE(view->currentIndex().row(), 2);
-        QVERIFY(runMenuItem(f, Cmd::Toggle, 2));
+        QVERIFY(runMenuItem(f, QStringLiteral("Toggle"), 2));
         QCOMPARE(checkMarks(view), QList<bool>({false, true, true}));
         // The space bar toggles the current row.
         QTest::keyClick(view, Qt::Key_Space);
@@ -110,7 +111,7 @@ private slots:
 
         // Nothing selected: Toggle does nothing.
         view->clearSelection();
-        QVERIFY(runMenuItem(f, Cmd::Toggle));
+        QVERIFY(runMenuItem(f, QStringLiteral("Toggle")));
         QCOMPARE(checkMarks(view), QList<bool>({false, true, false}));
         QVERIFY(f.prompts.messages.isEmpty());
     }
@@ -122,14 +123,14 @@ private slots:
         CQuirewellView *view = f.view();
         clickRow(view, 1);
         QTest::keyClick(view, Qt::Key_Space);
-        QVERIFY(runMenuItem(f, Cmd::RemoveUnchecked, 0));
+        QVERIFY(runMenuItem(f, QStringLiteral("RemoveUnchecked"), 0));
         QCOMPARE(columnTexts(view, 0), QStringList({u"1"_s, u"3"_s}));
         QCOMPARE(columnTexts(view, 1), QStringList({u"A.txt"_s, u"c.dat"_s}));
         QCOMPARE(f.frame()->fileStatsPane()->text(),
                  QStringLiteral("2 File(s) Listed from Folder [%1]").arg(f.tree.root()));
 
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll, 0));
-        QVERIFY(runMenuItem(f, Cmd::RemoveUnchecked));
+        QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll"), 0));
+        QVERIFY(runMenuItem(f, QStringLiteral("RemoveUnchecked")));
         QCOMPARE(view->fileModel().rowCount(), 0);
         QCOMPARE(f.frame()->fileStatsPane()->text(),
                  QStringLiteral("0 File(s) Listed from Folder [%1]").arg(f.tree.root()));
@@ -144,21 +145,21 @@ private slots:
         const QString location = f.tree.root() + QLatin1Char('/');
         // No selection: nothing is opened or shown.
         view->clearSelection();
-        QVERIFY(runMenuItem(f, Cmd::Open));
-        QVERIFY(runMenuItem(f, Cmd::LocateInExplorer));
+        QVERIFY(runMenuItem(f, QStringLiteral("Open")));
+        QVERIFY(runMenuItem(f, QStringLiteral("LocateInExplorer")));
         QVERIFY(f.opener.urls.isEmpty());
         QVERIFY(f.opener.shownFiles.isEmpty());
 
         clickRow(view, 1);
         QTest::keyClick(view, Qt::Key_Return);
         QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
-        QVERIFY(runMenuItem(f, Cmd::Open, 1));
+        QVERIFY(runMenuItem(f, QStringLiteral("Open"), 1));
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, rowCenter(view, 2));
         const QUrl b = QUrl::fromLocalFile(location + QStringLiteral("b.txt"));
         QCOMPARE(f.opener.urls,
                  QList<QUrl>({b, b, b, QUrl::fromLocalFile(location + QStringLiteral("c.dat"))}));
 
-        QVERIFY(runMenuItem(f, Cmd::LocateInExplorer, 2));
+        QVERIFY(runMenuItem(f, QStringLiteral("LocateInExplorer"), 2));
         QCOMPARE(f.opener.shownFiles, QStringList(location + QStringLiteral("c.dat")));
 
         // Folder Contents from the ribbon and from the caption bar's button.
@@ -223,9 +224,9 @@ private slots:
 
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         f.view()->clearSelection();
-        QVERIFY(runMenuItem(f, Cmd::CopyCurrentFileName));
+        QVERIFY(runMenuItem(f, QStringLiteral("CopyCurrentFileName")));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-        QVERIFY(runMenuItem(f, Cmd::CopyCurrentFileName, 1));
+        QVERIFY(runMenuItem(f, QStringLiteral("CopyCurrentFileName"), 1));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("b.txt"));
     }
 
@@ -240,11 +241,11 @@ private slots:
         QVERIFY(f.tree.createFile(QStringLiteral("\u00e9t\u00e9 \u4e2d.txt")));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings().SetCheckUpperCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         clickRow(f.view(), 1);
         QTest::keyClick(f.view(), Qt::Key_Space); // unchecked rows are exported too
 
-        QVERIFY(runMenuItem(f, Cmd::ExportFileList, 1));
+        QVERIFY(runMenuItem(f, QStringLiteral("ExportFileList"), 1));
         QCOMPARE(f.opener.urls.size(), 1);
         const QString file = f.opener.urls.first().toLocalFile();
         QCOMPARE(QFileInfo(file).absolutePath(), runtime.path());
@@ -258,9 +259,9 @@ private slots:
                  QFile::Permissions());
 
         // The same file again, replaced; an empty list gives an empty file, still opened.
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll));
-        QVERIFY(runMenuItem(f, Cmd::RemoveUnchecked));
-        QVERIFY(runMenuItem(f, Cmd::ExportFileList));
+        QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll")));
+        QVERIFY(runMenuItem(f, QStringLiteral("RemoveUnchecked")));
+        QVERIFY(runMenuItem(f, QStringLiteral("ExportFileList")));
         QCOMPARE(f.opener.urls.size(), 2);
         QCOMPARE(f.opener.urls.last().toLocalFile(), file);
         QCOMPARE(QFileInfo(file).size(), 0);
@@ -275,14 +276,14 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
         ShellFixture f;
         QVERIFY(listThree(f));
-        QVERIFY(runMenuItem(f, Cmd::ExportFileList));
+        QVERIFY(runMenuItem(f, QStringLiteral("ExportFileList")));
         QCOMPARE(f.opener.urls.size(), 1);
         const QString file = f.opener.urls.first().toLocalFile();
         QVERIFY(QFile::remove(file));
         const QString victim = f.tree.path(QStringLiteral("c.dat"));
         QVERIFY(QFile::link(victim, file));
 
-        QVERIFY(runMenuItem(f, Cmd::ExportFileList));
+        QVERIFY(runMenuItem(f, QStringLiteral("ExportFileList")));
         QCOMPARE(f.opener.urls.size(), 1);
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages.first().text,

@@ -1,9 +1,9 @@
 #include "ShellFixture.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
 #include "shell/CaptionBar.h"
 #include "shell/StatusPanes.h"
+#include "ui/CommandIds.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -92,7 +92,7 @@ private slots:
         // Hidden files shown: the suffix goes, and the list grows after a reload.
         settings.SetDisplayHiddenFiles(1);
         f.view()->LoadListingSettings();
-        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(f.run(QStringLiteral("Reload")));
         QVERIFY(waitListed(f.view()));
         QCOMPARE(f.view()->fileModel().rowCount(), 4);
         QCOMPARE(f.frame()->fileStatsPane()->text(),
@@ -109,7 +109,7 @@ private slots:
         const QString stats = f.frame()->fileStatsPane()->text();
 
         QVERIFY(f.tree.remove(QStringLiteral("gone")));
-        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(f.run(QStringLiteral("Reload")));
         QVERIFY(waitListed(f.view()));
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages.first().text,
@@ -163,7 +163,7 @@ private slots:
         // Command 32792 alone recomputes without listing.
         settings.SetCheckUpperCase(0);
         settings.SetCheckLowerCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
     }
 
@@ -177,10 +177,10 @@ private slots:
 
         f.prompts.folderAnswers << f.tree.path(QStringLiteral("second"));
         QSignalSpy finished(f.view(), &CQuirewellView::loadFinished);
-        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(f.run(QStringLiteral("Reload")));
         QVERIFY(f.view()->isLoading());
-        QVERIFY(f.frame()->dispatch(Cmd::FolderLocation));
-        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
+        QVERIFY(f.run(QStringLiteral("Reload")));
         QTRY_COMPARE(finished.size(), 3);
         QVERIFY(!f.view()->isLoading());
         QCOMPARE(f.view()->folder(), f.tree.path(QStringLiteral("second")));

@@ -1,13 +1,13 @@
 #include "ShellFixture.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
 #include "shell/CaptionBar.h"
-#include "shell/CommandActions.h"
 #include "shell/Looks.h"
 #include "shell/StatusPanes.h"
 #include "shell/WindowsDialog.h"
+#include "ui/CommandIds.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -22,8 +22,8 @@ class MainFrameTest : public QObject
 private:
     static bool checked(CMainFrame *frame, int id)
     {
-        CommandUiState state;
-        return frame->commandState(id, state) && state.checked;
+        const std::optional<CommandUiState> state = frame->routedState(id);
+        return state && state->checked;
     }
 
 private slots:
@@ -75,9 +75,9 @@ private slots:
                      widths[column]);
 
         // A new window leaves it hidden; command 221 shows it again.
-        QVERIFY(f.frame()->dispatch(Cmd::FileNew));
+        QVERIFY(f.run(QStringLiteral("FileNew")));
         QVERIFY(!f.frame()->captionBar()->isVisibleTo(f.frame()));
-        QVERIFY(f.frame()->dispatch(Cmd::ViewCaptionBar));
+        QVERIFY(f.run(QStringLiteral("ViewCaptionBar")));
         QVERIFY(f.frame()->captionBar()->isVisibleTo(f.frame()));
         QVERIFY(checked(f.frame(), Cmd::ViewCaptionBar));
     }
@@ -86,7 +86,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(f.start());
-        QVERIFY(f.frame()->dispatch(Cmd::LookWindowsXP));
+        QVERIFY(f.run(QStringLiteral("LookWindowsXP")));
         f.view()->horizontalHeader()->resizeSection(0, 33);
         f.view()->horizontalHeader()->resizeSection(5, 444);
         f.stop();
@@ -105,7 +105,7 @@ private slots:
         ShellFixture f;
         QVERIFY(f.start());
         QCoreApplication::processEvents();
-        QVERIFY(f.frame()->actions().lookAction(216)->isChecked());
+        QVERIFY(f.command(QStringLiteral("LookBlack"))->isChecked());
         QList<QColor> windows;
         for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
             QVERIFY(f.frame()->dispatch(id));
@@ -113,10 +113,10 @@ private slots:
             QCOMPARE(QApplication::palette().color(QPalette::Window),
                      Looks::palette(id).color(QPalette::Window));
             QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
-            QTRY_VERIFY(f.frame()->actions().lookAction(id)->isChecked());
+            QTRY_VERIFY(f.frame()->commandActions().action(id)->isChecked());
             for (int other = Cmd::LookFirst; other <= Cmd::LookLast; ++other) {
                 QCOMPARE(checked(f.frame(), other), other == id);
-                QCOMPARE(f.frame()->actions().lookAction(other)->isChecked(), other == id);
+                QCOMPARE(f.frame()->commandActions().action(other)->isChecked(), other == id);
             }
             QVERIFY(!windows.contains(QApplication::palette().color(QPalette::Window)));
             windows.append(QApplication::palette().color(QPalette::Window));
@@ -127,7 +127,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(f.start());
-        QVERIFY(f.frame()->dispatch(Cmd::LookSilver));
+        QVERIFY(f.run(QStringLiteral("LookSilver")));
         f.stop();
         CAppSettings::SetApplicationLook(300);
 
@@ -139,7 +139,7 @@ private slots:
                  Looks::palette(Cmd::LookSilver).color(QPalette::Window));
         for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
             QVERIFY(!checked(f.frame(), id));
-            QVERIFY(!f.frame()->actions().lookAction(id)->isChecked());
+            QVERIFY(!f.frame()->commandActions().action(id)->isChecked());
         }
     }
 
@@ -155,7 +155,7 @@ private slots:
         // The caption bar button posts 32780 for the view; with no window open nothing runs.
         f.frame()->activeChildFrame()->close();
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
-        QVERIFY(f.frame()->dispatch(Cmd::CaptionOpenFolder));
+        QVERIFY(f.run(QStringLiteral("CaptionOpenFolder")));
         QCoreApplication::processEvents();
         QCOMPARE(f.prompts.folderStarts.size(), 1);
         QVERIFY(f.opener.urls.isEmpty());
@@ -167,30 +167,24 @@ private slots:
         QVERIFY(f.start());
         for (int id : {int(Cmd::FilePrint), int(Cmd::FilePrintPreview), int(Cmd::EditCopy),
                        int(Cmd::EditPaste), int(Cmd::ViewLargeIcons), 12345}) {
-            CommandUiState state;
-            QVERIFY(!f.frame()->commandState(id, state));
-            QVERIFY(!state.enabled);
+            QVERIFY(!f.frame()->routedState(id));
             QVERIFY(!f.frame()->dispatch(id));
         }
         // View commands exist only while a document window is open.
-        CommandUiState state;
-        QVERIFY(f.frame()->commandState(Cmd::Reload, state) && state.enabled);
+        QVERIFY(f.frame()->routedState(Cmd::Reload)->enabled);
         f.frame()->activeChildFrame()->close();
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
-        state = {};
-        QVERIFY(!f.frame()->commandState(Cmd::Reload, state));
-        QVERIFY(!f.frame()->dispatch(Cmd::Reload));
-        state = {};
-        QVERIFY(f.frame()->commandState(Cmd::FileNew, state) && state.enabled);
-        state = {};
-        QVERIFY(f.frame()->commandState(Cmd::Donate, state) && state.enabled);
+        QVERIFY(!f.frame()->routedState(Cmd::Reload));
+        QVERIFY(!f.run(QStringLiteral("Reload")));
+        QVERIFY(f.frame()->routedState(Cmd::FileNew)->enabled);
+        QVERIFY(f.frame()->routedState(Cmd::Donate)->enabled);
     }
 
     void theWindowsDialogListsTheDocumentWindows()
     {
         ShellFixture f;
         QVERIFY(f.start());
-        QVERIFY(f.frame()->dispatch(Cmd::FileNew));
+        QVERIFY(f.run(QStringLiteral("FileNew")));
         QStringList listed;
         f.prompts.onModal = [&listed](QDialog *dialog) {
             auto *windows = qobject_cast<WindowsDialog *>(dialog);
@@ -202,7 +196,7 @@ private slots:
             }
             return int(QDialog::Accepted);
         };
-        QVERIFY(f.frame()->dispatch(Cmd::WindowManager));
+        QVERIFY(f.run(QStringLiteral("WindowManager")));
         const QList<CChildFrame *> children = f.frame()->childFrames();
         QCOMPARE(listed, (QStringList{children[0]->windowTitle(), children[1]->windowTitle()}));
         QCOMPARE(f.frame()->activeChildFrame(), children[0]);
@@ -219,10 +213,10 @@ private slots:
         // Donate works without a document window.
         f.frame()->activeChildFrame()->close();
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
-        QVERIFY(f.frame()->dispatch(Cmd::Donate));
+        QVERIFY(f.run(QStringLiteral("Donate")));
         QCOMPARE(f.opener.urls.size(), 2);
         QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("http://donate.orvalt.example/")));
-        QVERIFY(f.frame()->dispatch(Cmd::AppAbout));
+        QVERIFY(f.run(QStringLiteral("AppAbout")));
         QCOMPARE(f.prompts.modalDialogs.size(), 1);
     }
 
@@ -233,8 +227,11 @@ private slots:
         QVERIFY(f.frame()->ribbon());
         QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
         // The ribbon's Home > Edit "Folder Location" reaches the active view.
-        QMetaObject::invokeMethod(f.frame()->ribbon(), "commandTriggered",
-                                  Q_ARG(int, Cmd::FolderLocation));
+        f.frame()->refreshCommandStates();
+        auto *button = f.frame()->ribbon()->findChild<QAbstractButton *>(
+            QStringLiteral("cmd-%1").arg(Cmd::FolderLocation));
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(f.prompts.folderStarts.size(), 2);
     }
 
@@ -243,7 +240,7 @@ private slots:
         ShellFixture f;
         QVERIFY(f.start());
         QVERIFY(checked(f.frame(), Cmd::ViewStatusBar));
-        QVERIFY(f.frame()->dispatch(Cmd::ViewStatusBar));
+        QVERIFY(f.run(QStringLiteral("ViewStatusBar")));
         QVERIFY(!f.frame()->statusBar()->isVisibleTo(f.frame()));
         QVERIFY(!checked(f.frame(), Cmd::ViewStatusBar));
     }

@@ -1,7 +1,7 @@
 #include "CommandDriving.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -63,7 +63,7 @@ private slots:
             QVERIFY(f.tree.createFile(QLatin1String(name), name));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings().SetCheckUpperCase(1);
-        QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         CQuirewellView *view = f.view();
         view->selectRow(2);
         view->selectionModel()->select(view->model()->index(1, 0),
@@ -142,12 +142,12 @@ private slots:
             results << typeAndConfirm(dialog, u"Note.txt"_s);
             return dialog->result();
         };
-        QVERIFY(runMenuItem(f, Cmd::RenameSelectedFile, 0));
+        QVERIFY(runMenuItem(f, QStringLiteral("RenameSelectedFile"), 0));
         QCOMPARE(results, QList<int>({int(QDialog::Accepted)}));
         QCOMPARE(f.tree.entries(), QStringList(u"Note.txt"_s));
 
         f.prompts.onModal = [](QDialog *dialog) { return typeAndConfirm(dialog, u"note.TXT"_s); };
-        QVERIFY(runMenuItem(f, Cmd::RenameSelectedFile, 0));
+        QVERIFY(runMenuItem(f, QStringLiteral("RenameSelectedFile"), 0));
         QCOMPARE(f.tree.entries(), QStringList(u"note.TXT"_s));
         QCOMPARE(columnTexts(f.view(), 1), QStringList(u"note.TXT"_s));
         QCOMPARE(columnTexts(f.view(), 2), QStringList(u"note.TXT"_s));
@@ -166,7 +166,7 @@ private slots:
             if (f.view()->fileModel().rows().rows[size_t(row)].nameBytes() == "caf\xe9.txt")
                 f.view()->selectRow(row);
         }
-        QVERIFY(f.frame()->dispatch(Cmd::RenameSelectedFile));
+        QVERIFY(f.run(QStringLiteral("RenameSelectedFile")));
         QCOMPARE(f.tree.contents(u"fixed.txt"_s), QByteArray("latin-1"));
         QCOMPARE(f.tree.contents(u"caf\ufffd.txt"_s), QByteArray("decoy"));
     }

@@ -1,11 +1,11 @@
 #include "ShellFixture.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
 #include "listing/ListingTexts.h"
 #include "shell/CaptionBar.h"
 #include "shell/CommandLine.h"
 #include "shell/QuirewellDoc.h"
+#include "ui/CommandIds.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -94,7 +94,7 @@ private slots:
 
         // Save of a new document asks for a name; the extension is added when missing.
         f.prompts.saveFileAnswers << f.tree.path(QStringLiteral("saved"));
-        QVERIFY(f.frame()->dispatch(Cmd::FileSave));
+        QVERIFY(f.run(QStringLiteral("FileSave")));
         QCOMPARE(f.prompts.saveSuggestions, QStringList{untitled + QStringLiteral(".kvx")});
         QVERIFY(f.tree.exists(QStringLiteral("saved.kvx")));
         QCOMPARE(QFileInfo(f.tree.path(QStringLiteral("saved.kvx"))).size(), 0);
@@ -102,19 +102,19 @@ private slots:
 
         // A second Save writes the same file without asking.
         QVERIFY(f.tree.createFile(QStringLiteral("saved.kvx"), "stale"));
-        QVERIFY(f.frame()->dispatch(Cmd::FileSave));
+        QVERIFY(f.run(QStringLiteral("FileSave")));
         QCOMPARE(f.prompts.saveSuggestions.size(), 1);
         QCOMPARE(QFileInfo(f.tree.path(QStringLiteral("saved.kvx"))).size(), 0);
 
         // Opening the same file activates its window instead of adding one.
         f.prompts.openFileAnswers << f.tree.path(QStringLiteral("saved.kvx"));
-        QVERIFY(f.frame()->dispatch(Cmd::FileOpen));
+        QVERIFY(f.run(QStringLiteral("FileOpen")));
         QCOMPARE(f.frame()->childFrames().size(), 1);
 
         // New adds a window; Close closes the active document without asking.
-        QVERIFY(f.frame()->dispatch(Cmd::FileNew));
+        QVERIFY(f.run(QStringLiteral("FileNew")));
         QCOMPARE(f.frame()->childFrames().size(), 2);
-        QVERIFY(f.frame()->dispatch(Cmd::FileClose));
+        QVERIFY(f.run(QStringLiteral("FileClose")));
         QTRY_COMPARE(f.frame()->childFrames().size(), 1);
         QVERIFY(f.prompts.messages.isEmpty());
     }
@@ -124,7 +124,7 @@ private slots:
         ShellFixture f;
         QVERIFY(f.start());
         f.prompts.saveFileAnswers << f.tree.path(QStringLiteral("missing/folder/x.kvx"));
-        QVERIFY(f.frame()->dispatch(Cmd::FileSaveAs));
+        QVERIFY(f.run(QStringLiteral("FileSaveAs")));
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages.first().icon, Prompts::Icon::Error);
         QVERIFY(f.frame()->activeChildFrame()->document()->path().isEmpty());

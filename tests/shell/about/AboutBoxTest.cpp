@@ -1,5 +1,5 @@
-#include "listing/view/ExternalOpener.h"
-#include "listing/view/Prompts.h"
+#include "RecordingOpener.h"
+#include "RecordingPrompts.h"
 #include "shell/about/AboutDlg.h"
 #include "shell/about/WebLinks.h"
 
@@ -11,33 +11,6 @@
 #include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-class RecordingOpener : public ExternalOpener
-{
-public:
-    void openUrl(const QUrl &url) override { urls.append(url); }
-    void showInFileManager(const QString &filePath) override { shown.append(filePath); }
-    QList<QUrl> urls;
-    QStringList shown;
-};
-
-// Answers modal loops at once, noting each dialog's caption.
-class RecordingPrompts : public Prompts
-{
-public:
-    Answer message(QWidget *, const QString &, Icon, Buttons) override { return Answer::Ok; }
-    QString pickFolder(QWidget *, const QString &) override { return {}; }
-    int runModal(QDialog *dialog) override
-    {
-        captions.append(dialog->windowTitle());
-        return QDialog::Accepted;
-    }
-    QStringList captions;
-};
-
-} // namespace
 
 class AboutBoxTest : public QObject
 {
@@ -100,7 +73,7 @@ void AboutBoxTest::openingsReachTheOpenerLiterally()
     // What the desktop is handed keeps the share value unencoded.
     QCOMPARE(m_opener.urls.at(2).toEncoded(),
              QByteArray("http://www.facebook.com/sharer.php?u=https://www.orvalt.example/"));
-    QVERIFY(m_opener.shown.isEmpty());
+    QVERIFY(m_opener.shownFiles.isEmpty());
 }
 
 void AboutBoxTest::texts()
@@ -178,10 +151,13 @@ void AboutBoxTest::okCloses()
 void AboutBoxTest::shownModallyThroughThePrompts()
 {
     RecordingPrompts prompts;
-    Prompts::install(&prompts);
+    QStringList captions;
+    prompts.onModal = [&captions](QDialog *dialog) {
+        captions.append(dialog->windowTitle());
+        return int(QDialog::Accepted);
+    };
     showAboutBox(nullptr);
-    Prompts::install(nullptr);
-    QCOMPARE(prompts.captions, QStringList{u"About Orvalt Quirewell"_s});
+    QCOMPARE(captions, QStringList{u"About Orvalt Quirewell"_s});
 }
 
 QTEST_MAIN(AboutBoxTest)

@@ -1,6 +1,6 @@
-#include "shell/ribbon/CommandTable.h"
-#include "listing/CommandIds.h"
+#include "ui/CommandTable.h"
 #include "shell/ribbon/KeyTips.h"
+#include "ui/CommandIds.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,7 +1,8 @@
-#include "listing/CommandIds.h"
 #include "shell/ribbon/KeyTips.h"
 #include "shell/ribbon/Ribbon.h"
 #include "shell/ribbon/RibbonElements.h"
+#include "ui/CommandActions.h"
+#include "ui/CommandIds.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,6 +16,9 @@
 
 // How the ribbon reacts: the application button, key tips, and the states the routing gives.
 using namespace Qt::StringLiterals;
+
+// What the routing would answer: true and the state when the command is handled.
+using StateQuery = std::function<bool(int id, CommandUiState &state)>;
 
 class RibbonBehaviourTest : public QObject
 {
@@ -40,15 +44,25 @@ private:
         return m_ribbon->findChild<T *>(QString::fromUtf8(name));
     }
     QStringList visibleKeyTips() const;
+    void refreshStates(const StateQuery &query)
+    {
+        m_actions->refresh([query](int id) -> std::optional<CommandUiState> {
+            CommandUiState state;
+            if (!query(id, state))
+                return std::nullopt;
+            return state;
+        });
+    }
     void typeKeys(const QString &keys);
 
+    CommandActions *m_actions = nullptr;
     Ribbon *m_ribbon = nullptr;
     QSignalSpy *m_commands = nullptr;
     QSignalSpy *m_activations = nullptr;
 };
 
 // Every command handled and enabled, with the given check marks.
-static Ribbon::StateQuery allHandled(std::map<int, bool> checks = {})
+static StateQuery allHandled(std::map<int, bool> checks = {})
 {
     return [checks](int id, CommandUiState &state) {
         if (auto found = checks.find(id); found != checks.end()) {
@@ -61,14 +75,15 @@ static Ribbon::StateQuery allHandled(std::map<int, bool> checks = {})
 
 void RibbonBehaviourTest::init()
 {
-    m_ribbon = new Ribbon;
+    m_actions = new CommandActions;
+    m_ribbon = new Ribbon(*m_actions);
     m_ribbon->resize(1000, m_ribbon->sizeHint().height());
     m_ribbon->show();
     m_ribbon->activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_ribbon));
-    m_commands = new QSignalSpy(m_ribbon, &Ribbon::commandTriggered);
+    m_commands = new QSignalSpy(m_actions, &CommandActions::triggered);
     m_activations = new QSignalSpy(m_ribbon, &Ribbon::applicationButtonActivated);
-    m_ribbon->refreshStates(allHandled());
+    refreshStates(allHandled());
 }
 
 void RibbonBehaviourTest::cleanup()
@@ -76,6 +91,7 @@ void RibbonBehaviourTest::cleanup()
     delete m_commands;
     delete m_activations;
     delete m_ribbon;
+    delete m_actions;
 }
 
 QStringList RibbonBehaviourTest::visibleKeyTips() const
@@ -179,7 +195,7 @@ void RibbonBehaviourTest::escapeHidesKeyTips()
 
 void RibbonBehaviourTest::disabledKeyTipDoesNothing()
 {
-    m_ribbon->refreshStates([](int id, CommandUiState &) {
+    refreshStates([](int id, CommandUiState &) {
         return id != Cmd::ViewStatusBar && id != Cmd::ShareOnFacebook;
     });
     typeKeys(QStringLiteral("!hs"));
@@ -197,9 +213,9 @@ void RibbonBehaviourTest::checkBoxesFollowStates()
     auto *statusBar = element<QCheckBox>("cmd-59393");
     auto *captionBar = element<QCheckBox>("cmd-221");
     auto *subFolders = element<QCheckBox>("cmd-32802");
-    m_ribbon->refreshStates(allHandled({{Cmd::ViewStatusBar, true},
-                                        {Cmd::ViewCaptionBar, false},
-                                        {Cmd::FilesInSubFolders, true}}));
+    refreshStates(allHandled({{Cmd::ViewStatusBar, true},
+                              {Cmd::ViewCaptionBar, false},
+                              {Cmd::FilesInSubFolders, true}}));
     QVERIFY(statusBar->isChecked());
     QVERIFY(!captionBar->isChecked());
     QVERIFY(subFolders->isChecked());
@@ -209,14 +225,14 @@ void RibbonBehaviourTest::checkBoxesFollowStates()
     QCOMPARE(m_commands->count(), 1);
     QCOMPARE(m_commands->first().first().toInt(), int(Cmd::ViewCaptionBar));
     QVERIFY(!captionBar->isChecked());
-    m_ribbon->refreshStates(allHandled({{Cmd::ViewCaptionBar, true}}));
+    refreshStates(allHandled({{Cmd::ViewCaptionBar, true}}));
     QVERIFY(captionBar->isChecked());
     QVERIFY(!statusBar->isChecked());
 }
 
 void RibbonBehaviourTest::disabledElementsDoNotEmit()
 {
-    m_ribbon->refreshStates([](int id, CommandUiState &state) {
+    refreshStates([](int id, CommandUiState &state) {
         if (id == Cmd::SourceFolderInExplorer)
             state.enabled = false; // handled but refused
         return id != Cmd::RenameSelectedFile && id != Cmd::FilesInSubFolders &&
@@ -243,7 +259,7 @@ void RibbonBehaviourTest::disabledElementsDoNotEmit()
 
 void RibbonBehaviourTest::printEntriesAlwaysDisabled()
 {
-    m_ribbon->refreshStates(allHandled());
+    refreshStates(allHandled());
     for (int id :
          {Cmd::FilePrint, Cmd::FilePrintDirect, Cmd::FilePrintPreview, Cmd::FilePageSetup}) {
         auto *action = m_ribbon->findChild<QAction *>(QStringLiteral("cmd-%1").arg(id));
@@ -275,7 +291,7 @@ void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
             return true;
         };
     };
-    m_ribbon->refreshStates(lookState(Cmd::LookSilver));
+    refreshStates(lookState(Cmd::LookSilver));
     QList<bool> marks;
     for (const QAction *look : looks)
         marks.append(look->isChecked());
@@ -289,11 +305,11 @@ void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
     // Choosing does not move the mark; the routing's next answer does.
     QVERIFY(looks.at(2)->isChecked());
     QVERIFY(!looks.at(3)->isChecked());
-    m_ribbon->refreshStates(lookState(Cmd::LookBlue));
+    refreshStates(lookState(Cmd::LookBlue));
     QVERIFY(looks.at(0)->isChecked());
     QVERIFY(!looks.at(2)->isChecked());
     // A stored look outside the menu marks none of its entries.
-    m_ribbon->refreshStates(lookState(Cmd::LookOffice2003));
+    refreshStates(lookState(Cmd::LookOffice2003));
     for (const QAction *look : looks)
         QVERIFY(!look->isChecked());
 }

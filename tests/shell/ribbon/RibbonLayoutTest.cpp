@@ -1,7 +1,8 @@
-#include "listing/CommandIds.h"
 #include "shell/ribbon/Ribbon.h"
 #include "shell/ribbon/RibbonElements.h"
 #include "shell/ribbon/RibbonPanel.h"
+#include "ui/CommandActions.h"
+#include "ui/CommandIds.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
@@ -30,7 +31,8 @@ private slots:
     void windowsSplitButton();
 
 private:
-    Ribbon m_ribbon;
+    CommandActions m_commands;
+    Ribbon m_ribbon{m_commands};
 };
 
 void RibbonLayoutTest::elementTexts_data()

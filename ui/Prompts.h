@@ -41,9 +41,9 @@ public:
     virtual int runModal(QDialog *dialog) = 0;
     // File pickers for documents; an empty result means cancelled. filter as QFileDialog
     // takes it.
-    virtual QString pickOpenFile(QWidget *parent, const QString &filter);
+    virtual QString pickOpenFile(QWidget *parent, const QString &filter) = 0;
     virtual QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
-                                 const QString &filter);
+                                 const QString &filter) = 0;
 
     static Prompts &instance();
     // Replaces the prompts in use (tests); nullptr goes back to the real ones. Not owned.

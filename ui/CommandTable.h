@@ -4,12 +4,13 @@
 #include <QList>
 #include <QString>
 
-// The table of every command: its menu name, the description and tooltip shown wherever the
-// command appears, and the keys that reach it. Menus, the ribbon and the frame's shortcuts
-// all read their texts and keys from here.
+// The table of every command: the object name of its action, its menu name, the description and
+// tooltip shown wherever the command appears, and the keys that reach it. Menus, the ribbon and the
+// frame's shortcuts all read their texts and keys from here.
 struct CommandInfo
 {
     int id = 0;
+    QString actionName;  // object name of the command's action ("CheckAll")
     QString name;        // menu text, access character marked with '&'
     QString shownKeys;   // the key text a menu shows after a tab ("Ctrl+C"); may name no real key
     QString description; // longer text; empty when the command has none
@@ -36,6 +37,8 @@ namespace CommandTable {
 const QList<CommandInfo> &commands();
 // nullptr for a number that is not in the table.
 const CommandInfo *find(int id);
+// nullptr for a name that is not in the table.
+const CommandInfo *findByActionName(const QString &actionName);
 
 const QList<Accelerator> &accelerators();
 // Every key sequence that reaches the command, in table order.

@@ -6,7 +6,7 @@ namespace Cmd {
 enum : int
 {
     WindowManager = 131,
-    LookFirst = 210, // 210..218: the nine looks
+    LookFirst = 210, // LookFirst..LookLast: the nine looks
     LookWindows2000 = 210,
     LookOfficeXP = 211,
     LookWindowsXP = 212,

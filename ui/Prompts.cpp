@@ -1,4 +1,4 @@
-#include "listing/view/Prompts.h"
+#include "ui/Prompts.h"
 
 #include "engine/AppSettings.h"
 
@@ -54,22 +54,23 @@ public:
     }
 
     int runModal(QDialog *dialog) override { return dialog->exec(); }
+
+    QString pickOpenFile(QWidget *parent, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+
+    QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
+                         const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter);
+    }
 };
 
 RealPrompts g_realPrompts;
 Prompts *g_prompts = nullptr;
 
 } // namespace
-
-QString Prompts::pickOpenFile(QWidget *parent, const QString &filter)
-{
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
-}
-
-QString Prompts::pickSaveFile(QWidget *parent, const QString &suggestedPath, const QString &filter)
-{
-    return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter);
-}
 
 Prompts &Prompts::instance()
 {

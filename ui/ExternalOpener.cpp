@@ -1,4 +1,4 @@
-#include "listing/view/ExternalOpener.h"
+#include "ui/ExternalOpener.h"
 
 #include "engine/FileNames.h"
 
