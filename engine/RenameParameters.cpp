@@ -7,8 +7,8 @@
 namespace {
 
 using Key = CAppSettings::Key;
-using Member = std::variant<bool RenameParameters::*, int RenameParameters::*,
-                            QString RenameParameters::*>;
+using Member =
+    std::variant<bool RenameParameters::*, int RenameParameters::*, QString RenameParameters::*>;
 
 struct Field
 {

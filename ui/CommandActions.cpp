@@ -13,8 +13,7 @@ CommandActions::CommandActions(QObject *parent, const IconFor &iconFor) : QObjec
         action->setObjectName(info.actionName);
         action->setData(info.id);
         // A menu shows the text after a tab at the right, where key hints go.
-        action->setText(info.shownKeys.isEmpty() ? info.name
-                                                 : info.name + u'\t' + info.shownKeys);
+        action->setText(info.shownKeys.isEmpty() ? info.name : info.name + u'\t' + info.shownKeys);
         action->setToolTip(CommandTable::tooltipFor(info.id, info.name));
         action->setStatusTip(info.description);
         if (iconFor)

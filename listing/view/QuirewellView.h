@@ -1,28 +1,19 @@
 #pragma once
 
-#include "engine/AppSettings.h"
-#include "engine/RenameParameters.h"
-#include "listing/FileListModel.h"
+#include "listing/view/ListController.h"
 #include "ui/CommandTarget.h"
 
 #include <QPointer>
 #include <QTableView>
-#include <QTimer>
 #include <QUrl>
 
-#include <deque>
-#include <memory>
-#include <optional>
-
 class CommandActions;
-class FolderPresence;
 class ListingFrame;
-class ListingJob;
 class QMenu;
 
-// The list of one document window: the checkable six-column file list, the folder it
-// shows, and the commands that act on it. Loads run on a worker thread; the window stays
-// usable meanwhile and further load requests wait their turn.
+// The list of one document window: the checkable six-column file list and the commands that
+// act on it. Its controller holds the rows and the folder, loads (on a worker thread), computes
+// the new names and runs the batch; the view shows the rows and turns commands into calls.
 class CQuirewellView : public QTableView, public CommandTarget
 {
     Q_OBJECT
@@ -35,28 +26,17 @@ public:
     // the folder picker is asked for one as soon as the window is shown.
     void OnInitialUpdate(const QString &initialFolder = {});
 
-    // What follows a load, once its rows are in.
-    enum class AfterLoad
-    {
-        Nothing,
-        Caption,
-        CaptionAndNewNames
-    };
-    // Lists m_strFolder again (nothing when it is empty), then the steps of `then`.
-    void LoadFileList(AfterLoad then = AfterLoad::Nothing);
-    void UpdateFolderCaption();
-    // The folder information pane keeps its text when the folder count of the last load no longer
-    // applies.
-    void UpdateStatusSummary(std::optional<int> foldersRecorded = std::nullopt);
-    void LoadListingSettings();
-    // From the parameters in the store.
-    void ComputeNewNames();
-    void ComputeNewNames(const RenameParameters &parameters);
+    using AfterLoad = ListController::AfterLoad;
+    // Lists the folder again (nothing when there is none), then the steps of `then`.
+    void LoadFileList(AfterLoad then = AfterLoad::Nothing) { m_controller.LoadFileList(then); }
+    void LoadListingSettings() { m_controller.LoadListingSettings(); }
 
-    const QString &folder() const { return m_strFolder; }
-    FileListModel &fileModel() { return m_model; }
-    const FileListModel &fileModel() const { return m_model; }
-    bool isLoading() const { return m_job != nullptr; }
+    const QString &folder() const { return m_controller.folder(); }
+    FileListModel &fileModel() { return m_controller.fileModel(); }
+    const FileListModel &fileModel() const { return m_controller.fileModel(); }
+    bool isLoading() const { return m_controller.isLoading(); }
+    bool isRenaming() const { return m_controller.isRenaming(); }
+    ListController &controller() { return m_controller; }
     // The first selected row from the top, or -1.
     int firstSelectedRow() const;
     // The rename parameters window the shell made for this view; the view deletes it when
@@ -78,7 +58,10 @@ public:
     // The answers to the requests below.
     // The parameters as the rename parameters window has them: the new names are computed
     // from them after the current event (edits that come faster are merged).
-    void setRenameParameters(const RenameParameters &parameters);
+    void setRenameParameters(const RenameParameters &parameters)
+    {
+        m_controller.setRenameParameters(parameters);
+    }
     // The settings dialog was confirmed: the filters are read again and the folder listed.
     void OnSettingsChanged();
     // The file was renamed (or its name confirmed) to newName.
@@ -88,7 +71,7 @@ public:
     // The selected row's Location followed by its loaded name; empty when no row is selected.
     QString GetSelectedFilePath() const;
 
-    // The page that command 32800 opens; the shell gives it at start-up. While it is empty
+    // The page that Cmd::ShareOnFacebook opens; the shell gives it at start-up. While it is empty
     // the command has no handler.
     static void setShareAddress(const QUrl &address);
     static QUrl shareAddress();
@@ -96,7 +79,7 @@ public:
 signals:
     // After every finished load, its messages shown and its follow-up steps done.
     void loadFinished();
-    // Something that commandState() reports may have changed.
+    // Something that a command's state reports may have changed.
     void commandStatesChanged();
     // After every computation of the "New File Name" column.
     void newNamesComputed();
@@ -112,18 +95,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    struct LoadRequest
-    {
-        std::optional<QString> folder; // a newly chosen folder, taken when the load starts
-        AfterLoad then = AfterLoad::Nothing;
-    };
-
     void registerCommands();
     void SetupColumns();
     void OnDestroy();
     void OnFolderLocation();
     void OnReload();
-    void OnDisplayNewNames();
     void OnSettings();
     void OnRenameParameters();
     void OnRenameSelectedFile();
@@ -142,37 +118,7 @@ private:
     void OnFilesInSubFolders();
     void OnShareOnFacebook();
 
-    // ViewBatchRename.cpp: Cmd::StartRenaming.
-    void OnStartRenaming();
-
-    void requestLoad(LoadRequest request);
-    void startNextLoad();
-    void onLoadFinished();
-    void runAfterLoad(AfterLoad then);
-    void showLoadProgress();
-
-    ListingFrame *m_frame;
-    FileListModel m_model;
-    std::unique_ptr<FolderPresence> m_presence; // changes in the folders of the rows shown
-    CAppSettings m_settings;
-    QString m_strFolder;
-    bool m_bHiddenSeen = false;
-    bool m_bReadOnlySeen = false;
-    bool m_bSubFoldersListed = false; // how the rows shown were listed
-    bool m_bDisplayHidden = false;
-    bool m_bDisplayReadOnly = false;
-
-    std::unique_ptr<ListingJob> m_job;
-    AfterLoad m_jobThen = AfterLoad::Nothing;
-    std::deque<LoadRequest> m_pendingLoads;
-    QTimer m_progressTimer;
-
+    ListController m_controller;
     QPointer<QWidget> m_dlgRenameParameters;
-    RenameParameters m_handedParameters; // the last value the parameters window handed over
-    bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
     QMenu *m_menuPopup = nullptr;
-    bool m_bRenaming = false; // a batch rename is running its renames
-    bool m_bComputeAfterLoads =
-        false; // Cmd::DisplayNewNames came while a load ran: compute once it is in
-    QString m_strAfterBatchReload; // shown in the status bar once the posted reload is done
 };

@@ -33,10 +33,10 @@ void CQuirewellView::registerCommands()
     // While a batch renames files the rows stay as they were asked about: nothing that
     // changes them, lists again or renames runs meanwhile. A load asked for during another
     // one waits for it; row changes made during a load act on the rows still shown.
-    const auto whileListStill = [this] { return CommandUiState::enabledIf(!m_bRenaming); };
+    const auto whileListStill = [this] { return CommandUiState::enabledIf(!isRenaming()); };
     const auto always = [] { return CommandUiState{}; };
     const auto whenIdle = [this] {
-        return CommandUiState::enabledIf(!m_bRenaming && !isLoading());
+        return CommandUiState::enabledIf(!isRenaming() && !isLoading());
     };
     // The dialogs' commands exist only while someone answers their requests.
     const auto withDialogs = [this](const QMetaMethod &request, StateQuery state) -> StateQuery {
@@ -49,7 +49,13 @@ void CQuirewellView::registerCommands()
 
     add(Cmd::FolderLocation, &CQuirewellView::OnFolderLocation, whileListStill);
     add(Cmd::Reload, &CQuirewellView::OnReload, whileListStill);
-    add(Cmd::DisplayNewNames, &CQuirewellView::OnDisplayNewNames, whileListStill);
+    registerCommand(
+        Cmd::DisplayNewNames,
+        [this] {
+            m_controller.OnDisplayNewNames();
+            emit commandStatesChanged();
+        },
+        whileListStill);
     add(Cmd::CheckAll, &CQuirewellView::OnCheckAll, whileListStill);
     add(Cmd::UnCheckAll, &CQuirewellView::OnUnCheckAll, whileListStill);
     add(Cmd::Toggle, &CQuirewellView::OnToggle, whileListStill);
@@ -60,9 +66,16 @@ void CQuirewellView::registerCommands()
     add(Cmd::CopyCurrentFileName, &CQuirewellView::OnCopyCurrentFileName, always);
     add(Cmd::ExportFileList, &CQuirewellView::OnExportFileList, always);
     add(Cmd::FilesInSubFolders, &CQuirewellView::OnFilesInSubFolders, [this] {
-        return CommandUiState::checkMark(m_settings.GetViewFilesInSubFolders() != 0, !m_bRenaming);
+        return CommandUiState::checkMark(CAppSettings().GetViewFilesInSubFolders() != 0,
+                                         !isRenaming());
     });
-    add(Cmd::StartRenaming, &CQuirewellView::OnStartRenaming, whenIdle);
+    registerCommand(
+        Cmd::StartRenaming,
+        [this] {
+            m_controller.OnStartRenaming();
+            emit commandStatesChanged();
+        },
+        whenIdle);
     add(Cmd::ShareOnFacebook, &CQuirewellView::OnShareOnFacebook,
         []() -> std::optional<CommandUiState> {
             if (g_shareAddress.isEmpty())
@@ -75,13 +88,4 @@ void CQuirewellView::registerCommands()
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::settingsRequested), whileListStill));
     add(Cmd::RenameSelectedFile, &CQuirewellView::OnRenameSelectedFile,
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::singleFileRenameRequested), whenIdle));
-}
-
-void CQuirewellView::OnDisplayNewNames()
-{
-    // Rows that are being listed get their new names once they are in.
-    if (isLoading())
-        m_bComputeAfterLoads = true;
-    else
-        ComputeNewNames();
 }

@@ -1,7 +1,7 @@
 // Cmd::StartRenaming: the batch rename of every checked row, asked about through the prompts.
 #include "engine/BatchRename.h"
+#include "listing/view/ListController.h"
 #include "listing/view/ListingFrame.h"
-#include "listing/view/QuirewellView.h"
 #include "ui/CommandIds.h"
 #include "ui/Prompts.h"
 
@@ -78,9 +78,9 @@ QString batchSummary(const BatchResult &result)
 
 } // namespace
 
-void CQuirewellView::OnStartRenaming()
+void ListController::OnStartRenaming()
 {
-    PromptsBatchPrompter prompter(this);
+    PromptsBatchPrompter prompter(m_promptParent);
     // The batch works on the rows as they were when it was asked for; events processed to
     // keep the window painted cannot change what it renames.
     const FileRows rows = m_model.rows();
@@ -89,7 +89,7 @@ void CQuirewellView::OnStartRenaming()
     {
         RenameProgress progress(m_frame);
         m_bRenaming = true;
-        emit commandStatesChanged();
+        emit busyChanged();
         outcome = runBatchRename(rows, m_bSubFoldersListed, prompter, &result,
                                  [&progress](int done, int total) { progress(done, total); });
         m_bRenaming = false;
@@ -99,5 +99,5 @@ void CQuirewellView::OnStartRenaming()
     // A failed rename has no message of its own; the reload shows the files as they are,
     // and the status bar says how many could not be renamed.
     m_strAfterBatchReload = batchSummary(result);
-    postToSelf(Cmd::Reload);
+    m_post(Cmd::Reload);
 }
