@@ -8,7 +8,6 @@
 #include "shell/CommandLine.h"
 #include "shell/MainFrame.h"
 #include "shell/QuirewellDoc.h"
-#include "shell/Screenshot.h"
 #include "ui/CommandIds.h"
 #include "ui/Prompts.h"
 
@@ -43,12 +42,6 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         m_exitCode = 2;
         return false;
     }
-    if (!Screenshot::isKnownScene(line.scene)) {
-        std::fprintf(stderr, "quirewell: unknown scene: %s\n%s", qPrintable(line.scene),
-                     qPrintable(CommandLine::usage()));
-        m_exitCode = 2;
-        return false;
-    }
     if (line.version) {
         std::printf("%s\n", QUIREWELL_VERSION);
         return false;
@@ -71,25 +64,12 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     });
     m_mainFrame->resize(1280, 800);
 
-    if (!line.screenshotFile.isEmpty()) {
-        startScreenshot(line);
-        return true;
-    }
     if (line.openPath.isEmpty())
         OnFileNew();
     else
         OpenPath(line.openPath);
     m_mainFrame->show();
     return true;
-}
-
-void CQuirewellApp::startScreenshot(const CommandLine &line)
-{
-    if (line.look != 0)
-        m_mainFrame->dispatch(line.look);
-    m_mainFrame->show();
-    CChildFrame *child = line.openPath.isEmpty() ? OnFileNew() : OpenPath(line.openPath);
-    Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile, line.scene);
 }
 
 CChildFrame *CQuirewellApp::OnFileNew()

@@ -9,7 +9,6 @@
 
 class CChildFrame;
 class CMainFrame;
-struct CommandLine;
 
 // The application object: creates the main frame, carries out the command line, and
 // handles New, Open, About and Exit.
@@ -39,7 +38,6 @@ private:
     void registerCommands();
     void OnFileOpen();
     void OnAppAbout();
-    void startScreenshot(const CommandLine &line);
 
     std::unique_ptr<CMainFrame> m_mainFrame;
     int m_exitCode = 0;

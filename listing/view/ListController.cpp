@@ -191,4 +191,3 @@ void ListController::ComputeNewNames(const RenameParameters &params)
     m_model.newNamesChanged();
     emit newNamesComputed();
 }
-

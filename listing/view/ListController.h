@@ -106,9 +106,9 @@ private:
     std::deque<LoadRequest> m_pendingLoads;
     QTimer m_progressTimer;
 
-    bool m_bRenaming = false;          // a batch rename is running its renames
-    bool m_bComputeAfterLoads = false; // new names asked for while a load ran
-    QString m_strAfterBatchReload;     // shown in the status bar once the posted reload is done
+    bool m_bRenaming = false;            // a batch rename is running its renames
+    bool m_bComputeAfterLoads = false;   // new names asked for while a load ran
+    QString m_strAfterBatchReload;       // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over
     bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
 };

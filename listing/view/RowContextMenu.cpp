@@ -37,6 +37,8 @@ QMenu *createRowContextMenu(QWidget *parent, const CommandActions &commands)
             menu->addSeparator();
             continue;
         }
+        // The row context menu shows texts only; the actions' icons are for the ribbon.
+        action->setIconVisibleInMenu(false);
         menu->addAction(action);
         if (id == Cmd::Open) {
             QFont bold = action->font();

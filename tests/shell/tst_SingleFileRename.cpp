@@ -173,4 +173,4 @@ private slots:
 };
 
 QTEST_MAIN(SingleFileRenameTest)
-#include "SingleFileRenameTest.moc"
+#include "tst_SingleFileRename.moc"

@@ -83,9 +83,11 @@ private slots:
                         }));
         QCOMPARE(menu->defaultAction()->data().toInt(), int(Cmd::Open));
         QVERIFY(menu->defaultAction()->font().bold());
-        // The hints name no key of their own.
-        for (const QAction *action : menu->actions())
+        // The hints name no key of their own, and the items show no icons.
+        for (const QAction *action : menu->actions()) {
             QVERIFY(action->shortcut().isEmpty());
+            QVERIFY(action->icon().isNull() || !action->isIconVisibleInMenu());
+        }
     }
 
     void checkMarksFromTheMenuAndTheSpaceBar()
@@ -321,4 +323,4 @@ private slots:
 };
 
 QTEST_MAIN(ListCommandsTest)
-#include "ListCommandsTest.moc"
+#include "tst_ListCommands.moc"

@@ -219,4 +219,4 @@ void RibbonLayoutTest::windowsSplitButton()
 }
 
 QTEST_MAIN(RibbonLayoutTest)
-#include "RibbonLayoutTest.moc"
+#include "tst_RibbonLayout.moc"

@@ -4,11 +4,12 @@
 
 #include <QStringList>
 
-// Answers every confirmation with one fixed answer and keeps what it was told.
-class AnsweringPrompter : public BatchPrompter
+// The batch's questions answered with one fixed answer, and what it was told kept: for the
+// engine's and the robustness tests.
+class RecordingPrompter : public BatchPrompter
 {
 public:
-    explicit AnsweringPrompter(Answer answer = Answer::Yes) : m_answer(answer) {}
+    explicit RecordingPrompter(Answer answer = Answer::Yes) : m_answer(answer) {}
     void warn(const QString &message) override { warnings << message; }
     Answer ask(const QString &question) override
     {

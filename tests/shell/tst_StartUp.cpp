@@ -2,6 +2,7 @@
 
 #include "engine/AppSettings.h"
 #include "listing/ListingTexts.h"
+#include "Screenshot.h"
 #include "shell/CaptionBar.h"
 #include "shell/CommandLine.h"
 #include "shell/QuirewellDoc.h"
@@ -134,15 +135,19 @@ private slots:
     {
         CommandLine line = CommandLine::parse({QStringLiteral("--version")});
         QVERIFY(line.version);
-        line = CommandLine::parse({QStringLiteral("--screenshot"), QStringLiteral("/tmp/a.png"),
-                                   QStringLiteral("--look"), QStringLiteral("212"),
-                                   QStringLiteral("--folder"), QStringLiteral("/srv")});
-        QCOMPARE(line.screenshotFile, QStringLiteral("/tmp/a.png"));
-        QCOMPARE(line.look, 212);
-        QCOMPARE(line.openPath, QStringLiteral("/srv"));
-        QVERIFY(line.error.isEmpty());
-        QVERIFY(
-            !CommandLine::parse({QStringLiteral("--look"), QStringLiteral("x")}).error.isEmpty());
+        const ScreenshotOptions shot = ScreenshotOptions::parse(
+            {QStringLiteral("--screenshot"), QStringLiteral("/tmp/a.png"), QStringLiteral("--look"),
+             QStringLiteral("212"), QStringLiteral("--folder"), QStringLiteral("/srv")});
+        QCOMPARE(shot.file, QStringLiteral("/tmp/a.png"));
+        QCOMPARE(shot.look, 212);
+        QCOMPARE(shot.folder, QStringLiteral("/srv"));
+        QVERIFY(shot.error.isEmpty());
+        QVERIFY(!ScreenshotOptions::parse({QStringLiteral("--screenshot"), QStringLiteral("a.png"),
+                                           QStringLiteral("--look"), QStringLiteral("x")})
+                     .error.isEmpty());
+        // The installed program takes no screenshot options.
+        QVERIFY(!CommandLine::parse({QStringLiteral("--screenshot"), QStringLiteral("/tmp/a.png")})
+                     .error.isEmpty());
         QVERIFY(!CommandLine::parse({QStringLiteral("a"), QStringLiteral("b")}).error.isEmpty());
         QVERIFY(!CommandLine::parse({QStringLiteral("--bogus")}).error.isEmpty());
 
@@ -155,4 +160,4 @@ private slots:
 };
 
 QTEST_MAIN(StartUpTest)
-#include "StartUpTest.moc"
+#include "tst_StartUp.moc"

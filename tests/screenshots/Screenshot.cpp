@@ -1,4 +1,4 @@
-#include "shell/Screenshot.h"
+#include "Screenshot.h"
 
 #include "listing/view/QuirewellView.h"
 #include "shell/ChildFrame.h"
@@ -89,6 +89,41 @@ void runScene(CMainFrame &frame, CQuirewellView *view, const QString &file, cons
 }
 
 } // namespace
+
+ScreenshotOptions ScreenshotOptions::parse(const QStringList &arguments)
+{
+    ScreenshotOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == QLatin1String("--screenshot") && hasValue) {
+            options.file = arguments[++i];
+        } else if (argument == QLatin1String("--scene") && hasValue) {
+            options.scene = arguments[++i];
+        } else if (argument == QLatin1String("--folder") && hasValue) {
+            options.folder = arguments[++i];
+        } else if (argument == QLatin1String("--look") && hasValue) {
+            bool ok = false;
+            options.look = arguments[++i].toInt(&ok);
+            if (!ok)
+                options.error = QStringLiteral("--look needs a number");
+        } else {
+            options.error = QStringLiteral("unexpected argument: ") + argument;
+        }
+    }
+    if (options.error.isEmpty() && options.file.isEmpty())
+        options.error = QStringLiteral("--screenshot FILE is missing");
+    else if (options.error.isEmpty() && !Screenshot::isKnownScene(options.scene))
+        options.error = QStringLiteral("unknown scene: ") + options.scene;
+    return options;
+}
+
+QString ScreenshotOptions::usage()
+{
+    return QStringLiteral(
+        "Usage: quirewell-screenshots --screenshot FILE.png [--look N] [--folder FOLDER]\n"
+        "                             [--scene context-menu|single-rename|about|parameters]\n");
+}
 
 namespace Screenshot {
 

@@ -163,4 +163,4 @@ private slots:
 };
 
 QTEST_MAIN(CommandStatesTest)
-#include "CommandStatesTest.moc"
+#include "tst_CommandStates.moc"

@@ -211,4 +211,4 @@ private slots:
 };
 
 QTEST_MAIN(ListViewTest)
-#include "ListViewTest.moc"
+#include "tst_ListView.moc"

@@ -207,4 +207,4 @@ private slots:
 };
 
 QTEST_MAIN(BatchRenameTest)
-#include "BatchRenameTest.moc"
+#include "tst_BatchRename.moc"

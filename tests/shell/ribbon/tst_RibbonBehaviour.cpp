@@ -315,4 +315,4 @@ void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
 }
 
 QTEST_MAIN(RibbonBehaviourTest)
-#include "RibbonBehaviourTest.moc"
+#include "tst_RibbonBehaviour.moc"

@@ -219,4 +219,4 @@ private slots:
 };
 
 QTEST_MAIN(DialogWiringTest)
-#include "DialogWiringTest.moc"
+#include "tst_DialogWiring.moc"

@@ -247,4 +247,4 @@ private slots:
 };
 
 QTEST_MAIN(MainFrameTest)
-#include "MainFrameTest.moc"
+#include "tst_MainFrame.moc"

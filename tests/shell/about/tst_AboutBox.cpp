@@ -161,4 +161,4 @@ void AboutBoxTest::shownModallyThroughThePrompts()
 }
 
 QTEST_MAIN(AboutBoxTest)
-#include "AboutBoxTest.moc"
+#include "tst_AboutBox.moc"

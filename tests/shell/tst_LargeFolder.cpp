@@ -85,4 +85,4 @@ private slots:
 };
 
 QTEST_MAIN(LargeFolderTest)
-#include "LargeFolderTest.moc"
+#include "tst_LargeFolder.moc"

@@ -1,6 +1,6 @@
-#include "ui/CommandTable.h"
 #include "shell/ribbon/KeyTips.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 
 #include <QSet>
 #include <QTest>
@@ -169,4 +169,4 @@ void CommandTableTest::keyTipsNeverStartOneAnother()
 }
 
 QTEST_GUILESS_MAIN(CommandTableTest)
-#include "CommandTableTest.moc"
+#include "tst_CommandTable.moc"
