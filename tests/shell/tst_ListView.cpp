@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("ONE.TXT"));
         QCOMPARE(f.view()->fileModel().text(1, 2), QStringLiteral("TWO.TXT"));
 
-        // Command 32792 alone recomputes without listing.
+        // Cmd::DisplayNewNames alone recomputes without listing.
         settings.SetCheckUpperCase(0);
         settings.SetCheckLowerCase(1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));

@@ -74,7 +74,7 @@ private slots:
             QCOMPARE(CAppSettings::GetProfileInt(QStringLiteral("Column%1").arg(column), 0),
                      widths[column]);
 
-        // A new window leaves it hidden; command 221 shows it again.
+        // A new window leaves it hidden; Cmd::ViewCaptionBar shows it again.
         QVERIFY(f.run(QStringLiteral("FileNew")));
         QVERIFY(!f.frame()->captionBar()->isVisibleTo(f.frame()));
         QVERIFY(f.run(QStringLiteral("ViewCaptionBar")));
@@ -152,7 +152,8 @@ private slots:
         QVERIFY(f.prompts.modalDialogs.isEmpty());
         QTRY_COMPARE(f.prompts.modalDialogs, QStringList{QStringLiteral("windowsDialog")});
 
-        // The caption bar button posts 32780 for the view; with no window open nothing runs.
+        // The caption bar button posts Cmd::SourceFolderInExplorer for the view; with no window
+        // open nothing runs.
         f.frame()->activeChildFrame()->close();
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
         QVERIFY(f.run(QStringLiteral("CaptionOpenFolder")));
