@@ -80,10 +80,10 @@ private slots:
         QCOMPARE(f.prompts.messages[2].text,
                  QStringLiteral("Could Not Rename Files as New File Names have Duplicate Names."));
         f.prompts.messages.clear();
-        QVERIFY(f.frame()->dispatch(Cmd::Reload));
+        QVERIFY(f.run(QStringLiteral("Reload")));
         QVERIFY(waitListed(f.view()));
-        QVERIFY(runMenuItem(f, Cmd::UnCheckAll));
-        QVERIFY(f.frame()->dispatch(Cmd::StartRenaming));
+        QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll")));
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages[0].text, QStringLiteral("No Checked Files to Rename."));
         QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Warning);

@@ -192,13 +192,13 @@ private slots:
         QVERIFY(exact >= 0);
         QCOMPARE(view->model()->index(exact, 1).data().toString(), u"caf\ufffd.txt"_s);
 
-        QVERIFY(runMenuItem(f, Cmd::Open, exact));
+        QVERIFY(runMenuItem(f, QStringLiteral("Open"), exact));
         QCOMPARE(f.opener.urls.size(), 1);
         QVERIFY(f.opener.urls.first().toEncoded().endsWith("/caf%E9.txt"));
         QCOMPARE(QByteArray::fromPercentEncoding(
                      f.opener.urls.first().path(QUrl::FullyEncoded).toLatin1()),
                  root + "caf\xe9.txt");
-        QVERIFY(runMenuItem(f, Cmd::LocateInExplorer, exact));
+        QVERIFY(runMenuItem(f, QStringLiteral("LocateInExplorer"), exact));
         QCOMPARE(f.opener.shownFiles.size(), 1);
         QCOMPARE(encodeFileName(f.opener.shownFiles.first()), root + "caf\xe9.txt");
     }
