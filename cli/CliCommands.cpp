@@ -105,6 +105,7 @@ int runRename(const CliOptions &options)
     case BatchOutcome::RefusedEmpty:
     case BatchOutcome::RefusedDuplicates:
     case BatchOutcome::RefusedNoChecked:
+    case BatchOutcome::JournalFailed:
         return 1;
     case BatchOutcome::Declined:
         printMessage(QStringLiteral("Nothing renamed."));
@@ -115,9 +116,14 @@ int runRename(const CliOptions &options)
     for (const RenameFailure &failure : result.failures)
         printMessage(QStringLiteral("Could not rename %1: %2")
                          .arg(rows.fullPath(failure.row), failure.error));
-    printMessage(QStringLiteral("%1 renamed, %2 failed, %3 unchanged")
-                     .arg(result.renamed)
-                     .arg(result.failures.size())
-                     .arg(result.unchanged));
+    if (!result.journalError.isEmpty())
+        printMessage(result.journalError);
+    QString last = QStringLiteral("%1 renamed, %2 failed, %3 unchanged")
+                       .arg(result.renamed)
+                       .arg(result.failures.size())
+                       .arg(result.unchanged);
+    if (!result.journalId.isEmpty())
+        last += QStringLiteral(" (journal %1)").arg(result.journalId);
+    printMessage(last);
     return result.failures.empty() ? 0 : 1;
 }

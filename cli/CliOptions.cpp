@@ -25,6 +25,8 @@ constexpr OptionSpec kOptions[] = {
     {"--yes", Kind::Flag},       {"--help", Kind::Flag},           {"--version", Kind::Flag},
 };
 
+const QLatin1String kCommands("list, preview, rename, history, undo or keep");
+
 const OptionSpec *findOption(const QString &name)
 {
     for (const OptionSpec &option : kOptions)
@@ -87,8 +89,22 @@ QString storePositional(const QString &argument, CliOptions &o)
             o.command = CliOptions::Command::Preview;
         else if (argument == QLatin1String("rename"))
             o.command = CliOptions::Command::Rename;
+        else if (argument == QLatin1String("history"))
+            o.command = CliOptions::Command::History;
+        else if (argument == QLatin1String("undo"))
+            o.command = CliOptions::Command::Undo;
+        else if (argument == QLatin1String("keep"))
+            o.command = CliOptions::Command::Keep;
         else
-            return QStringLiteral("unknown command \"%1\" (list, preview or rename)").arg(argument);
+            return QStringLiteral("unknown command \"%1\" (%2)").arg(argument, kCommands);
+        return {};
+    }
+    if (o.command == CliOptions::Command::History)
+        return QStringLiteral("unexpected argument \"%1\"").arg(argument);
+    if (o.command == CliOptions::Command::Undo || o.command == CliOptions::Command::Keep) {
+        if (!o.journalId.isNull())
+            return QStringLiteral("unexpected argument \"%1\"").arg(argument);
+        o.journalId = argument;
         return {};
     }
     if (!o.folder.isNull())
@@ -175,42 +191,67 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
     if (o.upperCase && o.lowerCase)
         return QStringLiteral("--upper and --lower cannot be used together");
     if (o.command == CliOptions::Command::None)
-        return QStringLiteral("no command given (list, preview or rename)");
-    if (o.folder.isEmpty())
+        return QStringLiteral("no command given (%1)").arg(kCommands);
+    if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
+        o.command != CliOptions::Command::Undo && o.command != CliOptions::Command::Keep)
         return QStringLiteral("no folder given");
     return {};
 }
 
-QString usageText()
+QString usageText(const QString &journalFolder)
 {
     return QStringLiteral(
-        "Usage: quirewell-cli COMMAND FOLDER [options]\n"
-        "\n"
-        "Commands:\n"
-        "  list FOLDER       list the files, one row per line, six tab-separated columns:\n"
-        "                    Sr, Loaded File Name, New File Name, Last Write Time, Size, Location\n"
-        "  preview FOLDER    the same, with the new names computed from the rename parameters\n"
-        "  rename FOLDER     compute the new names, confirm, and rename every listed file\n"
-        "\n"
-        "Options (for this run only; nothing is stored):\n"
-        "  --config FILE        read the settings from FILE instead of the user's settings\n"
-        "  --find TEXT          find and replace: the text to find\n"
-        "  --replace TEXT       find and replace: the text put in its place\n"
-        "  --new-name TEXT      replace the title by TEXT\n"
-        "  --number-start N     put a running number, from N, before each name\n"
-        "  --number-end N       put a running number, from N, at the end of each title\n"
-        "  --remove N           remove the first N characters of each title\n"
-        "  --upper, --lower     whole new name in upper or lower case\n"
-        "  --recursive          also list the files of every sub-folder\n"
-        "  --hidden             also list hidden files\n"
-        "  --read-only          also list read-only files\n"
-        "  --yes                rename without asking\n"
-        "  --help, --version\n"
-        "\n"
-        "In printed fields and in messages a tab is written \\t, a line feed \\n, a carriage\n"
-        "return \\r, a backslash \\\\, a NUL character \\0 and each byte of a name that is not\n"
-        "UTF-8 \\xHH (two lower-case hex digits), so each row and each message is one line.\n"
-        "Arguments keep their bytes: a FOLDER or TEXT that is not UTF-8 is used exactly.\n"
-        "Summaries and messages go to standard error.\n"
-        "Exit status: 0 done, 1 refused or failed, 2 bad usage.\n");
+               "Usage: quirewell-cli COMMAND FOLDER [options]\n"
+               "       quirewell-cli history | undo [ID] [--yes] | keep [ID]\n"
+               "\n"
+               "Commands:\n"
+               "  list FOLDER       list the files, one row per line, six tab-separated columns:\n"
+               "                    Sr, Loaded File Name, New File Name, Last Write Time, Size, "
+               "Location\n"
+               "  preview FOLDER    the same, with the new names computed from the rename "
+               "parameters\n"
+               "  rename FOLDER     compute the new names, confirm, and rename every listed file\n"
+               "  history           the journaled batches, newest first, one per line: id, time,\n"
+               "                    folder, renamed, failed, state\n"
+               "  undo [ID]         confirm, then rename the files of batch ID (default: the "
+               "newest\n"
+               "                    batch not yet undone) back to their old names\n"
+               "  keep [ID]         end an interrupted batch and keep its renames\n"
+               "\n"
+               "Options (for this run only; nothing is stored):\n"
+               "  --config FILE        read the settings from FILE instead of the user's settings\n"
+               "  --find TEXT          find and replace: the text to find\n"
+               "  --replace TEXT       find and replace: the text put in its place\n"
+               "  --new-name TEXT      replace the title by TEXT\n"
+               "  --number-start N     put a running number, from N, before each name\n"
+               "  --number-end N       put a running number, from N, at the end of each title\n"
+               "  --remove N           remove the first N characters of each title\n"
+               "  --upper, --lower     whole new name in upper or lower case\n"
+               "  --recursive          also list the files of every sub-folder\n"
+               "  --hidden             also list hidden files\n"
+               "  --read-only          also list read-only files\n"
+               "  --yes                rename (or undo) without asking\n"
+               "  --help, --version\n"
+               "\n"
+               "In printed fields and in messages a tab is written \\t, a line feed \\n, a "
+               "carriage\n"
+               "return \\r, a backslash \\\\, a NUL character \\0 and each byte of a name that is "
+               "not\n"
+               "UTF-8 \\xHH (two lower-case hex digits), so each row and each message is one "
+               "line.\n"
+               "Arguments keep their bytes: a FOLDER or TEXT that is not UTF-8 is used exactly.\n"
+               "Summaries and messages go to standard error.\n"
+               "\n"
+               "Every batch, single-file rename and undo is written to a journal before its first\n"
+               "rename, in %1\n"
+               "(the newest 100 are kept). If a batch was cut off (the program killed, a power "
+               "cut),\n"
+               "each command says so on standard error: the journal tells which files were "
+               "renamed\n"
+               "(same device and inode at the new name), which were not, and which someone else "
+               "has\n"
+               "changed since; undo renames back only the first, never over an existing file, and\n"
+               "an undo can be undone too. The last line of rename and undo names the journal id.\n"
+               "Exit status: 0 done, 1 refused or failed, 2 bad usage.\n")
+        .arg(journalFolder);
 }

@@ -15,11 +15,15 @@ struct CliOptions
         None,
         List,
         Preview,
-        Rename
+        Rename,
+        History,
+        Undo,
+        Keep
     };
 
     Command command = Command::None;
     QString folder;
+    QString journalId; // undo and keep: the entry named, or empty for the default
     QString configFile;
     bool help = false;
     bool version = false;
@@ -46,4 +50,5 @@ struct CliOptions
 // what is wrong with the usage.
 QString parseArguments(const QStringList &arguments, CliOptions &options);
 
-QString usageText();
+// The --help text; journalFolder is where the journal lives.
+QString usageText(const QString &journalFolder);

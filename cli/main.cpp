@@ -1,8 +1,10 @@
 #include "cli/CliCommands.h"
+#include "cli/CliJournal.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "engine/AppSettings.h"
 #include "engine/FileNames.h"
+#include "engine/JournalStore.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -40,7 +42,7 @@ int main(int argc, char **argv)
         return kBadUsage;
     }
     if (options.help) {
-        writeOut(usageText());
+        writeOut(usageText(JournalStore::folderPath()));
         return 0;
     }
     if (options.version) {
@@ -50,6 +52,9 @@ int main(int argc, char **argv)
 
     if (!options.configFile.isEmpty())
         CAppSettings::useStoreFile(options.configFile);
+    if (options.command != CliOptions::Command::Undo &&
+        options.command != CliOptions::Command::Keep)
+        printInterruptedNotice();
     switch (options.command) {
     case CliOptions::Command::List:
         return runList(options);
@@ -57,6 +62,12 @@ int main(int argc, char **argv)
         return runPreview(options);
     case CliOptions::Command::Rename:
         return runRename(options);
+    case CliOptions::Command::History:
+        return runHistory(options);
+    case CliOptions::Command::Undo:
+        return runUndo(options);
+    case CliOptions::Command::Keep:
+        return runKeep(options);
     case CliOptions::Command::None:
         break;
     }

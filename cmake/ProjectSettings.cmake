@@ -23,6 +23,7 @@ function(quirewell_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE quirewell_settings Qt6::Test ${T_LIBS})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set(env "QT_QPA_PLATFORM=offscreen;QUIREWELL_TEST=1")
+  # Batches are journaled: each test keeps its journal in its own folder of the build tree.
+  set(env "QT_QPA_PLATFORM=offscreen;QUIREWELL_TEST=1;XDG_STATE_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}.state")
   set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()

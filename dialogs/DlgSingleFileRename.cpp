@@ -1,6 +1,7 @@
 #include "dialogs/DlgSingleFileRename.h"
 
 #include "dialogs/DialogLook.h"
+#include "engine/BatchJournal.h"
 #include "engine/FileNames.h"
 #include "engine/RenameOperation.h"
 #include "ui/Prompts.h"
@@ -83,7 +84,7 @@ bool CDlgSingleFileRename::renameFile(QString &error) const
     error = refusedNameReason(m_strNewFileName);
     if (!error.isEmpty())
         return false;
-    return renameInFolder(m_locationBytes, m_nameBytes, m_strNewFileName, error);
+    return renameSingleFile(m_locationBytes, m_nameBytes, m_strNewFileName, error);
 }
 
 void CDlgSingleFileRename::accept()

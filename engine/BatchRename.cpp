@@ -1,5 +1,6 @@
 #include "engine/BatchRename.h"
 
+#include "engine/BatchJournal.h"
 #include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
@@ -31,6 +32,11 @@ QString confirm(int checkedCount)
     return QStringLiteral("You can Preview New File Name and Current File Name from the List of "
                           "Files.\n\nRename %1 Checked Files from the List Now ?")
         .arg(checkedCount);
+}
+QString journalFailed(const QString &reason)
+{
+    return QStringLiteral("Nothing was renamed: the undo journal could not be written.\n\n") +
+           reason;
 }
 } // namespace BatchTexts
 
@@ -140,6 +146,9 @@ private:
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress)
 {
     BatchResult result;
+    BatchJournal journal;
+    if (!journal.begin(rows, result.journalError))
+        return result;
     const int total = rows.count();
     QString error;
     OpenFolder folder;
@@ -154,15 +163,17 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
                 const QByteArray &path = rows.folders[row.folder].rawPath;
                 encodeFileName(row.loadedName, source);
                 if (renameInFolder(path, source, row.newName, error,
-                                   folder.handle(row.folder, path)))
+                                   folder.handle(row.folder, path))) {
                     ++result.renamed;
-                else
+                    journal.renamed();
+                } else
                     result.failures.push_back({i, error});
             }
         }
         if (progress && ((i + 1) % 256 == 0 || i + 1 == total))
             progress(i + 1, total);
     }
+    journal.finish(result);
     return result;
 }
 
@@ -186,6 +197,10 @@ BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPr
     if (prompter.ask(BatchTexts::confirm(checked)) != BatchPrompter::Answer::Yes)
         return BatchOutcome::Declined;
     BatchResult ran = RenameCheckedFiles(rows, progress);
+    if (ran.journalId.isEmpty() && !ran.journalError.isEmpty()) {
+        prompter.warn(BatchTexts::journalFailed(ran.journalError));
+        return BatchOutcome::JournalFailed;
+    }
     if (result)
         *result = std::move(ran);
     return BatchOutcome::Ran;

@@ -17,6 +17,7 @@ QString noFiles();    // "No Files in the List to Rename."
 QString duplicates(); // "Could Not Rename Files as New File Names have Duplicate Names."
 QString noChecked();  // "No Checked Files to Rename."
 QString confirm(int checkedCount);
+QString journalFailed(const QString &reason);
 } // namespace BatchTexts
 
 struct RenameFailure
@@ -30,6 +31,9 @@ struct BatchResult
     int renamed = 0;
     int unchanged = 0; // checked rows whose new name equals the loaded name
     std::vector<RenameFailure> failures;
+    QString journalId;    // the journal entry of the batch; empty when none was written
+    QString journalError; // why the journal could not be written (then nothing was renamed)
+                          // or completed
 };
 
 // How the front end asks and shows. The desktop view answers with message boxes,
@@ -53,15 +57,17 @@ enum class BatchOutcome
     RefusedEmpty,
     RefusedDuplicates,
     RefusedNoChecked,
-    Declined, // No or Cancel: nothing changed
-    Ran,      // renames attempted; the caller reloads the list
+    Declined,      // No or Cancel: nothing changed
+    Ran,           // renames attempted; the caller reloads the list
+    JournalFailed, // the journal could not be written: nothing renamed
 };
 
 // Progress of the renames: (rows done, rows in all). May be empty.
 using BatchProgress = std::function<void(int done, int total)>;
 
 // Renames every checked row to its new name, in list order; a failed row is recorded and
-// the loop goes on. Rows are not changed.
+// the loop goes on. Rows are not changed. The batch is journaled first (BatchJournal); when
+// that fails, nothing is renamed and result.journalError says why.
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress = {});
 
 // The whole batch command: empty list, duplicates (unless the rows were listed with their

@@ -29,6 +29,7 @@ struct FileRow
     qint32 serial = 0;           // column 0; never renumbered after the row is added
     quint32 folder = 0;          // index into FileRows::folders
     bool checked = true;
+    quint64 inode = 0; // the file's inode when listed (on its folder's device); 0: not known
 
     // Bytes of the name on disk, for building paths.
     QByteArray nameBytes() const { return encodeFileName(loadedName); }
@@ -38,6 +39,7 @@ struct FileFolder
 {
     QString location;   // column 5 text: the folder followed by '/' (decodeFileName)
     QByteArray rawPath; // the exact bytes of the same path, ending in '/'
+    quint64 device = 0; // the device of its files when listed
 };
 
 class FileRows

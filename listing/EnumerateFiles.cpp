@@ -18,6 +18,8 @@ struct Item
     QString folded; // case-folded name, only for names with non-ASCII bytes
     qint64 size = 0;
     qint64 mtime = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
     mode_t mode = 0;
     bool statOk = false;
     bool ascii = true;
@@ -181,6 +183,8 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items)
             item.mode = st.st_mode;
             item.size = st.st_size;
             item.mtime = st.st_mtim.tv_sec;
+            item.device = st.st_dev;
+            item.inode = st.st_ino;
         }
     }
     ::closedir(dir);
@@ -239,7 +243,7 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
                 EnumerateFolder(level.folder + item.name, recurse);
             } else {
                 OnFileFound(FoundEntry{level.folder, item.name, item.mode, item.size, item.mtime,
-                                       item.statOk});
+                                       item.device, item.inode, item.statOk});
             }
         }
         --m_depth;

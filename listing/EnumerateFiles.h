@@ -19,8 +19,10 @@ struct FoundEntry
     const QByteArray &name;   // the entry's name, exact bytes
     mode_t mode;              // from lstat: a link is a link, never its target
     qint64 size;
-    qint64 mtime; // seconds since the epoch
-    bool statOk;  // false when the entry vanished before it could be looked up
+    qint64 mtime;   // seconds since the epoch
+    quint64 device; // device and inode: which file this is
+    quint64 inode;
+    bool statOk; // false when the entry vanished before it could be looked up
 
     bool isDirectory() const { return statOk && S_ISDIR(mode); }
     bool isHidden() const { return name.startsWith('.'); }

@@ -95,7 +95,8 @@ void FileListLoader::OnFileFound(const FoundEntry &entry)
     if (rows.folders.empty() || entry.folder != m_lastFolder) {
         m_lastFolder = entry.folder;
         m_lastFolderIndex = quint32(rows.folders.size());
-        rows.folders.push_back(FileFolder{decodeFileName(entry.folder), entry.folder});
+        rows.folders.push_back(
+            FileFolder{decodeFileName(entry.folder), entry.folder, entry.device});
     }
 
     FileRow &row = rows.rows.emplace_back();
@@ -103,6 +104,7 @@ void FileListLoader::OnFileFound(const FoundEntry &entry)
     row.newName = row.loadedName;
     row.size = entry.size;
     row.mtime = entry.mtime;
+    row.inode = entry.inode;
     row.serial = qint32(rows.rows.size());
     row.folder = m_lastFolderIndex;
     row.checked = true;

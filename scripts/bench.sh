@@ -32,6 +32,8 @@ cli_vs_mmv() {
   files=$work/batch
   config=$work/settings.conf
   : >"$config"
+  # The journal of each batch goes to the same file system, never to the user's own.
+  export XDG_STATE_HOME=$work/state
   time_one() { # name command...
     "$dir/bench/bench_rename" --make-plain "$files" 10000
     sync

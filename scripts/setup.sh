@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick
   hyperfine mmv
   fusefat dosfstools
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

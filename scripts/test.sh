@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build and a
-# build with address and undefined-behaviour sanitizers. Warnings are errors.
+# build with address and undefined-behaviour sanitizers. Warnings are errors. The normal
+# build is also made into the Debian package, which is then checked.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -17,6 +18,10 @@ fi
 echo "== Normal build"
 "$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON
 (cd "$root/build-test" && ctest --output-on-failure -j 2)
+
+echo "== Debian package"
+deb=$(BUILD_DIR="$root/build-test" "$root/scripts/package.sh")
+"$root/scripts/check-package.sh" "$deb"
 
 echo "== Sanitizer build"
 BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" -DQUIREWELL_WERROR=ON \

@@ -1,5 +1,50 @@
 #include "shell/CommandLine.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QUrl>
+
+namespace {
+
+bool isThisMachine(const QString &host)
+{
+    return host.isEmpty() || host == QLatin1String("localhost") ||
+           host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0;
+}
+
+// The local path of a "file:" URL. Its percent-encoded bytes must be UTF-8 without NUL: a
+// lossy decode could name a look-alike folder that exists.
+QString pathOfFileUrl(const QString &argument, QString &error)
+{
+    const QUrl url(argument);
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!url.isValid() || !isThisMachine(url.host()) || !bytes.startsWith('/')) {
+        error = QStringLiteral("not a local file or folder: ") + argument;
+        return {};
+    }
+    QString path = QString::fromUtf8(bytes);
+    if (path.toUtf8() != bytes || bytes.contains('\0')) {
+        error = QStringLiteral("the path of this URL is not a UTF-8 path: ") + argument;
+        return {};
+    }
+    return path;
+}
+
+// A path, or the path of a "file:" URL. Other URLs cannot be listed.
+QString localPath(const QString &argument, QString &error)
+{
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return pathOfFileUrl(argument, error);
+    static const QRegularExpression otherUrl(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    if (otherUrl.match(argument).hasMatch() && !QFileInfo::exists(argument))
+        error = QStringLiteral("not a local file or folder: ") + argument;
+    return argument;
+}
+
+} // namespace
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine line;
@@ -7,10 +52,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--version")) {
             line.version = true;
-        } else if (argument.startsWith(QLatin1String("--")) || !line.openPath.isEmpty()) {
+        } else if (argument.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("unexpected argument: ") + argument;
         } else {
-            line.openPath = argument;
+            line.openPaths << localPath(argument, line.error);
         }
     }
     return line;
@@ -18,6 +63,6 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::usage()
 {
-    return QStringLiteral("Usage: quirewell [FILE.kvx | FOLDER]\n"
+    return QStringLiteral("Usage: quirewell [FILE.kvx | FOLDER | file:// URL]...\n"
                           "       quirewell --version\n");
 }

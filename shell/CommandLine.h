@@ -6,11 +6,12 @@
 // What the program was asked to do from its command line.
 struct CommandLine
 {
-    bool version = false; // --version: print the version and stop
-    QString openPath;     // a ".kvx" document, or a folder to list
-    QString error;        // not empty when the arguments make no sense
+    bool version = false;  // --version: print the version and stop
+    QStringList openPaths; // ".kvx" documents and folders to list, as local paths
+    QString error;         // not empty when the arguments make no sense
 
-    // arguments without the program name.
+    // arguments without the program name. A "file:" URL, as file managers pass it, stands
+    // for its local path.
     static CommandLine parse(const QStringList &arguments);
     static QString usage();
 };

@@ -64,10 +64,10 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     });
     m_mainFrame->resize(1280, 800);
 
-    if (line.openPath.isEmpty())
+    if (line.openPaths.isEmpty())
         OnFileNew();
-    else
-        OpenPath(line.openPath);
+    for (const QString &path : line.openPaths)
+        OpenPath(path);
     m_mainFrame->show();
     return true;
 }

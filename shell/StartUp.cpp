@@ -1,5 +1,7 @@
 #include "shell/StartUp.h"
 
+#include <QStringDecoder>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +24,16 @@ int beforeApplication(int argc, char *argv[])
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s\n", QUIREWELL_VERSION);
             return 0;
+        }
+    }
+    // Qt decodes the arguments as UTF-8, replacing what is not; the replaced path may name a
+    // look-alike folder that exists, whose files would then be listed and renamed.
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(QByteArrayView(argv[i]));
+        if (utf8.hasError()) {
+            std::fprintf(stderr, "quirewell: argument %d is not valid UTF-8\n", i);
+            return 2;
         }
     }
     // A chosen platform (offscreen, xcb with a display given by -display) is left to Qt.

@@ -6,6 +6,7 @@
 #include "shell/CaptionBar.h"
 #include "shell/CommandLine.h"
 #include "shell/QuirewellDoc.h"
+#include "shell/StartUp.h"
 #include "ui/CommandIds.h"
 
 #include <QDropEvent>
@@ -65,6 +66,43 @@ private slots:
         QCOMPARE(f.frame()->captionBar()->text(), ListingTexts::folderCaption(f.tree.root()));
         QCoreApplication::processEvents();
         QVERIFY(f.prompts.folderStarts.isEmpty());
+    }
+
+    void folderUrlAndPathOpenOneWindowEach()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("My Photos/one.jpg")));
+        QVERIFY(f.tree.createFile(QStringLiteral("docs/two.txt")));
+        const QString photos = f.tree.path(QStringLiteral("My Photos"));
+        QVERIFY(f.start({QUrl::fromLocalFile(photos).toString(QUrl::FullyEncoded),
+                         f.tree.path(QStringLiteral("docs"))}));
+        const QList<CChildFrame *> children = f.frame()->childFrames();
+        QCOMPARE(children.size(), 2);
+        const QString expected[] = {photos, f.tree.path(QStringLiteral("docs"))};
+        const QString names[] = {QStringLiteral("one.jpg"), QStringLiteral("two.txt")};
+        for (int i = 0; i < 2; ++i) {
+            CQuirewellView *view = children[i]->view();
+            QVERIFY(waitListed(view));
+            QCOMPARE(view->folder(), expected[i]);
+            QCOMPARE(view->fileModel().text(0, 1), names[i]);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(f.prompts.folderStarts.isEmpty());
+    }
+
+    void argumentsThatAreNotUtf8AreRefusedBeforeStart()
+    {
+        // A byte that cannot start a character, and one that starts a character cut short.
+        const QByteArray refused[] = {"/tmp/\xff-photos", "/tmp/caf\xe9"};
+        for (QByteArray argument : refused) {
+            char program[] = "quirewell";
+            char *argv[] = {program, argument.data(), nullptr};
+            QCOMPARE(StartUp::beforeApplication(2, argv), 2);
+        }
+        char program[] = "quirewell";
+        char good[] = "/tmp/caf\xc3\xa9";
+        char *argv[] = {program, good, nullptr};
+        QCOMPARE(StartUp::beforeApplication(2, argv), -1);
     }
 
     void droppedFolderOpensAWindowThatListsIt()
@@ -148,8 +186,36 @@ private slots:
         // The installed program takes no screenshot options.
         QVERIFY(!CommandLine::parse({QStringLiteral("--screenshot"), QStringLiteral("/tmp/a.png")})
                      .error.isEmpty());
-        QVERIFY(!CommandLine::parse({QStringLiteral("a"), QStringLiteral("b")}).error.isEmpty());
         QVERIFY(!CommandLine::parse({QStringLiteral("--bogus")}).error.isEmpty());
+
+        // Paths and file URLs, as a file manager passes them for %F or %U.
+        const struct
+        {
+            const char *argument;
+            const char *path; // nullptr: refused
+        } cases[] = {
+            {"relative/folder", "relative/folder"},
+            {"/home/me/My Photos", "/home/me/My Photos"},
+            {"file:///home/me/My%20Photos", "/home/me/My Photos"},
+            {"FILE:///home/me/a%25b", "/home/me/a%b"},
+            {"file://localhost/srv/%C3%A9t%C3%A9/", "/srv/\u00e9t\u00e9/"},
+            {"file:///home/me/100% sure", "/home/me/100% sure"},
+            {"file:///home/me/%FFname", nullptr}, // not UTF-8
+            {"file:///home/me/%00name", nullptr}, // NUL is not UTF-8 of a path
+            {"file://elsewhere.example/srv", nullptr},
+            {"file:relative", nullptr},
+            {"smb://server/share/folder", nullptr},
+            {"sftp://me@host/home/me", nullptr},
+        };
+        for (const auto &c : cases) {
+            line = CommandLine::parse({QString::fromUtf8(c.argument)});
+            if (c.path) {
+                QVERIFY2(line.error.isEmpty(), c.argument);
+                QCOMPARE(line.openPaths, QStringList{QString::fromUtf8(c.path)});
+            } else {
+                QVERIFY2(!line.error.isEmpty(), c.argument);
+            }
+        }
 
         ShellFixture f;
         QVERIFY(!f.start({QStringLiteral("--bogus")}));

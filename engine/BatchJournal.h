@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/JournalStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class FileRows;
+struct BatchResult;
+
+// The journal entry of one batch of rows: begin() writes the plan of every checked row
+// whose rename will be passed to the system, before the first rename; finish() records
+// what the renames gave.
+class BatchJournal
+{
+public:
+    // False with error when the plan could not be written: then nothing may be renamed.
+    // Writes nothing (and succeeds) when no row is to be renamed.
+    bool begin(const FileRows &rows, QString &error);
+    // Records the outcome; a failure to do so is added to result.journalError.
+    void finish(BatchResult &result);
+    const QString &id() const { return m_writer.id(); }
+
+    // Called after each rename that succeeded. For the crash tests only: with
+    // QUIREWELL_TEST_KILL_AFTER=N in the environment, the process kills itself (SIGKILL)
+    // after the Nth rename of the batch, as a crash or a power cut would stop it.
+    void renamed()
+    {
+        if (m_killAfter > 0 && --m_killAfter == 0)
+            killNow();
+    }
+
+private:
+    [[noreturn]] static void killNow();
+
+    int m_killAfter = 0;
+    JournalStore::Writer m_writer;
+    std::vector<int> m_planRows; // the row of each plan row, rising
+    bool m_begun = false;
+};
+
+// The single-file rename: renames oldName in folder (its bytes, ending in '/') to newName,
+// journaled like a batch of one row. On failure error says why, and nothing was renamed.
+bool renameSingleFile(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
+                      QString &error);

@@ -1,0 +1,164 @@
+#include "tests/support/TestTree.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+// quirewell-cli's journal commands through the real binary, the journal in a temporary
+// folder named by XDG_STATE_HOME.
+class CliJournalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void renameHistoryUndoAndRedo();
+    void interruptedBatchNoticeKeepAndUndo();
+    void usageAndHelp();
+
+private:
+    struct Run
+    {
+        int code = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    Run run(const QStringList &arguments, const QByteArray &input = {},
+            const QByteArray &killAfter = {});
+    // The id at the end of the last line of standard error: "... (journal ID)".
+    static QString journalId(const Run &r);
+
+    std::unique_ptr<TestTree> m_tree;
+    std::unique_ptr<QTemporaryDir> m_state;
+};
+
+void CliJournalTest::init()
+{
+    m_tree = std::make_unique<TestTree>();
+    m_state = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tree->isValid() && m_state->isValid());
+    m_tree->useTemporarySettings();
+    QVERIFY(m_tree->createFile(u"d/a1.txt"_qs, "one") && m_tree->createFile(u"d/a2.txt"_qs, "two"));
+}
+
+CliJournalTest::Run CliJournalTest::run(const QStringList &arguments, const QByteArray &input,
+                                        const QByteArray &killAfter)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_STATE_HOME"_qs, m_state->path());
+    if (!killAfter.isEmpty())
+        env.insert(u"QUIREWELL_TEST_KILL_AFTER"_qs, QString::fromLatin1(killAfter));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUIREWELL_CLI_PATH),
+                  QStringList{u"--config"_qs, m_tree->settingsFile()} + arguments);
+    Run result;
+    if (!process.waitForStarted())
+        return result;
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        return result;
+    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -9;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QString CliJournalTest::journalId(const Run &r)
+{
+    static const QRegularExpression pattern(u"\\(journal ([0-9-]+)\\)\n$"_qs);
+    return pattern.match(QString::fromUtf8(r.err)).captured(1);
+}
+
+void CliJournalTest::renameHistoryUndoAndRedo()
+{
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run renamed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs});
+    QCOMPARE(renamed.code, 0);
+    const QString id = journalId(renamed);
+    QVERIFY2(!id.isEmpty(), renamed.err.constData());
+    QVERIFY(m_tree->exists(u"d/A1.TXT"_qs));
+
+    Run history = run({u"history"_qs});
+    QCOMPARE(history.code, 0);
+    QList<QByteArray> fields = history.out.trimmed().split('\t');
+    QCOMPARE(fields.size(), 6);
+    QCOMPARE(fields[0], id.toLatin1());
+    QCOMPARE(fields[2], (folder + u"/"_qs).toUtf8());
+    QCOMPARE(fields[3] + ' ' + fields[4] + ' ' + fields[5], QByteArray("2 0 done"));
+
+    // Same confirmation rules as rename: anything but yes renames nothing.
+    Run undo = run({u"undo"_qs}, "n\n");
+    QCOMPARE(undo.code, 1);
+    QVERIFY(undo.err.contains("rename 2 file(s) back to their old names? [y/N]"));
+    QVERIFY(undo.err.contains(id.toLatin1()));
+    QVERIFY(m_tree->exists(u"d/A1.TXT"_qs));
+
+    undo = run({u"undo"_qs}, "y\n");
+    QCOMPARE(undo.code, 0);
+    QVERIFY(undo.err.contains("2 renamed back, 0 left as they are (journal "));
+    const QString undoId = journalId(undo);
+    QCOMPARE(m_tree->entries(), QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs}));
+    QCOMPARE(m_tree->contents(u"d/a2.txt"_qs), QByteArray("two"));
+
+    history = run({u"history"_qs});
+    const QList<QByteArray> lines = history.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith(undoId.toLatin1()));
+    QVERIFY(lines[0].endsWith("\tdone (undo of " + id.toLatin1() + ")"));
+    QVERIFY(lines[1].endsWith("\tundone by " + undoId.toLatin1()));
+
+    // Undo by id: the batch again (a redo), then the default is the newest not undone.
+    undo = run({u"undo"_qs, undoId, u"--yes"_qs});
+    QCOMPARE(undo.code, 0);
+    QVERIFY(m_tree->exists(u"d/A2.TXT"_qs));
+    QCOMPARE(run({u"undo"_qs, u"../x"_qs, u"--yes"_qs}).code, 1);
+}
+
+void CliJournalTest::interruptedBatchNoticeKeepAndUndo()
+{
+    QVERIFY(m_tree->createFile(u"d/a3.txt"_qs, "three"));
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run killed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs}, {}, "2");
+    QCOMPARE(killed.code, -9);
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"d/"_qs, u"d/A1.TXT"_qs, u"d/A2.TXT"_qs, u"d/a3.txt"_qs}));
+
+    // Every command but undo and keep says so, in one line.
+    const Run listed = run({u"list"_qs, folder});
+    QList<QByteArray> notice;
+    for (const QByteArray &line : listed.err.split('\n'))
+        if (line.contains("interrupted"))
+            notice << line;
+    QCOMPARE(notice.size(), 1);
+    QVERIFY2(notice[0].contains("was interrupted with 2 of 3 renames done"), notice[0]);
+    const Run history = run({u"history"_qs});
+    QVERIFY(history.out.contains("\t2\t-\tinterrupted: 2 of 3 renamed\n"));
+
+    // Keep ends it, and the notice is gone; undo still reverts it by id.
+    QCOMPARE(run({u"keep"_qs}).code, 0);
+    QVERIFY(!run({u"list"_qs, folder}).err.contains("interrupted"));
+    QCOMPARE(run({u"keep"_qs}).code, 1);
+    const QString id = QString::fromLatin1(history.out.split('\t').first());
+    const Run undo = run({u"undo"_qs, id, u"--yes"_qs});
+    QCOMPARE(undo.code, 0);
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
+}
+
+void CliJournalTest::usageAndHelp()
+{
+    QCOMPARE(run({u"history"_qs, u"/tmp"_qs}).code, 2);
+    QCOMPARE(run({u"undo"_qs, u"1"_qs, u"2"_qs}).code, 2);
+    const Run empty = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(empty.code, 1);
+    QVERIFY(empty.err.contains("There is no batch to undo."));
+    const Run help = run({u"--help"_qs});
+    QVERIFY(help.out.contains((m_state->path() + u"/quirewell/journal"_qs).toUtf8()));
+    QVERIFY(help.out.contains("undo [ID]"));
+}
+
+QTEST_GUILESS_MAIN(CliJournalTest)
+#include "tst_CliJournal.moc"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Usage: cli_completion_and_manual.sh QUIREWELL_CLI PACKAGING_DIR
+set -uo pipefail
+cli=$(realpath "$1")
+dir=$(realpath "$2")
+# shellcheck source=../../packaging/quirewell-cli.bash
+source "$dir/quirewell-cli.bash"
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/Papers" "$work/Photos 2024"
+touch "$work/Pictures.txt" "$work/settings.ini"
+cd "$work" || exit 1
+
+# expect WANTED WORD...: the completion of the last word, with the words split as readline
+# splits them ("--find=x" is "--find" "=" "x"); WANTED lists the answers joined by "|".
+expect() {
+  local wanted=$1
+  shift
+  COMP_WORDS=("$@")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  _quirewell_cli
+  local got
+  got=$(printf '%s\n' "${COMPREPLY[@]}" | sed '/^$/d' | sort | paste -sd '|')
+  [ "$got" = "$wanted" ] || fail "[$*] completes to [$got], not [$wanted]"
+}
+
+expect 'history|keep|list|preview|rename|undo' quirewell-cli ''
+expect 'preview' quirewell-cli pr
+expect 'rename' quirewell-cli --yes --find IMG re
+expect 'Papers|Photos 2024' quirewell-cli list P
+expect 'Papers|Photos 2024' quirewell-cli --find list preview P
+expect 'Papers|Photos 2024' quirewell-cli --find = list preview P
+expect 'Papers|Photos 2024' quirewell-cli --new-name rename --upper rename ''
+expect '' quirewell-cli list Papers ''
+expect '' quirewell-cli lst P
+expect '' quirewell-cli list Papers --remove ''
+expect '' quirewell-cli --number-start = ''
+expect 'settings.ini' quirewell-cli --config s
+expect 'settings.ini' quirewell-cli list Papers --config = s
+expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
+expect '--read-only|--recursive|--remove|--replace' quirewell-cli list Papers --re
+expect '--number-end|--number-start' quirewell-cli --nu
+
+# Every command and option of --help is completed and has its place in the manual page,
+# and so has every escape of printed fields.
+help=$("$cli" --help) || fail "quirewell-cli --help failed"
+page=$dir/quirewell-cli.1
+commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p' <<<"$help")
+[ -n "$commands" ] || fail "no command found in --help"
+for command in $commands; do
+  expect "$command" quirewell-cli "$command"
+  grep -q "^\.BI\? $command\b" "$page" || fail "the manual page lacks the command $command"
+done
+options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
+for option in $options; do
+  expect "$option" quirewell-cli "$option"
+  grep -qF -- "${option//-/\\-}" "$page" || fail "the manual page lacks $option"
+done
+for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do
+  grep -qF -- "\\e${escape#\\}" "$page" || fail "the manual page lacks the escape $escape"
+done
+
+if ((failures)); then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "completion and manual page agree with quirewell-cli --help"
