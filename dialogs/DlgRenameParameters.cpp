@@ -3,30 +3,11 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/NumberEdit.h"
 #include "dialogs/WindowPlacement.h"
-#include "listing/CommandIds.h"
+#include "engine/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-
-namespace {
-
-int checkValue(const QCheckBox *box)
-{
-    return box->isChecked() ? 1 : 0;
-}
-
-// Takes the edit's number into field; false (field unchanged) when it holds none.
-bool takeNumber(const CNumberEdit *edit, int &field)
-{
-    const std::optional<int> number = edit->number();
-    if (!number)
-        return false;
-    field = *number;
-    return true;
-}
-
-} // namespace
 
 CDlgRenameParameters::CDlgRenameParameters(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,20 +40,8 @@ void CDlgRenameParameters::reject()
 
 void CDlgRenameParameters::initialise()
 {
-    m_nCheckFindAndReplace = m_settings.GetCheckFindAndReplace();
-    m_strFindText = m_settings.GetFindText();
-    m_strReplaceText = m_settings.GetReplaceText();
-    m_nCheckNumberAtStart = m_settings.GetCheckNumberAtStart();
-    m_nNumberAtStart = m_settings.GetNumberAtStart();
-    m_nCheckNumberAtEnd = m_settings.GetCheckNumberAtEnd();
-    m_nNumberAtEnd = m_settings.GetNumberAtEnd();
-    m_nCheckNewFileName = m_settings.GetCheckNewFileName();
-    m_strNewFileName = m_settings.GetNewFileName();
-    m_nCheckRemoveInitialCharacters = m_settings.GetCheckRemoveInitialCharacters();
-    m_nRemoveInitialCharactersLength = m_settings.GetRemoveInitialCharactersLength();
-    m_nCheckUpperCase = m_settings.GetCheckUpperCase();
-    m_nCheckLowerCase = m_settings.GetCheckLowerCase();
-
+    m_parameters = RenameParameters::fromStore(SettingsStore::instance());
+    m_stored = m_parameters;
     putControls();
     m_nInitialised = 1;
 
@@ -89,32 +58,48 @@ void CDlgRenameParameters::initialise()
     m_spinRemoveInitialCharactersLength->setRange(0, 255);
     // Setting the arrows' position rewrites the length edit, which counts as a change of
     // it: the length is stored again, and the list recomputed while its removal is on.
-    m_spinRemoveInitialCharactersLength->setPosition(m_nRemoveInitialCharactersLength);
+    m_spinRemoveInitialCharactersLength->setPosition(m_parameters.removeInitialCharactersLength);
     OnChangeRemoveInitialCharactersLength();
 
     m_checkFindAndReplace->setFocus();
 }
 
+QList<CDlgRenameParameters::Control> CDlgRenameParameters::controls() const
+{
+    using Key = CAppSettings::Key;
+    return {
+        {Key::FindText, m_editFindText},
+        {Key::ReplaceText, m_editReplaceText},
+        {Key::CheckNumberAtStart, m_checkNumberAtStart},
+        {Key::NumberAtStart, m_editNumberAtStart},
+        {Key::CheckNumberAtEnd, m_checkNumberAtEnd},
+        {Key::NumberAtEnd, m_editNumberAtEnd},
+        {Key::CheckFindAndReplace, m_checkFindAndReplace},
+        {Key::NewFileName, m_editNewFileName},
+        {Key::CheckNewFileName, m_checkNewFileName},
+        {Key::RemoveInitialCharactersLength, m_editRemoveInitialCharactersLength},
+        {Key::CheckRemoveInitialCharacters, m_checkRemoveInitialCharacters},
+        {Key::CheckUpperCase, m_checkUpperCase},
+        {Key::CheckLowerCase, m_checkLowerCase},
+    };
+}
+
 bool CDlgRenameParameters::takeControls()
 {
-    m_strFindText = m_editFindText->text();
-    m_strReplaceText = m_editReplaceText->text();
-    m_nCheckNumberAtStart = checkValue(m_checkNumberAtStart);
-    bool ok = takeNumber(m_editNumberAtStart, m_nNumberAtStart);
-    if (ok) {
-        m_nCheckNumberAtEnd = checkValue(m_checkNumberAtEnd);
-        ok = takeNumber(m_editNumberAtEnd, m_nNumberAtEnd);
-    }
-    if (ok) {
-        m_nCheckFindAndReplace = checkValue(m_checkFindAndReplace);
-        m_strNewFileName = m_editNewFileName->text();
-        m_nCheckNewFileName = checkValue(m_checkNewFileName);
-        ok = takeNumber(m_editRemoveInitialCharactersLength, m_nRemoveInitialCharactersLength);
-    }
-    if (ok) {
-        m_nCheckRemoveInitialCharacters = checkValue(m_checkRemoveInitialCharacters);
-        m_nCheckUpperCase = checkValue(m_checkUpperCase);
-        m_nCheckLowerCase = checkValue(m_checkLowerCase);
+    bool ok = true;
+    for (const Control &control : controls()) {
+        if (auto *box = qobject_cast<QCheckBox *>(control.widget)) {
+            m_parameters.setValue(control.key, box->isChecked() ? 1 : 0);
+        } else if (auto *number = qobject_cast<CNumberEdit *>(control.widget)) {
+            const std::optional<int> value = number->number();
+            if (!value) {
+                ok = false;
+                break;
+            }
+            m_parameters.setValue(control.key, *value);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control.widget)) {
+            m_parameters.setValue(control.key, edit->text());
+        }
     }
     updateNumberMessage();
     return ok;
@@ -123,19 +108,15 @@ bool CDlgRenameParameters::takeControls()
 void CDlgRenameParameters::putControls()
 {
     m_bPuttingControls = true;
-    m_editFindText->setText(m_strFindText);
-    m_editReplaceText->setText(m_strReplaceText);
-    m_checkNumberAtStart->setChecked(m_nCheckNumberAtStart != 0);
-    m_editNumberAtStart->setNumber(m_nNumberAtStart);
-    m_checkNumberAtEnd->setChecked(m_nCheckNumberAtEnd != 0);
-    m_editNumberAtEnd->setNumber(m_nNumberAtEnd);
-    m_checkFindAndReplace->setChecked(m_nCheckFindAndReplace != 0);
-    m_editNewFileName->setText(m_strNewFileName);
-    m_checkNewFileName->setChecked(m_nCheckNewFileName != 0);
-    m_editRemoveInitialCharactersLength->setNumber(m_nRemoveInitialCharactersLength);
-    m_checkRemoveInitialCharacters->setChecked(m_nCheckRemoveInitialCharacters != 0);
-    m_checkUpperCase->setChecked(m_nCheckUpperCase != 0);
-    m_checkLowerCase->setChecked(m_nCheckLowerCase != 0);
+    for (const Control &control : controls()) {
+        const QVariant value = m_parameters.value(control.key);
+        if (auto *box = qobject_cast<QCheckBox *>(control.widget))
+            box->setChecked(value.toInt() != 0);
+        else if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
+            number->setNumber(value.toInt());
+        else if (auto *edit = qobject_cast<QLineEdit *>(control.widget))
+            edit->setText(value.toString());
+    }
     m_bPuttingControls = false;
     updateNumberMessage();
 }
@@ -152,33 +133,34 @@ void CDlgRenameParameters::updateNumberMessage()
     m_labelNumberMessage->setVisible(invalid);
 }
 
-void CDlgRenameParameters::recompute()
+void CDlgRenameParameters::storeAndHandOn(CAppSettings::Key key,
+                                          std::optional<CAppSettings::Key> onlyWhile)
 {
-    emit commandPosted(Cmd::DisplayNewNames);
+    takeControls();
+    storeParameter(key);
+    if (!onlyWhile || m_parameters.value(*onlyWhile).toInt() != 0)
+        emit parametersEdited(m_stored);
+}
+
+void CDlgRenameParameters::storeParameter(CAppSettings::Key key)
+{
+    m_stored.setValue(key, m_parameters.value(key));
+    m_stored.store(key, SettingsStore::instance());
 }
 
 void CDlgRenameParameters::OnChangeFindText()
 {
-    takeControls();
-    m_settings.SetFindText(m_strFindText);
-    if (m_nCheckFindAndReplace)
-        recompute();
+    storeAndHandOn(CAppSettings::Key::FindText, CAppSettings::Key::CheckFindAndReplace);
 }
 
 void CDlgRenameParameters::OnChangeReplaceText()
 {
-    takeControls();
-    m_settings.SetReplaceText(m_strReplaceText);
-    if (m_nCheckFindAndReplace)
-        recompute();
+    storeAndHandOn(CAppSettings::Key::ReplaceText, CAppSettings::Key::CheckFindAndReplace);
 }
 
 void CDlgRenameParameters::OnChangeNewFileName()
 {
-    takeControls();
-    m_settings.SetNewFileName(m_strNewFileName);
-    if (m_nCheckNewFileName)
-        recompute();
+    storeAndHandOn(CAppSettings::Key::NewFileName, CAppSettings::Key::CheckNewFileName);
 }
 
 void CDlgRenameParameters::OnChangeRemoveInitialCharactersLength()
@@ -187,59 +169,43 @@ void CDlgRenameParameters::OnChangeRemoveInitialCharactersLength()
     // before the fields have been read from the store.
     if (!m_nInitialised)
         return;
-    takeControls();
-    m_settings.SetRemoveInitialCharactersLength(m_nRemoveInitialCharactersLength);
-    if (m_nCheckRemoveInitialCharacters)
-        recompute();
+    storeAndHandOn(CAppSettings::Key::RemoveInitialCharactersLength,
+                   CAppSettings::Key::CheckRemoveInitialCharacters);
 }
 
 void CDlgRenameParameters::OnChangeNumberAtStart()
 {
-    takeControls();
-    m_settings.SetNumberAtStart(m_nNumberAtStart);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::NumberAtStart);
 }
 
 void CDlgRenameParameters::OnChangeNumberAtEnd()
 {
-    takeControls();
-    m_settings.SetNumberAtEnd(m_nNumberAtEnd);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::NumberAtEnd);
 }
 
 void CDlgRenameParameters::OnClickedCheckFindAndReplace()
 {
-    takeControls();
-    m_settings.SetCheckFindAndReplace(m_nCheckFindAndReplace);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckFindAndReplace);
 }
 
 void CDlgRenameParameters::OnClickedCheckNewFileName()
 {
-    takeControls();
-    m_settings.SetCheckNewFileName(m_nCheckNewFileName);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckNewFileName);
 }
 
 void CDlgRenameParameters::OnClickedCheckNumberAtStart()
 {
-    takeControls();
-    m_settings.SetCheckNumberAtStart(m_nCheckNumberAtStart);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckNumberAtStart);
 }
 
 void CDlgRenameParameters::OnClickedCheckNumberAtEnd()
 {
-    takeControls();
-    m_settings.SetCheckNumberAtEnd(m_nCheckNumberAtEnd);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckNumberAtEnd);
 }
 
 void CDlgRenameParameters::OnClickedCheckRemoveInitialCharacters()
 {
-    takeControls();
-    m_settings.SetCheckRemoveInitialCharacters(m_nCheckRemoveInitialCharacters);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckRemoveInitialCharacters);
 }
 
 // The case box just clicked wins: the other one is cleared on screen and in the store, so
@@ -247,28 +213,26 @@ void CDlgRenameParameters::OnClickedCheckRemoveInitialCharacters()
 void CDlgRenameParameters::OnClickedCheckUpperCase()
 {
     takeControls();
-    if (m_nCheckUpperCase && m_nCheckLowerCase) {
-        m_nCheckLowerCase = 0;
+    if (m_parameters.checkUpperCase && m_parameters.checkLowerCase) {
+        m_parameters.checkLowerCase = false;
         putControls();
-        m_settings.SetCheckLowerCase(m_nCheckLowerCase);
+        storeParameter(CAppSettings::Key::CheckLowerCase);
     }
-    m_settings.SetCheckUpperCase(m_nCheckUpperCase);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckUpperCase);
 }
 
 void CDlgRenameParameters::OnClickedCheckLowerCase()
 {
     takeControls();
-    if (m_nCheckUpperCase && m_nCheckLowerCase) {
-        m_nCheckUpperCase = 0;
-        m_settings.SetCheckUpperCase(m_nCheckUpperCase);
+    if (m_parameters.checkUpperCase && m_parameters.checkLowerCase) {
+        m_parameters.checkUpperCase = false;
+        storeParameter(CAppSettings::Key::CheckUpperCase);
         putControls();
     }
-    m_settings.SetCheckLowerCase(m_nCheckLowerCase);
-    recompute();
+    storeAndHandOn(CAppSettings::Key::CheckLowerCase);
 }
 
 void CDlgRenameParameters::OnClickedRenameAll()
 {
-    emit commandPosted(Cmd::StartRenaming);
+    emit renameAllClicked();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "engine/AppSettings.h"
+#include "engine/RenameParameters.h"
 
 #include <QDialog>
+#include <QList>
+
+#include <optional>
 
 class CNumberEdit;
 class CSpinArrows;
@@ -12,16 +15,16 @@ class QLineEdit;
 class QPushButton;
 
 // The rename parameters window: modeless, one per list view, beside the list while the
-// user works. Every change the user makes is stored at once, and the dialog then asks for
-// the new names to be computed again by emitting commandPosted(Cmd::DisplayNewNames):
+// user works. It edits one RenameParameters value. Every change the user makes is stored at
+// once, and the dialog then hands the whole value to its list view with parametersEdited():
 // always for a check box and for the two start numbers, for a text or the remove length
-// only while its own operation is switched on. "&Rename All" emits
-// commandPosted(Cmd::StartRenaming) and leaves the window open.
+// only while its own operation is switched on. "&Rename All" emits renameAllClicked() and
+// leaves the window open.
 //
 // For the owner (the list view):
-// - connect commandPosted to the command dispatch with Qt::QueuedConnection: the dialog
-//   never computes anything itself, so typing never waits for the list;
-// - command 32785 calls showDialog();
+// - take parametersEdited to recompute later, not inside the signal: the dialog never
+//   computes anything itself, so typing never waits for the list;
+// - Cmd::RenameParameters calls showDialog();
 // - delete the dialog when the view goes away: if it was ever shown, its placement is
 //   stored then, and the next dialog (in another view) opens at the same place.
 //
@@ -38,12 +41,14 @@ public:
     // Then shows, raises and activates it.
     void showDialog();
     bool isInitialised() const { return m_nInitialised != 0; }
+    const RenameParameters &parameters() const { return m_stored; }
 
     static QString placementValueName() { return QStringLiteral("DlgRenameParametersLocation"); }
 
 signals:
-    // A command for the owner to run later: 32792 recompute, 32799 start renaming.
-    void commandPosted(int id);
+    // The value after a change that changes the new names.
+    void parametersEdited(const RenameParameters &parameters);
+    void renameAllClicked();
 
 protected:
     void reject() override;
@@ -54,14 +59,26 @@ private:
     template <typename Sender, typename Signal>
     void route(Sender *sender, Signal signal, void (CDlgRenameParameters::*handler)());
 
+    struct Control
+    {
+        CAppSettings::Key key;
+        QWidget *widget; // a check box, a text edit or a number edit
+    };
+    // Every parameter's control, in exchange order.
+    QList<Control> controls() const;
+
     void initialise();
-    // Copies the controls into the fields in exchange order; stops at a number edit that
+    // Copies the controls into the value in exchange order; stops at a number edit that
     // does not hold a 32-bit integer, so that field and every later one keep their values.
     bool takeControls();
-    // Copies the fields into the controls without running any handler.
+    // Copies the value into the controls without running any handler.
     void putControls();
     void updateNumberMessage();
-    void recompute();
+    void storeParameter(CAppSettings::Key key);
+    // Takes the controls, stores the parameter under key, and hands the stored value on
+    // (only while the flag onlyWhile is set, when one is given).
+    void storeAndHandOn(CAppSettings::Key key,
+                        std::optional<CAppSettings::Key> onlyWhile = std::nullopt);
 
     void OnChangeFindText();
     void OnChangeReplaceText();
@@ -79,21 +96,11 @@ private:
     void OnClickedRenameAll();
 
     int m_nInitialised = 0;
-    CAppSettings m_settings;
     QString m_strCaption;
-    QString m_strFindText;
-    QString m_strReplaceText;
-    int m_nCheckNumberAtStart = 0;
-    int m_nNumberAtStart = 0;
-    int m_nCheckNumberAtEnd = 0;
-    int m_nNumberAtEnd = 0;
-    int m_nCheckFindAndReplace = 0;
-    QString m_strNewFileName;
-    int m_nCheckNewFileName = 0;
-    int m_nRemoveInitialCharactersLength = 0;
-    int m_nCheckRemoveInitialCharacters = 0;
-    int m_nCheckUpperCase = 0;
-    int m_nCheckLowerCase = 0;
+    RenameParameters m_parameters; // as the controls were last taken
+    // As stored: the fields after a number edit that holds no valid number may differ from
+    // the controls, and the store and the list keep the last ones taken.
+    RenameParameters m_stored;
 
     bool m_bPuttingControls = false;
 

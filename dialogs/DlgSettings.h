@@ -10,7 +10,7 @@ class QPushButton;
 // the stored values; OK stores the three boxes, Cancel, Escape and the
 // close button store nothing.
 //
-// The caller (the list view's command 32784) runs it with Prompts::instance().runModal()
+// The caller (the list view's Cmd::Settings) runs it with Prompts::instance().runModal()
 // and, only when that returns QDialog::Accepted, reloads its cached filters from the store
 // and lists the current folder again (which rebuilds the status summary). It does not
 // compute the new names again and does not change the caption: after OK every row's new

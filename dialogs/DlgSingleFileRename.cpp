@@ -4,7 +4,7 @@
 #include "engine/BatchJournal.h"
 #include "engine/FileNames.h"
 #include "engine/RenameOperation.h"
-#include "listing/view/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

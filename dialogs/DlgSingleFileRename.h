@@ -9,7 +9,7 @@ class QPushButton;
 
 // Renames one file to a name the user types. Modal, one object per use.
 //
-// The caller (the list view's command 32787) calls setFile() with the selected row's
+// The caller (the list view's Cmd::RenameSelectedFile) calls setFile() with the selected row's
 // location and loaded name, runs the dialog with Prompts::instance().runModal(), and on
 // QDialog::Accepted sets the row's loaded name and new name to newFileName(); nothing else
 // of the list changes. Accepted means the file now has that name: either it was renamed or

@@ -1,5 +1,7 @@
 #include "engine/AppSettings.h"
 
+#include "engine/SettingsStore.h"
+
 #include <QSettings>
 
 #include <array>
@@ -7,11 +9,14 @@
 
 namespace {
 
+constexpr bool Text = true;
+
 struct ValueSpec
 {
     CAppSettings::Key key;
     const char *name;
-    int intDefault; // unused for strings, whose default is empty
+    int intDefault; // unused for texts, whose default is empty
+    bool text = false;
 };
 
 // Names and defaults of every value in group "Settings" that has an accessor.
@@ -20,14 +25,14 @@ constexpr std::array<ValueSpec, 17> kValues{{
     {CAppSettings::Key::DisplayReadOnlyFiles, "DisplayReadOnlyFiles", 0},
     {CAppSettings::Key::ViewFilesInSubFolders, "ViewFilesInSubFolders", 0},
     {CAppSettings::Key::CheckFindAndReplace, "CheckFindAndReplace", 0},
-    {CAppSettings::Key::FindText, "FindText", 0},
-    {CAppSettings::Key::ReplaceText, "ReplaceText", 0},
+    {CAppSettings::Key::FindText, "FindText", 0, Text},
+    {CAppSettings::Key::ReplaceText, "ReplaceText", 0, Text},
     {CAppSettings::Key::CheckNumberAtStart, "CheckNumberAtStart", 0},
     {CAppSettings::Key::NumberAtStart, "NumberAtStart", 1},
     {CAppSettings::Key::CheckNumberAtEnd, "CheckNumberAtEnd", 0},
     {CAppSettings::Key::NumberAtEnd, "NumberAtEnd", 1},
     {CAppSettings::Key::CheckNewFileName, "CheckNewFileName", 0},
-    {CAppSettings::Key::NewFileName, "NewFileName", 0},
+    {CAppSettings::Key::NewFileName, "NewFileName", 0, Text},
     {CAppSettings::Key::CheckRemoveInitialCharacters, "CheckRemoveInitialCharacters", 0},
     {CAppSettings::Key::RemoveInitialCharactersLength, "RemoveInitialCharactersLength", 1},
     {CAppSettings::Key::CheckUpperCase, "CheckUpperCase", 0},
@@ -91,6 +96,16 @@ QString CAppSettings::keyName(Key key)
     return QString::fromLatin1(valueFor(key).name);
 }
 
+bool CAppSettings::isText(Key key)
+{
+    return valueFor(key).text;
+}
+
+int CAppSettings::defaultInt(Key key)
+{
+    return valueFor(key).intDefault;
+}
+
 int CAppSettings::readInt(Key key)
 {
     return GetProfileInt(keyName(key), valueFor(key).intDefault);
@@ -98,7 +113,7 @@ int CAppSettings::readInt(Key key)
 
 void CAppSettings::writeInt(Key key, int value)
 {
-    WriteProfileInt(keyName(key), value);
+    SettingsStore::instance().set(key, value);
 }
 
 QString CAppSettings::readString(Key key)
@@ -108,7 +123,7 @@ QString CAppSettings::readString(Key key)
 
 void CAppSettings::writeString(Key key, const QString &value)
 {
-    WriteProfileString(keyName(key), value);
+    SettingsStore::instance().set(key, value);
 }
 
 int CAppSettings::GetProfileInt(const QString &name, int defaultValue)

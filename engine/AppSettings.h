@@ -38,6 +38,9 @@ public:
         ResolveChains, // rename chains and swaps through temporary names
     };
     static QString keyName(Key key);
+    // Whether the value is a text (else a 32-bit number), and a number's default.
+    static bool isText(Key key);
+    static int defaultInt(Key key);
 
     int GetDisplayHiddenFiles() const;
     void SetDisplayHiddenFiles(int value);

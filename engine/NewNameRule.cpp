@@ -14,25 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-RenameParameters RenameParameters::fromSettings(const CAppSettings &settings)
-{
-    RenameParameters p;
-    p.checkRemoveInitialCharacters = settings.GetCheckRemoveInitialCharacters() != 0;
-    p.removeInitialCharactersLength = settings.GetRemoveInitialCharactersLength();
-    p.checkNumberAtEnd = settings.GetCheckNumberAtEnd() != 0;
-    p.numberAtEnd = settings.GetNumberAtEnd();
-    p.checkNewFileName = settings.GetCheckNewFileName() != 0;
-    p.newFileName = settings.GetNewFileName();
-    p.checkFindAndReplace = settings.GetCheckFindAndReplace() != 0;
-    p.findText = settings.GetFindText();
-    p.replaceText = settings.GetReplaceText();
-    p.checkNumberAtStart = settings.GetCheckNumberAtStart() != 0;
-    p.numberAtStart = settings.GetNumberAtStart();
-    p.checkUpperCase = settings.GetCheckUpperCase() != 0;
-    p.checkLowerCase = settings.GetCheckLowerCase() != 0;
-    return p;
-}
-
 QString fileTitle(const QString &name)
 {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));

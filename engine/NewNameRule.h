@@ -1,33 +1,13 @@
 #pragma once
 
+#include "engine/RenameParameters.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <vector>
 
-class CAppSettings;
 class FileRows;
-
-// The thirteen rename parameters, read once per run.
-struct RenameParameters
-{
-    bool checkRemoveInitialCharacters = false;
-    int removeInitialCharactersLength = 1;
-    bool checkNumberAtEnd = false;
-    int numberAtEnd = 1;
-    bool checkNewFileName = false;
-    QString newFileName;
-    bool checkFindAndReplace = false;
-    QString findText;
-    QString replaceText;
-    bool checkNumberAtStart = false;
-    int numberAtStart = 1;
-    bool checkUpperCase = false;
-    bool checkLowerCase = false;
-
-    static RenameParameters fromSettings(const CAppSettings &settings);
-    bool operator==(const RenameParameters &) const = default;
-};
 
 // The two running counters of one run. They wrap from 2147483647 to -2147483648.
 struct RenameCounters

@@ -13,11 +13,11 @@ QString byteSize(qint64 bytes);
 // cannot be converted.
 QString lastWriteTime(qint64 secondsSinceEpoch);
 
-// Pane 120: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
+// The file statistics pane: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
 QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored);
-// Pane 121 from the number of folders recorded by the walk (the chosen one included);
-// 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
+// The folder information pane from the number of folders recorded by the walk (the chosen one
+// included); 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
 QString folderInformation(int foldersRecorded);
 // Caption bar text for the listed folder (empty: the prompt).
 QString folderCaption(const QString &folder);

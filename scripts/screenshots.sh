@@ -9,7 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 out=${1:-$build/screenshots}
 
-if [ ! -x "$build/shell/quirewell" ]; then
+shooter=$build/tests/screenshots/quirewell-screenshots
+if [ ! -x "$shooter" ]; then
   "$root/scripts/build.sh" "$build"
 fi
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (apt-get install xvfb xauth)" >&2; exit 1; }
@@ -30,7 +31,7 @@ export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
 for look in 210 211 212 213 214 215 216 217 218; do
   xvfb-run -a -s "-screen 0 1400x900x24" \
-    "$build/shell/quirewell" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder"
+    "$shooter" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder"
   echo "$out/look-$look.png"
 done
 
@@ -41,7 +42,7 @@ shoot() {
   local name=$1 screen=$2
   shift 2
   xvfb-run -a -s "-screen 0 ${screen}x24" \
-    "$build/shell/quirewell" --screenshot "$out/$name.png" --folder "$folder" "$@"
+    "$shooter" --screenshot "$out/$name.png" --folder "$folder" "$@"
   echo "$out/$name.png"
 }
 shoot ribbon-home 1400x900

@@ -4,6 +4,7 @@
 #include "shell/AppIcons.h"
 #include "shell/MainFrame.h"
 #include "shell/QuirewellDoc.h"
+#include "ui/CommandActions.h"
 
 #include <QCloseEvent>
 
@@ -11,7 +12,7 @@ CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> d
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                  Qt::WindowCloseButtonHint),
       m_mainFrame(mainFrame), m_document(std::move(document)),
-      m_view(new CQuirewellView(&mainFrame))
+      m_view(new CQuirewellView(&mainFrame, mainFrame.commandActions()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(AppIcons::documentIcon());
@@ -22,16 +23,6 @@ CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> d
 }
 
 CChildFrame::~CChildFrame() = default;
-
-bool CChildFrame::onCommand(int)
-{
-    return false;
-}
-
-bool CChildFrame::commandState(int, CommandUiState &) const
-{
-    return false;
-}
 
 void CChildFrame::closeEvent(QCloseEvent *event)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/CommandTarget.h"
+#include "ui/CommandTarget.h"
 
 #include <QMdiSubWindow>
 
@@ -22,9 +22,6 @@ public:
     CQuirewellView *view() const { return m_view; }
     CQuirewellDoc *document() const { return m_document.get(); }
     const std::shared_ptr<CQuirewellDoc> &sharedDocument() const { return m_document; }
-
-    bool onCommand(int id) override;
-    bool commandState(int id, CommandUiState &state) const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -6,12 +6,9 @@
 // What the program was asked to do from its command line.
 struct CommandLine
 {
-    bool version = false;   // --version: print the version and stop
-    QStringList openPaths;  // ".kvx" documents and folders to list, as local paths
-    QString screenshotFile; // --screenshot FILE: save a picture of the window and stop
-    int look = 0;           // --look N: choose this look first (0: keep the stored one)
-    QString scene;          // --scene NAME: what the screenshot shows besides the window
-    QString error;          // not empty when the arguments make no sense
+    bool version = false;  // --version: print the version and stop
+    QStringList openPaths; // ".kvx" documents and folders to list, as local paths
+    QString error;         // not empty when the arguments make no sense
 
     // arguments without the program name. A "file:" URL, as file managers pass it, stands
     // for its local path.

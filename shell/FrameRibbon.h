@@ -1,12 +1,13 @@
 #pragma once
 
 class CMainFrame;
+class CommandActions;
 class QWidget;
 
-// The ribbon as the main frame places it: commands from its elements go through the frame's
-// dispatch, and its elements take their states from the frame's routing.
+// The ribbon as the main frame places it, on the frame's command actions.
 namespace FrameRibbon {
+// The frame's actions, one per command, with the ribbon's icons when there is a ribbon.
+CommandActions *createActions(CMainFrame &frame);
 // nullptr when the program is built without a ribbon.
 QWidget *create(CMainFrame &frame);
-void refresh(QWidget *ribbon, const CMainFrame &frame);
 } // namespace FrameRibbon

@@ -1,6 +1,6 @@
 #include "shell/Looks.h"
 
-#include "listing/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QApplication>
 #include <QStyle>

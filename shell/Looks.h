@@ -3,8 +3,8 @@
 #include <QPalette>
 #include <QString>
 
-// The nine looks of the main window (commands 210 to 218), each a palette over the Fusion
-// style. Any other number selects the Office 2007 family in whichever of its four colour
+// The nine looks of the main window (Cmd::LookFirst to Cmd::LookLast), each a palette over the
+// Fusion style. Any other number selects the Office 2007 family in whichever of its four colour
 // styles was chosen last (blue until one is chosen).
 namespace Looks {
 

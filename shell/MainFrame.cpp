@@ -1,19 +1,21 @@
 #include "shell/MainFrame.h"
 
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/CaptionBar.h"
 #include "shell/ChildFrame.h"
-#include "shell/CommandActions.h"
 #include "shell/FrameRibbon.h"
 #include "shell/Looks.h"
 #include "shell/QuirewellDoc.h"
+#include "shell/ShellViewDialogs.h"
 #include "shell/StatusPanes.h"
 #include "shell/WebPages.h"
 #include "shell/WindowsDialog.h"
+#include "ui/CommandActions.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -31,6 +33,7 @@ CMainFrame::CMainFrame(CommandTarget *application)
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
     setAcceptDrops(true);
+    registerCommands();
 }
 
 CMainFrame::~CMainFrame()
@@ -56,7 +59,15 @@ void CMainFrame::OnCreate()
     layout->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
 
-    m_actions = std::make_unique<CommandActions>(*this);
+    m_actions = FrameRibbon::createActions(*this);
+    connect(m_actions, &CommandActions::triggered, this, [this](int id) { dispatch(id); });
+    m_actions->addKeys(this, [this] { return activeChildFrame() != nullptr; });
+    m_help = new QAction(QStringLiteral("Help"), this);
+    m_help->setObjectName(QStringLiteral("help"));
+    m_help->setShortcut(QKeySequence(Qt::Key_F1));
+    m_help->setShortcutContext(Qt::WindowShortcut);
+    connect(m_help, &QAction::triggered, this, &CMainFrame::OnHelpInfo);
+    addAction(m_help);
     m_ribbon = FrameRibbon::create(*this);
     if (m_ribbon)
         setMenuWidget(m_ribbon);
@@ -92,30 +103,25 @@ QList<CommandTarget *> CMainFrame::routingTargets() const
 bool CMainFrame::dispatch(int id)
 {
     for (CommandTarget *target : routingTargets()) {
-        CommandUiState state;
-        const bool handled =
-            target == this ? ownCommandState(id, state) : target->commandState(id, state);
-        if (!handled)
+        const std::optional<CommandUiState> state = target->commandState(id);
+        if (!state)
             continue;
-        if (!state.enabled)
+        if (!state->enabled)
             return false;
-        target->onCommand(id);
+        target->runCommand(id);
         scheduleStateRefresh();
         return true;
     }
     return false;
 }
 
-bool CMainFrame::commandState(int id, CommandUiState &state) const
+std::optional<CommandUiState> CMainFrame::routedState(int id) const
 {
     for (CommandTarget *target : routingTargets()) {
-        const bool handled =
-            target == this ? ownCommandState(id, state) : target->commandState(id, state);
-        if (handled)
-            return true;
+        if (std::optional<CommandUiState> state = target->commandState(id))
+            return state;
     }
-    state.enabled = false;
-    return false;
+    return std::nullopt;
 }
 
 void CMainFrame::post(int id)
@@ -140,75 +146,34 @@ void CMainFrame::post(int id)
         Qt::QueuedConnection);
 }
 
-bool CMainFrame::ownCommandState(int id, CommandUiState &state) const
+void CMainFrame::registerCommands()
 {
-    if (id >= Cmd::LookFirst && id <= Cmd::LookLast) {
-        state.enabled = true;
-        state.checkable = true;
-        state.checked = id == m_nAppLook;
-        return true;
-    }
-    switch (id) {
-    case Cmd::ViewCaptionBar:
-        state.checkable = true;
-        state.checked = m_wndCaptionBar && m_wndCaptionBar->isVisibleTo(this);
-        return true;
-    case Cmd::ViewStatusBar:
-        state.checkable = true;
-        state.checked = statusBar()->isVisibleTo(this);
-        return true;
-    case Cmd::WindowManager:
-    case Cmd::CaptionOpenFolder:
-    case Cmd::Donate:
-        return true;
-    case Cmd::WindowNew:
-    case Cmd::WindowArrange:
-    case Cmd::WindowCascade:
-    case Cmd::WindowTile:
-        state.enabled = activeChildFrame() != nullptr;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::onCommand(int id)
-{
-    if (id >= Cmd::LookFirst && id <= Cmd::LookLast) {
-        OnApplicationLook(id);
-        return true;
-    }
-    switch (id) {
-    case Cmd::WindowManager:
-        OnWindowManager();
-        return true;
-    case Cmd::CaptionOpenFolder:
-        post(Cmd::SourceFolderInExplorer);
-        return true;
-    case Cmd::ViewCaptionBar:
-        OnViewCaptionBar();
-        return true;
-    case Cmd::ViewStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
-        return true;
-    case Cmd::Donate:
-        WebPages::openDonatePage();
-        return true;
-    case Cmd::WindowNew:
-        OnNewWindow();
-        return true;
-    case Cmd::WindowArrange:
-        OnArrangeIcons();
-        return true;
-    case Cmd::WindowCascade:
-        m_mdiArea->cascadeSubWindows();
-        return true;
-    case Cmd::WindowTile:
-        m_mdiArea->tileSubWindows();
-        return true;
-    default:
-        return false;
-    }
+    const auto withDocumentWindow = [this] {
+        return CommandUiState::enabledIf(activeChildFrame() != nullptr);
+    };
+    for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id)
+        registerCommand(
+            id, [this, id] { OnApplicationLook(id); },
+            [this, id] { return CommandUiState::checkMark(id == m_nAppLook); });
+    registerCommand(Cmd::WindowManager, [this] { OnWindowManager(); });
+    registerCommand(Cmd::CaptionOpenFolder, [this] { post(Cmd::SourceFolderInExplorer); });
+    registerCommand(
+        Cmd::ViewCaptionBar, [this] { OnViewCaptionBar(); },
+        [this] {
+            return CommandUiState::checkMark(m_wndCaptionBar && m_wndCaptionBar->isVisibleTo(this));
+        });
+    registerCommand(
+        Cmd::ViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); },
+        [this] { return CommandUiState::checkMark(statusBar()->isVisibleTo(this)); });
+    registerCommand(Cmd::Donate, [] { WebPages::openDonatePage(); });
+    registerCommand(
+        Cmd::WindowNew, [this] { OnNewWindow(); }, withDocumentWindow);
+    registerCommand(
+        Cmd::WindowArrange, [this] { OnArrangeIcons(); }, withDocumentWindow);
+    registerCommand(
+        Cmd::WindowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, withDocumentWindow);
+    registerCommand(
+        Cmd::WindowTile, [this] { m_mdiArea->tileSubWindows(); }, withDocumentWindow);
 }
 
 void CMainFrame::OnApplicationLook(int id)
@@ -271,6 +236,7 @@ CChildFrame *CMainFrame::addDocumentWindow(std::shared_ptr<CQuirewellDoc> docume
     m_mdiArea->addSubWindow(child);
     connect(child->view(), &CQuirewellView::commandStatesChanged, this,
             &CMainFrame::scheduleStateRefresh);
+    ShellViewDialogs::connectTo(*child->view(), *this);
     connect(child, &QObject::destroyed, this, [this] {
         updateTitle();
         scheduleStateRefresh();
@@ -339,9 +305,7 @@ void CMainFrame::refreshCommandStates()
 {
     m_refreshPending = false;
     if (m_actions)
-        m_actions->refresh();
-    if (m_ribbon)
-        FrameRibbon::refresh(m_ribbon, *this);
+        m_actions->refresh([this](int id) { return routedState(id); });
 }
 
 void CMainFrame::updateTitle()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "listing/CommandTarget.h"
 #include "listing/view/ListingFrame.h"
+#include "ui/CommandTarget.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -11,6 +11,7 @@
 class CaptionBar;
 class CChildFrame;
 class CommandActions;
+class QAction;
 class CQuirewellDoc;
 class CQuirewellView;
 class QMdiArea;
@@ -33,8 +34,8 @@ public:
 
     // Runs the command through the routing; false when nobody handles it or it is disabled.
     bool dispatch(int id);
-    // The state of the command as the routing reports it; false when nobody handles it.
-    bool commandState(int id, CommandUiState &state) const override;
+    // The state of the command as the routing reports it; nothing when nobody handles it.
+    std::optional<CommandUiState> routedState(int id) const;
     // Queues the command: it runs after the current one has finished. A command already
     // waiting in the queue is not queued a second time.
     void post(int id);
@@ -58,12 +59,15 @@ public:
     void setFolderInformation(const QString &text) override;
     void showProgress(const QString &text) override;
 
-    bool onCommand(int id) override;
     // The help request (F1): opens the home page.
     bool OnHelpInfo();
-    void requestHelp() { OnHelpInfo(); }
-    CommandActions &actions() const { return *m_actions; }
+    // One action per command of the command table; the ribbon, menus and keys use them.
+    CommandActions &commandActions() const { return *m_actions; }
+    QAction *helpAction() const { return m_help; }
     QWidget *ribbon() const { return m_ribbon; }
+    // Sets every command action's state from the routing now (it also happens after
+    // anything that may change a state, once the current event is done).
+    void refreshCommandStates();
 
 signals:
     // Files and folders dropped on the window, as local paths.
@@ -77,14 +81,13 @@ protected:
 
 private:
     QList<CommandTarget *> routingTargets() const;
-    bool ownCommandState(int id, CommandUiState &state) const;
+    void registerCommands();
     void OnApplicationLook(int id);
     void OnViewCaptionBar();
     void OnWindowManager();
     void OnNewWindow();
     void OnArrangeIcons();
     void scheduleStateRefresh();
-    void refreshCommandStates();
     void updateTitle();
 
     CommandTarget *m_application;
@@ -94,7 +97,8 @@ private:
     CaptionBar *m_wndCaptionBar = nullptr;
     QWidget *m_ribbon = nullptr;
     QMdiArea *m_mdiArea = nullptr;
-    std::unique_ptr<CommandActions> m_actions;
+    CommandActions *m_actions = nullptr;
+    QAction *m_help = nullptr;
     bool m_refreshPending = false;
     QSet<int> m_postedCommands; // posted and not yet run
 };

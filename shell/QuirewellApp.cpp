@@ -2,16 +2,14 @@
 
 #include "engine/AppSettings.h"
 #include "engine/FileNames.h"
-#include "listing/CommandIds.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/AppIcons.h"
 #include "shell/ChildFrame.h"
 #include "shell/CommandLine.h"
 #include "shell/MainFrame.h"
 #include "shell/QuirewellDoc.h"
-#include "shell/Screenshot.h"
-#include "shell/ShellViewDialogs.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
 #ifdef QUIREWELL_HAVE_ABOUT
 #include "shell/about/AboutDlg.h"
@@ -24,7 +22,10 @@
 
 #include <cstdio>
 
-CQuirewellApp::CQuirewellApp() = default;
+CQuirewellApp::CQuirewellApp()
+{
+    registerCommands();
+}
 
 CQuirewellApp::~CQuirewellApp()
 {
@@ -37,12 +38,6 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     const CommandLine line = CommandLine::parse(arguments);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "quirewell: %s\n%s", qPrintable(line.error),
-                     qPrintable(CommandLine::usage()));
-        m_exitCode = 2;
-        return false;
-    }
-    if (!Screenshot::isKnownScene(line.scene)) {
-        std::fprintf(stderr, "quirewell: unknown scene: %s\n%s", qPrintable(line.scene),
                      qPrintable(CommandLine::usage()));
         m_exitCode = 2;
         return false;
@@ -60,7 +55,6 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();
-    m_viewDialogs = std::make_unique<ShellViewDialogs>(*m_mainFrame);
 #ifdef QUIREWELL_HAVE_ABOUT
     CQuirewellView::setShareAddress(WebLinks::sharePage());
 #endif
@@ -70,26 +64,12 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     });
     m_mainFrame->resize(1280, 800);
 
-    if (!line.screenshotFile.isEmpty()) {
-        startScreenshot(line);
-        return true;
-    }
     if (line.openPaths.isEmpty())
         OnFileNew();
     for (const QString &path : line.openPaths)
         OpenPath(path);
     m_mainFrame->show();
     return true;
-}
-
-void CQuirewellApp::startScreenshot(const CommandLine &line)
-{
-    if (line.look != 0)
-        m_mainFrame->dispatch(line.look);
-    m_mainFrame->show();
-    CChildFrame *child =
-        line.openPaths.isEmpty() ? OnFileNew() : OpenPath(line.openPaths.constFirst());
-    Screenshot::takeWhenListed(*m_mainFrame, child, line.screenshotFile, line.scene);
 }
 
 CChildFrame *CQuirewellApp::OnFileNew()
@@ -136,40 +116,12 @@ void CQuirewellApp::OnAppAbout()
 #endif
 }
 
-bool CQuirewellApp::onCommand(int id)
+void CQuirewellApp::registerCommands()
 {
-    switch (id) {
-    case Cmd::FileNew:
-        OnFileNew();
-        return true;
-    case Cmd::FileOpen:
-        OnFileOpen();
-        return true;
-    case Cmd::AppAbout:
-        OnAppAbout();
-        return true;
-    case Cmd::AppExit:
-        m_mainFrame->close();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CQuirewellApp::commandState(int id, CommandUiState &state) const
-{
-    switch (id) {
-    case Cmd::FileNew:
-    case Cmd::FileOpen:
-    case Cmd::AppExit:
-        state.enabled = true;
-        return true;
+    registerCommand(Cmd::FileNew, [this] { OnFileNew(); });
+    registerCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
 #ifdef QUIREWELL_HAVE_ABOUT
-    case Cmd::AppAbout:
-        state.enabled = true;
-        return true;
+    registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 #endif
-    default:
-        return false;
-    }
+    registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/CommandTarget.h"
+#include "ui/CommandTarget.h"
 
 #include <QObject>
 #include <QStringList>
@@ -9,8 +9,6 @@
 
 class CChildFrame;
 class CMainFrame;
-class ShellViewDialogs;
-struct CommandLine;
 
 // The application object: creates the main frame, carries out the command line, and
 // handles New, Open, About and Exit.
@@ -36,15 +34,11 @@ public:
     // A path from the command line or a drop: a folder is listed, anything else opened.
     CChildFrame *OpenPath(const QString &path);
 
-    bool onCommand(int id) override;
-    bool commandState(int id, CommandUiState &state) const override;
-
 private:
+    void registerCommands();
     void OnFileOpen();
     void OnAppAbout();
-    void startScreenshot(const CommandLine &line);
 
     std::unique_ptr<CMainFrame> m_mainFrame;
-    std::unique_ptr<ShellViewDialogs> m_viewDialogs;
     int m_exitCode = 0;
 };

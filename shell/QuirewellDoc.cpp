@@ -1,7 +1,7 @@
 #include "shell/QuirewellDoc.h"
 
-#include "listing/CommandIds.h"
-#include "listing/view/Prompts.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,12 +14,16 @@ const QString kExtension = QStringLiteral(".kvx");
 
 CQuirewellDoc::CQuirewellDoc(QObject *parent)
     : QObject(parent), m_title(QStringLiteral("OrvaltRenamer%1").arg(++g_untitledCount))
-{}
+{
+    registerCommands();
+}
 
 CQuirewellDoc::CQuirewellDoc(const QString &path, QObject *parent)
     : QObject(parent), m_path(QFileInfo(path).absoluteFilePath()),
       m_title(QFileInfo(path).fileName())
-{}
+{
+    registerCommands();
+}
 
 QString CQuirewellDoc::fileFilter()
 {
@@ -67,32 +71,9 @@ void CQuirewellDoc::OnFileSaveAs()
                                     Prompts::Icon::Error);
 }
 
-bool CQuirewellDoc::onCommand(int id)
+void CQuirewellDoc::registerCommands()
 {
-    switch (id) {
-    case Cmd::FileSave:
-        OnFileSave();
-        return true;
-    case Cmd::FileSaveAs:
-        OnFileSaveAs();
-        return true;
-    case Cmd::FileClose:
-        emit closeRequested();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CQuirewellDoc::commandState(int id, CommandUiState &state) const
-{
-    switch (id) {
-    case Cmd::FileSave:
-    case Cmd::FileSaveAs:
-    case Cmd::FileClose:
-        state.enabled = true;
-        return true;
-    default:
-        return false;
-    }
+    registerCommand(Cmd::FileSave, [this] { OnFileSave(); });
+    registerCommand(Cmd::FileSaveAs, [this] { OnFileSaveAs(); });
+    registerCommand(Cmd::FileClose, [this] { emit closeRequested(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/CommandTarget.h"
+#include "ui/CommandTarget.h"
 
 #include <QObject>
 #include <QString>
@@ -27,15 +27,13 @@ public:
 
     static QString fileFilter(); // "Orvalt Quirewell Files (*.kvx)"
 
-    bool onCommand(int id) override;
-    bool commandState(int id, CommandUiState &state) const override;
-
 signals:
     void titleChanged(const QString &title);
-    // Close (57602): every window of this document is to close.
+    // Close (Cmd::FileClose): every window of this document is to close.
     void closeRequested();
 
 private:
+    void registerCommands();
     void OnFileSave();
     void OnFileSaveAs();
     QWidget *promptParent() const;

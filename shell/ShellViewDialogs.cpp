@@ -3,53 +3,55 @@
 #include "dialogs/DlgRenameParameters.h"
 #include "dialogs/DlgSettings.h"
 #include "dialogs/DlgSingleFileRename.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/MainFrame.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
 
-ShellViewDialogs::ShellViewDialogs(CMainFrame &frame) : m_frame(frame)
-{
-    ViewDialogs::install(this);
-}
+namespace ShellViewDialogs {
 
-ShellViewDialogs::~ShellViewDialogs()
-{
-    if (ViewDialogs::instance() == this)
-        ViewDialogs::install(nullptr);
-}
+namespace {
 
-QWidget *ShellViewDialogs::createRenameParameters(CQuirewellView &)
+CDlgRenameParameters *createRenameParameters(CQuirewellView &view, CMainFrame &frame)
 {
-    auto *dialog = new CDlgRenameParameters(&m_frame);
+    auto *dialog = new CDlgRenameParameters(&frame);
     dialog->setObjectName(QStringLiteral("CDlgRenameParameters"));
-    CMainFrame *frame = &m_frame;
-    // post() queues the command and merges it with the same one still waiting, so typing
-    // never waits for more than one recompute.
-    QObject::connect(dialog, &CDlgRenameParameters::commandPosted, frame,
-                     [frame](int id) { frame->post(id); });
+    QObject::connect(dialog, &CDlgRenameParameters::parametersEdited, &view,
+                     &CQuirewellView::setRenameParameters);
+    // post() queues the command and merges it with the same one still waiting.
+    QObject::connect(dialog, &CDlgRenameParameters::renameAllClicked, &frame,
+                     [&frame] { frame.post(Cmd::StartRenaming); });
     return dialog;
 }
 
-void ShellViewDialogs::showRenameParameters(QWidget *dialog)
+} // namespace
+
+void connectTo(CQuirewellView &view, CMainFrame &frame)
 {
-    if (auto *parameters = qobject_cast<CDlgRenameParameters *>(dialog))
-        parameters->showDialog();
+    QObject::connect(&view, &CQuirewellView::renameParametersRequested, &frame, [&view, &frame] {
+        auto *dialog = qobject_cast<CDlgRenameParameters *>(view.renameParametersDialog());
+        if (!dialog) {
+            dialog = createRenameParameters(view, frame);
+            // The view destroys it when it goes, which stores its placement.
+            view.setRenameParametersDialog(dialog);
+        }
+        dialog->showDialog();
+    });
+    QObject::connect(&view, &CQuirewellView::settingsRequested, &frame, [&view] {
+        CDlgSettings dialog(&view);
+        dialog.setObjectName(QStringLiteral("CDlgSettings"));
+        if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
+            view.OnSettingsChanged();
+    });
+    QObject::connect(&view, &CQuirewellView::singleFileRenameRequested, &frame,
+                     [&view](const CQuirewellView::FileToRename &file) {
+                         CDlgSingleFileRename dialog(&view);
+                         dialog.setObjectName(QStringLiteral("CDlgSingleFileRename"));
+                         dialog.setFile(file.location, file.name, file.locationBytes,
+                                        file.nameBytes);
+                         if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
+                             view.OnSingleFileRenamed(file, dialog.newFileName());
+                     });
 }
 
-bool ShellViewDialogs::runSettings(CQuirewellView &view)
-{
-    CDlgSettings dialog(&view);
-    dialog.setObjectName(QStringLiteral("CDlgSettings"));
-    return Prompts::instance().runModal(&dialog) == QDialog::Accepted;
-}
-
-std::optional<QString> ShellViewDialogs::runSingleFileRename(CQuirewellView &view,
-                                                             const FileToRename &file)
-{
-    CDlgSingleFileRename dialog(&view);
-    dialog.setObjectName(QStringLiteral("CDlgSingleFileRename"));
-    dialog.setFile(file.location, file.name, file.locationBytes, file.nameBytes);
-    if (Prompts::instance().runModal(&dialog) != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.newFileName();
-}
+} // namespace ShellViewDialogs

@@ -25,7 +25,7 @@ private:
     int m_sizingChars;
 };
 
-// Panes 120 ("File(s) Statistics", left) and 121 ("Folder(s) Information", right).
+// The two panes: "File(s) Statistics" (left) and "Folder(s) Information" (right).
 struct StatusPanes
 {
     StatusPane *fileStats = nullptr;

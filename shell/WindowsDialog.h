@@ -5,7 +5,7 @@
 class QListWidget;
 class QMdiArea;
 
-// The Windows dialog (command 131): the document windows of the frame, in the order they
+// The Windows dialog (Cmd::WindowManager): the document windows of the frame, in the order they
 // were opened; the chosen one can be activated or closed.
 class WindowsDialog : public QDialog
 {

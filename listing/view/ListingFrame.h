@@ -10,8 +10,8 @@ public:
     virtual ~ListingFrame() = default;
 
     virtual void setCaptionText(const QString &text) = 0;
-    virtual void setFileStatistics(const QString &text) = 0;    // pane 120
-    virtual void setFolderInformation(const QString &text) = 0; // pane 121
+    virtual void setFileStatistics(const QString &text) = 0;    // the left pane
+    virtual void setFolderInformation(const QString &text) = 0; // the right pane
     // A passing text over the left pane: a load's progress, or what a finished step did;
     // an empty text removes it.
     virtual void showProgress(const QString &text) = 0;

@@ -1,7 +1,8 @@
-// Which commands the list view handles, when they are enabled, and which handler runs each.
-#include "listing/CommandIds.h"
+// The commands the list view handles: each with its handler and its state, registered once.
 #include "listing/view/QuirewellView.h"
-#include "listing/view/ViewDialogs.h"
+#include "ui/CommandIds.h"
+
+#include <QMetaMethod>
 
 namespace {
 QUrl g_shareAddress;
@@ -17,133 +18,74 @@ QUrl CQuirewellView::shareAddress()
     return g_shareAddress;
 }
 
-bool CQuirewellView::onCommand(int id)
+void CQuirewellView::registerCommands()
 {
-    CommandUiState state;
-    if (!commandState(id, state))
-        return false;
-    if (!state.enabled)
-        return true;
-    switch (id) {
-    case Cmd::FolderLocation:
-        OnFolderLocation();
-        break;
-    case Cmd::Reload:
-        OnReload();
-        break;
-    case Cmd::DisplayNewNames:
-        // Rows that are being listed get their new names once they are in.
-        if (isLoading())
-            m_bComputeAfterLoads = true;
-        else
-            ComputeNewNames();
-        break;
-    case Cmd::Settings:
-        OnSettings();
-        break;
-    case Cmd::RenameParameters:
-        OnRenameParameters();
-        break;
-    case Cmd::RenameSelectedFile:
-        OnRenameSelectedFile();
-        break;
-    case Cmd::CheckAll:
-        OnCheckAll();
-        break;
-    case Cmd::UnCheckAll:
-        OnUnCheckAll();
-        break;
-    case Cmd::Toggle:
-        OnToggle();
-        break;
-    case Cmd::RemoveUnchecked:
-        OnRemoveUnchecked();
-        break;
-    case Cmd::Open:
-        OnOpen();
-        break;
-    case Cmd::LocateInExplorer:
-        OnLocateInExplorer();
-        break;
-    case Cmd::SourceFolderInExplorer:
-        OnSourceFolderInExplorer();
-        break;
-    case Cmd::CopyCurrentFileName:
-        OnCopyCurrentFileName();
-        break;
-    case Cmd::ExportFileList:
-        OnExportFileList();
-        break;
-    case Cmd::FilesInSubFolders:
-        OnFilesInSubFolders();
-        break;
-    case Cmd::StartRenaming:
-        OnStartRenaming();
-        break;
-    case Cmd::ShareOnFacebook:
-        OnShareOnFacebook();
-        break;
-    default:
-        return false;
-    }
-    emit commandStatesChanged();
-    return true;
-}
-
-bool CQuirewellView::commandState(int id, CommandUiState &state) const
-{
-    const bool hasDialogs = ViewDialogs::instance() != nullptr;
+    // Every command of the view may change what the others report.
+    const auto add = [this](int id, void (CQuirewellView::*handler)(), StateQuery state) {
+        registerCommand(
+            id,
+            [this, handler] {
+                (this->*handler)();
+                emit commandStatesChanged();
+            },
+            std::move(state));
+    };
     // While a batch renames files the rows stay as they were asked about: nothing that
-    // changes them, lists again or renames runs meanwhile.
-    const bool listStill = !m_bRenaming;
-    switch (id) {
-    case Cmd::FolderLocation:
-    case Cmd::Reload:
-    case Cmd::DisplayNewNames:
-    case Cmd::CheckAll:
-    case Cmd::UnCheckAll:
-    case Cmd::Toggle:
-    case Cmd::RemoveUnchecked:
-        // A load asked for during another one waits for it; row changes made during a load
-        // act on the rows still shown.
-        state.enabled = listStill;
-        return true;
-    case Cmd::Open:
-    case Cmd::LocateInExplorer:
-    case Cmd::SourceFolderInExplorer:
-    case Cmd::CopyCurrentFileName:
-    case Cmd::ExportFileList:
-        state.enabled = true;
-        return true;
-    case Cmd::FilesInSubFolders:
-        state.enabled = listStill;
-        state.checkable = true;
-        state.checked = m_settings.GetViewFilesInSubFolders() != 0;
-        return true;
-    case Cmd::StartRenaming:
-        state.enabled = listStill && !isLoading();
-        return true;
-    case Cmd::ShareOnFacebook:
-        if (g_shareAddress.isEmpty())
-            return false;
-        state.enabled = true;
-        return true;
-    case Cmd::RenameParameters:
-        if (!hasDialogs)
-            return false;
-        state.enabled = true;
-        return true;
-    case Cmd::Settings:
-        if (!hasDialogs)
-            return false;
-        state.enabled = listStill;
-        return true;
-    case Cmd::RenameSelectedFile:
-        if (!hasDialogs)
-            return false;
-        state.enabled = listStill && !isLoading();
-        return true;
-    default:
-        return false;
-    }
+    // changes them, lists again or renames runs meanwhile. A load asked for during another
+    // one waits for it; row changes made during a load act on the rows still shown.
+    const auto whileListStill = [this] { return CommandUiState::enabledIf(!isRenaming()); };
+    const auto always = [] { return CommandUiState{}; };
+    const auto whenIdle = [this] {
+        return CommandUiState::enabledIf(!isRenaming() && !isLoading());
+    };
+    // The dialogs' commands exist only while someone answers their requests.
+    const auto withDialogs = [this](const QMetaMethod &request, StateQuery state) -> StateQuery {
+        return [this, request, state]() -> std::optional<CommandUiState> {
+            if (!isSignalConnected(request))
+                return std::nullopt;
+            return state();
+        };
+    };
+
+    add(Cmd::FolderLocation, &CQuirewellView::OnFolderLocation, whileListStill);
+    add(Cmd::Reload, &CQuirewellView::OnReload, whileListStill);
+    registerCommand(
+        Cmd::DisplayNewNames,
+        [this] {
+            m_controller.OnDisplayNewNames();
+            emit commandStatesChanged();
+        },
+        whileListStill);
+    add(Cmd::CheckAll, &CQuirewellView::OnCheckAll, whileListStill);
+    add(Cmd::UnCheckAll, &CQuirewellView::OnUnCheckAll, whileListStill);
+    add(Cmd::Toggle, &CQuirewellView::OnToggle, whileListStill);
+    add(Cmd::RemoveUnchecked, &CQuirewellView::OnRemoveUnchecked, whileListStill);
+    add(Cmd::Open, &CQuirewellView::OnOpen, always);
+    add(Cmd::LocateInExplorer, &CQuirewellView::OnLocateInExplorer, always);
+    add(Cmd::SourceFolderInExplorer, &CQuirewellView::OnSourceFolderInExplorer, always);
+    add(Cmd::CopyCurrentFileName, &CQuirewellView::OnCopyCurrentFileName, always);
+    add(Cmd::ExportFileList, &CQuirewellView::OnExportFileList, always);
+    add(Cmd::FilesInSubFolders, &CQuirewellView::OnFilesInSubFolders, [this] {
+        return CommandUiState::checkMark(CAppSettings().GetViewFilesInSubFolders() != 0,
+                                         !isRenaming());
+    });
+    registerCommand(
+        Cmd::StartRenaming,
+        [this] {
+            m_controller.OnStartRenaming();
+            emit commandStatesChanged();
+        },
+        whenIdle);
+    add(Cmd::ShareOnFacebook, &CQuirewellView::OnShareOnFacebook,
+        []() -> std::optional<CommandUiState> {
+            if (g_shareAddress.isEmpty())
+                return std::nullopt;
+            return CommandUiState{};
+        });
+    add(Cmd::RenameParameters, &CQuirewellView::OnRenameParameters,
+        withDialogs(QMetaMethod::fromSignal(&CQuirewellView::renameParametersRequested), always));
+    add(Cmd::Settings, &CQuirewellView::OnSettings,
+        withDialogs(QMetaMethod::fromSignal(&CQuirewellView::settingsRequested), whileListStill));
+    add(Cmd::RenameSelectedFile, &CQuirewellView::OnRenameSelectedFile,
+        withDialogs(QMetaMethod::fromSignal(&CQuirewellView::singleFileRenameRequested), whenIdle));
 }

@@ -1,13 +1,13 @@
 // The list view's row commands: check marks, removing rows, opening and locating the
 // selected file, the folder, the clipboard, the export file and the sub-folder switch.
 #include "engine/FileNames.h"
-#include "listing/CommandIds.h"
 #include "listing/ExportFile.h"
-#include "listing/view/ExternalOpener.h"
 #include "listing/view/ListingFrame.h"
-#include "listing/view/Prompts.h"
 #include "listing/view/QuirewellView.h"
 #include "listing/view/WaitCursor.h"
+#include "ui/CommandIds.h"
+#include "ui/ExternalOpener.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,40 +16,40 @@
 QString CQuirewellView::GetSelectedFilePath() const
 {
     const int row = firstSelectedRow();
-    return row < 0 ? QString() : m_model.rows().fullPath(row);
+    return row < 0 ? QString() : fileModel().rows().fullPath(row);
 }
 
 void CQuirewellView::OnCheckAll()
 {
     WaitCursor wait;
-    m_model.setAllChecked(true);
+    fileModel().setAllChecked(true);
 }
 
 void CQuirewellView::OnUnCheckAll()
 {
     WaitCursor wait;
-    m_model.setAllChecked(false);
+    fileModel().setAllChecked(false);
 }
 
 void CQuirewellView::OnToggle()
 {
     const int row = firstSelectedRow();
     if (row >= 0)
-        m_model.toggle(row);
+        fileModel().toggle(row);
 }
 
 void CQuirewellView::OnRemoveUnchecked()
 {
     WaitCursor wait;
-    m_model.removeUnchecked();
-    UpdateStatusSummary();
+    fileModel().removeUnchecked();
+    m_controller.UpdateStatusSummary();
 }
 
 void CQuirewellView::OnOpen()
 {
     const int row = firstSelectedRow();
     if (row >= 0)
-        ExternalOpener::instance().openUrl(localFileUrl(m_model.rows().fullPathBytes(row)));
+        ExternalOpener::instance().openUrl(localFileUrl(fileModel().rows().fullPathBytes(row)));
 }
 
 void CQuirewellView::OnLocateInExplorer()
@@ -61,17 +61,17 @@ void CQuirewellView::OnLocateInExplorer()
 
 void CQuirewellView::OnSourceFolderInExplorer()
 {
-    if (m_strFolder.isEmpty())
+    if (folder().isEmpty())
         postToSelf(Cmd::FolderLocation);
     else
-        ExternalOpener::instance().openUrl(localFileUrl(encodeFileName(m_strFolder)));
+        ExternalOpener::instance().openUrl(localFileUrl(encodeFileName(folder())));
 }
 
 void CQuirewellView::OnCopyCurrentFileName()
 {
     const int row = firstSelectedRow();
     if (row >= 0)
-        QGuiApplication::clipboard()->setText(m_model.rows().rows[size_t(row)].loadedName);
+        QGuiApplication::clipboard()->setText(fileModel().rows().rows[size_t(row)].loadedName);
 }
 
 void CQuirewellView::OnExportFileList()
@@ -81,7 +81,7 @@ void CQuirewellView::OnExportFileList()
     bool written = false;
     {
         WaitCursor wait;
-        written = ExportFile::exportRows(m_model.rows(), file, error);
+        written = ExportFile::exportRows(fileModel().rows(), file, error);
     }
     if (!written) {
         Prompts::instance().message(
@@ -94,7 +94,8 @@ void CQuirewellView::OnExportFileList()
 
 void CQuirewellView::OnFilesInSubFolders()
 {
-    m_settings.SetViewFilesInSubFolders(m_settings.GetViewFilesInSubFolders() == 0 ? 1 : 0);
+    CAppSettings settings;
+    settings.SetViewFilesInSubFolders(settings.GetViewFilesInSubFolders() == 0 ? 1 : 0);
     postToSelf(Cmd::Reload);
 }
 

@@ -1,7 +1,7 @@
 #include "shell/about/AboutDlg.h"
 
-#include "listing/view/Prompts.h"
 #include "shell/about/WebLinks.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "shell/about/WebLinks.h"
 
-#include "listing/view/ExternalOpener.h"
+#include "ui/ExternalOpener.h"
 
 namespace WebLinks {
 

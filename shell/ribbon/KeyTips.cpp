@@ -1,6 +1,6 @@
 #include "shell/ribbon/KeyTips.h"
 
-#include "shell/ribbon/CommandTable.h"
+#include "ui/CommandTable.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,6 +4,7 @@
 #include "shell/ribbon/RibbonElements.h"
 #include "shell/ribbon/RibbonLayout.h"
 #include "shell/ribbon/RibbonPanel.h"
+#include "ui/CommandActions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -13,7 +14,6 @@
 
 namespace {
 
-const char *const StateProperty = "ribbonChecked";
 const QString CategoryScope = QStringLiteral("category:");
 
 QString explicitKeyTip(const QWidget *element)
@@ -23,7 +23,7 @@ QString explicitKeyTip(const QWidget *element)
 
 } // namespace
 
-Ribbon::Ribbon(QWidget *parent)
+Ribbon::Ribbon(const CommandActions &commands, QWidget *parent)
     : QWidget(parent), m_appButton(new ApplicationButton(this)),
       m_appMenu(RibbonLayout::buildApplicationMenu(this)), m_tabs(new QTabBar(this)),
       m_pages(new QStackedWidget(this)),
@@ -59,70 +59,22 @@ Ribbon::Ribbon(QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     connect(m_appButton, &ApplicationButton::activated, this, &Ribbon::applicationButtonActivated);
-    connectElements();
-    for (int id : RibbonLayout::neverEnabledCommands()) {
-        for (QObject *element : std::as_const(m_elements)) {
-            if (RibbonElement::command(element) == id)
-                element->setProperty("enabled", false);
-        }
-    }
+    connectElements(commands);
 }
 
-void Ribbon::connectElements()
-{
-    const QList<QObject *> all = findChildren<QObject *>();
-    for (QObject *element : all) {
-        if (RibbonElement::command(element) < 0)
-            continue;
-        m_elements.append(element);
-        if (auto *button = qobject_cast<QAbstractButton *>(element)) {
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, button] { runElement(button); });
-        } else if (auto *action = qobject_cast<QAction *>(element); action && !action->menu()) {
-            connect(action, &QAction::triggered, this, [this, action] { runElement(action); });
-        }
-    }
-}
-
-void Ribbon::runElement(QObject *element)
-{
-    if (!element->property("enabled").toBool())
-        return;
-    // A menu entry toggles its own mark when chosen (and an exclusive group moves it); put
-    // back what the routing last said.
-    if (auto *action = qobject_cast<QAction *>(element)) {
-        const QList<QAction *> marked =
-            action->actionGroup() ? action->actionGroup()->actions() : QList<QAction *>{action};
-        for (const bool checked : {false, true}) {
-            for (QAction *entry : marked) {
-                if (entry->property(StateProperty).toBool() == checked)
-                    entry->setChecked(checked);
-            }
-        }
-    }
-    emit commandTriggered(RibbonElement::command(element));
-}
-
-void Ribbon::refreshStates(const StateQuery &query)
+void Ribbon::connectElements(const CommandActions &commands)
 {
     const QList<int> &neverEnabled = RibbonLayout::neverEnabledCommands();
-    for (QObject *element : std::as_const(m_elements)) {
+    const QList<QObject *> all = findChildren<QObject *>();
+    for (QObject *element : all) {
         const int id = RibbonElement::command(element);
-        CommandUiState state;
-        const bool handled = !neverEnabled.contains(id) && query(id, state);
-        const bool checkable = handled && state.checkable;
-        const bool checked = checkable && state.checked;
-        element->setProperty("enabled", handled && state.enabled);
-        element->setProperty(StateProperty, checked);
-        if (auto *action = qobject_cast<QAction *>(element)) {
-            action->setCheckable(checkable);
-            action->setChecked(checked);
-        } else if (auto *box = qobject_cast<QCheckBox *>(element)) {
-            box->setChecked(checked);
-        } else if (auto *button = qobject_cast<QAbstractButton *>(element)) {
-            button->setCheckable(checkable);
-            button->setChecked(checked);
-        }
+        if (id < 0)
+            continue;
+        QAction *command = commands.action(id);
+        if (!command || neverEnabled.contains(id))
+            element->setProperty("enabled", false);
+        else
+            RibbonElement::bind(element, command);
     }
 }
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "listing/CommandTarget.h"
-
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-
 class ApplicationButton;
+class CommandActions;
+class QAction;
 class KeyTipController;
 class QMenu;
 class QStackedWidget;
@@ -16,20 +14,13 @@ struct KeyTip;
 class RibbonCategory;
 
 // The band at the top of the main window: the application button with its menu, the category
-// tabs with their panels, and the buttons at the right end of the tab row. Elements run their
-// commands by number through commandTriggered; their enabled, check and radio marks come only
-// from refreshStates.
+// tabs with their panels, and the buttons at the right end of the tab row. Every element runs
+// its command's action and shows that action's enabled state and check or radio mark.
 class Ribbon : public QWidget
 {
     Q_OBJECT
 public:
-    using StateQuery = std::function<bool(int id, CommandUiState &state)>;
-
-    explicit Ribbon(QWidget *parent = nullptr);
-
-    // Asks for every element's state; an element whose command nobody handles (the query
-    // returns false) is disabled.
-    void refreshStates(const StateQuery &query);
+    explicit Ribbon(const CommandActions &commands, QWidget *parent = nullptr);
 
     ApplicationButton *applicationButton() const { return m_appButton; }
     QMenu *applicationMenu() const { return m_appMenu; }
@@ -38,12 +29,10 @@ public:
     QList<RibbonCategory *> categories() const { return m_categories; }
 
 signals:
-    void commandTriggered(int id);
     void applicationButtonActivated();
 
 private:
-    void connectElements();
-    void runElement(QObject *element);
+    void connectElements(const CommandActions &commands);
     QList<KeyTip> keyTipsFor(const QString &scope);
     QList<KeyTip> rootKeyTips();
     QList<KeyTip> categoryKeyTips(int index);
@@ -54,6 +43,5 @@ private:
     QStackedWidget *m_pages;
     QList<RibbonCategory *> m_categories;
     QList<QWidget *> m_tabRow;
-    QList<QObject *> m_elements; // everything that runs a command, widgets and menu entries
     KeyTipController *m_keyTips;
 };

@@ -1,8 +1,9 @@
 #include "shell/ribbon/RibbonElements.h"
 
-#include "shell/ribbon/CommandTable.h"
 #include "shell/ribbon/RibbonIcons.h"
+#include "ui/CommandTable.h"
 
+#include <QActionGroup>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,6 +18,43 @@ namespace {
 const char *const CommandProperty = "ribbonCommand";
 const char *const DescriptionProperty = "ribbonDescription";
 const char *const KeyTipProperty = "ribbonKeyTip";
+const char *const BoundProperty = "ribbonBoundAction";
+
+QAction *boundCommand(const QObject *element)
+{
+    return qobject_cast<QAction *>(element->property(BoundProperty).value<QObject *>());
+}
+
+// A menu entry toggles its own mark when chosen (and an exclusive group moves it); put back
+// what its command shows.
+void restoreMarks(QAction *entry)
+{
+    const QList<QAction *> marked =
+        entry->actionGroup() ? entry->actionGroup()->actions() : QList<QAction *>{entry};
+    for (const bool checked : {false, true}) {
+        for (QAction *other : marked) {
+            QAction *command = boundCommand(other);
+            if (command && command->isChecked() == checked)
+                other->setChecked(checked);
+        }
+    }
+}
+
+void showState(QObject *element, const QAction *command)
+{
+    const bool checkable = command->isCheckable();
+    const bool checked = checkable && command->isChecked();
+    element->setProperty("enabled", command->isEnabled());
+    if (auto *action = qobject_cast<QAction *>(element)) {
+        action->setCheckable(checkable);
+        restoreMarks(action); // in an exclusive group, the others' marks too
+    } else if (auto *box = qobject_cast<QCheckBox *>(element)) {
+        box->setChecked(checked);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(element)) {
+        button->setCheckable(checkable);
+        button->setChecked(checked);
+    }
+}
 
 QString richTooltip(const QString &tooltip, const QString &description)
 {
@@ -88,6 +126,22 @@ void setKeyTip(QObject *element, const QString &keyTip)
 QString keyTip(const QObject *element)
 {
     return element->property(KeyTipProperty).toString();
+}
+
+void bind(QObject *element, QAction *command)
+{
+    element->setProperty(BoundProperty, QVariant::fromValue<QObject *>(command));
+    if (auto *button = qobject_cast<QAbstractButton *>(element)) {
+        QObject::connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
+    } else if (auto *entry = qobject_cast<QAction *>(element); entry && !entry->menu()) {
+        QObject::connect(entry, &QAction::triggered, command, [entry, command] {
+            restoreMarks(entry);
+            command->trigger();
+        });
+    }
+    QObject::connect(command, &QAction::changed, element,
+                     [element, command] { showState(element, command); });
+    showState(element, command);
 }
 
 QString labelText(const QString &stored)

@@ -16,6 +16,10 @@ QString description(const QObject *element);
 void setKeyTip(QObject *element, const QString &keyTip);
 QString keyTip(const QObject *element);
 
+// Binds the element (a button, check box or menu entry) to its command's action: using the
+// element triggers the action, and the element shows the action's enabled state and mark.
+void bind(QObject *element, QAction *command);
+
 // Splits a stored label "Text\nk" into its text and its key tip.
 QString labelText(const QString &stored);
 QString labelKeyTip(const QString &stored);

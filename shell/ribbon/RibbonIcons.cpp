@@ -1,6 +1,6 @@
 #include "shell/ribbon/RibbonIcons.h"
 
-#include "listing/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
 #include "shell/ribbon/RibbonLayout.h"
 
-#include "listing/CommandIds.h"
 #include "shell/ribbon/RibbonElements.h"
 #include "shell/ribbon/RibbonIcons.h"
 #include "shell/ribbon/RibbonPanel.h"
+#include "ui/CommandIds.h"
 
 #include <QActionGroup>
 #include <QLabel>

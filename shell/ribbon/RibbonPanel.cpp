@@ -1,7 +1,7 @@
 #include "shell/ribbon/RibbonPanel.h"
 
-#include "shell/ribbon/CommandTable.h"
 #include "shell/ribbon/RibbonElements.h"
+#include "ui/CommandTable.h"
 
 #include <QBoxLayout>
 #include <QLabel>

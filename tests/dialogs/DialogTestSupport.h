@@ -1,32 +1,11 @@
 #pragma once
 
-#include "listing/view/Prompts.h"
+#include "RecordingPrompts.h"
 
 #include <QCheckBox>
-#include <QList>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-
-// Answers every message box with OK and keeps what was asked.
-class RecordingPrompts : public Prompts
-{
-public:
-    struct Message
-    {
-        QString text;
-        Icon icon;
-    };
-    QList<Message> messages;
-
-    Answer message(QWidget *, const QString &text, Icon icon, Buttons) override
-    {
-        messages.append({text, icon});
-        return Answer::Ok;
-    }
-    QString pickFolder(QWidget *, const QString &) override { return {}; }
-    int runModal(QDialog *) override { return 0; }
-};
 
 // The control of dialog with the given object name; fails the test when it is missing.
 template <typename T> T *control(const QWidget *dialog, const char *name)

@@ -1,10 +1,11 @@
 // The rename parameters window driven through its real controls: what each change stores
-// and which commands it posts to the view.
+// and what it hands to the view.
 #include "dialogs/DlgRenameParameters.h"
 #include "engine/AppSettings.h"
-#include "listing/CommandIds.h"
+#include "engine/SettingsStore.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/TestTree.h"
+#include "ui/CommandIds.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <utility>
 
 class TestDlgRenameParameters : public QObject
 {
@@ -20,28 +22,29 @@ class TestDlgRenameParameters : public QObject
 
     std::unique_ptr<TestTree> m_tree;
     std::unique_ptr<CDlgRenameParameters> m_dialog;
-    std::unique_ptr<QSignalSpy> m_posted;
+    QList<int> m_posted;       // what the dialog asked for, as the commands it stands for
+    int m_handedNotStored = 0; // values handed over that differ from the store's
     CAppSettings m_settings;
 
     // Opens a fresh dialog over the store as it is now.
     void open()
     {
         m_dialog = std::make_unique<CDlgRenameParameters>();
-        m_posted =
-            std::make_unique<QSignalSpy>(m_dialog.get(), &CDlgRenameParameters::commandPosted);
+        m_posted.clear();
+        connect(m_dialog.get(), &CDlgRenameParameters::parametersEdited, this,
+                [this](const RenameParameters &parameters) {
+                    m_posted.append(Cmd::DisplayNewNames);
+                    if (parameters != RenameParameters::fromStore(SettingsStore::instance()))
+                        ++m_handedNotStored;
+                });
+        connect(m_dialog.get(), &CDlgRenameParameters::renameAllClicked, this,
+                [this] { m_posted.append(Cmd::StartRenaming); });
         m_dialog->showDialog();
     }
     QLineEdit *edit(const char *name) { return control<QLineEdit>(m_dialog.get(), name); }
     QCheckBox *box(const char *name) { return control<QCheckBox>(m_dialog.get(), name); }
     // The commands posted since the last call.
-    QList<int> takePosted()
-    {
-        QList<int> ids;
-        for (const QList<QVariant> &args : std::as_const(*m_posted))
-            ids.append(args.at(0).toInt());
-        m_posted->clear();
-        return ids;
-    }
+    QList<int> takePosted() { return std::exchange(m_posted, {}); }
     static QList<int> recomputes(int count) { return QList<int>(count, Cmd::DisplayNewNames); }
     void replaceText(QLineEdit *line, const QString &text)
     {
@@ -58,7 +61,9 @@ private slots:
     }
     void cleanup()
     {
-        m_posted.reset();
+        // Every value handed to the view is the one just stored.
+        QCOMPARE(m_handedNotStored, 0);
+        m_handedNotStored = 0;
         m_dialog.reset();
         m_tree.reset();
     }

@@ -1,6 +1,7 @@
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
 #include "tests/engine/RowsFromFolder.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
 #include <QTest>
@@ -39,23 +40,6 @@ private:
 };
 
 namespace {
-
-class RecordingPrompter : public BatchPrompter
-{
-public:
-    explicit RecordingPrompter(Answer answer = Answer::Yes) : m_answer(answer) {}
-    void warn(const QString &message) override { warnings.append(message); }
-    Answer ask(const QString &question) override
-    {
-        questions.append(question);
-        return m_answer;
-    }
-    QStringList warnings;
-    QStringList questions;
-
-private:
-    Answer m_answer;
-};
 
 FileRows rowsNamed(const QStringList &newNames)
 {

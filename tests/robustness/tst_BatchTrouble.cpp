@@ -1,8 +1,8 @@
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
 #include "listing/FileListLoader.h"
-#include "tests/robustness/AnsweringPrompter.h"
 #include "tests/robustness/FolderSnapshot.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
 #include <QFile>
@@ -168,7 +168,7 @@ private:
                 row.newName = QString::fromUtf8(newNames[row.loadedName.toUtf8()]);
         if (mutation)
             mutation();
-        AnsweringPrompter prompter;
+        RecordingPrompter prompter;
         m_result = {};
         QCOMPARE(runBatchRename(rows, subFolders, prompter, &m_result), BatchOutcome::Ran);
     }

@@ -3,9 +3,9 @@
 #include "engine/FileNames.h"
 #include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
-#include "tests/robustness/AnsweringPrompter.h"
 #include "tests/robustness/FastTemporaryDir.h"
 #include "tests/robustness/FolderSnapshot.h"
+#include "tests/support/RecordingPrompter.h"
 
 #include <QFile>
 #include <QHash>
@@ -329,7 +329,7 @@ private:
         if (!dir.isValid() || !plan.create(root, seed))
             return QStringLiteral("could not create the files");
         const FileRows rows = plan.rows(root);
-        AnsweringPrompter prompter;
+        RecordingPrompter prompter;
         BatchResult result;
         const BatchOutcome outcome = runBatchRename(rows, false, chains, prompter, &result);
         const FolderSnapshot after = FolderSnapshot::take(root);

@@ -42,8 +42,9 @@ QList<HostileStore> desktopStores()
 
 } // namespace
 
-// The desktop program started on a broken settings file: it shows its window, lists the
-// folder and prints nothing that a start on an empty file would not print.
+// The desktop program (as the screenshot program runs it) started on a broken settings file:
+// it shows its window, lists the folder and prints nothing that a start on an empty file
+// would not print.
 class DesktopHostileTest : public QObject
 {
     Q_OBJECT

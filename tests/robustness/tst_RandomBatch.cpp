@@ -1,10 +1,10 @@
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
-#include "tests/robustness/AnsweringPrompter.h"
 #include "tests/robustness/BatchInvariants.h"
 #include "tests/robustness/BatchPlan.h"
 #include "tests/robustness/FastTemporaryDir.h"
 #include "tests/robustness/TreeBuilders.h"
+#include "tests/support/RecordingPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,7 +77,7 @@ private:
         const auto answer = answerPick == 0   ? BatchPrompter::Answer::No
                             : answerPick == 1 ? BatchPrompter::Answer::Cancel
                                               : BatchPrompter::Answer::Yes;
-        AnsweringPrompter prompter(answer);
+        RecordingPrompter prompter(answer);
 
         const FolderSnapshot outsideBefore = FolderSnapshot::take(plan.outsideRoot());
         const FolderSnapshot before = FolderSnapshot::take(plan.listedRoot());

@@ -3,10 +3,10 @@
 #include "engine/NewNameRule.h"
 #include "engine/RenameOperation.h"
 #include "listing/FileListLoader.h"
-#include "tests/robustness/AnsweringPrompter.h"
 #include "tests/robustness/FastTemporaryDir.h"
 #include "tests/robustness/FolderSnapshot.h"
 #include "tests/robustness/TreeBuilders.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
 #include <QFile>
@@ -123,7 +123,7 @@ private slots:
         RenameParameters params;
         params.checkNumberAtEnd = true;
         ComputeNewFileNames(rows, params);
-        AnsweringPrompter prompter;
+        RecordingPrompter prompter;
         BatchResult batch;
         QCOMPARE(runBatchRename(rows, true, prompter, &batch), BatchOutcome::Ran);
         QCOMPARE(batch.renamed, int(files.size()));
@@ -211,7 +211,7 @@ private slots:
         const FolderSnapshot before = FolderSnapshot::take(root());
         ComputeNewFileNames(rows, RenameParameters{});
         // Names that differ only in bytes that are not UTF-8 are not duplicates.
-        AnsweringPrompter prompter;
+        RecordingPrompter prompter;
         BatchResult batch;
         QCOMPARE(runBatchRename(rows, false, prompter, &batch), BatchOutcome::Ran);
         QVERIFY2(before == FolderSnapshot::take(root()),

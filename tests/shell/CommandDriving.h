@@ -57,9 +57,9 @@ inline bool clickRibbon(ShellFixture &f, int id)
 }
 
 // Right-clicks the list at the given row (-1: just below the last row) and clicks the item of
-// the context menu with command id. False, with a warning, when the menu did not open, lacks
-// the item or stayed open.
-inline bool runMenuItem(ShellFixture &f, int id, int row = -1)
+// the context menu for the named command. False, with a warning, when the menu did not open,
+// lacks the item or stayed open.
+inline bool runMenuItem(ShellFixture &f, const QString &name, int row = -1)
 {
     CQuirewellView *view = f.view();
     const int rows = view->fileModel().rowCount();
@@ -78,9 +78,9 @@ inline bool runMenuItem(ShellFixture &f, int id, int row = -1)
         qWarning("the context menu did not open");
         return false;
     }
-    QAction *item = menu->findChild<QAction *>(QStringLiteral("menu-%1").arg(id));
+    QAction *item = f.command(name);
     if (!item || !menu->actions().contains(item)) {
-        qWarning("no item for %d", id);
+        qWarning("no item for %s", qPrintable(name));
         return false;
     }
     QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());

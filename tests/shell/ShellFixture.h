@@ -7,7 +7,9 @@
 #include "shell/MainFrame.h"
 #include "shell/QuirewellApp.h"
 #include "tests/support/TestTree.h"
+#include "ui/CommandActions.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,6 +37,20 @@ struct ShellFixture
     }
     // Ends the program: the windows close and write what they keep.
     void stop() { app.reset(); }
+
+    // The action of a command, by its name in the command table ("Reload").
+    QAction *command(const QString &name) const { return frame()->commandActions().action(name); }
+    // Runs the command as its action would from a menu; false when the action is missing
+    // or disabled (the states brought up to date first).
+    bool run(const QString &name) const
+    {
+        frame()->refreshCommandStates();
+        QAction *action = command(name);
+        if (!action || !action->isEnabled())
+            return false;
+        action->trigger();
+        return true;
+    }
 };
 
 // Waits for the view's load to finish, messages and follow-up steps included.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/view/ExternalOpener.h"
+#include "ui/ExternalOpener.h"
 
 #include <QList>
 #include <QStringList>

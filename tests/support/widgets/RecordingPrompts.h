@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing/view/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QList>
 #include <QStringList>

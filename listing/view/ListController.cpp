@@ -1,0 +1,193 @@
+#include "listing/view/ListController.h"
+
+#include "engine/NewNameRule.h"
+#include "listing/ListingTexts.h"
+#include "listing/presence/FolderPresence.h"
+#include "listing/view/ListingFrame.h"
+#include "listing/view/ListingJob.h"
+#include "listing/view/WaitCursor.h"
+#include "ui/Prompts.h"
+
+ListController::ListController(ListingFrame *frame, QWidget *promptParent,
+                               std::function<void(int id)> post)
+    : m_frame(frame), m_promptParent(promptParent), m_post(std::move(post))
+{
+    m_progressTimer.setInterval(100);
+    connect(&m_progressTimer, &QTimer::timeout, this, &ListController::showLoadProgress);
+}
+
+ListController::~ListController() = default;
+
+void ListController::reset()
+{
+    m_strFolder.clear();
+    m_model.setRows({});
+    m_presence.reset();
+    LoadListingSettings();
+}
+
+void ListController::OnDisplayNewNames()
+{
+    // Rows that are being listed get their new names once they are in.
+    if (isLoading())
+        m_bComputeAfterLoads = true;
+    else
+        ComputeNewNames();
+}
+
+void ListController::LoadListingSettings()
+{
+    m_bDisplayHidden = m_settings.GetDisplayHiddenFiles() != 0;
+    m_bDisplayReadOnly = m_settings.GetDisplayReadOnlyFiles() != 0;
+}
+
+void ListController::LoadFileList(AfterLoad then)
+{
+    requestLoad(std::nullopt, then);
+}
+
+void ListController::requestLoad(std::optional<QString> folder, AfterLoad then)
+{
+    m_pendingLoads.push_back({std::move(folder), then});
+    if (!m_job)
+        startNextLoad();
+}
+
+void ListController::startNextLoad()
+{
+    while (!m_job && !m_pendingLoads.empty()) {
+        LoadRequest request = std::move(m_pendingLoads.front());
+        m_pendingLoads.pop_front();
+        if (request.folder)
+            m_strFolder = *request.folder;
+        if (m_strFolder.isEmpty()) {
+            runAfterLoad(request.then);
+            emit loadFinished();
+            continue;
+        }
+        ListingJob::Request job;
+        job.folder = m_strFolder;
+        job.recurse = m_settings.GetViewFilesInSubFolders() != 0;
+        job.displayHidden = m_bDisplayHidden;
+        job.displayReadOnly = m_bDisplayReadOnly;
+        m_job = std::make_unique<ListingJob>(std::move(job));
+        m_jobThen = request.then;
+        connect(m_job.get(), &ListingJob::finished, this, &ListController::onLoadFinished);
+        m_job->start();
+        showLoadProgress();
+        m_progressTimer.start();
+        emit busyChanged();
+    }
+}
+
+void ListController::showLoadProgress()
+{
+    if (m_frame && m_job)
+        m_frame->showProgress(QStringLiteral("Listing Files from [%1]: %2 File(s) Found")
+                                  .arg(m_job->request().folder)
+                                  .arg(m_job->rowsSoFar()));
+}
+
+void ListController::onLoadFinished()
+{
+    std::unique_ptr<ListingJob> job = std::move(m_job);
+    m_progressTimer.stop();
+    if (m_frame)
+        m_frame->showProgress(m_strAfterBatchReload);
+    m_strAfterBatchReload.clear();
+
+    const FileListLoader::Result &result = job->result();
+    const QString folder = job->request().folder;
+    if (result.status == FileListLoader::Status::CannotList) {
+        Prompts::instance().message(m_promptParent, ListingTexts::couldNotList(folder),
+                                    Prompts::Icon::Information);
+        m_strFolder.clear();
+    } else if (result.status == FileListLoader::Status::Listed) {
+        m_model.setRows(job->takeRows());
+        m_presence = job->takePresence();
+        m_bHiddenSeen = result.hiddenSeen;
+        m_bReadOnlySeen = result.readOnlySeen;
+        m_bSubFoldersListed = job->request().recurse;
+        UpdateStatusSummary(result.foldersRecorded);
+        if (m_model.rowCount() == 0)
+            Prompts::instance().message(m_promptParent, ListingTexts::noFilesFound(folder),
+                                        Prompts::Icon::Information);
+    }
+    runAfterLoad(m_jobThen);
+    emit busyChanged();
+    emit loadFinished();
+    startNextLoad();
+}
+
+void ListController::runAfterLoad(AfterLoad then)
+{
+    if (then != AfterLoad::Nothing)
+        UpdateFolderCaption();
+    // A recompute asked for during the loads runs after the last of them, as it would have
+    // if they had been done before it was asked for.
+    const bool computeAsked = m_bComputeAfterLoads && m_pendingLoads.empty();
+    if (computeAsked)
+        m_bComputeAfterLoads = false;
+    if (then == AfterLoad::CaptionAndNewNames || computeAsked)
+        ComputeNewNames();
+}
+
+void ListController::UpdateFolderCaption()
+{
+    if (m_frame)
+        m_frame->setCaptionText(ListingTexts::folderCaption(m_strFolder));
+}
+
+void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
+{
+    if (!m_frame)
+        return;
+    const bool hiddenIgnored = m_bHiddenSeen && m_settings.GetDisplayHiddenFiles() == 0;
+    const bool readOnlyIgnored = m_bReadOnlySeen && m_settings.GetDisplayReadOnlyFiles() == 0;
+    m_frame->setFileStatistics(ListingTexts::fileStatistics(m_model.rowCount(), m_strFolder,
+                                                            hiddenIgnored, readOnlyIgnored));
+    if (foldersRecorded)
+        m_frame->setFolderInformation(ListingTexts::folderInformation(*foldersRecorded));
+}
+
+void ListController::ComputeNewNames()
+{
+    ComputeNewNames(RenameParameters::fromSettings(m_settings));
+}
+
+void ListController::setRenameParameters(const RenameParameters &parameters)
+{
+    m_handedParameters = parameters;
+    if (m_bHandedComputePosted)
+        return;
+    m_bHandedComputePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_bHandedComputePosted = false;
+            // As Cmd::DisplayNewNames: nothing while a batch renames; rows being listed get
+            // their new names once they are in.
+            if (m_bRenaming)
+                return;
+            if (isLoading())
+                m_bComputeAfterLoads = true;
+            else
+                ComputeNewNames(m_handedParameters);
+        },
+        Qt::QueuedConnection);
+}
+
+void ListController::ComputeNewNames(const RenameParameters &params)
+{
+    WaitCursor wait;
+    if (m_presence) {
+        // Only the rows of folders changed since the load are looked up; the names are the
+        // same as with a look-up of every row.
+        const std::vector<std::uint8_t> present = m_presence->presence(m_model.rows());
+        ComputeNewFileNames(m_model.mutableRows(), params, &present);
+    } else {
+        ComputeNewFileNames(m_model.mutableRows(), params);
+    }
+    m_model.newNamesChanged();
+    emit newNamesComputed();
+}

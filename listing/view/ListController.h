@@ -1,0 +1,114 @@
+#pragma once
+
+#include "engine/AppSettings.h"
+#include "engine/RenameParameters.h"
+#include "listing/FileListModel.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class FolderPresence;
+class ListingFrame;
+class ListingJob;
+class QWidget;
+
+// What one document window's list does besides showing itself: the rows, the folder they
+// come from, loading it (on a worker thread, further requests waiting their turn), computing
+// the new names and running the batch rename. The list view shows its model and turns the
+// user's commands into calls here.
+class ListController : public QObject
+{
+    Q_OBJECT
+public:
+    // What follows a load, once its rows are in.
+    enum class AfterLoad
+    {
+        Nothing,
+        Caption,
+        CaptionAndNewNames
+    };
+
+    // frame: where captions, panes and progress go (may be nullptr); promptParent: the widget
+    // messages are shown over; post: queues a command for the view.
+    ListController(ListingFrame *frame, QWidget *promptParent, std::function<void(int id)> post);
+    ~ListController() override;
+
+    // Empties the list; the listing filters are read again.
+    void reset();
+    // Lists the folder (a newly chosen one, or the current one again when folder is empty).
+    void requestLoad(std::optional<QString> folder, AfterLoad then);
+    // Lists the current folder again (nothing when there is none), then the steps of `then`.
+    void LoadFileList(AfterLoad then = AfterLoad::Nothing);
+    void UpdateFolderCaption();
+    // The folder information pane keeps its text when the folder count of the last load no
+    // longer applies.
+    void UpdateStatusSummary(std::optional<int> foldersRecorded = std::nullopt);
+    void LoadListingSettings();
+
+    // From the parameters in the store; rows being listed get their new names once they are in.
+    void OnDisplayNewNames();
+    void ComputeNewNames();
+    void ComputeNewNames(const RenameParameters &parameters);
+    // The parameters as the rename parameters window has them: the new names are computed
+    // from them after the current event (edits that come faster are merged).
+    void setRenameParameters(const RenameParameters &parameters);
+
+    // The batch rename of every checked row, asked about through the prompts.
+    void OnStartRenaming();
+
+    const QString &folder() const { return m_strFolder; }
+    FileListModel &fileModel() { return m_model; }
+    const FileListModel &fileModel() const { return m_model; }
+    bool isLoading() const { return m_job != nullptr; }
+    // A batch is renaming files: the rows stay as they were asked about.
+    bool isRenaming() const { return m_bRenaming; }
+
+signals:
+    // After every finished load, its messages shown and its follow-up steps done.
+    void loadFinished();
+    // Loading or renaming started or ended.
+    void busyChanged();
+    // After every computation of the "New File Name" column.
+    void newNamesComputed();
+
+private:
+    struct LoadRequest
+    {
+        std::optional<QString> folder; // a newly chosen folder, taken when the load starts
+        AfterLoad then = AfterLoad::Nothing;
+    };
+
+    void startNextLoad();
+    void onLoadFinished();
+    void runAfterLoad(AfterLoad then);
+    void showLoadProgress();
+
+    ListingFrame *m_frame;
+    QWidget *m_promptParent;
+    std::function<void(int id)> m_post;
+    FileListModel m_model;
+    std::unique_ptr<FolderPresence> m_presence; // changes in the folders of the rows shown
+    CAppSettings m_settings;
+    QString m_strFolder;
+    bool m_bHiddenSeen = false;
+    bool m_bReadOnlySeen = false;
+    bool m_bSubFoldersListed = false; // how the rows shown were listed
+    bool m_bDisplayHidden = false;
+    bool m_bDisplayReadOnly = false;
+
+    std::unique_ptr<ListingJob> m_job;
+    AfterLoad m_jobThen = AfterLoad::Nothing;
+    std::deque<LoadRequest> m_pendingLoads;
+    QTimer m_progressTimer;
+
+    bool m_bRenaming = false;            // a batch rename is running its renames
+    bool m_bComputeAfterLoads = false;   // new names asked for while a load ran
+    QString m_strAfterBatchReload;       // shown in the status bar once the posted reload is done
+    RenameParameters m_handedParameters; // the last value the parameters window handed over
+    bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
+};

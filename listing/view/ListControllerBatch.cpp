@@ -1,0 +1,105 @@
+// Cmd::StartRenaming: the batch rename of every checked row, asked about through the prompts.
+#include "engine/AppSettings.h"
+#include "engine/BatchRename.h"
+#include "listing/view/ListController.h"
+#include "listing/view/ListingFrame.h"
+#include "ui/CommandIds.h"
+#include "ui/Prompts.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+namespace {
+
+class PromptsBatchPrompter : public BatchPrompter
+{
+public:
+    explicit PromptsBatchPrompter(QWidget *parent) : m_parent(parent) {}
+
+    void warn(const QString &message) override
+    {
+        Prompts::instance().message(m_parent, message, Prompts::Icon::Warning);
+    }
+
+    Answer ask(const QString &question) override
+    {
+        switch (Prompts::instance().message(m_parent, question, Prompts::Icon::Question,
+                                            Prompts::Buttons::YesNoCancel)) {
+        case Prompts::Answer::Yes:
+            return Answer::Yes;
+        case Prompts::Answer::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+
+private:
+    QWidget *m_parent;
+};
+
+// The renames' progress in the status bar, under the wait cursor, with the window kept
+// painted. Input stays queued until the renames are done.
+class RenameProgress
+{
+public:
+    explicit RenameProgress(ListingFrame *frame) : m_frame(frame) {}
+    ~RenameProgress()
+    {
+        if (m_cursor)
+            QApplication::restoreOverrideCursor();
+    }
+    RenameProgress(const RenameProgress &) = delete;
+    RenameProgress &operator=(const RenameProgress &) = delete;
+
+    void operator()(int done, int total)
+    {
+        if (!m_cursor) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            m_cursor = true;
+        }
+        if (m_frame)
+            m_frame->showProgress(
+                QStringLiteral("Renaming Files: %1 of %2 Done").arg(done).arg(total));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    ListingFrame *m_frame;
+    bool m_cursor = false;
+};
+
+QString batchSummary(const BatchResult &result)
+{
+    const int failed = int(result.failures.size());
+    return QStringLiteral("Renaming Done: %1 File(s) Renamed, %2 File(s) Could Not be Renamed")
+        .arg(result.renamed)
+        .arg(failed);
+}
+
+} // namespace
+
+void ListController::OnStartRenaming()
+{
+    PromptsBatchPrompter prompter(m_promptParent);
+    // The batch works on the rows as they were when it was asked for; events processed to
+    // keep the window painted cannot change what it renames.
+    const FileRows rows = m_model.rows();
+    const bool resolveChains = CAppSettings().GetResolveChains() != 0;
+    BatchResult result;
+    BatchOutcome outcome;
+    {
+        RenameProgress progress(m_frame);
+        m_bRenaming = true;
+        emit busyChanged();
+        outcome = runBatchRename(rows, m_bSubFoldersListed, resolveChains, prompter, &result,
+                                 [&progress](int done, int total) { progress(done, total); });
+        m_bRenaming = false;
+    }
+    if (outcome != BatchOutcome::Ran)
+        return;
+    // A failed rename has no message of its own; the reload shows the files as they are,
+    // and the status bar says how many could not be renamed.
+    m_strAfterBatchReload = batchSummary(result);
+    m_post(Cmd::Reload);
+}

@@ -1,0 +1,318 @@
+#include "shell/ribbon/KeyTips.h"
+#include "shell/ribbon/Ribbon.h"
+#include "shell/ribbon/RibbonElements.h"
+#include "ui/CommandActions.h"
+#include "ui/CommandIds.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <map>
+
+// How the ribbon reacts: the application button, key tips, and the states the routing gives.
+using namespace Qt::StringLiterals;
+
+// What the routing would answer: true and the state when the command is handled.
+using StateQuery = std::function<bool(int id, CommandUiState &state)>;
+
+class RibbonBehaviourTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void applicationButtonPressStartsRenaming();
+    void applicationButtonDoubleClick();
+    void keyTipFOpensTheFileMenu();
+    void keyTipsRunElements_data();
+    void keyTipsRunElements();
+    void escapeHidesKeyTips();
+    void disabledKeyTipDoesNothing();
+    void checkBoxesFollowStates();
+    void disabledElementsDoNotEmit();
+    void printEntriesAlwaysDisabled();
+    void looksEmitTheirIdsWithRadioMarks();
+
+private:
+    template <typename T> T *element(const char *name)
+    {
+        return m_ribbon->findChild<T *>(QString::fromUtf8(name));
+    }
+    QStringList visibleKeyTips() const;
+    void refreshStates(const StateQuery &query)
+    {
+        m_actions->refresh([query](int id) -> std::optional<CommandUiState> {
+            CommandUiState state;
+            if (!query(id, state))
+                return std::nullopt;
+            return state;
+        });
+    }
+    void typeKeys(const QString &keys);
+
+    CommandActions *m_actions = nullptr;
+    Ribbon *m_ribbon = nullptr;
+    QSignalSpy *m_commands = nullptr;
+    QSignalSpy *m_activations = nullptr;
+};
+
+// Every command handled and enabled, with the given check marks.
+static StateQuery allHandled(std::map<int, bool> checks = {})
+{
+    return [checks](int id, CommandUiState &state) {
+        if (auto found = checks.find(id); found != checks.end()) {
+            state.checkable = true;
+            state.checked = found->second;
+        }
+        return true;
+    };
+}
+
+void RibbonBehaviourTest::init()
+{
+    m_actions = new CommandActions;
+    m_ribbon = new Ribbon(*m_actions);
+    m_ribbon->resize(1000, m_ribbon->sizeHint().height());
+    m_ribbon->show();
+    m_ribbon->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_ribbon));
+    m_commands = new QSignalSpy(m_actions, &CommandActions::triggered);
+    m_activations = new QSignalSpy(m_ribbon, &Ribbon::applicationButtonActivated);
+    refreshStates(allHandled());
+}
+
+void RibbonBehaviourTest::cleanup()
+{
+    delete m_commands;
+    delete m_activations;
+    delete m_ribbon;
+    delete m_actions;
+}
+
+QStringList RibbonBehaviourTest::visibleKeyTips() const
+{
+    QStringList tips;
+    for (const QLabel *badge : m_ribbon->findChildren<QLabel *>(QStringLiteral("keytip"))) {
+        if (badge->isVisible())
+            tips.append(badge->text());
+    }
+    return tips;
+}
+
+void RibbonBehaviourTest::typeKeys(const QString &keys)
+{
+    for (const QChar c : keys) {
+        if (c == u'!')
+            QTest::keyClick(m_ribbon, Qt::Key_Alt);
+        else
+            QTest::keyClick(m_ribbon, c.toLatin1());
+    }
+}
+
+void RibbonBehaviourTest::applicationButtonPressStartsRenaming()
+{
+    auto *button = element<QToolButton>("application-button");
+    QTest::mousePress(button, Qt::LeftButton);
+    QCOMPARE(m_activations->count(), 1);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QCOMPARE(m_activations->count(), 1);
+    QTest::mouseClick(button, Qt::RightButton);
+    QCOMPARE(m_activations->count(), 1);
+    QVERIFY(!m_ribbon->applicationMenu()->isVisible());
+    QCOMPARE(m_commands->count(), 0);
+}
+
+void RibbonBehaviourTest::applicationButtonDoubleClick()
+{
+    auto *button = element<QToolButton>("application-button");
+    const QPointF at(button->width() / 2.0, button->height() / 2.0);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, button->mapToGlobal(at),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &doubleClick);
+    QCOMPARE(m_activations->count(), 1);
+    QVERIFY(!m_ribbon->applicationMenu()->isVisible());
+}
+
+void RibbonBehaviourTest::keyTipFOpensTheFileMenu()
+{
+    typeKeys(QStringLiteral("!"));
+    QVERIFY(m_ribbon->keyTips()->isActive());
+    QStringList tips = visibleKeyTips();
+    tips.sort();
+    QCOMPARE(tips, QStringList({u"A"_s, u"A"_s, u"D"_s, u"F"_s, u"H"_s, u"S"_s}));
+    typeKeys(QStringLiteral("f"));
+    QTRY_VERIFY(m_ribbon->applicationMenu()->isVisible());
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+    QVERIFY(visibleKeyTips().isEmpty());
+    QCOMPARE(m_activations->count(), 0);
+    m_ribbon->applicationMenu()->hide();
+}
+
+void RibbonBehaviourTest::keyTipsRunElements_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("command");
+    QTest::newRow("donate") << "!d" << int(Cmd::Donate);
+    QTest::newRow("share comes first of two a") << "!a" << int(Cmd::ShareOnFacebook);
+    QTest::newRow("status bar") << "!hs" << int(Cmd::ViewStatusBar);
+    QTest::newRow("caption bar") << "!hc" << int(Cmd::ViewCaptionBar);
+    QTest::newRow("windows") << "!hi" << int(Cmd::WindowManager);
+    QTest::newRow("letters taken go to the next one") << "!ho" << int(Cmd::SourceFolderInExplorer);
+}
+
+void RibbonBehaviourTest::keyTipsRunElements()
+{
+    QFETCH(QString, keys);
+    typeKeys(keys);
+    QCOMPARE(m_commands->count(), 1);
+    QTEST(m_commands->first().first().toInt(), "command");
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+    QVERIFY(visibleKeyTips().isEmpty());
+}
+
+void RibbonBehaviourTest::escapeHidesKeyTips()
+{
+    typeKeys(QStringLiteral("!h"));
+    QCOMPARE(m_ribbon->keyTips()->scope(), QStringLiteral("category:0"));
+    QVERIFY(visibleKeyTips().contains(QStringLiteral("I")));
+    QTest::keyClick(m_ribbon, Qt::Key_Escape);
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+    QVERIFY(visibleKeyTips().isEmpty());
+    // With the badges gone, letters are plain keys again.
+    typeKeys(QStringLiteral("si"));
+    QCOMPARE(m_commands->count(), 0);
+    // Alt with another key is a key combination, not a request for key tips.
+    QTest::keyPress(m_ribbon, Qt::Key_Alt);
+    QTest::keyClick(m_ribbon, Qt::Key_X, Qt::AltModifier);
+    QTest::keyRelease(m_ribbon, Qt::Key_Alt);
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+}
+
+void RibbonBehaviourTest::disabledKeyTipDoesNothing()
+{
+    refreshStates([](int id, CommandUiState &) {
+        return id != Cmd::ViewStatusBar && id != Cmd::ShareOnFacebook;
+    });
+    typeKeys(QStringLiteral("!hs"));
+    QCOMPARE(m_commands->count(), 0);
+    QVERIFY(m_ribbon->keyTips()->isActive());
+    QTest::keyClick(m_ribbon, Qt::Key_Escape);
+    // Of the two tab-row buttons with the key tip "a", the enabled one runs.
+    typeKeys(QStringLiteral("!a"));
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::AppAbout));
+}
+
+void RibbonBehaviourTest::checkBoxesFollowStates()
+{
+    auto *statusBar = element<QCheckBox>("cmd-59393");
+    auto *captionBar = element<QCheckBox>("cmd-221");
+    auto *subFolders = element<QCheckBox>("cmd-32802");
+    refreshStates(allHandled({{Cmd::ViewStatusBar, true},
+                              {Cmd::ViewCaptionBar, false},
+                              {Cmd::FilesInSubFolders, true}}));
+    QVERIFY(statusBar->isChecked());
+    QVERIFY(!captionBar->isChecked());
+    QVERIFY(subFolders->isChecked());
+
+    // A click asks for the command; the mark changes only when the routing says so.
+    QTest::mouseClick(captionBar, Qt::LeftButton);
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::ViewCaptionBar));
+    QVERIFY(!captionBar->isChecked());
+    refreshStates(allHandled({{Cmd::ViewCaptionBar, true}}));
+    QVERIFY(captionBar->isChecked());
+    QVERIFY(!statusBar->isChecked());
+}
+
+void RibbonBehaviourTest::disabledElementsDoNotEmit()
+{
+    refreshStates([](int id, CommandUiState &state) {
+        if (id == Cmd::SourceFolderInExplorer)
+            state.enabled = false; // handled but refused
+        return id != Cmd::RenameSelectedFile && id != Cmd::FilesInSubFolders &&
+               id != Cmd::WindowNew;
+    });
+    auto *selectedFile = element<QToolButton>("cmd-32787");
+    auto *folderContents = element<QToolButton>("cmd-32780");
+    auto *subFolders = element<QCheckBox>("cmd-32802");
+    auto *newWindow = m_ribbon->findChild<QAction *>(QStringLiteral("cmd-57648"));
+    QVERIFY(!selectedFile->isEnabled());
+    QVERIFY(!folderContents->isEnabled());
+    QVERIFY(!subFolders->isEnabled());
+    QVERIFY(!newWindow->isEnabled());
+    QTest::mouseClick(selectedFile, Qt::LeftButton);
+    QTest::mouseClick(folderContents, Qt::LeftButton);
+    QTest::mouseClick(subFolders, Qt::LeftButton);
+    newWindow->trigger();
+    QCOMPARE(m_commands->count(), 0);
+
+    QTest::mouseClick(element<QToolButton>("cmd-32788"), Qt::LeftButton);
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::Reload));
+}
+
+void RibbonBehaviourTest::printEntriesAlwaysDisabled()
+{
+    refreshStates(allHandled());
+    for (int id :
+         {Cmd::FilePrint, Cmd::FilePrintDirect, Cmd::FilePrintPreview, Cmd::FilePageSetup}) {
+        auto *action = m_ribbon->findChild<QAction *>(QStringLiteral("cmd-%1").arg(id));
+        QVERIFY2(action, qPrintable(QString::number(id)));
+        QVERIFY(!action->isEnabled());
+        action->trigger();
+    }
+    QCOMPARE(m_commands->count(), 0);
+    auto *open = m_ribbon->findChild<QAction *>(QStringLiteral("cmd-57601"));
+    QVERIFY(open->isEnabled());
+    open->trigger();
+    QCOMPARE(m_commands->count(), 1);
+    // No entry of a recent file, whatever the routing answers.
+    for (QAction *action : m_ribbon->applicationMenu()->actions())
+        QVERIFY(RibbonElement::command(action) < Cmd::FileMruFirst ||
+                RibbonElement::command(action) >= Cmd::FileMruFirst + 16);
+}
+
+void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
+{
+    const QList<QAction *> looks = element<QToolButton>("style-menu")->menu()->actions();
+    QCOMPARE(looks.size(), 4);
+    const auto lookState = [](int current) {
+        return [current](int id, CommandUiState &state) {
+            if (id >= Cmd::LookFirst && id <= Cmd::LookLast) {
+                state.checkable = true;
+                state.checked = id == current;
+            }
+            return true;
+        };
+    };
+    refreshStates(lookState(Cmd::LookSilver));
+    QList<bool> marks;
+    for (const QAction *look : looks)
+        marks.append(look->isChecked());
+    QCOMPARE(marks, QList<bool>({false, false, true, false}));
+
+    for (QAction *look : looks)
+        look->trigger();
+    QCOMPARE(m_commands->size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(m_commands->at(i).first().toInt(), int(Cmd::LookBlue) + i);
+    // Choosing does not move the mark; the routing's next answer does.
+    QVERIFY(looks.at(2)->isChecked());
+    QVERIFY(!looks.at(3)->isChecked());
+    refreshStates(lookState(Cmd::LookBlue));
+    QVERIFY(looks.at(0)->isChecked());
+    QVERIFY(!looks.at(2)->isChecked());
+    // A stored look outside the menu marks none of its entries.
+    refreshStates(lookState(Cmd::LookOffice2003));
+    for (const QAction *look : looks)
+        QVERIFY(!look->isChecked());
+}
+
+QTEST_MAIN(RibbonBehaviourTest)
+#include "tst_RibbonBehaviour.moc"

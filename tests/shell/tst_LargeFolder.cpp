@@ -1,0 +1,88 @@
+#include "ShellFixture.h"
+
+#include "engine/AppSettings.h"
+#include "shell/StatusPanes.h"
+#include "ui/CommandIds.h"
+
+#include <QElapsedTimer>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// A folder of 100,000 files is listed on a worker: the window keeps handling events while
+// the load runs and shows its progress in the status bar.
+class LargeFolderTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aHugeFolderLoadsWithoutFreezingTheWindow()
+    {
+        ShellFixture f;
+        const QByteArray folder = QFile::encodeName(f.tree.path(QStringLiteral("big")));
+        QVERIFY(f.tree.createFolder(QStringLiteral("big")));
+        constexpr int kFiles = 100000;
+        for (int i = 0; i < kFiles; ++i) {
+            const QByteArray path = folder + "/file" + QByteArray::number(i) + ".txt";
+            const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        QVERIFY(f.start());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+
+        f.view()->LoadFileList(); // nothing: no folder yet
+        f.prompts.folderAnswers << f.tree.path(QStringLiteral("big"));
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
+        QVERIFY(f.view()->isLoading());
+        QVERIFY(f.frame()->statusBar()->currentMessage().startsWith(
+            QStringLiteral("Listing Files from [%1]").arg(f.tree.path(QStringLiteral("big")))));
+        // A recompute asked for meanwhile waits for the rows.
+        CAppSettings().SetCheckUpperCase(1);
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QCOMPARE(f.view()->fileModel().rowCount(), 0);
+
+        // Count event-loop turns and the longest gap between them while the load runs.
+        int turns = 0;
+        qint64 longestGap = 0;
+        QElapsedTimer load;
+        QElapsedTimer sinceLastTurn;
+        load.start();
+        sinceLastTurn.start();
+        QTimer ticker;
+        ticker.setInterval(0);
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (!f.view()->isLoading())
+                return;
+            ++turns;
+            longestGap = qMax(longestGap, sinceLastTurn.restart());
+        });
+        ticker.start();
+        QVERIFY(waitListed(f.view(), 120000));
+        const qint64 loadMs = load.elapsed();
+        ticker.stop();
+
+        QCOMPARE(f.view()->fileModel().rowCount(), kFiles);
+        QCOMPARE(f.view()->fileModel().text(kFiles - 1, 0), QString::number(kFiles));
+        QCOMPARE(f.view()->fileModel().text(kFiles - 1, 2),
+                 f.view()->fileModel().text(kFiles - 1, 1).toUpper());
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("%1 File(s) Listed from Folder [%2]")
+                     .arg(kFiles)
+                     .arg(f.tree.path(QStringLiteral("big"))));
+        QVERIFY(f.frame()->statusBar()->currentMessage().isEmpty());
+        QVERIFY2(turns > 1, qPrintable(QStringLiteral("event loop turns: %1").arg(turns)));
+        qInfo("load of %d files: %lld ms, %d event-loop turns, longest gap %lld ms", kFiles, loadMs,
+              turns, longestGap);
+
+        // Recomputing the names of every row after the load.
+        QElapsedTimer compute;
+        compute.start();
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        qInfo("new names of %d rows: %lld ms", kFiles, compute.elapsed());
+    }
+};
+
+QTEST_MAIN(LargeFolderTest)
+#include "tst_LargeFolder.moc"
