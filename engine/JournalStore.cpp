@@ -25,7 +25,7 @@ const QByteArray kTemporarySuffix = QByteArrayLiteral(".tmp");
 QString stateHome()
 {
     const QString configured = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // XDG base directories must be absolute: a relative value is ignored.
     if (configured.startsWith(QLatin1Char('/')))
         return configured;
     return QDir::homePath() + QStringLiteral("/.local/state");
