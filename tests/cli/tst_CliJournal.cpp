@@ -1,3 +1,4 @@
+#include "tests/cli/CliProcess.h"
 #include "tests/support/TestTree.h"
 
 #include <QProcess>
@@ -18,12 +19,7 @@ private slots:
     void usageAndHelp();
 
 private:
-    struct Run
-    {
-        int code = -1;
-        QByteArray out;
-        QByteArray err;
-    };
+    using Run = CliRun;
     Run run(const QStringList &arguments, const QByteArray &input = {},
             const QByteArray &killAfter = {});
     // The id at the end of the last line of standard error: "... (journal ID)".
@@ -45,25 +41,11 @@ void CliJournalTest::init()
 CliJournalTest::Run CliJournalTest::run(const QStringList &arguments, const QByteArray &input,
                                         const QByteArray &killAfter)
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"XDG_STATE_HOME"_qs, m_state->path());
     if (!killAfter.isEmpty())
         env.insert(u"QUIREWELL_TEST_KILL_AFTER"_qs, QString::fromLatin1(killAfter));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUIREWELL_CLI_PATH),
-                  QStringList{u"--config"_qs, m_tree->settingsFile()} + arguments);
-    Run result;
-    if (!process.waitForStarted())
-        return result;
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
-        return result;
-    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -9;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runCli(QStringList{u"--config"_qs, m_tree->settingsFile()} + arguments, env, input);
 }
 
 QString CliJournalTest::journalId(const Run &r)

@@ -1,4 +1,5 @@
 #include "engine/AppSettings.h"
+#include "tests/cli/CliProcess.h"
 #include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
@@ -14,11 +15,8 @@
 
 namespace {
 
-struct Run
+struct Run : CliRun
 {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
     QList<QByteArrayList> rows() const
     {
         QList<QByteArrayList> result;
@@ -79,21 +77,8 @@ void TestQuirewellCli::init()
 
 Run TestQuirewellCli::run(const QStringList &arguments, const QByteArray &input)
 {
-    QProcess process;
-    process.setProcessEnvironment(m_environment);
-    process.start(QStringLiteral(QUIREWELL_CLI_PATH),
-                  QStringList{QStringLiteral("--config"), m_tree->settingsFile()} + arguments);
-    Run result;
-    if (!process.waitForStarted())
-        return result;
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
-        return result;
-    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return Run{runCli(QStringList{QStringLiteral("--config"), m_tree->settingsFile()} + arguments,
+                      m_environment, input)};
 }
 
 void TestQuirewellCli::listPrintsEscapedRows()
