@@ -1,8 +1,6 @@
 #include "dialogs/DlgRenameFailures.h"
 
 #include "dialogs/DialogLook.h"
-#include "engine/BatchRename.h"
-#include "engine/FileRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -78,17 +76,6 @@ CDlgRenameFailures::CDlgRenameFailures(const QList<Failure> &failures, QWidget *
     layout->addLayout(buttons);
     resize(fromDialogUnits(this, 420, 200));
     m_table->setFocus();
-}
-
-QList<CDlgRenameFailures::Failure> CDlgRenameFailures::failuresOf(const FileRows &rows,
-                                                                  const BatchResult &result)
-{
-    QList<Failure> failures;
-    for (const RenameFailure &failure : result.failures) {
-        const FileRow &row = rows.rows[size_t(failure.row)];
-        failures.append({row.loadedName, row.newName, rows.location(failure.row), failure.error});
-    }
-    return failures;
 }
 
 QString CDlgRenameFailures::text() const

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ui/FailedRenames.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
 
-class FileRows;
 class QTableWidget;
-struct BatchResult;
 
 // The window shown after a batch in which renames failed: one line per failed row (loaded
 // name, new name, location, reason) and a button that copies the list as text.
@@ -15,18 +15,9 @@ class CDlgRenameFailures : public QDialog
     Q_OBJECT
 
 public:
-    struct Failure
-    {
-        QString loadedName;
-        QString newName;
-        QString location;
-        QString reason;
-    };
+    using Failure = FailedRename;
 
     explicit CDlgRenameFailures(const QList<Failure> &failures, QWidget *parent = nullptr);
-
-    // The failures of a batch over rows, in list order.
-    static QList<Failure> failuresOf(const FileRows &rows, const BatchResult &result);
 
     // The list as copied: a header line, then one line per failure, fields separated by tabs
     // (a tab or line break inside a field is written as a space).

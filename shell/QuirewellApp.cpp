@@ -69,6 +69,11 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     for (const QString &path : line.openPaths)
         OpenPath(path);
     m_mainFrame->show();
+    // A batch cut off by a crash is offered for undo before anything else is asked.
+    if (CQuirewellView *view = m_mainFrame->activeView()) {
+        view->controller().offerInterruptedBatches();
+        m_mainFrame->refreshCommandStates();
+    }
     return true;
 }
 

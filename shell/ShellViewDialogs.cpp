@@ -1,5 +1,6 @@
 #include "shell/ShellViewDialogs.h"
 
+#include "dialogs/DlgRenameFailures.h"
 #include "dialogs/DlgRenameParameters.h"
 #include "dialogs/DlgSettings.h"
 #include "dialogs/DlgSingleFileRename.h"
@@ -51,6 +52,12 @@ void connectTo(CQuirewellView &view, CMainFrame &frame)
                                         file.nameBytes);
                          if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
                              view.OnSingleFileRenamed(file, dialog.newFileName());
+                     });
+    QObject::connect(&view.controller(), &ListController::renamesFailed, &frame,
+                     [&view](const QList<FailedRename> &failures) {
+                         CDlgRenameFailures dialog(failures, &view);
+                         dialog.setObjectName(QStringLiteral("CDlgRenameFailures"));
+                         Prompts::instance().runModal(&dialog);
                      });
 }
 

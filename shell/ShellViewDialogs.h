@@ -4,7 +4,8 @@ class CMainFrame;
 class CQuirewellView;
 
 // The list views' dialogs as the desktop program shows them: answers the view's requests for
-// its rename parameters window, the settings dialog and the single-file rename dialog. The
+// its rename parameters window, the settings dialog and the single-file rename dialog, and
+// lists the renames that failed (CDlgRenameFailures). The
 // rename parameters window is a tool window of the main frame, so it stays above it; it hands
 // its values to its own view, and "&Rename All" goes through the frame's post().
 namespace ShellViewDialogs {

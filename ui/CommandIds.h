@@ -39,6 +39,7 @@ enum : int
     ShareOnFacebook = 32800,
     FilesInSubFolders = 32802,
     Donate = 32803,
+    UndoRename = 32804,
 
     FileNew = 57600,
     FileOpen = 57601,

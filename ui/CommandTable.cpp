@@ -44,6 +44,9 @@ QList<CommandInfo> buildCommands()
             "Share this Software's URL on Facebook", "Share on Facebook"),
         cmd(FilesInSubFolders, "FilesInSubFolders", "Files in Sub Folder(s)",
             "List Files from Sub Folder(s) of the Selected Folder", "Sub Folder Search"),
+        cmd(UndoRename, "UndoRename", "Undo Rename",
+            "Rename the Files of the Last Batch Back to Their Old Names", "Undo Rename (Ctrl+Z)",
+            "Ctrl+Z"),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),
@@ -130,6 +133,8 @@ QList<Accelerator> buildAccelerators()
         frame(Qt::SHIFT | Qt::Key_F6, PrevPane),
         document(QKeyCombination(Qt::Key_F2), RenameSelectedFile),
         document(QKeyCombination(Qt::Key_F5), Reload),
+        // In the list Ctrl+Z undoes the last batch; elsewhere it stays the frame's Undo.
+        document(Qt::CTRL | Qt::Key_Z, UndoRename),
     };
 }
 

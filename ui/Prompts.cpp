@@ -5,8 +5,30 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
+
+// The box's title is the application's name.
+void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
+{
+    box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
+    box.setText(text);
+    switch (icon) {
+    case Prompts::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Prompts::Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Prompts::Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Prompts::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+}
 
 class RealPrompts : public Prompts
 {
@@ -14,22 +36,7 @@ public:
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
     {
         QMessageBox box(parent);
-        box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
-        box.setText(text);
-        switch (icon) {
-        case Icon::Information:
-            box.setIcon(QMessageBox::Information);
-            break;
-        case Icon::Warning:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case Icon::Error:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        case Icon::Question:
-            box.setIcon(QMessageBox::Question);
-            break;
-        }
+        setUp(box, text, icon);
         if (buttons == Buttons::YesNoCancel) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             box.setDefaultButton(QMessageBox::Yes);
@@ -46,6 +53,20 @@ public:
         default:
             return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
         }
+    }
+
+    int choose(QWidget *parent, const QString &text, Icon icon, const QStringList &choices) override
+    {
+        QMessageBox box(parent);
+        setUp(box, text, icon);
+        // Action buttons only: Escape picks none of them.
+        QList<QAbstractButton *> buttons;
+        for (const QString &choice : choices)
+            buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+        if (!buttons.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.exec();
+        return int(buttons.indexOf(box.clickedButton()));
     }
 
     QString pickFolder(QWidget *parent, const QString &startFolder) override

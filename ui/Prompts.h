@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -35,6 +36,10 @@ public:
     // A message box titled with the application's name.
     virtual Answer message(QWidget *parent, const QString &text, Icon icon,
                            Buttons buttons = Buttons::Ok) = 0;
+    // A message box whose buttons carry the given texts, the first the default: the index of
+    // the one pressed, or -1 when the box was closed without a choice.
+    virtual int choose(QWidget *parent, const QString &text, Icon icon,
+                       const QStringList &choices) = 0;
     // The folder picker; an empty result means cancelled.
     virtual QString pickFolder(QWidget *parent, const QString &startFolder) = 0;
     // Runs a dialog modally and returns its result code.

@@ -114,6 +114,7 @@ void ListController::onLoadFinished()
                                         Prompts::Icon::Information);
     }
     runAfterLoad(m_jobThen);
+    lookUpUndoAvailable(); // a batch or an undo is followed by a load
     emit busyChanged();
     emit loadFinished();
     startNextLoad();

@@ -3,6 +3,7 @@
 #include "engine/AppSettings.h"
 #include "engine/RenameParameters.h"
 #include "listing/FileListModel.h"
+#include "ui/FailedRenames.h"
 
 #include <QObject>
 #include <QTimer>
@@ -16,6 +17,7 @@ class FolderPresence;
 class ListingFrame;
 class ListingJob;
 class QWidget;
+struct UndoPlan;
 
 // What one document window's list does besides showing itself: the rows, the folder they
 // come from, loading it (on a worker thread, further requests waiting their turn), computing
@@ -61,6 +63,16 @@ public:
     // The batch rename of every checked row, asked about through the prompts.
     void OnStartRenaming();
 
+    // ListControllerUndo.cpp. Cmd::UndoRename: names the newest batch not yet undone, asks,
+    // renames its files back as the journal's undo does, then lists the folder again.
+    void OnUndoRename();
+    // At start-up: offers to undo or keep each batch that was cut off half way.
+    void offerInterruptedBatches();
+    // Whether the journal holds a batch that OnUndoRename would undo, as last looked up
+    // (after every load, undo and single-file rename, in any window).
+    static bool undoAvailable();
+    static void lookUpUndoAvailable();
+
     const QString &folder() const { return m_strFolder; }
     FileListModel &fileModel() { return m_model; }
     const FileListModel &fileModel() const { return m_model; }
@@ -75,6 +87,8 @@ signals:
     void busyChanged();
     // After every computation of the "New File Name" column.
     void newNamesComputed();
+    // Renames of a batch or an undo failed: the shell lists them.
+    void renamesFailed(const QList<FailedRename> &failures);
 
 private:
     struct LoadRequest
@@ -87,6 +101,9 @@ private:
     void onLoadFinished();
     void runAfterLoad(AfterLoad then);
     void showLoadProgress();
+    void undoBatch(const UndoPlan &plan);
+    // The text shown over the file statistics once the posted reload is done.
+    void reloadThenShow(const QString &text);
 
     ListingFrame *m_frame;
     QWidget *m_promptParent;

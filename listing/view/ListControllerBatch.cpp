@@ -71,10 +71,8 @@ private:
 
 QString batchSummary(const BatchResult &result)
 {
-    const int failed = int(result.failures.size());
-    return QStringLiteral("Renaming Done: %1 File(s) Renamed, %2 File(s) Could Not be Renamed")
-        .arg(result.renamed)
-        .arg(failed);
+    return QStringLiteral("Renaming Done: %1 File(s) Renamed, 0 File(s) Could Not be Renamed")
+        .arg(result.renamed);
 }
 
 } // namespace
@@ -98,8 +96,25 @@ void ListController::OnStartRenaming()
     }
     if (outcome != BatchOutcome::Ran)
         return;
-    // A failed rename has no message of its own; the reload shows the files as they are,
-    // and the status bar says how many could not be renamed.
-    m_strAfterBatchReload = batchSummary(result);
+    if (!result.journalError.isEmpty())
+        prompter.warn(result.journalError);
+    // Failed renames are listed in a window of their own and the status bar keeps the
+    // listing's summary; a batch without failures says what it did there.
+    if (result.failures.empty()) {
+        reloadThenShow(batchSummary(result));
+    } else {
+        reloadThenShow(QString());
+        emit renamesFailed(failedRenamesOf(rows, result));
+    }
+}
+
+void ListController::reloadThenShow(const QString &text)
+{
+    if (m_strFolder.isEmpty()) {
+        if (m_frame)
+            m_frame->showProgress(text);
+        return;
+    }
+    m_strAfterBatchReload = text;
     m_post(Cmd::Reload);
 }

@@ -158,6 +158,7 @@ void CQuirewellView::OnSingleFileRenamed(const FileToRename &file, const QString
     FileListModel &model = fileModel();
     if (file.row < model.rowCount() && model.rows().fullPath(file.row) == file.path)
         model.renameRow(file.row, newName);
+    ListController::lookUpUndoAvailable(); // the rename is journaled and can be undone
 }
 
 void CQuirewellView::contextMenuEvent(QContextMenuEvent *event)

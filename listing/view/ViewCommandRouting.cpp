@@ -76,6 +76,16 @@ void CQuirewellView::registerCommands()
             emit commandStatesChanged();
         },
         whenIdle);
+    registerCommand(
+        Cmd::UndoRename,
+        [this] {
+            m_controller.OnUndoRename();
+            emit commandStatesChanged();
+        },
+        [this] {
+            return CommandUiState::enabledIf(!isRenaming() && !isLoading() &&
+                                             ListController::undoAvailable());
+        });
     add(Cmd::ShareOnFacebook, &CQuirewellView::OnShareOnFacebook,
         []() -> std::optional<CommandUiState> {
             if (g_shareAddress.isEmpty())

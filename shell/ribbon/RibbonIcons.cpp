@@ -113,6 +113,22 @@ void refresh(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(8, 0.5), QPointF(12.5, 3), QPointF(8, 6)}));
 }
 
+// A curved arrow pointing back, to the left.
+void undoArrow(QPainter &p)
+{
+    p.setPen(QPen(QColor(40, 90, 180), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    path.moveTo(5, 6);
+    path.lineTo(10, 6);
+    path.cubicTo(QPointF(15, 6), QPointF(15, 13), QPointF(10, 13));
+    path.lineTo(7, 13);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 180));
+    p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(6, 2), QPointF(6, 10)}));
+}
+
 void lines(QPainter &p)
 {
     p.setPen(QPen(QColor(50, 80, 150), 1.2));
@@ -191,6 +207,12 @@ Glyph glyphFor(int id)
         return [](QPainter &p) { lines(p), pencil(p); };
     case RenameSelectedFile:
         return [](QPainter &p) { page(p), pencil(p); };
+    case UndoRename:
+        return [](QPainter &p) {
+            page(p);
+            p.translate(0, 2);
+            undoArrow(p);
+        };
     case WindowManager:
         return windows;
     case ShareOnFacebook:

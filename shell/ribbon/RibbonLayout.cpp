@@ -104,6 +104,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
 
     RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"));
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
+    rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
 
     RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"));
     RibbonButton *windows = largeButton(Cmd::WindowManager, QStringLiteral("Windows\ni"), window);

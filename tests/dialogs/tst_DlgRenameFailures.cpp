@@ -36,7 +36,7 @@ void TestDlgRenameFailures::listsAndCopiesEveryFailure()
     const BatchResult result = RenameCheckedFiles(rows);
     QCOMPARE(result.renamed, 1);
 
-    CDlgRenameFailures dialog(CDlgRenameFailures::failuresOf(rows, result));
+    CDlgRenameFailures dialog(failedRenamesOf(rows, result));
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

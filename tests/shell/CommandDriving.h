@@ -7,8 +7,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTest>
 #include <QWindow>
 
@@ -106,4 +108,18 @@ inline QList<bool> checkMarks(const CQuirewellView *view)
     for (const FileRow &row : view->fileModel().rows().rows)
         marks.append(row.checked);
     return marks;
+}
+
+// The rows of the failure window (CDlgRenameFailures), one list of texts per row.
+inline QList<QStringList> failureRows(const QDialog *dialog)
+{
+    QList<QStringList> rows;
+    const auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("Failures"));
+    for (int row = 0; table && row < table->rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < table->columnCount(); ++column)
+            texts.append(table->item(row, column)->text());
+        rows.append(texts);
+    }
+    return rows;
 }

@@ -11,20 +11,26 @@
 
 #include <QAction>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// The real program in this process, on a temporary tree and a temporary settings file, with
-// prompts and openings recorded.
+// The real program in this process, on a temporary tree, a temporary settings file and an
+// empty journal of its own, with prompts and openings recorded.
 struct ShellFixture
 {
     TestTree tree;
+    QTemporaryDir state; // $XDG_STATE_HOME: the journal
     RecordingPrompts prompts;
     RecordingOpener opener;
     std::unique_ptr<CQuirewellApp> app;
 
-    ShellFixture() { tree.useTemporarySettings(); }
+    ShellFixture()
+    {
+        tree.useTemporarySettings();
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    }
 
     CMainFrame *frame() const { return app->mainFrame(); }
     CQuirewellView *view() const { return frame()->activeView(); }

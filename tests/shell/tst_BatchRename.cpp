@@ -6,6 +6,7 @@
 #include "ui/CommandIds.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -137,10 +138,19 @@ private slots:
 
         QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
         f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QList<QStringList> failedRows;
+        f.prompts.onModal = [&failedRows](QDialog *dialog) {
+            failedRows = failureRows(dialog);
+            return int(QDialog::Accepted);
+        };
         pressApplicationButton(f);
         QTRY_COMPARE(listed.size(), 1);
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages[0].text, question(3));
+        // The failed row is listed with its reason in a window of its own.
+        QCOMPARE(f.prompts.modalDialogs, QStringList({u"CDlgRenameFailures"_s}));
+        QCOMPARE(failedRows, QList<QStringList>({{u"aab.txt"_s, u"ab.txt"_s, f.tree.root() + u"/"_s,
+                                                  u"File exists"_s}}));
         QCOMPARE(f.tree.entries(),
                  QStringList({u"aab.txt"_s, u"b.txt"_s, u"cc.txt"_s, u"z.txt"_s}));
         QCOMPARE(f.tree.contents(QStringLiteral("b.txt")), QByteArray("ab.txt"));
@@ -152,9 +162,10 @@ private slots:
                  QStringList({u"ab.txt"_s, u"b.txt"_s, u"c.txt"_s, u"z.txt"_s}));
         QCOMPARE(columnTexts(f.view(), 0), QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
         QCOMPARE(checkMarks(f.view()), QList<bool>({true, true, true, true}));
-        QCOMPARE(f.frame()->statusBar()->currentMessage(),
-                 QStringLiteral("Renaming Done: 2 File(s) Renamed, 1 File(s) Could Not be "
-                                "Renamed"));
+        // The status bar shows the listing's summary again, not a count of the failures.
+        QCOMPARE(f.frame()->statusBar()->currentMessage(), QString());
+        QCOMPARE(f.frame()->findChild<QLabel *>(u"pane120"_s)->text(),
+                 u"4 File(s) Listed from Folder [%1]"_s.arg(f.tree.root()));
     }
 
     void storedSwitchRenamesChains()

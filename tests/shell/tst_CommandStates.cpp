@@ -55,6 +55,9 @@ const QSet<int> kNever{
     Cmd::ViewAutoArrange, Cmd::ViewLineUp,
 };
 
+// Enabled only while the journal holds a batch to undo; the fixture's journal is empty.
+const QSet<int> kNothingToUndo{Cmd::UndoRename};
+
 bool isLook(int id)
 {
     return id >= Cmd::LookFirst && id <= Cmd::LookLast;
@@ -96,7 +99,7 @@ QStringList mismatches(ShellFixture &f, bool documentOpen)
             expected = true;
         else if (kWithDocument.contains(id))
             expected = documentOpen;
-        else if (!kNever.contains(id))
+        else if (!kNever.contains(id) && !kNothingToUndo.contains(id))
             wrong << QStringLiteral("%1 unknown").arg(id);
         if (enabled(f, id) != expected)
             wrong << QStringLiteral("%1 %2").arg(id).arg(

@@ -100,11 +100,16 @@ void CommandTableTest::documentKeysOnlyWithADocument()
     QCOMPARE(CommandTable::commandForKeys(f5, true), int(Cmd::Reload));
     QCOMPARE(CommandTable::commandForKeys(f2, false), 0);
     QCOMPARE(CommandTable::commandForKeys(f5, false), 0);
+    // Ctrl+Z undoes the last batch in the list and is the frame's (disabled) Undo elsewhere.
+    const QKeySequence ctrlZ(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(CommandTable::commandForKeys(ctrlZ, true), int(Cmd::UndoRename));
+    QCOMPARE(CommandTable::commandForKeys(ctrlZ, false), int(Cmd::EditUndo));
     // The frame's keys stay in force while a document window is active.
     QCOMPARE(CommandTable::commandForKeys(QKeySequence(Qt::CTRL | Qt::Key_N), true),
              int(Cmd::FileNew));
     for (const Accelerator &accel : CommandTable::accelerators()) {
-        const bool document = accel.id == Cmd::RenameSelectedFile || accel.id == Cmd::Reload;
+        const bool document = accel.id == Cmd::RenameSelectedFile || accel.id == Cmd::Reload ||
+                              accel.id == Cmd::UndoRename;
         QCOMPARE(accel.scope == KeyScope::Document, document);
     }
 }

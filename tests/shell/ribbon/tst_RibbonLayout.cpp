@@ -60,6 +60,8 @@ void RibbonLayoutTest::elementTexts_data()
     row("cmd-32785", "Rename Parameters", "Rename Parameters", "");
     row("cmd-32787", "Selected File", "Rename Selected File",
         "Rename Selected File Now in a Seperate Screen.");
+    row("cmd-32804", "Undo Rename", "Undo Rename (Ctrl+Z)",
+        "Rename the Files of the Last Batch Back to Their Old Names", "u");
     row("cmd-131", "Windows", "Windows", "", "i");
     row("cmd-32803", "Donate", "Donate", "");
     row("style-menu", "Style", "Modify Visual Style", "Choose one of the Office 2007 themes");
@@ -101,7 +103,7 @@ void RibbonLayoutTest::homePanelsInOrder()
     QCOMPARE(names.at(0), QStringList({u"cmd-59393"_s, u"cmd-221"_s, u"cmd-32802"_s, u"cmd-32780"_s,
                                        u"cmd-32788"_s}));
     QCOMPARE(names.at(1), QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s}));
-    QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s}));
+    QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s, u"cmd-32804"_s}));
     QCOMPARE(names.at(3), QStringList({u"cmd-131"_s}));
     QCOMPARE(RibbonElement::keyTip(home->panels().at(3)), QStringLiteral("w"));
 
@@ -109,7 +111,7 @@ void RibbonLayoutTest::homePanelsInOrder()
     for (const char *name : {"cmd-32771", "cmd-32784", "cmd-32785"})
         QCOMPARE(m_ribbon.findChild<QToolButton *>(QString::fromUtf8(name))->iconSize(),
                  QSize(16, 16));
-    for (const char *name : {"cmd-32780", "cmd-32788", "cmd-32787", "cmd-131"}) {
+    for (const char *name : {"cmd-32780", "cmd-32788", "cmd-32787", "cmd-32804", "cmd-131"}) {
         const auto *button = m_ribbon.findChild<QToolButton *>(QString::fromUtf8(name));
         QCOMPARE(button->iconSize(), QSize(32, 32));
         QVERIFY(!button->icon().isNull());

@@ -11,6 +11,12 @@ Prompts::Answer RecordingPrompts::message(QWidget *, const QString &text, Icon i
     return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
 }
 
+int RecordingPrompts::choose(QWidget *, const QString &text, Icon icon, const QStringList &offered)
+{
+    choices.append({text, icon, offered});
+    return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
+}
+
 QString RecordingPrompts::pickFolder(QWidget *, const QString &startFolder)
 {
     folderStarts.append(startFolder);

@@ -23,7 +23,16 @@ public:
     RecordingPrompts(const RecordingPrompts &) = delete;
     RecordingPrompts &operator=(const RecordingPrompts &) = delete;
 
+    struct Choice
+    {
+        QString text;
+        Icon icon;
+        QStringList choices;
+    };
+
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override;
+    int choose(QWidget *parent, const QString &text, Icon icon,
+               const QStringList &choices) override;
     QString pickFolder(QWidget *parent, const QString &startFolder) override;
     int runModal(QDialog *dialog) override;
     QString pickOpenFile(QWidget *parent, const QString &filter) override;
@@ -33,6 +42,7 @@ public:
     // Answers given in order; when a list is empty: Ok (Cancel for Yes/No/Cancel), and an
     // empty path (cancelled).
     QList<Answer> messageAnswers;
+    QList<int> choiceAnswers; // when empty: -1, no choice
     QStringList folderAnswers;
     QStringList openFileAnswers;
     QStringList saveFileAnswers;
@@ -40,6 +50,7 @@ public:
     std::function<int(QDialog *)> onModal;
 
     QList<Message> messages;
+    QList<Choice> choices;
     QStringList folderStarts;    // the start folder of each folder picker request
     QStringList saveSuggestions; // the suggested path of each save picker request
     QStringList modalDialogs;    // object names of the dialogs run modally
