@@ -42,7 +42,8 @@ std::pair<quint64, quint64> identify(int folderFd, const QByteArray &name)
 
 } // namespace
 
-bool BatchJournal::begin(const FileRows &rows, QString &error)
+bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames &parked,
+                         const QString &undoes)
 {
     // The plan's text is built straight from the rows: a batch of many files spends no more
     // than a copy of each name on it.
@@ -52,6 +53,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error)
     quint32 folderCount = 0;
     int folderFd = -1;
     QByteArray oldName;
+    auto nextParked = parked.begin();
     for (int i = 0; i < rows.count(); ++i) {
         const FileRow &row = rows.rows[size_t(i)];
         // The rows the batch passes to the system; the others change nothing.
@@ -78,13 +80,18 @@ bool BatchJournal::begin(const FileRows &rows, QString &error)
         }
         body.addRow(folderCount - 1, id.first, id.second, oldName, row.newName);
         m_planRows.push_back(i);
+        while (nextParked != parked.end() && nextParked->first < i)
+            ++nextParked;
+        if (nextParked != parked.end() && nextParked->first == i)
+            body.parkLastRow(nextParked->second);
     }
     if (folderFd >= 0)
         ::close(folderFd);
     if (m_planRows.empty())
         return true;
     JournalEntry entry;
-    entry.kind = JournalKind::Batch;
+    entry.kind = undoes.isEmpty() ? JournalKind::Batch : JournalKind::Undo;
+    entry.undoes = undoes;
     m_begun = m_writer.begin(entry, body, error);
     m_killAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_KILL_AFTER");
     return m_begun;

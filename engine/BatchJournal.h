@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class FileRows;
@@ -16,9 +17,14 @@ struct BatchResult;
 class BatchJournal
 {
 public:
+    // The temporary names a batch moves files through: (index into the rows, name), rising.
+    using ParkedNames = std::vector<std::pair<int, QByteArray>>;
+
     // False with error when the plan could not be written: then nothing may be renamed.
-    // Writes nothing (and succeeds) when no row is to be renamed.
-    bool begin(const FileRows &rows, QString &error);
+    // Writes nothing (and succeeds) when no row is to be renamed. With undoes set, the entry
+    // is the undo of that entry.
+    bool begin(const FileRows &rows, QString &error, const ParkedNames &parked = {},
+               const QString &undoes = {});
     // Records the outcome; a failure to do so is added to result.journalError.
     void finish(BatchResult &result);
     const QString &id() const { return m_writer.id(); }

@@ -18,6 +18,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+QString changedFileText()
+{
+    return QStringLiteral("no longer the file the batch renamed");
+}
+
 QString blockedByText(const QString &blocker)
 {
     return QStringLiteral("The new name is still taken by \"%1\", which could not be renamed.")
@@ -57,7 +62,8 @@ struct Mover
     int row = 0;
     QByteArray oldName;
     QByteArray target;
-    int next = -1; // the mover whose old name is this one's target
+    quint64 inode = 0; // as listed (or journaled); 0: not known
+    int next = -1;     // the mover whose old name is this one's target
     State state = State::Waiting;
     bool inCycle = false;
     QString error;
@@ -95,8 +101,10 @@ private:
 class FolderChains
 {
 public:
-    FolderChains(const FileRows &rows, quint32 folder, const std::vector<int> &rowIndices)
-        : m_rows(rows), m_path(rows.folders[folder].rawPath)
+    FolderChains(const FileRows &rows, quint32 folder, const std::vector<int> &rowIndices,
+                 bool checkFiles)
+        : m_rows(rows), m_path(rows.folders[folder].rawPath), m_device(rows.folders[folder].device),
+          m_checkFiles(checkFiles)
     {
         m_movers.reserve(rowIndices.size());
         for (const int row : rowIndices) {
@@ -104,6 +112,7 @@ public:
             m.row = row;
             const FileRow &r = rows.rows[size_t(row)];
             m.oldName = encodeFileName(r.loadedName);
+            m.inode = r.inode;
             const QString refused = refusedNameReason(r.newName);
             if (refused.isEmpty())
                 m.target = encodeFileName(r.newName);
@@ -115,12 +124,21 @@ public:
 
     int cycleCount() const { return int(m_cycles.size()); }
 
+    // The temporary name of each cycle's first member, for the journal.
+    void addParkedNames(BatchJournal::ParkedNames &parked) const
+    {
+        for (size_t c = 0; c < m_cycles.size(); ++c)
+            parked.push_back({m_movers[size_t(m_cycles[c].front())].row, m_parkedNames[c]});
+    }
+
     void plan()
     {
         const FolderFd dir(m_path);
         if (dir.fd() >= 0)
             link(dir.fd());
         findCycles();
+        for (size_t c = 0; c < m_cycles.size(); ++c)
+            m_parkedNames.push_back(freeTemporaryName(dir.fd()));
         m_firstPred.assign(m_movers.size() + 1, 0);
         for (const Mover &m : m_movers)
             if (m.next >= 0)
@@ -148,8 +166,9 @@ public:
             steps.step();
             settleWaiting(int(i), steps);
         }
-        for (const std::vector<int> &cycle : m_cycles) {
-            rotate(cycle);
+        for (size_t c = 0; c < m_cycles.size(); ++c) {
+            const std::vector<int> &cycle = m_cycles[c];
+            rotate(cycle, m_parkedNames[c]);
             for (size_t j = 0; j <= cycle.size(); ++j)
                 steps.step(); // each member and the temporary step
             for (const int member : cycle)
@@ -248,12 +267,33 @@ private:
         return true;
     }
 
+    // With files checked (an undo), whether m's old name still holds the file of the plan.
+    bool stillTheFile(const Mover &m, QString &error) const
+    {
+        if (!m_checkFiles)
+            return true;
+        struct stat st;
+        if (m.inode != 0 && m_fd >= 0 &&
+            ::fstatat(m_fd, m.oldName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            quint64(st.st_dev) == m_device && quint64(st.st_ino) == m.inode)
+            return true;
+        error = changedFileText();
+        return false;
+    }
+
+    // Renames m to its new name; false with m's error set.
+    bool moveToTarget(Mover &m, QString &error)
+    {
+        if (!stillTheFile(m, error) || !renameStep(m.oldName, newName(m), error))
+            return false;
+        m.state = State::Done;
+        return true;
+    }
+
     void move(Mover &m)
     {
         QString error;
-        if (renameStep(m.oldName, newName(m), error))
-            m.state = State::Done;
-        else
+        if (!moveToTarget(m, error))
             fail(m, error);
     }
 
@@ -280,37 +320,36 @@ private:
         }
     }
 
-    // Moves the first member of a cycle to a temporary name that no entry and no new name of
-    // the folder has.
-    bool park(Mover &m, QByteArray &parked, QString &error)
+    // A temporary name that no entry and no new name of the folder has, chosen before the
+    // journal is written so that the journal names it before it is used.
+    QByteArray freeTemporaryName(int fd)
     {
         if (m_newNamesFolded.isEmpty())
             for (const Mover &other : m_movers)
                 m_newNamesFolded.insert(newName(other).toCaseFolded());
+        QByteArray name;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            parked = parkingName();
+            name = parkingName();
             struct stat st;
-            if (m_newNamesFolded.contains(QString::fromLatin1(parked)) ||
-                (m_fd >= 0 && ::fstatat(m_fd, parked.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0))
-                continue;
-            if (renameStep(m.oldName, QString::fromLatin1(parked), error))
-                return true;
-            if (error != systemErrorText(EEXIST))
-                return false;
+            if (!m_newNamesFolded.contains(QString::fromLatin1(name)) &&
+                (fd < 0 || ::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0))
+                break;
         }
-        return false;
+        return name;
     }
 
     // c[j]'s new name is c[j + 1]'s old name and the last one's is c[0]'s. c[0] is parked,
     // the others move from the end, and c[0] takes c[1]'s old name last. When a step fails,
     // the steps done are moved back so that no file stays under the temporary name.
-    void rotate(const std::vector<int> &cycle)
+    void rotate(const std::vector<int> &cycle, const QByteArray &parked)
     {
         const size_t k = cycle.size();
         const auto at = [&](size_t j) -> Mover & { return m_movers[size_t(cycle[j])]; };
-        QByteArray parked;
         QString error;
-        if (!park(at(0), parked, error)) {
+        // Taken since it was chosen, the temporary name fails the cycle: another name could
+        // not be journaled before its use.
+        if (!stillTheFile(at(0), error) ||
+            !renameStep(at(0).oldName, QString::fromLatin1(parked), error)) {
             fail(at(0), error);
             for (size_t j = 1; j < k; ++j)
                 fail(at(j), blockedByText(loadedName(at((j + 1) % k))));
@@ -318,11 +357,10 @@ private:
         }
         size_t failed = 0; // 0: the last step, from the temporary name
         for (size_t j = k - 1; j >= 1; --j) {
-            if (!renameStep(at(j).oldName, newName(at(j)), error)) {
+            if (!moveToTarget(at(j), error)) {
                 failed = j;
                 break;
             }
-            at(j).state = State::Done;
         }
         if (failed == 0) {
             if (renameStep(parked, newName(at(0)), error)) {
@@ -350,22 +388,25 @@ private:
 
     const FileRows &m_rows;
     QByteArray m_path;
+    quint64 m_device;
+    bool m_checkFiles;
     int m_fd = -1;
     BatchJournal *m_journal = nullptr;
     std::vector<Mover> m_movers;
     std::vector<std::vector<int>> m_cycles;
+    std::vector<QByteArray> m_parkedNames; // one per cycle
     std::vector<int> m_firstPred, m_preds; // movers waiting for mover i: m_preds[m_firstPred[i]..]
     QSet<QString> m_newNamesFolded;
 };
 
 } // namespace
 
-BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress)
+namespace {
+
+BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
+                           const QString &undoes)
 {
     BatchResult result;
-    BatchJournal journal;
-    if (!journal.begin(rows, result.journalError))
-        return result;
     std::vector<std::vector<int>> byFolder(rows.folders.size());
     int others = 0;
     for (int i = 0; i < rows.count(); ++i) {
@@ -378,13 +419,21 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
             byFolder[row.folder].push_back(i);
     }
     std::vector<FolderChains> plans;
+    BatchJournal::ParkedNames parked;
     int cycles = 0;
     for (size_t f = 0; f < byFolder.size(); ++f) {
         if (byFolder[f].empty())
             continue;
-        plans.emplace_back(rows, quint32(f), byFolder[f]);
+        plans.emplace_back(rows, quint32(f), byFolder[f], !undoes.isEmpty());
         plans.back().plan();
+        plans.back().addParkedNames(parked);
         cycles += plans.back().cycleCount();
+    }
+    std::sort(parked.begin(), parked.end());
+    BatchJournal journal;
+    if (!journal.begin(rows, result.journalError, parked, undoes)) {
+        result.unchanged = 0;
+        return result;
     }
     StepCounter steps(progress, rows.count() + cycles);
     for (int i = 0; i < others; ++i)
@@ -395,4 +444,16 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
               [](const RenameFailure &a, const RenameFailure &b) { return a.row < b.row; });
     journal.finish(result);
     return result;
+}
+
+} // namespace
+
+BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress)
+{
+    return renameInChains(rows, progress, {});
+}
+
+BatchResult renameRowsBack(const FileRows &rows, const QString &undoes)
+{
+    return renameInChains(rows, {}, undoes);
 }

@@ -17,5 +17,12 @@ class FileRows;
 // is left under a temporary name. Progress counts rows and temporary steps.
 BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress = {});
 
+// The undo of the journal entry undoes: renames every checked row like
+// renameCheckedFilesInChains, journaled as that entry's undo, and moves a row only while its
+// loaded name still holds the file of the row's inode on its folder's device (a row that is
+// not fails with changedFileText()).
+BatchResult renameRowsBack(const FileRows &rows, const QString &undoes);
+
+QString changedFileText();
 // The reason given to a row whose new name is still held by blocker's file.
 QString blockedByText(const QString &blocker);

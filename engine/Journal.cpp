@@ -117,6 +117,8 @@ public:
         return false;
     }
 
+    int version = 0; // of the file, once its first line is read
+
 private:
     QByteArrayList m_lines;
     qsizetype m_next = 0;
@@ -127,10 +129,12 @@ bool readHeader(Reader &in, JournalEntry &entry, QString &error)
     QByteArrayList f = in.take();
     if (f.size() != 2 || f[0] != "quirewell-journal")
         return in.fail(error, QStringLiteral("not a Quirewell journal"));
-    if (f[1] != QByteArray::number(JournalFormat::kVersion))
-        return in.fail(error, QStringLiteral("journal version %1 is not supported (only %2)")
+    const auto version = number<int>(f[1]);
+    if (!version || *version < 1 || *version > JournalFormat::kVersion)
+        return in.fail(error, QStringLiteral("journal version %1 is not supported (only 1 to %2)")
                                   .arg(QString::fromLatin1(f[1].left(20)))
                                   .arg(JournalFormat::kVersion));
+    in.version = *version;
     f = in.take();
     if (f.size() != 2 || f[0] != "id" || !JournalFormat::isValidId(QString::fromLatin1(f[1])))
         return in.fail(error, QStringLiteral("expected \"id ID\""));
@@ -181,7 +185,19 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
         if (!folder || *folder >= entry.folders.size() || !device || !inode || !oldName ||
             !newName || !isFileName(*oldName) || !isFileName(*newName) || *oldName == *newName)
             return in.fail(error, QStringLiteral("malformed row record"));
-        entry.rows.push_back({*folder, *device, *inode, *oldName, *newName});
+        entry.rows.push_back({*folder, *device, *inode, *oldName, *newName, {}});
+    }
+    qint64 lastParked = -1;
+    while (in.version >= 2 && !in.atEnd() && in.peek().value(0) == "parked") {
+        const QByteArrayList f = in.take();
+        const auto row = f.size() == 3 ? number<quint32>(f[1]) : std::nullopt;
+        const auto name = f.size() == 3 ? unescaped(f[2]) : std::nullopt;
+        if (!row || *row >= entry.rows.size() || qint64(*row) <= lastParked || !name ||
+            !isFileName(*name) || *name == entry.rows[*row].oldName ||
+            *name == entry.rows[*row].newName)
+            return in.fail(error, QStringLiteral("malformed parked record"));
+        lastParked = *row;
+        entry.rows[*row].parkedName = *name;
     }
     const QByteArrayList f = in.take();
     const auto count = f.size() == 2 && f[0] == "planned" ? number<quint64>(f[1]) : std::nullopt;
@@ -362,6 +378,17 @@ void PlanBody::addRow(const JournalRow &row)
     startRow(row.folder, row.device, row.inode, row.oldName);
     appendEscaped(m_rows, row.newName);
     m_rows.append('\n');
+    if (!row.parkedName.isEmpty())
+        parkLastRow(row.parkedName);
+}
+
+void PlanBody::parkLastRow(const QByteArray &name)
+{
+    m_parked.append("parked ", 7);
+    appendNumber(m_parked, m_rowCount - 1);
+    m_parked.append(' ');
+    appendEscaped(m_parked, name);
+    m_parked.append('\n');
 }
 
 QByteArrayList PlanBody::pieces() const
@@ -369,7 +396,7 @@ QByteArrayList PlanBody::pieces() const
     QByteArray planned = "planned ";
     appendNumber(planned, m_rowCount);
     planned += '\n';
-    return {m_folders, m_rows, planned};
+    return {m_folders, m_rows, m_parked, planned};
 }
 
 PlanBody planBody(const JournalEntry &entry)

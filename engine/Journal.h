@@ -14,13 +14,15 @@
 //
 // The text format, one record a line, fields separated by one space:
 //
-//   quirewell-journal 1
+//   quirewell-journal 2            (version 1 is read too: it has no "parked" records)
 //   id ID
 //   time SECONDS                   (since the epoch, UTC)
 //   kind batch|single|undo
 //   undoes ID                      (kind undo only: the batch it reverses)
 //   folder N PATH                  (N = 0, 1, ... in order; PATH ends in '/')
 //   row FOLDER DEVICE INODE OLD NEW
+//   parked ROW NAME                (zero or more, rising rows: the row's file is moved to the
+//                                   temporary NAME in its folder before it takes its new name)
 //   planned COUNT                  (the number of row lines; the plan ends here)
 //   failed ROW REASON              (after the batch, zero or more, rising row numbers)
 //   finished RENAMED FAILED UNCHANGED
@@ -43,6 +45,7 @@ struct JournalRow
     quint64 inode = 0;  // both 0 when the file could not be looked at
     QByteArray oldName;
     QByteArray newName;
+    QByteArray parkedName; // the temporary name on the way, or empty
 };
 
 struct JournalFailure
@@ -84,7 +87,7 @@ struct JournalEntry
 
 namespace JournalFormat {
 
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 
 // The plan part: everything up to and including the "planned" line.
 QByteArray planText(const JournalEntry &entry);
@@ -104,6 +107,8 @@ public:
     void addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
                 QStringView newName);
     void addRow(const JournalRow &row);
+    // The temporary name the last row added goes through (a "parked" record).
+    void parkLastRow(const QByteArray &name);
     // The text in pieces to be written one after the other (no copy of the whole), or whole.
     QByteArrayList pieces() const;
     QByteArray text() const { return pieces().join(); }
@@ -113,6 +118,7 @@ private:
 
     QByteArray m_folders;
     QByteArray m_rows;
+    QByteArray m_parked;
     quint32 m_folderCount = 0;
     quint64 m_rowCount = 0;
 };

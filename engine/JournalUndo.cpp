@@ -1,7 +1,12 @@
 #include "engine/JournalUndo.h"
 
+#include "engine/BatchRename.h"
+#include "engine/ChainRename.h"
 #include "engine/FileNames.h"
+#include "engine/FileRows.h"
 #include "engine/RenameOperation.h"
+
+#include <QHash>
 
 #include <cerrno>
 
@@ -42,6 +47,29 @@ QString shown(const QByteArray &path)
     return decodeFileName(path);
 }
 
+// The rows of a reverse plan as a batch renames them: one folder per journal folder and
+// device, each row checked, from its old name to its new name.
+FileRows rowsOf(const JournalEntry &reverse)
+{
+    FileRows rows;
+    QHash<std::pair<quint32, quint64>, quint32> folderOf;
+    for (const JournalRow &row : reverse.rows) {
+        const std::pair<quint32, quint64> key{row.folder, row.device};
+        auto found = folderOf.constFind(key);
+        if (found == folderOf.cend()) {
+            const QByteArray &path = reverse.folders[row.folder];
+            rows.folders.push_back({decodeFileName(path), path, row.device});
+            found = folderOf.insert(key, quint32(rows.folders.size() - 1));
+        }
+        FileRow &added = rows.rows.emplace_back();
+        added.loadedName = decodeFileName(row.oldName);
+        added.newName = decodeFileName(row.newName);
+        added.folder = *found;
+        added.inode = row.inode;
+    }
+    return rows;
+}
+
 } // namespace
 
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
@@ -50,6 +78,8 @@ RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
         return RowState::Done;
     if (look(entry.path(row, row.oldName), row) == Look::Same)
         return RowState::NotDone;
+    if (!row.parkedName.isEmpty() && look(entry.path(row, row.parkedName), row) == Look::Same)
+        return RowState::Parked;
     return RowState::Changed;
 }
 
@@ -59,6 +89,7 @@ RowCounts classifyEntry(const JournalEntry &entry)
     for (const JournalRow &row : entry.rows) {
         switch (classifyRow(entry, row)) {
         case RowState::Done:
+        case RowState::Parked:
             ++counts.done;
             break;
         case RowState::NotDone:
@@ -81,22 +112,28 @@ UndoPlan planUndo(const JournalEntry &original)
     plan.reverse.folders = original.folders;
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
-        if (failedInBatch(original, quint32(k))) {
+        // A failed row's file is at its old name, unless a cycle could not be moved back.
+        const RowState state = classifyRow(original, row);
+        if (failedInBatch(original, quint32(k)) && state != RowState::Parked) {
             ++plan.notDone;
             continue;
         }
-        switch (classifyRow(original, row)) {
+        switch (state) {
         case RowState::NotDone:
             ++plan.notDone;
             continue;
         case RowState::Changed:
-            plan.leftAlone.push_back({original.path(row, row.newName),
-                                      QStringLiteral("no longer the file the batch renamed")});
+            plan.leftAlone.push_back({original.path(row, row.newName), changedFileText()});
+            continue;
+        case RowState::Parked:
+            plan.reverse.rows.push_back(
+                {row.folder, row.device, row.inode, row.parkedName, row.oldName, {}});
             continue;
         case RowState::Done:
             break;
         }
-        plan.reverse.rows.push_back({row.folder, row.device, row.inode, row.newName, row.oldName});
+        plan.reverse.rows.push_back(
+            {row.folder, row.device, row.inode, row.newName, row.oldName, {}});
     }
     return plan;
 }
@@ -117,35 +154,28 @@ UndoResult runUndo(const UndoPlan &plan)
             result.error = error;
         return result;
     }
-    JournalEntry reverse = plan.reverse;
-    JournalStore::Writer writer;
-    if (!writer.begin(reverse, result.error))
+    const FileRows rows = rowsOf(plan.reverse);
+    const BatchResult ran = renameRowsBack(rows, plan.original.id);
+    if (ran.journalId.isEmpty()) {
+        result.error = ran.journalError;
         return result;
-    result.undoId = writer.id();
-    JournalOutcome outcome;
-    for (size_t k = 0; k < reverse.rows.size(); ++k) {
-        const JournalRow &row = reverse.rows[k];
-        const QByteArray from = reverse.path(row, row.oldName);
-        const QByteArray to = reverse.path(row, row.newName);
-        // Checked again just before the rename: the file may have changed since the plan.
-        if (look(from, row) != Look::Same)
-            error = QStringLiteral("no longer the file the batch renamed");
-        else if (look(to, row) != Look::Missing)
-            error = QStringLiteral("its old name %1 is taken by another file").arg(shown(to));
-        else if (renameInFolder(reverse.folders[row.folder], row.oldName,
-                                decodeFileName(row.newName), error))
-            continue;
-        outcome.failures.push_back({quint32(k), error});
-        result.leftAlone.push_back({from, error});
     }
-    outcome.failed = int(outcome.failures.size());
-    outcome.renamed = int(reverse.rows.size()) - outcome.failed;
-    result.restored = outcome.renamed;
-    if (!writer.finish(outcome, error))
-        result.error = error;
+    result.undoId = ran.journalId;
+    result.restored = ran.renamed;
+    for (const RenameFailure &failure : ran.failures) {
+        const QByteArray from = rows.fullPathBytes(failure.row);
+        const QByteArray to = rows.folders[rows.rows[size_t(failure.row)].folder].rawPath +
+                              encodeFileName(rows.rows[size_t(failure.row)].newName);
+        result.leftAlone.push_back(
+            {from, failure.error == systemErrorText(EEXIST)
+                       ? QStringLiteral("its old name %1 is taken by another file").arg(shown(to))
+                       : failure.error});
+    }
+    if (!ran.journalError.isEmpty())
+        result.error = ran.journalError;
     // The original's ending is recorded once; an undo run again on it only renames.
     if (!plan.original.ended() &&
-        !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(writer.id()),
+        !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(result.undoId),
                                     error))
         result.error = error;
     if (!plan.alsoEnd.isEmpty() &&

@@ -13,13 +13,14 @@ enum class RowState
 {
     Done,    // the file is at its new name
     NotDone, // the file is at its old name
-    Changed  // neither: someone else moved, replaced or removed it
+    Parked,  // the file is at the temporary name of its row (the batch stopped mid-cycle)
+    Changed  // none of these: someone else moved, replaced or removed it
 };
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row);
 
 struct RowCounts
 {
-    int done = 0;
+    int done = 0; // parked files included: they were moved too
     int notDone = 0;
     int changed = 0;
 };
@@ -36,8 +37,9 @@ struct UndoProblem
 struct UndoPlan
 {
     JournalEntry original;
-    JournalEntry reverse; // kind Undo: the done rows, newest first, new name -> old name
-                          // (an old name still taken is found when the rename comes)
+    JournalEntry reverse; // kind Undo: the done rows, newest first, new name (or temporary
+                          // name) -> old name (an old name still taken is found when the
+                          // rename comes)
     int notDone = 0;      // rows the batch never renamed: nothing to do
     std::vector<UndoProblem> leftAlone;
     QString alsoEnd; // an interrupted undo that this one completes (ended as kept)
@@ -53,7 +55,8 @@ struct UndoResult
 };
 // Renames the plan's rows back with the never-overwriting rename, each only while its new
 // name still holds the same file, journaled as a batch of its own; then ends the original
-// entry as undone.
+// entry as undone. The renames go in the order that chains, swaps and rotations need
+// (renameRowsBack), so that any batch undoes completely.
 UndoResult runUndo(const UndoPlan &plan);
 
 // The entry the undo command takes when given no id: the newest one neither undone nor

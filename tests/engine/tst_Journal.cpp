@@ -1,6 +1,7 @@
 #include "engine/AppSettings.h"
 #include "engine/BatchJournal.h"
 #include "engine/BatchRename.h"
+#include "engine/ChainRename.h"
 #include "engine/JournalUndo.h"
 #include "tests/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
@@ -30,6 +31,8 @@ private slots:
     void newestHundredKept();
 
     void undoChainsAndSwaps();
+    void undoOfReorderedBatchIsComplete();
+    void fileCutOffAtItsTemporaryNameIsUndone();
     void undoLeavesChangedFilesAlone();
     void interruptedBatchIsClassifiedAndUndone();
     void singleFileRenameIsJournaled();
@@ -60,9 +63,9 @@ JournalEntry sampleEntry()
     e.kind = JournalKind::Undo;
     e.undoes = u"20251231-235959-999-07"_qs;
     e.folders = {"/tmp/a b/", QByteArray("/tmp/odd\xff\n%/")};
-    e.rows = {{0, 1, 2, "x y", "-"},
-              {1, 18446744073709551615ull, 0, QByteArray("\xe9t\xe9\t", 4), "%41"},
-              {1, 0, 0, "a", "b"}};
+    e.rows = {{0, 1, 2, "x y", "-", {}},
+              {1, 18446744073709551615ull, 0, QByteArray("\xe9t\xe9\t", 4), "%41", "t 1"},
+              {1, 0, 0, "a", "b", "t2"}};
     return e;
 }
 
@@ -110,6 +113,7 @@ void JournalTest::formatRoundTrip()
         QCOMPARE(back->rows[i].device, e.rows[i].device);
         QCOMPARE(back->rows[i].inode, e.rows[i].inode);
         QCOMPARE(back->rows[i].folder, e.rows[i].folder);
+        QCOMPARE(back->rows[i].parkedName, e.rows[i].parkedName);
     }
     QVERIFY(back->outcome);
     QCOMPARE(back->outcome->failures.size(), size_t(2));
@@ -120,6 +124,13 @@ void JournalTest::formatRoundTrip()
     // Every line is printable ASCII: names of any bytes stay on their own line.
     for (const char c : text)
         QVERIFY(c == '\n' || (c >= ' ' && c < 0x7F));
+
+    // Journals of version 1, written before temporary names were journaled, are read still.
+    for (JournalRow &row : e.rows)
+        row.parkedName.clear();
+    const QByteArray version1 =
+        JournalFormat::planText(e).replace("quirewell-journal 2", "quirewell-journal 1");
+    QVERIFY2(JournalFormat::parse(version1, error), qPrintable(error));
 }
 
 void JournalTest::everyCutIsRefusedOrAPlan()
@@ -154,10 +165,22 @@ void JournalTest::malformedJournals_data()
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
     QTest::addColumn<QString>("message");
-    QTest::newRow("garbage") << QByteArray("quirewell-journal 1") << QByteArray("\x7f\x45LF")
+    QTest::newRow("garbage") << QByteArray("quirewell-journal 2") << QByteArray("\x7f\x45LF")
                              << u"not a Quirewell journal"_qs;
-    QTest::newRow("version") << QByteArray("quirewell-journal 1")
-                             << QByteArray("quirewell-journal 2") << u"version 2"_qs;
+    QTest::newRow("version") << QByteArray("quirewell-journal 2")
+                             << QByteArray("quirewell-journal 3") << u"version 3"_qs;
+    // Version 1 had no temporary names.
+    QTest::newRow("parked in version 1")
+        << QByteArray("quirewell-journal 2") << QByteArray("quirewell-journal 1")
+        << u"expected \"planned COUNT\""_qs;
+    QTest::newRow("parked row") << QByteArray("parked 2") << QByteArray("parked 3")
+                                << u"malformed parked"_qs;
+    QTest::newRow("parked twice") << QByteArray("parked 2") << QByteArray("parked 1")
+                                  << u"malformed parked"_qs;
+    QTest::newRow("parked as old name")
+        << QByteArray("parked 2 t2") << QByteArray("parked 2 a") << u"malformed parked"_qs;
+    QTest::newRow("parked path") << QByteArray("parked 2 t2") << QByteArray("parked 2 ../t2")
+                                 << u"malformed parked"_qs;
     QTest::newRow("count") << QByteArray("planned 3") << QByteArray("planned 4")
                            << u"says 4 rows but holds 3"_qs;
     QTest::newRow("slash") << QByteArray(" x%20y ") << QByteArray(" x/y ") << u"malformed row"_qs;
@@ -252,7 +275,7 @@ void JournalTest::newestHundredKept()
     for (int i = 0; i < JournalStore::kKept + 5; ++i) {
         JournalEntry entry;
         entry.folders = {"/x/"};
-        entry.rows = {{0, 1, 1, "a", "b"}};
+        entry.rows = {{0, 1, 1, "a", "b", {}}};
         JournalStore::Writer writer;
         QString error;
         QVERIFY2(writer.begin(entry, error), qPrintable(error));
@@ -296,6 +319,70 @@ void JournalTest::undoChainsAndSwaps()
     QCOMPARE(runUndo(*plan).restored, 3);
     QCOMPARE(m_tree->contents(u"f/9"_qs), QByteArray("one"));
     QCOMPARE(m_tree->contents(u"f/1"_qs), QByteArray("two"));
+}
+
+void JournalTest::undoOfReorderedBatchIsComplete()
+{
+    // A shift by one (1 -> 2 -> 3 -> 4), a swap and a rotation of three: undone one by one,
+    // newest first, most of them would meet a name still taken.
+    const QStringList names{u"1"_qs, u"2"_qs, u"3"_qs, u"a"_qs, u"b"_qs, u"x"_qs, u"y"_qs, u"z"_qs};
+    for (const QString &name : names)
+        QVERIFY(m_tree->createFile(u"f/"_qs + name, name.toUtf8()));
+    const QStringList before = m_tree->entries();
+    FileRows rows =
+        listed({u"2"_qs, u"3"_qs, u"4"_qs, u"b"_qs, u"a"_qs, u"z"_qs, u"x"_qs, u"y"_qs});
+    YesPrompter prompter;
+    BatchResult result;
+    QCOMPARE(runBatchRename(rows, false, true, prompter, &result), BatchOutcome::Ran);
+    QCOMPARE(result.renamed, 8);
+    QString error;
+    const std::optional<JournalEntry> entry = JournalStore::read(result.journalId, error);
+    QVERIFY2(entry, qPrintable(error));
+    int parked = 0;
+    for (const JournalRow &row : entry->rows)
+        parked += row.parkedName.startsWith(".quirewell-swap-") ? 1 : 0;
+    QCOMPARE(parked, 2); // one per cycle, journaled before the batch
+
+    std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    const UndoResult undo = runUndo(*plan);
+    QCOMPARE(undo.restored, 8);
+    QVERIFY(undo.leftAlone.empty());
+    QCOMPARE(m_tree->entries(), before);
+    for (const QString &name : names)
+        QCOMPARE(m_tree->contents(u"f/"_qs + name), name.toUtf8());
+}
+
+void JournalTest::fileCutOffAtItsTemporaryNameIsUndone()
+{
+    // The rotation a -> b -> c -> a cut off after two steps: a parked, c at a, b untouched.
+    for (const char *name : {"a", "b", "c"})
+        QVERIFY(m_tree->createFile(u"f/"_qs + QLatin1String(name), name));
+    const QByteArray parked = ".quirewell-swap-0-0.tmp";
+    {
+        FileRows rows = listed({u"b"_qs, u"c"_qs, u"a"_qs});
+        BatchJournal journal;
+        QString error;
+        QVERIFY2(journal.begin(rows, error, {{0, parked}}), qPrintable(error));
+        QVERIFY(
+            QFile::rename(m_tree->path(u"f/a"_qs), m_tree->path(u"f/"_qs + QLatin1String(parked))));
+        QVERIFY(QFile::rename(m_tree->path(u"f/c"_qs), m_tree->path(u"f/a"_qs)));
+    }
+    const std::vector<JournalEntry> interrupted = interruptedEntries();
+    QCOMPARE(interrupted.size(), size_t(1));
+    QCOMPARE(classifyRow(interrupted[0], interrupted[0].rows[0]), RowState::Parked);
+    const RowCounts counts = classifyEntry(interrupted[0]);
+    QCOMPARE(counts.done, 2);
+    QCOMPARE(counts.notDone, 1);
+    QCOMPARE(counts.changed, 0);
+
+    QString error;
+    const std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(runUndo(*plan).restored, 2);
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"f/c"_qs}));
+    for (const char *name : {"a", "b", "c"})
+        QCOMPARE(m_tree->contents(u"f/"_qs + QLatin1String(name)), QByteArray(name));
 }
 
 void JournalTest::undoLeavesChangedFilesAlone()

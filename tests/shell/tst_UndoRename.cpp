@@ -28,9 +28,12 @@ bool interruptedBatch(TestTree &tree, const QList<std::pair<QString, QString>> &
         struct stat st;
         if (::lstat(QFile::encodeName(tree.path(from)).constData(), &st) != 0)
             return false;
-        entry.rows.push_back(
-            {0, quint64(st.st_dev), quint64(st.st_ino), QFile::encodeName(from),
-             QFile::encodeName(to)});
+        entry.rows.push_back({0,
+                              quint64(st.st_dev),
+                              quint64(st.st_ino),
+                              QFile::encodeName(from),
+                              QFile::encodeName(to),
+                              {}});
     }
     QString error;
     JournalStore::Writer writer;
