@@ -56,12 +56,42 @@ QStringList randomParameters(QRandomGenerator &rng)
     }
 }
 
+// Files numbered from a random set, some of them read-only (not listed, so they block the
+// name they hold), renumbered from a small start: the name order ("p10" before "p2") against
+// the numbers' order gives shifts by one, swaps ("10p" <-> "9p") and rotations of any length.
+// Returns the arguments of the batch.
+QStringList makeNumberedFiles(QRandomGenerator &rng, const QByteArray &folder, int &listed)
+{
+    const bool numberFirst = rng.bounded(2) == 0;
+    const int range = 2 + int(rng.bounded(30));
+    listed = 0;
+    for (int n = 0; n < range; ++n) {
+        if (rng.bounded(5) == 0)
+            continue;
+        const QByteArray number = QByteArray::number(n);
+        const QByteArray path =
+            folder + '/' + (numberFirst ? number + "p.jpg" : "p" + number + ".jpg");
+        QFile file(QFile::decodeName(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write(path) != path.size())
+            return {};
+        if (rng.bounded(10) == 0)
+            file.setPermissions(QFileDevice::ReadOwner);
+        else
+            ++listed;
+    }
+    return {QStringLiteral("--reorder"), QStringLiteral("--new-name"), QStringLiteral("p"),
+            numberFirst ? QStringLiteral("--number-start") : QStringLiteral("--number-end"),
+            QString::number(rng.bounded(4))};
+}
+
 struct Tally
 {
     int killed = 0;        // batches stopped by SIGKILL before their end
+    int parkedAtKill = 0;  // of those, stopped with a file at its temporary name
     int renamedBefore = 0; // renames done before the kill or the end
     int restored = 0;      // renamed back by the undo
     int files = 0;         // files compared with the snapshot
+    QString run;           // how many plans from which start
 };
 
 } // namespace
@@ -78,22 +108,30 @@ class CrashUndoTest : public QObject
 private slots:
     void undoRestoresEveryKilledBatch()
     {
-        const quint64 firstSeed = environmentNumber("QUIREWELL_ROBUST_SEED", kDefaultSeed);
-        const quint64 plans = environmentNumber("QUIREWELL_ROBUST_PLANS", kDefaultPlans);
         Tally tally;
-        for (quint64 n = 0; n < plans; ++n) {
-            const QString failure = runPlan(firstSeed + n, tally);
-            if (!failure.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("plan %1 (replay: QUIREWELL_ROBUST_SEED=%1 "
-                                                "QUIREWELL_ROBUST_PLANS=1): %2")
-                                     .arg(firstSeed + n)
-                                     .arg(failure)));
-        }
-        qInfo("%llu plans from random start %llu: %d killed mid-batch, %d renames done before "
-              "the kill or the end, %d renamed back, %d files compared",
-              plans, firstSeed, tally.killed, tally.renamedBefore, tally.restored, tally.files);
+        const QString failure = runPlans(runPlan, tally);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        qInfo("%s: %d killed mid-batch, %d renames done before the kill or the end, %d renamed "
+              "back, %d files compared",
+              qPrintable(tally.run), tally.killed, tally.renamedBefore, tally.restored,
+              tally.files);
         QVERIFY(tally.killed > 0);
         QCOMPARE(tally.restored, tally.renamedBefore);
+    }
+
+    // The same with --reorder on renumbering plans of chains, swaps and rotations, killed
+    // between any two steps, also while a file of a rotation is at its temporary name.
+    void undoRestoresKilledReorderedBatches()
+    {
+        Tally tally;
+        const QString failure = runPlans(runReorderedPlan, tally);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        qInfo("%s, reordered: %d killed mid-batch (%d with a file at its temporary name), %d "
+              "steps done before the kill, %d renamed back, %d files compared",
+              qPrintable(tally.run), tally.killed, tally.parkedAtKill, tally.renamedBefore,
+              tally.restored, tally.files);
+        QVERIFY(tally.killed > 0);
+        QVERIFY(tally.parkedAtKill > 0);
     }
 
 private:
@@ -125,6 +163,79 @@ private:
     {
         const QRegularExpression re(QString::fromLatin1(pattern));
         return re.match(QString::fromUtf8(err)).captured(1).toInt();
+    }
+
+    // Undoes the newest batch and compares the folder with before.
+    static QString undoAndCompare(const QByteArray &folder, const QString &config,
+                                  const QString &state, const FolderSnapshot &before, Tally &tally)
+    {
+        const Run undo = cli(
+            {QStringLiteral("--config"), config, QStringLiteral("undo"), QStringLiteral("--yes")},
+            state);
+        tally.restored += lastNumber(undo.err, "(\\d+) renamed back");
+        const FolderSnapshot after = FolderSnapshot::take(folder);
+        tally.files += int(before.entries().size());
+        if (after != before)
+            return QStringLiteral("after the undo (%1): %2")
+                .arg(QString::fromUtf8(undo.err).trimmed(), after.differenceTo(before));
+        return {};
+    }
+
+    static QString runReorderedPlan(quint64 seed, Tally &tally)
+    {
+        QRandomGenerator rng(quint32(seed ^ (seed >> 32)));
+        FastTemporaryDir dir;
+        if (!dir.isValid())
+            return QStringLiteral("no temporary folder");
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/f";
+        const QString state = dir.path() + QStringLiteral("/state");
+        const QString config = dir.path() + QStringLiteral("/settings.ini");
+        ::mkdir(folder.constData(), 0755);
+        int listed = 0;
+        const QStringList parameters = makeNumberedFiles(rng, folder, listed);
+        if (parameters.isEmpty())
+            return QStringLiteral("could not write a file");
+        const FolderSnapshot before = FolderSnapshot::take(folder);
+
+        // Up to one step more than the rows (a cycle adds one), so that some batches end.
+        const int killAfter = 1 + int(rng.bounded(listed + listed / 2 + 1));
+        const Run batch =
+            cli(QStringList{QStringLiteral("--config"), config, QStringLiteral("rename"),
+                            QFile::decodeName(folder), QStringLiteral("--yes")} +
+                    parameters,
+                state, killAfter);
+        if (batch.code == -9) {
+            ++tally.killed;
+            tally.renamedBefore += killAfter;
+            const FolderSnapshot atKill = FolderSnapshot::take(folder);
+            for (const auto &[name, contents] : atKill.entries())
+                if (name.startsWith(".quirewell-swap-")) {
+                    ++tally.parkedAtKill;
+                    break;
+                }
+        } else if (batch.code != 0 && batch.code != 1) {
+            return QStringLiteral("the batch ended with %1: %2")
+                .arg(batch.code)
+                .arg(QString::fromUtf8(batch.err));
+        }
+        return undoAndCompare(folder, config, state, before, tally);
+    }
+
+    // Runs the plans the environment asks for (or CI's); the first failure, with its replay.
+    static QString runPlans(QString (*runOne)(quint64, Tally &), Tally &tally)
+    {
+        const quint64 firstSeed = environmentNumber("QUIREWELL_ROBUST_SEED", kDefaultSeed);
+        const quint64 plans = environmentNumber("QUIREWELL_ROBUST_PLANS", kDefaultPlans);
+        tally.run = QStringLiteral("%1 plans from random start %2").arg(plans).arg(firstSeed);
+        for (quint64 n = 0; n < plans; ++n) {
+            const QString failure = runOne(firstSeed + n, tally);
+            if (!failure.isEmpty())
+                return QStringLiteral("plan %1 (replay: QUIREWELL_ROBUST_SEED=%1 "
+                                      "QUIREWELL_ROBUST_PLANS=1): %2")
+                    .arg(firstSeed + n)
+                    .arg(failure);
+        }
+        return {};
     }
 
     static QString runPlan(quint64 seed, Tally &tally)
@@ -174,16 +285,7 @@ private:
                 .arg(QString::fromUtf8(batch.err));
         }
 
-        const Run undo = cli(
-            {QStringLiteral("--config"), config, QStringLiteral("undo"), QStringLiteral("--yes")},
-            state);
-        tally.restored += lastNumber(undo.err, "(\\d+) renamed back");
-        const FolderSnapshot after = FolderSnapshot::take(folder);
-        tally.files += int(before.entries().size());
-        if (after != before)
-            return QStringLiteral("after the undo (%1): %2")
-                .arg(QString::fromUtf8(undo.err).trimmed(), after.differenceTo(before));
-        return {};
+        return undoAndCompare(folder, config, state, before, tally);
     }
 };
 
