@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -204,8 +205,7 @@ private:
         byOldName.reserve(qsizetype(m_movers.size()));
         for (size_t i = 0; i < m_movers.size(); ++i)
             byOldName.insert(m_movers[i].oldName, int(i));
-        QHash<std::pair<quint64, quint64>, int> byFile; // built at the first need
-        bool filesKnown = false;
+        OtherSpellings spellings(fd, m_movers);
         for (size_t i = 0; i < m_movers.size(); ++i) {
             Mover &m = m_movers[i];
             if (m.state != State::Waiting)
@@ -216,24 +216,68 @@ private:
                     m.next = *sameBytes;
                 continue;
             }
-            struct stat st;
-            if (::fstatat(fd, m.target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue; // free, or the rename will say why not
-            if (!filesKnown) {
-                filesKnown = true;
-                for (size_t k = 0; k < m_movers.size(); ++k) {
-                    struct stat old;
-                    if (::fstatat(fd, m_movers[k].oldName.constData(), &old, AT_SYMLINK_NOFOLLOW) ==
-                        0)
-                        byFile.insert({quint64(old.st_dev), quint64(old.st_ino)}, int(k));
-                }
-            }
-            const int k = byFile.value({quint64(st.st_dev), quint64(st.st_ino)}, -1);
+            const int k = spellings.moverReachedBy(m.target, newName(m));
             if (k >= 0 && k != int(i) &&
                 loadedName(m_movers[size_t(k)]).compare(newName(m), Qt::CaseInsensitive) == 0)
                 m.next = k;
         }
     }
+
+    // Which mover's file a name that is no mover's old name reaches, where the file system
+    // takes another spelling for it. What it needs is read at the first need only.
+    class OtherSpellings
+    {
+    public:
+        OtherSpellings(int fd, const std::vector<Mover> &movers) : m_fd(fd), m_movers(movers) {}
+
+        // The same device and inode; or, since FUSE file systems may give each spelling its
+        // own inode number, a name that is no entry of the folder itself but a mover's old
+        // name ignoring case. -1 for a free name and for another file.
+        int moverReachedBy(const QByteArray &name, const QString &decoded)
+        {
+            struct stat st;
+            if (m_fd < 0 || ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+                return -1; // free, or the rename will say why not
+            if (!m_read)
+                read();
+            const int k = m_byFile.value({quint64(st.st_dev), quint64(st.st_ino)}, -1);
+            if (k >= 0 || !m_listed || m_entries.contains(name))
+                return k;
+            return m_byFoldedName.value(decoded.toCaseFolded(), -1);
+        }
+
+    private:
+        void read()
+        {
+            m_read = true;
+            for (size_t k = 0; k < m_movers.size(); ++k) {
+                struct stat old;
+                if (::fstatat(m_fd, m_movers[k].oldName.constData(), &old, AT_SYMLINK_NOFOLLOW) ==
+                    0)
+                    m_byFile.insert({quint64(old.st_dev), quint64(old.st_ino)}, int(k));
+                m_byFoldedName.insert(decodeFileName(m_movers[k].oldName).toCaseFolded(), int(k));
+            }
+            const int listFd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            DIR *dir = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
+            if (!dir) {
+                if (listFd >= 0)
+                    ::close(listFd);
+                return;
+            }
+            while (const dirent *entry = ::readdir(dir))
+                m_entries.insert(QByteArray(entry->d_name));
+            ::closedir(dir);
+            m_listed = true;
+        }
+
+        int m_fd;
+        const std::vector<Mover> &m_movers;
+        bool m_read = false;
+        bool m_listed = false; // the folder's entries could be read
+        QHash<std::pair<quint64, quint64>, int> m_byFile;
+        QHash<QString, int> m_byFoldedName;
+        QSet<QByteArray> m_entries;
+    };
 
     // Each mover has at most one successor, so every cycle is found by walking from each
     // mover until a mover seen before.

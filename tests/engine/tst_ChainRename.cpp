@@ -2,8 +2,10 @@
 #include "engine/ChainRename.h"
 #include "engine/RenameOperation.h"
 #include "tests/engine/RowsFromFolder.h"
+#include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -42,6 +44,7 @@ private slots:
     void longShiftAndProgress();
     void optionOffKeepsListOrder();
     void failedStepInsideACycleIsMovedBack();
+    void fatSwapAndRotationByCase();
 };
 
 namespace {
@@ -224,6 +227,41 @@ void ChainRenameTest::failedStepInsideACycleIsMovedBack()
     for (const QString &name : tree.entries())
         entries.append(name + u'=' + QString::fromUtf8(tree.contents(name)));
     QCOMPARE(entries, (QStringList{u"a=a"_qs, u"b=b"_qs, u"c=c"_qs}));
+}
+
+// On a case-insensitive file system a new name reaches the file of another spelling: a.txt ->
+// B.TXT is b.txt's file, so the rows form a swap and a rotation. fusefat gives each spelling
+// its own inode number, so the match cannot rest on the inode alone.
+void ChainRenameTest::fatSwapAndRotationByCase()
+{
+    FatMount fat;
+    if (!fat.isMounted())
+        QSKIP(qPrintable(fat.skipReason()));
+    const QStringList files{u"a.txt"_qs, u"b.txt"_qs, u"c.txt"_qs, u"d.txt"_qs, u"e.txt"_qs};
+    for (const QString &name : files) {
+        QFile file(fat.root() + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) == name.size());
+    }
+    FileRows rows;
+    appendFolderRows(rows, fat.root());
+    const QStringList newNames{u"B.TXT"_qs, u"A.TXT"_qs, u"D.TXT"_qs, u"E.TXT"_qs, u"C.TXT"_qs};
+    for (int i = 0; i < rows.count(); ++i)
+        rows.rows[size_t(i)].newName = newNames[i];
+    YesPrompter prompter;
+    BatchResult result;
+    QCOMPARE(runBatchRename(rows, false, true, prompter, &result), BatchOutcome::Ran);
+    QVERIFY2(result.failures.empty(),
+             qPrintable(result.failures.empty() ? QString() : result.failures.front().error));
+    QCOMPARE(result.renamed, 5);
+
+    QStringList entries; // no temporary name left either
+    for (const QString &name : QDir(fat.root()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        QFile file(fat.root() + u'/' + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        entries.append(name + u'=' + QString::fromUtf8(file.readAll()));
+    }
+    QCOMPARE(entries, (QStringList{u"A.TXT=b.txt"_qs, u"B.TXT=a.txt"_qs, u"C.TXT=e.txt"_qs,
+                                   u"D.TXT=c.txt"_qs, u"E.TXT=d.txt"_qs}));
 }
 
 QTEST_GUILESS_MAIN(ChainRenameTest)
