@@ -103,7 +103,22 @@ RowCounts classifyEntry(const JournalEntry &entry)
     return counts;
 }
 
-UndoPlan planUndo(const JournalEntry &original)
+namespace {
+
+// Where an interrupted undo left files at its own temporary names: by device and inode, the
+// folder and the name.
+using ParkedFiles = QHash<std::pair<quint64, quint64>, std::pair<QByteArray, QByteArray>>;
+
+ParkedFiles parkedFilesOf(const JournalEntry &undo)
+{
+    ParkedFiles parked;
+    for (const JournalRow &row : undo.rows)
+        if (classifyRow(undo, row) == RowState::Parked)
+            parked.insert({row.device, row.inode}, {undo.folders[row.folder], row.parkedName});
+    return parked;
+}
+
+UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parkedByUndo)
 {
     UndoPlan plan;
     plan.original = original;
@@ -122,9 +137,16 @@ UndoPlan planUndo(const JournalEntry &original)
         case RowState::NotDone:
             ++plan.notDone;
             continue;
-        case RowState::Changed:
+        case RowState::Changed: {
+            const auto parked = parkedByUndo.constFind({row.device, row.inode});
+            if (parked != parkedByUndo.cend() && parked->first == original.folders[row.folder]) {
+                plan.reverse.rows.push_back(
+                    {row.folder, row.device, row.inode, parked->second, row.oldName, {}});
+                continue;
+            }
             plan.leftAlone.push_back({original.path(row, row.newName), changedFileText()});
             continue;
+        }
         case RowState::Parked:
             plan.reverse.rows.push_back(
                 {row.folder, row.device, row.inode, row.parkedName, row.oldName, {}});
@@ -136,6 +158,24 @@ UndoPlan planUndo(const JournalEntry &original)
             {row.folder, row.device, row.inode, row.newName, row.oldName, {}});
     }
     return plan;
+}
+
+std::optional<JournalEntry> readIdle(const QString &id, QString &error)
+{
+    bool running = false;
+    std::optional<JournalEntry> entry = JournalStore::read(id, error, &running);
+    if (entry && running) {
+        error = QStringLiteral("The batch %1 is still running.").arg(id);
+        return std::nullopt;
+    }
+    return entry;
+}
+
+} // namespace
+
+UndoPlan planUndo(const JournalEntry &original)
+{
+    return planUndoResuming(original, {});
 }
 
 UndoResult runUndo(const UndoPlan &plan)
@@ -186,14 +226,9 @@ UndoResult runUndo(const UndoPlan &plan)
 
 std::optional<UndoPlan> planUndoOf(const QString &id, QString &error)
 {
-    bool running = false;
-    const std::optional<JournalEntry> entry = JournalStore::read(id, error, &running);
+    const std::optional<JournalEntry> entry = readIdle(id, error);
     if (!entry)
         return std::nullopt;
-    if (running) {
-        error = QStringLiteral("The batch %1 is still running.").arg(id);
-        return std::nullopt;
-    }
     return planUndo(*entry);
 }
 
@@ -207,9 +242,12 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
             continue;
         const JournalEntry &entry = *listed.entry;
         if (entry.kind == JournalKind::Undo && entry.interrupted()) {
-            std::optional<UndoPlan> plan = planUndoOf(entry.undoes, error);
-            if (plan)
-                plan->alsoEnd = entry.id;
+            // Resumed: files the interrupted undo left at its temporary names go back too.
+            const std::optional<JournalEntry> original = readIdle(entry.undoes, error);
+            if (!original)
+                return std::nullopt;
+            UndoPlan plan = planUndoResuming(*original, parkedFilesOf(entry));
+            plan.alsoEnd = entry.id;
             return plan;
         }
         return planUndo(entry);

@@ -33,6 +33,7 @@ private slots:
     void undoChainsAndSwaps();
     void undoOfReorderedBatchIsComplete();
     void fileCutOffAtItsTemporaryNameIsUndone();
+    void undoCutOffMidRotationIsFinished();
     void undoLeavesChangedFilesAlone();
     void interruptedBatchIsClassifiedAndUndone();
     void singleFileRenameIsJournaled();
@@ -383,6 +384,36 @@ void JournalTest::fileCutOffAtItsTemporaryNameIsUndone()
     QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"f/c"_qs}));
     for (const char *name : {"a", "b", "c"})
         QCOMPARE(m_tree->contents(u"f/"_qs + QLatin1String(name)), QByteArray(name));
+}
+
+void JournalTest::undoCutOffMidRotationIsFinished()
+{
+    // The rotation a -> b -> c -> a, then its undo cut off once it parked a's name's file.
+    for (const char *name : {"a", "b", "c"})
+        QVERIFY(m_tree->createFile(u"f/"_qs + QLatin1String(name), name));
+    YesPrompter prompter;
+    BatchResult batch;
+    FileRows rows = listed({u"b"_qs, u"c"_qs, u"a"_qs});
+    QCOMPARE(runBatchRename(rows, false, true, prompter, &batch), BatchOutcome::Ran);
+    QCOMPARE(batch.renamed, 3);
+    const QByteArray parked = ".quirewell-swap-0-1.tmp";
+    {
+        FileRows back = listed({u"c"_qs, u"a"_qs, u"b"_qs});
+        BatchJournal journal;
+        QString error;
+        QVERIFY2(journal.begin(back, error, {{0, parked}}, batch.journalId), qPrintable(error));
+        QVERIFY(
+            QFile::rename(m_tree->path(u"f/a"_qs), m_tree->path(u"f/"_qs + QLatin1String(parked))));
+    }
+    QString error;
+    const std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(plan->original.id, batch.journalId); // resumed, not the undo undone
+    QCOMPARE(runUndo(*plan).restored, 3);
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"f/c"_qs}));
+    for (const char *name : {"a", "b", "c"})
+        QCOMPARE(m_tree->contents(u"f/"_qs + QLatin1String(name)), QByteArray(name));
+    QVERIFY(interruptedEntries().empty());
 }
 
 void JournalTest::undoLeavesChangedFilesAlone()

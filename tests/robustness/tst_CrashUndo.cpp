@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,12 +88,14 @@ QStringList makeNumberedFiles(QRandomGenerator &rng, const QByteArray &folder, i
 
 struct Tally
 {
-    int killed = 0;        // batches stopped by SIGKILL before their end
-    int parkedAtKill = 0;  // of those, stopped with a file at its temporary name
-    int renamedBefore = 0; // renames done before the kill or the end
-    int restored = 0;      // renamed back by the undo
-    int files = 0;         // files compared with the snapshot
-    QString run;           // how many plans from which start
+    int killed = 0;           // batches stopped by SIGKILL before their end
+    int parkedAtKill = 0;     // of those, stopped with a file at its temporary name
+    int undosKilled = 0;      // undos stopped the same way, then undone again
+    int parkedAtUndoKill = 0; // of those, with a file at the undo's own temporary name
+    int renamedBefore = 0;    // renames done before the kill or the end
+    int restored = 0;         // renamed back by the undo
+    int files = 0;            // files compared with the snapshot
+    QString run;              // how many plans from which start
 };
 
 } // namespace
@@ -120,18 +124,21 @@ private slots:
     }
 
     // The same with --reorder on renumbering plans of chains, swaps and rotations, killed
-    // between any two steps, also while a file of a rotation is at its temporary name.
+    // between any two steps, also while a file of a rotation is at its temporary name; half
+    // of the undos are killed too, and the next undo finishes them.
     void undoRestoresKilledReorderedBatches()
     {
         Tally tally;
         const QString failure = runPlans(runReorderedPlan, tally);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         qInfo("%s, reordered: %d killed mid-batch (%d with a file at its temporary name), %d "
-              "steps done before the kill, %d renamed back, %d files compared",
+              "steps done before the kill, %d undos killed (%d at a temporary name), %d renamed "
+              "back by the last undo, %d files compared",
               qPrintable(tally.run), tally.killed, tally.parkedAtKill, tally.renamedBefore,
-              tally.restored, tally.files);
+              tally.undosKilled, tally.parkedAtUndoKill, tally.restored, tally.files);
         QVERIFY(tally.killed > 0);
         QVERIFY(tally.parkedAtKill > 0);
+        QVERIFY(tally.undosKilled > 0);
     }
 
 private:
@@ -166,12 +173,26 @@ private:
     }
 
     // Undoes the newest batch and compares the folder with before.
+    // With killUndoAfter, the undo is killed after that many steps and run once more.
     static QString undoAndCompare(const QByteArray &folder, const QString &config,
-                                  const QString &state, const FolderSnapshot &before, Tally &tally)
+                                  const QString &state, const FolderSnapshot &before, Tally &tally,
+                                  int killUndoAfter = 0)
     {
-        const Run undo = cli(
-            {QStringLiteral("--config"), config, QStringLiteral("undo"), QStringLiteral("--yes")},
-            state);
+        const QStringList arguments{QStringLiteral("--config"), config, QStringLiteral("undo"),
+                                    QStringLiteral("--yes")};
+        const QByteArrayList parkedBefore = temporaryNames(folder);
+        Run undo = cli(arguments, state, killUndoAfter);
+        if (undo.code == -9) {
+            // The next undo finishes the one cut off (an undo run to its end would be undone).
+            ++tally.undosKilled;
+            const QByteArrayList parked = temporaryNames(folder);
+            tally.parkedAtUndoKill +=
+                std::any_of(parked.begin(), parked.end(),
+                            [&](const QByteArray &name) { return !parkedBefore.contains(name); })
+                    ? 1
+                    : 0;
+            undo = cli(arguments, state);
+        }
         tally.restored += lastNumber(undo.err, "(\\d+) renamed back");
         const FolderSnapshot after = FolderSnapshot::take(folder);
         tally.files += int(before.entries().size());
@@ -207,18 +228,30 @@ private:
         if (batch.code == -9) {
             ++tally.killed;
             tally.renamedBefore += killAfter;
-            const FolderSnapshot atKill = FolderSnapshot::take(folder);
-            for (const auto &[name, contents] : atKill.entries())
-                if (name.startsWith(".quirewell-swap-")) {
-                    ++tally.parkedAtKill;
-                    break;
-                }
+            tally.parkedAtKill += temporaryNames(folder).isEmpty() ? 0 : 1;
         } else if (batch.code != 0 && batch.code != 1) {
             return QStringLiteral("the batch ended with %1: %2")
                 .arg(batch.code)
                 .arg(QString::fromUtf8(batch.err));
         }
-        return undoAndCompare(folder, config, state, before, tally);
+        // Half of the undos are killed too: after a whole batch mostly among its last steps,
+        // where the undo's cycles are (they come after its chains).
+        const int renamed =
+            batch.code == -9 ? killAfter : lastNumber(batch.err, "(\\d+) renamed, ");
+        const int killUndoAfter = rng.bounded(2) == 0 ? 0
+                                  : batch.code == -9  ? 1 + int(rng.bounded(renamed))
+                                                      : std::max(1, renamed - int(rng.bounded(3)));
+        return undoAndCompare(folder, config, state, before, tally, killUndoAfter);
+    }
+
+    static QByteArrayList temporaryNames(const QByteArray &folder)
+    {
+        QByteArrayList names;
+        const FolderSnapshot now = FolderSnapshot::take(folder);
+        for (const auto &[name, contents] : now.entries())
+            if (name.startsWith(".quirewell-swap-"))
+                names.append(name);
+        return names;
     }
 
     // Runs the plans the environment asks for (or CI's); the first failure, with its replay.
