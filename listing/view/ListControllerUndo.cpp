@@ -82,11 +82,10 @@ void ListController::OnUndoRename()
         return;
     }
     const JournalEntry &batch = plan->original;
-    const QString question =
-        QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
-                       "Rename %3 File(s) Back to Their Old Names Now ?")
-            .arg(timeText(batch.time), folderText(batch))
-            .arg(plan->reverse.rows.size());
+    const QString question = QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
+                                            "Rename %3 File(s) Back to Their Old Names Now ?")
+                                 .arg(timeText(batch.time), folderText(batch))
+                                 .arg(plan->reverse.rows.size());
     if (Prompts::instance().message(m_promptParent, question, Prompts::Icon::Question,
                                     Prompts::Buttons::YesNoCancel) != Prompts::Answer::Yes)
         return;
@@ -138,9 +137,8 @@ void ListController::undoBatch(const UndoPlan &plan)
     if (!result.error.isEmpty())
         Prompts::instance().message(m_promptParent, result.error, Prompts::Icon::Warning);
     if (result.leftAlone.empty()) {
-        reloadThenShow(
-            QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
-                .arg(result.restored));
+        reloadThenShow(QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
+                           .arg(result.restored));
     } else {
         reloadThenShow(QString());
         emit renamesFailed(failuresOf(plan, result));

@@ -136,8 +136,9 @@ private slots:
         QVERIFY(f.start());
         QCOMPARE(f.prompts.choices.size(), 1);
         const RecordingPrompts::Choice offer = f.prompts.choices[0];
-        QVERIFY2(offer.text.contains(u"in Folder [%1] was Interrupted: 2 of 3"_s.arg(f.tree.root())),
-                 qPrintable(offer.text));
+        QVERIFY2(
+            offer.text.contains(u"in Folder [%1] was Interrupted: 2 of 3"_s.arg(f.tree.root())),
+            qPrintable(offer.text));
         QCOMPARE(offer.choices,
                  QStringList({u"Undo the 2 renames already done"_s, u"Keep them"_s}));
         QCOMPARE(interruptedEntries().size(), size_t(1));
