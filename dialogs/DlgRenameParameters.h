@@ -5,14 +5,9 @@
 #include <QDialog>
 #include <QList>
 
-#include <optional>
-
-class CNumberEdit;
 class CSpinArrows;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // The rename parameters window: modeless, one per list view, beside the list while the
 // user works. It edits one RenameParameters value. Every change the user makes is stored at
@@ -54,18 +49,20 @@ protected:
     void reject() override;
 
 private:
+    using Key = CAppSettings::Key;
+
     // DlgRenameParametersLayout.cpp: the controls, their arrangement and connections.
     void buildControls();
-    template <typename Sender, typename Signal>
-    void route(Sender *sender, Signal signal, void (CDlgRenameParameters::*handler)());
+    // Names a check box, text edit or number edit after the parameter it edits, adds it to
+    // the controls taken (in the order of these calls) and routes its changes to
+    // onParameterEdited().
+    template <typename Edit> Edit *parameterControl(Edit *control, Key key);
 
     struct Control
     {
-        CAppSettings::Key key;
+        Key key;
         QWidget *widget; // a check box, a text edit or a number edit
     };
-    // Every parameter's control, in exchange order.
-    QList<Control> controls() const;
 
     void initialise();
     // Copies the controls into the value in exchange order; stops at a number edit that
@@ -74,26 +71,11 @@ private:
     // Copies the value into the controls without running any handler.
     void putControls();
     void updateNumberMessage();
-    void storeParameter(CAppSettings::Key key);
-    // Takes the controls, stores the parameter under key, and hands the stored value on
-    // (only while the flag onlyWhile is set, when one is given).
-    void storeAndHandOn(CAppSettings::Key key,
-                        std::optional<CAppSettings::Key> onlyWhile = std::nullopt);
-
-    void OnChangeFindText();
-    void OnChangeReplaceText();
-    void OnChangeNewFileName();
-    void OnChangeRemoveInitialCharactersLength();
-    void OnChangeNumberAtStart();
-    void OnChangeNumberAtEnd();
-    void OnClickedCheckFindAndReplace();
-    void OnClickedCheckNewFileName();
-    void OnClickedCheckNumberAtStart();
-    void OnClickedCheckNumberAtEnd();
-    void OnClickedCheckRemoveInitialCharacters();
-    void OnClickedCheckUpperCase();
-    void OnClickedCheckLowerCase();
-    void OnClickedRenameAll();
+    void storeParameter(Key key);
+    // A control changed by the user: takes the controls, stores the parameter under key and
+    // hands the stored value on (while the flag it is previewed under is set, if any).
+    void onParameterEdited(Key key);
+    void clearOtherCaseBox(Key clicked);
 
     int m_nInitialised = 0;
     QString m_strCaption;
@@ -102,22 +84,10 @@ private:
     // the controls, and the store and the list keep the last ones taken.
     RenameParameters m_stored;
 
-    bool m_bPuttingControls = false;
+    QList<Control> m_controls; // every parameter's control, in exchange order
+    bool m_puttingControls = false;
 
-    QLineEdit *m_editFindText = nullptr;
-    QLineEdit *m_editReplaceText = nullptr;
-    QCheckBox *m_checkNumberAtStart = nullptr;
-    CNumberEdit *m_editNumberAtStart = nullptr;
-    QCheckBox *m_checkNumberAtEnd = nullptr;
-    CNumberEdit *m_editNumberAtEnd = nullptr;
     QCheckBox *m_checkFindAndReplace = nullptr;
-    QLineEdit *m_editNewFileName = nullptr;
-    QCheckBox *m_checkNewFileName = nullptr;
-    CNumberEdit *m_editRemoveInitialCharactersLength = nullptr;
-    QCheckBox *m_checkRemoveInitialCharacters = nullptr;
     CSpinArrows *m_spinRemoveInitialCharactersLength = nullptr;
-    QCheckBox *m_checkUpperCase = nullptr;
-    QCheckBox *m_checkLowerCase = nullptr;
-    QPushButton *m_buttonRenameAll = nullptr;
     QLabel *m_labelNumberMessage = nullptr;
 };

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <type_traits>
+
 namespace {
 
 template <typename T> T *named(T *widget, const char *name)
@@ -24,9 +26,9 @@ template <typename T> T *named(T *widget, const char *name)
     return widget;
 }
 
-CNumberEdit *numberEdit(QWidget *parent, const char *name)
+CNumberEdit *numberEdit(QWidget *parent)
 {
-    auto *edit = named(new CNumberEdit(parent), name);
+    auto *edit = new CNumberEdit(parent);
     edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
     return edit;
 }
@@ -41,66 +43,71 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 
 } // namespace
 
-template <typename Sender, typename Signal>
-void CDlgRenameParameters::route(Sender *sender, Signal signal,
-                                 void (CDlgRenameParameters::*handler)())
+template <typename Edit> Edit *CDlgRenameParameters::parameterControl(Edit *control, Key key)
 {
+    control->setObjectName(CAppSettings::keyName(key));
+    m_controls.append({key, control});
     // While the fields are copied into the controls, their notifications reach no handler.
-    connect(sender, signal, this, [this, handler] {
-        if (!m_bPuttingControls)
-            (this->*handler)();
-    });
+    const auto edited = [this, key] {
+        if (!m_puttingControls)
+            onParameterEdited(key);
+    };
+    if constexpr (std::is_base_of_v<QCheckBox, Edit>)
+        connect(control, &QCheckBox::clicked, this, edited);
+    else
+        connect(control, &QLineEdit::textChanged, this, edited);
+    return control;
 }
 
 void CDlgRenameParameters::buildControls()
 {
+    // The parameters' controls in the order they are taken (takeControls), which decides
+    // what an invalid number keeps from being taken; a new one goes at the end.
     auto *group = new QGroupBox(this);
+    auto *findText = parameterControl(new QLineEdit(group), Key::FindText);
+    auto *replaceText = parameterControl(new QLineEdit(group), Key::ReplaceText);
+    auto *checkNumberAtStart = parameterControl(
+        new QCheckBox(QStringLiteral("Add Number at Start From :"), this), Key::CheckNumberAtStart);
+    auto *numberAtStart = parameterControl(numberEdit(this), Key::NumberAtStart);
+    auto *checkNumberAtEnd = parameterControl(
+        new QCheckBox(QStringLiteral("Add Number at End From :"), this), Key::CheckNumberAtEnd);
+    auto *numberAtEnd = parameterControl(numberEdit(this), Key::NumberAtEnd);
     m_checkFindAndReplace =
-        named(new QCheckBox(QStringLiteral("Find && Replace in File Name"), group),
-              "CheckFindAndReplace");
-    m_editFindText = named(new QLineEdit(group), "FindText");
-    m_editReplaceText = named(new QLineEdit(group), "ReplaceText");
+        parameterControl(new QCheckBox(QStringLiteral("Find && Replace in File Name"), group),
+                         Key::CheckFindAndReplace);
+    auto *newFileName = parameterControl(new QLineEdit(this), Key::NewFileName);
+    auto *checkNewFileName =
+        parameterControl(new QCheckBox(QStringLiteral("&New Name :"), this), Key::CheckNewFileName);
+    auto *removeLength = parameterControl(numberEdit(this), Key::RemoveInitialCharactersLength);
+    auto *checkRemove = parameterControl(
+        new QCheckBox(QStringLiteral("Remove Initial Characters of Length :"), this),
+        Key::CheckRemoveInitialCharacters);
+    auto *checkUpperCase =
+        parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
+    auto *checkLowerCase =
+        parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+
     auto *groupLayout = new QGridLayout(group);
     groupLayout->addWidget(m_checkFindAndReplace, 0, 0, 1, 2);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), m_editFindText, group), 1, 0);
-    groupLayout->addWidget(m_editFindText, 1, 1);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), m_editReplaceText, group),
-                           2, 0);
-    groupLayout->addWidget(m_editReplaceText, 2, 1);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 1, 0);
+    groupLayout->addWidget(findText, 1, 1);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 2, 0);
+    groupLayout->addWidget(replaceText, 2, 1);
 
-    m_checkNewFileName =
-        named(new QCheckBox(QStringLiteral("&New Name :"), this), "CheckNewFileName");
-    m_editNewFileName = named(new QLineEdit(this), "NewFileName");
-
-    m_checkNumberAtStart = named(new QCheckBox(QStringLiteral("Add Number at Start From :"), this),
-                                 "CheckNumberAtStart");
-    m_editNumberAtStart = numberEdit(this, "NumberAtStart");
-    m_checkNumberAtEnd =
-        named(new QCheckBox(QStringLiteral("Add Number at End From :"), this), "CheckNumberAtEnd");
-    m_editNumberAtEnd = numberEdit(this, "NumberAtEnd");
-
-    m_checkRemoveInitialCharacters =
-        named(new QCheckBox(QStringLiteral("Remove Initial Characters of Length :"), this),
-              "CheckRemoveInitialCharacters");
-    m_editRemoveInitialCharactersLength = numberEdit(this, "RemoveInitialCharactersLength");
     m_spinRemoveInitialCharactersLength =
-        named(new CSpinArrows(m_editRemoveInitialCharactersLength, this),
-              "RemoveInitialCharactersLengthArrows");
+        named(new CSpinArrows(removeLength, this), "RemoveInitialCharactersLengthArrows");
     m_spinRemoveInitialCharactersLength->upButton()->setObjectName(
         QStringLiteral("RemoveInitialCharactersLengthUp"));
     m_spinRemoveInitialCharactersLength->downButton()->setObjectName(
         QStringLiteral("RemoveInitialCharactersLengthDown"));
-    m_spinRemoveInitialCharactersLength->setFixedSize(
-        fromDialogUnits(this, 10, 0).width(),
-        m_editRemoveInitialCharactersLength->sizeHint().height());
+    m_spinRemoveInitialCharactersLength->setFixedSize(fromDialogUnits(this, 10, 0).width(),
+                                                      removeLength->sizeHint().height());
 
-    m_checkUpperCase = named(new QCheckBox(QStringLiteral("Upper Case"), this), "CheckUpperCase");
-    m_checkLowerCase = named(new QCheckBox(QStringLiteral("Lower Case"), this), "CheckLowerCase");
-
-    m_buttonRenameAll = named(new QPushButton(QStringLiteral("&Rename All"), this), "RenameAll");
-    m_buttonRenameAll->setAutoDefault(false);
-    m_buttonRenameAll->setDefault(false);
-    m_buttonRenameAll->setMinimumSize(fromDialogUnits(this, 65, 32));
+    auto *renameAll = named(new QPushButton(QStringLiteral("&Rename All"), this), "RenameAll");
+    renameAll->setAutoDefault(false);
+    renameAll->setDefault(false);
+    renameAll->setMinimumSize(fromDialogUnits(this, 65, 32));
+    connect(renameAll, &QPushButton::clicked, this, &CDlgRenameParameters::renameAllClicked);
 
     // Shown while a number edit holds no valid number; keeps its room while hidden.
     m_labelNumberMessage = named(new QLabel(this), "NumberMessage");
@@ -112,72 +119,53 @@ void CDlgRenameParameters::buildControls()
 
     auto *removeRow = new QHBoxLayout;
     removeRow->setSpacing(0); // the arrows sit against their edit
-    removeRow->addWidget(m_checkRemoveInitialCharacters);
+    removeRow->addWidget(checkRemove);
     removeRow->addSpacing(fromDialogUnits(this, 4, 0).width());
-    removeRow->addWidget(m_editRemoveInitialCharactersLength);
+    removeRow->addWidget(removeLength);
     removeRow->addWidget(m_spinRemoveInitialCharactersLength);
     removeRow->addStretch();
     auto *caseRow = new QHBoxLayout;
-    caseRow->addWidget(m_checkUpperCase);
-    caseRow->addWidget(m_checkLowerCase);
+    caseRow->addWidget(checkUpperCase);
+    caseRow->addWidget(checkLowerCase);
     caseRow->addStretch();
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
     grid->addWidget(group, 0, 0, 1, 4);
-    grid->addWidget(m_checkNewFileName, 1, 0);
-    grid->addWidget(m_editNewFileName, 1, 1, 1, 3);
+    grid->addWidget(checkNewFileName, 1, 0);
+    grid->addWidget(newFileName, 1, 1, 1, 3);
     grid->addWidget(makeIconLabel(iconSize, this), 2, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    grid->addWidget(m_checkNumberAtStart, 2, 1);
-    grid->addWidget(m_editNumberAtStart, 2, 2, Qt::AlignLeft);
-    grid->addWidget(m_checkNumberAtEnd, 3, 1);
-    grid->addWidget(m_editNumberAtEnd, 3, 2, Qt::AlignLeft);
+    grid->addWidget(checkNumberAtStart, 2, 1);
+    grid->addWidget(numberAtStart, 2, 2, Qt::AlignLeft);
+    grid->addWidget(checkNumberAtEnd, 3, 1);
+    grid->addWidget(numberAtEnd, 3, 2, Qt::AlignLeft);
     grid->addLayout(removeRow, 4, 0, 1, 3);
     grid->addLayout(caseRow, 5, 0, 1, 3);
-    grid->addWidget(m_buttonRenameAll, 4, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(renameAll, 4, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->addWidget(m_labelNumberMessage, 6, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
+    // One control per line, so that adding one changes one line.
+    // clang-format off
     const QList<QWidget *> tabOrder{
         m_checkFindAndReplace,
-        m_editFindText,
-        m_editReplaceText,
-        m_checkNewFileName,
-        m_editNewFileName,
-        m_checkNumberAtStart,
-        m_editNumberAtStart,
-        m_checkNumberAtEnd,
-        m_editNumberAtEnd,
-        m_checkRemoveInitialCharacters,
-        m_editRemoveInitialCharactersLength,
-        m_checkUpperCase,
-        m_checkLowerCase,
-        m_buttonRenameAll,
+        findText,
+        replaceText,
+        checkNewFileName,
+        newFileName,
+        checkNumberAtStart,
+        numberAtStart,
+        checkNumberAtEnd,
+        numberAtEnd,
+        checkRemove,
+        removeLength,
+        checkUpperCase,
+        checkLowerCase,
+        renameAll,
     };
+    // clang-format on
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    route(m_editFindText, &QLineEdit::textChanged, &CDlgRenameParameters::OnChangeFindText);
-    route(m_editReplaceText, &QLineEdit::textChanged, &CDlgRenameParameters::OnChangeReplaceText);
-    route(m_editNewFileName, &QLineEdit::textChanged, &CDlgRenameParameters::OnChangeNewFileName);
-    route(m_editRemoveInitialCharactersLength, &QLineEdit::textChanged,
-          &CDlgRenameParameters::OnChangeRemoveInitialCharactersLength);
-    route(m_editNumberAtStart, &QLineEdit::textChanged,
-          &CDlgRenameParameters::OnChangeNumberAtStart);
-    route(m_editNumberAtEnd, &QLineEdit::textChanged, &CDlgRenameParameters::OnChangeNumberAtEnd);
-    route(m_checkFindAndReplace, &QCheckBox::clicked,
-          &CDlgRenameParameters::OnClickedCheckFindAndReplace);
-    route(m_checkNewFileName, &QCheckBox::clicked,
-          &CDlgRenameParameters::OnClickedCheckNewFileName);
-    route(m_checkNumberAtStart, &QCheckBox::clicked,
-          &CDlgRenameParameters::OnClickedCheckNumberAtStart);
-    route(m_checkNumberAtEnd, &QCheckBox::clicked,
-          &CDlgRenameParameters::OnClickedCheckNumberAtEnd);
-    route(m_checkRemoveInitialCharacters, &QCheckBox::clicked,
-          &CDlgRenameParameters::OnClickedCheckRemoveInitialCharacters);
-    route(m_checkUpperCase, &QCheckBox::clicked, &CDlgRenameParameters::OnClickedCheckUpperCase);
-    route(m_checkLowerCase, &QCheckBox::clicked, &CDlgRenameParameters::OnClickedCheckLowerCase);
-    route(m_buttonRenameAll, &QPushButton::clicked, &CDlgRenameParameters::OnClickedRenameAll);
 
     resize(fromDialogUnits(this, 302, 162));
 }

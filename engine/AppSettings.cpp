@@ -4,41 +4,21 @@
 
 #include <QSettings>
 
-#include <array>
 #include <memory>
 
 namespace {
 
-constexpr bool Text = true;
-
 struct ValueSpec
 {
-    CAppSettings::Key key;
     const char *name;
+    SettingKind kind;
     int intDefault; // unused for texts, whose default is empty
-    bool text = false;
 };
 
-// Names and defaults of every value in group "Settings" that has an accessor.
-constexpr std::array<ValueSpec, 17> kValues{{
-    {CAppSettings::Key::DisplayHiddenFiles, "DisplayHiddenFiles", 0},
-    {CAppSettings::Key::DisplayReadOnlyFiles, "DisplayReadOnlyFiles", 0},
-    {CAppSettings::Key::ViewFilesInSubFolders, "ViewFilesInSubFolders", 0},
-    {CAppSettings::Key::CheckFindAndReplace, "CheckFindAndReplace", 0},
-    {CAppSettings::Key::FindText, "FindText", 0, Text},
-    {CAppSettings::Key::ReplaceText, "ReplaceText", 0, Text},
-    {CAppSettings::Key::CheckNumberAtStart, "CheckNumberAtStart", 0},
-    {CAppSettings::Key::NumberAtStart, "NumberAtStart", 1},
-    {CAppSettings::Key::CheckNumberAtEnd, "CheckNumberAtEnd", 0},
-    {CAppSettings::Key::NumberAtEnd, "NumberAtEnd", 1},
-    {CAppSettings::Key::CheckNewFileName, "CheckNewFileName", 0},
-    {CAppSettings::Key::NewFileName, "NewFileName", 0, Text},
-    {CAppSettings::Key::CheckRemoveInitialCharacters, "CheckRemoveInitialCharacters", 0},
-    {CAppSettings::Key::RemoveInitialCharactersLength, "RemoveInitialCharactersLength", 1},
-    {CAppSettings::Key::CheckUpperCase, "CheckUpperCase", 0},
-    {CAppSettings::Key::CheckLowerCase, "CheckLowerCase", 0},
-    {CAppSettings::Key::ResolveChains, "ResolveChains", 0},
-}};
+// Names, kinds and defaults, indexed by key.
+#define QUIREWELL_VALUE_SPEC(NAME, KIND, DEFAULT, ...) {#NAME, SettingKind::KIND, DEFAULT},
+constexpr ValueSpec kValues[] = {QUIREWELL_SETTINGS(QUIREWELL_VALUE_SPEC, QUIREWELL_VALUE_SPEC)};
+#undef QUIREWELL_VALUE_SPEC
 
 const ValueSpec &valueFor(CAppSettings::Key key)
 {
@@ -81,16 +61,6 @@ int toInt32(const QVariant &value, int defaultValue)
 
 } // namespace
 
-static_assert(kValues.size() == size_t(CAppSettings::Key::ResolveChains) + 1);
-static_assert(
-    [] {
-        for (size_t i = 0; i < kValues.size(); ++i)
-            if (size_t(kValues[i].key) != i)
-                return false;
-        return true;
-    }(),
-    "kValues must list the keys in the order of CAppSettings::Key");
-
 QString CAppSettings::keyName(Key key)
 {
     return QString::fromLatin1(valueFor(key).name);
@@ -98,7 +68,7 @@ QString CAppSettings::keyName(Key key)
 
 bool CAppSettings::isText(Key key)
 {
-    return valueFor(key).text;
+    return valueFor(key).kind == SettingKind::Text;
 }
 
 int CAppSettings::defaultInt(Key key)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SettingsTable.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,32 +18,23 @@ class CAppSettings
 public:
     virtual ~CAppSettings() = default;
 
-    // Names of the stored values, with their defaults, live in one table in AppSettings.cpp.
+    // One key per row of the table in SettingsTable.h, in its order.
     enum class Key
     {
-        DisplayHiddenFiles,
-        DisplayReadOnlyFiles,
-        ViewFilesInSubFolders,
-        CheckFindAndReplace,
-        FindText,
-        ReplaceText,
-        CheckNumberAtStart,
-        NumberAtStart,
-        CheckNumberAtEnd,
-        NumberAtEnd,
-        CheckNewFileName,
-        NewFileName,
-        CheckRemoveInitialCharacters,
-        RemoveInitialCharactersLength,
-        CheckUpperCase,
-        CheckLowerCase,
-        ResolveChains, // rename chains and swaps through temporary names
+#define QUIREWELL_KEY(NAME, ...) NAME,
+        QUIREWELL_SETTINGS(QUIREWELL_KEY, QUIREWELL_KEY)
+#undef QUIREWELL_KEY
     };
+#define QUIREWELL_COUNT(...) +1
+    static constexpr int keyCount = 0 QUIREWELL_SETTINGS(QUIREWELL_COUNT, QUIREWELL_COUNT);
+#undef QUIREWELL_COUNT
     static QString keyName(Key key);
     // Whether the value is a text (else a 32-bit number), and a number's default.
     static bool isText(Key key);
     static int defaultInt(Key key);
 
+    // Get and Set followed by the value's name. SettingsStore reads and writes every key, so
+    // a value added to the table needs no accessor of its own.
     int GetDisplayHiddenFiles() const;
     void SetDisplayHiddenFiles(int value);
     int GetDisplayReadOnlyFiles() const;

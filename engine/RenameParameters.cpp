@@ -2,6 +2,8 @@
 
 #include "engine/SettingsStore.h"
 
+#include <optional>
+#include <type_traits>
 #include <variant>
 
 namespace {
@@ -14,24 +16,40 @@ struct Field
 {
     Key key;
     Member member;
+    std::optional<Key> onlyWhile;
 };
 
+template <typename Value> constexpr SettingKind kindOf()
+{
+    if constexpr (std::is_same_v<Value, bool>)
+        return SettingKind::Flag;
+    else if constexpr (std::is_same_v<Value, int>)
+        return SettingKind::Number;
+    else {
+        static_assert(std::is_same_v<Value, QString>, "a parameter is a flag, number or text");
+        return SettingKind::Text;
+    }
+}
+
+// Names a parameter's previewing flag as the table writes it: a key, or Always.
+namespace previewedWhile {
+using enum CAppSettings::Key;
+constexpr std::optional<CAppSettings::Key> Always;
+} // namespace previewedWhile
+
+#define QUIREWELL_NO_FIELD(...)
+#define QUIREWELL_FIELD_KIND(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE)                               \
+    static_assert(kindOf<decltype(RenameParameters::FIELD)>() == SettingKind::KIND,                \
+                  "the field of " #NAME " holds a value of another kind");
+QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD_KIND)
+#undef QUIREWELL_FIELD_KIND
+
 // Which field each stored parameter fills; flags are stored as 0 or 1.
-const Field kFields[] = {
-    {Key::CheckFindAndReplace, &RenameParameters::checkFindAndReplace},
-    {Key::FindText, &RenameParameters::findText},
-    {Key::ReplaceText, &RenameParameters::replaceText},
-    {Key::CheckNumberAtStart, &RenameParameters::checkNumberAtStart},
-    {Key::NumberAtStart, &RenameParameters::numberAtStart},
-    {Key::CheckNumberAtEnd, &RenameParameters::checkNumberAtEnd},
-    {Key::NumberAtEnd, &RenameParameters::numberAtEnd},
-    {Key::CheckNewFileName, &RenameParameters::checkNewFileName},
-    {Key::NewFileName, &RenameParameters::newFileName},
-    {Key::CheckRemoveInitialCharacters, &RenameParameters::checkRemoveInitialCharacters},
-    {Key::RemoveInitialCharactersLength, &RenameParameters::removeInitialCharactersLength},
-    {Key::CheckUpperCase, &RenameParameters::checkUpperCase},
-    {Key::CheckLowerCase, &RenameParameters::checkLowerCase},
-};
+#define QUIREWELL_FIELD(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE)                                    \
+    {Key::NAME, &RenameParameters::FIELD, previewedWhile::ONLY_WHILE},
+const Field kFields[] = {QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD)};
+#undef QUIREWELL_FIELD
+#undef QUIREWELL_NO_FIELD
 
 const Field *fieldFor(Key key)
 {
@@ -61,6 +79,12 @@ RenameParameters RenameParameters::fromStore(const SettingsStore &store)
 bool RenameParameters::isParameter(Key key)
 {
     return fieldFor(key) != nullptr;
+}
+
+std::optional<Key> RenameParameters::previewedOnlyWhile(Key key)
+{
+    const Field *field = fieldFor(key);
+    return field ? field->onlyWhile : std::nullopt;
 }
 
 QVariant RenameParameters::value(Key key) const

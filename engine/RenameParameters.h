@@ -5,10 +5,12 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 class SettingsStore;
 
-// The thirteen rename parameters as one value. The parameters dialog edits one and hands it to
-// its list view; the store keeps each field under its key (the table in RenameParameters.cpp).
+// The rename parameters as one value. The parameters dialog edits one and hands it to its list
+// view; the store keeps each field under its key. Each field has its row in SettingsTable.h.
 struct RenameParameters
 {
     bool checkRemoveInitialCharacters = false;
@@ -30,6 +32,9 @@ struct RenameParameters
 
     // Whether the stored value is one of the parameters.
     static bool isParameter(CAppSettings::Key key);
+    // The flag without which a change of the parameter changes no name in the preview, so the
+    // list is recomputed after it only while that flag is set; none: after every change.
+    static std::optional<CAppSettings::Key> previewedOnlyWhile(CAppSettings::Key key);
     // The field stored under key as the store keeps it: a flag or number as int, a text as
     // QString; invalid for a key that is no parameter.
     QVariant value(CAppSettings::Key key) const;

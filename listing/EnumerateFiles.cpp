@@ -216,7 +216,7 @@ void CEnumerateFiles::EnumerateFolder(const QString &folder, bool recurse)
 // each depth live on the heap in m_levels.
 void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 {
-    if (m_mapFolders.contains(folder))
+    if (m_walkedFolders.contains(folder))
         return;
 
     if (m_levels.size() <= m_depth)
@@ -255,5 +255,5 @@ void CEnumerateFiles::OnFolderStart(const QByteArray &) {}
 
 void CEnumerateFiles::OnFolderDone(const QByteArray &folder)
 {
-    m_mapFolders.insert(folder);
+    m_walkedFolders.insert(folder);
 }

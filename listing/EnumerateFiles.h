@@ -58,7 +58,7 @@ protected:
     virtual void OnFileFound(const FoundEntry &entry) = 0;
 
     // Folders walked, exactly as passed to EnumerateFolder.
-    QSet<QByteArray> m_mapFolders;
+    QSet<QByteArray> m_walkedFolders;
 
 private:
     struct WalkLevel;

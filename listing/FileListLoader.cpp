@@ -51,7 +51,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     }
 
     rows.clear();
-    m_mapFolders.clear();
+    m_walkedFolders.clear();
     m_bHiddenSeen = false;
     m_bReadOnlySeen = false;
     m_rows = &rows;
@@ -61,10 +61,10 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     EnumerateFolder(encodeFileName(folder), recurse);
 
     result.status = Status::Listed;
-    result.foldersRecorded = int(m_mapFolders.size());
+    result.foldersRecorded = int(m_walkedFolders.size());
     result.hiddenSeen = m_bHiddenSeen;
     result.readOnlySeen = m_bReadOnlySeen;
-    m_mapFolders.clear();
+    m_walkedFolders.clear();
     m_rows = nullptr;
     m_lastFolder.clear();
     if (m_progress)

@@ -1,5 +1,6 @@
 #include "engine/AppSettings.h"
 #include "engine/NewNameRule.h"
+#include "engine/SettingsStore.h"
 #include "tests/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
@@ -17,6 +18,7 @@ private slots:
     void secondRunGivesTheSameColumn();
     void onlyTheNewNameChanges();
     void parametersComeFromTheStore();
+    void everyParameterHasItsOwnField();
 };
 
 namespace {
@@ -177,6 +179,43 @@ void ComputeNewFileNamesTest::parametersComeFromTheStore()
     expected.numberAtStart = -2;
     expected.checkUpperCase = true;
     QCOMPARE(RenameParameters::fromSettings(settings), expected);
+}
+
+// Each parameter's row reaches one field of the value and no other, both ways through the
+// store; the listing switches are no parameters.
+void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
+{
+    TestTree tree;
+    tree.useTemporarySettings();
+    SettingsStore &store = SettingsStore::instance();
+    int parameters = 0;
+    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+        const auto key = CAppSettings::Key(i);
+        const QString name = CAppSettings::keyName(key);
+        if (!RenameParameters::isParameter(key)) {
+            QVERIFY2(!RenameParameters().value(key).isValid(), qPrintable(name));
+            continue;
+        }
+        ++parameters;
+        const QVariant changed = CAppSettings::isText(key)
+                                     ? QVariant(u"t"_qs)
+                                     : QVariant(CAppSettings::defaultInt(key) == 0 ? 1 : 7);
+        RenameParameters p;
+        p.setValue(key, changed);
+        QCOMPARE(p.value(key), changed);
+        for (int j = 0; j < CAppSettings::keyCount; ++j)
+            if (j != i)
+                QVERIFY2(p.value(CAppSettings::Key(j)) ==
+                             RenameParameters().value(CAppSettings::Key(j)),
+                         qPrintable(name + u" also changed "_qs +
+                                    CAppSettings::keyName(CAppSettings::Key(j))));
+
+        p.store(key, store);
+        QCOMPARE(RenameParameters::fromStore(store), p);
+        RenameParameters().store(key, store);
+        QCOMPARE(RenameParameters::fromStore(store), RenameParameters());
+    }
+    QVERIFY(parameters >= 13);
 }
 
 QTEST_GUILESS_MAIN(ComputeNewFileNamesTest)

@@ -17,8 +17,8 @@ public:
     explicit RecordingWalker(const QString &root) : m_base(QFile::encodeName(root)) {}
 
     QStringList events;
-    int recorded() const { return int(m_mapFolders.size()); }
-    bool isRecorded(const QByteArray &folder) const { return m_mapFolders.contains(folder); }
+    int recorded() const { return int(m_walkedFolders.size()); }
+    bool isRecorded(const QByteArray &folder) const { return m_walkedFolders.contains(folder); }
     // Run before the report of the entry with this name.
     std::function<void(const FoundEntry &)> beforeReport;
 
