@@ -360,7 +360,8 @@ private:
 
 } // namespace
 
-BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress)
+BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress,
+                                       const BatchStop *stop)
 {
     BatchResult result;
     BatchJournal journal;
@@ -378,10 +379,12 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
             byFolder[row.folder].push_back(i);
     }
     std::vector<FolderChains> plans;
+    std::vector<const std::vector<int> *> planRows;
     int cycles = 0;
     for (size_t f = 0; f < byFolder.size(); ++f) {
         if (byFolder[f].empty())
             continue;
+        planRows.push_back(&byFolder[f]);
         plans.emplace_back(rows, quint32(f), byFolder[f]);
         plans.back().plan();
         cycles += plans.back().cycleCount();
@@ -389,8 +392,16 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
     StepCounter steps(progress, rows.count() + cycles);
     for (int i = 0; i < others; ++i)
         steps.step();
-    for (FolderChains &plan : plans)
-        plan.run(steps, journal, result);
+    for (size_t p = 0; p < plans.size(); ++p) {
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            for (const int row : *planRows[p]) {
+                ++result.cancelled;
+                journal.notAttempted(row);
+            }
+            continue;
+        }
+        plans[p].run(steps, journal, result);
+    }
     std::sort(result.failures.begin(), result.failures.end(),
               [](const RenameFailure &a, const RenameFailure &b) { return a.row < b.row; });
     journal.finish(result);
