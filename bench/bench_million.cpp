@@ -46,6 +46,7 @@ public:
     {
         return buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
+    int choose(QWidget *, const QString &, Icon, const QStringList &) override { return -1; }
     QString pickFolder(QWidget *, const QString &) override { return {}; }
     int runModal(QDialog *) override { return 0; }
     QString pickOpenFile(QWidget *, const QString &) override { return {}; }
