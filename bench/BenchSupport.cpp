@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace bench {
@@ -110,6 +111,20 @@ bool makeTree(const QByteArray &root, Shape shape)
             return false;
     }
     return true;
+}
+
+long long statusBytes(const char *field)
+{
+    FILE *f = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long long kb = -1;
+    const size_t n = std::strlen(field);
+    while (f && std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, field, n) == 0 && line[n] == ':')
+            kb = std::atoll(line + n + 1);
+    if (f)
+        std::fclose(f);
+    return kb * 1024;
 }
 
 double nowMs()

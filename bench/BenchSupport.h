@@ -42,6 +42,8 @@ QByteArray shapeFolder(const QByteArray &root, Shape shape); // the folder to li
 void removeAll(const QByteArray &folder);
 
 double nowMs();
+// A value of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1024 when it cannot be read.
+long long statusBytes(const char *field);
 double median(std::vector<double> values);
 
 // Runs baseline and ours alternately, repetitions times each, after prepare (untimed) before

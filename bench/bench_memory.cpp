@@ -20,21 +20,6 @@
 
 namespace {
 
-// A value of /proc/self/status in bytes ("VmRSS", "VmHWM").
-long long statusBytes(const char *field)
-{
-    FILE *f = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long long kb = -1;
-    const size_t n = std::strlen(field);
-    while (f && std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0 && line[n] == ':')
-            kb = std::atoll(line + n + 1);
-    if (f)
-        std::fclose(f);
-    return kb * 1024;
-}
-
 struct CFile
 {
     const char *name;
@@ -44,7 +29,7 @@ struct CFile
 
 int measureC(const char *folder)
 {
-    const long long empty = statusBytes("VmRSS");
+    const long long empty = bench::statusBytes("VmRSS");
     cbase::WalkResult walk;
     cbase::walk(folder, &walk);
     // One row per name, pointing into the walk's arena.
@@ -54,7 +39,7 @@ int measureC(const char *folder)
         f = {p, 0, 0, 0};
         p += std::strlen(p) + 1;
     }
-    const long long peak = statusBytes("VmHWM");
+    const long long peak = bench::statusBytes("VmHWM");
     std::printf("%lld %ld\n", (peak - empty) / (walk.files ? walk.files : 1), walk.files);
     bench::keep(files.size());
     cbase::freeWalk(&walk);
@@ -65,7 +50,7 @@ int measureOurs(int argc, char **argv, const char *folder)
 {
     QCoreApplication app(argc, argv);
     FileListModel model;
-    const long long empty = statusBytes("VmRSS");
+    const long long empty = bench::statusBytes("VmRSS");
     {
         FileListLoader loader;
         loader.setFilters(true, true);
@@ -73,7 +58,7 @@ int measureOurs(int argc, char **argv, const char *folder)
         loader.load(QFile::decodeName(folder), true, rows);
         model.setRows(std::move(rows));
     }
-    const long long peak = statusBytes("VmHWM");
+    const long long peak = bench::statusBytes("VmHWM");
     const int n = model.rowCount();
     std::printf("%lld %d\n", (peak - empty) / (n ? n : 1), n);
     return 0;

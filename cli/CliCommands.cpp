@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliInterrupt.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/TerminalPrompter.h"
@@ -17,13 +18,14 @@ namespace {
 struct Listing
 {
     bool listed = false;
+    bool cancelled = false;  // stopped by Ctrl+C: the rows found so far
     bool subFolders = false; // whether the sub-folders were listed too
     QStringList messages;    // the summaries, then the no-files message when nothing was found
 };
 
 // Lists the folder as the desktop view does, with the command line's filters and sub-folder
 // switch laid over the stored ones.
-Listing loadRows(const CliOptions &options, FileRows &rows)
+Listing loadRows(const CliOptions &options, FileRows &rows, const CliInterrupt &interrupt)
 {
     const CAppSettings settings;
     const bool displayHidden = options.displayHidden || settings.GetDisplayHiddenFiles() != 0;
@@ -33,17 +35,21 @@ Listing loadRows(const CliOptions &options, FileRows &rows)
 
     FileListLoader loader;
     loader.setFilters(displayHidden, displayReadOnly);
+    loader.setStopFlag(interrupt.flag());
     const FileListLoader::Result result = loader.load(options.folder, listing.subFolders, rows);
     if (result.status != FileListLoader::Status::Listed) {
         listing.messages << ListingTexts::couldNotList(options.folder);
         return listing;
     }
     listing.listed = true;
-    listing.messages << ListingTexts::fileStatistics(rows.count(), options.folder,
-                                                     result.hiddenSeen && !displayHidden,
-                                                     result.readOnlySeen && !displayReadOnly)
-                     << ListingTexts::folderInformation(result.foldersRecorded);
-    if (rows.count() == 0)
+    listing.cancelled = result.cancelled;
+    QString statistics = ListingTexts::fileStatistics(rows.count(), options.folder,
+                                                      result.hiddenSeen && !displayHidden,
+                                                      result.readOnlySeen && !displayReadOnly);
+    if (result.cancelled)
+        statistics += ListingTexts::listingCancelled();
+    listing.messages << statistics << ListingTexts::folderInformation(result.foldersRecorded);
+    if (rows.count() == 0 && !result.cancelled)
         listing.messages << ListingTexts::noFilesFound(options.folder);
     return listing;
 }
@@ -64,7 +70,11 @@ RenameParameters parameters(const CliOptions &options)
 int listRows(const CliOptions &options, bool computeNames)
 {
     FileRows rows;
-    const Listing listing = loadRows(options, rows);
+    Listing listing;
+    {
+        const CliInterrupt interrupt;
+        listing = loadRows(options, rows, interrupt);
+    }
     if (!listing.listed) {
         printMessages(listing.messages);
         return 1;
@@ -74,7 +84,7 @@ int listRows(const CliOptions &options, bool computeNames)
     printRows(rows, stdout);
     std::fflush(stdout);
     printMessages(listing.messages);
-    return 0;
+    return listing.cancelled ? CliInterrupt::kExitStatus : 0;
 }
 
 } // namespace
@@ -91,19 +101,29 @@ int runPreview(const CliOptions &options)
 
 int runRename(const CliOptions &options)
 {
+    const CliInterrupt interrupt;
     FileRows rows;
-    const Listing listing = loadRows(options, rows);
+    const Listing listing = loadRows(options, rows, interrupt);
     printMessages(listing.messages);
     if (!listing.listed)
         return 1;
+    // A part of the list is never renamed.
+    if (listing.cancelled) {
+        printMessage(QStringLiteral("Nothing renamed."));
+        return CliInterrupt::kExitStatus;
+    }
     ComputeNewFileNames(rows, parameters(options));
 
     TerminalPrompter prompter(options.yes);
     BatchResult result;
     const bool resolveChains =
         options.reorder || (!options.noReorder && CAppSettings().GetResolveChains() != 0);
-    const BatchOutcome outcome =
-        runBatchRename(rows, listing.subFolders, resolveChains, prompter, &result);
+    const BatchOutcome outcome = runBatchRename(rows, listing.subFolders, resolveChains, prompter,
+                                                &result, {}, interrupt.flag());
+    if (outcome == BatchOutcome::Declined && interrupt.interrupted()) {
+        printMessage(QStringLiteral("Nothing renamed."));
+        return CliInterrupt::kExitStatus;
+    }
     switch (outcome) {
     case BatchOutcome::RefusedEmpty:
     case BatchOutcome::RefusedDuplicates:
@@ -125,8 +145,12 @@ int runRename(const CliOptions &options)
                        .arg(result.renamed)
                        .arg(result.failures.size())
                        .arg(result.unchanged);
+    if (result.cancelled > 0)
+        last += QStringLiteral(", %1 not renamed (cancelled)").arg(result.cancelled);
     if (!result.journalId.isEmpty())
         last += QStringLiteral(" (journal %1)").arg(result.journalId);
     printMessage(last);
+    if (result.cancelled > 0)
+        return CliInterrupt::kExitStatus;
     return result.failures.empty() ? 0 : 1;
 }

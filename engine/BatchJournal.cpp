@@ -94,6 +94,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
     entry.undoes = undoes;
     m_begun = m_writer.begin(entry, body, error);
     m_killAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_KILL_AFTER");
+    m_interruptAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_INTERRUPT_AFTER");
     return m_begun;
 }
 
@@ -101,6 +102,11 @@ void BatchJournal::killNow()
 {
     std::raise(SIGKILL);
     std::abort();
+}
+
+void BatchJournal::interruptNow()
+{
+    std::raise(SIGINT);
 }
 
 void BatchJournal::finish(BatchResult &result)
@@ -111,11 +117,21 @@ void BatchJournal::finish(BatchResult &result)
     outcome.renamed = result.renamed;
     outcome.failed = int(result.failures.size());
     outcome.unchanged = result.unchanged;
-    for (const RenameFailure &failure : result.failures) {
-        const auto planned = std::lower_bound(m_planRows.begin(), m_planRows.end(), failure.row);
-        if (planned != m_planRows.end() && *planned == failure.row)
-            outcome.failures.push_back({quint32(planned - m_planRows.begin()), failure.error});
+    const auto record = [&](int row, const QString &reason) {
+        const auto planned = std::lower_bound(m_planRows.begin(), m_planRows.end(), row);
+        if (planned != m_planRows.end() && *planned == row)
+            outcome.failures.push_back({quint32(planned - m_planRows.begin()), reason});
+    };
+    for (const RenameFailure &failure : result.failures)
+        record(failure.row, failure.error);
+    // Rows the batch never reached count as failed, so that an undo leaves them alone.
+    for (const int row : m_notAttempted)
+        record(row, BatchTexts::notAttempted());
+    if (!m_notAttempted.empty()) {
+        std::sort(outcome.failures.begin(), outcome.failures.end(),
+                  [](const JournalFailure &a, const JournalFailure &b) { return a.row < b.row; });
     }
+    outcome.failed += result.cancelled;
     result.journalId = m_writer.id();
     QString error;
     if (!m_writer.finish(outcome, error))

@@ -34,6 +34,11 @@ QString confirm(int checkedCount)
                           "Files.\n\nRename %1 Checked Files from the List Now ?")
         .arg(checkedCount);
 }
+QString notAttempted()
+{
+    return QStringLiteral("Not renamed: the batch was cancelled before this file");
+}
+
 QString journalFailed(const QString &reason)
 {
     return QStringLiteral("Nothing was renamed: the undo journal could not be written.\n\n") +
@@ -144,7 +149,20 @@ private:
 
 } // namespace
 
-BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress)
+// The rows from `from` on that the batch would have passed to the system, after a stop.
+void leaveRest(const FileRows &rows, int from, BatchJournal &journal, BatchResult &result)
+{
+    for (int i = from; i < rows.count(); ++i) {
+        const FileRow &row = rows.rows[size_t(i)];
+        if (row.checked && row.newName != row.loadedName) {
+            ++result.cancelled;
+            journal.notAttempted(i);
+        }
+    }
+}
+
+BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress,
+                               const BatchStop *stop)
 {
     BatchResult result;
     BatchJournal journal;
@@ -156,6 +174,10 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
     QByteArray source; // reused from row to row
     for (int i = 0; i < total; ++i) {
         const FileRow &row = rows.rows[size_t(i)];
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            leaveRest(rows, i, journal, result);
+            break;
+        }
         if (row.checked) {
             // Moving a file onto its own name would only fail with "File exists".
             if (row.newName == row.loadedName) {
@@ -186,7 +208,7 @@ BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPr
 
 BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, bool resolveChains,
                             BatchPrompter &prompter, BatchResult *result,
-                            const BatchProgress &progress)
+                            const BatchProgress &progress, const BatchStop *stop)
 {
     if (rows.count() == 0) {
         prompter.warn(BatchTexts::noFiles());
@@ -204,8 +226,8 @@ BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, bool re
     }
     if (prompter.ask(BatchTexts::confirm(checked)) != BatchPrompter::Answer::Yes)
         return BatchOutcome::Declined;
-    BatchResult ran = resolveChains ? renameCheckedFilesInChains(rows, progress)
-                                    : RenameCheckedFiles(rows, progress);
+    BatchResult ran = resolveChains ? renameCheckedFilesInChains(rows, progress, stop)
+                                    : RenameCheckedFiles(rows, progress, stop);
     if (ran.journalId.isEmpty() && !ran.journalError.isEmpty()) {
         prompter.warn(BatchTexts::journalFailed(ran.journalError));
         return BatchOutcome::JournalFailed;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,7 @@ QString duplicates(); // "Could Not Rename Files as New File Names have Duplicat
 QString noChecked();  // "No Checked Files to Rename."
 QString confirm(int checkedCount);
 QString journalFailed(const QString &reason);
+QString notAttempted(); // the journal's reason for a row the batch was stopped before
 } // namespace BatchTexts
 
 struct RenameFailure
@@ -30,6 +32,7 @@ struct BatchResult
 {
     int renamed = 0;
     int unchanged = 0; // checked rows whose new name equals the loaded name
+    int cancelled = 0; // checked rows not renamed because the batch was stopped before them
     std::vector<RenameFailure> failures;
     QString journalId;    // the journal entry of the batch; empty when none was written
     QString journalError; // why the journal could not be written (then nothing was renamed)
@@ -65,10 +68,15 @@ enum class BatchOutcome
 // Progress of the renames: (rows done, rows in all). May be empty.
 using BatchProgress = std::function<void(int done, int total)>;
 
+// Set from anywhere (a key, a signal handler) to stop a batch after its current rename; the
+// journal then records the rows left as not renamed.
+using BatchStop = std::atomic<bool>;
+
 // Renames every checked row to its new name, in list order; a failed row is recorded and
 // the loop goes on. Rows are not changed. The batch is journaled first (BatchJournal); when
 // that fails, nothing is renamed and result.journalError says why.
-BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress = {});
+BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress = {},
+                               const BatchStop *stop = nullptr);
 
 // The whole batch command: empty list, duplicates (unless the rows were listed with their
 // sub-folders, where files of several folders may share a name), no checked row,
@@ -79,4 +87,4 @@ BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, BatchPr
 // (ChainRename.h), so that chains, swaps and rotations of names succeed.
 BatchOutcome runBatchRename(const FileRows &rows, bool subFoldersListed, bool resolveChains,
                             BatchPrompter &prompter, BatchResult *result = nullptr,
-                            const BatchProgress &progress = {});
+                            const BatchProgress &progress = {}, const BatchStop *stop = nullptr);

@@ -448,7 +448,7 @@ private:
 namespace {
 
 BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
-                           const QString &undoes)
+                           const QString &undoes, const BatchStop *stop)
 {
     BatchResult result;
     std::vector<std::vector<int>> byFolder(rows.folders.size());
@@ -464,10 +464,12 @@ BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
     }
     std::vector<FolderChains> plans;
     BatchJournal::ParkedNames parked;
+    std::vector<const std::vector<int> *> planRows;
     int cycles = 0;
     for (size_t f = 0; f < byFolder.size(); ++f) {
         if (byFolder[f].empty())
             continue;
+        planRows.push_back(&byFolder[f]);
         plans.emplace_back(rows, quint32(f), byFolder[f], !undoes.isEmpty());
         plans.back().plan();
         plans.back().addParkedNames(parked);
@@ -482,8 +484,16 @@ BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
     StepCounter steps(progress, rows.count() + cycles);
     for (int i = 0; i < others; ++i)
         steps.step();
-    for (FolderChains &plan : plans)
-        plan.run(steps, journal, result);
+    for (size_t p = 0; p < plans.size(); ++p) {
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            for (const int row : *planRows[p]) {
+                ++result.cancelled;
+                journal.notAttempted(row);
+            }
+            continue;
+        }
+        plans[p].run(steps, journal, result);
+    }
     std::sort(result.failures.begin(), result.failures.end(),
               [](const RenameFailure &a, const RenameFailure &b) { return a.row < b.row; });
     journal.finish(result);
@@ -492,12 +502,13 @@ BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
 
 } // namespace
 
-BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress)
+BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress,
+                                       const BatchStop *stop)
 {
-    return renameInChains(rows, progress, {});
+    return renameInChains(rows, progress, {}, stop);
 }
 
 BatchResult renameRowsBack(const FileRows &rows, const QString &undoes)
 {
-    return renameInChains(rows, {}, undoes);
+    return renameInChains(rows, {}, undoes, nullptr);
 }

@@ -14,8 +14,10 @@ class FileRows;
 // A row whose new name is taken by a file outside the plan fails as in RenameCheckedFiles;
 // rows waiting for a row that failed fail with a reason that names the file still there.
 // When a step inside a cycle fails, the cycle's finished steps are moved back, so no file
-// is left under a temporary name. Progress counts rows and temporary steps.
-BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress = {});
+// is left under a temporary name. Progress counts rows and temporary steps. A stop is seen
+// between folders: a folder's chains and cycles are never left half done.
+BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress &progress = {},
+                                       const BatchStop *stop = nullptr);
 
 // The undo of the journal entry undoes: renames every checked row like
 // renameCheckedFilesInChains, journaled as that entry's undo, and moves a row only while its

@@ -12,10 +12,17 @@
 
 namespace {
 
+// Sort buffers up to this many entries are kept for the next folder.
+constexpr size_t kKeptSortEntries = 1 << 16;
+
+// One entry of a folder. Its name is kept in the folder's name pool (one allocation for all
+// the names of the folder, not one each), at nameOffset; a name with non-ASCII bytes also has
+// its case-folded form in the folder's list of folded names, at foldedIndex.
 struct Item
 {
-    QByteArray name;
-    QString folded; // case-folded name, only for names with non-ASCII bytes
+    quint32 nameOffset = 0;
+    quint32 nameLength = 0;
+    quint32 foldedIndex = 0;
     qint64 size = 0;
     qint64 mtime = 0;
     quint64 device = 0;
@@ -43,8 +50,20 @@ int compareSizes(qsizetype a, qsizetype b)
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
+// Where the names of one folder's items are.
+struct Names
+{
+    const char *bytes;
+    const QString *folded;
+};
+
+QByteArrayView nameOf(const Item &item, const Names &names)
+{
+    return QByteArrayView(names.bytes + item.nameOffset, item.nameLength);
+}
+
 // An ASCII name against the folded UTF-16 form of another name.
-int compareAsciiWithFolded(const QByteArray &a, const QString &b)
+int compareAsciiWithFolded(QByteArrayView a, const QString &b)
 {
     const qsizetype n = std::min(a.size(), b.size());
     const uchar *pa = reinterpret_cast<const uchar *>(a.constData());
@@ -60,23 +79,23 @@ int compareAsciiWithFolded(const QByteArray &a, const QString &b)
 
 // At least one of the names is not ASCII: compared by case-folded UTF-16, which orders ASCII
 // letters exactly as their lower-cased bytes do.
-int compareFolded(const Item &a, const Item &b)
+int compareFolded(const Item &a, const Item &b, const Names &names)
 {
     if (a.ascii)
-        return compareAsciiWithFolded(a.name, b.folded);
+        return compareAsciiWithFolded(nameOf(a, names), names.folded[b.foldedIndex]);
     if (b.ascii)
-        return -compareAsciiWithFolded(b.name, a.folded);
-    return a.folded.compare(b.folded, Qt::CaseSensitive);
+        return -compareAsciiWithFolded(nameOf(b, names), names.folded[a.foldedIndex]);
+    return names.folded[a.foldedIndex].compare(names.folded[b.foldedIndex], Qt::CaseSensitive);
 }
 
 // Names equal but for case keep a fixed byte order.
-bool rawLess(const Item &a, const Item &b)
+bool rawLess(const Item &a, const Item &b, const Names &names)
 {
-    const qsizetype n = std::min(a.name.size(), b.name.size());
-    const int bytes = std::memcmp(a.name.constData(), b.name.constData(), size_t(n));
+    const quint32 n = std::min(a.nameLength, b.nameLength);
+    const int bytes = std::memcmp(names.bytes + a.nameOffset, names.bytes + b.nameOffset, n);
     if (bytes != 0)
         return bytes < 0;
-    return a.name.size() < b.name.size();
+    return a.nameLength < b.nameLength;
 }
 
 // What the sort moves: small, and for ASCII names holding the first eight lower-cased bytes,
@@ -100,8 +119,8 @@ quint64 prefixOf(const char *folded, quint32 length)
     return prefix;
 }
 
-void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<SortKey> &keys,
-                std::vector<quint32> &order)
+void sortByName(const std::vector<Item> &items, const Names &names, std::string &pool,
+                std::vector<SortKey> &keys, std::vector<quint32> &order)
 {
     pool.clear();
     keys.clear();
@@ -109,9 +128,9 @@ void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<S
         const Item &item = items[i];
         SortKey key{0, quint32(pool.size()), 0, i, item.ascii};
         if (item.ascii) {
-            for (const char c : item.name)
+            for (const char c : nameOf(item, names))
                 pool.push_back(char(asciiLower(uchar(c))));
-            key.length = quint32(item.name.size());
+            key.length = item.nameLength;
         }
         keys.push_back(key);
     }
@@ -128,11 +147,11 @@ void sortByName(const std::vector<Item> &items, std::string &pool, std::vector<S
             if (c == 0)
                 c = compareSizes(a.length, b.length);
         } else {
-            c = compareFolded(items[a.index], items[b.index]);
+            c = compareFolded(items[a.index], items[b.index], names);
         }
         if (c != 0)
             return c < 0;
-        return rawLess(items[a.index], items[b.index]);
+        return rawLess(items[a.index], items[b.index], names);
     });
     order.resize(keys.size());
     for (size_t i = 0; i < keys.size(); ++i)
@@ -152,11 +171,14 @@ bool isLinkToFolder(int folderFd, const char *name)
     return ::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
 }
 
-// Reads every entry of folder into items, with one lstat-like look-up each. False when the
-// folder cannot be opened.
-bool readFolder(const QByteArray &folder, std::vector<Item> &items)
+// Reads every entry of folder into items and their names into names, with one lstat-like
+// look-up each. False when the folder cannot be opened, or when stop was set during the read.
+bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::string &names,
+                std::vector<QString> &folded, const std::atomic<bool> *stop)
 {
     items.clear();
+    names.clear();
+    folded.clear();
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -168,16 +190,26 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items)
     while (const dirent *de = ::readdir(dir)) {
         if (isDots(de->d_name))
             continue;
+        if (stop && items.size() % 1024 == 0 && stop->load(std::memory_order_relaxed)) {
+            ::closedir(dir);
+            items.clear();
+            return false;
+        }
         struct stat st;
         const bool statOk = ::fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (statOk && S_ISLNK(st.st_mode) && isLinkToFolder(fd, de->d_name))
             continue;
         Item &item = items.emplace_back();
         const size_t length = std::strlen(de->d_name);
-        item.name = QByteArray(de->d_name, qsizetype(length));
+        item.nameOffset = quint32(names.size());
+        item.nameLength = quint32(length);
+        names.append(de->d_name, length);
         item.ascii = isAscii(de->d_name, length);
-        if (!item.ascii)
-            item.folded = decodeFileName(item.name).toCaseFolded();
+        if (!item.ascii) {
+            item.foldedIndex = quint32(folded.size());
+            folded.push_back(
+                decodeFileName(QByteArray(de->d_name, qsizetype(length))).toCaseFolded());
+        }
         if (statOk) {
             item.statOk = true;
             item.mode = st.st_mode;
@@ -199,6 +231,9 @@ struct CEnumerateFiles::WalkLevel
 {
     QByteArray folder; // ends in '/'
     std::vector<Item> items;
+    std::string names;           // every item's name, one after the other
+    std::vector<QString> folded; // the case-folded names of the non-ASCII ones
+    QByteArray name;             // the name being reported, reused from entry to entry
     std::vector<quint32> order;
     std::string foldedPool;
     std::vector<SortKey> keys;
@@ -216,7 +251,7 @@ void CEnumerateFiles::EnumerateFolder(const QString &folder, bool recurse)
 // each depth live on the heap in m_levels.
 void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 {
-    if (m_walkedFolders.contains(folder))
+    if (m_walkedFolders.contains(folder) || stopRequested())
         return;
 
     if (m_levels.size() <= m_depth)
@@ -227,22 +262,33 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         level.folder += '/';
 
     OnFolderStart(folder);
-    if (readFolder(folder, level.items)) {
-        sortByName(level.items, level.foldedPool, level.keys, level.order);
+    if (readFolder(folder, level.items, level.names, level.folded, m_stop)) {
+        const Names names{level.names.data(), level.folded.data()};
+        sortByName(level.items, names, level.foldedPool, level.keys, level.order);
+        // The sort's own buffers of a huge folder are given back before its entries are
+        // reported, which is when the rows they become are made.
+        if (level.keys.size() > kKeptSortEntries) {
+            level.keys = {};
+            level.foldedPool = {};
+        }
+        OnFolderRead(level.order.size());
         ++m_depth;
         const size_t count = level.order.size();
-        for (size_t k = 0; k < count; ++k) {
+        for (size_t k = 0; k < count && !stopRequested(); ++k) {
             // The items are visited in name order, not in the order they were read: fetch
             // the ones a few steps ahead so that the memory waits overlap.
             if (k + 16 < count)
                 __builtin_prefetch(&level.items[level.order[k + 16]]);
-            if (k + 8 < count)
-                __builtin_prefetch(level.items[level.order[k + 8]].name.constData());
             const Item &item = level.items[level.order[k]];
+            // Copied into a buffer kept from entry to entry: no allocation unless a caller kept
+            // the last name.
+            const QByteArrayView name = nameOf(item, names);
+            level.name.resize(name.size());
+            std::memcpy(level.name.data(), name.data(), size_t(name.size()));
             if (recurse && item.statOk && S_ISDIR(item.mode)) {
-                EnumerateFolder(level.folder + item.name, recurse);
+                EnumerateFolder(level.folder + level.name, recurse);
             } else {
-                OnFileFound(FoundEntry{level.folder, item.name, item.mode, item.size, item.mtime,
+                OnFileFound(FoundEntry{level.folder, level.name, item.mode, item.size, item.mtime,
                                        item.device, item.inode, item.statOk});
             }
         }
@@ -252,6 +298,8 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 }
 
 void CEnumerateFiles::OnFolderStart(const QByteArray &) {}
+
+void CEnumerateFiles::OnFolderRead(size_t) {}
 
 void CEnumerateFiles::OnFolderDone(const QByteArray &folder)
 {

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -48,10 +49,18 @@ public:
     virtual void EnumerateFolder(const QByteArray &folder, bool recurse);
     void EnumerateFolder(const QString &folder, bool recurse);
 
+    // Once *stop is set (from any thread), the walk reports nothing more and ends; the entries
+    // reported so far stay reported. A folder being read when it is set is not reported.
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
+    bool stopRequested() const { return m_stop && m_stop->load(std::memory_order_relaxed); }
+
 protected:
     // Once per walked folder, just before its entries are read (folder as passed to
     // EnumerateFolder). Does nothing here.
     virtual void OnFolderStart(const QByteArray &folder);
+    // Once per walked folder, after its entries were read and sorted and before they are
+    // reported: how many there are (sub-folders included). Does nothing here.
+    virtual void OnFolderRead(size_t entries);
     // Once per walked folder, after its entries; records the folder.
     virtual void OnFolderDone(const QByteArray &folder);
     // Every entry that the walk does not itself descend into.
@@ -65,4 +74,5 @@ private:
     // Entry buffers, one per depth of the walk, reused from folder to folder.
     std::vector<std::unique_ptr<WalkLevel>> m_levels;
     size_t m_depth = 0;
+    const std::atomic<bool> *m_stop = nullptr;
 };

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -64,6 +66,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     result.foldersRecorded = int(m_walkedFolders.size());
     result.hiddenSeen = m_bHiddenSeen;
     result.readOnlySeen = m_bReadOnlySeen;
+    result.cancelled = stopRequested();
     m_walkedFolders.clear();
     m_rows = nullptr;
     m_lastFolder.clear();
@@ -76,6 +79,18 @@ void FileListLoader::OnFolderStart(const QByteArray &folder)
 {
     if (m_folderStart)
         m_folderStart(folder);
+}
+
+// Room for a folder's rows before they are added: a huge folder gets exactly what it needs
+// rather than twice its rows, and many small ones grow the table by half each time.
+void FileListLoader::OnFolderRead(size_t entries)
+{
+    if (!m_rows)
+        return;
+    std::vector<FileRow> &rows = m_rows->rows;
+    const size_t needed = rows.size() + entries;
+    if (needed > rows.capacity())
+        rows.reserve(std::max(needed, rows.capacity() + rows.capacity() / 2));
 }
 
 void FileListLoader::OnFileFound(const FoundEntry &entry)

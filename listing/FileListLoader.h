@@ -29,6 +29,7 @@ public:
         int foldersRecorded = 0; // size of the folder record after the walk
         bool hiddenSeen = false;
         bool readOnlySeen = false;
+        bool cancelled = false; // the walk was stopped (setStopFlag): the rows are a part
     };
 
     // Caches "DisplayHiddenFiles" and "DisplayReadOnlyFiles"; the cache is not re-read
@@ -54,6 +55,7 @@ public:
 
 protected:
     void OnFolderStart(const QByteArray &folder) override;
+    void OnFolderRead(size_t entries) override;
     void OnFileFound(const FoundEntry &entry) override;
 
 private:

@@ -92,6 +92,11 @@ QString folderCaption(const QString &folder)
     return QStringLiteral("List of Files Found in Folder ") + folder;
 }
 
+QString listingCancelled()
+{
+    return QStringLiteral(" (Listing Cancelled: the List is Partial)");
+}
+
 QString couldNotList(const QString &folder)
 {
     return QStringLiteral("Could Not List Files from [") + folder +

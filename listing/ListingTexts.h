@@ -22,6 +22,9 @@ QString folderInformation(int foldersRecorded);
 // Caption bar text for the listed folder (empty: the prompt).
 QString folderCaption(const QString &folder);
 
+// Added to the file statistics when a load was cancelled: the rows found so far are listed.
+QString listingCancelled(); // " (Listing Cancelled: the List is Partial)"
+
 QString couldNotList(const QString &folder);
 QString noFilesFound(const QString &folder);
 

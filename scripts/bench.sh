@@ -3,6 +3,8 @@
 # each measurement next to a plain C baseline (or mmv) measured in the same run, and their
 # ratio. Every program makes its own files in a temporary folder and removes them.
 # Usage: bench.sh [BUILD_DIR]   (default: build-bench beside the sources)
+# QUIREWELL_BENCH_ROWS sets the size of the million-file run (default 1000000; 0 leaves it
+# out). Its trees go to /dev/shm when it exists.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-$root/build-bench}
@@ -25,6 +27,9 @@ run "$dir/bench/bench_rename"
 run "$dir/bench/bench_chains"
 run "$dir/bench/bench_duplicates"
 run "$dir/bench/bench_memory"
+if [ "${QUIREWELL_BENCH_ROWS:-1000000}" != 0 ]; then
+  QUIREWELL_BENCH_ROWS=${QUIREWELL_BENCH_ROWS:-1000000} run "$dir/bench/bench_million" 3
+fi
 cli_vs_mmv() {
   # Whole processes on the same 10,000 files, made afresh before every run; the two commands
   # take turns so that neither always meets the warmer caches.
@@ -68,6 +73,7 @@ cli_vs_mmv() {
 run cli_vs_mmv
 
 echo
+echo "Machine load: $(uptime)"
 echo "| Measurement | Baseline (median) | Quirewell (median) | Ratio | Target | Met |"
 echo "|---|---|---|---|---|---|"
 printf '%s\n' "${rows[@]}"

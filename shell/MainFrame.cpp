@@ -2,6 +2,7 @@
 
 #include "engine/AppSettings.h"
 #include "listing/view/QuirewellView.h"
+#include "shell/CancelControl.h"
 #include "shell/CaptionBar.h"
 #include "shell/ChildFrame.h"
 #include "shell/FrameRibbon.h"
@@ -77,6 +78,7 @@ void CMainFrame::OnCreate()
     const StatusPanes panes = StatusPanes::addTo(bar);
     m_pPaneFileStats = panes.fileStats;
     m_pPaneFolderInfo = panes.folderInfo;
+    addCancelControl(bar, m_actions->action(Cmd::CancelWork));
 
     connect(m_wndCaptionBar, &CaptionBar::buttonClicked, this,
             [this] { dispatch(Cmd::CaptionOpenFolder); });

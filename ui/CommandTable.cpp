@@ -47,6 +47,9 @@ QList<CommandInfo> buildCommands()
         cmd(UndoRename, "UndoRename", "Undo Rename",
             "Rename the Files of the Last Batch Back to Their Old Names", "Undo Rename (Ctrl+Z)",
             "Ctrl+Z"),
+        cmd(CancelWork, "CancelWork", "Cancel",
+            "Stop Listing or Renaming Files; Files Listed or Renamed So Far Stay So",
+            "Cancel (Esc)", "Esc"),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),

@@ -22,6 +22,7 @@ void ListController::reset()
 {
     m_strFolder.clear();
     m_model.setRows({});
+    m_bListPartial = false;
     m_presence.reset();
     LoadListingSettings();
 }
@@ -108,8 +109,9 @@ void ListController::onLoadFinished()
         m_bHiddenSeen = result.hiddenSeen;
         m_bReadOnlySeen = result.readOnlySeen;
         m_bSubFoldersListed = job->request().recurse;
+        m_bListPartial = result.cancelled;
         UpdateStatusSummary(result.foldersRecorded);
-        if (m_model.rowCount() == 0)
+        if (m_model.rowCount() == 0 && !result.cancelled)
             Prompts::instance().message(m_promptParent, ListingTexts::noFilesFound(folder),
                                         Prompts::Icon::Information);
     }
@@ -118,6 +120,16 @@ void ListController::onLoadFinished()
     emit busyChanged();
     emit loadFinished();
     startNextLoad();
+}
+
+void ListController::cancelWork()
+{
+    if (m_job) {
+        m_pendingLoads.clear();
+        m_job->cancel();
+    }
+    if (m_bRenaming)
+        m_stopBatch.store(true);
 }
 
 void ListController::runAfterLoad(AfterLoad then)
@@ -145,8 +157,11 @@ void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
         return;
     const bool hiddenIgnored = m_bHiddenSeen && m_settings.GetDisplayHiddenFiles() == 0;
     const bool readOnlyIgnored = m_bReadOnlySeen && m_settings.GetDisplayReadOnlyFiles() == 0;
-    m_frame->setFileStatistics(ListingTexts::fileStatistics(m_model.rowCount(), m_strFolder,
-                                                            hiddenIgnored, readOnlyIgnored));
+    QString statistics = ListingTexts::fileStatistics(m_model.rowCount(), m_strFolder,
+                                                      hiddenIgnored, readOnlyIgnored);
+    if (m_bListPartial)
+        statistics += ListingTexts::listingCancelled();
+    m_frame->setFileStatistics(statistics);
     if (foldersRecorded)
         m_frame->setFolderInformation(ListingTexts::folderInformation(*foldersRecorded));
 }

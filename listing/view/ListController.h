@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AppSettings.h"
+#include "engine/BatchRename.h"
 #include "engine/RenameParameters.h"
 #include "listing/FileListModel.h"
 #include "ui/FailedRenames.h"
@@ -73,6 +74,12 @@ public:
     static bool undoAvailable();
     static void lookUpUndoAvailable();
 
+    // Stops the load (the rows found so far are shown, the summary says the list is partial;
+    // loads waiting their turn are dropped) or the batch (after its current rename; the
+    // journal records the rows left). Nothing when neither runs.
+    void cancelWork();
+    bool canCancel() const { return isLoading() || m_bRenaming; }
+
     const QString &folder() const { return m_strFolder; }
     FileListModel &fileModel() { return m_model; }
     const FileListModel &fileModel() const { return m_model; }
@@ -124,6 +131,8 @@ private:
     QTimer m_progressTimer;
 
     bool m_bRenaming = false;            // a batch rename is running its renames
+    BatchStop m_stopBatch{false};        // set to stop the running batch
+    bool m_bListPartial = false;         // the rows shown come from a cancelled load
     bool m_bComputeAfterLoads = false;   // new names asked for while a load ran
     QString m_strAfterBatchReload;       // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over

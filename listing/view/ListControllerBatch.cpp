@@ -1,6 +1,7 @@
 // Cmd::StartRenaming: the batch rename of every checked row, asked about through the prompts.
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
+#include "listing/view/BatchInputGuard.h"
 #include "listing/view/ListController.h"
 #include "listing/view/ListingFrame.h"
 #include "ui/CommandIds.h"
@@ -8,6 +9,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+
+#include <memory>
 
 namespace {
 
@@ -39,11 +42,13 @@ private:
 };
 
 // The renames' progress in the status bar, under the wait cursor, with the window kept
-// painted. Input stays queued until the renames are done.
+// painted. Input other than Esc and the cancel control is dropped (BatchInputGuard).
 class RenameProgress
 {
 public:
-    explicit RenameProgress(ListingFrame *frame) : m_frame(frame) {}
+    RenameProgress(ListingFrame *frame, std::function<void()> cancel)
+        : m_frame(frame), m_cancel(std::move(cancel))
+    {}
     ~RenameProgress()
     {
         if (m_cursor)
@@ -54,25 +59,33 @@ public:
 
     void operator()(int done, int total)
     {
+        // From the first rename on: the questions before it are answered with the keyboard.
         if (!m_cursor) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             m_cursor = true;
+            m_guard = std::make_unique<BatchInputGuard>(m_cancel);
         }
         if (m_frame)
             m_frame->showProgress(
                 QStringLiteral("Renaming Files: %1 of %2 Done").arg(done).arg(total));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
     }
 
 private:
     ListingFrame *m_frame;
+    std::function<void()> m_cancel;
+    std::unique_ptr<BatchInputGuard> m_guard;
     bool m_cursor = false;
 };
 
 QString batchSummary(const BatchResult &result)
 {
-    return QStringLiteral("Renaming Done: %1 File(s) Renamed, 0 File(s) Could Not be Renamed")
-        .arg(result.renamed);
+    QString text =
+        QStringLiteral("Renaming Done: %1 File(s) Renamed, 0 File(s) Could Not be Renamed")
+            .arg(result.renamed);
+    if (result.cancelled > 0)
+        text += QStringLiteral(", Cancelled Before %1 File(s)").arg(result.cancelled);
+    return text;
 }
 
 } // namespace
@@ -87,11 +100,13 @@ void ListController::OnStartRenaming()
     BatchResult result;
     BatchOutcome outcome;
     {
-        RenameProgress progress(m_frame);
+        RenameProgress progress(m_frame, [this] { cancelWork(); });
+        m_stopBatch.store(false);
         m_bRenaming = true;
         emit busyChanged();
-        outcome = runBatchRename(rows, m_bSubFoldersListed, resolveChains, prompter, &result,
-                                 [&progress](int done, int total) { progress(done, total); });
+        outcome = runBatchRename(
+            rows, m_bSubFoldersListed, resolveChains, prompter, &result,
+            [&progress](int done, int total) { progress(done, total); }, &m_stopBatch);
         m_bRenaming = false;
     }
     if (outcome != BatchOutcome::Ran)

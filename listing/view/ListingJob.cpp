@@ -9,6 +9,7 @@ ListingJob::ListingJob(Request request, QObject *parent)
 
 ListingJob::~ListingJob()
 {
+    cancel();
     if (m_worker.joinable())
         m_worker.join();
 }
@@ -23,6 +24,7 @@ void ListingJob::start()
         loader.setFolderStart([presence](const QByteArray &folder) { presence->watch(folder); });
         presence->start(encodeFileName(m_request.folder));
         loader.setFilters(m_request.displayHidden, m_request.displayReadOnly);
+        loader.setStopFlag(&m_stop);
         loader.setProgress(
             [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });
         m_result = loader.load(m_request.folder, m_request.recurse, m_rows);

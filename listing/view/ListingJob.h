@@ -29,10 +29,12 @@ public:
     };
 
     explicit ListingJob(Request request, QObject *parent = nullptr);
-    // Waits for the worker: the walk cannot be interrupted, and it writes into this object.
+    // Stops the walk and waits for the worker, which writes into this object.
     ~ListingJob() override;
 
     void start();
+    // Asks the walk to stop; finished() follows with the rows found so far.
+    void cancel() { m_stop.store(true, std::memory_order_relaxed); }
     const Request &request() const { return m_request; }
     bool isRunning() const { return m_running; }
     int rowsSoFar() const { return m_rowsSoFar.load(std::memory_order_relaxed); }
@@ -52,6 +54,7 @@ private:
     Request m_request;
     std::thread m_worker;
     std::atomic<int> m_rowsSoFar{0};
+    std::atomic<bool> m_stop{false};
     bool m_running = false;
     FileRows m_rows;
     FileListLoader::Result m_result;

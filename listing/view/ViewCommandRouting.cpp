@@ -86,6 +86,9 @@ void CQuirewellView::registerCommands()
             return CommandUiState::enabledIf(!isRenaming() && !isLoading() &&
                                              ListController::undoAvailable());
         });
+    registerCommand(
+        Cmd::CancelWork, [this] { m_controller.cancelWork(); },
+        [this] { return CommandUiState::enabledIf(m_controller.canCancel()); });
     add(Cmd::ShareOnFacebook, &CQuirewellView::OnShareOnFacebook,
         []() -> std::optional<CommandUiState> {
             if (g_shareAddress.isEmpty())

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 // quirewell-cli's journal commands through the real binary, the journal in a temporary
 // folder named by XDG_STATE_HOME.
 class CliJournalTest : public QObject
@@ -16,12 +18,13 @@ private slots:
     void init();
     void renameHistoryUndoAndRedo();
     void interruptedBatchNoticeKeepAndUndo();
+    void ctrlCStopsBatchAndListing();
     void usageAndHelp();
 
 private:
     using Run = CliRun;
     Run run(const QStringList &arguments, const QByteArray &input = {},
-            const QByteArray &killAfter = {});
+            const QByteArray &killAfter = {}, const QByteArray &interruptAfter = {});
     // The id at the end of the last line of standard error: "... (journal ID)".
     static QString journalId(const Run &r);
 
@@ -39,12 +42,15 @@ void CliJournalTest::init()
 }
 
 CliJournalTest::Run CliJournalTest::run(const QStringList &arguments, const QByteArray &input,
-                                        const QByteArray &killAfter)
+                                        const QByteArray &killAfter,
+                                        const QByteArray &interruptAfter)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"XDG_STATE_HOME"_qs, m_state->path());
     if (!killAfter.isEmpty())
         env.insert(u"QUIREWELL_TEST_KILL_AFTER"_qs, QString::fromLatin1(killAfter));
+    if (!interruptAfter.isEmpty())
+        env.insert(u"QUIREWELL_TEST_INTERRUPT_AFTER"_qs, QString::fromLatin1(interruptAfter));
     return runCli(QStringList{u"--config"_qs, m_tree->settingsFile()} + arguments, env, input);
 }
 
@@ -126,6 +132,48 @@ void CliJournalTest::interruptedBatchNoticeKeepAndUndo()
     const QString id = QString::fromLatin1(history.out.split('\t').first());
     const Run undo = run({u"undo"_qs, id, u"--yes"_qs});
     QCOMPARE(undo.code, 0);
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
+}
+
+// Ctrl+C in mid-batch: the rename under way ends, the rest are left and the journal says so,
+// so that an undo puts back exactly the renamed files.
+void CliJournalTest::ctrlCStopsBatchAndListing()
+{
+    QVERIFY(m_tree->createFile(u"d/a3.txt"_qs, "three"));
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run stopped = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs}, {}, {}, "1");
+    QCOMPARE(stopped.code, 130);
+    QVERIFY2(stopped.err.contains("1 renamed, 0 failed, 0 unchanged, 2 not renamed (cancelled) "
+                                  "(journal "),
+             stopped.err.constData());
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"d/"_qs, u"d/A1.TXT"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
+    const Run history = run({u"history"_qs});
+    QVERIFY2(history.out.endsWith("\t1\t2\tdone\n"), history.out.constData());
+    QVERIFY(!run({u"list"_qs, folder}).err.contains("interrupted"));
+
+    const Run undo = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(undo.code, 0);
+    QVERIFY2(undo.err.contains("1 renamed back, 0 left as they are"), undo.err.constData());
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
+
+    // Ctrl+C at the question renames nothing.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_STATE_HOME"_qs, m_state->path());
+    QProcess asking;
+    asking.setProcessEnvironment(env);
+    asking.start(QStringLiteral(QUIREWELL_CLI_PATH),
+                 {u"--config"_qs, m_tree->settingsFile(), u"rename"_qs, folder, u"--upper"_qs});
+    QVERIFY(asking.waitForStarted());
+    QByteArray asked;
+    QTRY_VERIFY2((asked += asking.readAllStandardError()).contains("[y/N]") ||
+                     asking.state() == QProcess::NotRunning,
+                 asked.constData());
+    ::kill(pid_t(asking.processId()), SIGINT);
+    QVERIFY(asking.waitForFinished());
+    QCOMPARE(asking.exitCode(), 130);
     QCOMPARE(m_tree->entries(),
              QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
 }

@@ -36,6 +36,8 @@ private slots:
     void undoCutOffMidRotationIsFinished();
     void undoLeavesChangedFilesAlone();
     void interruptedBatchIsClassifiedAndUndone();
+    void stoppedBatchRecordsTheRowsLeft_data();
+    void stoppedBatchRecordsTheRowsLeft();
     void singleFileRenameIsJournaled();
 
 private:
@@ -288,6 +290,58 @@ void JournalTest::newestHundredKept()
     QCOMPARE(kept.front().id, ids.last());
     QCOMPARE(kept.back().id, ids[5]);
     QVERIFY(kept.front().entry->interrupted());
+}
+
+void JournalTest::stoppedBatchRecordsTheRowsLeft_data()
+{
+    QTest::addColumn<bool>("chains");
+    QTest::addColumn<int>("stopAfterProgress"); // 0: stopped before the first rename
+    QTest::newRow("in list order, stopped at the first progress") << false << 1;
+    QTest::newRow("in list order, stopped before it began") << false << 0;
+    QTest::newRow("in chains, stopped before it began") << true << 0;
+}
+
+// A stop ends the batch after the rename under way; the journal records every row left as
+// not renamed, so the batch is complete (not interrupted) and its undo restores the rest.
+void JournalTest::stoppedBatchRecordsTheRowsLeft()
+{
+    QFETCH(bool, chains);
+    QFETCH(int, stopAfterProgress);
+    constexpr int kFiles = 300;
+    for (int i = 0; i < kFiles; ++i)
+        QVERIFY(m_tree->createFile(u"f/%1"_qs.arg(i, 3, 10, QLatin1Char('0')), "x"));
+    FileRows rows = listed({});
+    for (FileRow &row : rows.rows)
+        row.newName = u"new "_qs + row.loadedName;
+    BatchStop stop{stopAfterProgress == 0};
+    int progressCalls = 0;
+    const BatchProgress progress = [&](int, int) {
+        if (++progressCalls == stopAfterProgress)
+            stop.store(true);
+    };
+    const BatchResult result = chains ? renameCheckedFilesInChains(rows, progress, &stop)
+                                      : RenameCheckedFiles(rows, progress, &stop);
+    const int renamed = stopAfterProgress == 0 ? 0 : 256; // progress comes every 256 rows
+    QCOMPARE(result.renamed, renamed);
+    QCOMPARE(result.cancelled, kFiles - renamed);
+    QVERIFY(result.failures.empty());
+
+    QString error;
+    const std::optional<JournalEntry> entry = JournalStore::read(result.journalId, error);
+    QVERIFY2(entry, qPrintable(error));
+    QVERIFY(entry->outcome && !entry->interrupted());
+    QCOMPARE(entry->outcome->renamed, renamed);
+    QCOMPARE(entry->outcome->failed, kFiles - renamed);
+    QCOMPARE(int(entry->outcome->failures.size()), kFiles - renamed);
+    QCOMPARE(entry->outcome->failures.front().row, quint32(renamed));
+    QCOMPARE(entry->outcome->failures.front().reason, BatchTexts::notAttempted());
+    if (renamed == 0)
+        return;
+    std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(runUndo(*plan).restored, renamed);
+    QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), 0);
+    QCOMPARE(m_tree->entries().size(), kFiles + 1);
 }
 
 void JournalTest::undoChainsAndSwaps()

@@ -64,6 +64,7 @@ private slots:
     void nonUtf8NamesKeepTheirBytes();
     void linksAreRowsNotFolders();
     void progressIsReported();
+    void stoppedWalkKeepsRowsFoundSoFar();
 };
 
 void TestFileListLoader::rowsOfOneFolder()
@@ -127,6 +128,37 @@ void TestFileListLoader::recursionAndFolderCount()
     QCOMPARE(result.foldersRecorded, 1);
     QCOMPARE(relativePaths(rows, tree.root()), QStringList{QStringLiteral("top.txt")});
     QCOMPARE(rows.folders.size(), size_t(1));
+}
+
+// A stop asked for while "one/two" is about to be read ends the walk there: the rows already
+// found stay in order, nothing after them is read, and the result says the list is partial.
+void TestFileListLoader::stoppedWalkKeepsRowsFoundSoFar()
+{
+    TestTree tree;
+    QVERIFY(tree.createFile(QStringLiteral("top.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("one/1.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("one/two/2.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("one/z.txt")));
+
+    std::atomic<bool> stop{false};
+    FileRows rows;
+    FileListLoader loader;
+    loader.setStopFlag(&stop);
+    loader.setFolderStart([&stop](const QByteArray &folder) {
+        if (folder.endsWith("/two"))
+            stop.store(true);
+    });
+    FileListLoader::Result result = loader.load(tree.root(), true, rows);
+    QVERIFY(result.cancelled);
+    QCOMPARE(result.status, FileListLoader::Status::Listed);
+    QCOMPARE(relativePaths(rows, tree.root()), QStringList{QStringLiteral("one/1.txt")});
+
+    // The next load starts afresh.
+    stop.store(false);
+    loader.setFolderStart({});
+    result = loader.load(tree.root(), true, rows);
+    QVERIFY(!result.cancelled);
+    QCOMPARE(rows.count(), 4);
 }
 
 void TestFileListLoader::onlySubFoldersWithoutRecursion()

@@ -53,6 +53,7 @@ const QSet<int> kNever{
     Cmd::EditUndo,        Cmd::NextPane,   Cmd::PrevPane,        Cmd::ViewSmallIcons,
     Cmd::ViewLargeIcons,  Cmd::ViewList,   Cmd::ViewDetails,     Cmd::ViewByName,
     Cmd::ViewAutoArrange, Cmd::ViewLineUp,
+    Cmd::CancelWork, // enabled only while a load or a batch runs
 };
 
 // Enabled only while the journal holds a batch to undo; the fixture's journal is empty.

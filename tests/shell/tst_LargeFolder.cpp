@@ -7,6 +7,9 @@
 #include <QElapsedTimer>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
+
+#include <functional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -81,6 +84,56 @@ private slots:
         compute.start();
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         qInfo("new names of %d rows: %lld ms", kFiles, compute.elapsed());
+
+        // Esc while the folder is listed again: the rows found so far stay, and the summary
+        // says that the list is partial.
+        auto *cancel = f.frame()->findChild<QToolButton *>(QStringLiteral("cancelWorkButton"));
+        QVERIFY(cancel && !cancel->isVisible());
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        f.frame()->refreshCommandStates(); // as the next turn of the event loop would
+        QVERIFY(cancel->isVisible());
+        QTest::keyClick(f.view(), Qt::Key_Escape);
+        QVERIFY(waitListed(f.view(), 120000));
+        QVERIFY(f.view()->fileModel().rowCount() < kFiles);
+        QVERIFY2(f.frame()->fileStatsPane()->text().endsWith(
+                     QStringLiteral("] (Listing Cancelled: the List is Partial)")),
+                 qPrintable(f.frame()->fileStatsPane()->text()));
+
+        // The status bar's cancel control stops a batch after the rename under way; the
+        // summary says how many files were left.
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QTRY_VERIFY(cancel->isVisible());
+        QVERIFY(waitListed(f.view(), 120000));
+        QCOMPARE(f.view()->fileModel().rowCount(), kFiles);
+        QTRY_VERIFY(!cancel->isVisible());
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        bool clicked = false;
+        std::function<void()> clickWhenShown = [&] {
+            if (!cancel->isVisible()) {
+                QTimer::singleShot(0, this, clickWhenShown);
+                return;
+            }
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            clicked = true;
+        };
+        QTimer::singleShot(0, this, clickWhenShown);
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
+        QVERIFY(clicked);
+        // The summary comes once the reload posted by the batch is done.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            f.frame()->statusBar()->currentMessage().startsWith(QStringLiteral("Renaming Done")),
+            120000);
+        int renamed = 0;
+        for (int row = 0; row < kFiles; ++row)
+            renamed += f.view()->fileModel().text(row, 1).startsWith(QStringLiteral("FILE"));
+        QVERIFY2(renamed > 0 && renamed < kFiles && renamed % 256 == 0,
+                 qPrintable(QString::number(renamed)));
+        QCOMPARE(f.frame()->statusBar()->currentMessage(),
+                 QStringLiteral("Renaming Done: %1 File(s) Renamed, 0 File(s) Could Not be "
+                                "Renamed, Cancelled Before %2 File(s)")
+                     .arg(renamed)
+                     .arg(kFiles - renamed));
     }
 };
 

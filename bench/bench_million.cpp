@@ -1,0 +1,452 @@
+// (6)-(10) The desktop program and quirewell-cli at a million files: the load through the real
+// view, its memory per row, the live preview, quirewell-cli list, and the desktop batch of
+// 100,000 files, each next to a plain C program of the same run; and the longest time the
+// window's event loop did not turn during each of them.
+//
+// QUIREWELL_BENCH_ROWS sets the number of files (default 1,000,000: 1,000 folders of 1,000 and
+// one folder of all of them). The trees are made in /dev/shm when it exists.
+//
+// Child modes: "--memory FOLDER RECURSE" (the desktop program's bytes per row),
+// "--c-list FOLDER RECURSE" (the C six-column list on standard output).
+
+#include "bench/BenchSupport.h"
+#include "bench/CBaselines.h"
+#include "bench/CListBaseline.h"
+#include "engine/AppSettings.h"
+#include "listing/view/QuirewellView.h"
+#include "shell/MainFrame.h"
+#include "shell/QuirewellApp.h"
+#include "ui/Prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+extern char **environ;
+
+namespace {
+
+// Answers Yes to every question; the folder picker gives nothing.
+class YesPrompts : public Prompts
+{
+public:
+    Answer message(QWidget *, const QString &, Icon, Buttons buttons) override
+    {
+        return buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    }
+    int choose(QWidget *, const QString &, Icon, const QStringList &) override { return -1; }
+    QString pickFolder(QWidget *, const QString &) override { return {}; }
+    int runModal(QDialog *) override { return 0; }
+    QString pickOpenFile(QWidget *, const QString &) override { return {}; }
+    QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
+};
+
+// The longest time between two turns of the event loop while it is running.
+class GapMeter : public QObject
+{
+public:
+    GapMeter()
+    {
+        m_ticker.setInterval(0);
+        connect(&m_ticker, &QTimer::timeout, this,
+                [this] { m_longest = std::max(m_longest, m_since.restart()); });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_since.start();
+        m_ticker.start();
+    }
+    qint64 stop()
+    {
+        m_ticker.stop();
+        return std::max(m_longest, m_since.elapsed());
+    }
+
+private:
+    QTimer m_ticker;
+    QElapsedTimer m_since;
+    qint64 m_longest = 0;
+};
+
+// The desktop program in this process, on a temporary settings file, every file listed.
+struct Desktop
+{
+    YesPrompts prompts;
+    std::unique_ptr<CQuirewellApp> app;
+
+    Desktop(const QByteArray &settingsFile, bool recurse)
+    {
+        CAppSettings::useStoreFile(QFile::decodeName(settingsFile));
+        CAppSettings settings;
+        settings.SetDisplayHiddenFiles(1);
+        settings.SetDisplayReadOnlyFiles(1);
+        settings.SetViewFilesInSubFolders(recurse ? 1 : 0);
+        Prompts::install(&prompts);
+        app = std::make_unique<CQuirewellApp>();
+        app->InitInstance({});
+        QApplication::processEvents();
+    }
+    ~Desktop()
+    {
+        app.reset();
+        Prompts::install(nullptr);
+    }
+    CQuirewellView *view() const { return app->mainFrame()->activeView(); }
+
+    // Lists folder and waits for the last row; returns the milliseconds.
+    double load(const QByteArray &folder)
+    {
+        CQuirewellView *v = view();
+        QSignalSpy finished(v, &CQuirewellView::loadFinished);
+        const double start = bench::nowMs();
+        v->controller().requestLoad(QFile::decodeName(folder), ListController::AfterLoad::Caption);
+        while (v->isLoading())
+            finished.wait(60000);
+        return bench::nowMs() - start;
+    }
+};
+
+int measureMemory(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    bench::TempFolder settings;
+    Desktop desktop(settings.path() + "/settings.ini", std::strcmp(argv[3], "1") == 0);
+    for (int i = 0; i < 10; ++i)
+        QApplication::processEvents();
+    const long long empty = bench::statusBytes("VmRSS");
+    desktop.load(argv[2]);
+    desktop.view()->viewport()->repaint();
+    const long long peak = bench::statusBytes("VmHWM");
+    const int rows = desktop.view()->fileModel().rowCount();
+    std::printf("%lld %d\n", (peak - empty) / (rows ? rows : 1), rows);
+    return 0;
+}
+
+// Runs a program with its standard output and error sent to /dev/null; the milliseconds.
+double runSilently(const std::vector<const char *> &command)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char *> args;
+    for (const char *a : command)
+        args.push_back(const_cast<char *>(a));
+    args.push_back(nullptr);
+    const double start = bench::nowMs();
+    pid_t pid = 0;
+    int status = 0;
+    if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ) == 0)
+        ::waitpid(pid, &status, 0);
+    const double ms = bench::nowMs() - start;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::fprintf(stderr, "%s failed\n", args[0]);
+    return ms;
+}
+
+QByteArray selfPath()
+{
+    char self[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    return n > 0 ? QByteArray(self, n) : QByteArray();
+}
+
+QByteArray readAll(const QByteArray &path)
+{
+    QFile f(QFile::decodeName(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The 99th percentile by nearest rank.
+double percentile99(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t rank = size_t(std::ceil(0.99 * double(values.size())));
+    return values.empty() ? 0 : values[std::max<size_t>(rank, 1) - 1];
+}
+
+bool makeMillionTree(const QByteArray &root, bool many, int files)
+{
+    if (!many)
+        return bench::makeMixedFiles(root, files);
+    char sub[16];
+    for (int d = 0; d < files / 1000; ++d) {
+        std::snprintf(sub, sizeof sub, "/d%03d", d);
+        if (!bench::makeMixedFiles(root + sub, 1000))
+            return false;
+    }
+    return true;
+}
+
+struct Config
+{
+    int files;
+    int repetitions;
+    QByteArray exe, cli;
+    char label[64];
+};
+
+void printGap(const char *what, const Config &c, qint64 gapMs)
+{
+    char row[256];
+    std::snprintf(row, sizeof row, "(10) longest event-loop gap, %s, %s", what, c.label);
+    char ours[32];
+    std::snprintf(ours, sizeof ours, "%lld ms", static_cast<long long>(gapMs));
+    std::printf("| %s | | %s | | <= 50 ms | %s |\n", row, ours, gapMs <= 50 ? "yes" : "NO");
+    std::fflush(stdout);
+}
+
+void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
+{
+    const QByteArray folder = temp.path() + (many ? "/many" : "/flat");
+    const char *recurse = many ? "1" : "0";
+    if (!makeMillionTree(folder, many, c.files)) {
+        std::fprintf(stderr, "could not make the tree\n");
+        std::exit(2);
+    }
+    char shape[48];
+    std::snprintf(shape, sizeof shape, many ? "%d folders of 1,000" : "one folder", c.files / 1000);
+    char what[256];
+
+    // Load through the real view, and the event loop meanwhile.
+    {
+        Desktop desktop(temp.path() + "/settings.ini", many);
+        GapMeter gaps;
+        qint64 longestGap = 0;
+        std::vector<double> base, ours;
+        long walked = 0;
+        // The gap meter keeps the event loop turning all the time, which takes a core from
+        // the walk: the times come from loads without it, the gap from one more load.
+        for (int r = 0; r < c.repetitions; ++r) {
+            cbase::WalkResult w;
+            double start = bench::nowMs();
+            cbase::walk(folder.constData(), &w);
+            base.push_back(bench::nowMs() - start);
+            walked = w.files;
+            cbase::freeWalk(&w);
+            ours.push_back(desktop.load(folder));
+        }
+        gaps.start();
+        desktop.load(folder);
+        longestGap = gaps.stop();
+        const int listed = desktop.view()->fileModel().rowCount();
+        if (walked != c.files || listed != c.files)
+            std::fprintf(stderr, "walked %ld, listed %d of %d\n", walked, listed, c.files);
+        std::snprintf(what, sizeof what, "(6) desktop load of %s files, %s (C walk = 1)", c.label,
+                      shape);
+        bench::printRow(what, bench::median(base), bench::median(ours), 1.3);
+        printGap("load", c, longestGap);
+
+        // Live preview: a changed parameter until the column is recomputed and repainted.
+        std::vector<double> preview;
+        longestGap = 0;
+        CQuirewellView *view = desktop.view();
+        QSignalSpy computed(&view->controller(), &ListController::newNamesComputed);
+        for (int k = 0; k < 55; ++k) {
+            // The last five changes measure the gap, the first fifty the time.
+            const bool measureGap = k >= 50;
+            RenameParameters p;
+            p.checkFindAndReplace = true;
+            p.findText = QStringLiteral("IMG_");
+            p.replaceText = QStringLiteral("Holiday %1 ").arg(k);
+            p.checkNumberAtEnd = k % 2 == 1;
+            const double start = bench::nowMs();
+            if (measureGap)
+                gaps.start();
+            view->setRenameParameters(p);
+            const qsizetype before = computed.size();
+            while (computed.size() == before)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            view->viewport()->repaint();
+            if (measureGap)
+                longestGap = std::max(longestGap, gaps.stop());
+            else
+                preview.push_back(bench::nowMs() - start);
+        }
+        char ours99[32];
+        std::snprintf(ours99, sizeof ours99, "%.2f ms", percentile99(preview));
+        std::snprintf(what, sizeof what,
+                      "(7) live preview of %s rows, %s: 99th percentile of 50 changes "
+                      "(median %.2f ms)",
+                      c.label, shape, bench::median(preview));
+        std::printf("| %s | | %s | | <= 100 ms | %s |\n", what, ours99,
+                    percentile99(preview) <= 100 ? "yes" : "NO");
+        printGap("recompute", c, longestGap);
+    }
+
+    // Memory, each measurement in a fresh process.
+    {
+        std::vector<double> perRow;
+        for (int r = 0; r < 3; ++r) {
+            const QByteArray command = "'" + c.exe + "' --memory '" + folder + "' " + recurse;
+            FILE *child = ::popen(command.constData(), "r");
+            long long bytes = -1;
+            long rows = 0;
+            if (child && std::fscanf(child, "%lld %ld", &bytes, &rows) == 2 && rows == c.files)
+                perRow.push_back(double(bytes));
+            else
+                std::fprintf(stderr, "memory child failed (%ld rows)\n", rows);
+            if (child)
+                ::pclose(child);
+        }
+        const double median = bench::median(perRow);
+        std::printf("| (8) desktop peak memory of %s rows, %s (bytes per row above the empty "
+                    "program) | | %.0f B | | <= 250 B | %s |\n",
+                    c.label, shape, median, median <= 250 ? "yes" : "NO");
+        std::fflush(stdout);
+    }
+
+    // quirewell-cli list, whole processes, against the C program printing the same texts.
+    {
+        const QByteArray config = temp.path() + "/cli.conf";
+        QFile(QFile::decodeName(config)).open(QIODevice::WriteOnly);
+        std::vector<const char *> cli = {
+            c.cli.constData(),  "list",     folder.constData(), "--config",
+            config.constData(), "--hidden", "--read-only"};
+        if (many)
+            cli.push_back("--recursive");
+        const std::vector<const char *> cList = {c.exe.constData(), "--c-list", folder.constData(),
+                                                 recurse};
+        // Once, into files: the two must print the same bytes, or the comparison is unfair.
+        const QByteArray oursOut = temp.path() + "/ours.txt", cOut = temp.path() + "/c.txt";
+        const QByteArray compareCommand =
+            "'" + c.cli + "' list '" + folder + "' --config '" + config + "' --hidden --read-only" +
+            (many ? " --recursive" : "") + " >'" + oursOut + "' 2>/dev/null && '" + c.exe +
+            "' --c-list '" + folder + "' " + recurse + " >'" + cOut + "'";
+        if (std::system(compareCommand.constData()) != 0 || readAll(oursOut) != readAll(cOut))
+            std::fprintf(stderr, "quirewell-cli list and the C list printed different texts\n");
+        QFile::remove(QFile::decodeName(oursOut));
+        QFile::remove(QFile::decodeName(cOut));
+        std::vector<double> base, ours;
+        for (int r = 0; r < c.repetitions; ++r) {
+            base.push_back(runSilently(cList));
+            ours.push_back(runSilently(cli));
+        }
+        std::snprintf(what, sizeof what,
+                      "(9) quirewell-cli list of %s files, %s, whole process (C list of the "
+                      "same six columns = 1)",
+                      c.label, shape);
+        bench::printRow(what, bench::median(base), bench::median(ours), 1.3);
+    }
+    bench::removeAll(folder);
+}
+
+// The desktop batch of files renamed through the view, against the C renameat2 loop.
+void benchBatch(const Config &c, const bench::TempFolder &temp)
+{
+    const int files = std::min(c.files, 100000);
+    const QByteArray folder = temp.path() + "/batch";
+    qputenv("XDG_STATE_HOME", temp.path() + "/state");
+    Desktop desktop(temp.path() + "/settings.ini", false);
+    CQuirewellView *view = desktop.view();
+    std::vector<double> base, ours;
+    qint64 longestGap = 0;
+    GapMeter gaps;
+    int failures = 0;
+    for (int r = 0; r < c.repetitions; ++r) {
+        // C: the same names, in name order.
+        bench::removeAll(folder);
+        bench::makePlainFiles(folder, files);
+        std::vector<QByteArray> from, to;
+        for (int i = 0; i < files; ++i) {
+            from.push_back(QByteArray("file") + QByteArray::number(i).rightJustified(5, '0') +
+                           ".txt");
+            to.push_back(QByteArray("photo") + QByteArray::number(i).rightJustified(5, '0') +
+                         ".txt");
+        }
+        std::vector<const char *> fromC, toC;
+        for (int i = 0; i < files; ++i) {
+            fromC.push_back(from[size_t(i)].constData());
+            toC.push_back(to[size_t(i)].constData());
+        }
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        double start = bench::nowMs();
+        failures += cbase::renameLoop(fd, fromC.data(), toC.data(), fromC.size());
+        base.push_back(bench::nowMs() - start);
+        ::close(fd);
+
+        bench::removeAll(folder);
+        bench::makePlainFiles(folder, files);
+        desktop.load(folder);
+        RenameParameters p;
+        p.checkFindAndReplace = true;
+        p.findText = QStringLiteral("file");
+        p.replaceText = QStringLiteral("photo");
+        view->controller().ComputeNewNames(p);
+        gaps.start();
+        start = bench::nowMs();
+        view->controller().OnStartRenaming();
+        ours.push_back(bench::nowMs() - start);
+        longestGap = std::max(longestGap, gaps.stop());
+        if (QFile::exists(QFile::decodeName(folder + "/file00000.txt")))
+            ++failures;
+        // The reload the batch posted.
+        QSignalSpy finished(view, &CQuirewellView::loadFinished);
+        finished.wait(2000);
+        while (view->isLoading())
+            finished.wait(60000);
+    }
+    if (failures)
+        std::fprintf(stderr, "batch: %d failures\n", failures);
+    char what[160];
+    std::snprintf(what, sizeof what,
+                  "(10) desktop batch rename of %d files with its journal (C renameat2 loop = 1)",
+                  files);
+    bench::printRow(what, bench::median(base), bench::median(ours), 1.1);
+    char label[64];
+    std::snprintf(label, sizeof label, "%d files", files);
+    Config batchLabel = c;
+    std::snprintf(batchLabel.label, sizeof batchLabel.label, "%s", label);
+    printGap("batch", batchLabel, longestGap);
+    bench::removeAll(folder);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    if (qgetenv("TMPDIR").isEmpty() && ::access("/dev/shm", W_OK) == 0)
+        qputenv("TMPDIR", "/dev/shm");
+    if (argc == 4 && std::strcmp(argv[1], "--c-list") == 0) {
+        static char buffer[1 << 16];
+        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+        cbase::listSixColumns(argv[2], std::strcmp(argv[3], "1") == 0, stdout);
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--memory") == 0)
+        return measureMemory(argc, argv);
+
+    QApplication app(argc, argv);
+    Config c;
+    const QByteArray rows = qgetenv("QUIREWELL_BENCH_ROWS");
+    c.files = rows.isEmpty() ? 1000000 : std::max(1000, rows.toInt() / 1000 * 1000);
+    c.repetitions = argc > 1 ? std::atoi(argv[1]) : 5;
+    c.exe = selfPath();
+    c.cli = c.exe.left(c.exe.lastIndexOf("/bench/")) + "/cli/quirewell-cli";
+    QByteArray label = QByteArray::number(c.files);
+    for (qsizetype at = label.size() - 3; at > 0; at -= 3)
+        label.insert(at, ',');
+    std::snprintf(c.label, sizeof c.label, "%s", label.constData());
+
+    bench::TempFolder temp;
+    benchShape(c, temp, true);
+    benchShape(c, temp, false);
+    benchBatch(c, temp);
+    return 0;
+}
