@@ -8,11 +8,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,6 +31,49 @@ CNumberEdit *numberEdit(QWidget *parent, const char *name)
     edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
     return edit;
 }
+
+// A group frame whose title is a check box sitting on the frame's top edge.
+class CheckTitledGroup : public QWidget
+{
+public:
+    explicit CheckTitledGroup(QWidget *parent) : QWidget(parent) {}
+
+    // Takes the check box as the title and returns the layout for the contents under it.
+    QGridLayout *setTitle(QCheckBox *title)
+    {
+        m_title = title;
+        title->setParent(this);
+        title->setAutoFillBackground(true); // hides the frame line behind the title
+        auto *layout = new QGridLayout(this);
+        const QSize size = title->sizeHint();
+        layout->setContentsMargins(9, size.height() + 3, 9, 9);
+        setMinimumWidth(size.width() + 24);
+        return layout;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (m_title)
+            m_title->setGeometry(QRect(QPoint(8, 0), m_title->sizeHint()));
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        const int top = m_title ? m_title->sizeHint().height() / 2 : 0;
+        frame.rect = rect().adjusted(0, top, 0, 0);
+        frame.lineWidth = 1;
+        frame.midLineWidth = 0;
+        style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+    }
+
+private:
+    QCheckBox *m_title = nullptr;
+};
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 {
@@ -54,19 +98,18 @@ void CDlgRenameParameters::route(Sender *sender, Signal signal,
 
 void CDlgRenameParameters::buildControls()
 {
-    auto *group = new QGroupBox(this);
+    auto *group = new CheckTitledGroup(this);
     m_checkFindAndReplace =
         named(new QCheckBox(QStringLiteral("Find && Replace in File Name"), group),
               "CheckFindAndReplace");
+    QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     m_editFindText = named(new QLineEdit(group), "FindText");
     m_editReplaceText = named(new QLineEdit(group), "ReplaceText");
-    auto *groupLayout = new QGridLayout(group);
-    groupLayout->addWidget(m_checkFindAndReplace, 0, 0, 1, 2);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), m_editFindText, group), 1, 0);
-    groupLayout->addWidget(m_editFindText, 1, 1);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), m_editFindText, group), 0, 0);
+    groupLayout->addWidget(m_editFindText, 0, 1);
     groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), m_editReplaceText, group),
-                           2, 0);
-    groupLayout->addWidget(m_editReplaceText, 2, 1);
+                           1, 0);
+    groupLayout->addWidget(m_editReplaceText, 1, 1);
 
     m_checkNewFileName =
         named(new QCheckBox(QStringLiteral("&New Name :"), this), "CheckNewFileName");
