@@ -30,6 +30,18 @@ QString CQuirewellDoc::fileFilter()
     return QStringLiteral("Orvalt Quirewell Files (*.kvx)");
 }
 
+QString CQuirewellDoc::openFailure(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && !QFileInfo(path).isDir())
+        return {};
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path "
+                              "and file name are given.")
+            .arg(QFileInfo(path).absoluteFilePath());
+    return QStringLiteral("Failed to open document.");
+}
+
 bool CQuirewellDoc::OnSaveDocument(const QString &path)
 {
     QFile file(path);

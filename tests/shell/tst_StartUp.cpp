@@ -138,6 +138,8 @@ private slots:
         QVERIFY(f.tree.exists(QStringLiteral("saved.kvx")));
         QCOMPARE(QFileInfo(f.tree.path(QStringLiteral("saved.kvx"))).size(), 0);
         QCOMPARE(f.frame()->activeChildFrame()->windowTitle(), QStringLiteral("saved.kvx"));
+        QCOMPARE(f.frame()->windowTitle(),
+                 QStringLiteral("Quirewell by orvalt.example - saved.kvx"));
 
         // A second Save writes the same file without asking.
         QVERIFY(f.tree.createFile(QStringLiteral("saved.kvx"), "stale"));
@@ -156,6 +158,27 @@ private slots:
         QVERIFY(f.run(QStringLiteral("FileClose")));
         QTRY_COMPARE(f.frame()->childFrames().size(), 1);
         QVERIFY(f.prompts.messages.isEmpty());
+    }
+
+    void aFileThatCannotBeOpenedIsReported()
+    {
+        // On the command line it ends the start-up after the message.
+        ShellFixture f;
+        const QString missing = f.tree.path(QStringLiteral("nonexistent/folder"));
+        QVERIFY(!f.start({missing}));
+        QCOMPARE(f.app->exitCode(), 1);
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages.first().text,
+                 missing + QStringLiteral("\nCannot find this file.\nPlease verify that the "
+                                          "correct path and file name are given."));
+        QVERIFY(!f.frame()->isVisible());
+
+        // From Open it opens no window.
+        QVERIFY(f.start());
+        f.prompts.openFileAnswers << missing;
+        QVERIFY(f.run(QStringLiteral("FileOpen")));
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.frame()->childFrames().size(), 1);
     }
 
     void saveThatCannotWriteSaysSo()
@@ -222,6 +245,11 @@ private slots:
         QCOMPARE(f.app->exitCode(), 2);
         QVERIFY(!f.start({QStringLiteral("--version")}));
         QCOMPARE(f.app->exitCode(), 0);
+        for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            QVERIFY(CommandLine::parse({help}).help);
+            QVERIFY(!f.start({help}));
+            QCOMPARE(f.app->exitCode(), 0);
+        }
     }
 };
 
