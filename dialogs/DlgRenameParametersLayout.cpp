@@ -43,6 +43,7 @@ public:
     {
         m_title = title;
         title->setParent(this);
+        title->setBackgroundRole(QPalette::Window);
         title->setAutoFillBackground(true); // hides the frame line behind the title
         auto *layout = new QGridLayout(this);
         const QSize size = title->sizeHint();
