@@ -72,7 +72,7 @@ void Ribbon::connectElements(const CommandActions &commands)
             continue;
         QAction *command = commands.action(id);
         if (!command || neverEnabled.contains(id))
-            element->setProperty("enabled", false);
+            RibbonElement::setEnabled(element, false);
         else
             RibbonElement::bind(element, command);
     }

@@ -40,10 +40,7 @@ void showState(QObject *element, const QAction *command)
 {
     const bool checkable = command->isCheckable();
     const bool checked = checkable && command->isChecked();
-    if (auto *widget = qobject_cast<QWidget *>(element))
-        widget->setEnabled(command->isEnabled());
-    else if (auto *entry = qobject_cast<QAction *>(element))
-        entry->setEnabled(command->isEnabled());
+    setEnabled(element, command->isEnabled());
     if (auto *action = qobject_cast<QAction *>(element)) {
         action->setCheckable(checkable);
         restoreMarks(action); // in an exclusive group, the others' marks too
@@ -129,6 +126,14 @@ QString keyTip(const QObject *element)
 {
     const RibbonElementData *info = data(element);
     return info ? info->keyTip : QString();
+}
+
+void setEnabled(QObject *element, bool enabled)
+{
+    if (auto *widget = qobject_cast<QWidget *>(element))
+        widget->setEnabled(enabled);
+    else if (auto *entry = qobject_cast<QAction *>(element))
+        entry->setEnabled(enabled);
 }
 
 void bind(QObject *element, QAction *command)

@@ -47,6 +47,9 @@ int command(const QObject *element); // -1 when the element runs no command
 QString description(const QObject *element);
 QString keyTip(const QObject *element);
 
+// Enables or disables a button, check box or menu entry.
+void setEnabled(QObject *element, bool enabled);
+
 // Binds the element (a button, check box or menu entry) to its command's action: using the
 // element triggers the action, and the element shows the action's enabled state and mark.
 void bind(QObject *element, QAction *command);
