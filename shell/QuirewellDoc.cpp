@@ -32,10 +32,11 @@ QString CQuirewellDoc::fileFilter()
 
 QString CQuirewellDoc::openFailure(const QString &path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && !QFileInfo(path).isDir())
+    // Not opened to find out: a named pipe would block until someone writes to it.
+    const QFileInfo info(path);
+    if (info.isFile() && info.isReadable())
         return {};
-    if (!QFileInfo::exists(path))
+    if (!info.exists())
         return QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path "
                               "and file name are given.")
             .arg(QFileInfo(path).absoluteFilePath());

@@ -10,9 +10,12 @@
 #include "ui/CommandIds.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+
+#include <sys/stat.h>
 
 class StartUpTest : public QObject
 {
@@ -178,6 +181,14 @@ private slots:
         f.prompts.openFileAnswers << missing;
         QVERIFY(f.run(QStringLiteral("FileOpen")));
         QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.frame()->childFrames().size(), 1);
+        // Nor does a named pipe, which is never opened (that would wait for a writer).
+        const QString pipe = f.tree.path(QStringLiteral("pipe.kvx"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        f.prompts.openFileAnswers << pipe;
+        QVERIFY(f.run(QStringLiteral("FileOpen")));
+        QCOMPARE(f.prompts.messages.size(), 3);
+        QCOMPARE(f.prompts.messages.last().text, QStringLiteral("Failed to open document."));
         QCOMPARE(f.frame()->childFrames().size(), 1);
     }
 
