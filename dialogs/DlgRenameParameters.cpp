@@ -25,7 +25,11 @@ CDlgRenameParameters::~CDlgRenameParameters()
 
 void CDlgRenameParameters::showDialog()
 {
-    if (!m_nInitialised)
+    // Shown again, the window stays where the user left it: a dialog that was never placed
+    // by the program would be centred over its parent at every showing.
+    if (m_nInitialised)
+        setAttribute(Qt::WA_Moved);
+    else
         initialise();
     show();
     raise();

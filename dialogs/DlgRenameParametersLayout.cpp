@@ -8,11 +8,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -32,6 +33,50 @@ CNumberEdit *numberEdit(QWidget *parent)
     edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
     return edit;
 }
+
+// A group frame whose title is a check box sitting on the frame's top edge.
+class CheckTitledGroup : public QWidget
+{
+public:
+    explicit CheckTitledGroup(QWidget *parent) : QWidget(parent) {}
+
+    // Takes the check box as the title and returns the layout for the contents under it.
+    QGridLayout *setTitle(QCheckBox *title)
+    {
+        m_title = title;
+        title->setParent(this);
+        title->setBackgroundRole(QPalette::Window);
+        title->setAutoFillBackground(true); // hides the frame line behind the title
+        auto *layout = new QGridLayout(this);
+        const QSize size = title->sizeHint();
+        layout->setContentsMargins(9, size.height() + 3, 9, 9);
+        setMinimumWidth(size.width() + 24);
+        return layout;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (m_title)
+            m_title->setGeometry(QRect(QPoint(8, 0), m_title->sizeHint()));
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        const int top = m_title ? m_title->sizeHint().height() / 2 : 0;
+        frame.rect = rect().adjusted(0, top, 0, 0);
+        frame.lineWidth = 1;
+        frame.midLineWidth = 0;
+        style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+    }
+
+private:
+    QCheckBox *m_title = nullptr;
+};
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 {
@@ -63,7 +108,7 @@ void CDlgRenameParameters::buildControls()
 {
     // The parameters' controls in the order they are taken (takeControls), which decides
     // what an invalid number keeps from being taken; a new one goes at the end.
-    auto *group = new QGroupBox(this);
+    auto *group = new CheckTitledGroup(this);
     auto *findText = parameterControl(new QLineEdit(group), Key::FindText);
     auto *replaceText = parameterControl(new QLineEdit(group), Key::ReplaceText);
     auto *checkNumberAtStart = parameterControl(
@@ -87,12 +132,11 @@ void CDlgRenameParameters::buildControls()
     auto *checkLowerCase =
         parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
 
-    auto *groupLayout = new QGridLayout(group);
-    groupLayout->addWidget(m_checkFindAndReplace, 0, 0, 1, 2);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 1, 0);
-    groupLayout->addWidget(findText, 1, 1);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 2, 0);
-    groupLayout->addWidget(replaceText, 2, 1);
+    QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
+    groupLayout->addWidget(findText, 0, 1);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 1, 0);
+    groupLayout->addWidget(replaceText, 1, 1);
 
     m_spinRemoveInitialCharactersLength =
         named(new CSpinArrows(removeLength, this), "RemoveInitialCharactersLengthArrows");

@@ -27,6 +27,7 @@ const ValueSpec &valueFor(CAppSettings::Key key)
 
 const QString kGroup = QStringLiteral("Settings");
 const QString kLookKey = QStringLiteral("Workspace/ApplicationLook");
+const QString kMainFramePlacementKey = QStringLiteral("Workspace/MainFramePlacement");
 
 QString &storeFile()
 {
@@ -120,12 +121,21 @@ void CAppSettings::WriteProfileString(const QString &name, const QString &value)
     openStore()->setValue(settingsKey(name), value.isNull() ? QString(u""_qs) : value);
 }
 
-std::optional<QByteArray> CAppSettings::GetProfileBinary(const QString &name)
+namespace {
+
+std::optional<QByteArray> binaryAt(const QString &key)
 {
-    const QVariant value = openStore()->value(settingsKey(name));
+    const QVariant value = openStore()->value(key);
     if (!value.isValid() || value.typeId() != QMetaType::QByteArray)
         return std::nullopt;
     return value.toByteArray();
+}
+
+} // namespace
+
+std::optional<QByteArray> CAppSettings::GetProfileBinary(const QString &name)
+{
+    return binaryAt(settingsKey(name));
 }
 
 void CAppSettings::WriteProfileBinary(const QString &name, const QByteArray &value)
@@ -141,6 +151,16 @@ int CAppSettings::GetApplicationLook()
 void CAppSettings::SetApplicationLook(int value)
 {
     openStore()->setValue(kLookKey, value);
+}
+
+std::optional<QByteArray> CAppSettings::GetMainFramePlacement()
+{
+    return binaryAt(kMainFramePlacementKey);
+}
+
+void CAppSettings::SetMainFramePlacement(const QByteArray &record)
+{
+    openStore()->setValue(kMainFramePlacementKey, record);
 }
 
 void CAppSettings::useStoreFile(const QString &path)

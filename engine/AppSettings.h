@@ -82,6 +82,10 @@ public:
     // The workspace value "ApplicationLook" (outside group "Settings"), default 216.
     static int GetApplicationLook();
     static void SetApplicationLook(int value);
+    // The workspace value "MainFramePlacement": the main window's placement record, written
+    // when the window closes; nothing when absent or not binary.
+    static std::optional<QByteArray> GetMainFramePlacement();
+    static void SetMainFramePlacement(const QByteArray &record);
 
     // Points every instance at an INI file instead of the user's store; an empty path goes
     // back to the user's store. Call before any other use, from the main thread.

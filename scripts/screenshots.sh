@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Takes one screenshot of the desktop program per look, with a small folder listed, under a
-# virtual X server, then one per scene: the ribbon's Home category, the row context menu, the
-# single-file rename dialog, the About box and the rename parameters window beside the list
-# with its live preview. Usage: screenshots.sh [OUTPUT_DIR] (default: build/screenshots).
-# Settings go to a temporary folder, never to the user's own.
+# virtual X server, the same again at QT_SCALE_FACTOR=2 (look-N-scale2.png) and the main
+# window 800 pixels wide (narrow-800.png), then one per scene: the ribbon's Home category, the
+# row context menu, the single-file rename dialog, the About box and the rename parameters
+# window beside the list with its live preview. Usage: screenshots.sh [OUTPUT_DIR] (default:
+# build/screenshots). Settings go to a temporary folder, never to the user's own. At the end
+# scripts/check-contrast.py measures text and check box contrast in the main window shots
+# and the script fails when any is too low.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -29,10 +32,20 @@ touch -d '2024-05-17 14:05:09' "$folder"/*.*
 mkdir -p "$out"
 export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
+measured=()
 for look in 210 211 212 213 214 215 216 217 218; do
   xvfb-run -a -s "-screen 0 1400x900x24" \
-    "$shooter" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder"
+    "$shooter" --screenshot "$out/look-$look.png" --look "$look" --folder "$folder" \
+    --regions "$out/look-$look.regions"
+  measured+=("$out/look-$look.png")
   echo "$out/look-$look.png"
+done
+for look in 210 211 212 213 214 215 216 217 218; do
+  QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2800x1800x24" \
+    "$shooter" --screenshot "$out/look-$look-scale2.png" --look "$look" --folder "$folder" \
+    --regions "$out/look-$look-scale2.regions"
+  measured+=("$out/look-$look-scale2.png")
+  echo "$out/look-$look-scale2.png"
 done
 
 # The scenes, in the default look (a fresh store); a wider screen leaves room beside the
@@ -46,7 +59,11 @@ shoot() {
   echo "$out/$name.png"
 }
 shoot ribbon-home 1400x900
+shoot narrow-800 1400x900 --width 800 --regions "$out/narrow-800.regions"
+measured+=("$out/narrow-800.png")
 shoot context-menu 1400x900 --scene context-menu
 shoot single-rename 1400x900 --scene single-rename
 shoot about 1400x900 --scene about
 shoot parameters 1920x1000 --scene parameters
+
+python3 "$root/scripts/check-contrast.py" "${measured[@]}"

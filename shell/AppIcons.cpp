@@ -1,7 +1,9 @@
 #include "shell/AppIcons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 namespace {
 
@@ -97,7 +99,10 @@ QIcon documentIcon()
 
 QPixmap captionImage()
 {
-    QPixmap pixmap(20, 20);
+    // Drawn for the screen's pixel density, so that it stays sharp when scaled.
+    const qreal scale = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(qCeil(20 * scale), qCeil(20 * scale));
+    pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

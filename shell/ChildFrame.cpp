@@ -18,7 +18,6 @@ CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> d
     setWindowIcon(AppIcons::documentIcon());
     setWidget(m_view);
     setWindowTitle(m_document->title());
-    connect(m_document.get(), &CQuirewellDoc::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_document.get(), &CQuirewellDoc::closeRequested, this, &QWidget::close);
 }
 
@@ -28,4 +27,6 @@ void CChildFrame::closeEvent(QCloseEvent *event)
 {
     m_mainFrame.hideCaptionBar();
     QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_mainFrame.updateDocumentTitles();
 }

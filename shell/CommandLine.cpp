@@ -45,6 +45,11 @@ QString localPath(const QString &argument, QString &error)
 
 } // namespace
 
+bool CommandLine::isHelpOption(const QString &argument)
+{
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
+}
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine line;
@@ -52,6 +57,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--version")) {
             line.version = true;
+        } else if (isHelpOption(argument)) {
+            line.help = true;
         } else if (argument.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("unexpected argument: ") + argument;
         } else {
@@ -63,6 +70,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::usage()
 {
-    return QStringLiteral("Usage: quirewell [FILE.kvx | FOLDER | file:// URL]...\n"
-                          "       quirewell --version\n");
+    return QStringLiteral(
+        "Usage: quirewell [FOLDER | FILE.kvx | file:// URL]...\n"
+        "       quirewell --help | --version\n"
+        "\n"
+        "Opens one window per argument: a folder is listed at once, a .kvx document opens\n"
+        "as a new list that asks for its folder. Without arguments one such window opens.\n"
+        "\n"
+        "  -h, --help     show this text and exit\n"
+        "  --version      print the version and exit\n"
+        "\n"
+        "quirewell-cli lists and renames from a terminal (quirewell-cli --help).\n");
 }

@@ -7,6 +7,7 @@
 struct CommandLine
 {
     bool version = false;  // --version: print the version and stop
+    bool help = false;     // --help or -h: print the usage and stop
     QStringList openPaths; // ".kvx" documents and folders to list, as local paths
     QString error;         // not empty when the arguments make no sense
 
@@ -14,4 +15,5 @@ struct CommandLine
     // for its local path.
     static CommandLine parse(const QStringList &arguments);
     static QString usage();
+    static bool isHelpOption(const QString &argument);
 };

@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "dialogs/WindowPlacement.h"
 #include "engine/AppSettings.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/CancelControl.h"
@@ -83,7 +84,7 @@ void CMainFrame::OnCreate()
     connect(m_wndCaptionBar, &CaptionBar::buttonClicked, this,
             [this] { dispatch(Cmd::CaptionOpenFolder); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        updateTitle();
+        updateDocumentTitles();
         scheduleStateRefresh();
     });
     connect(this, &CMainFrame::commandStatesChanged, this, &CMainFrame::scheduleStateRefresh);
@@ -239,12 +240,15 @@ CChildFrame *CMainFrame::addDocumentWindow(std::shared_ptr<CQuirewellDoc> docume
     connect(child->view(), &CQuirewellView::commandStatesChanged, this,
             &CMainFrame::scheduleStateRefresh);
     ShellViewDialogs::connectTo(*child->view(), *this);
+    connect(child->document(), &CQuirewellDoc::titleChanged, this,
+            &CMainFrame::updateDocumentTitles);
     connect(child, &QObject::destroyed, this, [this] {
-        updateTitle();
+        updateDocumentTitles();
         scheduleStateRefresh();
     });
     child->showMaximized();
     m_mdiArea->setActiveSubWindow(child);
+    updateDocumentTitles();
     child->view()->OnInitialUpdate(initialFolder);
     return child;
 }
@@ -310,11 +314,51 @@ void CMainFrame::refreshCommandStates()
         m_actions->refresh([this](int id) { return routedState(id); });
 }
 
+void CMainFrame::updateDocumentTitles()
+{
+    // A document shown in several windows numbers them ("OrvaltRenamer1:1", ":2", ...) in
+    // the order they were opened; a document's only window carries its title alone. A
+    // closed window waiting for deletion no longer counts.
+    QList<CChildFrame *> children = childFrames();
+    children.removeIf([](const CChildFrame *child) { return child->isHidden(); });
+    for (CChildFrame *child : children) {
+        int count = 0;
+        int number = 0;
+        for (const CChildFrame *other : children) {
+            if (other->document() == child->document())
+                ++count;
+            if (other == child)
+                number = count;
+        }
+        const QString title = child->document()->title();
+        child->setWindowTitle(count > 1 ? QStringLiteral("%1:%2").arg(title).arg(number) : title);
+    }
+    updateTitle();
+}
+
 void CMainFrame::updateTitle()
 {
     const QString title = QString::fromLatin1(CAppSettings::applicationTitle);
     CChildFrame *child = activeChildFrame();
     setWindowTitle(child ? title + QStringLiteral(" - ") + child->windowTitle() : title);
+}
+
+void CMainFrame::showWithStoredPlacement()
+{
+    resize(1280, 800);
+    const std::optional<QByteArray> record = CAppSettings::GetMainFramePlacement();
+    const std::optional<WindowPlacement> placement =
+        record ? WindowPlacement::fromRecord(*record) : std::nullopt;
+    if (placement && placement->applyTo(this) && placement->showState == WindowPlacement::Maximised)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    CAppSettings::SetMainFramePlacement(WindowPlacement::of(this).toRecord());
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)

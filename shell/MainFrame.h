@@ -31,6 +31,9 @@ public:
 
     // Applies the stored look and builds the bars. Call once.
     void OnCreate();
+    // Shows the window with the size, place and maximised state it had when it was last
+    // closed; a stored placement that lies on no screen is ignored.
+    void showWithStoredPlacement();
 
     // Runs the command through the routing; false when nobody handles it or it is disabled.
     bool dispatch(int id);
@@ -52,6 +55,9 @@ public:
     StatusPane *folderInfoPane() const { return m_pPaneFolderInfo; }
     int appLook() const { return m_nAppLook; }
     void hideCaptionBar();
+    // Titles the document windows after their documents, numbering the windows of a
+    // document shown more than once, and the main window after the active one.
+    void updateDocumentTitles();
 
     // ListingFrame
     void setCaptionText(const QString &text) override;
@@ -76,6 +82,7 @@ signals:
     void commandStatesChanged();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 

@@ -46,6 +46,10 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         std::printf("%s\n", QUIREWELL_VERSION);
         return false;
     }
+    if (line.help) {
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return false;
+    }
 
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::vendorKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(CAppSettings::applicationTitle));
@@ -62,13 +66,17 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         for (const QString &path : paths)
             OpenPath(path);
     });
-    m_mainFrame->resize(1280, 800);
 
     if (line.openPaths.isEmpty())
         OnFileNew();
-    for (const QString &path : line.openPaths)
-        OpenPath(path);
-    m_mainFrame->show();
+    for (const QString &path : line.openPaths) {
+        // A file that cannot be opened ends the start-up, after its message.
+        if (!OpenPath(path)) {
+            m_exitCode = 1;
+            return false;
+        }
+    }
+    m_mainFrame->showWithStoredPlacement();
     // A batch cut off by a crash is offered for undo before anything else is asked.
     if (CQuirewellView *view = m_mainFrame->activeView()) {
         view->controller().offerInterruptedBatches();
@@ -85,6 +93,10 @@ CChildFrame *CQuirewellApp::OnFileNew()
 CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const QString failure = CQuirewellDoc::openFailure(absolute); !failure.isEmpty()) {
+        Prompts::instance().message(m_mainFrame.get(), failure, Prompts::Icon::Warning);
+        return nullptr;
+    }
     for (CChildFrame *child : m_mainFrame->childFrames()) {
         if (child->document()->path() == absolute) {
             m_mainFrame->mdiArea()->setActiveSubWindow(child);

@@ -28,6 +28,7 @@ public:
 
     CChildFrame *OnFileNew();
     // A ".kvx" file opens as a document (its content is ignored); an open one is activated.
+    // A file that cannot be read is reported and opens nothing (null).
     CChildFrame *OpenDocumentFile(const QString &path);
     // A new document window that lists the folder instead of asking for one.
     CChildFrame *OpenFolder(const QString &folder);

@@ -30,6 +30,19 @@ QString CQuirewellDoc::fileFilter()
     return QStringLiteral("Orvalt Quirewell Files (*.kvx)");
 }
 
+QString CQuirewellDoc::openFailure(const QString &path)
+{
+    // Not opened to find out: a named pipe would block until someone writes to it.
+    const QFileInfo info(path);
+    if (info.isFile() && info.isReadable())
+        return {};
+    if (!info.exists())
+        return QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path "
+                              "and file name are given.")
+            .arg(QFileInfo(path).absoluteFilePath());
+    return QStringLiteral("Failed to open document.");
+}
+
 bool CQuirewellDoc::OnSaveDocument(const QString &path)
 {
     QFile file(path);

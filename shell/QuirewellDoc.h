@@ -26,6 +26,9 @@ public:
     bool OnSaveDocument(const QString &path);
 
     static QString fileFilter(); // "Orvalt Quirewell Files (*.kvx)"
+    // Why the file cannot be opened as a document, in the framework's words; empty when it
+    // can (it is readable: its content does not matter).
+    static QString openFailure(const QString &path);
 
 signals:
     void titleChanged(const QString &title);

@@ -1,5 +1,7 @@
 #include "shell/StartUp.h"
 
+#include "shell/CommandLine.h"
+
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -23,6 +25,10 @@ int beforeApplication(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s\n", QUIREWELL_VERSION);
+            return 0;
+        }
+        if (CommandLine::isHelpOption(QString::fromLocal8Bit(argv[i]))) {
+            std::fputs(qPrintable(CommandLine::usage()), stdout);
             return 0;
         }
     }

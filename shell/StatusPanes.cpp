@@ -4,8 +4,8 @@
 
 #include <QStatusBar>
 
-StatusPane::StatusPane(int id, const QString &label, int sizingChars, QWidget *parent)
-    : QLabel(label, parent), m_id(id), m_label(label), m_sizingChars(sizingChars)
+StatusPane::StatusPane(int id, const QString &label, int sizingChars, Width width, QWidget *parent)
+    : QLabel(label, parent), m_id(id), m_label(label), m_sizingChars(sizingChars), m_width(width)
 {
     setObjectName(QStringLiteral("pane%1").arg(id));
     setTextFormat(Qt::PlainText);
@@ -20,14 +20,19 @@ QSize StatusPane::sizeHint() const
 
 QSize StatusPane::minimumSizeHint() const
 {
+    if (m_width == Width::Kept)
+        return sizeHint();
     return {0, QLabel::minimumSizeHint().height()};
 }
 
 StatusPanes StatusPanes::addTo(QStatusBar *bar)
 {
     StatusPanes panes;
-    panes.fileStats = new StatusPane(120, ListingTexts::fileStatisticsLabel(), 93, bar);
-    panes.folderInfo = new StatusPane(121, ListingTexts::folderInformationLabel(), 36, bar);
+    // In a narrow window the long left pane gives way, so the right one stays readable.
+    panes.fileStats = new StatusPane(120, ListingTexts::fileStatisticsLabel(), 93,
+                                     StatusPane::Width::Yields, bar);
+    panes.folderInfo = new StatusPane(121, ListingTexts::folderInformationLabel(), 36,
+                                      StatusPane::Width::Kept, bar);
     bar->addWidget(panes.fileStats);
     bar->addPermanentWidget(panes.folderInfo);
     return panes;

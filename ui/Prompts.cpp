@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -42,6 +43,12 @@ public:
             box.setDefaultButton(QMessageBox::Yes);
         } else {
             box.setStandardButtons(QMessageBox::Ok);
+        }
+        // Wide enough for its caption, which the window's title bar would otherwise cut.
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+            const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+            grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum), grid->rowCount(),
+                          0, 1, grid->columnCount());
         }
         switch (box.exec()) {
         case QMessageBox::Yes:

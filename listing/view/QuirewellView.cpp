@@ -164,13 +164,60 @@ void CQuirewellView::OnSingleFileRenamed(const FileToRename &file, const QString
 void CQuirewellView::contextMenuEvent(QContextMenuEvent *event)
 {
     // Opens whether or not a row is under the pointer; the items act on the selection.
-    m_menuPopup->popup(event->globalPos());
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popupRowMenuAtCurrentRow();
+    else
+        m_menuPopup->popup(event->globalPos());
     event->accept();
+}
+
+void CQuirewellView::popupRowMenuAtCurrentRow()
+{
+    // From the keyboard the menu opens under the current row, or at the top of the list.
+    QPoint at(0, 0);
+    if (const QModelIndex current = currentIndex(); current.isValid()) {
+        const QRect cell = visualRect(current);
+        if (viewport()->rect().intersects(cell))
+            at = QPoint(cell.left(), cell.bottom());
+    }
+    m_menuPopup->popup(viewport()->mapToGlobal(at));
+}
+
+bool CQuirewellView::event(QEvent *event)
+{
+    // The table copies the current cell on the copy keys; here the window's accelerators
+    // decide what those keys do (Ctrl+Insert is the Copy command, Ctrl+C nothing).
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+        return QWidget::event(event);
+    return QTableView::event(event);
+}
+
+QModelIndex CQuirewellView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Home and End, with or without Ctrl, go to the first or last row in the current column,
+    // so the file names stay in sight.
+    if ((action == MoveHome || action == MoveEnd) && model() && model()->rowCount() > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        return model()->index(action == MoveHome ? 0 : model()->rowCount() - 1, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
 }
 
 void CQuirewellView::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return;
+    }
     switch (event->key()) {
+    case Qt::Key_F10:
+        if (event->modifiers() == Qt::ShiftModifier) {
+            popupRowMenuAtCurrentRow();
+            event->accept();
+            return;
+        }
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("about-box"));
     setWindowTitle(QStringLiteral("About ") + WebLinks::productName());
@@ -57,7 +59,8 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setTabOrder(ok, link);
-    resize(357, 177);
+    // A fixed dialog frame: it can be neither resized nor maximised.
+    setFixedSize(sizeHint().expandedTo(QSize(357, 177)));
 }
 
 void CAboutDlg::onClickHomeLink()

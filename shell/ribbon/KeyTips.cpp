@@ -3,17 +3,27 @@
 #include "ui/CommandTable.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 
 QStringList assignKeyTips(const QStringList &labels, const QStringList &explicitTips)
 {
     QStringList tips;
-    QStringList taken;
-    for (const QString &tip : explicitTips) {
+    for (const QString &tip : explicitTips)
         tips.append(tip.toLower());
+    // Elements that were given the same tip are numbered in order ("a1", "a2"), so that
+    // each one can be reached.
+    const QStringList given = tips;
+    QHash<QString, int> numbered;
+    for (QString &tip : tips) {
+        if (!tip.isEmpty() && given.count(tip) > 1)
+            tip += QString::number(++numbered[tip]);
+    }
+    QStringList taken;
+    for (const QString &tip : std::as_const(tips)) {
         if (!tip.isEmpty())
-            taken.append(tip.toLower());
+            taken.append(tip);
     }
     const auto isFree = [&taken](const QString &candidate) {
         for (const QString &other : taken) {
@@ -68,7 +78,6 @@ void KeyTipController::show(const QString &scope)
         m_tips.append(tip);
         auto *badge = new QLabel(tip.keys.toUpper(), window);
         badge->setObjectName(QStringLiteral("keytip"));
-        badge->setProperty("keyTip", tip.keys);
         badge->setEnabled(tip.anchor->isEnabled());
         badge->setAlignment(Qt::AlignCenter);
         badge->setStyleSheet(QStringLiteral("QLabel { background: #fbfbe0; color: #202020; "

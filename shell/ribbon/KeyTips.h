@@ -24,7 +24,8 @@ struct KeyTip
 };
 
 // Gives every element without a key tip of its own one letter of its label that no other
-// element of the same row uses; digits when the letters run out. Explicit tips are kept.
+// element of the same row uses; digits when the letters run out. Explicit tips are kept;
+// an explicit tip given to several elements is numbered in their order ("a1", "a2").
 // labels and explicitTips have the same length.
 QStringList assignKeyTips(const QStringList &labels, const QStringList &explicitTips);
 

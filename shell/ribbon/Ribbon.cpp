@@ -72,7 +72,7 @@ void Ribbon::connectElements(const CommandActions &commands)
             continue;
         QAction *command = commands.action(id);
         if (!command || neverEnabled.contains(id))
-            element->setProperty("enabled", false);
+            RibbonElement::setEnabled(element, false);
         else
             RibbonElement::bind(element, command);
     }
@@ -139,19 +139,36 @@ QList<KeyTip> Ribbon::categoryKeyTips(int index)
 {
     if (index < 0 || index >= m_categories.size())
         return {};
-    const QList<QWidget *> elements = m_categories.at(index)->elements();
+    // The elements of each panel, or the panel's button when it is collapsed.
+    QList<QAbstractButton *> anchors;
+    QList<RibbonPanel *> droppedBy;
     QStringList labels;
     QStringList explicitTips;
-    for (const QWidget *element : elements) {
-        labels.append(qobject_cast<const QAbstractButton *>(element)->text());
-        explicitTips.append(explicitKeyTip(element));
+    for (RibbonPanel *panel : m_categories.at(index)->panels()) {
+        if (panel->isCollapsed()) {
+            anchors.append(panel->collapsedButton());
+            droppedBy.append(panel);
+            labels.append(panel->title());
+            explicitTips.append(panel->keyTip);
+            continue;
+        }
+        for (QWidget *element : panel->elements()) {
+            anchors.append(qobject_cast<QAbstractButton *>(element));
+            droppedBy.append(nullptr);
+            labels.append(anchors.last()->text());
+            explicitTips.append(explicitKeyTip(element));
+        }
     }
     const QStringList tips = assignKeyTips(labels, explicitTips);
     QList<KeyTip> result;
-    for (qsizetype i = 0; i < elements.size(); ++i) {
-        auto *button = qobject_cast<QAbstractButton *>(elements.at(i));
-        result.append({button, tips.at(i), [button] {
-                           button->click();
+    for (qsizetype i = 0; i < anchors.size(); ++i) {
+        QAbstractButton *button = anchors.at(i);
+        RibbonPanel *panel = droppedBy.at(i);
+        result.append({button, tips.at(i), [button, panel] {
+                           if (panel)
+                               panel->showDropDown();
+                           else
+                               button->click();
                            return QString();
                        }});
     }

@@ -15,14 +15,10 @@ namespace RibbonElement {
 
 namespace {
 
-const char *const CommandProperty = "ribbonCommand";
-const char *const DescriptionProperty = "ribbonDescription";
-const char *const KeyTipProperty = "ribbonKeyTip";
-const char *const BoundProperty = "ribbonBoundAction";
-
 QAction *boundCommand(const QObject *element)
 {
-    return qobject_cast<QAction *>(element->property(BoundProperty).value<QObject *>());
+    const RibbonElementData *info = data(element);
+    return info ? info->boundCommand.data() : nullptr;
 }
 
 // A menu entry toggles its own mark when chosen (and an exclusive group moves it); put back
@@ -44,7 +40,7 @@ void showState(QObject *element, const QAction *command)
 {
     const bool checkable = command->isCheckable();
     const bool checked = checkable && command->isChecked();
-    element->setProperty("enabled", command->isEnabled());
+    setEnabled(element, command->isEnabled());
     if (auto *action = qobject_cast<QAction *>(element)) {
         action->setCheckable(checkable);
         restoreMarks(action); // in an exclusive group, the others' marks too
@@ -95,42 +91,55 @@ public:
 
 } // namespace
 
+RibbonElementData *data(QObject *element)
+{
+    return dynamic_cast<RibbonElementData *>(element);
+}
+
+const RibbonElementData *data(const QObject *element)
+{
+    return dynamic_cast<const RibbonElementData *>(element);
+}
+
 void setCommand(QObject *element, int id)
 {
-    element->setProperty(CommandProperty, id);
+    RibbonElementData *info = data(element);
+    Q_ASSERT(info);
+    info->command = id;
     if (id >= 0)
         element->setObjectName(QStringLiteral("cmd-%1").arg(id));
 }
 
 int command(const QObject *element)
 {
-    const QVariant id = element->property(CommandProperty);
-    return id.isValid() ? id.toInt() : -1;
-}
-
-void setDescription(QObject *element, const QString &description)
-{
-    element->setProperty(DescriptionProperty, description);
+    const RibbonElementData *info = data(element);
+    return info ? info->command : -1;
 }
 
 QString description(const QObject *element)
 {
-    return element->property(DescriptionProperty).toString();
-}
-
-void setKeyTip(QObject *element, const QString &keyTip)
-{
-    element->setProperty(KeyTipProperty, keyTip);
+    const RibbonElementData *info = data(element);
+    return info ? info->description : QString();
 }
 
 QString keyTip(const QObject *element)
 {
-    return element->property(KeyTipProperty).toString();
+    const RibbonElementData *info = data(element);
+    return info ? info->keyTip : QString();
+}
+
+void setEnabled(QObject *element, bool enabled)
+{
+    if (auto *widget = qobject_cast<QWidget *>(element))
+        widget->setEnabled(enabled);
+    else if (auto *entry = qobject_cast<QAction *>(element))
+        entry->setEnabled(enabled);
 }
 
 void bind(QObject *element, QAction *command)
 {
-    element->setProperty(BoundProperty, QVariant::fromValue<QObject *>(command));
+    if (RibbonElementData *info = data(element))
+        info->boundCommand = command;
     if (auto *button = qobject_cast<QAbstractButton *>(element)) {
         QObject::connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
     } else if (auto *entry = qobject_cast<QAction *>(element); entry && !entry->menu()) {
@@ -167,19 +176,22 @@ void popupBelow(QWidget *anchor, QMenu *menu)
 
 QAction *addMenuCommand(QMenu *menu, int id, const QString &label)
 {
-    auto *action = menu->addAction(RibbonIcons::forCommand(id), label);
+    auto *action = new RibbonMenuEntry(RibbonIcons::forCommand(id), label, menu);
     setCommand(action, id);
-    setDescription(action, CommandTable::descriptionFor(id));
+    action->description = CommandTable::descriptionFor(id);
     action->setToolTip(CommandTable::tooltipFor(id, label));
+    menu->addAction(action);
     return action;
 }
 
 void setUp(QAbstractButton *button, int id, const QString &label)
 {
     const QString text = labelText(label);
+    RibbonElementData *info = data(button);
+    Q_ASSERT(info);
     setCommand(button, id);
-    setKeyTip(button, labelKeyTip(label));
-    setDescription(button, CommandTable::descriptionFor(id));
+    info->keyTip = labelKeyTip(label);
+    info->description = CommandTable::descriptionFor(id);
     button->setText(text);
     button->setToolTip(CommandTable::tooltipFor(id, text));
     installRichTooltip(button);
@@ -222,7 +234,7 @@ ApplicationButton::ApplicationButton(QWidget *parent) : QToolButton(parent)
 {
     setObjectName(QStringLiteral("application-button"));
     setToolTip(QStringLiteral("Click to Start File Renaming Process"));
-    RibbonElement::setKeyTip(this, QStringLiteral("f"));
+    keyTip = QStringLiteral("f");
     setFixedSize(45, 45);
     setFocusPolicy(Qt::NoFocus);
     RibbonElement::installRichTooltip(this);

@@ -1,20 +1,54 @@
 #pragma once
 
+#include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 
 // What every ribbon element carries besides its widget text: its command, key tip and
-// description (the tooltip is the widget's own toolTip). Kept as properties so that buttons,
-// check boxes and menu actions share them.
+// description (the tooltip is the widget's own toolTip). Buttons, check boxes, panels and
+// menu entries inherit it.
+class RibbonElementData
+{
+public:
+    virtual ~RibbonElementData() = default;
+
+    int command = -1; // -1: the element runs no command
+    QString keyTip;
+    QString description;
+    QPointer<QAction> boundCommand; // the command's action, once bound
+};
+
+// A menu entry of the ribbon.
+class RibbonMenuEntry : public QAction, public RibbonElementData
+{
+    Q_OBJECT
+public:
+    using QAction::QAction;
+};
+
+// A ribbon menu: its key tip opens it from its parent menu's entry.
+class RibbonMenu : public QMenu, public RibbonElementData
+{
+    Q_OBJECT
+public:
+    using QMenu::QMenu;
+};
+
 namespace RibbonElement {
+
+// The element's data; null for an object that is no ribbon element.
+RibbonElementData *data(QObject *element);
+const RibbonElementData *data(const QObject *element);
 
 void setCommand(QObject *element, int id);
 int command(const QObject *element); // -1 when the element runs no command
-void setDescription(QObject *element, const QString &description);
 QString description(const QObject *element);
-void setKeyTip(QObject *element, const QString &keyTip);
 QString keyTip(const QObject *element);
+
+// Enables or disables a button, check box or menu entry.
+void setEnabled(QObject *element, bool enabled);
 
 // Binds the element (a button, check box or menu entry) to its command's action: using the
 // element triggers the action, and the element shows the action's enabled state and mark.
@@ -54,7 +88,7 @@ private:
 
 // A ribbon button: large (icon over text) or small (icon beside text). Its check mark, when
 // it has one, shows only what the command's state says: a click does not toggle it.
-class RibbonButton : public QToolButton
+class RibbonButton : public QToolButton, public RibbonElementData
 {
     Q_OBJECT
 public:
@@ -70,7 +104,7 @@ protected:
 };
 
 // A check box whose mark comes only from the command's state.
-class RibbonCheckBox : public QCheckBox
+class RibbonCheckBox : public QCheckBox, public RibbonElementData
 {
     Q_OBJECT
 public:
@@ -82,7 +116,7 @@ protected:
 
 // The round button at the top left. A left press or a double click asks to start renaming;
 // the mouse never opens the application menu (only its key tip does).
-class ApplicationButton : public QToolButton
+class ApplicationButton : public QToolButton, public RibbonElementData
 {
     Q_OBJECT
 public:

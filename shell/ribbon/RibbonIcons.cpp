@@ -2,11 +2,16 @@
 
 #include "ui/CommandIds.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <functional>
+#include <utility>
 
 namespace RibbonIcons {
 
@@ -86,31 +91,39 @@ void cross(QPainter &p, const QColor &colour)
     p.drawLine(QPointF(14, 9), QPointF(9, 14));
 }
 
+// Glyphs with a dark outline around a light body, so they show on light and dark looks.
 void gear(QPainter &p)
 {
-    p.setPen(QPen(QColor(60, 60, 80), 2.2, Qt::SolidLine, Qt::FlatCap));
-    for (int i = 0; i < 4; ++i) {
-        p.save();
-        p.translate(8, 8);
-        p.rotate(45.0 * i);
-        p.drawLine(QPointF(-7, 0), QPointF(7, 0));
-        p.restore();
+    const QColor edge(50, 50, 70);
+    const QColor body(210, 210, 222);
+    for (const auto &[colour, width] : {std::pair{edge, 3.6}, std::pair{body, 2.0}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i < 4; ++i) {
+            p.save();
+            p.translate(8, 8);
+            p.rotate(45.0 * i);
+            p.drawLine(QPointF(-6.6, 0), QPointF(6.6, 0));
+            p.restore();
+        }
     }
-    p.setPen(QPen(QColor(60, 60, 80), 0.8));
-    p.setBrush(QColor(150, 150, 170));
-    p.drawEllipse(QPointF(8, 8), 5, 5);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(8, 8), 2, 2);
+    p.setPen(QPen(edge, 0.9));
+    p.setBrush(body);
+    p.drawEllipse(QPointF(8, 8), 4.6, 4.6);
+    p.setBrush(QColor(90, 90, 110));
+    p.drawEllipse(QPointF(8, 8), 1.8, 1.8);
 }
 
 void refresh(QPainter &p)
 {
-    p.setPen(QPen(QColor(30, 130, 50), 2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 280 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 130, 50));
-    p.drawPolygon(QPolygonF({QPointF(8, 0.5), QPointF(12.5, 3), QPointF(8, 6)}));
+    for (const auto &[colour, width] :
+         {std::pair{QColor(20, 70, 30), 3.4}, std::pair{QColor(80, 200, 100), 1.8}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 280 * 16);
+    }
+    p.setPen(QPen(QColor(20, 70, 30), 0.8));
+    p.setBrush(QColor(80, 200, 100));
+    p.drawPolygon(QPolygonF({QPointF(8, 0.3), QPointF(12.8, 3), QPointF(8, 6.2)}));
 }
 
 // A curved arrow pointing back, to the left.
@@ -129,11 +142,13 @@ void undoArrow(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(6, 2), QPointF(6, 10)}));
 }
 
+// Lines of text on a page.
 void lines(QPainter &p)
 {
+    page(p);
     p.setPen(QPen(QColor(50, 80, 150), 1.2));
-    for (int y = 4; y <= 12; y += 3)
-        p.drawLine(QPointF(2, y), QPointF(10, y));
+    for (int y = 5; y <= 11; y += 3)
+        p.drawLine(QPointF(4.5, y), QPointF(10.5, y));
 }
 
 void windows(QPainter &p)
@@ -224,28 +239,85 @@ Glyph glyphFor(int id)
     }
 }
 
-QPixmap render(const Glyph &glyph, int size)
+void panel(QPainter &p)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 16.0, size / 16.0);
-    glyph(painter);
-    return pixmap;
+    p.setPen(QPen(Outline, 0.8));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1.5, 1.5);
+    p.setBrush(QColor(70, 110, 200));
+    for (const qreal x : {3.5, 8.5})
+        p.drawRect(QRectF(x, 4.5, 4, 4));
+    p.drawLine(QPointF(3.5, 11), QPointF(12.5, 11));
+}
+
+// Draws the glyph at whatever size and pixel density it is asked for, so the icons stay
+// sharp on scaled screens; disabled and selected forms come from the style, as for images.
+class GlyphIconEngine : public QIconEngine
+{
+public:
+    explicit GlyphIconEngine(Glyph glyph) : m_glyph(std::move(glyph)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const int side = qMax(1, qRound(qMin(size.width(), size.height()) * scale));
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(side / 16.0, side / 16.0);
+            m_glyph(painter);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        if (mode != QIcon::Normal && qApp) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            const QPixmap styled =
+                QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            if (!styled.isNull())
+                return styled;
+        }
+        return pixmap;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
+    QIconEngine *clone() const override { return new GlyphIconEngine(m_glyph); }
+
+private:
+    Glyph m_glyph;
+};
+
+QIcon iconOf(Glyph glyph)
+{
+    return glyph ? QIcon(new GlyphIconEngine(std::move(glyph))) : QIcon();
 }
 
 } // namespace
 
 QIcon forCommand(int id)
 {
-    const Glyph glyph = glyphFor(id);
-    if (!glyph)
-        return {};
-    QIcon icon;
-    icon.addPixmap(render(glyph, 16));
-    icon.addPixmap(render(glyph, 32));
-    return icon;
+    return iconOf(glyphFor(id));
+}
+
+QIcon forPanel()
+{
+    return iconOf(panel);
 }
 
 } // namespace RibbonIcons

@@ -13,9 +13,9 @@ namespace RibbonLayout {
 
 namespace {
 
-QMenu *newMenu(const QString &title, QWidget *parent)
+RibbonMenu *newMenu(const QString &title, QWidget *parent)
 {
-    auto *menu = new QMenu(title, parent);
+    auto *menu = new RibbonMenu(title, parent);
     menu->setToolTipsVisible(true);
     RibbonElement::installRichTooltip(menu);
     return menu;
@@ -56,24 +56,26 @@ RibbonButton *smallButton(int id, const QString &label, QWidget *parent)
 QMenu *buildApplicationMenu(QWidget *parent)
 {
     using namespace RibbonElement;
-    QMenu *menu = newMenu(QStringLiteral("File"), parent);
+    RibbonMenu *menu = newMenu(QStringLiteral("File"), parent);
     menu->setObjectName(QStringLiteral("file-menu"));
     addMenuCommand(menu, Cmd::FileNew, QStringLiteral("&New"));
     addMenuCommand(menu, Cmd::FileOpen, QStringLiteral("&Open..."));
     addMenuCommand(menu, Cmd::FileSave, QStringLiteral("&Save"));
     addMenuCommand(menu, Cmd::FileSaveAs, QStringLiteral("Save &As..."));
 
-    QMenu *print = newMenu(QStringLiteral("Print"), menu);
-    print->setIcon(RibbonIcons::forCommand(Cmd::FilePrint));
-    setCommand(print->menuAction(), Cmd::FilePrint);
-    setKeyTip(print->menuAction(), QStringLiteral("p"));
-    setKeyTip(print, QStringLiteral("w"));
+    RibbonMenu *print = newMenu(QStringLiteral("Print"), menu);
+    print->keyTip = QStringLiteral("w");
+    auto *printEntry =
+        new RibbonMenuEntry(RibbonIcons::forCommand(Cmd::FilePrint), QStringLiteral("Print"), menu);
+    setCommand(printEntry, Cmd::FilePrint);
+    printEntry->keyTip = QStringLiteral("p");
+    printEntry->setMenu(print);
     addHeading(print, QStringLiteral("Preview and print the document"),
                QStringLiteral("print-label"), 0);
     addMenuCommand(print, Cmd::FilePrintDirect, QStringLiteral("&Quick Print"));
     addMenuCommand(print, Cmd::FilePrintPreview, QStringLiteral("Print Pre&view"));
     addMenuCommand(print, Cmd::FilePageSetup, QStringLiteral("Print Set&up"));
-    menu->addMenu(print);
+    menu->addAction(printEntry);
 
     menu->addSeparator();
     addMenuCommand(menu, Cmd::FileClose, QStringLiteral("&Close"));
@@ -88,7 +90,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
 {
     auto *home = new RibbonCategory(QStringLiteral("&Home"), parent);
 
-    RibbonPanel *view = home->addPanel(QStringLiteral("View"));
+    RibbonPanel *view = home->addPanel(QStringLiteral("View"), RibbonIcons::forPanel());
     view->addSmall(new RibbonCheckBox(Cmd::ViewStatusBar, QStringLiteral("Status Bar"), view));
     view->addSmall(new RibbonCheckBox(Cmd::ViewCaptionBar, QStringLiteral("Caption Bar"), view));
     view->addSmall(
@@ -97,7 +99,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
         largeButton(Cmd::SourceFolderInExplorer, QStringLiteral("Folder Contents"), view));
     view->addLarge(largeButton(Cmd::Reload, QStringLiteral("Refresh File List"), view));
 
-    RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"));
+    RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"), RibbonIcons::forPanel());
     edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
     edit->addSmall(smallButton(Cmd::Settings, QStringLiteral("Software Settings"), edit));
     edit->addSmall(smallButton(Cmd::RenameParameters, QStringLiteral("Rename Parameters"), edit));
@@ -106,7 +108,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
     rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
 
-    RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"));
+    RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"), RibbonIcons::forPanel());
     RibbonButton *windows = largeButton(Cmd::WindowManager, QStringLiteral("Windows\ni"), window);
     QMenu *windowsMenu = newMenu(QString(), windows);
     windowsMenu->setObjectName(QStringLiteral("windows-menu"));
@@ -121,13 +123,10 @@ QList<QWidget *> buildTabRow(QWidget *parent)
 {
     auto *donate = smallButton(Cmd::Donate, QStringLiteral("Donate"), parent);
 
-    auto *style = new QToolButton(parent);
+    auto *style = new RibbonButton(-1, QStringLiteral("Style"), RibbonButton::Size::Small, parent);
     style->setObjectName(QStringLiteral("style-menu"));
-    style->setText(QStringLiteral("Style"));
     style->setToolTip(QStringLiteral("Modify Visual Style"));
-    RibbonElement::setDescription(style, QStringLiteral("Choose one of the Office 2007 themes"));
-    RibbonElement::installRichTooltip(style);
-    style->setAutoRaise(true);
+    style->description = QStringLiteral("Choose one of the Office 2007 themes");
     style->setToolButtonStyle(Qt::ToolButtonTextOnly);
     style->setPopupMode(QToolButton::InstantPopup);
     auto *looks = new RightAlignedMenu(style, style);

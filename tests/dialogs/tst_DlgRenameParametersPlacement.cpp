@@ -7,6 +7,7 @@
 
 #include <QtEndian>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -67,6 +68,26 @@ private slots:
         QCOMPARE(field(record, 10), 380);
 
         QCOMPARE(firstShownGeometry(), where);
+    }
+
+    void shownAgainItStaysWhereTheUserMovedIt()
+    {
+        // No stored placement: the first showing centres the window; the user then moves it
+        // (through the window system, not the program), closes it and shows it again.
+        QWidget parent;
+        parent.setGeometry(100, 100, 900, 700);
+        parent.show();
+        CDlgRenameParameters dialog(&parent);
+        dialog.showDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint centred = dialog.pos();
+        dialog.windowHandle()->setPosition(centred + QPoint(-60, 45));
+        QTRY_VERIFY(dialog.pos() != centred);
+        const QPoint moved = dialog.pos();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        dialog.showDialog();
+        QCOMPARE(dialog.pos(), moved);
     }
 
     void aDialogNeverShownStoresNothing()

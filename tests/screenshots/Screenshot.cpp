@@ -7,10 +7,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,11 +24,70 @@ namespace {
 // Time for windows shown by a scene to be mapped and painted by the X server.
 constexpr int kSettleMs = 700;
 
-void save(CMainFrame &frame, const QString &file, bool wholeScreen)
+// A rectangle of a widget in the pixels of the main window's picture.
+QRect inPicture(const QWidget *widget, const QRect &rect, const CMainFrame &frame, qreal scale)
+{
+    const QRect logical(widget->mapTo(&frame, rect.topLeft()), rect.size());
+    return QRect(qRound(logical.x() * scale), qRound(logical.y() * scale),
+                 qRound(logical.width() * scale), qRound(logical.height() * scale));
+}
+
+QString line(const char *kind, const QRect &r)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(QLatin1String(kind))
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+// The texts on plain backgrounds (labels, check box texts, the first row's cells) and the
+// check boxes of the main window.
+bool writeRegions(const CMainFrame &frame, CQuirewellView *view, const QString &file, qreal scale)
+{
+    QStringList lines;
+    for (const QLabel *label : frame.findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->text().isEmpty() && label->pixmap().isNull() &&
+            label->objectName() != QLatin1String("keytip"))
+            lines << line("text", inPicture(label, label->contentsRect(), frame, scale));
+    }
+    for (const QCheckBox *box : frame.findChildren<QCheckBox *>()) {
+        if (!box->isVisible())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect indicator =
+            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        lines << line("check", inPicture(box, indicator, frame, scale)) +
+                     (box->isChecked() ? QStringLiteral(" checked") : QStringLiteral(" unchecked"));
+        lines << line("text", inPicture(box, text, frame, scale));
+    }
+    if (view && view->model()->rowCount() > 1) {
+        for (int column = 1; column < view->model()->columnCount(); ++column) {
+            // The second row: the first is current and carries a focus frame.
+            const QRect cell = view->visualRect(view->model()->index(1, column));
+            if (view->viewport()->rect().contains(cell))
+                lines << line(
+                    "text", inPicture(view->viewport(), cell.adjusted(2, 2, -2, -2), frame, scale));
+        }
+    }
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    out.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    return true;
+}
+
+void save(CMainFrame &frame, const QString &file, bool wholeScreen, const QString &regions = {})
 {
     // Pop-up menus and dialogs are windows of their own: the screen shows them all.
     const QPixmap picture = wholeScreen ? frame.screen()->grabWindow(0) : frame.grab();
-    const bool written = picture.save(file, "PNG");
+    bool written = picture.save(file, "PNG");
+    if (written && !regions.isEmpty())
+        written = writeRegions(frame, frame.activeView(), regions, picture.devicePixelRatio());
     if (!written)
         std::fprintf(stderr, "quirewell: could not write %s\n", qPrintable(file));
     // Leaves every event loop, a dialog's modal one included.
@@ -65,10 +128,14 @@ void setUpParameters(CMainFrame &frame, CQuirewellView *view)
     }
 }
 
-void runScene(CMainFrame &frame, CQuirewellView *view, const QString &file, const QString &scene)
+void runScene(CMainFrame &frame, CQuirewellView *view, const ScreenshotOptions &options)
 {
+    const QString &file = options.file;
+    const QString &scene = options.scene;
     if (scene.isEmpty()) {
-        saveLater(frame, file, 0, false);
+        CMainFrame *target = &frame;
+        QTimer::singleShot(
+            0, target, [target, options] { save(*target, options.file, false, options.regions); });
     } else if (scene == QLatin1String("context-menu")) {
         selectRow(view, 1);
         const QRect row = view->visualRect(view->model()->index(1, 1));
@@ -100,6 +167,13 @@ ScreenshotOptions ScreenshotOptions::parse(const QStringList &arguments)
             options.file = arguments[++i];
         } else if (argument == QLatin1String("--scene") && hasValue) {
             options.scene = arguments[++i];
+        } else if (argument == QLatin1String("--regions") && hasValue) {
+            options.regions = arguments[++i];
+        } else if (argument == QLatin1String("--width") && hasValue) {
+            bool ok = false;
+            options.width = arguments[++i].toInt(&ok);
+            if (!ok || options.width <= 0)
+                options.error = QStringLiteral("--width needs a number of pixels");
         } else if (argument == QLatin1String("--folder") && hasValue) {
             options.folder = arguments[++i];
         } else if (argument == QLatin1String("--look") && hasValue) {
@@ -122,7 +196,8 @@ QString ScreenshotOptions::usage()
 {
     return QStringLiteral(
         "Usage: quirewell-screenshots --screenshot FILE.png [--look N] [--folder FOLDER]\n"
-        "                             [--scene context-menu|single-rename|about|parameters]\n");
+        "                             [--scene context-menu|single-rename|about|parameters]\n"
+        "                             [--width PIXELS] [--regions FILE]\n");
 }
 
 namespace Screenshot {
@@ -135,21 +210,25 @@ bool isKnownScene(const QString &scene)
     return scenes.contains(scene);
 }
 
-void takeWhenListed(CMainFrame &frame, CChildFrame *child, const QString &file,
-                    const QString &scene)
+void takeWhenListed(CMainFrame &frame, CChildFrame *child, const ScreenshotOptions &options)
 {
     CMainFrame *target = &frame;
+    if (options.width > 0) {
+        frame.showNormal();
+        frame.resize(options.width, frame.height());
+    }
     if (!child || (child->view()->folder().isEmpty() && !child->view()->isLoading())) {
-        QTimer::singleShot(0, target, [target, file] { save(*target, file, false); });
+        QTimer::singleShot(
+            0, target, [target, options] { save(*target, options.file, false, options.regions); });
         return;
     }
     CQuirewellView *view = child->view();
     QObject::connect(
         view, &CQuirewellView::loadFinished, target,
-        [target, view, file, scene] {
+        [target, view, options] {
             // Let the new rows and texts be laid out before the scene is set up.
-            QTimer::singleShot(
-                0, target, [target, view, file, scene] { runScene(*target, view, file, scene); });
+            QTimer::singleShot(0, target,
+                               [target, view, options] { runScene(*target, view, options); });
         },
         Qt::SingleShotConnection);
 }

@@ -25,6 +25,6 @@ int main(int argc, char *argv[])
     CMainFrame &frame = *app.mainFrame();
     if (options.look != 0)
         frame.dispatch(options.look);
-    Screenshot::takeWhenListed(frame, frame.activeChildFrame(), options.file, options.scene);
+    Screenshot::takeWhenListed(frame, frame.activeChildFrame(), options);
     return QApplication::exec();
 }

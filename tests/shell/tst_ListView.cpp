@@ -5,8 +5,10 @@
 #include "shell/StatusPanes.h"
 #include "ui/CommandIds.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QMenu>
 #include <QStatusBar>
 
 namespace {
@@ -207,6 +209,37 @@ private slots:
         QCOMPARE(f.view()->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
         QCOMPARE(f.view()->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    }
+
+    void keysInTheList()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        startListing(f, f.tree.root());
+        CQuirewellView *view = f.view();
+        f.frame()->activateWindow();
+        view->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame()));
+        view->setCurrentIndex(view->model()->index(0, 1));
+
+        // The copy keys do what the accelerators say: Ctrl+C nothing, Ctrl+Insert the Copy
+        // command, which nobody handles. The cell is not copied.
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        // Ctrl+End and Ctrl+Home go to the last and first row in the same column.
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->currentIndex(), view->model()->index(2, 1));
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(view->currentIndex(), view->model()->index(0, 1));
+
+        // Shift+F10 opens the row menu, as the Menu key does.
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(view->contextMenu()->isVisible());
+        view->contextMenu()->hide();
     }
 };
 

@@ -1,8 +1,10 @@
 #include "ShellFixture.h"
 
+#include "dialogs/WindowPlacement.h"
 #include "engine/AppSettings.h"
 #include "shell/CaptionBar.h"
 #include "shell/Looks.h"
+#include "shell/QuirewellDoc.h"
 #include "shell/StatusPanes.h"
 #include "shell/WindowsDialog.h"
 #include "ui/CommandIds.h"
@@ -13,6 +15,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -26,7 +29,66 @@ private:
         return state && state->checked;
     }
 
+    // The WCAG contrast ratio of two colours.
+    static double contrast(const QColor &a, const QColor &b)
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                   0.0722 * channel(c.blueF());
+        };
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
 private slots:
+    void everyLookIsReadableAndItsOwn()
+    {
+        using R = QPalette::ColorRole;
+        const struct
+        {
+            R text;
+            R background;
+        } pairs[] = {{R::WindowText, R::Window},
+                     {R::ButtonText, R::Button},
+                     {R::Text, R::Base},
+                     {R::Text, R::AlternateBase},
+                     {R::HighlightedText, R::Highlight},
+                     {R::ToolTipText, R::ToolTipBase},
+                     {R::Link, R::Window},
+                     {R::Link, R::Base},
+                     {R::PlaceholderText, R::Base}};
+        QList<std::pair<QColor, QColor>> seen;
+        for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
+            const QPalette palette = Looks::palette(id);
+            for (const auto &pair : pairs) {
+                const double ratio =
+                    contrast(palette.color(pair.text), palette.color(pair.background));
+                QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("look %1, roles %2 on %3: %4")
+                                                      .arg(id)
+                                                      .arg(int(pair.text))
+                                                      .arg(int(pair.background))
+                                                      .arg(ratio)));
+            }
+            QVERIFY(contrast(Qt::white, Looks::captionColour(id)) >= 4.5);
+            // Each look differs from every other in its window or its caption colour by
+            // more than a shade.
+            const auto distance = [](const QColor &a, const QColor &b) {
+                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                       std::abs(a.blue() - b.blue());
+            };
+            const QColor window = palette.color(R::Window);
+            const QColor caption = Looks::captionColour(id);
+            for (const auto &[otherWindow, otherCaption] : std::as_const(seen))
+                QVERIFY2(distance(window, otherWindow) + distance(caption, otherCaption) > 60,
+                         qPrintable(QString::number(id)));
+            seen.append({window, caption});
+        }
+    }
+
     void statusPanesAndCaptionBarAtStart()
     {
         ShellFixture f;
@@ -112,7 +174,9 @@ private slots:
             QCOMPARE(CAppSettings::GetApplicationLook(), id);
             QCOMPARE(QApplication::palette().color(QPalette::Window),
                      Looks::palette(id).color(QPalette::Window));
-            QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
+            auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+            QVERIFY(style);
+            QCOMPARE(style->baseStyle()->name().toLower(), QStringLiteral("fusion"));
             QTRY_VERIFY(f.frame()->commandActions().action(id)->isChecked());
             for (int other = Cmd::LookFirst; other <= Cmd::LookLast; ++other) {
                 QCOMPARE(checked(f.frame(), other), other == id);
@@ -201,6 +265,63 @@ private slots:
         const QList<CChildFrame *> children = f.frame()->childFrames();
         QCOMPARE(listed, (QStringList{children[0]->windowTitle(), children[1]->windowTitle()}));
         QCOMPARE(f.frame()->activeChildFrame(), children[0]);
+
+        // Two windows on one document are numbered, in the list and in the main caption;
+        // when one closes, the other carries the title alone again.
+        const QString first = children[0]->document()->title();
+        QVERIFY(f.run(QStringLiteral("WindowNew")));
+        listed.clear();
+        QVERIFY(f.run(QStringLiteral("WindowManager")));
+        QCOMPARE(listed, (QStringList{first + QStringLiteral(":1"), children[1]->windowTitle(),
+                                      first + QStringLiteral(":2")}));
+        QCOMPARE(f.frame()->windowTitle(),
+                 QStringLiteral("Quirewell by orvalt.example - %1:1").arg(first));
+        f.frame()->childFrames().last()->close();
+        QTRY_COMPARE(f.frame()->childFrames().size(), 2);
+        QCOMPARE(children[0]->windowTitle(), first);
+    }
+
+    void closingTheLastDocumentWindowKeepsThePaneTexts()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("a.txt")));
+        QVERIFY(f.start({f.tree.root()}));
+        QVERIFY(waitListed(f.view()));
+        const QString stats = f.frame()->fileStatsPane()->text();
+        const QString folders = f.frame()->folderInfoPane()->text();
+        QVERIFY(stats != QStringLiteral("File(s) Statistics"));
+        QVERIFY(f.run(QStringLiteral("FileClose")));
+        QTRY_COMPARE(f.frame()->childFrames().size(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.frame()->fileStatsPane()->text(), stats);
+        QCOMPARE(f.frame()->folderInfoPane()->text(), folders);
+    }
+
+    void theMainWindowReopensWhereItWasClosed()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        const QRect normal(60, 70, 900, 600);
+        f.frame()->setGeometry(normal);
+        f.frame()->close();
+        QVERIFY(f.start());
+        QCOMPARE(f.frame()->geometry(), normal);
+        QVERIFY(!f.frame()->isMaximized());
+
+        f.frame()->showMaximized();
+        QTRY_VERIFY(f.frame()->isMaximized());
+        f.frame()->close();
+        QVERIFY(f.start());
+        QVERIFY(f.frame()->isMaximized());
+        f.frame()->showNormal();
+        QTRY_COMPARE(f.frame()->geometry(), normal);
+
+        // A placement on no screen (a monitor since removed) is ignored.
+        WindowPlacement away;
+        away.normalRect = QRect(-30000, -30000, 700, 500);
+        CAppSettings::SetMainFramePlacement(away.toRecord());
+        QVERIFY(f.start());
+        QCOMPARE(f.frame()->size(), QSize(1280, 800));
     }
 
     void helpAndDonateOpenTheMakersPages()

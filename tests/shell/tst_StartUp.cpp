@@ -10,9 +10,12 @@
 #include "ui/CommandIds.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+
+#include <sys/stat.h>
 
 class StartUpTest : public QObject
 {
@@ -138,6 +141,8 @@ private slots:
         QVERIFY(f.tree.exists(QStringLiteral("saved.kvx")));
         QCOMPARE(QFileInfo(f.tree.path(QStringLiteral("saved.kvx"))).size(), 0);
         QCOMPARE(f.frame()->activeChildFrame()->windowTitle(), QStringLiteral("saved.kvx"));
+        QCOMPARE(f.frame()->windowTitle(),
+                 QStringLiteral("Quirewell by orvalt.example - saved.kvx"));
 
         // A second Save writes the same file without asking.
         QVERIFY(f.tree.createFile(QStringLiteral("saved.kvx"), "stale"));
@@ -156,6 +161,35 @@ private slots:
         QVERIFY(f.run(QStringLiteral("FileClose")));
         QTRY_COMPARE(f.frame()->childFrames().size(), 1);
         QVERIFY(f.prompts.messages.isEmpty());
+    }
+
+    void aFileThatCannotBeOpenedIsReported()
+    {
+        // On the command line it ends the start-up after the message.
+        ShellFixture f;
+        const QString missing = f.tree.path(QStringLiteral("nonexistent/folder"));
+        QVERIFY(!f.start({missing}));
+        QCOMPARE(f.app->exitCode(), 1);
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages.first().text,
+                 missing + QStringLiteral("\nCannot find this file.\nPlease verify that the "
+                                          "correct path and file name are given."));
+        QVERIFY(!f.frame()->isVisible());
+
+        // From Open it opens no window.
+        QVERIFY(f.start());
+        f.prompts.openFileAnswers << missing;
+        QVERIFY(f.run(QStringLiteral("FileOpen")));
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.frame()->childFrames().size(), 1);
+        // Nor does a named pipe, which is never opened (that would wait for a writer).
+        const QString pipe = f.tree.path(QStringLiteral("pipe.kvx"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        f.prompts.openFileAnswers << pipe;
+        QVERIFY(f.run(QStringLiteral("FileOpen")));
+        QCOMPARE(f.prompts.messages.size(), 3);
+        QCOMPARE(f.prompts.messages.last().text, QStringLiteral("Failed to open document."));
+        QCOMPARE(f.frame()->childFrames().size(), 1);
     }
 
     void saveThatCannotWriteSaysSo()
@@ -222,6 +256,11 @@ private slots:
         QCOMPARE(f.app->exitCode(), 2);
         QVERIFY(!f.start({QStringLiteral("--version")}));
         QCOMPARE(f.app->exitCode(), 0);
+        for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            QVERIFY(CommandLine::parse({help}).help);
+            QVERIFY(!f.start({help}));
+            QCOMPARE(f.app->exitCode(), 0);
+        }
     }
 };
 

@@ -91,6 +91,9 @@ void AboutBoxTest::texts()
     QCOMPARE(link->text(), u"<a href=\"http://www.orvalt.example/\">orvalt.example</a>"_s);
     QVERIFY(link->focusPolicy() & Qt::TabFocus);
     QVERIFY(box.findChild<QLabel *>(u"about-icon"_s)->pixmap().isNull());
+    // A fixed dialog frame: no resizing, no maximise button.
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    QVERIFY(!(box.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
 void AboutBoxTest::applicationIconWhenThereIsOne()

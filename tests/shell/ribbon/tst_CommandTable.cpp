@@ -157,7 +157,10 @@ void CommandTableTest::keyTipsKeepExplicitOnes()
     const QStringList tips =
         assignKeyTips({QString(), u"&Home"_s, u"Donate"_s, u"Style"_s, QString(), QString()},
                       {u"F"_s, QString(), QString(), QString(), u"a"_s, u"a"_s});
-    QCOMPARE(tips, QStringList({u"f"_s, u"h"_s, u"d"_s, u"s"_s, u"a"_s, u"a"_s}));
+    QCOMPARE(tips, QStringList({u"f"_s, u"h"_s, u"d"_s, u"s"_s, u"a1"_s, u"a2"_s}));
+    // A label letter never takes a numbered tip's first letter.
+    QCOMPARE(assignKeyTips({u"About"_s, QString(), QString()}, {QString(), u"A"_s, u"a"_s}),
+             QStringList({u"b"_s, u"a1"_s, u"a2"_s}));
 }
 
 void CommandTableTest::keyTipsNeverStartOneAnother()

@@ -1,9 +1,11 @@
 #include "shell/ribbon/KeyTips.h"
 #include "shell/ribbon/Ribbon.h"
 #include "shell/ribbon/RibbonElements.h"
+#include "shell/ribbon/RibbonPanel.h"
 #include "ui/CommandActions.h"
 #include "ui/CommandIds.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +39,7 @@ private slots:
     void disabledElementsDoNotEmit();
     void printEntriesAlwaysDisabled();
     void looksEmitTheirIdsWithRadioMarks();
+    void panelsCollapseFromTheRightAndDropDown();
 
 private:
     template <typename T> T *element(const char *name)
@@ -144,7 +147,7 @@ void RibbonBehaviourTest::keyTipFOpensTheFileMenu()
     QVERIFY(m_ribbon->keyTips()->isActive());
     QStringList tips = visibleKeyTips();
     tips.sort();
-    QCOMPARE(tips, QStringList({u"A"_s, u"A"_s, u"D"_s, u"F"_s, u"H"_s, u"S"_s}));
+    QCOMPARE(tips, QStringList({u"A1"_s, u"A2"_s, u"D"_s, u"F"_s, u"H"_s, u"S"_s}));
     typeKeys(QStringLiteral("f"));
     QTRY_VERIFY(m_ribbon->applicationMenu()->isVisible());
     QVERIFY(!m_ribbon->keyTips()->isActive());
@@ -158,7 +161,8 @@ void RibbonBehaviourTest::keyTipsRunElements_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("command");
     QTest::newRow("donate") << "!d" << int(Cmd::Donate);
-    QTest::newRow("share comes first of two a") << "!a" << int(Cmd::ShareOnFacebook);
+    QTest::newRow("share: first of two a") << "!a1" << int(Cmd::ShareOnFacebook);
+    QTest::newRow("about: second of two a") << "!a2" << int(Cmd::AppAbout);
     QTest::newRow("status bar") << "!hs" << int(Cmd::ViewStatusBar);
     QTest::newRow("caption bar") << "!hc" << int(Cmd::ViewCaptionBar);
     QTest::newRow("windows") << "!hi" << int(Cmd::WindowManager);
@@ -202,8 +206,12 @@ void RibbonBehaviourTest::disabledKeyTipDoesNothing()
     QCOMPARE(m_commands->count(), 0);
     QVERIFY(m_ribbon->keyTips()->isActive());
     QTest::keyClick(m_ribbon, Qt::Key_Escape);
-    // Of the two tab-row buttons with the key tip "a", the enabled one runs.
-    typeKeys(QStringLiteral("!a"));
+    // The two tab-row buttons given the key tip "a" are A1 and A2; a disabled one does
+    // nothing, the other runs.
+    typeKeys(QStringLiteral("!a1"));
+    QCOMPARE(m_commands->count(), 0);
+    QTest::keyClick(m_ribbon, Qt::Key_Escape);
+    typeKeys(QStringLiteral("!a2"));
     QCOMPARE(m_commands->count(), 1);
     QCOMPARE(m_commands->first().first().toInt(), int(Cmd::AppAbout));
 }
@@ -316,3 +324,52 @@ void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
 
 QTEST_MAIN(RibbonBehaviourTest)
 #include "tst_RibbonBehaviour.moc"
+
+void RibbonBehaviourTest::panelsCollapseFromTheRightAndDropDown()
+{
+    RibbonCategory *home = m_ribbon->categories().first();
+    const QList<RibbonPanel *> &panels = home->panels();
+    const int height = m_ribbon->height();
+    int collapsedBefore = -1;
+    for (int width = 1400; width >= m_ribbon->minimumSizeHint().width(); width -= 25) {
+        m_ribbon->resize(width, height);
+        QApplication::sendPostedEvents();
+        QCOMPARE(m_ribbon->width(), width);
+        // The collapsed panels are the rightmost ones, more of them as the width shrinks,
+        // and every label shown has all the room it asks for.
+        int collapsed = 0;
+        for (qsizetype i = 0; i < panels.size(); ++i) {
+            QVERIFY(panels[i]->isCollapsed() || collapsed == 0);
+            collapsed += panels[i]->isCollapsed();
+            for (QWidget *element : panels[i]->elements()) {
+                if (element->isVisible())
+                    QVERIFY(element->width() >= element->sizeHint().width());
+            }
+            if (panels[i]->isCollapsed())
+                QVERIFY(panels[i]->collapsedButton()->width() >=
+                        panels[i]->collapsedButton()->sizeHint().width());
+        }
+        QVERIFY(collapsed >= collapsedBefore);
+        collapsedBefore = collapsed;
+    }
+    QCOMPARE(collapsedBefore, panels.size());
+
+    // The collapsed panel's button drops its contents down; an element there runs its
+    // command and the drop-down closes.
+    RibbonPanel *view = panels.first();
+    QTest::mouseClick(view->collapsedButton(), Qt::LeftButton);
+    auto *captionBar = element<QCheckBox>("cmd-221");
+    QTRY_VERIFY(captionBar->isVisible());
+    QVERIFY(captionBar->window() != m_ribbon);
+    QTest::mouseClick(captionBar, Qt::LeftButton);
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::ViewCaptionBar));
+    QTRY_VERIFY(!captionBar->isVisible());
+
+    // Wide again, the contents are back in their panel.
+    m_ribbon->resize(1400, height);
+    QApplication::sendPostedEvents();
+    QVERIFY(!view->isCollapsed());
+    QTRY_VERIFY(captionBar->isVisible());
+    QCOMPARE(captionBar->window(), m_ribbon);
+}
