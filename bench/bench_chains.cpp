@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -52,12 +53,18 @@ struct Steps
     }
 };
 
+// The rows as a listing gives them: with each file's device and inode, which the batch's
+// journal records (the files keep them, since they are only ever renamed).
 FileRows rowsOf(const QByteArray &folder, const std::vector<int> &targets)
 {
     FileRows rows;
-    rows.folders.push_back({QFile::decodeName(folder + '/'), folder + '/'});
+    struct stat st;
+    rows.folders.push_back({QFile::decodeName(folder + '/'), folder + '/',
+                            ::stat(folder.constData(), &st) == 0 ? quint64(st.st_dev) : 0});
     for (int i = 0; i < kFiles; ++i) {
         FileRow row;
+        if (::stat((folder + '/' + fileName(i)).constData(), &st) == 0)
+            row.inode = quint64(st.st_ino);
         row.loadedName = QString::fromLatin1(fileName(i));
         row.newName = QString::fromLatin1(fileName(targets[size_t(i)]));
         row.serial = i + 1;
