@@ -250,7 +250,12 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
             plan.alsoEnd = entry.id;
             return plan;
         }
-        return planUndo(entry);
+        // A batch that renamed nothing (every rename failed) has nothing to take back;
+        // stopping at it would hide the older batches behind it.
+        UndoPlan plan = planUndo(entry);
+        if (plan.reverse.rows.empty() && plan.leftAlone.empty())
+            continue;
+        return plan;
     }
     error = QStringLiteral("There is no batch to undo.");
     return std::nullopt;

@@ -60,8 +60,9 @@ struct UndoResult
 UndoResult runUndo(const UndoPlan &plan);
 
 // The entry the undo command takes when given no id: the newest one neither undone nor
-// kept that is not running. An interrupted undo is resumed: the entry it was undoing is
-// taken, and the plan ends the interrupted one too. Nothing, with error, when there is none.
+// kept that is not running, passing over batches that renamed nothing. An interrupted undo is
+// resumed: the entry it was undoing is taken, and the plan ends the interrupted one too. Nothing,
+// with error, when there is none.
 std::optional<UndoPlan> planDefaultUndo(QString &error);
 // The same for a given id.
 std::optional<UndoPlan> planUndoOf(const QString &id, QString &error);

@@ -35,6 +35,7 @@ private slots:
     void fileCutOffAtItsTemporaryNameIsUndone();
     void undoCutOffMidRotationIsFinished();
     void undoLeavesChangedFilesAlone();
+    void undoPassesOverBatchThatRenamedNothing();
     void interruptedBatchIsClassifiedAndUndone();
     void stoppedBatchRecordsTheRowsLeft_data();
     void stoppedBatchRecordsTheRowsLeft();
@@ -492,6 +493,24 @@ void JournalTest::undoLeavesChangedFilesAlone()
              QStringList({u"f/"_qs, u"f/A"_qs, u"f/B"_qs, u"f/b"_qs, u"f/c"_qs}));
     QCOMPARE(m_tree->contents(u"f/A"_qs), QByteArray("new"));
     QCOMPARE(m_tree->contents(u"f/b"_qs), QByteArray("squatter"));
+}
+
+void JournalTest::undoPassesOverBatchThatRenamedNothing()
+{
+    QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b"));
+    FileRows rows = listed({u"A"_qs, u"b"_qs});
+    YesPrompter prompter;
+    QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
+    // The newest batch fails its only rename: the name it wants is taken after the listing.
+    rows = listed({u"A"_qs, u"c"_qs});
+    QVERIFY(m_tree->createFile(u"f/c"_qs, "c"));
+    QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/A"_qs, u"f/b"_qs, u"f/c"_qs}));
+    QString error;
+    const std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(runUndo(*plan).restored, 1);
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"f/c"_qs}));
 }
 
 void JournalTest::interruptedBatchIsClassifiedAndUndone()
