@@ -45,8 +45,9 @@ const QSet<int> kWithDocument{
     Cmd::WindowTile,
 };
 
-// Never enabled: no handler exists for them (printing, the clipboard commands, the list
-// styles of the frame's menu, the recent files, pane switching in a one-pane window).
+// Never enabled here: no handler exists for them (printing, the clipboard commands, the list
+// styles of the frame's menu, the recent files, pane switching in a one-pane window), and
+// cancelling has nothing to stop while no load or batch runs.
 const QSet<int> kNever{
     Cmd::FilePageSetup,   Cmd::FilePrint,  Cmd::FilePrintDirect, Cmd::FilePrintPreview,
     Cmd::FileMruFirst,    Cmd::EditCopy,   Cmd::EditCut,         Cmd::EditPaste,
