@@ -31,6 +31,16 @@ void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
     }
 }
 
+// Wide enough for its caption, which the window's title bar would otherwise cut.
+void widenForCaption(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+}
+
 class RealPrompts : public Prompts
 {
 public:
@@ -44,12 +54,7 @@ public:
         } else {
             box.setStandardButtons(QMessageBox::Ok);
         }
-        // Wide enough for its caption, which the window's title bar would otherwise cut.
-        if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-            const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
-            grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum), grid->rowCount(),
-                          0, 1, grid->columnCount());
-        }
+        widenForCaption(box);
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -72,6 +77,7 @@ public:
             buttons.append(box.addButton(choice, QMessageBox::ActionRole));
         if (!buttons.isEmpty())
             box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        widenForCaption(box);
         box.exec();
         return int(buttons.indexOf(box.clickedButton()));
     }

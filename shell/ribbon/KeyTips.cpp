@@ -54,8 +54,8 @@ QStringList assignKeyTips(const QStringList &labels, const QStringList &explicit
     return tips;
 }
 
-KeyTipController::KeyTipController(QWidget *host, Provider provider)
-    : QObject(host), m_host(host), m_provider(std::move(provider))
+KeyTipController::KeyTipController(QWidget *host, Provider provider, Back back)
+    : QObject(host), m_host(host), m_provider(std::move(provider)), m_back(std::move(back))
 {
     qApp->installEventFilter(this);
 }
@@ -71,11 +71,12 @@ void KeyTipController::show(const QString &scope)
     clearBadges();
     m_tips.clear();
     m_typed.clear();
-    QWidget *window = m_host->window();
     for (const KeyTip &tip : m_provider(scope)) {
         if (!tip.anchor || !tip.anchor->isVisible() || tip.keys.isEmpty())
             continue;
         m_tips.append(tip);
+        // The anchor's own window: the host's, or a drop-down the host opened.
+        QWidget *window = tip.anchor->window();
         auto *badge = new QLabel(tip.keys.toUpper(), window);
         badge->setObjectName(QStringLiteral("keytip"));
         badge->setEnabled(tip.anchor->isEnabled());
@@ -120,7 +121,17 @@ void KeyTipController::clearBadges()
 bool KeyTipController::inHostWindow(QObject *watched) const
 {
     const auto *widget = qobject_cast<QWidget *>(watched);
-    return widget && widget->window() == m_host->window();
+    if (!widget)
+        return false;
+    const QWidget *window = widget->window();
+    if (window == m_host->window())
+        return true;
+    // A drop-down whose elements carry the badges shown.
+    for (const KeyTip &tip : m_tips) {
+        if (tip.anchor && tip.anchor->window() == window)
+            return true;
+    }
+    return false;
 }
 
 bool KeyTipController::eventFilter(QObject *watched, QEvent *event)
@@ -180,7 +191,11 @@ bool KeyTipController::eventFilter(QObject *watched, QEvent *event)
 void KeyTipController::handleKey(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        hide();
+        const QString previous = m_back ? m_back(m_scope) : QString();
+        if (previous.isEmpty())
+            hide();
+        else
+            show(previous);
         return;
     }
     const QString text = event->text().toLower();

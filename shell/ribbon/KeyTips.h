@@ -30,15 +30,19 @@ struct KeyTip
 QStringList assignKeyTips(const QStringList &labels, const QStringList &explicitTips);
 
 // Pressing and releasing Alt alone in the host's window shows the badges of the root scope;
-// typing a badge's keys runs it; Escape, Alt or a mouse press hides them.
+// typing a badge's keys runs it; Alt or a mouse press hides them. Escape goes back to the
+// scope back names, or hides the badges when it names none. Badges of elements in a drop-down
+// of the host sit in that drop-down, and keys typed there reach the badges.
 class KeyTipController : public QObject
 {
     Q_OBJECT
 public:
     using Provider = std::function<QList<KeyTip>(const QString &scope)>;
+    // Leaves a scope: the scope to show instead, or an empty string to hide the badges.
+    using Back = std::function<QString(const QString &scope)>;
     static inline const QString RootScope = QStringLiteral("root");
 
-    KeyTipController(QWidget *host, Provider provider);
+    KeyTipController(QWidget *host, Provider provider, Back back = {});
     ~KeyTipController() override;
 
     bool isActive() const { return m_active; }
@@ -56,6 +60,7 @@ private:
 
     QWidget *m_host;
     Provider m_provider;
+    Back m_back;
     QList<KeyTip> m_tips;
     QList<QPointer<QLabel>> m_badges;
     QString m_scope;

@@ -15,6 +15,8 @@
 namespace {
 
 const QString CategoryScope = QStringLiteral("category:");
+// A collapsed panel's drop-down: "panel:<category>:<panel>".
+const QString PanelScope = QStringLiteral("panel:");
 
 QString explicitKeyTip(const QWidget *element)
 {
@@ -27,8 +29,9 @@ Ribbon::Ribbon(const CommandActions &commands, QWidget *parent)
     : QWidget(parent), m_appButton(new ApplicationButton(this)),
       m_appMenu(RibbonLayout::buildApplicationMenu(this)), m_tabs(new QTabBar(this)),
       m_pages(new QStackedWidget(this)),
-      m_keyTips(
-          new KeyTipController(this, [this](const QString &scope) { return keyTipsFor(scope); }))
+      m_keyTips(new KeyTipController(
+          this, [this](const QString &scope) { return keyTipsFor(scope); },
+          [this](const QString &scope) { return keyTipsBack(scope); }))
 {
     setObjectName(QStringLiteral("ribbon"));
     m_tabs->setObjectName(QStringLiteral("category-tabs"));
@@ -89,7 +92,28 @@ QList<KeyTip> Ribbon::keyTipsFor(const QString &scope)
         return rootKeyTips();
     if (scope.startsWith(CategoryScope))
         return categoryKeyTips(scope.mid(CategoryScope.size()).toInt());
+    if (scope.startsWith(PanelScope)) {
+        const QStringList indexes = scope.mid(PanelScope.size()).split(u':');
+        return panelKeyTips(indexes.value(0).toInt(),
+                            indexes.value(1, QStringLiteral("-1")).toInt());
+    }
     return {};
+}
+
+QString Ribbon::keyTipsBack(const QString &scope)
+{
+    // From a drop-down back to its category's tips; from anywhere else the tips go away.
+    if (!scope.startsWith(PanelScope))
+        return {};
+    const QStringList indexes = scope.mid(PanelScope.size()).split(u':');
+    const int category = indexes.value(0).toInt();
+    const int panel = indexes.value(1, QStringLiteral("-1")).toInt();
+    if (category < 0 || category >= m_categories.size())
+        return {};
+    const QList<RibbonPanel *> &panels = m_categories.at(category)->panels();
+    if (panel >= 0 && panel < panels.size())
+        panels.at(panel)->hideDropDown();
+    return CategoryScope + QString::number(category);
 }
 
 QList<KeyTip> Ribbon::rootKeyTips()
@@ -141,20 +165,22 @@ QList<KeyTip> Ribbon::categoryKeyTips(int index)
         return {};
     // The elements of each panel, or the panel's button when it is collapsed.
     QList<QAbstractButton *> anchors;
-    QList<RibbonPanel *> droppedBy;
+    QList<int> droppedBy; // the collapsed panel's index, or -1 for an element
     QStringList labels;
     QStringList explicitTips;
-    for (RibbonPanel *panel : m_categories.at(index)->panels()) {
+    const QList<RibbonPanel *> &panels = m_categories.at(index)->panels();
+    for (qsizetype p = 0; p < panels.size(); ++p) {
+        RibbonPanel *panel = panels.at(p);
         if (panel->isCollapsed()) {
             anchors.append(panel->collapsedButton());
-            droppedBy.append(panel);
+            droppedBy.append(int(p));
             labels.append(panel->title());
             explicitTips.append(panel->keyTip);
             continue;
         }
         for (QWidget *element : panel->elements()) {
             anchors.append(qobject_cast<QAbstractButton *>(element));
-            droppedBy.append(nullptr);
+            droppedBy.append(-1);
             labels.append(anchors.last()->text());
             explicitTips.append(explicitKeyTip(element));
         }
@@ -163,12 +189,41 @@ QList<KeyTip> Ribbon::categoryKeyTips(int index)
     QList<KeyTip> result;
     for (qsizetype i = 0; i < anchors.size(); ++i) {
         QAbstractButton *button = anchors.at(i);
-        RibbonPanel *panel = droppedBy.at(i);
-        result.append({button, tips.at(i), [button, panel] {
-                           if (panel)
-                               panel->showDropDown();
-                           else
+        const int p = droppedBy.at(i);
+        RibbonPanel *panel = p < 0 ? nullptr : panels.at(p);
+        result.append({button, tips.at(i), [button, panel, index, p] {
+                           if (!panel) {
                                button->click();
+                               return QString();
+                           }
+                           // The drop-down's elements get key tips of their own.
+                           panel->showDropDown();
+                           return PanelScope + QString::number(index) + u':' + QString::number(p);
+                       }});
+    }
+    return result;
+}
+
+QList<KeyTip> Ribbon::panelKeyTips(int category, int panel)
+{
+    if (category < 0 || category >= m_categories.size())
+        return {};
+    const QList<RibbonPanel *> &panels = m_categories.at(category)->panels();
+    if (panel < 0 || panel >= panels.size() || !panels.at(panel)->isCollapsed())
+        return {};
+    QStringList labels;
+    QStringList explicitTips;
+    const QList<QWidget *> &elements = panels.at(panel)->elements();
+    for (const QWidget *element : elements) {
+        labels.append(qobject_cast<const QAbstractButton *>(element)->text());
+        explicitTips.append(explicitKeyTip(element));
+    }
+    const QStringList tips = assignKeyTips(labels, explicitTips);
+    QList<KeyTip> result;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        auto *button = qobject_cast<QAbstractButton *>(elements.at(i));
+        result.append({button, tips.at(i), [button] {
+                           button->click(); // closes the drop-down
                            return QString();
                        }});
     }

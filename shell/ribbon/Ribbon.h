@@ -36,6 +36,8 @@ private:
     QList<KeyTip> keyTipsFor(const QString &scope);
     QList<KeyTip> rootKeyTips();
     QList<KeyTip> categoryKeyTips(int index);
+    QList<KeyTip> panelKeyTips(int category, int panel);
+    QString keyTipsBack(const QString &scope);
 
     ApplicationButton *m_appButton;
     QMenu *m_appMenu;

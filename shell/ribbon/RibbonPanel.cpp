@@ -82,8 +82,7 @@ void RibbonPanel::setCollapsed(bool collapsed)
     if (collapsed == m_collapsed)
         return;
     m_collapsed = collapsed;
-    if (m_dropDown)
-        m_dropDown->hide(); // gives the contents back
+    hideDropDown();
     m_body->setVisible(!collapsed);
     m_button->setVisible(collapsed);
 }
@@ -113,6 +112,12 @@ void RibbonPanel::showDropDown()
     }
     if (!m_elements.isEmpty())
         m_elements.first()->setFocus(Qt::PopupFocusReason);
+}
+
+void RibbonPanel::hideDropDown()
+{
+    if (m_dropDown)
+        m_dropDown->hide(); // gives the contents back
 }
 
 bool RibbonPanel::eventFilter(QObject *watched, QEvent *event)

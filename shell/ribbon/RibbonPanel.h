@@ -34,6 +34,7 @@ public:
     int collapsedWidth() const;
     // Drops the contents down under the collapsed panel's button.
     void showDropDown();
+    void hideDropDown();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -7,9 +7,12 @@
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/TestTree.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <memory>
 
@@ -222,6 +225,38 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(m_tree->entries(), QStringList{QStringLiteral("cafe.txt")});
         QCOMPARE(m_tree->contents(QStringLiteral("cafe.txt")), QByteArray("x"));
+    }
+
+    // The real message boxes, however short their text, leave their caption (the
+    // application's name) room in the title bar beside the window's buttons.
+    void messageBoxesLeaveTheirCaptionRoom()
+    {
+        Prompts::install(nullptr);
+        const auto measure = [](int &width, int &captionWidth) {
+            QTimer::singleShot(0, [&width, &captionWidth] {
+                for (QWidget *top : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(top);
+                    if (!box || !box->isVisible())
+                        continue;
+                    width = box->width();
+                    captionWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                    box->done(QDialog::Rejected);
+                }
+            });
+        };
+        int width = -1;
+        int captionWidth = -1;
+        measure(width, captionWidth);
+        Prompts::instance().message(nullptr, QStringLiteral("Done."), Prompts::Icon::Information);
+        QVERIFY(captionWidth > 0);
+        QVERIFY2(width >= captionWidth + 100, qPrintable(QString::number(width)));
+
+        width = captionWidth = -1;
+        measure(width, captionWidth);
+        Prompts::instance().choose(nullptr, QStringLiteral("Go?"), Prompts::Icon::Question,
+                                   {QStringLiteral("Yes"), QStringLiteral("No")});
+        QVERIFY(captionWidth > 0);
+        QVERIFY2(width >= captionWidth + 100, qPrintable(QString::number(width)));
     }
 };
 

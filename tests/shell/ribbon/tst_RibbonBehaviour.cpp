@@ -40,6 +40,7 @@ private slots:
     void printEntriesAlwaysDisabled();
     void looksEmitTheirIdsWithRadioMarks();
     void panelsCollapseFromTheRightAndDropDown();
+    void keyTipsReachACollapsedPanelsElements();
 
 private:
     template <typename T> T *element(const char *name)
@@ -320,6 +321,39 @@ void RibbonBehaviourTest::looksEmitTheirIdsWithRadioMarks()
     refreshStates(lookState(Cmd::LookOffice2003));
     for (const QAction *look : looks)
         QVERIFY(!look->isChecked());
+}
+
+void RibbonBehaviourTest::keyTipsReachACollapsedPanelsElements()
+{
+    m_ribbon->resize(m_ribbon->minimumSizeHint().width(), m_ribbon->height());
+    QApplication::sendPostedEvents();
+    RibbonPanel *view = m_ribbon->categories().first()->panels().first();
+    QVERIFY(view->isCollapsed());
+    auto *captionBar = element<QCheckBox>("cmd-221");
+
+    // The panel's tip drops its contents down, and their tips show there; keys typed in
+    // the drop-down reach them. Escape goes back to the category's tips.
+    typeKeys(QStringLiteral("!hv"));
+    QTRY_VERIFY(captionBar->isVisible());
+    QWidget *dropDown = captionBar->window();
+    QVERIFY(dropDown != m_ribbon);
+    QStringList inDropDown;
+    for (const QLabel *badge : dropDown->findChildren<QLabel *>(QStringLiteral("keytip")))
+        inDropDown.append(badge->text());
+    QCOMPARE(inDropDown.size(), view->elements().size());
+    QVERIFY(inDropDown.contains(u"C"_s));
+    QTest::keyClick(dropDown, Qt::Key_Escape);
+    QCOMPARE(m_ribbon->keyTips()->scope(), QStringLiteral("category:0"));
+    QTRY_VERIFY(!captionBar->isVisible());
+    QVERIFY(visibleKeyTips().contains(QStringLiteral("V")));
+
+    QTest::keyClick(m_ribbon, 'v');
+    QTRY_VERIFY(captionBar->isVisible());
+    QTest::keyClick(captionBar->window(), 'c');
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::ViewCaptionBar));
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+    QTRY_VERIFY(!captionBar->isVisible());
 }
 
 QTEST_MAIN(RibbonBehaviourTest)
