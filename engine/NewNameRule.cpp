@@ -395,3 +395,17 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
     shareOut(rows.rows.size(),
              [&](size_t from, size_t to) { computeRange(rows, params, present, from, to); });
 }
+
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present, std::size_t from, std::size_t to)
+{
+    to = std::min(to, rows.rows.size());
+    if (from >= to)
+        return;
+    std::vector<std::uint8_t> looked;
+    if (!present && needsTitle(params)) {
+        looked = lookUpPresence(rows);
+        present = &looked;
+    }
+    computeRange(rows, params, present, from, to);
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -37,3 +38,9 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows);
 // looked up. Touches nothing but FileRow::newName.
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
                          const std::vector<std::uint8_t> *present = nullptr);
+// Rows [from, to) only, on the calling thread, with the names the whole run gives them
+// (the counters at row k are those of row k of the whole list). present, when given, covers
+// every row; without it every row is looked up when the rule needs it.
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present, std::size_t from,
+                         std::size_t to);

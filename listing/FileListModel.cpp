@@ -130,6 +130,15 @@ void FileListModel::newNamesChanged()
     emit dataChanged(index(0, NewName), index(m_rows.count() - 1, NewName), {Qt::DisplayRole});
 }
 
+void FileListModel::newNamesChanged(int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, m_rows.count() - 1);
+    if (first > last)
+        return;
+    emit dataChanged(index(first, NewName), index(last, NewName), {Qt::DisplayRole});
+}
+
 void FileListModel::setChecked(int row, bool checked)
 {
     if (row < 0 || row >= m_rows.count())

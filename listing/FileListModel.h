@@ -44,6 +44,8 @@ public:
     // After the new names were computed in place through mutableRows().
     FileRows &mutableRows() { return m_rows; }
     void newNamesChanged();
+    // Rows first to last (inclusive) only.
+    void newNamesChanged(int first, int last);
 
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);

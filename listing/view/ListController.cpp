@@ -8,18 +8,26 @@
 #include "listing/view/WaitCursor.h"
 #include "ui/Prompts.h"
 
+#include <QElapsedTimer>
+
+#include <algorithm>
+
 ListController::ListController(ListingFrame *frame, QWidget *promptParent,
                                std::function<void(int id)> post)
     : m_frame(frame), m_promptParent(promptParent), m_post(std::move(post))
 {
     m_progressTimer.setInterval(100);
     connect(&m_progressTimer, &QTimer::timeout, this, &ListController::showLoadProgress);
+    m_sliceTimer.setSingleShot(true);
+    m_sliceTimer.setInterval(0);
+    connect(&m_sliceTimer, &QTimer::timeout, this, &ListController::computeNextSlice);
 }
 
 ListController::~ListController() = default;
 
 void ListController::reset()
 {
+    stopSlicedCompute();
     m_strFolder.clear();
     m_model.setRows({});
     m_bListPartial = false;
@@ -104,6 +112,7 @@ void ListController::onLoadFinished()
                                     Prompts::Icon::Information);
         m_strFolder.clear();
     } else if (result.status == FileListLoader::Status::Listed) {
+        stopSlicedCompute(); // its rows are replaced
         m_model.setRows(job->takeRows());
         m_presence = job->takePresence();
         m_bHiddenSeen = result.hiddenSeen;
@@ -195,15 +204,86 @@ void ListController::setRenameParameters(const RenameParameters &parameters)
 
 void ListController::ComputeNewNames(const RenameParameters &params)
 {
-    WaitCursor wait;
+    stopSlicedCompute(); // a recompute under way starts again from these parameters
+    const int count = m_model.rowCount();
+    std::vector<std::uint8_t> present;
     if (m_presence) {
         // Only the rows of folders changed since the load are looked up; the names are the
         // same as with a look-up of every row.
-        const std::vector<std::uint8_t> present = m_presence->presence(m_model.rows());
-        ComputeNewFileNames(m_model.mutableRows(), params, &present);
-    } else {
-        ComputeNewFileNames(m_model.mutableRows(), params);
+        present = m_presence->presence(m_model.rows());
+    } else if (count >= kSlicedFromRows) {
+        present = lookUpPresence(m_model.rows());
     }
+    const std::vector<std::uint8_t> *known = present.empty() ? nullptr : &present;
+    if (count < kSlicedFromRows) {
+        WaitCursor wait;
+        ComputeNewFileNames(m_model.mutableRows(), params, known);
+        newNamesDone();
+        return;
+    }
+    // The rows on screen now, then the rest in slices between event-loop turns.
+    std::pair<int, int> shown = m_visibleRows ? m_visibleRows() : std::pair{-1, -1};
+    const size_t first = shown.first < 0 ? 0 : size_t(shown.first);
+    const size_t last = shown.first < 0 ? 0 : std::min(size_t(shown.second) + 1, size_t(count));
+    ComputeNewFileNames(m_model.mutableRows(), params, known, first, last);
+    if (first < last)
+        m_model.newNamesChanged(int(first), int(last) - 1);
+    m_sliced = SlicedCompute{params, std::move(present), {}};
+    if (last < size_t(count))
+        m_sliced->left.emplace_back(last, size_t(count));
+    if (first > 0)
+        m_sliced->left.emplace_back(0, first);
+    m_sliceTimer.start();
+}
+
+void ListController::computeNextSlice()
+{
+    if (!m_sliced)
+        return;
+    // About 4 ms of work per turn, so the window keeps painting.
+    constexpr size_t kStep = 2048;
+    QElapsedTimer clock;
+    clock.start();
+    SlicedCompute &job = *m_sliced;
+    const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
+    while (!job.left.empty() && clock.nsecsElapsed() < 4'000'000) {
+        auto &[from, to] = job.left.front();
+        const size_t end = std::min(to, from + kStep);
+        ComputeNewFileNames(m_model.mutableRows(), job.params, known, from, end);
+        m_model.newNamesChanged(int(from), int(end) - 1);
+        from = end;
+        if (from == to)
+            job.left.erase(job.left.begin());
+    }
+    if (job.left.empty()) {
+        m_sliced.reset();
+        emit newNamesComputed();
+    } else {
+        m_sliceTimer.start();
+    }
+}
+
+void ListController::finishNewNames()
+{
+    if (!m_sliced)
+        return;
+    m_sliceTimer.stop();
+    SlicedCompute &job = *m_sliced;
+    const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
+    for (const auto &[from, to] : job.left)
+        ComputeNewFileNames(m_model.mutableRows(), job.params, known, from, to);
+    m_sliced.reset();
+    newNamesDone();
+}
+
+void ListController::stopSlicedCompute()
+{
+    m_sliceTimer.stop();
+    m_sliced.reset();
+}
+
+void ListController::newNamesDone()
+{
     m_model.newNamesChanged();
     emit newNamesComputed();
 }

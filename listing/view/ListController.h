@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class FolderPresence;
 class ListingFrame;
@@ -60,6 +62,17 @@ public:
     // The parameters as the rename parameters window has them: the new names are computed
     // from them after the current event (edits that come faster are merged).
     void setRenameParameters(const RenameParameters &parameters);
+    // A large list gets its new names in slices between event-loop turns, the rows on screen
+    // first. finishNewNames computes what is left at once: call it before reading new names.
+    void finishNewNames();
+    bool newNamesPending() const { return m_sliced.has_value(); }
+    // The first and last row the view shows ({-1, -1} when none), computed first.
+    void setVisibleRows(std::function<std::pair<int, int>()> visibleRows)
+    {
+        m_visibleRows = std::move(visibleRows);
+    }
+    // Lists of at least this many rows are computed in slices.
+    static constexpr int kSlicedFromRows = 20000;
 
     // The batch rename of every checked row, asked about through the prompts.
     void OnStartRenaming();
@@ -109,6 +122,9 @@ private:
     void runAfterLoad(AfterLoad then);
     void showLoadProgress();
     void undoBatch(const UndoPlan &plan);
+    void stopSlicedCompute();
+    void computeNextSlice();
+    void newNamesDone();
     // The text shown over the file statistics once the posted reload is done.
     void reloadThenShow(const QString &text);
 
@@ -137,4 +153,16 @@ private:
     QString m_strAfterBatchReload;       // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over
     bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
+
+    // A recompute under way in slices: the parameters, the presence of every row and the row
+    // ranges [from, to) still to do.
+    struct SlicedCompute
+    {
+        RenameParameters params;
+        std::vector<std::uint8_t> present;
+        std::vector<std::pair<std::size_t, std::size_t>> left;
+    };
+    std::optional<SlicedCompute> m_sliced;
+    QTimer m_sliceTimer;
+    std::function<std::pair<int, int>()> m_visibleRows;
 };

@@ -92,6 +92,7 @@ QString batchSummary(const BatchResult &result)
 
 void ListController::OnStartRenaming()
 {
+    finishNewNames(); // the batch renames to the names of the current parameters
     PromptsBatchPrompter prompter(m_promptParent);
     // The batch works on the rows as they were when it was asked for; events processed to
     // keep the window painted cannot change what it renames.

@@ -31,6 +31,13 @@ CQuirewellView::CQuirewellView(ListingFrame *frame, const CommandActions &comman
             &CQuirewellView::newNamesComputed);
     connect(&m_controller, &ListController::busyChanged, this,
             &CQuirewellView::commandStatesChanged);
+    m_controller.setVisibleRows([this]() -> std::pair<int, int> {
+        const int first = rowAt(0);
+        if (first < 0)
+            return {-1, -1};
+        const int last = rowAt(viewport()->height() - 1);
+        return {first, last < 0 ? fileModel().rowCount() - 1 : last};
+    });
 }
 
 CQuirewellView::~CQuirewellView()
@@ -146,6 +153,7 @@ void CQuirewellView::OnRenameSelectedFile()
                                     Prompts::Icon::Information);
         return;
     }
+    m_controller.finishNewNames();
     const FileRows &rows = fileModel().rows();
     const FileRow &r = rows.rows[size_t(row)];
     emit singleFileRenameRequested({row, rows.fullPath(row), rows.location(row), r.loadedName,

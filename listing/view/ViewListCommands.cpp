@@ -81,6 +81,7 @@ void CQuirewellView::OnExportFileList()
     bool written = false;
     {
         WaitCursor wait;
+        m_controller.finishNewNames();
         written = ExportFile::exportRows(fileModel().rows(), file, error);
     }
     if (!written) {

@@ -1,6 +1,7 @@
 #include "CommandDriving.h"
 
 #include "engine/AppSettings.h"
+#include "engine/NewNameRule.h"
 #include "shell/ribbon/Ribbon.h"
 #include "shell/ribbon/RibbonElements.h"
 #include "ui/CommandIds.h"
@@ -119,6 +120,49 @@ private slots:
         QVERIFY(!f.view()->isLoading());
         QCOMPARE(columnTexts(f.view(), 2), newNames);
         QCOMPARE(f.tree.entries(), QStringList({u"one.txt"_s, u"three.txt"_s, u"two.txt"_s}));
+    }
+
+    // A list large enough to get its new names in slices: the names after the loop settles
+    // are those of one synchronous run, and a batch asked for at once after a change renames
+    // to the new names of that change, not to names of the change before.
+    void slicedRecomputeIsCompleteForEveryReader()
+    {
+        ShellFixture f;
+        const int count = ListController::kSlicedFromRows + 500;
+        for (int i = 0; i < count; ++i)
+            QVERIFY(f.tree.createFile(u"f%1.txt"_s.arg(i, 5, 10, QLatin1Char('0'))));
+        QVERIFY(startListing(f, f.tree.root()));
+        ListController &controller = f.view()->controller();
+        RenameParameters params;
+        params.checkFindAndReplace = true;
+        params.findText = u"f"_s;
+        params.replaceText = u"g"_s;
+        params.checkNumberAtEnd = true;
+        controller.ComputeNewNames(params);
+        QVERIFY(controller.newNamesPending());
+        QTRY_VERIFY_WITH_TIMEOUT(!controller.newNamesPending(), 30000);
+        FileRows expected = f.view()->fileModel().rows();
+        ComputeNewFileNames(expected, params);
+        const FileRows &shown = f.view()->fileModel().rows();
+        QCOMPARE(shown.count(), count);
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(shown.rows[size_t(i)].newName, expected.rows[size_t(i)].newName);
+
+        params.replaceText = u"h"_s;
+        controller.ComputeNewNames(params); // the rows on screen now, the rest later
+        QVERIFY(controller.newNamesPending());
+        ComputeNewFileNames(expected, params);
+        QStringList renamed;
+        for (const FileRow &row : expected.rows)
+            renamed << row.newName;
+        renamed.sort();
+        QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        controller.OnStartRenaming();
+        QTRY_COMPARE_WITH_TIMEOUT(listed.size(), 1, 60000);
+        QStringList entries = f.tree.entries();
+        entries.sort();
+        QCOMPARE(entries, renamed);
     }
 
     void yesRenamesTheCheckedRowsAndListsAgain()
