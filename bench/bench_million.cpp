@@ -6,6 +6,9 @@
 // QUIREWELL_BENCH_ROWS sets the number of files (default 1,000,000: 1,000 folders of 1,000 and
 // one folder of all of them). The trees are made in /dev/shm when it exists.
 //
+// QUIREWELL_BENCH_PARTS runs only some parts: a comma-separated list of "many", "one" (the
+// shapes), "load", "preview", "memory", "cli" (within each shape) and "batch"; empty runs all.
+//
 // Child modes: "--memory FOLDER RECURSE" (the desktop program's bytes per row),
 // "--c-list FOLDER RECURSE" (the C six-column list on standard output).
 
@@ -192,6 +195,13 @@ bool makeMillionTree(const QByteArray &root, bool many, int files)
     return true;
 }
 
+// Whether QUIREWELL_BENCH_PARTS asks for this part (it asks for all when empty).
+bool wanted(const char *part)
+{
+    const QByteArray parts = qgetenv("QUIREWELL_BENCH_PARTS");
+    return parts.isEmpty() || parts.split(',').contains(QByteArray(part));
+}
+
 struct Config
 {
     int files;
@@ -222,8 +232,9 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
     std::snprintf(shape, sizeof shape, many ? "%d folders of 1,000" : "one folder", c.files / 1000);
     char what[256];
 
-    // Load through the real view, and the event loop meanwhile.
-    {
+    // Load through the real view, and the event loop meanwhile. The live preview needs the
+    // loaded list, so it runs inside.
+    if (wanted("load") || wanted("preview")) {
         Desktop desktop(temp.path() + "/settings.ini", many);
         GapMeter gaps;
         qint64 longestGap = 0;
@@ -231,7 +242,7 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
         long walked = 0;
         // The gap meter keeps the event loop turning all the time, which takes a core from
         // the walk: the times come from loads without it, the gap from one more load.
-        for (int r = 0; r < c.repetitions; ++r) {
+        for (int r = 0; r < (wanted("load") ? c.repetitions : 0); ++r) {
             cbase::WalkResult w;
             double start = bench::nowMs();
             cbase::walk(folder.constData(), &w);
@@ -244,75 +255,79 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
         desktop.load(folder);
         longestGap = gaps.stop();
         const int listed = desktop.view()->fileModel().rowCount();
-        if (walked != c.files || listed != c.files)
+        if ((wanted("load") && walked != c.files) || listed != c.files)
             std::fprintf(stderr, "walked %ld, listed %d of %d\n", walked, listed, c.files);
         std::snprintf(what, sizeof what, "(6) desktop load of %s files, %s (C walk = 1)", c.label,
                       shape);
-        bench::printRow(what, bench::median(base), bench::median(ours), 1.3);
-        printGap("load", c, longestGap);
+        if (wanted("load")) {
+            bench::printRow(what, bench::median(base), bench::median(ours), 1.3);
+            printGap("load", c, longestGap);
+        }
 
         // Live preview: a changed parameter until the column is recomputed and repainted.
-        std::vector<double> preview;
-        longestGap = 0;
-        CQuirewellView *view = desktop.view();
-        QSignalSpy computed(&view->controller(), &ListController::newNamesComputed);
-        // A large list computes the rows on screen first and tells the view so; the rest
-        // follows in slices, until newNamesComputed.
-        QSignalSpy shown(&view->fileModel(), &QAbstractItemModel::dataChanged);
-        for (int k = 0; k < 55; ++k) {
-            // The last five changes measure the gap, the first fifty the time.
-            const bool measureGap = k >= 50;
-            RenameParameters p;
-            p.checkFindAndReplace = true;
-            p.findText = QStringLiteral("IMG_");
-            p.replaceText = QStringLiteral("Holiday %1 ").arg(k);
-            p.checkNumberAtEnd = k % 2 == 1;
-            const double start = bench::nowMs();
-            if (measureGap)
-                gaps.start();
-            const qsizetype before = computed.size();
-            shown.clear();
-            view->setRenameParameters(p);
-            // The time: until the cells on screen are new and painted. The gap: over the
-            // whole recompute, every slice included.
-            if (measureGap) {
-                while (computed.size() == before)
-                    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            } else {
-                // Slices still running from the change before never cover the rows on
-                // screen: those were done first.
-                const int top = std::max(view->rowAt(0), 0);
-                const auto coversTop = [&shown, top] {
-                    for (const QList<QVariant> &args : shown) {
-                        const auto from = args[0].value<QModelIndex>();
-                        const auto to = args[1].value<QModelIndex>();
-                        if (from.row() <= top && top <= to.row())
-                            return true;
-                    }
-                    return false;
-                };
-                while (!coversTop())
-                    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (wanted("preview")) {
+            std::vector<double> preview;
+            longestGap = 0;
+            CQuirewellView *view = desktop.view();
+            QSignalSpy computed(&view->controller(), &ListController::newNamesComputed);
+            // A large list computes the rows on screen first and tells the view so; the rest
+            // follows in slices, until newNamesComputed.
+            QSignalSpy shown(&view->fileModel(), &QAbstractItemModel::dataChanged);
+            for (int k = 0; k < 55; ++k) {
+                // The last five changes measure the gap, the first fifty the time.
+                const bool measureGap = k >= 50;
+                RenameParameters p;
+                p.checkFindAndReplace = true;
+                p.findText = QStringLiteral("IMG_");
+                p.replaceText = QStringLiteral("Holiday %1 ").arg(k);
+                p.checkNumberAtEnd = k % 2 == 1;
+                const double start = bench::nowMs();
+                if (measureGap)
+                    gaps.start();
+                const qsizetype before = computed.size();
+                shown.clear();
+                view->setRenameParameters(p);
+                // The time: until the cells on screen are new and painted. The gap: over the
+                // whole recompute, every slice included.
+                if (measureGap) {
+                    while (computed.size() == before)
+                        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                } else {
+                    // Slices still running from the change before never cover the rows on
+                    // screen: those were done first.
+                    const int top = std::max(view->rowAt(0), 0);
+                    const auto coversTop = [&shown, top] {
+                        for (const QList<QVariant> &args : shown) {
+                            const auto from = args[0].value<QModelIndex>();
+                            const auto to = args[1].value<QModelIndex>();
+                            if (from.row() <= top && top <= to.row())
+                                return true;
+                        }
+                        return false;
+                    };
+                    while (!coversTop())
+                        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                }
+                view->viewport()->repaint();
+                if (measureGap)
+                    longestGap = std::max(longestGap, gaps.stop());
+                else
+                    preview.push_back(bench::nowMs() - start);
             }
-            view->viewport()->repaint();
-            if (measureGap)
-                longestGap = std::max(longestGap, gaps.stop());
-            else
-                preview.push_back(bench::nowMs() - start);
+            char ours99[32];
+            std::snprintf(ours99, sizeof ours99, "%.2f ms", percentile99(preview));
+            std::snprintf(what, sizeof what,
+                          "(7) live preview of %s rows, %s: 99th percentile of 50 changes "
+                          "(median %.2f ms)",
+                          c.label, shape, bench::median(preview));
+            std::printf("| %s | | %s | | <= 100 ms | %s |\n", what, ours99,
+                        percentile99(preview) <= 100 ? "yes" : "NO");
+            printGap("recompute", c, longestGap);
         }
-        char ours99[32];
-        std::snprintf(ours99, sizeof ours99, "%.2f ms", percentile99(preview));
-        std::snprintf(what, sizeof what,
-                      "(7) live preview of %s rows, %s: 99th percentile of 50 changes "
-                      "(median %.2f ms)",
-                      c.label, shape, bench::median(preview));
-        std::printf("| %s | | %s | | <= 100 ms | %s |\n", what, ours99,
-                    percentile99(preview) <= 100 ? "yes" : "NO");
-        printGap("recompute", c, longestGap);
     }
 
     // Memory, each measurement in a fresh process.
-    {
+    if (wanted("memory")) {
         std::vector<double> perRow;
         for (int r = 0; r < 3; ++r) {
             const QByteArray command = "'" + c.exe + "' --memory '" + folder + "' " + recurse;
@@ -334,7 +349,7 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
     }
 
     // quirewell-cli list, whole processes, against the C program printing the same texts.
-    {
+    if (wanted("cli")) {
         const QByteArray config = temp.path() + "/cli.conf";
         QFile(QFile::decodeName(config)).open(QIODevice::WriteOnly);
         std::vector<const char *> cli = {
@@ -468,8 +483,11 @@ int main(int argc, char **argv)
     std::snprintf(c.label, sizeof c.label, "%s", label.constData());
 
     bench::TempFolder temp;
-    benchShape(c, temp, true);
-    benchShape(c, temp, false);
-    benchBatch(c, temp);
+    if (wanted("many"))
+        benchShape(c, temp, true);
+    if (wanted("one"))
+        benchShape(c, temp, false);
+    if (wanted("batch"))
+        benchBatch(c, temp);
     return 0;
 }
