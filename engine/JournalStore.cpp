@@ -223,26 +223,37 @@ std::vector<QString> entryIds(int folder, std::vector<QByteArray> *temporaries =
     return ids;
 }
 
-// Whether the entry's last line ends it ("finished", "undone" or "kept"), from its last bytes
-// alone: finding the interrupted batches at every start need not read every plan.
-bool endsComplete(int folder, const QString &id)
+// What the entry's last line says, from its last bytes alone: finding the interrupted batches
+// or the batch to undo need not read every plan.
+Tail tailOf(int folder, const QString &id)
 {
+    Tail tail;
     QString ignored;
     Fd fd(openEntry(folder, id, O_RDONLY, ignored));
     struct stat st;
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
-        return false;
-    char tail[512];
-    const qint64 offset = std::max<qint64>(0, st.st_size - qint64(sizeof tail));
-    const ssize_t n = ::pread(fd.get(), tail, sizeof tail, offset);
-    if (n <= 0)
-        return false;
-    QByteArray last(tail, n);
-    if (!last.endsWith('\n'))
-        return false;
-    last.chop(1);
+        return tail;
+    char bytes[512];
+    const qint64 offset = std::max<qint64>(0, st.st_size - qint64(sizeof bytes));
+    const ssize_t n = ::pread(fd.get(), bytes, sizeof bytes, offset);
+    if (n <= 0 || bytes[n - 1] != '\n')
+        return tail;
+    QByteArray last(bytes, n - 1);
     last = last.mid(last.lastIndexOf('\n') + 1);
-    return last.startsWith("finished ") || last.startsWith("undone ") || last == "kept";
+    tail.readable = true;
+    tail.running = ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    tail.ended = last.startsWith("undone ") || last == "kept";
+    if (last.startsWith("finished ")) {
+        tail.finished = true;
+        tail.renamed = last.split(' ').value(1).toLongLong();
+    }
+    return tail;
+}
+
+bool endsComplete(int folder, const QString &id)
+{
+    const Tail tail = tailOf(folder, id);
+    return tail.finished || tail.ended;
 }
 
 QString entryError(const QString &id, const QString &reason)
@@ -293,6 +304,19 @@ QString newId(int attempt)
 QString folderPath()
 {
     return stateHome() + QStringLiteral("/quirewell/journal");
+}
+
+std::vector<QString> ids(QString &error)
+{
+    Fd folder(openFolder(false, error));
+    return folder.get() < 0 ? std::vector<QString>() : entryIds(folder.get());
+}
+
+Tail readTail(const QString &id)
+{
+    QString error;
+    Fd folder(openFolder(false, error));
+    return folder.get() < 0 || !JournalFormat::isValidId(id) ? Tail() : tailOf(folder.get(), id);
 }
 
 std::vector<Listed> list(QString &error)

@@ -35,6 +35,21 @@ std::vector<Listed> list(QString &error);
 // first; quick, since the others are not read. Nothing when the folder is refused.
 std::vector<Listed> listUnfinished();
 
+// The ids of every entry, newest first; nothing, with error, when the folder is refused.
+std::vector<QString> ids(QString &error);
+
+// What an entry's last line says, read from its last bytes alone (quick for a plan of any
+// size).
+struct Tail
+{
+    bool readable = false; // false: not readable, or the last line is cut short
+    bool finished = false; // "finished R F U": the batch ran to its end
+    bool ended = false;    // "undone ID" or "kept"
+    bool running = false;  // another process is still writing it
+    qint64 renamed = 0;    // R of the finished line
+};
+Tail readTail(const QString &id);
+
 // One entry by id; error says why there is none.
 std::optional<JournalEntry> read(const QString &id, QString &error, bool *running = nullptr);
 

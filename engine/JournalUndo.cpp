@@ -234,13 +234,21 @@ std::optional<UndoPlan> planUndoOf(const QString &id, QString &error)
 
 std::optional<UndoPlan> planDefaultUndo(QString &error)
 {
-    const std::vector<JournalStore::Listed> entries = JournalStore::list(error);
+    // Entries are read one at a time, newest first, and ended ones not at all: a plan may
+    // hold a million rows.
+    const std::vector<QString> ids = JournalStore::ids(error);
     if (!error.isEmpty())
         return std::nullopt;
-    for (const JournalStore::Listed &listed : entries) {
-        if (!listed.entry || listed.running || listed.entry->ended())
+    for (const QString &id : ids) {
+        const JournalStore::Tail tail = JournalStore::readTail(id);
+        if (tail.ended || tail.running)
             continue;
-        const JournalEntry &entry = *listed.entry;
+        QString refused;
+        bool running = false;
+        const std::optional<JournalEntry> read = JournalStore::read(id, refused, &running);
+        if (!read || running || read->ended())
+            continue;
+        const JournalEntry &entry = *read;
         if (entry.kind == JournalKind::Undo && entry.interrupted()) {
             // Resumed: files the interrupted undo left at its temporary names go back too.
             const std::optional<JournalEntry> original = readIdle(entry.undoes, error);
@@ -259,6 +267,18 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
     }
     error = QStringLiteral("There is no batch to undo.");
     return std::nullopt;
+}
+
+bool hasBatchToUndo()
+{
+    QString error;
+    for (const QString &id : JournalStore::ids(error)) {
+        const JournalStore::Tail tail = JournalStore::readTail(id);
+        if (!tail.readable || tail.ended || tail.running || (tail.finished && tail.renamed == 0))
+            continue;
+        return true;
+    }
+    return false;
 }
 
 bool keepEntry(const QString &id, QString &error)

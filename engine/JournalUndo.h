@@ -64,6 +64,11 @@ UndoResult runUndo(const UndoPlan &plan);
 // resumed: the entry it was undoing is taken, and the plan ends the interrupted one too. Nothing,
 // with error, when there is none.
 std::optional<UndoPlan> planDefaultUndo(QString &error);
+// Whether planDefaultUndo has a batch to take, judged from the entries' last lines alone
+// (quick whatever the size of the batches): the newest entry neither ended nor running that
+// renamed something or was cut off. Such a batch still counts when its files were all changed
+// since; the undo then says that there is nothing to rename back.
+bool hasBatchToUndo();
 // The same for a given id.
 std::optional<UndoPlan> planUndoOf(const QString &id, QString &error);
 

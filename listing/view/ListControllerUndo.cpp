@@ -58,9 +58,7 @@ bool ListController::undoAvailable()
 
 void ListController::lookUpUndoAvailable()
 {
-    QString error;
-    const std::optional<UndoPlan> plan = planDefaultUndo(error);
-    g_undoAvailable = plan && hasWork(*plan);
+    g_undoAvailable = hasBatchToUndo();
 }
 
 void ListController::OnUndoRename()

@@ -498,9 +498,16 @@ void JournalTest::undoLeavesChangedFilesAlone()
 void JournalTest::undoPassesOverBatchThatRenamedNothing()
 {
     QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b"));
-    FileRows rows = listed({u"A"_qs, u"b"_qs});
+    QVERIFY(!hasBatchToUndo());
     YesPrompter prompter;
+    // A batch whose only rename fails leaves nothing to undo.
+    FileRows rows = listed({u"A"_qs, u"b"_qs});
+    QVERIFY(m_tree->createFile(u"f/A"_qs, "taken"));
     QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
+    QVERIFY(!hasBatchToUndo());
+    QVERIFY(m_tree->remove(u"f/A"_qs));
+    QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
+    QVERIFY(hasBatchToUndo());
     // The newest batch fails its only rename: the name it wants is taken after the listing.
     rows = listed({u"A"_qs, u"c"_qs});
     QVERIFY(m_tree->createFile(u"f/c"_qs, "c"));
@@ -511,6 +518,7 @@ void JournalTest::undoPassesOverBatchThatRenamedNothing()
     QVERIFY2(plan, qPrintable(error));
     QCOMPARE(runUndo(*plan).restored, 1);
     QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"f/c"_qs}));
+    QVERIFY(hasBatchToUndo()); // the undo itself
 }
 
 void JournalTest::interruptedBatchIsClassifiedAndUndone()
@@ -529,7 +537,9 @@ void JournalTest::interruptedBatchIsClassifiedAndUndone()
         QVERIFY(m_tree->remove(u"f/c"_qs)); // and someone removed c
         // While the writer holds the entry, it is running, not interrupted.
         QVERIFY(interruptedEntries().empty());
+        QVERIFY(!hasBatchToUndo());
     }
+    QVERIFY(hasBatchToUndo());
     const std::vector<JournalEntry> interrupted = interruptedEntries();
     QCOMPARE(interrupted.size(), size_t(1));
     QCOMPARE(interrupted[0].id, id);
