@@ -212,6 +212,11 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
 
 bool readOutcome(Reader &in, JournalEntry &entry, QString &error)
 {
+    if (in.version >= 3 && !in.atEnd() && in.peek().value(0) == "reserve") {
+        const QByteArrayList f = in.take();
+        if (!std::all_of(f.begin() + 1, f.end(), [](const QByteArray &s) { return s.isEmpty(); }))
+            return in.fail(error, QStringLiteral("malformed reserve record"));
+    }
     JournalOutcome outcome;
     while (!in.atEnd() && in.peek().value(0) == "failed") {
         const QByteArrayList f = in.take();
@@ -413,6 +418,14 @@ PlanBody planBody(const JournalEntry &entry)
 QByteArray planText(const JournalEntry &entry)
 {
     return headerText(entry) + planBody(entry).text();
+}
+
+QByteArray reserveText()
+{
+    QByteArray out("reserve");
+    out.append(kReserved - out.size() - 1, ' ');
+    out.append('\n');
+    return out;
 }
 
 QByteArray outcomeText(const JournalOutcome &outcome)

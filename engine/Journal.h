@@ -14,7 +14,8 @@
 //
 // The text format, one record a line, fields separated by one space:
 //
-//   quirewell-journal 2            (version 1 is read too: it has no "parked" records)
+//   quirewell-journal 3            (versions 1 and 2 are read too: version 1 has no "parked"
+//                                   records, neither has "reserve")
 //   id ID
 //   time SECONDS                   (since the epoch, UTC)
 //   kind batch|single|undo
@@ -24,6 +25,8 @@
 //   parked ROW NAME                (zero or more, rising rows: the row's file is moved to the
 //                                   temporary NAME in its folder before it takes its new name)
 //   planned COUNT                  (the number of row lines; the plan ends here)
+//   reserve                        (followed by spaces up to its line break: room written with
+//                                   the plan, so that the outcome can take its end in place)
 //   failed ROW REASON              (after the batch, zero or more, rising row numbers)
 //   finished RENAMED FAILED UNCHANGED
 //   undone ID | kept               (later, at most one: how the entry was ended)
@@ -87,7 +90,9 @@ struct JournalEntry
 
 namespace JournalFormat {
 
-constexpr int kVersion = 2;
+constexpr int kVersion = 3;
+// The length of the "reserve" line, line break included.
+constexpr int kReserved = 1024;
 
 // The plan part: everything up to and including the "planned" line.
 QByteArray planText(const JournalEntry &entry);
@@ -122,6 +127,7 @@ private:
     quint32 m_folderCount = 0;
     quint64 m_rowCount = 0;
 };
+QByteArray reserveText();
 QByteArray outcomeText(const JournalOutcome &outcome);
 QByteArray undoneText(const QString &undoId);
 QByteArray keptText();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <numeric>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -417,10 +418,12 @@ bool Writer::begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QSt
     m_id = entry.id;
     entry.time = QDateTime::currentSecsSinceEpoch();
     const QByteArray name = entry.id.toLatin1() + kSuffix;
-    const bool written =
-        ::fchmod(m_file, 0600) == 0 && ::flock(m_file, LOCK_EX) == 0 &&
-        writeAll(m_file, QByteArrayList{JournalFormat::headerText(entry)} + body.pieces()) &&
-        ::fsync(m_file) == 0;
+    const QByteArrayList text = QByteArrayList{JournalFormat::headerText(entry)} + body.pieces() +
+                                QByteArrayList{JournalFormat::reserveText()};
+    m_size = std::accumulate(text.begin(), text.end(), qint64(0),
+                             [](qint64 n, const QByteArray &piece) { return n + piece.size(); });
+    const bool written = ::fchmod(m_file, 0600) == 0 && ::flock(m_file, LOCK_EX) == 0 &&
+                         writeAll(m_file, text) && ::fsync(m_file) == 0;
     const bool named = written && ::renameat2(m_folder, temporary.constData(), m_folder,
                                               name.constData(), RENAME_NOREPLACE) == 0;
     if (!named || ::fsync(m_folder) != 0) {
@@ -436,8 +439,21 @@ bool Writer::begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QSt
 
 bool Writer::finish(const JournalOutcome &outcome, QString &error)
 {
-    if (m_file < 0 || !writeAll(m_file, JournalFormat::outcomeText(outcome)) ||
-        ::fsync(m_file) != 0) {
+    // The usual outcome takes the end of the reserve line, which begin() wrote and synced:
+    // the file keeps its size and its blocks, so fdatasync writes the data alone and need
+    // not wait for the file system to commit everything else pending (such as the batch's
+    // own renames, which are as durable as any rename). A longer outcome is appended and
+    // the whole file synced.
+    const QByteArray text = '\n' + JournalFormat::outcomeText(outcome);
+    bool synced = false;
+    if (m_file >= 0 && text.size() <= JournalFormat::kReserved - qsizetype(sizeof "reserve") + 1) {
+        synced = ::pwrite(m_file, text.constData(), size_t(text.size()), m_size - text.size()) ==
+                     text.size() &&
+                 ::fdatasync(m_file) == 0;
+    } else if (m_file >= 0) {
+        synced = writeAll(m_file, text.mid(1)) && ::fsync(m_file) == 0;
+    }
+    if (!synced) {
         error = failure(QStringLiteral("Could not complete the journal entry %1").arg(m_id), errno);
         return false;
     }

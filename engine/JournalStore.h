@@ -73,13 +73,15 @@ public:
     // The same with the folders and rows given as the plan's body, for a batch that builds
     // it straight from its rows; entry's own are not used.
     bool begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QString &error);
-    // Appends the outcome and syncs once more.
+    // Writes the outcome and syncs once more: over the end of the plan's reserve line when it
+    // fits (then only the data needs syncing), else appended.
     bool finish(const JournalOutcome &outcome, QString &error);
     const QString &id() const { return m_id; }
 
 private:
     int m_folder = -1;
     int m_file = -1;
+    qint64 m_size = 0; // of the file as begin() wrote it
     QString m_id;
 };
 

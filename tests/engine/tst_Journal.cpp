@@ -169,14 +169,19 @@ void JournalTest::malformedJournals_data()
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
     QTest::addColumn<QString>("message");
-    QTest::newRow("garbage") << QByteArray("quirewell-journal 2") << QByteArray("\x7f\x45LF")
+    QTest::newRow("garbage") << QByteArray("quirewell-journal 3") << QByteArray("\x7f\x45LF")
                              << u"not a Quirewell journal"_qs;
-    QTest::newRow("version") << QByteArray("quirewell-journal 2")
-                             << QByteArray("quirewell-journal 3") << u"version 3"_qs;
-    // Version 1 had no temporary names.
+    QTest::newRow("version") << QByteArray("quirewell-journal 3")
+                             << QByteArray("quirewell-journal 4") << u"version 4"_qs;
+    // Version 1 had no temporary names, version 2 no reserve line.
     QTest::newRow("parked in version 1")
-        << QByteArray("quirewell-journal 2") << QByteArray("quirewell-journal 1")
+        << QByteArray("quirewell-journal 3") << QByteArray("quirewell-journal 1")
         << u"expected \"planned COUNT\""_qs;
+    QTest::newRow("reserve in version 2")
+        << QByteArray("quirewell-journal 3") << QByteArray("quirewell-journal 2")
+        << u"unexpected record"_qs;
+    QTest::newRow("reserve with text")
+        << QByteArray("reserve  ") << QByteArray("reserve x") << u"malformed reserve"_qs;
     QTest::newRow("parked row") << QByteArray("parked 2") << QByteArray("parked 3")
                                 << u"malformed parked"_qs;
     QTest::newRow("parked twice") << QByteArray("parked 2") << QByteArray("parked 1")
@@ -211,7 +216,7 @@ void JournalTest::malformedJournals()
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
     QFETCH(QString, message);
-    QByteArray text = JournalFormat::planText(sampleEntry());
+    QByteArray text = JournalFormat::planText(sampleEntry()) + JournalFormat::reserveText();
     QVERIFY(text.contains(from));
     text.replace(text.indexOf(from), from.size(), to);
     QString error;
@@ -253,6 +258,22 @@ void JournalTest::batchWritesPrivatePlanAndOutcome()
     QCOMPARE(entry->outcome->failures.size(), size_t(1));
     QCOMPARE(entry->outcome->failures[0].row, 1u);
     QVERIFY(!entry->interrupted());
+
+    // An outcome longer than the room left for it is appended instead.
+    for (int i = 0; i < 60; ++i)
+        QVERIFY(m_tree->createFile(u"f/n%1"_qs.arg(i, 2, 10, QLatin1Char('0')), "n"));
+    // Listed: A, b, c, n00 to n59, taken. Each n wants the name of the next, n59 that of n00:
+    // all are taken still.
+    QStringList taken{u"A"_qs, u"b"_qs, u"c"_qs};
+    for (int i = 1; i < 60; ++i)
+        taken << u"n%1"_qs.arg(i, 2, 10, QLatin1Char('0'));
+    taken << u"n00"_qs << u"taken"_qs;
+    rows = listed(taken);
+    QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Ran);
+    const std::optional<JournalEntry> failed = JournalStore::read(result.journalId, error);
+    QVERIFY2(failed, qPrintable(error));
+    QCOMPARE(failed->outcome->failures.size(), size_t(60));
+    QVERIFY(JournalFormat::outcomeText(*failed->outcome).size() > JournalFormat::kReserved);
 }
 
 void JournalTest::unwritableJournalRenamesNothing()
