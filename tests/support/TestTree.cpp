@@ -8,10 +8,39 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Folders are opened up first: a test may leave one read-only.
+int openUp(const char *path, const struct stat *st, int type, struct FTW *)
+{
+    if (type == FTW_D)
+        ::chmod(path, st->st_mode | S_IRWXU);
+    return 0;
+}
+
+int removeOne(const char *path, const struct stat *, int type, struct FTW *)
+{
+    return type == FTW_DP ? ::rmdir(path) : ::unlink(path);
+}
+
+} // namespace
+
 TestTree::TestTree() = default;
+
+// QTemporaryDir removes by decoded names and so leaves behind names that are not UTF-8;
+// this removes by the bytes.
+TestTree::~TestTree()
+{
+    const QByteArray folder = QFile::encodeName(root());
+    if (!m_dir.isValid() || folder.isEmpty())
+        return;
+    ::nftw(folder.constData(), openUp, 32, FTW_PHYS);
+    ::nftw(folder.constData(), removeOne, 32, FTW_DEPTH | FTW_PHYS);
+}
 
 bool TestTree::createFile(const QString &relative, const QByteArray &data, const QDateTime &mtime)
 {

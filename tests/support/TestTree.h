@@ -10,6 +10,9 @@ class TestTree
 {
 public:
     TestTree();
+    ~TestTree();
+    TestTree(const TestTree &) = delete;
+    TestTree &operator=(const TestTree &) = delete;
 
     bool isValid() const { return m_dir.isValid(); }
     // The root folder, without a trailing '/'.
