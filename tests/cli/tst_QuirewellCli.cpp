@@ -49,6 +49,7 @@ class TestQuirewellCli : public QObject
 private slots:
     void init();
     void listPrintsEscapedRows();
+    void listStreamsWhatPreviewPrints();
     void previewOverlaysStoredParameters();
     void renameWithYes();
     void renameAsksOnTheTerminal();
@@ -121,6 +122,49 @@ void TestQuirewellCli::listPrintsEscapedRows()
     QCOMPARE(r.rows().last()[5], QFile::encodeName(tree.path(QStringLiteral("sub/"))));
     QVERIFY(!r.err.contains("Hidden File(s) Ignored"));
     QVERIFY(r.err.contains("1 Folder(s) Searched"));
+}
+
+// list prints each row from the walk's bytes, preview from the table of rows: with no rule
+// set, the two must print the same bytes, whatever the names, sizes and times.
+void TestQuirewellCli::listStreamsWhatPreviewPrints()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const struct
+    {
+        QByteArray name;
+        qint64 size;
+        qint64 mtime;
+    } files[] = {
+        {"plain.txt", 0, 1700000000},
+        {"a\tb\\c\rd", 1023, 0},
+        {"caf\xe9.txt", 1024, -86400LL * 400},
+        {"\xf0\x9f\x98\x80 smile", 1536, 4102444800},
+        {"\xed\xb2\x80 lone surrogate", 10 * 1024 * 1024 + 7, 951782400},
+        {".hidden", 999999, 1700000001},
+        {"sub\xe9/inner.txt", 5, 1700000002},
+        {"tab\tdir/x", 1, 1700000003},
+    };
+    for (const char *folder : {"sub\xe9", "tab\tdir"})
+        QCOMPARE(::mkdir((root + folder).constData(), 0755), 0);
+    for (const auto &file : files) {
+        QVERIFY2(tree.createRawFile(file.name, QByteArray(file.size, 'x')), file.name.constData());
+        const struct timespec times[2] = {{file.mtime, 0}, {file.mtime, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, (root + file.name).constData(), times, 0), 0);
+    }
+    QVERIFY(::chmod((root + "plain.txt").constData(), 0444) == 0);
+
+    for (const QStringList &options :
+         {args({"--hidden", "--read-only", "--recursive"}), args({"--recursive"}), args({})}) {
+        const Run list = run(args({"list"}) << tree.root() << options);
+        const Run preview = run(args({"preview"}) << tree.root() << options);
+        QCOMPARE(list.code, 0);
+        QCOMPARE(list.out, preview.out);
+        QCOMPARE(list.err, preview.err);
+    }
+    const Run all = run(args({"list", "--hidden", "--read-only", "--recursive"}) << tree.root());
+    QCOMPARE(all.rows().size(), 8);
+    QCOMPARE(all.rows()[2].mid(1, 2), (QByteArrayList{"caf\\xe9.txt", "caf\\xe9.txt"}));
 }
 
 void TestQuirewellCli::previewOverlaysStoredParameters()
