@@ -5,7 +5,10 @@
 #include "listing/ListingTexts.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -76,10 +79,24 @@ void OutputBuffer::append(QByteArrayView bytes)
     commit(writeBytes(bytes, room(size_t(bytes.size()))));
 }
 
+// Written with write(2) rather than fwrite: Ctrl+C arrives without SA_RESTART (see
+// CliInterrupt), and a write it interrupts is taken up again where it stopped, so that no row
+// is lost or cut while the listing winds down.
 void OutputBuffer::flush()
 {
-    if (m_used > 0)
-        std::fwrite(m_buffer.data(), 1, m_used, m_stream);
+    std::fflush(m_stream); // whatever the stream itself holds goes first
+    const int fd = ::fileno(m_stream);
+    const char *data = m_buffer.data();
+    size_t left = m_used;
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // a closed or full output: the rest cannot be written
+        data += n;
+        left -= size_t(n);
+    }
     m_used = 0;
 }
 

@@ -4,8 +4,7 @@
 
 ListPrinter::ListPrinter(std::FILE *stream, bool displayHidden, bool displayReadOnly)
     : m_out(stream), m_displayHidden(displayHidden), m_displayReadOnly(displayReadOnly)
-{
-}
+{}
 
 FileListLoader::Result ListPrinter::print(const QString &folderText, bool recurse)
 {

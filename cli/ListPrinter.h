@@ -30,7 +30,7 @@ private:
     bool m_hiddenSeen = false;
     bool m_readOnlySeen = false;
     qint32 m_serial = 0;
-    QByteArray m_folder;   // the folder of the last row, and its location column
+    QByteArray m_folder; // the folder of the last row, and its location column
     QByteArray m_location;
     QByteArray m_name; // the escaped name, reused from row to row
 };

@@ -3,11 +3,15 @@
 #include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,6 +54,7 @@ private slots:
     void init();
     void listPrintsEscapedRows();
     void listStreamsWhatPreviewPrints();
+    void interruptedListKeepsWholeRows();
     void previewOverlaysStoredParameters();
     void renameWithYes();
     void renameAsksOnTheTerminal();
@@ -165,6 +170,51 @@ void TestQuirewellCli::listStreamsWhatPreviewPrints()
     const Run all = run(args({"list", "--hidden", "--read-only", "--recursive"}) << tree.root());
     QCOMPARE(all.rows().size(), 8);
     QCOMPARE(all.rows()[2].mid(1, 2), (QByteArrayList{"caf\\xe9.txt", "caf\\xe9.txt"}));
+}
+
+// Ctrl+C while the output waits for its reader (a pager, say): the rows already printed stay
+// whole and numbered without a gap, and the listing ends as a part.
+void TestQuirewellCli::interruptedListKeepsWholeRows()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const QByteArray padding(150, 'n'); // about 200 bytes a row: far more than a pipe holds
+    for (int i = 0; i < 4000; ++i)
+        QVERIFY(tree.createRawFile(padding + QByteArray::number(i)));
+
+    QProcess process;
+    process.setProcessEnvironment(m_environment);
+    process.start(
+        QStringLiteral(QUIREWELL_CLI_PATH),
+        {QStringLiteral("--config"), tree.settingsFile(), QStringLiteral("list"), tree.root()});
+    QVERIFY(process.waitForStarted());
+    // Nothing is read until the signal: the listing fills the pipe and waits in a write.
+    QFile wait(QStringLiteral("/proc/%1/wchan").arg(process.processId()));
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        if (wait.open(QIODevice::ReadOnly) && wait.readAll().contains("pipe_write"))
+            break;
+        wait.close();
+        QThread::msleep(20);
+    }
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 130);
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.contains("(Listing Cancelled: the List is Partial)"), err.constData());
+
+    const QByteArrayList lines = process.readAllStandardOutput().split('\n');
+    QCOMPARE(lines.last(), QByteArray()); // the last row ends its line
+    QVERIFY(lines.size() > 2 && lines.size() < 4001);
+    QVERIFY2(err.startsWith(QByteArray::number(lines.size() - 1) + " File(s) Listed"),
+             err.constData());
+    for (int i = 0; i + 1 < lines.size(); ++i) {
+        const QByteArrayList fields = lines[i].split('\t');
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[0], QByteArray::number(i + 1));
+        QVERIFY(fields[1].startsWith(padding));
+        QCOMPARE(fields[5], root);
+    }
 }
 
 void TestQuirewellCli::previewOverlaysStoredParameters()
