@@ -9,12 +9,11 @@
 // QUIREWELL_BENCH_PARTS runs only some parts: a comma-separated list of "many", "one" (the
 // shapes), "load", "preview", "memory", "cli" (within each shape) and "batch"; empty runs all.
 //
-// Child modes: "--memory FOLDER RECURSE" (the desktop program's bytes per row),
-// "--c-list FOLDER RECURSE" (the C six-column list on standard output).
+// Child mode: "--memory FOLDER RECURSE" (the desktop program's bytes per row). The C list is
+// the program c_list beside this one.
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "bench/CListBaseline.h"
 #include "engine/AppSettings.h"
 #include "listing/view/QuirewellView.h"
 #include "shell/MainFrame.h"
@@ -206,7 +205,7 @@ struct Config
 {
     int files;
     int repetitions;
-    QByteArray exe, cli;
+    QByteArray exe, cli, cList;
     char label[64];
 };
 
@@ -357,14 +356,13 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
             config.constData(), "--hidden", "--read-only"};
         if (many)
             cli.push_back("--recursive");
-        const std::vector<const char *> cList = {c.exe.constData(), "--c-list", folder.constData(),
-                                                 recurse};
+        const std::vector<const char *> cList = {c.cList.constData(), folder.constData(), recurse};
         // Once, into files: the two must print the same bytes, or the comparison is unfair.
         const QByteArray oursOut = temp.path() + "/ours.txt", cOut = temp.path() + "/c.txt";
         const QByteArray compareCommand =
             "'" + c.cli + "' list '" + folder + "' --config '" + config + "' --hidden --read-only" +
-            (many ? " --recursive" : "") + " >'" + oursOut + "' 2>/dev/null && '" + c.exe +
-            "' --c-list '" + folder + "' " + recurse + " >'" + cOut + "'";
+            (many ? " --recursive" : "") + " >'" + oursOut + "' 2>/dev/null && '" + c.cList +
+            "' '" + folder + "' " + recurse + " >'" + cOut + "'";
         if (std::system(compareCommand.constData()) != 0 || readAll(oursOut) != readAll(cOut))
             std::fprintf(stderr, "quirewell-cli list and the C list printed different texts\n");
         QFile::remove(QFile::decodeName(oursOut));
@@ -461,12 +459,6 @@ int main(int argc, char **argv)
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     if (qgetenv("TMPDIR").isEmpty() && ::access("/dev/shm", W_OK) == 0)
         qputenv("TMPDIR", "/dev/shm");
-    if (argc == 4 && std::strcmp(argv[1], "--c-list") == 0) {
-        static char buffer[1 << 16];
-        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-        cbase::listSixColumns(argv[2], std::strcmp(argv[3], "1") == 0, stdout);
-        return 0;
-    }
     if (argc == 4 && std::strcmp(argv[1], "--memory") == 0)
         return measureMemory(argc, argv);
 
@@ -477,6 +469,7 @@ int main(int argc, char **argv)
     c.repetitions = argc > 1 ? std::atoi(argv[1]) : 5;
     c.exe = selfPath();
     c.cli = c.exe.left(c.exe.lastIndexOf("/bench/")) + "/cli/quirewell-cli";
+    c.cList = c.exe.left(c.exe.lastIndexOf('/')) + "/c_list";
     QByteArray label = QByteArray::number(c.files);
     for (qsizetype at = label.size() - 3; at > 0; at -= 3)
         label.insert(at, ',');

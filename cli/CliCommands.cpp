@@ -3,6 +3,7 @@
 #include "cli/CliInterrupt.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/ListPrinter.h"
 #include "cli/TerminalPrompter.h"
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
@@ -23,35 +24,54 @@ struct Listing
     QStringList messages;    // the summaries, then the no-files message when nothing was found
 };
 
-// Lists the folder as the desktop view does, with the command line's filters and sub-folder
-// switch laid over the stored ones.
-Listing loadRows(const CliOptions &options, FileRows &rows, const CliInterrupt &interrupt)
+// The listing filters and sub-folder switch: the command line's laid over the stored ones.
+struct ListingChoice
+{
+    bool displayHidden;
+    bool displayReadOnly;
+    bool subFolders;
+};
+
+ListingChoice listingChoice(const CliOptions &options)
 {
     const CAppSettings settings;
-    const bool displayHidden = options.displayHidden || settings.GetDisplayHiddenFiles() != 0;
-    const bool displayReadOnly = options.displayReadOnly || settings.GetDisplayReadOnlyFiles() != 0;
-    Listing listing;
-    listing.subFolders = options.recursive || settings.GetViewFilesInSubFolders() != 0;
+    return {options.displayHidden || settings.GetDisplayHiddenFiles() != 0,
+            options.displayReadOnly || settings.GetDisplayReadOnlyFiles() != 0,
+            options.recursive || settings.GetViewFilesInSubFolders() != 0};
+}
 
-    FileListLoader loader;
-    loader.setFilters(displayHidden, displayReadOnly);
-    loader.setStopFlag(interrupt.flag());
-    const FileListLoader::Result result = loader.load(options.folder, listing.subFolders, rows);
+// The summaries of a walk that found rowCount rows, as the desktop view's panes show them.
+Listing summarize(const CliOptions &options, const ListingChoice &choice,
+                  const FileListLoader::Result &result, int rowCount)
+{
+    Listing listing;
+    listing.subFolders = choice.subFolders;
     if (result.status != FileListLoader::Status::Listed) {
         listing.messages << ListingTexts::couldNotList(options.folder);
         return listing;
     }
     listing.listed = true;
     listing.cancelled = result.cancelled;
-    QString statistics = ListingTexts::fileStatistics(rows.count(), options.folder,
-                                                      result.hiddenSeen && !displayHidden,
-                                                      result.readOnlySeen && !displayReadOnly);
+    QString statistics = ListingTexts::fileStatistics(
+        rowCount, options.folder, result.hiddenSeen && !choice.displayHidden,
+        result.readOnlySeen && !choice.displayReadOnly);
     if (result.cancelled)
         statistics += ListingTexts::listingCancelled();
     listing.messages << statistics << ListingTexts::folderInformation(result.foldersRecorded);
-    if (rows.count() == 0 && !result.cancelled)
+    if (rowCount == 0 && !result.cancelled)
         listing.messages << ListingTexts::noFilesFound(options.folder);
     return listing;
+}
+
+// Lists the folder into rows as the desktop view does.
+Listing loadRows(const CliOptions &options, FileRows &rows, const CliInterrupt &interrupt)
+{
+    const ListingChoice choice = listingChoice(options);
+    FileListLoader loader;
+    loader.setFilters(choice.displayHidden, choice.displayReadOnly);
+    loader.setStopFlag(interrupt.flag());
+    const FileListLoader::Result result = loader.load(options.folder, choice.subFolders, rows);
+    return summarize(options, choice, result, rows.count());
 }
 
 void printMessages(const QStringList &messages)
@@ -67,7 +87,34 @@ RenameParameters parameters(const CliOptions &options)
     return params;
 }
 
-int listRows(const CliOptions &options, bool computeNames)
+int finishListing(const Listing &listing)
+{
+    printMessages(listing.messages);
+    if (!listing.listed)
+        return 1;
+    return listing.cancelled ? CliInterrupt::kExitStatus : 0;
+}
+
+} // namespace
+
+// The rows go out while the walk finds them: the names are computed over the whole list only
+// by a preview.
+int runList(const CliOptions &options)
+{
+    const ListingChoice choice = listingChoice(options);
+    Listing listing;
+    {
+        const CliInterrupt interrupt;
+        ListPrinter printer(stdout, choice.displayHidden, choice.displayReadOnly);
+        printer.setStopFlag(interrupt.flag());
+        const FileListLoader::Result result = printer.print(options.folder, choice.subFolders);
+        listing = summarize(options, choice, result, printer.rowsPrinted());
+    }
+    std::fflush(stdout);
+    return finishListing(listing);
+}
+
+int runPreview(const CliOptions &options)
 {
     FileRows rows;
     Listing listing;
@@ -75,28 +122,12 @@ int listRows(const CliOptions &options, bool computeNames)
         const CliInterrupt interrupt;
         listing = loadRows(options, rows, interrupt);
     }
-    if (!listing.listed) {
-        printMessages(listing.messages);
-        return 1;
-    }
-    if (computeNames)
+    if (listing.listed) {
         ComputeNewFileNames(rows, parameters(options));
-    printRows(rows, stdout);
-    std::fflush(stdout);
-    printMessages(listing.messages);
-    return listing.cancelled ? CliInterrupt::kExitStatus : 0;
-}
-
-} // namespace
-
-int runList(const CliOptions &options)
-{
-    return listRows(options, false);
-}
-
-int runPreview(const CliOptions &options)
-{
-    return listRows(options, true);
+        printRows(rows, stdout);
+        std::fflush(stdout);
+    }
+    return finishListing(listing);
 }
 
 int runRename(const CliOptions &options)

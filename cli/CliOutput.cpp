@@ -4,50 +4,101 @@
 #include "engine/FileRows.h"
 #include "listing/ListingTexts.h"
 
-#include <vector>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
-constexpr qsizetype kFlushSize = 1 << 16;
-
-} // namespace
-
-void OutputBuffer::append(const QByteArray &bytes)
-{
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= kFlushSize)
-        flush();
-}
-
-namespace {
+// Output is written in blocks of this size (a pipe's whole capacity).
+constexpr size_t kFlushSize = 1 << 16;
 
 bool needsEscape(char16_t c)
 {
     return c == u'\t' || c == u'\n' || c == u'\r' || c == u'\\' || c == u'\0';
 }
 
-void appendEscaped(char c, QByteArray &out)
+char escapeLetter(char c)
 {
-    out.append('\\');
     switch (c) {
     case '\t':
-        out.append('t');
-        break;
+        return 't';
     case '\n':
-        out.append('n');
-        break;
+        return 'n';
     case '\r':
-        out.append('r');
-        break;
+        return 'r';
     case '\0':
-        out.append('0');
-        break;
+        return '0';
     default:
-        out.append(c);
+        return c;
     }
 }
 
+char *writeNumber(qint32 value, char *out)
+{
+    char digits[12];
+    int n = 0;
+    quint32 magnitude = value < 0 ? 0U - quint32(value) : quint32(value);
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *out++ = '-';
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
+}
+
+char *writeBytes(QByteArrayView bytes, char *out)
+{
+    std::memcpy(out, bytes.data(), size_t(bytes.size()));
+    return out + bytes.size();
+}
+
 } // namespace
+
+OutputBuffer::OutputBuffer(std::FILE *stream) : m_stream(stream)
+{
+    m_buffer.resize(kFlushSize);
+}
+
+char *OutputBuffer::room(size_t n)
+{
+    if (m_used + n > kFlushSize)
+        flush();
+    if (m_used + n > m_buffer.size())
+        m_buffer.resize(m_used + n);
+    return m_buffer.data() + m_used;
+}
+
+void OutputBuffer::append(QByteArrayView bytes)
+{
+    commit(writeBytes(bytes, room(size_t(bytes.size()))));
+}
+
+// Written with write(2) rather than fwrite: Ctrl+C arrives without SA_RESTART (see
+// CliInterrupt), and a write it interrupts is taken up again where it stopped, so that no row
+// is lost or cut while the listing winds down.
+void OutputBuffer::flush()
+{
+    std::fflush(m_stream); // whatever the stream itself holds goes first
+    const int fd = ::fileno(m_stream);
+    const char *data = m_buffer.data();
+    size_t left = m_used;
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // a closed or full output: the rest cannot be written
+        data += n;
+        left -= size_t(n);
+    }
+    m_used = 0;
+}
 
 QByteArray escapedField(const QString &text)
 {
@@ -72,18 +123,56 @@ QByteArray escapedField(const QString &text)
             out.append("0123456789abcdef"[byte >> 4]);
             out.append("0123456789abcdef"[byte & 0xF]);
         } else {
-            appendEscaped(char(c), out);
+            out.append('\\');
+            out.append(escapeLetter(char(c)));
         }
     }
     writePlain(view.size());
     return out;
 }
 
-void OutputBuffer::flush()
+// ASCII bytes decode to the same characters, so only the five escapes apply; anything else
+// takes the way through the decoded name, which knows which bytes are not UTF-8.
+void escapedBytes(QByteArrayView bytes, QByteArray &out)
 {
-    if (!m_buffer.isEmpty())
-        std::fwrite(m_buffer.constData(), 1, size_t(m_buffer.size()), m_stream);
-    m_buffer.resize(0); // keeps the allocation for the next block
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        out = escapedField(decodeFileName(bytes));
+        return;
+    }
+    out.resize(2 * bytes.size());
+    char *p = out.data();
+    for (const char c : bytes) {
+        if (needsEscape(char16_t(c))) {
+            *p++ = '\\';
+            *p++ = escapeLetter(c);
+        } else {
+            *p++ = c;
+        }
+    }
+    out.truncate(p - out.constData());
+}
+
+void appendRow(OutputBuffer &out, const RowFields &row)
+{
+    const size_t most = size_t(row.loadedName.size() + row.newName.size() + row.location.size()) +
+                        2 * ListingTexts::kTextRoom + 32;
+    char *p = out.room(most);
+    p = writeNumber(row.serial, p);
+    *p++ = '\t';
+    p = writeBytes(row.loadedName, p);
+    *p++ = '\t';
+    p = writeBytes(row.newName, p);
+    *p++ = '\t';
+    if (row.mtime != kUnknownTime)
+        p += ListingTexts::writeLastWriteTime(row.mtime, p);
+    *p++ = '\t';
+    p += ListingTexts::writeByteSize(row.size, p);
+    *p++ = '\t';
+    p = writeBytes(row.location, p);
+    *p++ = '\n';
+    out.commit(p);
 }
 
 void printRows(const FileRows &rows, std::FILE *stream)
@@ -96,19 +185,12 @@ void printRows(const FileRows &rows, std::FILE *stream)
 
     OutputBuffer out(stream);
     for (const FileRow &row : rows.rows) {
-        out.append(QByteArray::number(row.serial));
-        out.append('\t');
-        out.append(escapedField(row.loadedName));
-        out.append('\t');
-        out.append(escapedField(row.newName));
-        out.append('\t');
-        if (row.mtime != kUnknownTime)
-            out.append(ListingTexts::lastWriteTime(row.mtime).toLatin1());
-        out.append('\t');
-        out.append(ListingTexts::byteSize(row.size).toLatin1());
-        out.append('\t');
-        out.append(locations[row.folder]);
-        out.append('\n');
+        const QByteArray loaded = escapedField(row.loadedName);
+        // A name no rule changed shares the loaded one's data.
+        const QByteArray renamed =
+            row.newName.isSharedWith(row.loadedName) ? loaded : escapedField(row.newName);
+        appendRow(out, RowFields{row.serial, loaded, renamed, row.mtime, row.size,
+                                 locations[row.folder]});
     }
 }
 

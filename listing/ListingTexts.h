@@ -13,6 +13,13 @@ QString byteSize(qint64 bytes);
 // cannot be converted.
 QString lastWriteTime(qint64 secondsSinceEpoch);
 
+// The same two texts as Latin-1 bytes written at text, for callers that format many rows:
+// the number of bytes written (0 for a time that cannot be converted). text must hold
+// kTextRoom bytes.
+constexpr int kTextRoom = 96;
+int writeByteSize(qint64 bytes, char *text);
+int writeLastWriteTime(qint64 secondsSinceEpoch, char *text);
+
 // The file statistics pane: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
 QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored);

@@ -3,11 +3,15 @@
 #include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,6 +53,8 @@ class TestQuirewellCli : public QObject
 private slots:
     void init();
     void listPrintsEscapedRows();
+    void listStreamsWhatPreviewPrints();
+    void interruptedListKeepsWholeRows();
     void previewOverlaysStoredParameters();
     void renameWithYes();
     void renameAsksOnTheTerminal();
@@ -121,6 +127,94 @@ void TestQuirewellCli::listPrintsEscapedRows()
     QCOMPARE(r.rows().last()[5], QFile::encodeName(tree.path(QStringLiteral("sub/"))));
     QVERIFY(!r.err.contains("Hidden File(s) Ignored"));
     QVERIFY(r.err.contains("1 Folder(s) Searched"));
+}
+
+// list prints each row from the walk's bytes, preview from the table of rows: with no rule
+// set, the two must print the same bytes, whatever the names, sizes and times.
+void TestQuirewellCli::listStreamsWhatPreviewPrints()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const struct
+    {
+        QByteArray name;
+        qint64 size;
+        qint64 mtime;
+    } files[] = {
+        {"plain.txt", 0, 1700000000},
+        {"a\tb\\c\rd", 1023, 0},
+        {"caf\xe9.txt", 1024, -86400LL * 400},
+        {"\xf0\x9f\x98\x80 smile", 1536, 4102444800},
+        {"\xed\xb2\x80 lone surrogate", 10 * 1024 * 1024 + 7, 951782400},
+        {".hidden", 999999, 1700000001},
+        {"sub\xe9/inner.txt", 5, 1700000002},
+        {"tab\tdir/x", 1, 1700000003},
+    };
+    for (const char *folder : {"sub\xe9", "tab\tdir"})
+        QCOMPARE(::mkdir((root + folder).constData(), 0755), 0);
+    for (const auto &file : files) {
+        QVERIFY2(tree.createRawFile(file.name, QByteArray(file.size, 'x')), file.name.constData());
+        const struct timespec times[2] = {{file.mtime, 0}, {file.mtime, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, (root + file.name).constData(), times, 0), 0);
+    }
+    QVERIFY(::chmod((root + "plain.txt").constData(), 0444) == 0);
+
+    for (const QStringList &options :
+         {args({"--hidden", "--read-only", "--recursive"}), args({"--recursive"}), args({})}) {
+        const Run list = run(args({"list"}) << tree.root() << options);
+        const Run preview = run(args({"preview"}) << tree.root() << options);
+        QCOMPARE(list.code, 0);
+        QCOMPARE(list.out, preview.out);
+        QCOMPARE(list.err, preview.err);
+    }
+    const Run all = run(args({"list", "--hidden", "--read-only", "--recursive"}) << tree.root());
+    QCOMPARE(all.rows().size(), 8);
+    QCOMPARE(all.rows()[2].mid(1, 2), (QByteArrayList{"caf\\xe9.txt", "caf\\xe9.txt"}));
+}
+
+// Ctrl+C while the output waits for its reader (a pager, say): the rows already printed stay
+// whole and numbered without a gap, and the listing ends as a part.
+void TestQuirewellCli::interruptedListKeepsWholeRows()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const QByteArray padding(150, 'n'); // about 200 bytes a row: far more than a pipe holds
+    for (int i = 0; i < 4000; ++i)
+        QVERIFY(tree.createRawFile(padding + QByteArray::number(i)));
+
+    QProcess process;
+    process.setProcessEnvironment(m_environment);
+    process.start(
+        QStringLiteral(QUIREWELL_CLI_PATH),
+        {QStringLiteral("--config"), tree.settingsFile(), QStringLiteral("list"), tree.root()});
+    QVERIFY(process.waitForStarted());
+    // Nothing is read until the signal: the listing fills the pipe and waits in a write.
+    QFile wait(QStringLiteral("/proc/%1/wchan").arg(process.processId()));
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        if (wait.open(QIODevice::ReadOnly) && wait.readAll().contains("pipe_write"))
+            break;
+        wait.close();
+        QThread::msleep(20);
+    }
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 130);
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.contains("(Listing Cancelled: the List is Partial)"), err.constData());
+
+    const QByteArrayList lines = process.readAllStandardOutput().split('\n');
+    QCOMPARE(lines.last(), QByteArray()); // the last row ends its line
+    QVERIFY(lines.size() > 2 && lines.size() < 4001);
+    QVERIFY2(err.startsWith(QByteArray::number(lines.size() - 1) + " File(s) Listed"),
+             err.constData());
+    for (int i = 0; i + 1 < lines.size(); ++i) {
+        const QByteArrayList fields = lines[i].split('\t');
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[0], QByteArray::number(i + 1));
+        QVERIFY(fields[1].startsWith(padding));
+        QCOMPARE(fields[5], root);
+    }
 }
 
 void TestQuirewellCli::previewOverlaysStoredParameters()

@@ -1,0 +1,47 @@
+#include "cli/ListPrinter.h"
+
+#include "engine/FileNames.h"
+
+ListPrinter::ListPrinter(std::FILE *stream, bool displayHidden, bool displayReadOnly)
+    : m_out(stream), m_displayHidden(displayHidden), m_displayReadOnly(displayReadOnly)
+{}
+
+FileListLoader::Result ListPrinter::print(const QString &folderText, bool recurse)
+{
+    FileListLoader::Result result;
+    const QString folder = withoutTrailingSlashes(folderText);
+    if (folder.isEmpty())
+        return result;
+    if (!FileListLoader::canList(folder)) {
+        result.status = FileListLoader::Status::CannotList;
+        return result;
+    }
+    EnumerateFolder(encodeFileName(folder), recurse);
+    m_out.flush();
+    result.status = FileListLoader::Status::Listed;
+    result.foldersRecorded = int(m_walkedFolders.size());
+    result.hiddenSeen = m_hiddenSeen;
+    result.readOnlySeen = m_readOnlySeen;
+    result.cancelled = stopRequested();
+    return result;
+}
+
+void ListPrinter::OnFileFound(const FoundEntry &entry)
+{
+    // The rows FileListLoader would add: files that were looked up and pass the filters.
+    if (!entry.statOk || entry.isDirectory())
+        return;
+    const bool hidden = entry.isHidden();
+    const bool readOnly = entry.isReadOnly();
+    m_hiddenSeen = m_hiddenSeen || hidden;
+    m_readOnlySeen = m_readOnlySeen || readOnly;
+    if ((hidden && !m_displayHidden) || (readOnly && !m_displayReadOnly))
+        return;
+
+    if (m_serial == 0 || entry.folder != m_folder) {
+        m_folder = entry.folder;
+        escapedBytes(m_folder, m_location);
+    }
+    escapedBytes(entry.name, m_name);
+    appendRow(m_out, RowFields{++m_serial, m_name, m_name, entry.mtime, entry.size, m_location});
+}
