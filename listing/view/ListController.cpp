@@ -23,7 +23,11 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
     connect(&m_sliceTimer, &QTimer::timeout, this, &ListController::computeNextSlice);
 }
 
-ListController::~ListController() = default;
+ListController::~ListController()
+{
+    if (m_undoLookUp.joinable())
+        m_undoLookUp.join();
+}
 
 void ListController::reset()
 {
