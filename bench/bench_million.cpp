@@ -33,6 +33,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -226,7 +227,9 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
     const QByteArray folder = temp.path() + (many ? "/many" : "/flat");
     const char *recurse = many ? "1" : "0";
     if (!makeMillionTree(folder, many, c.files)) {
-        std::fprintf(stderr, "could not make the tree\n");
+        // Say why (a RAM-backed folder may run out of inodes) and leave nothing behind.
+        std::fprintf(stderr, "could not make the tree: %s\n", std::strerror(errno));
+        bench::removeAll(folder);
         std::exit(2);
     }
     char shape[48];
