@@ -371,6 +371,11 @@ void computeRange(FileRows &rows, const RenameParameters &params,
 
 } // namespace
 
+bool newNamesNeedPresence(const RenameParameters &params)
+{
+    return needsTitle(params);
+}
+
 std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
 {
     std::vector<std::uint8_t> present(rows.rows.size(), 0);

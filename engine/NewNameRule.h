@@ -32,6 +32,9 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
 
 // Whether a file is at each row's full path: present[i] != 0 when row i's entry exists.
 std::vector<std::uint8_t> lookUpPresence(const FileRows &rows);
+// Whether the rule with these parameters depends on that presence (its steps on the title
+// do); when not, the names are the same whatever it is.
+bool newNamesNeedPresence(const RenameParameters &params);
 
 // Recomputes every row's new name, in list order, from params. present, when given, is the
 // caller's knowledge of which rows' files exist (same size as rows); otherwise each row is

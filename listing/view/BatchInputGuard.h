@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// While a batch renames files on the user-interface thread, the window keeps painting and
-// only two inputs get through: Esc, and a click on the status bar's cancel control (the
+// While a batch renames files (on a worker, the window painting meanwhile) only two inputs
+// get through: Esc, and a click on the status bar's cancel control (the
 // widget named cancelControlName()). Both stop the batch; every other key, click, wheel turn
 // or drop is dropped, so nothing can change the rows being renamed.
 class BatchInputGuard : public QObject

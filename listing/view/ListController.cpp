@@ -23,7 +23,11 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
     connect(&m_sliceTimer, &QTimer::timeout, this, &ListController::computeNextSlice);
 }
 
-ListController::~ListController() = default;
+ListController::~ListController()
+{
+    if (m_undoLookUp.joinable())
+        m_undoLookUp.join();
+}
 
 void ListController::reset()
 {
@@ -207,12 +211,15 @@ void ListController::ComputeNewNames(const RenameParameters &params)
     stopSlicedCompute(); // a recompute under way starts again from these parameters
     const int count = m_model.rowCount();
     std::vector<std::uint8_t> present;
-    if (m_presence) {
-        // Only the rows of folders changed since the load are looked up; the names are the
-        // same as with a look-up of every row.
-        present = m_presence->presence(m_model.rows());
-    } else if (count >= kSlicedFromRows) {
-        present = lookUpPresence(m_model.rows());
+    // Which rows' files exist takes a pass over every row: only when the rule looks at it.
+    if (newNamesNeedPresence(params)) {
+        if (m_presence) {
+            // Only the rows of folders changed since the load are looked up; the names are
+            // the same as with a look-up of every row.
+            present = m_presence->presence(m_model.rows());
+        } else if (count >= kSlicedFromRows) {
+            present = lookUpPresence(m_model.rows());
+        }
     }
     const std::vector<std::uint8_t> *known = present.empty() ? nullptr : &present;
     if (count < kSlicedFromRows) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -83,9 +84,10 @@ public:
     // At start-up: offers to undo or keep each batch that was cut off half way.
     void offerInterruptedBatches();
     // Whether the journal holds a batch that OnUndoRename would undo, as last looked up
-    // (after every load, undo and single-file rename, in any window).
+    // (after every load, undo and single-file rename, in any window). The look-up runs on a
+    // worker; undoLookedUp() follows when its answer is in.
     static bool undoAvailable();
-    static void lookUpUndoAvailable();
+    void lookUpUndoAvailable();
 
     // Stops the load (the rows found so far are shown, the summary says the list is partial;
     // loads waiting their turn are dropped) or the batch (after its current rename; the
@@ -109,6 +111,8 @@ signals:
     void newNamesComputed();
     // Renames of a batch or an undo failed: the shell lists them.
     void renamesFailed(const QList<FailedRename> &failures);
+    // undoAvailable() has a new answer.
+    void undoLookedUp();
 
 private:
     struct LoadRequest
@@ -122,6 +126,7 @@ private:
     void runAfterLoad(AfterLoad then);
     void showLoadProgress();
     void undoBatch(const UndoPlan &plan);
+    void takeUndoLookUp(quint64 serial, bool available);
     void stopSlicedCompute();
     void computeNextSlice();
     void newNamesDone();
@@ -165,4 +170,7 @@ private:
     std::optional<SlicedCompute> m_sliced;
     QTimer m_sliceTimer;
     std::function<std::pair<int, int>()> m_visibleRows;
+
+    std::thread m_undoLookUp;        // reads the journal for undoAvailable()
+    bool m_bUndoLookUpAgain = false; // asked for again while it ran
 };

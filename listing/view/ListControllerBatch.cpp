@@ -1,6 +1,7 @@
 // Cmd::StartRenaming: the batch rename of every checked row, asked about through the prompts.
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
+#include "listing/presence/FolderPresence.h"
 #include "listing/view/BatchInputGuard.h"
 #include "listing/view/ListController.h"
 #include "listing/view/ListingFrame.h"
@@ -9,8 +10,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -41,48 +45,103 @@ private:
     QWidget *m_parent;
 };
 
-// The renames' progress in the status bar, under the wait cursor, with the window kept
-// painted. Input other than Esc and the cancel control is dropped (BatchInputGuard).
-class RenameProgress
+// The interface thread's side of a batch that runs on a worker: the wait cursor, input other
+// than Esc and the cancel control dropped (BatchInputGuard), the progress in the status bar.
+// Questions and warnings of the worker are shown here, with the cursor and the guard lifted.
+class BatchScreen : public BatchPrompter
 {
 public:
-    RenameProgress(ListingFrame *frame, std::function<void()> cancel)
-        : m_frame(frame), m_cancel(std::move(cancel))
-    {}
-    ~RenameProgress()
+    // cancel: stops the batch (Esc, the cancel control); confirmed: runs when the user has
+    // said Yes, before the first rename.
+    BatchScreen(QObject *context, ListingFrame *frame, QWidget *promptParent,
+                std::function<void()> cancel, std::function<void()> confirmed)
+        : m_context(context), m_frame(frame), m_prompter(promptParent), m_cancel(std::move(cancel)),
+          m_confirmed(std::move(confirmed))
     {
-        if (m_cursor)
-            QApplication::restoreOverrideCursor();
+        m_progressTimer.setInterval(100);
+        QObject::connect(&m_progressTimer, &QTimer::timeout, [this] { showProgress(); });
+        block();
     }
-    RenameProgress(const RenameProgress &) = delete;
-    RenameProgress &operator=(const RenameProgress &) = delete;
+    ~BatchScreen() override { unblock(); }
+    BatchScreen(const BatchScreen &) = delete;
+    BatchScreen &operator=(const BatchScreen &) = delete;
 
-    void operator()(int done, int total)
+    // From the worker: the question or warning is shown on the interface thread.
+    void warn(const QString &message) override
     {
-        // From the first rename on: the questions before it are answered with the keyboard.
-        if (!m_cursor) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            m_cursor = true;
-            m_guard = std::make_unique<BatchInputGuard>(m_cancel);
-        }
-        if (m_frame)
-            m_frame->showProgress(
-                QStringLiteral("Renaming Files: %1 of %2 Done").arg(done).arg(total));
-        QCoreApplication::processEvents();
+        onInterfaceThread([&] { m_prompter.warn(message); });
+    }
+    Answer ask(const QString &question) override
+    {
+        Answer answer = Answer::Cancel;
+        onInterfaceThread([&] {
+            answer = m_prompter.ask(question);
+            if (answer == Answer::Yes)
+                m_confirmed();
+        });
+        return answer;
+    }
+    // From the worker, as renames are done.
+    BatchProgress progress()
+    {
+        return [this](int done, int total) {
+            m_total.store(total, std::memory_order_relaxed);
+            m_done.store(done, std::memory_order_relaxed);
+        };
     }
 
 private:
+    void onInterfaceThread(const std::function<void()> &show)
+    {
+        QMetaObject::invokeMethod(
+            m_context,
+            [&] {
+                unblock();
+                show();
+                block();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    void block()
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_guard = std::make_unique<BatchInputGuard>(m_cancel);
+        m_progressTimer.start();
+    }
+    void unblock()
+    {
+        m_progressTimer.stop();
+        m_guard.reset();
+        QApplication::restoreOverrideCursor();
+    }
+    void showProgress()
+    {
+        const int total = m_total.load(std::memory_order_relaxed);
+        if (m_frame && total > 0)
+            m_frame->showProgress(QStringLiteral("Renaming Files: %1 of %2 Done")
+                                      .arg(m_done.load(std::memory_order_relaxed))
+                                      .arg(total));
+    }
+
+    QObject *m_context;
     ListingFrame *m_frame;
+    PromptsBatchPrompter m_prompter;
     std::function<void()> m_cancel;
+    std::function<void()> m_confirmed;
     std::unique_ptr<BatchInputGuard> m_guard;
-    bool m_cursor = false;
+    QTimer m_progressTimer;
+    std::atomic<int> m_done{0};
+    std::atomic<int> m_total{0};
 };
 
+// What the status bar says once the list is loaded again. A stopped batch says so even when
+// renames failed, though the failures have a window of their own.
 QString batchSummary(const BatchResult &result)
 {
-    QString text =
-        QStringLiteral("Renaming Done: %1 File(s) Renamed, 0 File(s) Could Not be Renamed")
-            .arg(result.renamed);
+    QString text = QStringLiteral("Renaming Done: %1 File(s) Renamed, %2 File(s) Could Not be "
+                                  "Renamed")
+                       .arg(result.renamed)
+                       .arg(result.failures.size());
     if (result.cancelled > 0)
         text += QStringLiteral(", Cancelled Before %1 File(s)").arg(result.cancelled);
     return text;
@@ -93,35 +152,48 @@ QString batchSummary(const BatchResult &result)
 void ListController::OnStartRenaming()
 {
     finishNewNames(); // the batch renames to the names of the current parameters
-    PromptsBatchPrompter prompter(m_promptParent);
     // The batch works on the rows as they were when it was asked for; events processed to
     // keep the window painted cannot change what it renames.
     const FileRows rows = m_model.rows();
     const bool resolveChains = CAppSettings().GetResolveChains() != 0;
+    const bool subFoldersListed = m_bSubFoldersListed;
     BatchResult result;
-    BatchOutcome outcome;
+    BatchOutcome outcome = BatchOutcome::Declined;
+    m_stopBatch.store(false);
+    m_bRenaming = true;
+    emit busyChanged();
     {
-        RenameProgress progress(m_frame, [this] { cancelWork(); });
-        m_stopBatch.store(false);
-        m_bRenaming = true;
-        emit busyChanged();
-        outcome = runBatchRename(
-            rows, m_bSubFoldersListed, resolveChains, prompter, &result,
-            [&progress](int done, int total) { progress(done, total); }, &m_stopBatch);
-        m_bRenaming = false;
+        // The checks, the question and the renames run on a worker, so that the window keeps
+        // painting and Esc is seen; this thread turns its event loop until the worker is done.
+        // The folders are watched for changes to their rows; the renames would queue an
+        // event each, and the reload that follows them watches the folders anew.
+        BatchScreen screen(
+            this, m_frame, m_promptParent, [this] { cancelWork(); },
+            [this] { m_presence.reset(); });
+        QEventLoop loop;
+        std::thread worker([&] {
+            outcome = runBatchRename(rows, subFoldersListed, resolveChains, screen, &result,
+                                     screen.progress(), &m_stopBatch);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        worker.join();
     }
+    m_bRenaming = false;
+    emit busyChanged();
     if (outcome != BatchOutcome::Ran)
         return;
     if (!result.journalError.isEmpty())
-        prompter.warn(result.journalError);
+        Prompts::instance().message(m_promptParent, result.journalError, Prompts::Icon::Warning);
     // Failed renames are listed in a window of their own and the status bar keeps the
-    // listing's summary; a batch without failures says what it did there.
-    if (result.failures.empty()) {
+    // listing's summary, unless the batch was stopped; a batch without failures says what it
+    // did there.
+    if (result.failures.empty() || result.cancelled > 0)
         reloadThenShow(batchSummary(result));
-    } else {
+    else
         reloadThenShow(QString());
+    if (!result.failures.empty())
         emit renamesFailed(failedRenamesOf(rows, result));
-    }
 }
 
 void ListController::reloadThenShow(const QString &text)

@@ -9,9 +9,13 @@
 #include <QDateTime>
 #include <QHash>
 
+#include <utility>
+
 namespace {
 
 bool g_undoAvailable = false;
+quint64 g_undoLookUpsStarted = 0; // look-ups of every window, in the order they started
+quint64 g_undoLookUpAnswered = 0; // the latest of them whose answer is in g_undoAvailable
 
 QString timeText(qint64 seconds)
 {
@@ -58,7 +62,32 @@ bool ListController::undoAvailable()
 
 void ListController::lookUpUndoAvailable()
 {
-    g_undoAvailable = hasBatchToUndo();
+    // The journal is read by a worker (a folder of slow storage must not stop the window),
+    // and a look-up asked for meanwhile follows once it is done.
+    if (m_undoLookUp.joinable()) {
+        m_bUndoLookUpAgain = true;
+        return;
+    }
+    const quint64 serial = ++g_undoLookUpsStarted;
+    m_undoLookUp = std::thread([this, serial] {
+        const bool available = hasBatchToUndo();
+        QMetaObject::invokeMethod(
+            this, [this, serial, available] { takeUndoLookUp(serial, available); },
+            Qt::QueuedConnection);
+    });
+}
+
+void ListController::takeUndoLookUp(quint64 serial, bool available)
+{
+    m_undoLookUp.join();
+    // Another window's later look-up may have answered first.
+    if (serial > g_undoLookUpAnswered) {
+        g_undoLookUpAnswered = serial;
+        g_undoAvailable = available;
+        emit undoLookedUp();
+    }
+    if (std::exchange(m_bUndoLookUpAgain, false))
+        lookUpUndoAvailable();
 }
 
 void ListController::OnUndoRename()

@@ -31,6 +31,8 @@ CQuirewellView::CQuirewellView(ListingFrame *frame, const CommandActions &comman
             &CQuirewellView::newNamesComputed);
     connect(&m_controller, &ListController::busyChanged, this,
             &CQuirewellView::commandStatesChanged);
+    connect(&m_controller, &ListController::undoLookedUp, this,
+            &CQuirewellView::commandStatesChanged);
     m_controller.setVisibleRows([this]() -> std::pair<int, int> {
         const int first = rowAt(0);
         if (first < 0)
@@ -166,7 +168,7 @@ void CQuirewellView::OnSingleFileRenamed(const FileToRename &file, const QString
     FileListModel &model = fileModel();
     if (file.row < model.rowCount() && model.rows().fullPath(file.row) == file.path)
         model.renameRow(file.row, newName);
-    ListController::lookUpUndoAvailable(); // the rename is journaled and can be undone
+    m_controller.lookUpUndoAvailable(); // the rename is journaled and can be undone
 }
 
 void CQuirewellView::contextMenuEvent(QContextMenuEvent *event)

@@ -74,6 +74,8 @@ private slots:
         QVERIFY(f.run(u"StartRenaming"_s));
         QTRY_COMPARE(listed.size(), 1);
         QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"c.txt"_s}));
+        // The journal is read on a worker after the load; the command follows its answer.
+        QTRY_VERIFY(ListController::undoAvailable());
 
         // The confirmation names the batch: time, folder and how many files go back.
         QVERIFY(activateFrame(f));
@@ -93,6 +95,7 @@ private slots:
 
         QVERIFY(clickRibbon(f, Cmd::UndoRename));
         QTRY_COMPARE(listed.size(), 2);
+        QTRY_VERIFY(ListController::undoAvailable()); // the undo can be undone in turn
         QCOMPARE(f.prompts.messages.size(), 2);
         QCOMPARE(f.tree.entries(), QStringList({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
         QCOMPARE(f.tree.contents(u"a.txt"_s), QByteArray("a.txt"));
