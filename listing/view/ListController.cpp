@@ -23,13 +23,29 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
     connect(&m_sliceTimer, &QTimer::timeout, this, &ListController::computeNextSlice);
 }
 
-ListController::~ListController() = default;
+ListController::~ListController()
+{
+    m_job.reset(); // its worker may still write m_jobUndoLookUp
+    if (m_release.joinable())
+        m_release.join();
+}
+
+void ListController::releaseRows(FileRows &&rows)
+{
+    // Below this, freeing takes less than starting a thread.
+    constexpr int kReleasedApartFromRows = 20000;
+    if (rows.count() < kReleasedApartFromRows)
+        return;
+    if (m_release.joinable())
+        m_release.join();
+    m_release = std::thread([old = std::move(rows)]() mutable { old = FileRows(); });
+}
 
 void ListController::reset()
 {
     stopSlicedCompute();
     m_strFolder.clear();
-    m_model.setRows({});
+    releaseRows(m_model.setRows({}));
     m_bListPartial = false;
     m_presence.reset();
     LoadListingSettings();
@@ -82,6 +98,8 @@ void ListController::startNextLoad()
         m_job = std::make_unique<ListingJob>(std::move(job));
         m_jobThen = request.then;
         connect(m_job.get(), &ListingJob::finished, this, &ListController::onLoadFinished);
+        // After the walk, on the worker: a journal of many large batches takes long to read.
+        m_job->setAfterWalk([this] { m_jobUndoLookUp = lookUpUndo(); });
         m_job->start();
         showLoadProgress();
         m_progressTimer.start();
@@ -113,7 +131,7 @@ void ListController::onLoadFinished()
         m_strFolder.clear();
     } else if (result.status == FileListLoader::Status::Listed) {
         stopSlicedCompute(); // its rows are replaced
-        m_model.setRows(job->takeRows());
+        releaseRows(m_model.setRows(job->takeRows()));
         m_presence = job->takePresence();
         m_bHiddenSeen = result.hiddenSeen;
         m_bReadOnlySeen = result.readOnlySeen;
@@ -125,7 +143,7 @@ void ListController::onLoadFinished()
                                         Prompts::Icon::Information);
     }
     runAfterLoad(m_jobThen);
-    lookUpUndoAvailable(); // a batch or an undo is followed by a load
+    applyUndoLookUp(m_jobUndoLookUp); // a batch or an undo is followed by a load
     emit busyChanged();
     emit loadFinished();
     startNextLoad();

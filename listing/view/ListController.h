@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -86,6 +87,16 @@ public:
     // (after every load, undo and single-file rename, in any window).
     static bool undoAvailable();
     static void lookUpUndoAvailable();
+    // The same look-up in two steps: lookUpUndo reads the journal on any thread (a listing
+    // worker does it after its walk); applyUndoLookUp, on the interface thread, keeps the
+    // answer unless a look-up started after it was applied first.
+    struct UndoLookUp
+    {
+        quint64 sequence = 0;
+        bool available = false;
+    };
+    static UndoLookUp lookUpUndo();
+    static void applyUndoLookUp(const UndoLookUp &lookUp);
 
     // Stops the load (the rows found so far are shown, the summary says the list is partial;
     // loads waiting their turn are dropped) or the batch (after its current rename; the
@@ -119,6 +130,9 @@ private:
 
     void startNextLoad();
     void onLoadFinished();
+    // Frees replaced rows: a large table on a thread of its own, as freeing a million names
+    // takes longer than the window may go without painting.
+    void releaseRows(FileRows &&rows);
     void runAfterLoad(AfterLoad then);
     void showLoadProgress();
     void undoBatch(const UndoPlan &plan);
@@ -143,6 +157,8 @@ private:
 
     std::unique_ptr<ListingJob> m_job;
     AfterLoad m_jobThen = AfterLoad::Nothing;
+    UndoLookUp m_jobUndoLookUp; // written by the job's worker, read once it has finished
+    std::thread m_release;      // frees the rows a load replaced
     std::deque<LoadRequest> m_pendingLoads;
     QTimer m_progressTimer;
 

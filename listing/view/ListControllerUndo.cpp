@@ -9,9 +9,15 @@
 #include <QDateTime>
 #include <QHash>
 
+#include <atomic>
+
 namespace {
 
 bool g_undoAvailable = false;
+// Look-ups are numbered as they start; the answer of an older one than the one last applied
+// is stale (the journal may have changed in between) and is dropped.
+std::atomic<quint64> g_undoLookUpsStarted{0};
+quint64 g_undoLookUpApplied = 0;
 
 QString timeText(qint64 seconds)
 {
@@ -56,11 +62,27 @@ bool ListController::undoAvailable()
     return g_undoAvailable;
 }
 
-void ListController::lookUpUndoAvailable()
+ListController::UndoLookUp ListController::lookUpUndo()
 {
+    UndoLookUp lookUp;
+    lookUp.sequence = ++g_undoLookUpsStarted;
     QString error;
     const std::optional<UndoPlan> plan = planDefaultUndo(error);
-    g_undoAvailable = plan && hasWork(*plan);
+    lookUp.available = plan && hasWork(*plan);
+    return lookUp;
+}
+
+void ListController::applyUndoLookUp(const UndoLookUp &lookUp)
+{
+    if (lookUp.sequence <= g_undoLookUpApplied)
+        return;
+    g_undoLookUpApplied = lookUp.sequence;
+    g_undoAvailable = lookUp.available;
+}
+
+void ListController::lookUpUndoAvailable()
+{
+    applyUndoLookUp(lookUpUndo());
 }
 
 void ListController::OnUndoRename()

@@ -28,6 +28,8 @@ void ListingJob::start()
         loader.setProgress(
             [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });
         m_result = loader.load(m_request.folder, m_request.recurse, m_rows);
+        if (m_afterWalk)
+            m_afterWalk();
         // Queued to this object: dropped by Qt if the job is deleted before it arrives.
         QMetaObject::invokeMethod(this, &ListingJob::onWorkerDone, Qt::QueuedConnection);
     });

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -32,6 +33,8 @@ public:
     // Stops the walk and waits for the worker, which writes into this object.
     ~ListingJob() override;
 
+    // Work done on the worker once the walk has ended, before finished() is sent.
+    void setAfterWalk(std::function<void()> work) { m_afterWalk = std::move(work); }
     void start();
     // Asks the walk to stop; finished() follows with the rows found so far.
     void cancel() { m_stop.store(true, std::memory_order_relaxed); }
@@ -59,4 +62,5 @@ private:
     FileRows m_rows;
     FileListLoader::Result m_result;
     std::unique_ptr<FolderPresence> m_presence;
+    std::function<void()> m_afterWalk;
 };

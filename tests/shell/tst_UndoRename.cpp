@@ -63,6 +63,8 @@ private slots:
         // Nothing in the journal: nothing to undo, and Ctrl+Z in the list does nothing.
         QVERIFY(!f.run(u"UndoRename"_s));
         QVERIFY(!clickRibbon(f, Cmd::UndoRename));
+        const ListController::UndoLookUp beforeBatch = ListController::lookUpUndo();
+        QVERIFY(!beforeBatch.available);
 
         CAppSettings().SetCheckUpperCase(1);
         QVERIFY(f.run(u"DisplayNewNames"_s));
@@ -74,6 +76,10 @@ private slots:
         QVERIFY(f.run(u"StartRenaming"_s));
         QTRY_COMPARE(listed.size(), 1);
         QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"c.txt"_s}));
+        // The reload's look-up found the batch; one started before it, answered late, is stale.
+        QVERIFY(ListController::undoAvailable());
+        ListController::applyUndoLookUp(beforeBatch);
+        QVERIFY(ListController::undoAvailable());
 
         // The confirmation names the batch: time, folder and how many files go back.
         QVERIFY(activateFrame(f));
