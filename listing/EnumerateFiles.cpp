@@ -18,19 +18,21 @@ constexpr size_t kKeptSortEntries = 1 << 16;
 // One entry of a folder. Its name is kept in the folder's name pool (one allocation for all
 // the names of the folder, not one each), at nameOffset; a name with non-ASCII bytes also has
 // its case-folded form in the folder's list of folded names, at foldedIndex.
+// Packed into 48 bytes: a huge folder's items are still held while its rows are made.
 struct Item
 {
     quint32 nameOffset = 0;
-    quint32 nameLength = 0;
+    quint16 nameLength = 0; // a name has at most 255 bytes (NAME_MAX)
+    bool statOk = false;
+    bool ascii = true;
     quint32 foldedIndex = 0;
+    mode_t mode = 0;
     qint64 size = 0;
     qint64 mtime = 0;
     quint64 device = 0;
     quint64 inode = 0;
-    mode_t mode = 0;
-    bool statOk = false;
-    bool ascii = true;
 };
+static_assert(sizeof(Item) == 48);
 
 inline uchar asciiLower(uchar c)
 {
@@ -202,7 +204,7 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::string 
         Item &item = items.emplace_back();
         const size_t length = std::strlen(de->d_name);
         item.nameOffset = quint32(names.size());
-        item.nameLength = quint32(length);
+        item.nameLength = quint16(length);
         names.append(de->d_name, length);
         item.ascii = isAscii(de->d_name, length);
         if (!item.ascii) {

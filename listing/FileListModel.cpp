@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -116,11 +117,12 @@ bool FileListModel::setData(const QModelIndex &index, const QVariant &value, int
     return true;
 }
 
-void FileListModel::setRows(FileRows &&rows)
+FileRows FileListModel::setRows(FileRows &&rows)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    FileRows old = std::exchange(m_rows, std::move(rows));
     endResetModel();
+    return old;
 }
 
 void FileListModel::newNamesChanged()

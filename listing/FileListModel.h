@@ -39,8 +39,8 @@ public:
     QString text(int row, int column) const;
 
     const FileRows &rows() const { return m_rows; }
-    // Replaces every row (a load).
-    void setRows(FileRows &&rows);
+    // Replaces every row (a load); returns the rows replaced, for the caller to free.
+    FileRows setRows(FileRows &&rows);
     // After the new names were computed in place through mutableRows().
     FileRows &mutableRows() { return m_rows; }
     void newNamesChanged();

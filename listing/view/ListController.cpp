@@ -27,13 +27,26 @@ ListController::~ListController()
 {
     if (m_undoLookUp.joinable())
         m_undoLookUp.join();
+    if (m_release.joinable())
+        m_release.join();
+}
+
+void ListController::releaseRows(FileRows &&rows)
+{
+    // Below this, freeing takes less than starting a thread.
+    constexpr int kReleasedApartFromRows = 20000;
+    if (rows.count() < kReleasedApartFromRows)
+        return;
+    if (m_release.joinable())
+        m_release.join();
+    m_release = std::thread([old = std::move(rows)]() mutable { old = FileRows(); });
 }
 
 void ListController::reset()
 {
     stopSlicedCompute();
     m_strFolder.clear();
-    m_model.setRows({});
+    releaseRows(m_model.setRows({}));
     m_bListPartial = false;
     m_presence.reset();
     LoadListingSettings();
@@ -117,7 +130,7 @@ void ListController::onLoadFinished()
         m_strFolder.clear();
     } else if (result.status == FileListLoader::Status::Listed) {
         stopSlicedCompute(); // its rows are replaced
-        m_model.setRows(job->takeRows());
+        releaseRows(m_model.setRows(job->takeRows()));
         m_presence = job->takePresence();
         m_bHiddenSeen = result.hiddenSeen;
         m_bReadOnlySeen = result.readOnlySeen;

@@ -123,6 +123,9 @@ private:
 
     void startNextLoad();
     void onLoadFinished();
+    // Frees replaced rows: a large table on a thread of its own, as freeing a million names
+    // takes longer than the window may go without painting.
+    void releaseRows(FileRows &&rows);
     void runAfterLoad(AfterLoad then);
     void showLoadProgress();
     void undoBatch(const UndoPlan &plan);
@@ -148,6 +151,7 @@ private:
 
     std::unique_ptr<ListingJob> m_job;
     AfterLoad m_jobThen = AfterLoad::Nothing;
+    std::thread m_release; // frees the rows a load replaced
     std::deque<LoadRequest> m_pendingLoads;
     QTimer m_progressTimer;
 
