@@ -49,6 +49,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
     // than a copy of each name on it.
     JournalFormat::PlanBody body;
     body.reserve(rows.count());
+    m_planRows.reserve(size_t(rows.count()));
     qint64 lastFolder = -1;
     quint32 folderCount = 0;
     int folderFd = -1;
@@ -57,8 +58,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
     for (int i = 0; i < rows.count(); ++i) {
         const FileRow &row = rows.rows[size_t(i)];
         // The rows the batch passes to the system; the others change nothing.
-        if (!row.checked || row.newName == row.loadedName ||
-            !refusedNameReason(row.newName).isEmpty())
+        if (!row.checked || row.newName == row.loadedName || !isAcceptedName(row.newName))
             continue;
         const FileFolder &folder = rows.folders[row.folder];
         if (qint64(row.folder) != lastFolder) {
@@ -69,7 +69,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
                 ::close(folderFd);
             folderFd = -1;
         }
-        oldName = row.nameBytes();
+        encodeFileName(row.loadedName, oldName);
         // The file as the listing found it, which spares a look-up per row; rows that did
         // not come from a listing are looked at now.
         std::pair<quint64, quint64> id{folder.device, row.inode};

@@ -2,6 +2,7 @@
 
 #include "engine/FileNames.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -252,10 +253,21 @@ QString refusedNameReason(const QString &newName)
     return refusedNameReason(newName, bytes);
 }
 
+bool isAcceptedName(QStringView newName)
+{
+    const bool plain = std::all_of(newName.begin(), newName.end(), [](QChar c) {
+        return c.unicode() > 0 && c.unicode() < 0x80 && c != QLatin1Char('/');
+    });
+    if (plain)
+        return !newName.isEmpty() && newName != u"." && newName != u"..";
+    return refusedNameReason(newName.toString()).isEmpty();
+}
+
 bool renameInFolder(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
                     QString &error, int folderFd)
 {
-    QByteArray target;
+    // Kept from call to call: a batch renames many files one after the other.
+    thread_local QByteArray target;
     error = refusedNameReason(newName, target);
     if (!error.isEmpty())
         return false;

@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Why newName may not be used as a name inside a folder (empty, "." or "..", contains '/'
 // or a NUL character, or a surrogate that stands for no byte), or an empty text when it
 // may. A rename never moves a file into another folder.
 QString refusedNameReason(const QString &newName);
+// Whether refusedNameReason accepts newName; quick, without a copy, for the usual ASCII name.
+bool isAcceptedName(QStringView newName);
 
 // Renames the entry oldName (exact bytes) of folder (exact bytes; empty for the current
 // folder) to newName (decodeFileName's form) in the same folder, never replacing anything:

@@ -140,6 +140,11 @@ void RenameOperationTest::refusedNames()
     QVERIFY(tree.createFolder(u"sub"_qs));
     const QString reason = refusedNameReason(newName);
     QVERIFY(!reason.isEmpty());
+    QVERIFY(!isAcceptedName(newName));
+    // Names next to the refused ones are taken, by the quick check and the full one.
+    for (const QString &accepted : {u"..."_qs, u".a"_qs, u"a\\b"_qs, u"\x7f"_qs, u"\xe9"_qs,
+                                    u"a\xd83d\xde00"_qs, newName + u"x"_qs})
+        QVERIFY(isAcceptedName(accepted) == refusedNameReason(accepted).isEmpty());
 
     QString error;
     QVERIFY(!renameInFolder(folderOf(tree.root()), "a.txt", newName, error));
