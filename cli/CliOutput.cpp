@@ -12,6 +12,8 @@
 
 namespace {
 
+int g_outputError = 0;
+
 // Output is written in blocks of this size (a pipe's whole capacity).
 constexpr size_t kFlushSize = 1 << 16;
 
@@ -92,8 +94,11 @@ void OutputBuffer::flush()
         const ssize_t n = ::write(fd, data, left);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break; // a closed or full output: the rest cannot be written
+        if (n <= 0) {
+            // A closed or full output: the rest cannot be written.
+            noteOutputError(n < 0 ? errno : EIO);
+            break;
+        }
         data += n;
         left -= size_t(n);
     }
@@ -192,6 +197,17 @@ void printRows(const FileRows &rows, std::FILE *stream)
         appendRow(out, RowFields{row.serial, loaded, renamed, row.mtime, row.size,
                                  locations[row.folder]});
     }
+}
+
+int outputError()
+{
+    return g_outputError;
+}
+
+void noteOutputError(int error)
+{
+    if (g_outputError == 0)
+        g_outputError = error;
 }
 
 void printMessage(const QString &text)

@@ -9,7 +9,7 @@
 
 class FileRows;
 
-// Collects output in memory and writes it in large blocks with fwrite.
+// Collects output in memory and writes it in large blocks with write(2).
 class OutputBuffer
 {
 public:
@@ -60,3 +60,9 @@ void printRows(const FileRows &rows, std::FILE *stream);
 
 // A message line on standard error, escaped as the fields are, so it stays one line.
 void printMessage(const QString &text);
+
+// The error of the first write to standard output that failed (a full disk, say), or 0: the
+// program then does not report success.
+int outputError();
+// Records a failed write of standard output (the first one counts).
+void noteOutputError(int error);

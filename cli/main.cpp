@@ -5,10 +5,12 @@
 #include "engine/AppSettings.h"
 #include "engine/FileNames.h"
 #include "engine/JournalStore.h"
+#include "engine/RenameOperation.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -19,6 +21,39 @@ void writeOut(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+int run(const CliOptions &options)
+{
+    switch (options.command) {
+    case CliOptions::Command::List:
+        return runList(options);
+    case CliOptions::Command::Preview:
+        return runPreview(options);
+    case CliOptions::Command::Rename:
+        return runRename(options);
+    case CliOptions::Command::History:
+        return runHistory(options);
+    case CliOptions::Command::Undo:
+        return runUndo(options);
+    case CliOptions::Command::Keep:
+        return runKeep(options);
+    case CliOptions::Command::None:
+        break;
+    }
+    return kBadUsage;
+}
+
+// A command whose output could not all be written fails, whatever it did besides.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        noteOutputError(errno ? errno : EIO);
+    if (outputError() == 0)
+        return status;
+    printMessage(QStringLiteral("quirewell-cli: could not write the output: ") +
+                 systemErrorText(outputError()));
+    return status == 0 ? 1 : status;
 }
 
 } // namespace
@@ -43,11 +78,11 @@ int main(int argc, char **argv)
     }
     if (options.help) {
         writeOut(usageText(JournalStore::folderPath()));
-        return 0;
+        return checkedOutput(0);
     }
     if (options.version) {
         writeOut(QStringLiteral("quirewell-cli " QUIREWELL_VERSION "\n"));
-        return 0;
+        return checkedOutput(0);
     }
 
     if (!options.configFile.isEmpty())
@@ -55,21 +90,5 @@ int main(int argc, char **argv)
     if (options.command != CliOptions::Command::Undo &&
         options.command != CliOptions::Command::Keep)
         printInterruptedNotice();
-    switch (options.command) {
-    case CliOptions::Command::List:
-        return runList(options);
-    case CliOptions::Command::Preview:
-        return runPreview(options);
-    case CliOptions::Command::Rename:
-        return runRename(options);
-    case CliOptions::Command::History:
-        return runHistory(options);
-    case CliOptions::Command::Undo:
-        return runUndo(options);
-    case CliOptions::Command::Keep:
-        return runKeep(options);
-    case CliOptions::Command::None:
-        break;
-    }
-    return kBadUsage;
+    return checkedOutput(run(options));
 }

@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
@@ -53,6 +54,7 @@ class TestQuirewellCli : public QObject
 private slots:
     void init();
     void listPrintsEscapedRows();
+    void outputThatCannotBeWrittenFails();
     void listStreamsWhatPreviewPrints();
     void interruptedListKeepsWholeRows();
     void previewOverlaysStoredParameters();
@@ -85,6 +87,26 @@ Run TestQuirewellCli::run(const QStringList &arguments, const QByteArray &input)
 {
     return Run{runCli(QStringList{QStringLiteral("--config"), m_tree->settingsFile()} + arguments,
                       m_environment, input)};
+}
+
+void TestQuirewellCli::outputThatCannotBeWrittenFails()
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full");
+    QVERIFY(m_tree->createFile(QStringLiteral("a.txt")));
+    const QStringList list{QStringLiteral("--config"), m_tree->settingsFile(),
+                           QStringLiteral("list"), m_tree->root()};
+    for (const QStringList &arguments : {list, QStringList{QStringLiteral("--help")}}) {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QUIREWELL_CLI_PATH), arguments);
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(err.contains("could not write the output: No space left on device"),
+                 err.constData());
+    }
 }
 
 void TestQuirewellCli::listPrintsEscapedRows()
