@@ -3,8 +3,11 @@
 #include "engine/FileNames.h"
 
 ListPrinter::ListPrinter(std::FILE *stream, bool displayHidden, bool displayReadOnly)
-    : m_out(stream), m_displayHidden(displayHidden), m_displayReadOnly(displayReadOnly)
-{}
+    : m_out(stream)
+{
+    m_filter.displayHidden = displayHidden;
+    m_filter.displayReadOnly = displayReadOnly;
+}
 
 FileListLoader::Result ListPrinter::print(const QString &folderText, bool recurse)
 {
@@ -20,22 +23,16 @@ FileListLoader::Result ListPrinter::print(const QString &folderText, bool recurs
     m_out.flush();
     result.status = FileListLoader::Status::Listed;
     result.foldersRecorded = int(m_walkedFolders.size());
-    result.hiddenSeen = m_hiddenSeen;
-    result.readOnlySeen = m_readOnlySeen;
+    result.hiddenSeen = m_filter.hiddenSeen;
+    result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
     return result;
 }
 
 void ListPrinter::OnFileFound(const FoundEntry &entry)
 {
-    // The rows FileListLoader would add: files that were looked up and pass the filters.
-    if (!entry.statOk || entry.isDirectory())
-        return;
-    const bool hidden = entry.isHidden();
-    const bool readOnly = entry.isReadOnly();
-    m_hiddenSeen = m_hiddenSeen || hidden;
-    m_readOnlySeen = m_readOnlySeen || readOnly;
-    if ((hidden && !m_displayHidden) || (readOnly && !m_displayReadOnly))
+    // The rows FileListLoader would add.
+    if (!m_filter.admits(entry))
         return;
 
     if (m_serial == 0 || entry.folder != m_folder) {

@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "listing/FileListLoader.h"
+#include "listing/RowFilter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,10 +26,7 @@ protected:
 
 private:
     OutputBuffer m_out;
-    bool m_displayHidden;
-    bool m_displayReadOnly;
-    bool m_hiddenSeen = false;
-    bool m_readOnlySeen = false;
+    RowFilter m_filter;
     qint32 m_serial = 0;
     QByteArray m_folder; // the folder of the last row, and its location column
     QByteArray m_location;

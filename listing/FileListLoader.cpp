@@ -24,8 +24,8 @@ void FileListLoader::LoadListingSettings(const CAppSettings &settings)
 
 void FileListLoader::setFilters(bool displayHidden, bool displayReadOnly)
 {
-    m_bDisplayHidden = displayHidden;
-    m_bDisplayReadOnly = displayReadOnly;
+    m_filter.displayHidden = displayHidden;
+    m_filter.displayReadOnly = displayReadOnly;
 }
 
 bool FileListLoader::canList(const QString &folder)
@@ -54,8 +54,8 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
 
     rows.clear();
     m_walkedFolders.clear();
-    m_bHiddenSeen = false;
-    m_bReadOnlySeen = false;
+    m_filter.hiddenSeen = false;
+    m_filter.readOnlySeen = false;
     m_rows = &rows;
     m_lastFolder.clear();
     m_lastFolderIndex = 0;
@@ -64,8 +64,8 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
 
     result.status = Status::Listed;
     result.foldersRecorded = int(m_walkedFolders.size());
-    result.hiddenSeen = m_bHiddenSeen;
-    result.readOnlySeen = m_bReadOnlySeen;
+    result.hiddenSeen = m_filter.hiddenSeen;
+    result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
     m_walkedFolders.clear();
     m_rows = nullptr;
@@ -95,15 +95,7 @@ void FileListLoader::OnFolderRead(size_t entries)
 
 void FileListLoader::OnFileFound(const FoundEntry &entry)
 {
-    // An entry that vanished before its look-up, and every folder, never becomes a row.
-    if (!entry.statOk || entry.isDirectory() || !m_rows)
-        return;
-
-    const bool hidden = entry.isHidden();
-    const bool readOnly = entry.isReadOnly();
-    m_bHiddenSeen = m_bHiddenSeen || hidden;
-    m_bReadOnlySeen = m_bReadOnlySeen || readOnly;
-    if ((hidden && !m_bDisplayHidden) || (readOnly && !m_bDisplayReadOnly))
+    if (!m_rows || !m_filter.admits(entry))
         return;
 
     FileRows &rows = *m_rows;

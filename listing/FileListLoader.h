@@ -2,6 +2,7 @@
 
 #include "engine/FileRows.h"
 #include "listing/EnumerateFiles.h"
+#include "listing/RowFilter.h"
 
 #include <QHash>
 
@@ -59,10 +60,7 @@ protected:
     void OnFileFound(const FoundEntry &entry) override;
 
 private:
-    bool m_bDisplayHidden = false;
-    bool m_bDisplayReadOnly = false;
-    bool m_bHiddenSeen = false;
-    bool m_bReadOnlySeen = false;
+    RowFilter m_filter;
     FileRows *m_rows = nullptr;
     QByteArray m_lastFolder; // folder of the last row added, and its index in FileRows::folders
     quint32 m_lastFolderIndex = 0;
