@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FileNames.h"
+#include "engine/LargeBuffer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,7 +46,7 @@ struct FileFolder
 class FileRows
 {
 public:
-    std::vector<FileRow> rows;
+    std::vector<FileRow, LargeBufferAllocator<FileRow>> rows;
     std::vector<FileFolder> folders;
 
     int count() const { return int(rows.size()); }

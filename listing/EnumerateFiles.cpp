@@ -1,6 +1,7 @@
 #include "listing/EnumerateFiles.h"
 
 #include "engine/FileNames.h"
+#include "engine/LargeBuffer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,10 @@
 #include <unistd.h>
 
 namespace {
+
+// A huge folder's buffers grow to tens of megabytes.
+template <class T> using Buffer = std::vector<T, LargeBufferAllocator<T>>;
+using ByteBuffer = std::basic_string<char, std::char_traits<char>, LargeBufferAllocator<char>>;
 
 // Sort buffers up to this many entries are kept for the next folder.
 constexpr size_t kKeptSortEntries = 1 << 16;
@@ -121,8 +126,8 @@ quint64 prefixOf(const char *folded, quint32 length)
     return prefix;
 }
 
-void sortByName(const std::vector<Item> &items, const Names &names, std::string &pool,
-                std::vector<SortKey> &keys, std::vector<quint32> &order)
+void sortByName(const Buffer<Item> &items, const Names &names, ByteBuffer &pool,
+                Buffer<SortKey> &keys, Buffer<quint32> &order)
 {
     pool.clear();
     keys.clear();
@@ -175,7 +180,7 @@ bool isLinkToFolder(int folderFd, const char *name)
 
 // Reads every entry of folder into items and their names into names, with one lstat-like
 // look-up each. False when the folder cannot be opened, or when stop was set during the read.
-bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::string &names,
+bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
                 std::vector<QString> &folded, const std::atomic<bool> *stop)
 {
     items.clear();
@@ -232,13 +237,13 @@ bool readFolder(const QByteArray &folder, std::vector<Item> &items, std::string 
 struct CEnumerateFiles::WalkLevel
 {
     QByteArray folder; // ends in '/'
-    std::vector<Item> items;
-    std::string names;           // every item's name, one after the other
+    Buffer<Item> items;
+    ByteBuffer names;            // every item's name, one after the other
     std::vector<QString> folded; // the case-folded names of the non-ASCII ones
     QByteArray name;             // the name being reported, reused from entry to entry
-    std::vector<quint32> order;
-    std::string foldedPool;
-    std::vector<SortKey> keys;
+    Buffer<quint32> order;
+    ByteBuffer foldedPool;
+    Buffer<SortKey> keys;
 };
 
 CEnumerateFiles::CEnumerateFiles() = default;
@@ -270,8 +275,8 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         // The sort's own buffers of a huge folder are given back before its entries are
         // reported, which is when the rows they become are made.
         if (level.keys.size() > kKeptSortEntries) {
-            level.keys = {};
-            level.foldedPool = {};
+            level.keys = Buffer<SortKey>();
+            level.foldedPool = ByteBuffer();
         }
         OnFolderRead(level.order.size());
         ++m_depth;

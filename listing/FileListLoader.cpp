@@ -87,7 +87,7 @@ void FileListLoader::OnFolderRead(size_t entries)
 {
     if (!m_rows)
         return;
-    std::vector<FileRow> &rows = m_rows->rows;
+    auto &rows = m_rows->rows;
     const size_t needed = rows.size() + entries;
     if (needed > rows.capacity())
         rows.reserve(std::max(needed, rows.capacity() + rows.capacity() / 2));
