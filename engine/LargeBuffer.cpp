@@ -26,8 +26,8 @@ void *allocateLargeBuffer(std::size_t bytes)
     // One huge page more than needed, so that the buffer can start on a huge-page boundary;
     // the unused head and tail are given back at once.
     const std::size_t mapped = length + kHugePage;
-    void *region = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                          -1, 0);
+    void *region =
+        ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (region == MAP_FAILED)
         throw std::bad_alloc();
     const auto start = reinterpret_cast<std::uintptr_t>(region);

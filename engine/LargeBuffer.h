@@ -11,15 +11,12 @@
 void *allocateLargeBuffer(std::size_t bytes);
 void releaseLargeBuffer(void *buffer, std::size_t bytes);
 
-template <class T>
-struct LargeBufferAllocator
+template <class T> struct LargeBufferAllocator
 {
     using value_type = T;
 
     LargeBufferAllocator() = default;
-    template <class U>
-    LargeBufferAllocator(const LargeBufferAllocator<U> &)
-    {}
+    template <class U> LargeBufferAllocator(const LargeBufferAllocator<U> &) {}
 
     T *allocate(std::size_t n)
     {
@@ -29,9 +26,5 @@ struct LargeBufferAllocator
     }
     void deallocate(T *p, std::size_t n) { releaseLargeBuffer(p, n * sizeof(T)); }
 
-    template <class U>
-    bool operator==(const LargeBufferAllocator<U> &) const
-    {
-        return true;
-    }
+    template <class U> bool operator==(const LargeBufferAllocator<U> &) const { return true; }
 };

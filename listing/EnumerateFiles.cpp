@@ -2,6 +2,7 @@
 
 #include "engine/FileNames.h"
 #include "engine/LargeBuffer.h"
+#include "listing/LookupPartner.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,8 +29,9 @@ struct Item
 {
     quint32 nameOffset = 0;
     quint16 nameLength = 0; // a name has at most 255 bytes (NAME_MAX)
-    bool statOk = false;
-    bool ascii = true;
+    bool statOk : 1 = false;
+    bool ascii : 1 = true;
+    bool linkToFolder : 1 = false; // dropped once the folder is looked up
     quint32 foldedIndex = 0;
     mode_t mode = 0;
     qint64 size = 0;
@@ -178,10 +180,46 @@ bool isLinkToFolder(int folderFd, const char *name)
     return ::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
 }
 
-// Reads every entry of folder into items and their names into names, with one lstat-like
-// look-up each. False when the folder cannot be opened, or when stop was set during the read.
+// Folders with at least this many entries are looked up on two threads; below it, waking the
+// partner costs more than it saves.
+constexpr size_t kLookedUpInPairsFrom = 256;
+// Entries taken at a time by either thread.
+constexpr size_t kLookUpChunk = 128;
+
+// The lstat-like look-up of items[begin, end) in the folder open as fd. Each name in the pool
+// ends in a NUL byte.
+void lookUp(int fd, Item *items, const char *names, size_t begin, size_t end)
+{
+    for (size_t i = begin; i < end; ++i) {
+        Item &item = items[i];
+        const char *name = names + item.nameOffset;
+        struct stat st;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // vanished since it was read: reported without what a look-up gives
+        if (S_ISLNK(st.st_mode) && isLinkToFolder(fd, name)) {
+            item.linkToFolder = true;
+            continue;
+        }
+        item.statOk = true;
+        item.mode = st.st_mode;
+        item.size = st.st_size;
+        item.mtime = st.st_mtim.tv_sec;
+        item.device = st.st_dev;
+        item.inode = st.st_ino;
+    }
+}
+
+bool stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// Reads every entry of folder into items and their names into names, then looks each one up
+// (a large folder on two threads, the partner being made when first needed). False when the
+// folder cannot be opened, or when stop was set meanwhile.
 bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
-                std::vector<QString> &folded, const std::atomic<bool> *stop)
+                std::vector<QString> &folded, const std::atomic<bool> *stop,
+                std::unique_ptr<LookupPartner> &partner)
 {
     items.clear();
     names.clear();
@@ -197,36 +235,40 @@ bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names
     while (const dirent *de = ::readdir(dir)) {
         if (isDots(de->d_name))
             continue;
-        if (stop && items.size() % 1024 == 0 && stop->load(std::memory_order_relaxed)) {
+        if (items.size() % 1024 == 0 && stopped(stop)) {
             ::closedir(dir);
             items.clear();
             return false;
         }
-        struct stat st;
-        const bool statOk = ::fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0;
-        if (statOk && S_ISLNK(st.st_mode) && isLinkToFolder(fd, de->d_name))
-            continue;
         Item &item = items.emplace_back();
         const size_t length = std::strlen(de->d_name);
         item.nameOffset = quint32(names.size());
         item.nameLength = quint16(length);
-        names.append(de->d_name, length);
+        names.append(de->d_name, length + 1);
         item.ascii = isAscii(de->d_name, length);
         if (!item.ascii) {
             item.foldedIndex = quint32(folded.size());
             folded.push_back(
                 decodeFileName(QByteArray(de->d_name, qsizetype(length))).toCaseFolded());
         }
-        if (statOk) {
-            item.statOk = true;
-            item.mode = st.st_mode;
-            item.size = st.st_size;
-            item.mtime = st.st_mtim.tv_sec;
-            item.device = st.st_dev;
-            item.inode = st.st_ino;
-        }
+    }
+
+    if (items.size() < kLookedUpInPairsFrom) {
+        lookUp(fd, items.data(), names.data(), 0, items.size());
+    } else {
+        if (!partner)
+            partner = std::make_unique<LookupPartner>();
+        partner->forEachChunk(items.size(), kLookUpChunk, [&](size_t begin, size_t end) {
+            if (!stopped(stop))
+                lookUp(fd, items.data(), names.data(), begin, end);
+        });
     }
     ::closedir(dir);
+    if (stopped(stop)) {
+        items.clear();
+        return false;
+    }
+    std::erase_if(items, [](const Item &item) { return item.linkToFolder; });
     return true;
 }
 
@@ -269,7 +311,7 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         level.folder += '/';
 
     OnFolderStart(folder);
-    if (readFolder(folder, level.items, level.names, level.folded, m_stop)) {
+    if (readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner)) {
         const Names names{level.names.data(), level.folded.data()};
         sortByName(level.items, names, level.foldedPool, level.keys, level.order);
         // The sort's own buffers of a huge folder are given back before its entries are

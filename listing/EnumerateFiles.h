@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+class LookupPartner;
+
 // One entry met by the walk, with what one lstat-like look-up gives.
 // The references are valid during the OnFileFound call only; copies of them are ordinary,
 // owning byte arrays.
@@ -74,5 +76,6 @@ private:
     // Entry buffers, one per depth of the walk, reused from folder to folder.
     std::vector<std::unique_ptr<WalkLevel>> m_levels;
     size_t m_depth = 0;
+    std::unique_ptr<LookupPartner> m_partner; // made for the first large folder
     const std::atomic<bool> *m_stop = nullptr;
 };

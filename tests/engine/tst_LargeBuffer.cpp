@@ -63,8 +63,8 @@ void LargeBufferTest::tableGrowsAcrossTheSizes()
     for (int i = 0; i < kRows && intact; ++i) {
         const FileRow &a = rows.rows[size_t(i)];
         const FileRow &b = copy.rows[size_t(i)];
-        intact = a.loadedName == QString::number(i) && a.serial == i + 1
-                 && b.loadedName == a.loadedName && b.newName == a.newName;
+        intact = a.loadedName == QString::number(i) && a.serial == i + 1 &&
+                 b.loadedName == a.loadedName && b.newName == a.newName;
     }
     QVERIFY(intact);
 }

@@ -63,6 +63,7 @@ private slots:
     void sortsCaseInsensitivelyWithStableTies();
     void emptyAndMissingFolders();
     void recordedFolderIsNotWalkedAgain();
+    void linksAreNeverDescended_data();
     void linksAreNeverDescended();
     void folderRemovedDuringWalkStillCounts();
     void deepTreeDoesNotOverflow();
@@ -189,8 +190,17 @@ void TestEnumerateFiles::recordedFolderIsNotWalkedAgain()
     QCOMPARE(walker.recorded(), 2);
 }
 
+// A large folder is looked up on two threads: the same entries, each with its own sizes.
+void TestEnumerateFiles::linksAreNeverDescended_data()
+{
+    QTest::addColumn<int>("others");
+    QTest::newRow("small folder") << 0;
+    QTest::newRow("large folder") << 700;
+}
+
 void TestEnumerateFiles::linksAreNeverDescended()
 {
+    QFETCH(int, others);
     TestTree tree;
     TestTree other;
     QVERIFY(other.createFile(QStringLiteral("outside.txt")));
@@ -200,19 +210,29 @@ void TestEnumerateFiles::linksAreNeverDescended()
     QVERIFY(tree.createLink(other.root(), QStringLiteral("elsewhere")));
     QVERIFY(tree.createLink(QStringLiteral("f.txt"), QStringLiteral("sub/file-link")));
     QVERIFY(tree.createLink(QStringLiteral("nowhere"), QStringLiteral("sub/dangling")));
+    QStringList expected = split("file:sub/dangling file:sub/f.txt file:sub/file-link");
+    for (int i = 0; i < others; ++i) {
+        const QString name = QStringLiteral("sub/p%1").arg(i, 4, 10, QLatin1Char('0'));
+        QVERIFY(tree.createFile(name, QByteArray(i % 13, 'x')));
+        expected << QStringLiteral("file:") + name;
+    }
+    expected << split("done:sub done:.");
 
     RecordingWalker walker(tree.root());
     mode_t linkMode = 0;
-    walker.beforeReport = [&linkMode](const FoundEntry &entry) {
+    int wrongSizes = 0;
+    walker.beforeReport = [&](const FoundEntry &entry) {
         if (entry.name == "file-link")
             linkMode = entry.mode;
+        if (entry.name.startsWith('p') && entry.size != entry.name.mid(1).toInt() % 13)
+            ++wrongSizes;
     };
     walker.EnumerateFolder(tree.root(), true);
     // Links to folders are folders that are never entered: not reported either. Links to a
     // file and dangling links are reported as the links they are.
-    QCOMPARE(walker.events,
-             split("file:sub/dangling file:sub/f.txt file:sub/file-link done:sub done:."));
+    QCOMPARE(walker.events, expected);
     QVERIFY(S_ISLNK(linkMode));
+    QCOMPARE(wrongSizes, 0);
     QCOMPARE(walker.recorded(), 2);
 }
 
