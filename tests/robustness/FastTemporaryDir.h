@@ -1,6 +1,9 @@
 #pragma once
 
+#include "tests/robustness/TreeBuilders.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -14,8 +17,15 @@ inline QString fastTemporaryPattern()
     return base + QStringLiteral("/quirewell-robust-XXXXXX");
 }
 
+// Removed by the bytes of its names: QTemporaryDir's own clean-up goes by decoded names and
+// leaves behind every name that is not UTF-8.
 class FastTemporaryDir : public QTemporaryDir
 {
 public:
     FastTemporaryDir() : QTemporaryDir(fastTemporaryPattern()) {}
+    ~FastTemporaryDir()
+    {
+        if (isValid() && autoRemove())
+            removeTree(QFile::encodeName(path()));
+    }
 };
