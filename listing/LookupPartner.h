@@ -28,8 +28,8 @@ private:
     void run();
 
     std::mutex m_mutex;
-    std::condition_variable m_wake; // a task is waiting, or the partner is to end
-    std::condition_variable m_done; // the partner finished its part
+    std::condition_variable m_wake;                // a task is waiting, or the partner is to end
+    std::condition_variable m_done;                // the partner finished its part
     const std::function<void()> *m_task = nullptr; // set until the partner takes it
     bool m_busy = false;                           // the partner is working at a task
     bool m_quit = false;

@@ -77,7 +77,9 @@ private slots:
         QString file, error;
         FileRows rows;
         rows.folders = {{QStringLiteral("/f/"), "/f/"}};
-        rows.rows.push_back(FileRow{QStringLiteral("long name"), {}, 0, 0, 1, 0, true});
+        FileRow &row = rows.rows.emplace_back();
+        row.loadedName = QStringLiteral("long name");
+        row.serial = 1;
         QVERIFY2(ExportFile::exportRows(rows, file, error), qPrintable(error));
         QCOMPARE(QFileInfo(file).absolutePath(), m_runtime);
         QCOMPARE(modeOf(file) & 07777, mode_t(0600));
