@@ -9,7 +9,7 @@ namespace {
 // Huge page size on x86-64 and arm64 with 4 KiB pages; elsewhere the advice is only a hint.
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 // Below this a buffer comes from the heap: mapping it alone would waste most of a huge page.
-constexpr std::size_t kMappedFrom = 4 * kHugePage;
+constexpr std::size_t kMappedFrom = 2 * kHugePage;
 
 std::size_t mappedLength(std::size_t bytes)
 {

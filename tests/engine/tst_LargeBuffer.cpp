@@ -22,9 +22,9 @@ void LargeBufferTest::holdsEveryByte_data()
 {
     QTest::addColumn<qint64>("bytes");
     QTest::newRow("one byte") << qint64(1);
-    QTest::newRow("below mapping") << qint64((8 << 20) - 1);
-    QTest::newRow("first mapped size") << qint64(8 << 20);
-    QTest::newRow("not a whole huge page") << qint64((8 << 20) + 4097);
+    QTest::newRow("below mapping") << qint64((4 << 20) - 1);
+    QTest::newRow("first mapped size") << qint64(4 << 20);
+    QTest::newRow("not a whole huge page") << qint64((4 << 20) + 4097);
     QTest::newRow("a hundred megabytes") << qint64(100 << 20);
 }
 
@@ -34,7 +34,7 @@ void LargeBufferTest::holdsEveryByte()
     const auto size = std::size_t(bytes);
     auto *buffer = static_cast<unsigned char *>(allocateLargeBuffer(size));
     QVERIFY(buffer);
-    if (size >= (8u << 20)) // mapped ones start on a huge-page boundary
+    if (size >= (4u << 20)) // mapped ones start on a huge-page boundary
         QCOMPARE(reinterpret_cast<std::uintptr_t>(buffer) % (2u << 20), 0u);
     // Every page of the buffer is written, the last byte too, and read back.
     for (std::size_t i = 0; i < size; i += 4096)
@@ -50,7 +50,7 @@ void LargeBufferTest::holdsEveryByte()
 void LargeBufferTest::tableGrowsAcrossTheSizes()
 {
     FileRows rows;
-    constexpr int kRows = 300000; // about 26 MB of rows: mapped once past 8 MB
+    constexpr int kRows = 300000; // about 24 MB of rows: mapped once past 4 MB
     for (int i = 0; i < kRows; ++i) {
         FileRow &row = rows.rows.emplace_back();
         row.loadedName = QString::number(i);
