@@ -152,6 +152,11 @@ QString batchSummary(const BatchResult &result)
 void ListController::OnStartRenaming()
 {
     finishNewNames(); // the batch renames to the names of the current parameters
+    // Rows that a load replaced and that are still being freed are finished first: each time
+    // their memory goes back to the system, the processors running the program's other
+    // threads are interrupted, which slowed the renames by several percent.
+    if (m_release.joinable())
+        m_release.join();
     // The batch works on the rows as they were when it was asked for; events processed to
     // keep the window painted cannot change what it renames.
     const FileRows rows = m_model.rows();
