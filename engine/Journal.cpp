@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -360,12 +361,39 @@ void PlanBody::startRow(quint32 folder, quint64 device, quint64 inode, const QBy
 void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
                       QStringView newName)
 {
-    startRow(folder, device, inode, oldName);
     // The usual ASCII name is copied as it is; any other goes through its exact bytes.
     const bool plain = !newName.isEmpty() && newName != u"-" &&
                        std::all_of(newName.begin(), newName.end(), [](QChar c) {
                            return c.unicode() < 0x80 && !needsEscape(uchar(c.unicode()));
                        });
+    if (plain && oldName != "-" &&
+        std::none_of(oldName.begin(), oldName.end(),
+                     [](char c) { return needsEscape(static_cast<unsigned char>(c)); }) &&
+        !oldName.isEmpty()) {
+        // The usual row, nothing to escape in either name, is written through one pointer:
+        // a batch of a million rows builds its plan before the first rename.
+        ++m_rowCount;
+        const qsizetype at = m_rows.size();
+        constexpr qsizetype kNumbers = 3 * 21; // three numbers of at most 20 digits, a space each
+        m_rows.resize(at + 4 + kNumbers + oldName.size() + 1 + newName.size() + 1);
+        char *out = m_rows.data() + at;
+        char *const end = m_rows.data() + m_rows.size();
+        std::memcpy(out, "row ", 4);
+        out += 4;
+        for (const quint64 number : {quint64(folder), device, inode}) {
+            out = std::to_chars(out, end, number).ptr;
+            *out++ = ' ';
+        }
+        std::memcpy(out, oldName.constData(), size_t(oldName.size()));
+        out += oldName.size();
+        *out++ = ' ';
+        for (const QChar c : newName)
+            *out++ = char(c.unicode());
+        *out++ = '\n';
+        m_rows.truncate(out - m_rows.constData());
+        return;
+    }
+    startRow(folder, device, inode, oldName);
     if (plain) {
         const qsizetype at = m_rows.size();
         m_rows.resize(at + newName.size());
