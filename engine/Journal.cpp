@@ -17,6 +17,14 @@ bool needsEscape(unsigned char c)
     return c <= ' ' || c >= 0x7F || c == '%';
 }
 
+// A field that appendEscaped writes exactly as it is: not empty, not "-", nothing to escape.
+bool isWrittenAsIs(const QByteArray &bytes)
+{
+    return !bytes.isEmpty() && bytes != "-" && std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        return needsEscape(static_cast<unsigned char>(c));
+    });
+}
+
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -292,9 +300,7 @@ void appendEscaped(QByteArray &out, const QByteArray &bytes)
         return;
     }
     // Most names need no escape: one append.
-    if (bytes != "-" && std::none_of(bytes.begin(), bytes.end(), [](char c) {
-            return needsEscape(static_cast<unsigned char>(c));
-        })) {
+    if (isWrittenAsIs(bytes)) {
         out.append(bytes);
         return;
     }
@@ -366,10 +372,7 @@ void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByte
                        std::all_of(newName.begin(), newName.end(), [](QChar c) {
                            return c.unicode() < 0x80 && !needsEscape(uchar(c.unicode()));
                        });
-    if (plain && oldName != "-" &&
-        std::none_of(oldName.begin(), oldName.end(),
-                     [](char c) { return needsEscape(static_cast<unsigned char>(c)); }) &&
-        !oldName.isEmpty()) {
+    if (plain && isWrittenAsIs(oldName)) {
         // The usual row, nothing to escape in either name, is written through one pointer:
         // a batch of a million rows builds its plan before the first rename.
         ++m_rowCount;
