@@ -4,6 +4,7 @@
 #include "engine/ChainRename.h"
 #include "engine/FileNames.h"
 #include "engine/FileRows.h"
+#include "engine/LargeBuffer.h"
 #include "engine/RenameOperation.h"
 
 #include <QChar>
@@ -11,6 +12,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -161,6 +163,72 @@ void leaveRest(const FileRows &rows, int from, BatchJournal &journal, BatchResul
     }
 }
 
+namespace {
+
+// The renames of a batch in row order, with the bytes of both names of each made ready
+// before the first rename, one after the other in one buffer. Between two system calls the
+// loop then reads a few bytes that lie together: checking and encoding each row's names
+// there, from strings spread over the heap, made a batch of 100,000 renames a tenth slower
+// than the system calls alone, while doing it beforehand takes a few milliseconds.
+class PreparedRenames
+{
+public:
+    struct Rename
+    {
+        qint32 row;
+        quint32 folder;
+        qint64 names; // where the old name starts in the buffer, or one of the values below
+    };
+    // A checked row whose new name is its old one: moving a file onto its own name would
+    // only fail with "File exists".
+    static constexpr qint64 kUnchanged = -1;
+    // Names the rename's own checks refuse or that need a closer look; they go the whole
+    // way through renameInFolder, which says why.
+    static constexpr qint64 kUnprepared = -2;
+
+    explicit PreparedRenames(const FileRows &rows)
+    {
+        m_renames.reserve(size_t(rows.checkedCount()));
+        m_bytes.reserve(size_t(rows.checkedCount()) * 32);
+        QByteArray oldName, newName;
+        for (int i = 0; i < rows.count(); ++i) {
+            const FileRow &row = rows.rows[size_t(i)];
+            if (!row.checked)
+                continue;
+            Rename &rename = m_renames.emplace_back(Rename{i, row.folder, kUnprepared});
+            if (row.newName == row.loadedName) {
+                rename.names = kUnchanged;
+            } else if (isAcceptedName(row.newName) && encodeFileName(row.newName, newName) &&
+                       encodeFileName(row.loadedName, oldName) && isPlainName(oldName)) {
+                rename.names = qint64(m_bytes.size());
+                m_bytes.insert(m_bytes.end(), oldName.begin(), oldName.end());
+                m_bytes.push_back('\0');
+                m_bytes.insert(m_bytes.end(), newName.begin(), newName.end());
+                m_bytes.push_back('\0');
+            }
+        }
+    }
+
+    const auto &renames() const { return m_renames; }
+    const char *oldName(const Rename &rename) const { return m_bytes.data() + rename.names; }
+    const char *newName(const Rename &rename) const
+    {
+        const char *old = oldName(rename);
+        return old + std::strlen(old) + 1;
+    }
+
+private:
+    static bool isPlainName(const QByteArray &name)
+    {
+        return !name.isEmpty() && !name.contains('\0') && !name.contains('/');
+    }
+
+    std::vector<Rename, LargeBufferAllocator<Rename>> m_renames;
+    std::vector<char, LargeBufferAllocator<char>> m_bytes;
+};
+
+} // namespace
+
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress,
                                const BatchStop *stop)
 {
@@ -168,29 +236,40 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
     BatchJournal journal;
     if (!journal.begin(rows, result.journalError))
         return result;
+    const PreparedRenames prepared(rows);
     const int total = rows.count();
     QString error;
     OpenFolder folder;
     QByteArray source; // reused from row to row
+    auto next = prepared.renames().begin();
+    const auto end = prepared.renames().end();
     for (int i = 0; i < total; ++i) {
-        const FileRow &row = rows.rows[size_t(i)];
         if (stop && stop->load(std::memory_order_relaxed)) {
             leaveRest(rows, i, journal, result);
             break;
         }
-        if (row.checked) {
-            // Moving a file onto its own name would only fail with "File exists".
-            if (row.newName == row.loadedName) {
+        if (next != end && next->row == i) {
+            const PreparedRenames::Rename &rename = *next++;
+            if (rename.names == PreparedRenames::kUnchanged) {
                 ++result.unchanged;
             } else {
-                const QByteArray &path = rows.folders[row.folder].rawPath;
-                encodeFileName(row.loadedName, source);
-                if (renameInFolder(path, source, row.newName, error,
-                                   folder.handle(row.folder, path))) {
+                const QByteArray &path = rows.folders[rename.folder].rawPath;
+                const int fd = folder.handle(rename.folder, path);
+                bool renamed = rename.names >= 0 && fd >= 0 &&
+                               ::renameat2(fd, prepared.oldName(rename), fd,
+                                           prepared.newName(rename), RENAME_NOREPLACE) == 0;
+                if (!renamed) {
+                    // The whole way, which tries again: the checks of the names, the ways
+                    // around a file system without RENAME_NOREPLACE, and the reason.
+                    encodeFileName(rows.rows[size_t(i)].loadedName, source);
+                    renamed = renameInFolder(path, source, rows.rows[size_t(i)].newName, error, fd);
+                }
+                if (renamed) {
                     ++result.renamed;
                     journal.renamed();
-                } else
+                } else {
                     result.failures.push_back({i, error});
+                }
             }
         }
         if (progress && ((i + 1) % 256 == 0 || i + 1 == total))

@@ -1,12 +1,17 @@
 #include "engine/AppSettings.h"
 #include "engine/BatchRename.h"
+#include "engine/RenameOperation.h"
 #include "tests/engine/RowsFromFolder.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(BatchPrompter::Answer)
 Q_DECLARE_METATYPE(BatchOutcome)
@@ -28,6 +33,7 @@ private slots:
     void declinedChangesNothing();
     void chainSwapAndRefusedName();
     void unchangedRowsAreNotMoved();
+    void foldersInTurnAndRawNames();
     void progressIsThrottled();
     void duplicateFinderMatchesPairwiseScan();
     void caseFoldedHashAgreesWithCompare();
@@ -211,6 +217,35 @@ void BatchRenameTest::unchangedRowsAreNotMoved()
     QVERIFY(result.failures.empty());
     QVERIFY(m_tree->exists(u"same"_qs));
     QCOMPARE(folderContents(m_tree->root()), (QList<QByteArray>{"r", "s"}));
+}
+
+// Rows of several folders, the folders in turn and back again, with names that are not
+// UTF-8 on either side; the rows of a folder removed since the listing fail with the
+// system's reason and the others go on.
+void BatchRenameTest::foldersInTurnAndRawNames()
+{
+    const QString root = m_tree->root();
+    QVERIFY(m_tree->createRawFile("odd\xff", "1") && m_tree->createFile(u"a/plain"_qs, "2"));
+    QVERIFY(m_tree->createFile(u"gone/x"_qs, "3") && m_tree->createRawFile("a/caf\xe9", "4"));
+    FileRows rows;
+    appendRow(rows, root, "odd\xff");
+    appendRow(rows, root + u"/a"_qs, "plain");
+    appendRow(rows, root + u"/gone"_qs, "x");
+    appendRow(rows, root + u"/a"_qs, "caf\xe9");
+    const QStringList newNames{u"fixed"_qs, u"caf\xdce9 2"_qs, u"y"_qs, u"\u00e9t\u00e9"_qs};
+    for (int i = 0; i < rows.count(); ++i)
+        rows.rows[size_t(i)].newName = newNames[i];
+    QVERIFY(QDir(root + u"/gone"_qs).removeRecursively());
+
+    const BatchResult result = RenameCheckedFiles(rows);
+    QCOMPARE(result.renamed, 3);
+    QCOMPARE(int(result.failures.size()), 1);
+    QCOMPARE(result.failures[0].row, 2);
+    QCOMPARE(result.failures[0].error, systemErrorText(ENOENT));
+    QCOMPARE(m_tree->contents(u"fixed"_qs), QByteArray("1"));
+    QCOMPARE(folderContents(root + u"/a"_qs), (QList<QByteArray>{"2", "4"}));
+    QCOMPARE(::access((QFile::encodeName(root) + "/a/caf\xe9 2").constData(), F_OK), 0);
+    QCOMPARE(m_tree->contents(u"a/\u00e9t\u00e9"_qs), QByteArray("4"));
 }
 
 void BatchRenameTest::progressIsThrottled()
