@@ -338,7 +338,7 @@ QByteArray headerText(const JournalEntry &entry)
 
 void PlanBody::reserve(qsizetype rows)
 {
-    m_rows.reserve(rows * 64);
+    m_rows.reserve(size_t(rows) * 64);
 }
 
 void PlanBody::addFolder(const QByteArray &path)
@@ -353,15 +353,22 @@ void PlanBody::addFolder(const QByteArray &path)
 void PlanBody::startRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName)
 {
     ++m_rowCount;
-    m_rows.append("row ", 4);
-    appendNumber(m_rows, folder);
-    m_rows.append(' ');
-    appendNumber(m_rows, device);
-    m_rows.append(' ');
-    appendNumber(m_rows, inode);
-    m_rows.append(' ');
-    appendEscaped(m_rows, oldName);
-    m_rows.append(' ');
+    m_row.clear();
+    m_row.append("row ", 4);
+    appendNumber(m_row, folder);
+    m_row.append(' ');
+    appendNumber(m_row, device);
+    m_row.append(' ');
+    appendNumber(m_row, inode);
+    m_row.append(' ');
+    appendEscaped(m_row, oldName);
+    m_row.append(' ');
+}
+
+void PlanBody::endRow()
+{
+    m_row.append('\n');
+    m_rows.insert(m_rows.end(), m_row.cbegin(), m_row.cend());
 }
 
 void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
@@ -376,9 +383,9 @@ void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByte
         // The usual row, nothing to escape in either name, is written through one pointer:
         // a batch of a million rows builds its plan before the first rename.
         ++m_rowCount;
-        const qsizetype at = m_rows.size();
-        constexpr qsizetype kNumbers = 3 * 21; // three numbers of at most 20 digits, a space each
-        m_rows.resize(at + 4 + kNumbers + oldName.size() + 1 + newName.size() + 1);
+        const size_t at = m_rows.size();
+        constexpr size_t kNumbers = 3 * 21; // three numbers of at most 20 digits, a space each
+        m_rows.resize(at + 4 + kNumbers + size_t(oldName.size()) + 1 + size_t(newName.size()) + 1);
         char *out = m_rows.data() + at;
         char *const end = m_rows.data() + m_rows.size();
         std::memcpy(out, "row ", 4);
@@ -393,27 +400,24 @@ void PlanBody::addRow(quint32 folder, quint64 device, quint64 inode, const QByte
         for (const QChar c : newName)
             *out++ = char(c.unicode());
         *out++ = '\n';
-        m_rows.truncate(out - m_rows.constData());
+        m_rows.resize(size_t(out - m_rows.data()));
         return;
     }
     startRow(folder, device, inode, oldName);
     if (plain) {
-        const qsizetype at = m_rows.size();
-        m_rows.resize(at + newName.size());
-        char *out = m_rows.data() + at;
         for (const QChar c : newName)
-            *out++ = char(c.unicode());
+            m_row.append(char(c.unicode()));
     } else {
-        appendEscaped(m_rows, encodeFileName(newName));
+        appendEscaped(m_row, encodeFileName(newName));
     }
-    m_rows.append('\n');
+    endRow();
 }
 
 void PlanBody::addRow(const JournalRow &row)
 {
     startRow(row.folder, row.device, row.inode, row.oldName);
-    appendEscaped(m_rows, row.newName);
-    m_rows.append('\n');
+    appendEscaped(m_row, row.newName);
+    endRow();
     if (!row.parkedName.isEmpty())
         parkLastRow(row.parkedName);
 }
@@ -432,7 +436,8 @@ QByteArrayList PlanBody::pieces() const
     QByteArray planned = "planned ";
     appendNumber(planned, m_rowCount);
     planned += '\n';
-    return {m_folders, m_rows, m_parked, planned};
+    return {m_folders, QByteArray::fromRawData(m_rows.data(), qsizetype(m_rows.size())), m_parked,
+            planned};
 }
 
 PlanBody planBody(const JournalEntry &entry)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/LargeBuffer.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -114,15 +116,20 @@ public:
     void addRow(const JournalRow &row);
     // The temporary name the last row added goes through (a "parked" record).
     void parkLastRow(const QByteArray &name);
-    // The text in pieces to be written one after the other (no copy of the whole), or whole.
+    // The text in pieces to be written one after the other, or whole. The pieces refer to
+    // the body's own buffers (no copy of the rows): they are valid while it is unchanged.
     QByteArrayList pieces() const;
     QByteArray text() const { return pieces().join(); }
 
 private:
     void startRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName);
+    void endRow();
 
     QByteArray m_folders;
-    QByteArray m_rows;
+    // A plan of a million rows runs to tens of megabytes, written once before the first
+    // rename: in a buffer of huge pages, its memory costs a few page faults.
+    std::vector<char, LargeBufferAllocator<char>> m_rows;
+    QByteArray m_row; // a row that is not written through one pointer, built here first
     QByteArray m_parked;
     quint32 m_folderCount = 0;
     quint64 m_rowCount = 0;
