@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -67,14 +69,51 @@ struct Mover
     int next = -1;     // the mover whose old name is this one's target
     State state = State::Waiting;
     bool inCycle = false;
+    bool plainOldName = false; // one name of this folder, which a rename may take as it is
     QString error;
 };
 
-QByteArray parkingName()
+constexpr char kParkingPrefix[] = ".quirewell-swap-"; // lower case, as the whole name
+
+// The process's own stem of temporary names: the prefix and the process id.
+QByteArray parkingStem()
+{
+    return QByteArray(kParkingPrefix) + QByteArray::number(::getpid()) + '-';
+}
+
+QByteArray parkingName(const QByteArray &stem)
 {
     static std::atomic<unsigned> counter{0};
-    return QByteArrayLiteral(".quirewell-swap-") + QByteArray::number(::getpid()) + '-' +
-           QByteArray::number(counter++) + QByteArrayLiteral(".tmp");
+    return stem + QByteArray::number(counter++) + QByteArrayLiteral(".tmp");
+}
+
+// The entries of the folder open as fd that a temporary name could be taken for: those that
+// begin with the prefix of temporary names, in lower case, as a file system that ignores case
+// would take them (names beyond ASCII folded as Unicode folds them). Nothing when the folder
+// cannot be read.
+std::optional<QSet<QByteArray>> entriesLikeParkingNames(int fd)
+{
+    const int listFd = fd < 0 ? -1 : ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
+    if (!dir) {
+        if (listFd >= 0)
+            ::close(listFd);
+        return std::nullopt;
+    }
+    const QByteArray prefix(kParkingPrefix);
+    QSet<QByteArray> entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.') // a dot stays a dot when case is folded
+            continue;
+        QByteArray name(entry->d_name);
+        const bool ascii =
+            std::all_of(name.cbegin(), name.cend(), [](char c) { return uchar(c) < 0x80; });
+        name = ascii ? name.toLower() : decodeFileName(name).toCaseFolded().toUtf8();
+        if (name.startsWith(prefix))
+            entries.insert(name);
+    }
+    ::closedir(dir);
+    return entries;
 }
 
 // An open handle of a folder for the time of one phase.
@@ -113,6 +152,8 @@ public:
             m.row = row;
             const FileRow &r = rows.rows[size_t(row)];
             m.oldName = encodeFileName(r.loadedName);
+            m.plainOldName = !m.oldName.isEmpty() && m.oldName != "." && m.oldName != ".." &&
+                             !m.oldName.contains('/') && !m.oldName.contains('\0');
             m.inode = r.inode;
             const QString refused = refusedNameReason(r.newName);
             if (refused.isEmpty())
@@ -303,9 +344,17 @@ private:
         }
     }
 
-    bool renameStep(const QByteArray &from, const QString &to, QString &error)
+    // from and toBytes are the bytes of both names; plain: both are one name of this folder,
+    // as listed, as the checks accepted it or as chosen for a temporary name. A step of plain
+    // names is tried as one system call first; one that fails goes the whole way, which
+    // tries again, says why and takes the ways around a file system without RENAME_NOREPLACE.
+    bool renameStep(const QByteArray &from, const QByteArray &toBytes, const QString &to,
+                    bool plain, QString &error)
     {
-        if (!renameInFolder(m_path, from, to, error, m_fd))
+        const bool renamed =
+            plain && m_fd >= 0 &&
+            ::renameat2(m_fd, from.constData(), m_fd, toBytes.constData(), RENAME_NOREPLACE) == 0;
+        if (!renamed && !renameInFolder(m_path, from, to, error, m_fd))
             return false;
         m_journal->renamed();
         return true;
@@ -328,7 +377,8 @@ private:
     // Renames m to its new name; false with m's error set.
     bool moveToTarget(Mover &m, QString &error)
     {
-        if (!stillTheFile(m, error) || !renameStep(m.oldName, newName(m), error))
+        if (!stillTheFile(m, error) ||
+            !renameStep(m.oldName, m.target, newName(m), m.plainOldName, error))
             return false;
         m.state = State::Done;
         return true;
@@ -364,19 +414,45 @@ private:
         }
     }
 
+    // Whether the folder's entries are read once rather than each temporary name looked up:
+    // thousands of look-ups of names that are not there took longer than the renames of the
+    // cycles above a C loop. A look-up costs about as much as reading twenty entries, and a
+    // folder's size is about twenty bytes an entry or more (zero where it is not known).
+    bool readFolderForTemporaryNames(int fd) const
+    {
+        struct stat st;
+        return m_cycles.size() >= 32 && fd >= 0 && ::fstat(fd, &st) == 0 &&
+               quint64(st.st_size) <= quint64(m_cycles.size()) * 20 * 20;
+    }
+
     // A temporary name that no entry and no new name of the folder has, chosen before the
     // journal is written so that the journal names it before it is used.
     QByteArray freeTemporaryName(int fd)
     {
-        if (m_newNamesFolded.isEmpty())
-            for (const Mover &other : m_movers)
-                m_newNamesFolded.insert(newName(other).toCaseFolded());
+        if (!m_temporariesChecked) {
+            m_temporariesChecked = true;
+            m_parkingStem = parkingStem(); // asked once: each ask is a system call
+            const QString prefix = QString::fromLatin1(kParkingPrefix);
+            for (const Mover &other : m_movers) {
+                if (!newName(other).startsWith(u'.'))
+                    continue;
+                const QString folded = newName(other).toCaseFolded();
+                if (folded.startsWith(prefix))
+                    m_newNamesLikeParking.insert(folded);
+            }
+            if (readFolderForTemporaryNames(fd))
+                m_parkingLikeEntries = entriesLikeParkingNames(fd);
+        }
         QByteArray name;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            name = parkingName();
+            name = parkingName(m_parkingStem);
+            if (!m_newNamesLikeParking.isEmpty() &&
+                m_newNamesLikeParking.contains(QString::fromLatin1(name)))
+                continue;
             struct stat st;
-            if (!m_newNamesFolded.contains(QString::fromLatin1(name)) &&
-                (fd < 0 || ::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0))
+            if (m_parkingLikeEntries
+                    ? !m_parkingLikeEntries->contains(name)
+                    : fd < 0 || ::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 break;
         }
         return name;
@@ -393,7 +469,8 @@ private:
         // Taken since it was chosen, the temporary name fails the cycle: another name could
         // not be journaled before its use.
         if (!stillTheFile(at(0), error) ||
-            !renameStep(at(0).oldName, QString::fromLatin1(parked), error)) {
+            !renameStep(at(0).oldName, parked, QString::fromLatin1(parked), at(0).plainOldName,
+                        error)) {
             fail(at(0), error);
             for (size_t j = 1; j < k; ++j)
                 fail(at(j), blockedByText(loadedName(at((j + 1) % k))));
@@ -407,7 +484,7 @@ private:
             }
         }
         if (failed == 0) {
-            if (renameStep(parked, newName(at(0)), error)) {
+            if (renameStep(parked, at(0).target, newName(at(0)), true, error)) {
                 at(0).state = State::Done;
                 return;
             }
@@ -417,7 +494,8 @@ private:
         size_t undone = failed + 1;
         QString ignored;
         for (; undone < k; ++undone) {
-            if (!renameStep(at(undone).target, loadedName(at(undone)), ignored))
+            if (!renameStep(at(undone).target, at(undone).oldName, loadedName(at(undone)),
+                            at(undone).plainOldName, ignored))
                 break;
             fail(at(undone), blocked);
         }
@@ -425,7 +503,8 @@ private:
             fail(at(j), blocked);
         if (failed != 0)
             fail(at(0), blocked);
-        if (undone < k || !renameStep(parked, loadedName(at(0)), ignored))
+        if (undone < k ||
+            !renameStep(parked, at(0).oldName, loadedName(at(0)), at(0).plainOldName, ignored))
             at(0).error += QStringLiteral("; the file is left under the temporary name \"%1\"")
                                .arg(QString::fromLatin1(parked));
     }
@@ -440,7 +519,10 @@ private:
     std::vector<std::vector<int>> m_cycles;
     std::vector<QByteArray> m_parkedNames; // one per cycle
     std::vector<int> m_firstPred, m_preds; // movers waiting for mover i: m_preds[m_firstPred[i]..]
-    QSet<QString> m_newNamesFolded;
+    bool m_temporariesChecked = false;     // the three below are filled
+    QByteArray m_parkingStem;
+    QSet<QString> m_newNamesLikeParking; // case-folded new names with the temporary prefix
+    std::optional<QSet<QByteArray>> m_parkingLikeEntries; // read for many cycles
 };
 
 } // namespace

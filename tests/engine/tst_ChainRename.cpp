@@ -1,5 +1,6 @@
 #include "engine/BatchRename.h"
 #include "engine/ChainRename.h"
+#include "engine/JournalStore.h"
 #include "engine/RenameOperation.h"
 #include "tests/engine/RowsFromFolder.h"
 #include "tests/support/FatMount.h"
@@ -42,6 +43,7 @@ private slots:
     void plans_data();
     void plans();
     void longShiftAndProgress();
+    void temporaryNamesPassTakenOnes();
     void optionOffKeepsListOrder();
     void failedStepInsideACycleIsMovedBack();
     void fatSwapAndRotationByCase();
@@ -181,6 +183,57 @@ void ChainRenameTest::longShiftAndProgress()
                  QByteArray::number(i - 1));
     QCOMPARE(tree.contents(u"s1"_qs), QByteArray("s2"));
     QCOMPARE(tree.entries().size(), kFiles + 2);
+}
+
+// With many cycles the folder is read once for entries that look like temporary names; the
+// temporary names taken pass over those and over new names like them.
+void ChainRenameTest::temporaryNamesPassTakenOnes()
+{
+    TestTree tree;
+    QVERIFY(tree.createFile(u"a"_qs, "a") && tree.createFile(u"b"_qs, "b"));
+    FileRows swap;
+    appendFolderRows(swap, tree.root());
+    swap.rows[0].newName = u"b"_qs;
+    swap.rows[1].newName = u"a"_qs;
+    QString error;
+    const std::optional<JournalEntry> entry =
+        JournalStore::read(renameCheckedFilesInChains(swap).journalId, error);
+    QVERIFY2(entry, qPrintable(error));
+    // This process numbers its temporary names one after the other: the next ones are known.
+    const auto parked =
+        std::find_if(entry->rows.begin(), entry->rows.end(),
+                     [](const JournalRow &row) { return !row.parkedName.isEmpty(); });
+    QVERIFY(parked != entry->rows.end());
+    const QByteArray stem = parked->parkedName.left(parked->parkedName.lastIndexOf('-') + 1);
+    const int next = parked->parkedName.mid(stem.size()).chopped(4).toInt() + 1; // ".tmp"
+    constexpr int kSwaps = 40;
+    for (int n = next; n < next + kSwaps; ++n)
+        QVERIFY(tree.createRawFile(stem + QByteArray::number(n) + ".tmp", "taken"));
+    for (int i = 0; i < 2 * kSwaps; ++i)
+        QVERIFY(tree.createFile(u"p%1"_qs.arg(i, 2, 10, QLatin1Char('0')), QByteArray::number(i)));
+
+    // a moves first, to the name that would otherwise be the next temporary one.
+    const QString likeNext = QString::fromLatin1(stem + QByteArray::number(next + kSwaps) + ".tmp");
+    FileRows rows;
+    appendFolderRows(rows, tree.root());
+    for (FileRow &row : rows.rows) {
+        row.checked = row.loadedName.startsWith(u'p') || row.loadedName == u"a";
+        if (row.loadedName.startsWith(u'p'))
+            row.newName = u"p%1"_qs.arg(row.loadedName.mid(1).toInt() ^ 1, 2, 10, QLatin1Char('0'));
+        else if (row.loadedName == u"a")
+            row.newName = likeNext;
+    }
+    const BatchResult result = renameCheckedFilesInChains(rows);
+    QVERIFY(result.failures.empty());
+    QCOMPARE(result.renamed, 2 * kSwaps + 1);
+    QCOMPARE(tree.contents(likeNext), QByteArray("b"));
+    for (int i = 0; i < 2 * kSwaps; ++i)
+        QCOMPARE(tree.contents(u"p%1"_qs.arg(i ^ 1, 2, 10, QLatin1Char('0'))),
+                 QByteArray::number(i));
+    for (int n = next; n < next + kSwaps; ++n)
+        QCOMPARE(tree.contents(QString::fromLatin1(stem + QByteArray::number(n) + ".tmp")),
+                 QByteArray("taken"));
+    QCOMPARE(tree.entries().size(), kSwaps + 2 * kSwaps + 2);
 }
 
 void ChainRenameTest::optionOffKeepsListOrder()
