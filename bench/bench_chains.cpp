@@ -5,8 +5,8 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "engine/ChainRename.h"
-#include "engine/FileRows.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/rename/ChainRename.h"
 
 #include <QCoreApplication>
 #include <QFile>

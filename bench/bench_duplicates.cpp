@@ -3,8 +3,8 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "engine/BatchRename.h"
-#include "engine/FileRows.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/rename/BatchRename.h"
 
 #include <QCoreApplication>
 

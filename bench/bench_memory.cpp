@@ -6,8 +6,8 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "listing/FileListLoader.h"
-#include "listing/FileListModel.h"
+#include "core/listing/FileListLoader.h"
+#include "core/listing/FileListModel.h"
 
 #include <QCoreApplication>
 #include <QFile>

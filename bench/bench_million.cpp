@@ -14,11 +14,11 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "engine/AppSettings.h"
-#include "listing/view/QuirewellView.h"
-#include "shell/MainFrame.h"
-#include "shell/QuirewellApp.h"
-#include "ui/Prompts.h"
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/shell/MainFrame.h"
+#include "desktop/shell/QuirewellApp.h"
+#include "desktop/ui/Prompts.h"
+#include "desktop/view/QuirewellView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,9 +3,9 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "engine/NewNameRule.h"
-#include "listing/FileListLoader.h"
-#include "listing/presence/FolderPresence.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/listing/FileListLoader.h"
+#include "core/listing/presence/FolderPresence.h"
 
 #include <QCoreApplication>
 #include <QFile>

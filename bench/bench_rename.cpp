@@ -8,9 +8,9 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "engine/BatchRename.h"
-#include "engine/NewNameRule.h"
-#include "listing/FileListLoader.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/engine/rename/BatchRename.h"
+#include "core/listing/FileListLoader.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,12 +5,12 @@
 #include "cli/CliOutput.h"
 #include "cli/ListPrinter.h"
 #include "cli/TerminalPrompter.h"
-#include "engine/AppSettings.h"
-#include "engine/BatchRename.h"
-#include "engine/FileRows.h"
-#include "engine/NewNameRule.h"
-#include "listing/FileListLoader.h"
-#include "listing/ListingTexts.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/engine/rename/BatchRename.h"
+#include "core/engine/settings/AppSettings.h"
+#include "core/listing/FileListLoader.h"
+#include "core/listing/ListingTexts.h"
 
 #include <cstdio>
 

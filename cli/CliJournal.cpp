@@ -3,9 +3,9 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/TerminalPrompter.h"
-#include "engine/JournalUndo.h"
+#include "core/engine/journal/JournalUndo.h"
 
-#include "engine/FileNames.h"
+#include "core/engine/names/FileNames.h"
 #include <QDateTime>
 
 #include <cstdio>

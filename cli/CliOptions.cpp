@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 
-#include "engine/NewNameRule.h"
+#include "core/engine/names/NewNameRule.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "cli/CliOutput.h"
 
-#include "engine/FileNames.h"
-#include "engine/FileRows.h"
-#include "listing/ListingTexts.h"
+#include "core/engine/names/FileNames.h"
+#include "core/engine/names/FileRows.h"
+#include "core/listing/ListingTexts.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "cli/ListPrinter.h"
 
-#include "engine/FileNames.h"
+#include "core/engine/names/FileNames.h"
 
 ListPrinter::ListPrinter(std::FILE *stream, bool displayHidden, bool displayReadOnly)
     : m_out(stream)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/CliOutput.h"
-#include "listing/FileListLoader.h"
-#include "listing/RowFilter.h"
+#include "core/listing/FileListLoader.h"
+#include "core/listing/RowFilter.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "core/engine/rename/BatchRename.h"
 
 // Asks on the terminal: messages and questions on standard error, the answer read as one
 // line of standard input. "y" or "yes" in any case is Yes; anything else, or the end of the

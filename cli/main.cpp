@@ -2,10 +2,10 @@
 #include "cli/CliJournal.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
-#include "engine/AppSettings.h"
-#include "engine/FileNames.h"
-#include "engine/JournalStore.h"
-#include "engine/RenameOperation.h"
+#include "core/engine/journal/JournalStore.h"
+#include "core/engine/names/FileNames.h"
+#include "core/engine/rename/RenameOperation.h"
+#include "core/engine/settings/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QStringList>

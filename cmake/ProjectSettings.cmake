@@ -18,8 +18,9 @@ if(QUIREWELL_SANITIZE)
 endif()
 
 # quirewell_add_test(SOURCES tst_Subject.cpp ... LIBS ...): a Qt Test program run by CTest.
-# Its name comes from its folder under tests/ and its first source file, without "tst_":
-# tests/shell/ribbon/tst_RibbonLayout.cpp is the program and the test shell_RibbonLayout.
+# Its name comes from its layer (the first folder under tests/ below the tier folders core/ and
+# desktop/) and its first source file, without "tst_": tests/desktop/shell/ribbon/tst_RibbonLayout.cpp
+# is the program and the test shell_RibbonLayout.
 function(quirewell_add_test)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   if(T_UNPARSED_ARGUMENTS)
@@ -41,6 +42,7 @@ function(quirewell_test_name var first)
   get_filename_component(subject ${first} NAME_WE)
   string(REGEX REPLACE "^tst_" "" subject ${subject})
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "^(core|desktop)/" "" folder ${folder})
   string(REGEX REPLACE "/.*" "" layer ${folder})
   set(${var} ${layer}_${subject} PARENT_SCOPE)
 endfunction()

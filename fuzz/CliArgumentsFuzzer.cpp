@@ -1,7 +1,7 @@
 // quirewell-cli's argument parser on any argument list: a usage error or options, never a
 // crash; parsed options applied to the rule stay within what the rule accepts.
 #include "cli/CliOptions.h"
-#include "engine/NewNameRule.h"
+#include "core/engine/names/NewNameRule.h"
 
 #include <QStringList>
 

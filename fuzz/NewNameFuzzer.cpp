@@ -1,9 +1,9 @@
 // The new-name rule and the duplicate check on any parameters and names: no crash, no
 // undefined behaviour, and the properties the rule promises whatever the input.
-#include "engine/BatchRename.h"
-#include "engine/FileRows.h"
-#include "engine/NewNameRule.h"
-#include "engine/RenameOperation.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/engine/rename/BatchRename.h"
+#include "core/engine/rename/RenameOperation.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PairwiseDuplicate.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileRows.h"
+#include "core/engine/names/FileRows.h"
 
 // The earliest row whose new name equals a later row's, ignoring case, found pair by pair:
 // the plain reference for the duplicate check. -1 when there is none.

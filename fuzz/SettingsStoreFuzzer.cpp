@@ -1,7 +1,7 @@
 // Any bytes as the settings file: every reader returns a value, the rule runs on what was
 // read, and nothing crashes.
-#include "engine/AppSettings.h"
-#include "engine/NewNameRule.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/engine/settings/AppSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,11 +4,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-if [ -x "$root/build/shell/quirewell" ]; then
+if [ -x "$root/build/desktop/shell/quirewell" ]; then
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: the desktop program needs one (try xvfb-run, or use $root/build/cli/quirewell-cli)." >&2
     exec "$root/build/cli/quirewell-cli" --help
   fi
-  exec "$root/build/shell/quirewell" "$@"
+  exec "$root/build/desktop/shell/quirewell" "$@"
 fi
 exec "$root/build/cli/quirewell-cli" "${@:---help}"

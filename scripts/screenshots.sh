@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 out=${1:-$build/screenshots}
 
-shooter=$build/tests/screenshots/quirewell-screenshots
+shooter=$build/tests/desktop/screenshots/quirewell-screenshots
 if [ ! -x "$shooter" ]; then
   "$root/scripts/build.sh" "$build"
 fi

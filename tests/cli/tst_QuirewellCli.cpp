@@ -1,4 +1,4 @@
-#include "engine/AppSettings.h"
+#include "core/engine/settings/AppSettings.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"

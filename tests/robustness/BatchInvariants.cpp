@@ -1,8 +1,8 @@
 #include "tests/robustness/BatchInvariants.h"
 
-#include "engine/FileNames.h"
-#include "engine/FileRows.h"
-#include "engine/RenameOperation.h"
+#include "core/engine/names/FileNames.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/rename/RenameOperation.h"
 #include "fuzz/PairwiseDuplicate.h"
 
 #include <map>

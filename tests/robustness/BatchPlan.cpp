@@ -1,7 +1,7 @@
 #include "tests/robustness/BatchPlan.h"
 
-#include "engine/FileNames.h"
-#include "listing/FileListLoader.h"
+#include "core/engine/names/FileNames.h"
+#include "core/listing/FileListLoader.h"
 #include "tests/robustness/BatchInvariants.h"
 
 #include <fcntl.h>

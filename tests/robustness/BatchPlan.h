@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/FileRows.h"
-#include "engine/NewNameRule.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/names/NewNameRule.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "engine/AppSettings.h"
+#include "core/engine/settings/AppSettings.h"
 #include "tests/robustness/HostileStores.h"
 #include "tests/support/TestTree.h"
 

@@ -1,5 +1,5 @@
-#include "engine/FileRows.h"
-#include "listing/ExportFile.h"
+#include "core/engine/names/FileRows.h"
+#include "core/listing/ExportFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

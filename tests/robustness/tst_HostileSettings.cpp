@@ -1,5 +1,5 @@
-#include "engine/AppSettings.h"
-#include "engine/NewNameRule.h"
+#include "core/engine/names/NewNameRule.h"
+#include "core/engine/settings/AppSettings.h"
 #include "tests/robustness/HostileStores.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "engine/AppSettings.h"
-#include "engine/BatchRename.h"
+#include "core/engine/rename/BatchRename.h"
+#include "core/engine/settings/AppSettings.h"
 #include "tests/robustness/BatchInvariants.h"
 #include "tests/robustness/BatchPlan.h"
 #include "tests/robustness/FastTemporaryDir.h"

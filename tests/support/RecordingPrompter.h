@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "core/engine/rename/BatchRename.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "tests/support/TestTree.h"
 
-#include "engine/AppSettings.h"
+#include "core/engine/settings/AppSettings.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ExternalOpener.h"
+#include "desktop/ui/ExternalOpener.h"
 
 #include <QList>
 #include <QStringList>

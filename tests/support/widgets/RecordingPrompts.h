@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Prompts.h"
+#include "desktop/ui/Prompts.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/engine/journal/JournalStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class FileRows;
+struct BatchResult;
+
+// The journal entry of one batch of rows: begin() writes the plan of every checked row
+// whose rename will be passed to the system, before the first rename; finish() records
+// what the renames gave.
+class BatchJournal
+{
+public:
+    // The temporary names a batch moves files through: (index into the rows, name), rising.
+    using ParkedNames = std::vector<std::pair<int, QByteArray>>;
+
+    // False with error when the plan could not be written: then nothing may be renamed.
+    // Writes nothing (and succeeds) when no row is to be renamed. With undoes set, the entry
+    // is the undo of that entry.
+    bool begin(const FileRows &rows, QString &error, const ParkedNames &parked = {},
+               const QString &undoes = {});
+    // Records the outcome; a failure to do so is added to result.journalError. Rows given
+    // to notAttempted are recorded as not renamed because the batch was stopped first.
+    void finish(BatchResult &result);
+    void notAttempted(int row) { m_notAttempted.push_back(row); }
+    const QString &id() const { return m_writer.id(); }
+
+    // Called after each rename that succeeded. For the crash tests only: with
+    // QUIREWELL_TEST_KILL_AFTER=N in the environment, the process kills itself (SIGKILL)
+    // after the Nth rename of the batch, as a crash or a power cut would stop it.
+    // With QUIREWELL_TEST_INTERRUPT_AFTER=N it raises SIGINT after the Nth rename instead, as
+    // a Ctrl+C at that moment would.
+    void renamed()
+    {
+        if (m_killAfter > 0 && --m_killAfter == 0)
+            killNow();
+        if (m_interruptAfter > 0 && --m_interruptAfter == 0)
+            interruptNow();
+    }
+
+private:
+    [[noreturn]] static void killNow();
+    static void interruptNow();
+
+    int m_killAfter = 0;
+    int m_interruptAfter = 0;
+    JournalStore::Writer m_writer;
+    std::vector<int> m_planRows; // the row of each plan row, rising
+    std::vector<int> m_notAttempted;
+    bool m_begun = false;
+};
+
+// The single-file rename: renames oldName in folder (its bytes, ending in '/') to newName,
+// journaled like a batch of one row. On failure error says why, and nothing was renamed.
+bool renameSingleFile(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
+                      QString &error);

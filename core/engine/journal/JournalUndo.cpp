@@ -1,0 +1,304 @@
+#include "core/engine/journal/JournalUndo.h"
+
+#include "core/engine/names/FileNames.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/rename/BatchRename.h"
+#include "core/engine/rename/ChainRename.h"
+#include "core/engine/rename/RenameOperation.h"
+
+#include <QHash>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+
+namespace {
+
+enum class Look
+{
+    Same,    // the file the row names
+    Other,   // another file (or folder, or link)
+    Missing, // nothing
+};
+
+Look look(const QByteArray &path, const JournalRow &row)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return errno == ENOENT ? Look::Missing : Look::Other;
+    // A row whose file could not be looked at when the plan was written matches nothing.
+    const bool same = (row.device != 0 || row.inode != 0) && quint64(st.st_dev) == row.device &&
+                      quint64(st.st_ino) == row.inode;
+    return same ? Look::Same : Look::Other;
+}
+
+bool failedInBatch(const JournalEntry &entry, quint32 row)
+{
+    if (!entry.outcome)
+        return false;
+    for (const JournalFailure &failure : entry.outcome->failures)
+        if (failure.row == row)
+            return true;
+    return false;
+}
+
+QString shown(const QByteArray &path)
+{
+    return decodeFileName(path);
+}
+
+// The rows of a reverse plan as a batch renames them: one folder per journal folder and
+// device, each row checked, from its old name to its new name.
+FileRows rowsOf(const JournalEntry &reverse)
+{
+    FileRows rows;
+    QHash<std::pair<quint32, quint64>, quint32> folderOf;
+    for (const JournalRow &row : reverse.rows) {
+        const std::pair<quint32, quint64> key{row.folder, row.device};
+        auto found = folderOf.constFind(key);
+        if (found == folderOf.cend()) {
+            const QByteArray &path = reverse.folders[row.folder];
+            rows.folders.push_back({decodeFileName(path), path, row.device});
+            found = folderOf.insert(key, quint32(rows.folders.size() - 1));
+        }
+        FileRow &added = rows.rows.emplace_back();
+        added.loadedName = decodeFileName(row.oldName);
+        added.newName = decodeFileName(row.newName);
+        added.folder = *found;
+        added.inode = row.inode;
+    }
+    return rows;
+}
+
+} // namespace
+
+RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
+{
+    if (look(entry.path(row, row.newName), row) == Look::Same)
+        return RowState::Done;
+    if (look(entry.path(row, row.oldName), row) == Look::Same)
+        return RowState::NotDone;
+    if (!row.parkedName.isEmpty() && look(entry.path(row, row.parkedName), row) == Look::Same)
+        return RowState::Parked;
+    return RowState::Changed;
+}
+
+RowCounts classifyEntry(const JournalEntry &entry)
+{
+    RowCounts counts;
+    for (const JournalRow &row : entry.rows) {
+        switch (classifyRow(entry, row)) {
+        case RowState::Done:
+        case RowState::Parked:
+            ++counts.done;
+            break;
+        case RowState::NotDone:
+            ++counts.notDone;
+            break;
+        case RowState::Changed:
+            ++counts.changed;
+            break;
+        }
+    }
+    return counts;
+}
+
+namespace {
+
+// Where an interrupted undo left files at its own temporary names: by device and inode, the
+// folder and the name.
+using ParkedFiles = QHash<std::pair<quint64, quint64>, std::pair<QByteArray, QByteArray>>;
+
+ParkedFiles parkedFilesOf(const JournalEntry &undo)
+{
+    ParkedFiles parked;
+    for (const JournalRow &row : undo.rows)
+        if (classifyRow(undo, row) == RowState::Parked)
+            parked.insert({row.device, row.inode}, {undo.folders[row.folder], row.parkedName});
+    return parked;
+}
+
+UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parkedByUndo)
+{
+    UndoPlan plan;
+    plan.original = original;
+    plan.reverse.kind = JournalKind::Undo;
+    plan.reverse.undoes = original.id;
+    plan.reverse.folders = original.folders;
+    for (size_t k = original.rows.size(); k-- > 0;) {
+        const JournalRow &row = original.rows[k];
+        // A failed row's file is at its old name, unless a cycle could not be moved back.
+        const RowState state = classifyRow(original, row);
+        if (failedInBatch(original, quint32(k)) && state != RowState::Parked) {
+            ++plan.notDone;
+            continue;
+        }
+        switch (state) {
+        case RowState::NotDone:
+            ++plan.notDone;
+            continue;
+        case RowState::Changed: {
+            const auto parked = parkedByUndo.constFind({row.device, row.inode});
+            if (parked != parkedByUndo.cend() && parked->first == original.folders[row.folder]) {
+                plan.reverse.rows.push_back(
+                    {row.folder, row.device, row.inode, parked->second, row.oldName, {}});
+                continue;
+            }
+            plan.leftAlone.push_back({original.path(row, row.newName), changedFileText()});
+            continue;
+        }
+        case RowState::Parked:
+            plan.reverse.rows.push_back(
+                {row.folder, row.device, row.inode, row.parkedName, row.oldName, {}});
+            continue;
+        case RowState::Done:
+            break;
+        }
+        plan.reverse.rows.push_back(
+            {row.folder, row.device, row.inode, row.newName, row.oldName, {}});
+    }
+    return plan;
+}
+
+std::optional<JournalEntry> readIdle(const QString &id, QString &error)
+{
+    bool running = false;
+    std::optional<JournalEntry> entry = JournalStore::read(id, error, &running);
+    if (entry && running) {
+        error = QStringLiteral("The batch %1 is still running.").arg(id);
+        return std::nullopt;
+    }
+    return entry;
+}
+
+} // namespace
+
+UndoPlan planUndo(const JournalEntry &original)
+{
+    return planUndoResuming(original, {});
+}
+
+UndoResult runUndo(const UndoPlan &plan)
+{
+    UndoResult result;
+    result.leftAlone = plan.leftAlone;
+    QString error;
+    if (plan.reverse.rows.empty()) {
+        // Nothing to rename back; an interrupted entry is ended all the same, so that it is
+        // not offered again.
+        if (plan.original.interrupted() &&
+            !JournalStore::appendEnding(plan.original.id, JournalFormat::keptText(), error))
+            result.error = error;
+        if (!plan.alsoEnd.isEmpty() &&
+            !JournalStore::appendEnding(plan.alsoEnd, JournalFormat::keptText(), error))
+            result.error = error;
+        return result;
+    }
+    const FileRows rows = rowsOf(plan.reverse);
+    const BatchResult ran = renameRowsBack(rows, plan.original.id);
+    if (ran.journalId.isEmpty()) {
+        result.error = ran.journalError;
+        return result;
+    }
+    result.undoId = ran.journalId;
+    result.restored = ran.renamed;
+    for (const RenameFailure &failure : ran.failures) {
+        const QByteArray from = rows.fullPathBytes(failure.row);
+        const QByteArray to = rows.folders[rows.rows[size_t(failure.row)].folder].rawPath +
+                              encodeFileName(rows.rows[size_t(failure.row)].newName);
+        result.leftAlone.push_back(
+            {from, failure.error == systemErrorText(EEXIST)
+                       ? QStringLiteral("its old name %1 is taken by another file").arg(shown(to))
+                       : failure.error});
+    }
+    if (!ran.journalError.isEmpty())
+        result.error = ran.journalError;
+    // The original's ending is recorded once; an undo run again on it only renames.
+    if (!plan.original.ended() &&
+        !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(result.undoId),
+                                    error))
+        result.error = error;
+    if (!plan.alsoEnd.isEmpty() &&
+        !JournalStore::appendEnding(plan.alsoEnd, JournalFormat::keptText(), error))
+        result.error = error;
+    return result;
+}
+
+std::optional<UndoPlan> planUndoOf(const QString &id, QString &error)
+{
+    const std::optional<JournalEntry> entry = readIdle(id, error);
+    if (!entry)
+        return std::nullopt;
+    return planUndo(*entry);
+}
+
+std::optional<UndoPlan> planDefaultUndo(QString &error)
+{
+    // Entries are read one at a time, newest first, and ended ones not at all: a plan may
+    // hold a million rows.
+    const std::vector<QString> ids = JournalStore::ids(error);
+    if (!error.isEmpty())
+        return std::nullopt;
+    for (const QString &id : ids) {
+        const JournalStore::Tail tail = JournalStore::readTail(id);
+        if (tail.ended || tail.running)
+            continue;
+        QString refused;
+        bool running = false;
+        const std::optional<JournalEntry> read = JournalStore::read(id, refused, &running);
+        if (!read || running || read->ended())
+            continue;
+        const JournalEntry &entry = *read;
+        if (entry.kind == JournalKind::Undo && entry.interrupted()) {
+            // Resumed: files the interrupted undo left at its temporary names go back too.
+            const std::optional<JournalEntry> original = readIdle(entry.undoes, error);
+            if (!original)
+                return std::nullopt;
+            UndoPlan plan = planUndoResuming(*original, parkedFilesOf(entry));
+            plan.alsoEnd = entry.id;
+            return plan;
+        }
+        // A batch that renamed nothing (every rename failed) has nothing to take back;
+        // stopping at it would hide the older batches behind it.
+        UndoPlan plan = planUndo(entry);
+        if (plan.reverse.rows.empty() && plan.leftAlone.empty())
+            continue;
+        return plan;
+    }
+    error = QStringLiteral("There is no batch to undo.");
+    return std::nullopt;
+}
+
+bool hasBatchToUndo()
+{
+    QString error;
+    for (const QString &id : JournalStore::ids(error)) {
+        const JournalStore::Tail tail = JournalStore::readTail(id);
+        if (!tail.readable || tail.ended || tail.running || (tail.finished && tail.renamed == 0))
+            continue;
+        return true;
+    }
+    return false;
+}
+
+bool keepEntry(const QString &id, QString &error)
+{
+    bool running = false;
+    const std::optional<JournalEntry> entry = JournalStore::read(id, error, &running);
+    if (!entry)
+        return false;
+    if (running || !entry->interrupted()) {
+        error = QStringLiteral("The batch %1 is not an interrupted one.").arg(id);
+        return false;
+    }
+    return JournalStore::appendEnding(id, JournalFormat::keptText(), error);
+}
+
+std::vector<JournalEntry> interruptedEntries()
+{
+    std::vector<JournalEntry> interrupted;
+    for (JournalStore::Listed &listed : JournalStore::listUnfinished())
+        if (listed.entry && !listed.running && listed.entry->interrupted())
+            interrupted.push_back(std::move(*listed.entry));
+    return interrupted;
+}

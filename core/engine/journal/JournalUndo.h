@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/engine/journal/JournalStore.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// What became of a planned rename, told by device and inode alone, so it holds after a
+// crash as well as after a finished batch.
+enum class RowState
+{
+    Done,    // the file is at its new name
+    NotDone, // the file is at its old name
+    Parked,  // the file is at the temporary name of its row (the batch stopped mid-cycle)
+    Changed  // none of these: someone else moved, replaced or removed it
+};
+RowState classifyRow(const JournalEntry &entry, const JournalRow &row);
+
+struct RowCounts
+{
+    int done = 0; // parked files included: they were moved too
+    int notDone = 0;
+    int changed = 0;
+};
+RowCounts classifyEntry(const JournalEntry &entry);
+
+// A row that the undo leaves as it is, and why.
+struct UndoProblem
+{
+    QByteArray path; // where the file was expected
+    QString reason;
+};
+
+// The undo of one entry, worked out before anything is renamed.
+struct UndoPlan
+{
+    JournalEntry original;
+    JournalEntry reverse; // kind Undo: the done rows, newest first, new name (or temporary
+                          // name) -> old name (an old name still taken is found when the
+                          // rename comes)
+    int notDone = 0;      // rows the batch never renamed: nothing to do
+    std::vector<UndoProblem> leftAlone;
+    QString alsoEnd; // an interrupted undo that this one completes (ended as kept)
+};
+UndoPlan planUndo(const JournalEntry &original);
+
+struct UndoResult
+{
+    QString undoId; // the undo's own journal entry; empty when nothing was renamed
+    int restored = 0;
+    std::vector<UndoProblem> leftAlone; // the plan's and the renames' that failed
+    QString error;                      // the journal could not be written: nothing was renamed
+};
+// Renames the plan's rows back with the never-overwriting rename, each only while its new
+// name still holds the same file, journaled as a batch of its own; then ends the original
+// entry as undone. The renames go in the order that chains, swaps and rotations need
+// (renameRowsBack), so that any batch undoes completely.
+UndoResult runUndo(const UndoPlan &plan);
+
+// The entry the undo command takes when given no id: the newest one neither undone nor
+// kept that is not running, passing over batches that renamed nothing. An interrupted undo is
+// resumed: the entry it was undoing is taken, and the plan ends the interrupted one too. Nothing,
+// with error, when there is none.
+std::optional<UndoPlan> planDefaultUndo(QString &error);
+// Whether planDefaultUndo has a batch to take, judged from the entries' last lines alone
+// (quick whatever the size of the batches): the newest entry neither ended nor running that
+// renamed something or was cut off. Such a batch still counts when its files were all changed
+// since; the undo then says that there is nothing to rename back.
+bool hasBatchToUndo();
+// The same for a given id.
+std::optional<UndoPlan> planUndoOf(const QString &id, QString &error);
+
+// Ends an interrupted entry keeping its renames ("Keep them").
+bool keepEntry(const QString &id, QString &error);
+
+// The interrupted entries not being written by anyone, newest first; unreadable entries are
+// not among them.
+std::vector<JournalEntry> interruptedEntries();

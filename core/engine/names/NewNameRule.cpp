@@ -1,0 +1,416 @@
+#include "core/engine/names/NewNameRule.h"
+
+#include "core/engine/names/FileNames.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/settings/AppSettings.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QString fileTitle(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+namespace {
+
+// The first steps only ever produce head + [end number] + tail, so the working name is kept
+// as views into the loaded name and the parameters until it has to be a real string.
+struct WorkingName
+{
+    QStringView title; // the title, shortened once the initial characters are removed
+    QStringView extension;
+    QStringView head;
+    QStringView tail;
+    bool found = false;    // title + extension is then the loaded name
+    bool composed = false; // head + [end number] + tail replaces the loaded name
+    bool hasEndNumber = false;
+    qint32 endNumber = 0;
+};
+
+// Decimal digits of a 32-bit number, written backwards from the end of a buffer.
+struct Decimal
+{
+    char16_t digits[12];
+    int first = 12;
+
+    explicit Decimal(qint32 n)
+    {
+        quint32 u = n < 0 ? 0u - quint32(n) : quint32(n);
+        do {
+            digits[--first] = char16_t(u'0' + u % 10);
+            u /= 10;
+        } while (u != 0);
+        if (n < 0)
+            digits[--first] = u'-';
+    }
+    QStringView view() const { return QStringView(digits + first, 12 - first); }
+};
+
+qint32 advance(qint32 counter)
+{
+    return qint32(quint32(counter) + 1u); // wraps from INT_MAX to INT_MIN
+}
+
+WorkingName startWorkingName(const QString &loadedName, bool fileFound)
+{
+    WorkingName w;
+    w.found = fileFound;
+    if (fileFound) {
+        // The file system reports the listed name, so its title is the loaded name's.
+        const QStringView name(loadedName);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        w.title = dot < 0 ? name : name.first(dot);
+        w.extension = name.sliced(w.title.size());
+    }
+    return w;
+}
+
+// Where the first count characters (code points) of text end, or -1 when text has no more
+// than count of them. A surrogate pair is one character and is never cut.
+qsizetype endOfCharacters(QStringView text, qint64 count)
+{
+    qsizetype i = 0;
+    for (qint64 k = 0; k < count; ++k) {
+        if (i >= text.size())
+            return -1;
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        i += pair ? 2 : 1;
+    }
+    return i < text.size() ? i : -1;
+}
+
+void removeInitialCharacters(const RenameParameters &p, WorkingName &w)
+{
+    // Signed on purpose: a negative length keeps the whole title but still recomposes.
+    const qint64 length = p.removeInitialCharactersLength;
+    if (!p.checkRemoveInitialCharacters || length >= w.title.size())
+        return;
+    const qsizetype cut = length > 0 ? endOfCharacters(w.title, length) : 0;
+    if (cut < 0)
+        return; // the title has no more than length characters
+    if (length <= 0 && w.found)
+        return; // title + extension: the loaded name, still shared
+    if (length > 0)
+        w.title = w.title.sliced(cut);
+    w.head = w.title;
+    w.tail = w.extension;
+    w.composed = true;
+}
+
+void appendNumberAtEnd(const RenameParameters &p, WorkingName &w, RenameCounters &counters)
+{
+    if (!p.checkNumberAtEnd)
+        return;
+    w.head = w.title;
+    w.tail = w.extension;
+    w.composed = true;
+    w.hasEndNumber = true;
+    w.endNumber = counters.end;
+    counters.end = advance(counters.end);
+}
+
+void replaceTitleByNewName(const RenameParameters &p, WorkingName &w)
+{
+    if (!p.checkNewFileName || w.title.isEmpty())
+        return;
+    // The working name always begins with the title here, so its first occurrence is the head.
+    if (!w.composed) {
+        w.head = w.title;
+        w.tail = w.extension;
+        w.composed = true;
+    }
+    w.head = p.newFileName;
+}
+
+// The working name with prefix before it, as a string; shares the loaded name's data when
+// no step changed it.
+QString materialise(const QString &loadedName, const WorkingName &w, QStringView prefix)
+{
+    if (!w.composed && prefix.isEmpty())
+        return loadedName;
+    QString name;
+    if (!w.composed) {
+        name.reserve(prefix.size() + loadedName.size());
+        name.append(prefix).append(loadedName);
+        return name;
+    }
+    const Decimal end(w.endNumber);
+    const QStringView number = w.hasEndNumber ? end.view() : QStringView();
+    name.reserve(prefix.size() + w.head.size() + number.size() + w.tail.size());
+    name.append(prefix).append(w.head).append(number).append(w.tail);
+    return name;
+}
+
+bool findAndReplaceApplies(const RenameParameters &p)
+{
+    return p.checkFindAndReplace && !p.findText.isEmpty();
+}
+
+// Whether a match of text could begin or end inside a surrogate pair of a name.
+bool mayMatchHalfAPair(const QString &text)
+{
+    return text.front().isLowSurrogate() || text.back().isHighSurrogate();
+}
+
+// Replaces each match that starts and ends on character boundaries, from left to right.
+void replaceWholeCharacters(const RenameParameters &p, QString &name)
+{
+    const QString &find = p.findText;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = name.indexOf(find, from, Qt::CaseSensitive);
+        if (at < 0)
+            return;
+        const qsizetype end = at + find.size();
+        const bool splitsAPair =
+            (at > 0 && name[at].isLowSurrogate() && name[at - 1].isHighSurrogate()) ||
+            (end < name.size() && name[end - 1].isHighSurrogate() && name[end].isLowSurrogate());
+        if (splitsAPair) {
+            from = at + 1;
+            continue;
+        }
+        name.replace(at, find.size(), p.replaceText);
+        from = at + p.replaceText.size();
+    }
+}
+
+void findAndReplace(const RenameParameters &p, QString &name)
+{
+    if (!findAndReplaceApplies(p) || !name.contains(p.findText))
+        return;
+    if (mayMatchHalfAPair(p.findText))
+        replaceWholeCharacters(p, name);
+    else
+        name.replace(p.findText, p.replaceText, Qt::CaseSensitive);
+}
+
+bool holdsEscapedBytes(const QString &name)
+{
+    return std::any_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return isEscapedByte(c.unicode()); });
+}
+
+// Qt's case mappings turn a lone surrogate into U+FFFD, so the text between escaped bytes
+// is converted piece by piece and the escaped bytes are kept as they are.
+QString withCase(const QString &name, bool upper)
+{
+    if (!holdsEscapedBytes(name))
+        return upper ? name.toUpper() : name.toLower();
+    QString result;
+    result.reserve(name.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        if (i < name.size() && !isEscapedByte(name[i].unicode()))
+            continue;
+        const QString piece = name.mid(from, i - from);
+        result += upper ? piece.toUpper() : piece.toLower();
+        if (i < name.size())
+            result += name[i];
+        from = i + 1;
+    }
+    return result;
+}
+
+void changeCase(const RenameParameters &p, QString &name)
+{
+    if (p.checkUpperCase)
+        name = withCase(name, true);
+    if (p.checkLowerCase)
+        name = withCase(name, false);
+}
+
+bool needsTitle(const RenameParameters &p)
+{
+    return p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName;
+}
+
+} // namespace
+
+QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
+                       RenameCounters &counters)
+{
+    WorkingName w = startWorkingName(loadedName, fileFound);
+    removeInitialCharacters(params, w);
+    appendNumberAtEnd(params, w, counters);
+    replaceTitleByNewName(params, w);
+
+    QString name;
+    if (params.checkNumberAtStart && !findAndReplaceApplies(params)) {
+        // Nothing searches the name between here and the start number: build it in one go.
+        const Decimal start(counters.start);
+        counters.start = advance(counters.start);
+        name = materialise(loadedName, w, start.view());
+    } else {
+        name = materialise(loadedName, w, {});
+        findAndReplace(params, name);
+        if (params.checkNumberAtStart) {
+            const Decimal start(counters.start);
+            counters.start = advance(counters.start);
+            name.prepend(start.view());
+        }
+    }
+    changeCase(params, name);
+    return name;
+}
+
+namespace {
+
+// The bytes of a row's name into buffer, which is reused from row to row.
+const char *nameForLookup(const FileRow &row, QByteArray &buffer)
+{
+    encodeFileName(row.loadedName, buffer);
+    return buffer.constData();
+}
+
+bool existsAt(int dirFd, const char *name)
+{
+    struct stat st;
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Rows of each folder together, so each folder is opened once (counting sort by folder).
+std::vector<int> rowsByFolder(const FileRows &rows)
+{
+    std::vector<int> start(rows.folders.size() + 1, 0);
+    for (const FileRow &r : rows.rows)
+        ++start[r.folder + 1];
+    for (size_t f = 1; f < start.size(); ++f)
+        start[f] += start[f - 1];
+    std::vector<int> order(rows.rows.size());
+    for (int i = 0; i < rows.count(); ++i)
+        order[size_t(start[rows.rows[size_t(i)].folder]++)] = i;
+    return order;
+}
+
+// Looks up the rows order[from, to) into present; writes nothing else.
+void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t from, size_t to,
+                 std::vector<std::uint8_t> &present)
+{
+    QByteArray buffer;
+    bool folderOpened = false;
+    bool outOfResources = false;
+    int dirFd = -1;
+    quint32 openFolder = 0;
+    const auto closeFolder = [&dirFd] {
+        if (dirFd >= 0)
+            ::close(dirFd);
+    };
+    for (size_t k = from; k < to; ++k) {
+        const int i = order[k];
+        const FileRow &row = rows.rows[size_t(i)];
+        if (!folderOpened || row.folder != openFolder) {
+            closeFolder();
+            folderOpened = true;
+            openFolder = row.folder;
+            const QByteArray &folder = rows.folders[row.folder].rawPath;
+            dirFd = folder.isEmpty() ? AT_FDCWD
+                                     : ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            outOfResources = dirFd == -1 && (errno == EMFILE || errno == ENFILE || errno == ENOMEM);
+        }
+        if (dirFd == -1 && !outOfResources) {
+            present[size_t(i)] = 0; // lstat of any path below the folder fails in the same way
+            continue;
+        }
+        if (row.loadedName.isEmpty() || dirFd == -1) {
+            // The full path is the folder itself, or no descriptor was to be had.
+            present[size_t(i)] = existsAt(AT_FDCWD, rows.fullPathBytes(i).constData());
+            continue;
+        }
+        present[size_t(i)] = existsAt(dirFd, nameForLookup(row, buffer));
+    }
+    closeFolder();
+}
+
+// Below this many rows per thread, starting a thread costs more than it saves.
+constexpr size_t kRowsPerThread = 8192;
+
+// How many threads share n rows: one per core, as long as each gets enough rows.
+size_t threadsFor(size_t n)
+{
+    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return std::max<size_t>(1, std::min(cores, n / kRowsPerThread));
+}
+
+// Runs work(from, to) over [0, n) in contiguous parts, one per thread, the first on the
+// calling thread.
+template <typename Work> void shareOut(size_t n, const Work &work)
+{
+    const size_t parts = threadsFor(n);
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < parts; ++p)
+        helpers.emplace_back([&work, n, p, parts] { work(n * p / parts, n * (p + 1) / parts); });
+    work(0, n / parts);
+    for (std::thread &t : helpers)
+        t.join();
+}
+
+// Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
+// counters at row k are the stored values plus k, wrapped as one row at a time would.
+void computeRange(FileRows &rows, const RenameParameters &params,
+                  const std::vector<std::uint8_t> *present, size_t from, size_t to)
+{
+    RenameCounters counters = RenameCounters::from(params);
+    counters.start = qint32(quint32(counters.start) + quint32(from));
+    counters.end = qint32(quint32(counters.end) + quint32(from));
+    for (size_t i = from; i < to; ++i) {
+        FileRow &row = rows.rows[i];
+        const bool found = present ? (*present)[i] != 0 : true;
+        row.newName = computeNewName(params, row.loadedName, found, counters);
+    }
+}
+
+} // namespace
+
+bool newNamesNeedPresence(const RenameParameters &params)
+{
+    return needsTitle(params);
+}
+
+std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
+{
+    std::vector<std::uint8_t> present(rows.rows.size(), 0);
+    // Each thread takes its own run of folders; a folder split between two is opened twice.
+    const std::vector<int> order = rowsByFolder(rows);
+    shareOut(order.size(),
+             [&](size_t from, size_t to) { lookUpRange(rows, order, from, to, present); });
+    return present;
+}
+
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present)
+{
+    // Only the first three steps look at the title, so only they need the file system.
+    std::vector<std::uint8_t> looked;
+    if (!present && needsTitle(params)) {
+        looked = lookUpPresence(rows);
+        present = &looked;
+    }
+    // Each row depends only on its own name and its index, so the rows are shared out in
+    // contiguous parts; every thread writes its own rows' new names and nothing else.
+    shareOut(rows.rows.size(),
+             [&](size_t from, size_t to) { computeRange(rows, params, present, from, to); });
+}
+
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present, std::size_t from, std::size_t to)
+{
+    to = std::min(to, rows.rows.size());
+    if (from >= to)
+        return;
+    std::vector<std::uint8_t> looked;
+    if (!present && needsTitle(params)) {
+        looked = lookUpPresence(rows);
+        present = &looked;
+    }
+    computeRange(rows, params, present, from, to);
+}

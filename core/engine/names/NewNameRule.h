@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/engine/settings/RenameParameters.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class FileRows;
+
+// The two running counters of one run. They wrap from 2147483647 to -2147483648.
+struct RenameCounters
+{
+    qint32 start = 1;
+    qint32 end = 1;
+    static RenameCounters from(const RenameParameters &p)
+    {
+        return {p.numberAtStart, p.numberAtEnd};
+    }
+};
+
+// Title and extension of a name as the file system reports them for a found file:
+// title = the part before the last '.', the whole name without '.', empty for ".profile".
+QString fileTitle(const QString &name);
+
+// The new name of one row. fileFound says whether a file was found at the row's full path;
+// when it was not, title and extension are empty. Advances the counters whose operation is on.
+QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
+                       RenameCounters &counters);
+
+// Whether a file is at each row's full path: present[i] != 0 when row i's entry exists.
+std::vector<std::uint8_t> lookUpPresence(const FileRows &rows);
+// Whether the rule with these parameters depends on that presence (its steps on the title
+// do); when not, the names are the same whatever it is.
+bool newNamesNeedPresence(const RenameParameters &params);
+
+// Recomputes every row's new name, in list order, from params. present, when given, is the
+// caller's knowledge of which rows' files exist (same size as rows); otherwise each row is
+// looked up. Touches nothing but FileRow::newName.
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present = nullptr);
+// Rows [from, to) only, on the calling thread, with the names the whole run gives them
+// (the counters at row k are those of row k of the whole list). present, when given, covers
+// every row; without it every row is looked up when the rule needs it.
+void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
+                         const std::vector<std::uint8_t> *present, std::size_t from,
+                         std::size_t to);

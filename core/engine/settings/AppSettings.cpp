@@ -1,0 +1,211 @@
+#include "core/engine/settings/AppSettings.h"
+
+#include "core/engine/settings/SettingsStore.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+struct ValueSpec
+{
+    const char *name;
+    SettingKind kind;
+    int intDefault; // unused for texts, whose default is empty
+};
+
+// Names, kinds and defaults, indexed by key.
+#define QUIREWELL_VALUE_SPEC(NAME, KIND, DEFAULT, ...) {#NAME, SettingKind::KIND, DEFAULT},
+constexpr ValueSpec kValues[] = {QUIREWELL_SETTINGS(QUIREWELL_VALUE_SPEC, QUIREWELL_VALUE_SPEC)};
+#undef QUIREWELL_VALUE_SPEC
+
+const ValueSpec &valueFor(CAppSettings::Key key)
+{
+    return kValues[size_t(key)];
+}
+
+const QString kGroup = QStringLiteral("Settings");
+const QString kLookKey = QStringLiteral("Workspace/ApplicationLook");
+const QString kMainFramePlacementKey = QStringLiteral("Workspace/MainFramePlacement");
+
+QString &storeFile()
+{
+    static QString path;
+    return path;
+}
+
+std::unique_ptr<QSettings> openStore()
+{
+    if (!storeFile().isEmpty())
+        return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QString::fromLatin1(CAppSettings::vendorKey),
+                                       QString::fromLatin1(CAppSettings::applicationTitle));
+}
+
+QString settingsKey(const QString &name)
+{
+    return kGroup + QLatin1Char('/') + name;
+}
+
+// A value of the wrong kind or out of the 32-bit range reads as the default.
+int toInt32(const QVariant &value, int defaultValue)
+{
+    if (!value.isValid())
+        return defaultValue;
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
+        return defaultValue;
+    return int(n);
+}
+
+} // namespace
+
+QString CAppSettings::keyName(Key key)
+{
+    return QString::fromLatin1(valueFor(key).name);
+}
+
+bool CAppSettings::isText(Key key)
+{
+    return valueFor(key).kind == SettingKind::Text;
+}
+
+int CAppSettings::defaultInt(Key key)
+{
+    return valueFor(key).intDefault;
+}
+
+int CAppSettings::readInt(Key key)
+{
+    return GetProfileInt(keyName(key), valueFor(key).intDefault);
+}
+
+void CAppSettings::writeInt(Key key, int value)
+{
+    SettingsStore::instance().set(key, value);
+}
+
+QString CAppSettings::readString(Key key)
+{
+    return GetProfileString(keyName(key), QString());
+}
+
+void CAppSettings::writeString(Key key, const QString &value)
+{
+    SettingsStore::instance().set(key, value);
+}
+
+int CAppSettings::GetProfileInt(const QString &name, int defaultValue)
+{
+    return toInt32(openStore()->value(settingsKey(name)), defaultValue);
+}
+
+void CAppSettings::WriteProfileInt(const QString &name, int value)
+{
+    openStore()->setValue(settingsKey(name), value);
+}
+
+QString CAppSettings::GetProfileString(const QString &name, const QString &defaultValue)
+{
+    const QVariant value = openStore()->value(settingsKey(name));
+    if (!value.isValid() || !value.canConvert<QString>())
+        return defaultValue;
+    return value.toString();
+}
+
+void CAppSettings::WriteProfileString(const QString &name, const QString &value)
+{
+    // An empty text is stored as present and empty, never as absent.
+    openStore()->setValue(settingsKey(name), value.isNull() ? QString(u""_qs) : value);
+}
+
+namespace {
+
+std::optional<QByteArray> binaryAt(const QString &key)
+{
+    const QVariant value = openStore()->value(key);
+    if (!value.isValid() || value.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    return value.toByteArray();
+}
+
+} // namespace
+
+std::optional<QByteArray> CAppSettings::GetProfileBinary(const QString &name)
+{
+    return binaryAt(settingsKey(name));
+}
+
+void CAppSettings::WriteProfileBinary(const QString &name, const QByteArray &value)
+{
+    openStore()->setValue(settingsKey(name), value);
+}
+
+int CAppSettings::GetApplicationLook()
+{
+    return toInt32(openStore()->value(kLookKey), 216);
+}
+
+void CAppSettings::SetApplicationLook(int value)
+{
+    openStore()->setValue(kLookKey, value);
+}
+
+std::optional<QByteArray> CAppSettings::GetMainFramePlacement()
+{
+    return binaryAt(kMainFramePlacementKey);
+}
+
+void CAppSettings::SetMainFramePlacement(const QByteArray &record)
+{
+    openStore()->setValue(kMainFramePlacementKey, record);
+}
+
+void CAppSettings::useStoreFile(const QString &path)
+{
+    storeFile() = path;
+}
+
+QString CAppSettings::storeLocation()
+{
+    return openStore()->fileName();
+}
+
+#define QW_INT_ACCESSORS(NAME)                                                                     \
+    int CAppSettings::Get##NAME() const                                                            \
+    {                                                                                              \
+        return readInt(Key::NAME);                                                                 \
+    }                                                                                              \
+    void CAppSettings::Set##NAME(int value)                                                        \
+    {                                                                                              \
+        writeInt(Key::NAME, value);                                                                \
+    }
+#define QW_STRING_ACCESSORS(NAME)                                                                  \
+    QString CAppSettings::Get##NAME() const                                                        \
+    {                                                                                              \
+        return readString(Key::NAME);                                                              \
+    }                                                                                              \
+    void CAppSettings::Set##NAME(QString value)                                                    \
+    {                                                                                              \
+        writeString(Key::NAME, value);                                                             \
+    }
+
+QW_INT_ACCESSORS(DisplayHiddenFiles)
+QW_INT_ACCESSORS(DisplayReadOnlyFiles)
+QW_INT_ACCESSORS(ViewFilesInSubFolders)
+QW_INT_ACCESSORS(CheckFindAndReplace)
+QW_STRING_ACCESSORS(FindText)
+QW_STRING_ACCESSORS(ReplaceText)
+QW_INT_ACCESSORS(CheckNumberAtStart)
+QW_INT_ACCESSORS(NumberAtStart)
+QW_INT_ACCESSORS(CheckNumberAtEnd)
+QW_INT_ACCESSORS(NumberAtEnd)
+QW_INT_ACCESSORS(CheckNewFileName)
+QW_STRING_ACCESSORS(NewFileName)
+QW_INT_ACCESSORS(CheckRemoveInitialCharacters)
+QW_INT_ACCESSORS(RemoveInitialCharactersLength)
+QW_INT_ACCESSORS(CheckUpperCase)
+QW_INT_ACCESSORS(CheckLowerCase)
+QW_INT_ACCESSORS(ResolveChains)

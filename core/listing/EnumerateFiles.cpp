@@ -1,0 +1,356 @@
+#include "core/listing/EnumerateFiles.h"
+
+#include "core/engine/names/FileNames.h"
+#include "core/listing/LookupPartner.h"
+#include "core/system/LargeBuffer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A huge folder's buffers grow to tens of megabytes.
+template <class T> using Buffer = std::vector<T, LargeBufferAllocator<T>>;
+using ByteBuffer = std::basic_string<char, std::char_traits<char>, LargeBufferAllocator<char>>;
+
+// Sort buffers up to this many entries are kept for the next folder.
+constexpr size_t kKeptSortEntries = 1 << 16;
+
+// One entry of a folder. Its name is kept in the folder's name pool (one allocation for all
+// the names of the folder, not one each), at nameOffset; a name with non-ASCII bytes also has
+// its case-folded form in the folder's list of folded names, at foldedIndex.
+// Packed into 48 bytes: a huge folder's items are still held while its rows are made.
+struct Item
+{
+    quint32 nameOffset = 0;
+    quint16 nameLength = 0; // a name has at most 255 bytes (NAME_MAX)
+    bool statOk : 1 = false;
+    bool ascii : 1 = true;
+    bool linkToFolder : 1 = false; // dropped once the folder is looked up
+    quint32 foldedIndex = 0;
+    mode_t mode = 0;
+    qint64 size = 0;
+    qint64 mtime = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+static_assert(sizeof(Item) == 48);
+
+inline uchar asciiLower(uchar c)
+{
+    return (c >= 'A' && c <= 'Z') ? uchar(c + ('a' - 'A')) : c;
+}
+
+bool isAscii(const char *s, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (uchar(s[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+int compareSizes(qsizetype a, qsizetype b)
+{
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+// Where the names of one folder's items are.
+struct Names
+{
+    const char *bytes;
+    const QString *folded;
+};
+
+QByteArrayView nameOf(const Item &item, const Names &names)
+{
+    return QByteArrayView(names.bytes + item.nameOffset, item.nameLength);
+}
+
+// An ASCII name against the folded UTF-16 form of another name.
+int compareAsciiWithFolded(QByteArrayView a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const uchar *pa = reinterpret_cast<const uchar *>(a.constData());
+    const QChar *pb = b.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ca = asciiLower(pa[i]);
+        const char16_t cb = pb[i].unicode();
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return compareSizes(a.size(), b.size());
+}
+
+// At least one of the names is not ASCII: compared by case-folded UTF-16, which orders ASCII
+// letters exactly as their lower-cased bytes do.
+int compareFolded(const Item &a, const Item &b, const Names &names)
+{
+    if (a.ascii)
+        return compareAsciiWithFolded(nameOf(a, names), names.folded[b.foldedIndex]);
+    if (b.ascii)
+        return -compareAsciiWithFolded(nameOf(b, names), names.folded[a.foldedIndex]);
+    return names.folded[a.foldedIndex].compare(names.folded[b.foldedIndex], Qt::CaseSensitive);
+}
+
+// Names equal but for case keep a fixed byte order.
+bool rawLess(const Item &a, const Item &b, const Names &names)
+{
+    const quint32 n = std::min(a.nameLength, b.nameLength);
+    const int bytes = std::memcmp(names.bytes + a.nameOffset, names.bytes + b.nameOffset, n);
+    if (bytes != 0)
+        return bytes < 0;
+    return a.nameLength < b.nameLength;
+}
+
+// What the sort moves: small, and for ASCII names holding the first eight lower-cased bytes,
+// so that most comparisons need neither the pool nor the items.
+struct SortKey
+{
+    quint64 prefix; // the first eight folded bytes, big-endian, zero-padded; 0 when not ASCII
+    quint32 offset; // into the folded pool
+    quint32 length;
+    quint32 index; // into the items
+    bool ascii;
+};
+
+// Names hold no NUL byte, so zero padding orders a shorter name first, as memcmp and then
+// the length do.
+quint64 prefixOf(const char *folded, quint32 length)
+{
+    quint64 prefix = 0;
+    for (quint32 k = 0; k < 8; ++k)
+        prefix = (prefix << 8) | (k < length ? uchar(folded[k]) : 0u);
+    return prefix;
+}
+
+void sortByName(const Buffer<Item> &items, const Names &names, ByteBuffer &pool,
+                Buffer<SortKey> &keys, Buffer<quint32> &order)
+{
+    pool.clear();
+    keys.clear();
+    for (quint32 i = 0; i < quint32(items.size()); ++i) {
+        const Item &item = items[i];
+        SortKey key{0, quint32(pool.size()), 0, i, item.ascii};
+        if (item.ascii) {
+            for (const char c : nameOf(item, names))
+                pool.push_back(char(asciiLower(uchar(c))));
+            key.length = item.nameLength;
+        }
+        keys.push_back(key);
+    }
+    const char *folded = pool.data();
+    for (SortKey &key : keys)
+        if (key.ascii)
+            key.prefix = prefixOf(folded + key.offset, key.length);
+    std::sort(keys.begin(), keys.end(), [&](const SortKey &a, const SortKey &b) {
+        int c;
+        if (a.ascii && b.ascii) {
+            if (a.prefix != b.prefix)
+                return a.prefix < b.prefix;
+            c = std::memcmp(folded + a.offset, folded + b.offset, std::min(a.length, b.length));
+            if (c == 0)
+                c = compareSizes(a.length, b.length);
+        } else {
+            c = compareFolded(items[a.index], items[b.index], names);
+        }
+        if (c != 0)
+            return c < 0;
+        return rawLess(items[a.index], items[b.index], names);
+    });
+    order.resize(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        order[i] = keys[i].index;
+}
+
+bool isDots(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// A link whose target is a folder counts as a folder that is never entered, so the walk
+// skips it: neither a row nor a way into a cycle.
+bool isLinkToFolder(int folderFd, const char *name)
+{
+    struct stat target;
+    return ::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
+// Folders with at least this many entries are looked up on two threads; below it, waking the
+// partner costs more than it saves.
+constexpr size_t kLookedUpInPairsFrom = 256;
+// Entries taken at a time by either thread.
+constexpr size_t kLookUpChunk = 128;
+
+// The lstat-like look-up of items[begin, end) in the folder open as fd. Each name in the pool
+// ends in a NUL byte.
+void lookUp(int fd, Item *items, const char *names, size_t begin, size_t end)
+{
+    for (size_t i = begin; i < end; ++i) {
+        Item &item = items[i];
+        const char *name = names + item.nameOffset;
+        struct stat st;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // vanished since it was read: reported without what a look-up gives
+        if (S_ISLNK(st.st_mode) && isLinkToFolder(fd, name)) {
+            item.linkToFolder = true;
+            continue;
+        }
+        item.statOk = true;
+        item.mode = st.st_mode;
+        item.size = st.st_size;
+        item.mtime = st.st_mtim.tv_sec;
+        item.device = st.st_dev;
+        item.inode = st.st_ino;
+    }
+}
+
+bool stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// Reads every entry of folder into items and their names into names, then looks each one up
+// (a large folder on two threads, the partner being made when first needed). False when the
+// folder cannot be opened, or when stop was set meanwhile.
+bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
+                std::vector<QString> &folded, const std::atomic<bool> *stop,
+                std::unique_ptr<LookupPartner> &partner)
+{
+    items.clear();
+    names.clear();
+    folded.clear();
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return false;
+    }
+    while (const dirent *de = ::readdir(dir)) {
+        if (isDots(de->d_name))
+            continue;
+        if (items.size() % 1024 == 0 && stopped(stop)) {
+            ::closedir(dir);
+            items.clear();
+            return false;
+        }
+        Item &item = items.emplace_back();
+        const size_t length = std::strlen(de->d_name);
+        item.nameOffset = quint32(names.size());
+        item.nameLength = quint16(length);
+        names.append(de->d_name, length + 1);
+        item.ascii = isAscii(de->d_name, length);
+        if (!item.ascii) {
+            item.foldedIndex = quint32(folded.size());
+            folded.push_back(
+                decodeFileName(QByteArray(de->d_name, qsizetype(length))).toCaseFolded());
+        }
+    }
+
+    if (items.size() < kLookedUpInPairsFrom) {
+        lookUp(fd, items.data(), names.data(), 0, items.size());
+    } else {
+        if (!partner)
+            partner = std::make_unique<LookupPartner>();
+        partner->forEachChunk(items.size(), kLookUpChunk, [&](size_t begin, size_t end) {
+            if (!stopped(stop))
+                lookUp(fd, items.data(), names.data(), begin, end);
+        });
+    }
+    ::closedir(dir);
+    if (stopped(stop)) {
+        items.clear();
+        return false;
+    }
+    std::erase_if(items, [](const Item &item) { return item.linkToFolder; });
+    return true;
+}
+
+} // namespace
+
+// One folder's entries, read in full before any of them is reported, so that the folder's
+// handle is closed before the walk goes deeper (a deep tree never holds many handles open).
+struct CEnumerateFiles::WalkLevel
+{
+    QByteArray folder; // ends in '/'
+    Buffer<Item> items;
+    ByteBuffer names;            // every item's name, one after the other
+    std::vector<QString> folded; // the case-folded names of the non-ASCII ones
+    QByteArray name;             // the name being reported, reused from entry to entry
+    Buffer<quint32> order;
+    ByteBuffer foldedPool;
+    Buffer<SortKey> keys;
+};
+
+CEnumerateFiles::CEnumerateFiles() = default;
+CEnumerateFiles::~CEnumerateFiles() = default;
+
+void CEnumerateFiles::EnumerateFolder(const QString &folder, bool recurse)
+{
+    EnumerateFolder(encodeFileName(folder), recurse);
+}
+
+// Recursive for sub-folders, through the virtual call, with a small frame: the entries of
+// each depth live on the heap in m_levels.
+void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
+{
+    if (m_walkedFolders.contains(folder) || stopRequested())
+        return;
+
+    if (m_levels.size() <= m_depth)
+        m_levels.push_back(std::make_unique<WalkLevel>());
+    WalkLevel &level = *m_levels[m_depth];
+    level.folder = folder;
+    if (!level.folder.endsWith('/'))
+        level.folder += '/';
+
+    OnFolderStart(folder);
+    if (readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner)) {
+        const Names names{level.names.data(), level.folded.data()};
+        sortByName(level.items, names, level.foldedPool, level.keys, level.order);
+        // The sort's own buffers of a huge folder are given back before its entries are
+        // reported, which is when the rows they become are made.
+        if (level.keys.size() > kKeptSortEntries) {
+            level.keys = Buffer<SortKey>();
+            level.foldedPool = ByteBuffer();
+        }
+        OnFolderRead(level.order.size());
+        ++m_depth;
+        const size_t count = level.order.size();
+        for (size_t k = 0; k < count && !stopRequested(); ++k) {
+            // The items are visited in name order, not in the order they were read: fetch
+            // the ones a few steps ahead so that the memory waits overlap.
+            if (k + 16 < count)
+                __builtin_prefetch(&level.items[level.order[k + 16]]);
+            const Item &item = level.items[level.order[k]];
+            // Copied into a buffer kept from entry to entry: no allocation unless a caller kept
+            // the last name.
+            const QByteArrayView name = nameOf(item, names);
+            level.name.resize(name.size());
+            std::memcpy(level.name.data(), name.data(), size_t(name.size()));
+            if (recurse && item.statOk && S_ISDIR(item.mode)) {
+                EnumerateFolder(level.folder + level.name, recurse);
+            } else {
+                OnFileFound(FoundEntry{level.folder, level.name, item.mode, item.size, item.mtime,
+                                       item.device, item.inode, item.statOk});
+            }
+        }
+        --m_depth;
+    }
+    OnFolderDone(folder);
+}
+
+void CEnumerateFiles::OnFolderStart(const QByteArray &) {}
+
+void CEnumerateFiles::OnFolderRead(size_t) {}
+
+void CEnumerateFiles::OnFolderDone(const QByteArray &folder)
+{
+    m_walkedFolders.insert(folder);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/engine/names/FileRows.h"
+
+#include <QAbstractTableModel>
+
+// The six-column checkable file list as a Qt item model over FileRows. Lives in QtCore so
+// that the desktop view shows it unchanged and tests need no display. The check box is on
+// column 0 (Qt::CheckStateRole).
+class FileListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        Sr,
+        LoadedName,
+        NewName,
+        LastWriteTime,
+        Size,
+        Location,
+        ColumnCount
+    };
+
+    explicit FileListModel(QObject *parent = nullptr);
+
+    static QString headerText(int column);
+    static int defaultWidth(int column); // 75, 350, 350, 250, 150, 250
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+    // The cell text, exactly as the list shows it.
+    QString text(int row, int column) const;
+
+    const FileRows &rows() const { return m_rows; }
+    // Replaces every row (a load); returns the rows replaced, for the caller to free.
+    FileRows setRows(FileRows &&rows);
+    // After the new names were computed in place through mutableRows().
+    FileRows &mutableRows() { return m_rows; }
+    void newNamesChanged();
+    // Rows first to last (inclusive) only.
+    void newNamesChanged(int first, int last);
+
+    void setChecked(int row, bool checked);
+    void setAllChecked(bool checked);
+    void toggle(int row);
+    // Drops every unchecked row; the others keep their serial numbers.
+    void removeUnchecked();
+    // After a single-file rename: columns 1 and 2 become newName.
+    void renameRow(int row, const QString &newName);
+
+private:
+    FileRows m_rows;
+};

@@ -1,0 +1,154 @@
+#include "desktop/dialogs/DlgRenameParameters.h"
+
+#include "core/engine/settings/SettingsStore.h"
+#include "desktop/dialogs/DialogLook.h"
+#include "desktop/dialogs/NumberEdit.h"
+#include "desktop/dialogs/WindowPlacement.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+CDlgRenameParameters::CDlgRenameParameters(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    buildControls();
+}
+
+CDlgRenameParameters::~CDlgRenameParameters()
+{
+    if (m_nInitialised)
+        CAppSettings::WriteProfileBinary(placementValueName(),
+                                         WindowPlacement::of(this).toRecord());
+}
+
+void CDlgRenameParameters::showDialog()
+{
+    // Shown again, the window stays where the user left it: a dialog that was never placed
+    // by the program would be centred over its parent at every showing.
+    if (m_nInitialised)
+        setAttribute(Qt::WA_Moved);
+    else
+        initialise();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CDlgRenameParameters::reject()
+{
+    // Closing keeps the window, its contents and its fields for the next showing.
+    hide();
+}
+
+void CDlgRenameParameters::initialise()
+{
+    m_parameters = RenameParameters::fromStore(SettingsStore::instance());
+    m_stored = m_parameters;
+    putControls();
+    m_nInitialised = 1;
+
+    m_strCaption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
+    setWindowTitle(m_strCaption);
+    const QIcon icon = applicationIcon();
+    if (!icon.isNull())
+        setWindowIcon(icon);
+
+    if (const auto record = CAppSettings::GetProfileBinary(placementValueName()))
+        if (const auto placement = WindowPlacement::fromRecord(*record))
+            placement->applyTo(this);
+
+    m_spinRemoveInitialCharactersLength->setRange(0, 255);
+    // Setting the arrows' position rewrites the length edit, which counts as a change of
+    // it: the length is stored again, and the list recomputed while its removal is on.
+    m_spinRemoveInitialCharactersLength->setPosition(m_parameters.removeInitialCharactersLength);
+    onParameterEdited(Key::RemoveInitialCharactersLength);
+
+    m_checkFindAndReplace->setFocus();
+}
+
+bool CDlgRenameParameters::takeControls()
+{
+    bool ok = true;
+    for (const Control &control : m_controls) {
+        if (auto *box = qobject_cast<QCheckBox *>(control.widget)) {
+            m_parameters.setValue(control.key, box->isChecked() ? 1 : 0);
+        } else if (auto *number = qobject_cast<CNumberEdit *>(control.widget)) {
+            const std::optional<int> value = number->number();
+            if (!value) {
+                ok = false;
+                break;
+            }
+            m_parameters.setValue(control.key, *value);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control.widget)) {
+            m_parameters.setValue(control.key, edit->text());
+        }
+    }
+    updateNumberMessage();
+    return ok;
+}
+
+void CDlgRenameParameters::putControls()
+{
+    m_puttingControls = true;
+    for (const Control &control : m_controls) {
+        const QVariant value = m_parameters.value(control.key);
+        if (auto *box = qobject_cast<QCheckBox *>(control.widget))
+            box->setChecked(value.toInt() != 0);
+        else if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
+            number->setNumber(value.toInt());
+        else if (auto *edit = qobject_cast<QLineEdit *>(control.widget))
+            edit->setText(value.toString());
+    }
+    m_puttingControls = false;
+    updateNumberMessage();
+}
+
+void CDlgRenameParameters::updateNumberMessage()
+{
+    // Told in the window rather than in a message box, which would interrupt every
+    // keystroke while the user is retyping a number.
+    bool invalid = false;
+    for (const Control &control : m_controls)
+        if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
+            invalid = invalid || !number->number();
+    m_labelNumberMessage->setText(
+        invalid ? QStringLiteral("Please enter an integer. The last valid number is kept.")
+                : QString());
+    m_labelNumberMessage->setVisible(invalid);
+}
+
+void CDlgRenameParameters::onParameterEdited(Key key)
+{
+    // The arrows write into the length edit while the window is being built; nothing is
+    // taken before the fields have been read from the store.
+    if (!m_nInitialised)
+        return;
+    if (key == Key::CheckUpperCase || key == Key::CheckLowerCase)
+        clearOtherCaseBox(key);
+    takeControls();
+    storeParameter(key);
+    const std::optional<Key> onlyWhile = RenameParameters::previewedOnlyWhile(key);
+    if (!onlyWhile || m_parameters.value(*onlyWhile).toInt() != 0)
+        emit parametersEdited(m_stored);
+}
+
+void CDlgRenameParameters::storeParameter(Key key)
+{
+    m_stored.setValue(key, m_parameters.value(key));
+    m_stored.store(key, SettingsStore::instance());
+}
+
+// The case box just clicked wins: the other one is cleared on screen and in the store, so
+// the two flags are never both stored as set.
+void CDlgRenameParameters::clearOtherCaseBox(Key clicked)
+{
+    takeControls();
+    if (!m_parameters.checkUpperCase || !m_parameters.checkLowerCase)
+        return;
+    const Key other = clicked == Key::CheckUpperCase ? Key::CheckLowerCase : Key::CheckUpperCase;
+    m_parameters.setValue(other, 0);
+    putControls();
+    storeParameter(other);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/engine/settings/RenameParameters.h"
+
+#include <QDialog>
+#include <QList>
+
+class CSpinArrows;
+class QCheckBox;
+class QLabel;
+
+// The rename parameters window: modeless, one per list view, beside the list while the
+// user works. It edits one RenameParameters value. Every change the user makes is stored at
+// once, and the dialog then hands the whole value to its list view with parametersEdited():
+// always for a check box and for the two start numbers, for a text or the remove length
+// only while its own operation is switched on. "&Rename All" emits renameAllClicked() and
+// leaves the window open.
+//
+// For the owner (the list view):
+// - take parametersEdited to recompute later, not inside the signal: the dialog never
+//   computes anything itself, so typing never waits for the list;
+// - Cmd::RenameParameters calls showDialog();
+// - delete the dialog when the view goes away: if it was ever shown, its placement is
+//   stored then, and the next dialog (in another view) opens at the same place.
+//
+// The close button and Escape only hide the window; Enter does nothing.
+class CDlgRenameParameters : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDlgRenameParameters(QWidget *parent = nullptr);
+    ~CDlgRenameParameters() override;
+
+    // On first use reads the parameters from the store, builds the caption and restores
+    // the stored placement; afterwards only shows the window again, as the user left it.
+    // Then shows, raises and activates it.
+    void showDialog();
+    bool isInitialised() const { return m_nInitialised != 0; }
+    const RenameParameters &parameters() const { return m_stored; }
+
+    static QString placementValueName() { return QStringLiteral("DlgRenameParametersLocation"); }
+
+signals:
+    // The value after a change that changes the new names.
+    void parametersEdited(const RenameParameters &parameters);
+    void renameAllClicked();
+
+protected:
+    void reject() override;
+
+private:
+    using Key = CAppSettings::Key;
+
+    // DlgRenameParametersLayout.cpp: the controls, their arrangement and connections.
+    void buildControls();
+    // Names a check box, text edit or number edit after the parameter it edits, adds it to
+    // the controls taken (in the order of these calls) and routes its changes to
+    // onParameterEdited().
+    template <typename Edit> Edit *parameterControl(Edit *control, Key key);
+
+    struct Control
+    {
+        Key key;
+        QWidget *widget; // a check box, a text edit or a number edit
+    };
+
+    void initialise();
+    // Copies the controls into the value in exchange order; stops at a number edit that
+    // does not hold a 32-bit integer, so that field and every later one keep their values.
+    bool takeControls();
+    // Copies the value into the controls without running any handler.
+    void putControls();
+    void updateNumberMessage();
+    void storeParameter(Key key);
+    // A control changed by the user: takes the controls, stores the parameter under key and
+    // hands the stored value on (while the flag it is previewed under is set, if any).
+    void onParameterEdited(Key key);
+    void clearOtherCaseBox(Key clicked);
+
+    int m_nInitialised = 0;
+    QString m_strCaption;
+    RenameParameters m_parameters; // as the controls were last taken
+    // As stored: the fields after a number edit that holds no valid number may differ from
+    // the controls, and the store and the list keep the last ones taken.
+    RenameParameters m_stored;
+
+    QList<Control> m_controls; // every parameter's control, in exchange order
+    bool m_puttingControls = false;
+
+    QCheckBox *m_checkFindAndReplace = nullptr;
+    CSpinArrows *m_spinRemoveInitialCharactersLength = nullptr;
+    QLabel *m_labelNumberMessage = nullptr;
+};

@@ -1,0 +1,215 @@
+// The controls of the rename parameters window, arranged as in its resource template:
+// find and replace in a group at the top, the new name below it, the two numbers beside
+// the icon, the remove length with its arrows, the case boxes at the bottom and
+// "&Rename All" at the bottom right.
+#include "desktop/dialogs/DialogLook.h"
+#include "desktop/dialogs/DlgRenameParameters.h"
+#include "desktop/dialogs/NumberEdit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <type_traits>
+
+namespace {
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+CNumberEdit *numberEdit(QWidget *parent)
+{
+    auto *edit = new CNumberEdit(parent);
+    edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
+    return edit;
+}
+
+// A group frame whose title is a check box sitting on the frame's top edge.
+class CheckTitledGroup : public QWidget
+{
+public:
+    explicit CheckTitledGroup(QWidget *parent) : QWidget(parent) {}
+
+    // Takes the check box as the title and returns the layout for the contents under it.
+    QGridLayout *setTitle(QCheckBox *title)
+    {
+        m_title = title;
+        title->setParent(this);
+        title->setBackgroundRole(QPalette::Window);
+        title->setAutoFillBackground(true); // hides the frame line behind the title
+        auto *layout = new QGridLayout(this);
+        const QSize size = title->sizeHint();
+        layout->setContentsMargins(9, size.height() + 3, 9, 9);
+        setMinimumWidth(size.width() + 24);
+        return layout;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (m_title)
+            m_title->setGeometry(QRect(QPoint(8, 0), m_title->sizeHint()));
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        const int top = m_title ? m_title->sizeHint().height() / 2 : 0;
+        frame.rect = rect().adjusted(0, top, 0, 0);
+        frame.lineWidth = 1;
+        frame.midLineWidth = 0;
+        style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+    }
+
+private:
+    QCheckBox *m_title = nullptr;
+};
+
+QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+template <typename Edit> Edit *CDlgRenameParameters::parameterControl(Edit *control, Key key)
+{
+    control->setObjectName(CAppSettings::keyName(key));
+    m_controls.append({key, control});
+    // While the fields are copied into the controls, their notifications reach no handler.
+    const auto edited = [this, key] {
+        if (!m_puttingControls)
+            onParameterEdited(key);
+    };
+    if constexpr (std::is_base_of_v<QCheckBox, Edit>)
+        connect(control, &QCheckBox::clicked, this, edited);
+    else
+        connect(control, &QLineEdit::textChanged, this, edited);
+    return control;
+}
+
+void CDlgRenameParameters::buildControls()
+{
+    // The parameters' controls in the order they are taken (takeControls), which decides
+    // what an invalid number keeps from being taken; a new one goes at the end.
+    auto *group = new CheckTitledGroup(this);
+    auto *findText = parameterControl(new QLineEdit(group), Key::FindText);
+    auto *replaceText = parameterControl(new QLineEdit(group), Key::ReplaceText);
+    auto *checkNumberAtStart = parameterControl(
+        new QCheckBox(QStringLiteral("Add Number at Start From :"), this), Key::CheckNumberAtStart);
+    auto *numberAtStart = parameterControl(numberEdit(this), Key::NumberAtStart);
+    auto *checkNumberAtEnd = parameterControl(
+        new QCheckBox(QStringLiteral("Add Number at End From :"), this), Key::CheckNumberAtEnd);
+    auto *numberAtEnd = parameterControl(numberEdit(this), Key::NumberAtEnd);
+    m_checkFindAndReplace =
+        parameterControl(new QCheckBox(QStringLiteral("Find && Replace in File Name"), group),
+                         Key::CheckFindAndReplace);
+    auto *newFileName = parameterControl(new QLineEdit(this), Key::NewFileName);
+    auto *checkNewFileName =
+        parameterControl(new QCheckBox(QStringLiteral("&New Name :"), this), Key::CheckNewFileName);
+    auto *removeLength = parameterControl(numberEdit(this), Key::RemoveInitialCharactersLength);
+    auto *checkRemove = parameterControl(
+        new QCheckBox(QStringLiteral("Remove Initial Characters of Length :"), this),
+        Key::CheckRemoveInitialCharacters);
+    auto *checkUpperCase =
+        parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
+    auto *checkLowerCase =
+        parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+
+    QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
+    groupLayout->addWidget(findText, 0, 1);
+    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 1, 0);
+    groupLayout->addWidget(replaceText, 1, 1);
+
+    m_spinRemoveInitialCharactersLength =
+        named(new CSpinArrows(removeLength, this), "RemoveInitialCharactersLengthArrows");
+    m_spinRemoveInitialCharactersLength->upButton()->setObjectName(
+        QStringLiteral("RemoveInitialCharactersLengthUp"));
+    m_spinRemoveInitialCharactersLength->downButton()->setObjectName(
+        QStringLiteral("RemoveInitialCharactersLengthDown"));
+    m_spinRemoveInitialCharactersLength->setFixedSize(fromDialogUnits(this, 10, 0).width(),
+                                                      removeLength->sizeHint().height());
+
+    auto *renameAll = named(new QPushButton(QStringLiteral("&Rename All"), this), "RenameAll");
+    renameAll->setAutoDefault(false);
+    renameAll->setDefault(false);
+    renameAll->setMinimumSize(fromDialogUnits(this, 65, 32));
+    connect(renameAll, &QPushButton::clicked, this, &CDlgRenameParameters::renameAllClicked);
+
+    // Shown while a number edit holds no valid number; keeps its room while hidden.
+    m_labelNumberMessage = named(new QLabel(this), "NumberMessage");
+    m_labelNumberMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    QSizePolicy policy = m_labelNumberMessage->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_labelNumberMessage->setSizePolicy(policy);
+    m_labelNumberMessage->hide();
+
+    auto *removeRow = new QHBoxLayout;
+    removeRow->setSpacing(0); // the arrows sit against their edit
+    removeRow->addWidget(checkRemove);
+    removeRow->addSpacing(fromDialogUnits(this, 4, 0).width());
+    removeRow->addWidget(removeLength);
+    removeRow->addWidget(m_spinRemoveInitialCharactersLength);
+    removeRow->addStretch();
+    auto *caseRow = new QHBoxLayout;
+    caseRow->addWidget(checkUpperCase);
+    caseRow->addWidget(checkLowerCase);
+    caseRow->addStretch();
+
+    const int iconSize = fromDialogUnits(this, 20, 0).width();
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(group, 0, 0, 1, 4);
+    grid->addWidget(checkNewFileName, 1, 0);
+    grid->addWidget(newFileName, 1, 1, 1, 3);
+    grid->addWidget(makeIconLabel(iconSize, this), 2, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(checkNumberAtStart, 2, 1);
+    grid->addWidget(numberAtStart, 2, 2, Qt::AlignLeft);
+    grid->addWidget(checkNumberAtEnd, 3, 1);
+    grid->addWidget(numberAtEnd, 3, 2, Qt::AlignLeft);
+    grid->addLayout(removeRow, 4, 0, 1, 3);
+    grid->addLayout(caseRow, 5, 0, 1, 3);
+    grid->addWidget(renameAll, 4, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(m_labelNumberMessage, 6, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+
+    // One control per line, so that adding one changes one line.
+    // clang-format off
+    const QList<QWidget *> tabOrder{
+        m_checkFindAndReplace,
+        findText,
+        replaceText,
+        checkNewFileName,
+        newFileName,
+        checkNumberAtStart,
+        numberAtStart,
+        checkNumberAtEnd,
+        numberAtEnd,
+        checkRemove,
+        removeLength,
+        checkUpperCase,
+        checkLowerCase,
+        renameAll,
+    };
+    // clang-format on
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    resize(fromDialogUnits(this, 302, 162));
+}

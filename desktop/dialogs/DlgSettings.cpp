@@ -1,0 +1,79 @@
+#include "desktop/dialogs/DlgSettings.h"
+
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/dialogs/DialogLook.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDlgSettings::CDlgSettings(QWidget *parent)
+    : QDialog(parent), m_buttonOk(new QPushButton(QStringLiteral("OK"), this)),
+      m_buttonCancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      m_checkListHidden(new QCheckBox(QStringLiteral("List Hidden File(s)"), this)),
+      m_checkListReadOnly(new QCheckBox(QStringLiteral("List Read Only File(s)"), this)),
+      m_checkResolveChains(
+          new QCheckBox(QStringLiteral("Rename chains and swaps through temporary names"), this))
+{
+    m_buttonOk->setObjectName(QStringLiteral("Ok"));
+    m_buttonCancel->setObjectName(QStringLiteral("Cancel"));
+    m_checkListHidden->setObjectName(QStringLiteral("DisplayHiddenFiles"));
+    m_checkListReadOnly->setObjectName(QStringLiteral("DisplayReadOnlyFiles"));
+    m_checkResolveChains->setObjectName(QStringLiteral("ResolveChains"));
+    m_buttonOk->setDefault(true);
+    const QSize buttonSize = fromDialogUnits(this, 86, 37);
+    m_buttonOk->setMinimumSize(buttonSize);
+    m_buttonCancel->setMinimumSize(buttonSize);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_buttonOk);
+    buttons->addWidget(m_buttonCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_checkListHidden);
+    layout->addWidget(m_checkListReadOnly);
+    layout->addWidget(m_checkResolveChains);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    setTabOrder(m_buttonOk, m_buttonCancel);
+    setTabOrder(m_buttonCancel, m_checkListHidden);
+    setTabOrder(m_checkListHidden, m_checkListReadOnly);
+    setTabOrder(m_checkListReadOnly, m_checkResolveChains);
+    connect(m_buttonOk, &QPushButton::clicked, this, &CDlgSettings::accept);
+    connect(m_buttonCancel, &QPushButton::clicked, this, &CDlgSettings::reject);
+
+    const CAppSettings settings;
+    m_nListHidden = settings.GetDisplayHiddenFiles();
+    m_nListReadOnly = settings.GetDisplayReadOnlyFiles();
+    m_checkListHidden->setChecked(m_nListHidden != 0);
+    m_nResolveChains = settings.GetResolveChains();
+    m_checkListReadOnly->setChecked(m_nListReadOnly != 0);
+    m_checkResolveChains->setChecked(m_nResolveChains != 0);
+
+    const QIcon icon = applicationIcon();
+    if (!icon.isNull())
+        setWindowIcon(icon);
+    m_strCaption = captionWithTitle(QStringLiteral("Settings - "));
+    setWindowTitle(m_strCaption);
+    resize(fromDialogUnits(this, 316, 183));
+    m_buttonOk->setFocus();
+}
+
+void CDlgSettings::takeControls()
+{
+    m_nListHidden = m_checkListHidden->isChecked() ? 1 : 0;
+    m_nListReadOnly = m_checkListReadOnly->isChecked() ? 1 : 0;
+    m_nResolveChains = m_checkResolveChains->isChecked() ? 1 : 0;
+}
+
+void CDlgSettings::accept()
+{
+    takeControls();
+    CAppSettings settings;
+    settings.SetDisplayHiddenFiles(m_nListHidden);
+    settings.SetDisplayReadOnlyFiles(m_nListReadOnly);
+    settings.SetResolveChains(m_nResolveChains);
+    QDialog::accept();
+}

@@ -1,0 +1,83 @@
+#include "desktop/dialogs/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtEndian>
+#include <QWidget>
+
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr int kFieldCount = WindowPlacement::kRecordSize / 4;
+
+} // namespace
+
+QByteArray WindowPlacement::toRecord() const
+{
+    const std::array<qint32, kFieldCount> fields{
+        kRecordSize,
+        flags,
+        showState,
+        minimisedPosition.x(),
+        minimisedPosition.y(),
+        maximisedPosition.x(),
+        maximisedPosition.y(),
+        normalRect.left(),
+        normalRect.top(),
+        normalRect.left() + normalRect.width(),
+        normalRect.top() + normalRect.height(),
+    };
+    QByteArray record(kRecordSize, '\0');
+    for (int i = 0; i < kFieldCount; ++i)
+        qToLittleEndian<qint32>(fields[size_t(i)], record.data() + 4 * i);
+    return record;
+}
+
+std::optional<WindowPlacement> WindowPlacement::fromRecord(const QByteArray &record)
+{
+    if (record.size() != kRecordSize)
+        return std::nullopt;
+    std::array<qint32, kFieldCount> f{};
+    for (int i = 0; i < kFieldCount; ++i)
+        f[size_t(i)] = qFromLittleEndian<qint32>(record.constData() + 4 * i);
+    if (f[0] != kRecordSize)
+        return std::nullopt;
+    WindowPlacement placement;
+    placement.flags = f[1];
+    placement.showState = f[2];
+    placement.minimisedPosition = {f[3], f[4]};
+    placement.maximisedPosition = {f[5], f[6]};
+    // Widths are formed in 64 bits: a corrupt record must not overflow.
+    const qint64 width = qint64(f[9]) - f[7];
+    const qint64 height = qint64(f[10]) - f[8];
+    if (width > 0 && height > 0 && width <= std::numeric_limits<int>::max() &&
+        height <= std::numeric_limits<int>::max())
+        placement.normalRect = QRect(f[7], f[8], int(width), int(height));
+    return placement;
+}
+
+WindowPlacement WindowPlacement::of(const QWidget *window)
+{
+    WindowPlacement placement;
+    const bool normal = !window->isMinimized() && !window->isMaximized() && !window->isFullScreen();
+    placement.showState = window->isMinimized()   ? Minimised
+                          : window->isMaximized() ? Maximised
+                                                  : Normal;
+    placement.normalRect = normal ? window->geometry() : window->normalGeometry();
+    return placement;
+}
+
+bool WindowPlacement::applyTo(QWidget *window) const
+{
+    if (normalRect.isEmpty())
+        return false;
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(normalRect);
+    if (!onScreen)
+        return false;
+    window->setGeometry(normalRect);
+    return true;
+}

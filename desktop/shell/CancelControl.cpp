@@ -1,0 +1,31 @@
+#include "desktop/shell/CancelControl.h"
+
+#include "desktop/view/BatchInputGuard.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <QToolButton>
+
+void addCancelControl(QStatusBar *bar, QAction *cancel)
+{
+    if (!cancel)
+        return;
+    auto *button = new QToolButton(bar);
+    // The batch lets clicks through to this name only.
+    button->setObjectName(BatchInputGuard::cancelControlName());
+    button->setDefaultAction(cancel);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    bar->addPermanentWidget(button);
+    button->setVisible(cancel->isEnabled());
+    QObject::connect(cancel, &QAction::enabledChanged, button, &QWidget::setVisible);
+
+    auto *escape = new QAction(bar->window());
+    escape->setObjectName(QStringLiteral("keys Esc"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    escape->setEnabled(cancel->isEnabled());
+    QObject::connect(cancel, &QAction::enabledChanged, escape, &QAction::setEnabled);
+    QObject::connect(escape, &QAction::triggered, cancel, &QAction::trigger);
+    bar->window()->addAction(escape);
+}

@@ -1,0 +1,32 @@
+#include "desktop/shell/ChildFrame.h"
+
+#include "desktop/shell/AppIcons.h"
+#include "desktop/shell/MainFrame.h"
+#include "desktop/shell/QuirewellDoc.h"
+#include "desktop/ui/CommandActions.h"
+#include "desktop/view/QuirewellView.h"
+
+#include <QCloseEvent>
+
+CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> document)
+    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint),
+      m_mainFrame(mainFrame), m_document(std::move(document)),
+      m_view(new CQuirewellView(&mainFrame, mainFrame.commandActions()))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(AppIcons::documentIcon());
+    setWidget(m_view);
+    setWindowTitle(m_document->title());
+    connect(m_document.get(), &CQuirewellDoc::closeRequested, this, &QWidget::close);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::closeEvent(QCloseEvent *event)
+{
+    m_mainFrame.hideCaptionBar();
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_mainFrame.updateDocumentTitles();
+}

@@ -1,0 +1,144 @@
+#include "desktop/shell/QuirewellApp.h"
+
+#include "core/engine/names/FileNames.h"
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/shell/AppIcons.h"
+#include "desktop/shell/ChildFrame.h"
+#include "desktop/shell/CommandLine.h"
+#include "desktop/shell/MainFrame.h"
+#include "desktop/shell/QuirewellDoc.h"
+#include "desktop/ui/CommandIds.h"
+#include "desktop/ui/Prompts.h"
+#include "desktop/view/QuirewellView.h"
+
+#ifdef QUIREWELL_HAVE_ABOUT
+#include "desktop/shell/about/AboutDlg.h"
+#include "desktop/shell/about/WebLinks.h"
+#endif
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+
+#include <cstdio>
+
+CQuirewellApp::CQuirewellApp()
+{
+    registerCommands();
+}
+
+CQuirewellApp::~CQuirewellApp()
+{
+    // The windows go first: their views delete their dialogs, which store their placement.
+    m_mainFrame.reset();
+}
+
+bool CQuirewellApp::InitInstance(const QStringList &arguments)
+{
+    const CommandLine line = CommandLine::parse(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "quirewell: %s\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::usage()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (line.version) {
+        std::printf("%s\n", QUIREWELL_VERSION);
+        return false;
+    }
+    if (line.help) {
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return false;
+    }
+
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::vendorKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(CAppSettings::applicationTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUIREWELL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quirewell"));
+    QApplication::setWindowIcon(AppIcons::applicationIcon());
+
+    m_mainFrame = std::make_unique<CMainFrame>(this);
+    m_mainFrame->OnCreate();
+#ifdef QUIREWELL_HAVE_ABOUT
+    CQuirewellView::setShareAddress(WebLinks::sharePage());
+#endif
+    connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
+        for (const QString &path : paths)
+            OpenPath(path);
+    });
+
+    if (line.openPaths.isEmpty())
+        OnFileNew();
+    for (const QString &path : line.openPaths) {
+        // A file that cannot be opened ends the start-up, after its message.
+        if (!OpenPath(path)) {
+            m_exitCode = 1;
+            return false;
+        }
+    }
+    m_mainFrame->showWithStoredPlacement();
+    // A batch cut off by a crash is offered for undo before anything else is asked.
+    if (CQuirewellView *view = m_mainFrame->activeView()) {
+        view->controller().offerInterruptedBatches();
+        m_mainFrame->refreshCommandStates();
+    }
+    return true;
+}
+
+CChildFrame *CQuirewellApp::OnFileNew()
+{
+    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>());
+}
+
+CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const QString failure = CQuirewellDoc::openFailure(absolute); !failure.isEmpty()) {
+        Prompts::instance().message(m_mainFrame.get(), failure, Prompts::Icon::Warning);
+        return nullptr;
+    }
+    for (CChildFrame *child : m_mainFrame->childFrames()) {
+        if (child->document()->path() == absolute) {
+            m_mainFrame->mdiArea()->setActiveSubWindow(child);
+            return child;
+        }
+    }
+    return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>(absolute));
+}
+
+CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
+{
+    return m_mainFrame->addDocumentWindow(
+        std::make_shared<CQuirewellDoc>(),
+        withoutTrailingSlashes(QFileInfo(folder).absoluteFilePath()));
+}
+
+CChildFrame *CQuirewellApp::OpenPath(const QString &path)
+{
+    return QFileInfo(path).isDir() ? OpenFolder(path) : OpenDocumentFile(path);
+}
+
+void CQuirewellApp::OnFileOpen()
+{
+    const QString path =
+        Prompts::instance().pickOpenFile(m_mainFrame.get(), CQuirewellDoc::fileFilter());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void CQuirewellApp::OnAppAbout()
+{
+#ifdef QUIREWELL_HAVE_ABOUT
+    showAboutBox(m_mainFrame.get());
+#endif
+}
+
+void CQuirewellApp::registerCommands()
+{
+    registerCommand(Cmd::FileNew, [this] { OnFileNew(); });
+    registerCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
+#ifdef QUIREWELL_HAVE_ABOUT
+    registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
+#endif
+    registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
+}

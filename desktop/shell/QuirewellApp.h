@@ -1,0 +1,45 @@
+#pragma once
+
+#include "desktop/ui/CommandTarget.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class CChildFrame;
+class CMainFrame;
+
+// The application object: creates the main frame, carries out the command line, and
+// handles New, Open, About and Exit.
+class CQuirewellApp : public QObject, public CommandTarget
+{
+    Q_OBJECT
+public:
+    CQuirewellApp();
+    ~CQuirewellApp() override;
+
+    // Starts the program for these arguments (without the program name); false when the
+    // process is to end at once, with exitCode() telling how.
+    bool InitInstance(const QStringList &arguments);
+    int exitCode() const { return m_exitCode; }
+
+    CMainFrame *mainFrame() const { return m_mainFrame.get(); }
+
+    CChildFrame *OnFileNew();
+    // A ".kvx" file opens as a document (its content is ignored); an open one is activated.
+    // A file that cannot be read is reported and opens nothing (null).
+    CChildFrame *OpenDocumentFile(const QString &path);
+    // A new document window that lists the folder instead of asking for one.
+    CChildFrame *OpenFolder(const QString &folder);
+    // A path from the command line or a drop: a folder is listed, anything else opened.
+    CChildFrame *OpenPath(const QString &path);
+
+private:
+    void registerCommands();
+    void OnFileOpen();
+    void OnAppAbout();
+
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    int m_exitCode = 0;
+};

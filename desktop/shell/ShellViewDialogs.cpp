@@ -1,0 +1,64 @@
+#include "desktop/shell/ShellViewDialogs.h"
+
+#include "desktop/dialogs/DlgRenameFailures.h"
+#include "desktop/dialogs/DlgRenameParameters.h"
+#include "desktop/dialogs/DlgSettings.h"
+#include "desktop/dialogs/DlgSingleFileRename.h"
+#include "desktop/shell/MainFrame.h"
+#include "desktop/ui/CommandIds.h"
+#include "desktop/ui/Prompts.h"
+#include "desktop/view/QuirewellView.h"
+
+namespace ShellViewDialogs {
+
+namespace {
+
+CDlgRenameParameters *createRenameParameters(CQuirewellView &view, CMainFrame &frame)
+{
+    auto *dialog = new CDlgRenameParameters(&frame);
+    dialog->setObjectName(QStringLiteral("CDlgRenameParameters"));
+    QObject::connect(dialog, &CDlgRenameParameters::parametersEdited, &view,
+                     &CQuirewellView::setRenameParameters);
+    // post() queues the command and merges it with the same one still waiting.
+    QObject::connect(dialog, &CDlgRenameParameters::renameAllClicked, &frame,
+                     [&frame] { frame.post(Cmd::StartRenaming); });
+    return dialog;
+}
+
+} // namespace
+
+void connectTo(CQuirewellView &view, CMainFrame &frame)
+{
+    QObject::connect(&view, &CQuirewellView::renameParametersRequested, &frame, [&view, &frame] {
+        auto *dialog = qobject_cast<CDlgRenameParameters *>(view.renameParametersDialog());
+        if (!dialog) {
+            dialog = createRenameParameters(view, frame);
+            // The view destroys it when it goes, which stores its placement.
+            view.setRenameParametersDialog(dialog);
+        }
+        dialog->showDialog();
+    });
+    QObject::connect(&view, &CQuirewellView::settingsRequested, &frame, [&view] {
+        CDlgSettings dialog(&view);
+        dialog.setObjectName(QStringLiteral("CDlgSettings"));
+        if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
+            view.OnSettingsChanged();
+    });
+    QObject::connect(&view, &CQuirewellView::singleFileRenameRequested, &frame,
+                     [&view](const CQuirewellView::FileToRename &file) {
+                         CDlgSingleFileRename dialog(&view);
+                         dialog.setObjectName(QStringLiteral("CDlgSingleFileRename"));
+                         dialog.setFile(file.location, file.name, file.locationBytes,
+                                        file.nameBytes);
+                         if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
+                             view.OnSingleFileRenamed(file, dialog.newFileName());
+                     });
+    QObject::connect(&view.controller(), &ListController::renamesFailed, &frame,
+                     [&view](const QList<FailedRename> &failures) {
+                         CDlgRenameFailures dialog(failures, &view);
+                         dialog.setObjectName(QStringLiteral("CDlgRenameFailures"));
+                         Prompts::instance().runModal(&dialog);
+                     });
+}
+
+} // namespace ShellViewDialogs

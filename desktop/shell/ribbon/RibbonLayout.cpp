@@ -1,0 +1,160 @@
+#include "desktop/shell/ribbon/RibbonLayout.h"
+
+#include "desktop/shell/ribbon/RibbonElements.h"
+#include "desktop/shell/ribbon/RibbonIcons.h"
+#include "desktop/shell/ribbon/RibbonPanel.h"
+#include "desktop/ui/CommandIds.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QWidgetAction>
+
+namespace RibbonLayout {
+
+namespace {
+
+RibbonMenu *newMenu(const QString &title, QWidget *parent)
+{
+    auto *menu = new RibbonMenu(title, parent);
+    menu->setToolTipsVisible(true);
+    RibbonElement::installRichTooltip(menu);
+    return menu;
+}
+
+// A line of text inside a menu that runs nothing.
+void addHeading(QMenu *menu, const QString &text, const QString &objectName, int minimumWidth)
+{
+    auto *label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setContentsMargins(6, 3, 6, 3);
+    label->setMinimumWidth(minimumWidth);
+    auto *heading = new QWidgetAction(menu);
+    heading->setObjectName(objectName);
+    heading->setDefaultWidget(label);
+    heading->setEnabled(false);
+    menu->addAction(heading);
+}
+
+RibbonButton *largeButton(int id, const QString &label, QWidget *parent)
+{
+    auto *button = new RibbonButton(id, label, RibbonButton::Size::Large, parent);
+    button->setIcon(RibbonIcons::forCommand(id));
+    return button;
+}
+
+RibbonButton *smallButton(int id, const QString &label, QWidget *parent)
+{
+    auto *button = new RibbonButton(id, label, RibbonButton::Size::Small, parent);
+    button->setIcon(RibbonIcons::forCommand(id));
+    return button;
+}
+
+} // namespace
+
+QMenu *buildApplicationMenu(QWidget *parent)
+{
+    using namespace RibbonElement;
+    RibbonMenu *menu = newMenu(QStringLiteral("File"), parent);
+    menu->setObjectName(QStringLiteral("file-menu"));
+    addMenuCommand(menu, Cmd::FileNew, QStringLiteral("&New"));
+    addMenuCommand(menu, Cmd::FileOpen, QStringLiteral("&Open..."));
+    addMenuCommand(menu, Cmd::FileSave, QStringLiteral("&Save"));
+    addMenuCommand(menu, Cmd::FileSaveAs, QStringLiteral("Save &As..."));
+
+    RibbonMenu *print = newMenu(QStringLiteral("Print"), menu);
+    print->keyTip = QStringLiteral("w");
+    auto *printEntry =
+        new RibbonMenuEntry(RibbonIcons::forCommand(Cmd::FilePrint), QStringLiteral("Print"), menu);
+    setCommand(printEntry, Cmd::FilePrint);
+    printEntry->keyTip = QStringLiteral("p");
+    printEntry->setMenu(print);
+    addHeading(print, QStringLiteral("Preview and print the document"),
+               QStringLiteral("print-label"), 0);
+    addMenuCommand(print, Cmd::FilePrintDirect, QStringLiteral("&Quick Print"));
+    addMenuCommand(print, Cmd::FilePrintPreview, QStringLiteral("Print Pre&view"));
+    addMenuCommand(print, Cmd::FilePageSetup, QStringLiteral("Print Set&up"));
+    menu->addAction(printEntry);
+
+    menu->addSeparator();
+    addMenuCommand(menu, Cmd::FileClose, QStringLiteral("&Close"));
+    // The program keeps no recent-file list, so the heading stands alone.
+    addHeading(menu, QStringLiteral("Recent Documents"), QStringLiteral("recent-documents"), 300);
+    menu->addSeparator();
+    addMenuCommand(menu, Cmd::AppExit, QStringLiteral("E&xit"));
+    return menu;
+}
+
+RibbonCategory *buildHomeCategory(QWidget *parent)
+{
+    auto *home = new RibbonCategory(QStringLiteral("&Home"), parent);
+
+    RibbonPanel *view = home->addPanel(QStringLiteral("View"), RibbonIcons::forPanel());
+    view->addSmall(new RibbonCheckBox(Cmd::ViewStatusBar, QStringLiteral("Status Bar"), view));
+    view->addSmall(new RibbonCheckBox(Cmd::ViewCaptionBar, QStringLiteral("Caption Bar"), view));
+    view->addSmall(
+        new RibbonCheckBox(Cmd::FilesInSubFolders, QStringLiteral("Files in Sub Folder(s)"), view));
+    view->addLarge(
+        largeButton(Cmd::SourceFolderInExplorer, QStringLiteral("Folder Contents"), view));
+    view->addLarge(largeButton(Cmd::Reload, QStringLiteral("Refresh File List"), view));
+
+    RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"), RibbonIcons::forPanel());
+    edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
+    edit->addSmall(smallButton(Cmd::Settings, QStringLiteral("Software Settings"), edit));
+    edit->addSmall(smallButton(Cmd::RenameParameters, QStringLiteral("Rename Parameters"), edit));
+
+    RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"));
+    rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
+    rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
+
+    RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"), RibbonIcons::forPanel());
+    RibbonButton *windows = largeButton(Cmd::WindowManager, QStringLiteral("Windows\ni"), window);
+    QMenu *windowsMenu = newMenu(QString(), windows);
+    windowsMenu->setObjectName(QStringLiteral("windows-menu"));
+    RibbonElement::addMenuCommand(windowsMenu, Cmd::WindowNew, QStringLiteral("&New Window"));
+    windows->setMenu(windowsMenu);
+    windows->setPopupMode(QToolButton::MenuButtonPopup);
+    window->addLarge(windows);
+    return home;
+}
+
+QList<QWidget *> buildTabRow(QWidget *parent)
+{
+    auto *donate = smallButton(Cmd::Donate, QStringLiteral("Donate"), parent);
+
+    auto *style = new RibbonButton(-1, QStringLiteral("Style"), RibbonButton::Size::Small, parent);
+    style->setObjectName(QStringLiteral("style-menu"));
+    style->setToolTip(QStringLiteral("Modify Visual Style"));
+    style->description = QStringLiteral("Choose one of the Office 2007 themes");
+    style->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    style->setPopupMode(QToolButton::InstantPopup);
+    auto *looks = new RightAlignedMenu(style, style);
+    looks->setObjectName(QStringLiteral("style-looks"));
+    looks->setToolTipsVisible(true);
+    RibbonElement::installRichTooltip(looks);
+    auto *group = new QActionGroup(looks);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const QString labels[] = {
+        QStringLiteral("Office 2007 (&Blue Style)"), QStringLiteral("Office 2007 (B&lack Style)"),
+        QStringLiteral("Office 2007 (&Silver Style)"), QStringLiteral("Office 2007 (&Aqua Style)")};
+    int id = Cmd::LookBlue;
+    for (const QString &label : labels)
+        group->addAction(RibbonElement::addMenuCommand(looks, id++, label));
+    style->setMenu(looks);
+
+    auto *share = smallButton(Cmd::ShareOnFacebook, QStringLiteral("\na"), parent);
+    share->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto *about = smallButton(Cmd::AppAbout, QStringLiteral("\na"), parent);
+    about->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return {donate, style, share, about};
+}
+
+const QList<int> &neverEnabledCommands()
+{
+    static const QList<int> ids = {Cmd::FilePrint, Cmd::FilePrintDirect, Cmd::FilePrintPreview,
+                                   Cmd::FilePageSetup};
+    return ids;
+}
+
+} // namespace RibbonLayout

@@ -1,0 +1,117 @@
+#include "desktop/ui/Prompts.h"
+
+#include "core/engine/settings/AppSettings.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The box's title is the application's name.
+void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
+{
+    box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
+    box.setText(text);
+    switch (icon) {
+    case Prompts::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Prompts::Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Prompts::Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Prompts::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+}
+
+// Wide enough for its caption, which the window's title bar would otherwise cut.
+void widenForCaption(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+}
+
+class RealPrompts : public Prompts
+{
+public:
+    Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
+    {
+        QMessageBox box(parent);
+        setUp(box, text, icon);
+        if (buttons == Buttons::YesNoCancel) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        widenForCaption(box);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+        }
+    }
+
+    int choose(QWidget *parent, const QString &text, Icon icon, const QStringList &choices) override
+    {
+        QMessageBox box(parent);
+        setUp(box, text, icon);
+        // Action buttons only: Escape picks none of them.
+        QList<QAbstractButton *> buttons;
+        for (const QString &choice : choices)
+            buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+        if (!buttons.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        widenForCaption(box);
+        box.exec();
+        return int(buttons.indexOf(box.clickedButton()));
+    }
+
+    QString pickFolder(QWidget *parent, const QString &startFolder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, QString(), startFolder);
+    }
+
+    int runModal(QDialog *dialog) override { return dialog->exec(); }
+
+    QString pickOpenFile(QWidget *parent, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+
+    QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
+                         const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter);
+    }
+};
+
+RealPrompts g_realPrompts;
+Prompts *g_prompts = nullptr;
+
+} // namespace
+
+Prompts &Prompts::instance()
+{
+    return g_prompts ? *g_prompts : g_realPrompts;
+}
+
+void Prompts::install(Prompts *prompts)
+{
+    g_prompts = prompts;
+}

@@ -1,0 +1,173 @@
+// Cmd::UndoRename and the start-up offer for batches cut off half way: both run the journal's
+// own undo (JournalUndo.h), the one quirewell-cli's undo runs.
+#include "core/engine/journal/JournalUndo.h"
+#include "core/engine/names/FileNames.h"
+#include "desktop/ui/Prompts.h"
+#include "desktop/view/ListController.h"
+#include "desktop/view/WaitCursor.h"
+
+#include <QDateTime>
+#include <QHash>
+
+#include <utility>
+
+namespace {
+
+bool g_undoAvailable = false;
+quint64 g_undoLookUpsStarted = 0; // look-ups of every window, in the order they started
+quint64 g_undoLookUpAnswered = 0; // the latest of them whose answer is in g_undoAvailable
+
+QString timeText(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString folderText(const JournalEntry &entry)
+{
+    return withoutTrailingSlashes(displayedFileName(decodeFileName(entry.commonFolder())));
+}
+
+// Whether running the plan would do anything: rename files back, or end an entry that is
+// offered at every start until it is ended.
+bool hasWork(const UndoPlan &plan)
+{
+    return !plan.reverse.rows.empty() || plan.original.interrupted() || !plan.alsoEnd.isEmpty();
+}
+
+// The undo's failures as the failure window lists them: the file's name now, the name it
+// was to get back, its folder and why it was left.
+QList<FailedRename> failuresOf(const UndoPlan &plan, const UndoResult &result)
+{
+    // Each problem names the path the batch gave the file.
+    QHash<QByteArray, const JournalRow *> byNewPath;
+    for (const JournalRow &row : plan.original.rows)
+        byNewPath.insert(plan.original.path(row, row.newName), &row);
+    QList<FailedRename> failures;
+    for (const UndoProblem &problem : result.leftAlone) {
+        const qsizetype slash = problem.path.lastIndexOf('/');
+        const JournalRow *row = byNewPath.value(problem.path);
+        failures.append({decodeFileName(problem.path.mid(slash + 1)),
+                         row ? decodeFileName(row->oldName) : QString(),
+                         decodeFileName(problem.path.left(slash + 1)), problem.reason});
+    }
+    return failures;
+}
+
+} // namespace
+
+bool ListController::undoAvailable()
+{
+    return g_undoAvailable;
+}
+
+void ListController::lookUpUndoAvailable()
+{
+    // The journal is read by a worker (a folder of slow storage must not stop the window),
+    // and a look-up asked for meanwhile follows once it is done.
+    if (m_undoLookUp.joinable()) {
+        m_bUndoLookUpAgain = true;
+        return;
+    }
+    const quint64 serial = ++g_undoLookUpsStarted;
+    m_undoLookUp = std::thread([this, serial] {
+        const bool available = hasBatchToUndo();
+        QMetaObject::invokeMethod(
+            this, [this, serial, available] { takeUndoLookUp(serial, available); },
+            Qt::QueuedConnection);
+    });
+}
+
+void ListController::takeUndoLookUp(quint64 serial, bool available)
+{
+    m_undoLookUp.join();
+    // Another window's later look-up may have answered first.
+    if (serial > g_undoLookUpAnswered) {
+        g_undoLookUpAnswered = serial;
+        g_undoAvailable = available;
+        emit undoLookedUp();
+    }
+    if (std::exchange(m_bUndoLookUpAgain, false))
+        lookUpUndoAvailable();
+}
+
+void ListController::OnUndoRename()
+{
+    QString error;
+    std::optional<UndoPlan> plan;
+    {
+        WaitCursor wait;
+        plan = planDefaultUndo(error);
+    }
+    if (!plan || !hasWork(*plan)) {
+        Prompts::instance().message(
+            m_promptParent,
+            plan ? QStringLiteral("Nothing to Rename Back in the Batch of %1 in Folder [%2].")
+                       .arg(timeText(plan->original.time), folderText(plan->original))
+                 : error,
+            Prompts::Icon::Information);
+        lookUpUndoAvailable();
+        return;
+    }
+    const JournalEntry &batch = plan->original;
+    const QString question = QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
+                                            "Rename %3 File(s) Back to Their Old Names Now ?")
+                                 .arg(timeText(batch.time), folderText(batch))
+                                 .arg(plan->reverse.rows.size());
+    if (Prompts::instance().message(m_promptParent, question, Prompts::Icon::Question,
+                                    Prompts::Buttons::YesNoCancel) != Prompts::Answer::Yes)
+        return;
+    undoBatch(*plan);
+}
+
+void ListController::offerInterruptedBatches()
+{
+    for (const JournalEntry &entry : interruptedEntries()) {
+        const int done = classifyEntry(entry).done;
+        const QString text =
+            QStringLiteral("The Batch Rename of %1 in Folder [%2] was Interrupted: %3 of %4 "
+                           "File(s) had been Renamed.")
+                .arg(timeText(entry.time), folderText(entry))
+                .arg(done)
+                .arg(entry.rows.size());
+        const int choice = Prompts::instance().choose(
+            m_promptParent, text, Prompts::Icon::Question,
+            {QStringLiteral("Undo the %1 renames already done").arg(done),
+             QStringLiteral("Keep them")});
+        QString error;
+        if (choice == 0) {
+            if (const std::optional<UndoPlan> plan = planUndoOf(entry.id, error)) {
+                undoBatch(*plan);
+                continue;
+            }
+        } else if (choice == 1) {
+            if (keepEntry(entry.id, error))
+                continue;
+        } else {
+            continue; // asked again at the next start
+        }
+        Prompts::instance().message(m_promptParent, error, Prompts::Icon::Warning);
+    }
+    lookUpUndoAvailable();
+}
+
+void ListController::undoBatch(const UndoPlan &plan)
+{
+    UndoResult result;
+    {
+        WaitCursor wait;
+        m_bRenaming = true;
+        emit busyChanged();
+        result = runUndo(plan);
+        m_bRenaming = false;
+    }
+    lookUpUndoAvailable();
+    if (!result.error.isEmpty())
+        Prompts::instance().message(m_promptParent, result.error, Prompts::Icon::Warning);
+    if (result.leftAlone.empty()) {
+        reloadThenShow(QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
+                           .arg(result.restored));
+    } else {
+        reloadThenShow(QString());
+        emit renamesFailed(failuresOf(plan, result));
+    }
+}

@@ -1,8 +1,0 @@
-#include "engine/FileRows.h"
-
-#include <algorithm>
-
-int FileRows::checkedCount() const
-{
-    return int(std::count_if(rows.begin(), rows.end(), [](const FileRow &r) { return r.checked; }));
-}

@@ -1,0 +1,330 @@
+// The rename parameters window driven through its real controls: what each change stores
+// and what it hands to the view.
+#include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/SettingsStore.h"
+#include "desktop/dialogs/DlgRenameParameters.h"
+#include "desktop/ui/CommandIds.h"
+#include "tests/desktop/dialogs/DialogTestSupport.h"
+#include "tests/support/TestTree.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include <memory>
+#include <utility>
+
+class TestDlgRenameParameters : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestTree> m_tree;
+    std::unique_ptr<CDlgRenameParameters> m_dialog;
+    QList<int> m_posted;       // what the dialog asked for, as the commands it stands for
+    int m_handedNotStored = 0; // values handed over that differ from the store's
+    CAppSettings m_settings;
+
+    // Opens a fresh dialog over the store as it is now.
+    void open()
+    {
+        m_dialog = std::make_unique<CDlgRenameParameters>();
+        m_posted.clear();
+        connect(m_dialog.get(), &CDlgRenameParameters::parametersEdited, this,
+                [this](const RenameParameters &parameters) {
+                    m_posted.append(Cmd::DisplayNewNames);
+                    if (parameters != RenameParameters::fromStore(SettingsStore::instance()))
+                        ++m_handedNotStored;
+                });
+        connect(m_dialog.get(), &CDlgRenameParameters::renameAllClicked, this,
+                [this] { m_posted.append(Cmd::StartRenaming); });
+        m_dialog->showDialog();
+    }
+    QLineEdit *edit(const char *name) { return control<QLineEdit>(m_dialog.get(), name); }
+    QCheckBox *box(const char *name) { return control<QCheckBox>(m_dialog.get(), name); }
+    // The commands posted since the last call.
+    QList<int> takePosted() { return std::exchange(m_posted, {}); }
+    static QList<int> recomputes(int count) { return QList<int>(count, Cmd::DisplayNewNames); }
+    void replaceText(QLineEdit *line, const QString &text)
+    {
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+    }
+
+private slots:
+    void init()
+    {
+        m_tree = std::make_unique<TestTree>();
+        m_tree->useTemporarySettings();
+    }
+    void cleanup()
+    {
+        // Every value handed to the view is the one just stored.
+        QCOMPARE(m_handedNotStored, 0);
+        m_handedNotStored = 0;
+        m_dialog.reset();
+        m_tree.reset();
+    }
+
+    void firstShowingWithAnEmptyStore()
+    {
+        open();
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_dialog->windowTitle(),
+                 QStringLiteral("File Rename Parameter(s) - Quirewell by orvalt.example"));
+        for (const char *name :
+             {"CheckFindAndReplace", "CheckNewFileName", "CheckNumberAtStart", "CheckNumberAtEnd",
+              "CheckRemoveInitialCharacters", "CheckUpperCase", "CheckLowerCase"})
+            QVERIFY2(!box(name)->isChecked(), name);
+        for (const char *name : {"FindText", "ReplaceText", "NewFileName"})
+            QVERIFY2(edit(name)->text().isEmpty(), name);
+        for (const char *name : {"NumberAtStart", "NumberAtEnd", "RemoveInitialCharactersLength"})
+            QCOMPARE(edit(name)->text(), QStringLiteral("1"));
+        QVERIFY(!control<QLabel>(m_dialog.get(), "NumberMessage")->isVisible());
+        QCOMPARE(m_dialog->focusWidget(), box("CheckFindAndReplace"));
+        QCOMPARE(takePosted(), QList<int>());
+    }
+
+    void openingWithRemovalOnStoresTheLengthAndRecomputesOnce()
+    {
+        m_settings.SetCheckRemoveInitialCharacters(1);
+        m_settings.SetRemoveInitialCharactersLength(300);
+        m_settings.SetCheckLowerCase(1);
+        open();
+        QCOMPARE(edit("RemoveInitialCharactersLength")->text(), QStringLiteral("300"));
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 300);
+        QVERIFY(box("CheckRemoveInitialCharacters")->isChecked());
+        QVERIFY(box("CheckLowerCase")->isChecked());
+        QVERIFY(!box("CheckUpperCase")->isChecked());
+        QCOMPARE(takePosted(), recomputes(1));
+    }
+
+    void textsStoreAlwaysAndRecomputeOnlyWhileTheirOperationIsOn()
+    {
+        open();
+        QTest::keyClicks(edit("FindText"), QStringLiteral("ab"));
+        QTest::keyClicks(edit("ReplaceText"), QStringLiteral("x"));
+        QCOMPARE(m_settings.GetFindText(), QStringLiteral("ab"));
+        QCOMPARE(m_settings.GetReplaceText(), QStringLiteral("x"));
+        QCOMPARE(takePosted(), QList<int>());
+
+        clickBox(box("CheckFindAndReplace"));
+        QCOMPARE(m_settings.GetCheckFindAndReplace(), 1);
+        QCOMPARE(takePosted(), recomputes(1));
+        QTest::keyClicks(edit("FindText"), QStringLiteral("c"));
+        QTest::keyClicks(edit("ReplaceText"), QStringLiteral("yz"));
+        QCOMPARE(m_settings.GetFindText(), QStringLiteral("abc"));
+        QCOMPARE(m_settings.GetReplaceText(), QStringLiteral("xyz"));
+        QCOMPARE(takePosted(), recomputes(3));
+
+        QTest::keyClicks(edit("NewFileName"), QStringLiteral("n"));
+        QCOMPARE(m_settings.GetNewFileName(), QStringLiteral("n"));
+        QCOMPARE(takePosted(), QList<int>());
+        clickBox(box("CheckNewFileName"));
+        QTest::keyClicks(edit("NewFileName"), QStringLiteral("ew"));
+        QCOMPARE(m_settings.GetCheckNewFileName(), 1);
+        QCOMPARE(m_settings.GetNewFileName(), QStringLiteral("new"));
+        QCOMPARE(takePosted(), recomputes(3));
+
+        replaceText(edit("RemoveInitialCharactersLength"), QStringLiteral("4"));
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 4);
+        QCOMPARE(takePosted(), QList<int>());
+        clickBox(box("CheckRemoveInitialCharacters"));
+        QTest::keyClicks(edit("RemoveInitialCharactersLength"), QStringLiteral("2"));
+        QCOMPARE(m_settings.GetCheckRemoveInitialCharacters(), 1);
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 42);
+        QCOMPARE(takePosted(), recomputes(2));
+
+        // Clearing a box stores 0 and recomputes too.
+        clickBox(box("CheckFindAndReplace"));
+        QCOMPARE(m_settings.GetCheckFindAndReplace(), 0);
+        QCOMPARE(takePosted(), recomputes(1));
+    }
+
+    void numberEditsRecomputeWhateverTheirBoxSays()
+    {
+        open();
+        replaceText(edit("NumberAtStart"), QStringLiteral("25"));
+        QCOMPARE(m_settings.GetNumberAtStart(), 25);
+        replaceText(edit("NumberAtEnd"), QStringLiteral("7"));
+        QCOMPARE(m_settings.GetNumberAtEnd(), 7);
+        // Emptying counts as a change too: empty, 2, 25, empty, 7.
+        QCOMPARE(takePosted(), recomputes(5));
+        QCOMPARE(m_settings.GetCheckNumberAtStart(), 0);
+
+        clickBox(box("CheckNumberAtStart"));
+        clickBox(box("CheckNumberAtEnd"));
+        QCOMPARE(m_settings.GetCheckNumberAtStart(), 1);
+        QCOMPARE(m_settings.GetCheckNumberAtEnd(), 1);
+        QCOMPARE(takePosted(), recomputes(2));
+    }
+
+    void caseBoxesExcludeEachOtherOnScreenAndInTheStore()
+    {
+        open();
+        QCheckBox *upper = box("CheckUpperCase");
+        QCheckBox *lower = box("CheckLowerCase");
+        clickBox(upper);
+        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
+        clickBox(lower);
+        QVERIFY(lower->isChecked());
+        QVERIFY(!upper->isChecked());
+        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        QCOMPARE(m_settings.GetCheckLowerCase(), 1);
+        clickBox(upper);
+        QVERIFY(upper->isChecked());
+        QVERIFY(!lower->isChecked());
+        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
+        QCOMPARE(m_settings.GetCheckLowerCase(), 0);
+        QCOMPARE(takePosted(), recomputes(3));
+    }
+
+    void clearingOneCaseBoxLeavesTheOther()
+    {
+        // A store that holds both flags (written by hand, say) opens with both set.
+        m_settings.SetCheckUpperCase(1);
+        m_settings.SetCheckLowerCase(1);
+        open();
+        clickBox(box("CheckUpperCase"));
+        QVERIFY(box("CheckLowerCase")->isChecked());
+        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        QCOMPARE(m_settings.GetCheckLowerCase(), 1);
+    }
+
+    void anInvalidNumberKeepsTheLastValidOneAndSaysSo()
+    {
+        m_settings.SetRemoveInitialCharactersLength(7);
+        m_settings.SetCheckRemoveInitialCharacters(1);
+        open();
+        takePosted();
+        QLabel *message = control<QLabel>(m_dialog.get(), "NumberMessage");
+        QLineEdit *length = edit("RemoveInitialCharactersLength");
+
+        length->selectAll();
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QVERIFY(length->text().isEmpty());
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 7);
+        QVERIFY(message->isVisible());
+        QVERIFY(!message->text().isEmpty());
+        QCOMPARE(takePosted(), recomputes(1));
+
+        // Fields after the invalid one are not taken while it stays invalid; earlier ones are.
+        clickBox(box("CheckUpperCase"));
+        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        QTest::keyClicks(edit("FindText"), QStringLiteral("f"));
+        QCOMPARE(m_settings.GetFindText(), QStringLiteral("f"));
+
+        QTest::keyClicks(length, QStringLiteral("9"));
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 9);
+        QVERIFY(!message->isVisible());
+        // The box was left set on screen; clear it and set it again.
+        clickBox(box("CheckUpperCase"));
+        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        clickBox(box("CheckUpperCase"));
+        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
+
+        // Beyond 32 bits: the last number that fitted stays stored.
+        QLineEdit *end = edit("NumberAtEnd");
+        replaceText(end, QStringLiteral("2147483647"));
+        QCOMPARE(m_settings.GetNumberAtEnd(), 2147483647);
+        QTest::keyClicks(end, QStringLiteral("0"));
+        QCOMPARE(end->text(), QStringLiteral("21474836470"));
+        QCOMPARE(m_settings.GetNumberAtEnd(), 2147483647);
+        QVERIFY(message->isVisible());
+    }
+
+    void numberEditsTakeOnlyDigits()
+    {
+        open();
+        QLineEdit *start = edit("NumberAtStart");
+        QTest::keyClicks(start, QStringLiteral("-x 2"));
+        QCOMPARE(start->text(), QStringLiteral("12"));
+        QCOMPARE(m_settings.GetNumberAtStart(), 12);
+    }
+
+    void arrowsStepWithinTheRangeAndStoreEachStep()
+    {
+        m_settings.SetRemoveInitialCharactersLength(254);
+        open();
+        takePosted();
+        auto *up = control<QToolButton>(m_dialog.get(), "RemoveInitialCharactersLengthUp");
+        auto *down = control<QToolButton>(m_dialog.get(), "RemoveInitialCharactersLengthDown");
+        QLineEdit *length = edit("RemoveInitialCharactersLength");
+
+        QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(length->text(), QStringLiteral("255"));
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 255);
+        QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(length->text(), QStringLiteral("255"));
+        QTest::keyClick(length, Qt::Key_Down);
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 254);
+        QCOMPARE(takePosted(), QList<int>()); // the removal is off
+
+        replaceText(length, QStringLiteral("1"));
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 0);
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(length->text(), QStringLiteral("0"));
+
+        // Typed beyond the arrows' range: stored as typed; an arrow then steps from the end.
+        replaceText(length, QStringLiteral("300"));
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 300);
+        clickBox(box("CheckRemoveInitialCharacters"));
+        takePosted();
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 254);
+        QTest::keyClick(length, Qt::Key_Up);
+        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 255);
+        QCOMPARE(takePosted(), recomputes(2));
+    }
+
+    void closingHidesAndShowingAgainKeepsTheControls()
+    {
+        open();
+        QTest::keyClicks(edit("FindText"), QStringLiteral("abc"));
+        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+        QVERIFY(!m_dialog->isVisible());
+
+        m_settings.SetFindText(QStringLiteral("zzz"));
+        m_settings.SetCheckUpperCase(1);
+        m_dialog->showDialog();
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(edit("FindText")->text(), QStringLiteral("abc"));
+        QVERIFY(!box("CheckUpperCase")->isChecked());
+
+        QVERIFY(m_dialog->close());
+        QVERIFY(!m_dialog->isVisible());
+        m_dialog->showDialog();
+        QCOMPARE(edit("FindText")->text(), QStringLiteral("abc"));
+        QCOMPARE(takePosted(), QList<int>());
+    }
+
+    void renameAllStartsRenamingAndStaysOpen()
+    {
+        open();
+        QTest::mouseClick(control<QPushButton>(m_dialog.get(), "RenameAll"), Qt::LeftButton);
+        QCOMPARE(takePosted(), QList<int>{Cmd::StartRenaming});
+        QVERIFY(m_dialog->isVisible());
+        // Enter is no shortcut for it.
+        QTest::keyClick(edit("FindText"), Qt::Key_Return);
+        QCOMPARE(takePosted(), QList<int>());
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    void mnemonicsReachTheirControls()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QTest::keyClick(m_dialog.get(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), edit("FindText"));
+        QTest::keyClick(m_dialog.get(), Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(box("CheckNewFileName")->isChecked());
+        QTRY_COMPARE(m_settings.GetCheckNewFileName(), 1);
+        QCOMPARE(takePosted(), recomputes(1));
+    }
+};
+
+QTEST_MAIN(TestDlgRenameParameters)
+#include "tst_DlgRenameParameters.moc"

@@ -1,0 +1,154 @@
+#include "CommandDriving.h"
+#include "ShellFixture.h"
+
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/shell/StatusPanes.h"
+#include "desktop/ui/CommandIds.h"
+
+#include <QElapsedTimer>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// A folder of 100,000 files is listed on a worker: the window keeps handling events while
+// the load runs and shows its progress in the status bar.
+class LargeFolderTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aHugeFolderLoadsWithoutFreezingTheWindow()
+    {
+        ShellFixture f;
+        const QByteArray folder = QFile::encodeName(f.tree.path(QStringLiteral("big")));
+        QVERIFY(f.tree.createFolder(QStringLiteral("big")));
+        constexpr int kFiles = 100000;
+        for (int i = 0; i < kFiles; ++i) {
+            const QByteArray path = folder + "/file" + QByteArray::number(i) + ".txt";
+            const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        QVERIFY(f.start());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+
+        f.view()->LoadFileList(); // nothing: no folder yet
+        f.prompts.folderAnswers << f.tree.path(QStringLiteral("big"));
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
+        QVERIFY(f.view()->isLoading());
+        QVERIFY(f.frame()->statusBar()->currentMessage().startsWith(
+            QStringLiteral("Listing Files from [%1]").arg(f.tree.path(QStringLiteral("big")))));
+        // A recompute asked for meanwhile waits for the rows.
+        CAppSettings().SetCheckUpperCase(1);
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QCOMPARE(f.view()->fileModel().rowCount(), 0);
+
+        // Count event-loop turns and the longest gap between them while the load runs.
+        int turns = 0;
+        qint64 longestGap = 0;
+        QElapsedTimer load;
+        QElapsedTimer sinceLastTurn;
+        load.start();
+        sinceLastTurn.start();
+        QTimer ticker;
+        ticker.setInterval(0);
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (!f.view()->isLoading())
+                return;
+            ++turns;
+            longestGap = qMax(longestGap, sinceLastTurn.restart());
+        });
+        ticker.start();
+        QVERIFY(waitListed(f.view(), 120000));
+        const qint64 loadMs = load.elapsed();
+        ticker.stop();
+
+        QCOMPARE(f.view()->fileModel().rowCount(), kFiles);
+        QCOMPARE(f.view()->fileModel().text(kFiles - 1, 0), QString::number(kFiles));
+        // The rows beyond the screen get their new names in later turns of the event loop.
+        QTRY_COMPARE_WITH_TIMEOUT(f.view()->fileModel().text(kFiles - 1, 2),
+                                  f.view()->fileModel().text(kFiles - 1, 1).toUpper(), 30000);
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("%1 File(s) Listed from Folder [%2]")
+                     .arg(kFiles)
+                     .arg(f.tree.path(QStringLiteral("big"))));
+        QVERIFY(f.frame()->statusBar()->currentMessage().isEmpty());
+        QVERIFY2(turns > 1, qPrintable(QStringLiteral("event loop turns: %1").arg(turns)));
+        qInfo("load of %d files: %lld ms, %d event-loop turns, longest gap %lld ms", kFiles, loadMs,
+              turns, longestGap);
+
+        // Recomputing the names of every row after the load.
+        QElapsedTimer compute;
+        compute.start();
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        qInfo("new names of %d rows: %lld ms", kFiles, compute.elapsed());
+
+        // Esc while the folder is listed again: the rows found so far stay, and the summary
+        // says that the list is partial.
+        auto *cancel = f.frame()->findChild<QToolButton *>(QStringLiteral("cancelWorkButton"));
+        QVERIFY(cancel && !cancel->isVisible());
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        f.frame()->refreshCommandStates(); // as the next turn of the event loop would
+        QVERIFY(cancel->isVisible());
+        QTest::keyClick(f.view(), Qt::Key_Escape);
+        QVERIFY(waitListed(f.view(), 120000));
+        QVERIFY(f.view()->fileModel().rowCount() < kFiles);
+        QVERIFY2(f.frame()->fileStatsPane()->text().endsWith(
+                     QStringLiteral("] (Listing Cancelled: the List is Partial)")),
+                 qPrintable(f.frame()->fileStatsPane()->text()));
+
+        // The status bar's cancel control stops a batch after the rename under way; the
+        // summary says how many files were left, also when a rename failed before the stop
+        // (a folder holds the first file's new name).
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QTRY_VERIFY(cancel->isVisible());
+        QVERIFY(waitListed(f.view(), 120000));
+        QCOMPARE(f.view()->fileModel().rowCount(), kFiles);
+        QTRY_VERIFY(!cancel->isVisible());
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QVERIFY(f.tree.createFolder(QStringLiteral("big/FILE0.TXT")));
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QList<QStringList> failedRows;
+        f.prompts.onModal = [&failedRows](QDialog *dialog) {
+            failedRows = failureRows(dialog);
+            return int(QDialog::Accepted);
+        };
+        bool clicked = false;
+        std::function<void()> clickOnceRenaming = [&] {
+            if (!f.frame()->statusBar()->currentMessage().startsWith(
+                    QStringLiteral("Renaming Files: "))) {
+                QTimer::singleShot(1, this, clickOnceRenaming);
+                return;
+            }
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            clicked = true;
+        };
+        QTimer::singleShot(0, this, clickOnceRenaming);
+        QVERIFY(f.run(QStringLiteral("StartRenaming")));
+        QVERIFY(clicked);
+        // The summary comes once the reload posted by the batch is done.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            f.frame()->statusBar()->currentMessage().startsWith(QStringLiteral("Renaming Done")),
+            120000);
+        int renamed = 0;
+        for (int row = 0; row < kFiles; ++row)
+            renamed += f.view()->fileModel().text(row, 1).startsWith(QStringLiteral("FILE"));
+        QVERIFY2(renamed > 0 && renamed < kFiles - 1, qPrintable(QString::number(renamed)));
+        QCOMPARE(f.frame()->statusBar()->currentMessage(),
+                 QStringLiteral("Renaming Done: %1 File(s) Renamed, 1 File(s) Could Not be "
+                                "Renamed, Cancelled Before %2 File(s)")
+                     .arg(renamed)
+                     .arg(kFiles - 1 - renamed));
+        QCOMPARE(f.prompts.modalDialogs, QStringList({QStringLiteral("CDlgRenameFailures")}));
+        QCOMPARE(failedRows.size(), 1);
+        QCOMPARE(failedRows[0].mid(0, 2),
+                 QStringList({QStringLiteral("file0.txt"), QStringLiteral("FILE0.TXT")}));
+    }
+};
+
+QTEST_MAIN(LargeFolderTest)
+#include "tst_LargeFolder.moc"

@@ -1,0 +1,247 @@
+#include "ShellFixture.h"
+
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/shell/CaptionBar.h"
+#include "desktop/shell/StatusPanes.h"
+#include "desktop/ui/CommandIds.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace {
+// Sets a file's modification time after its content is written.
+bool setModified(const QString &path, const QDateTime &when)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           file.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+const QString kPromptCaption = QStringLiteral("Edit Folder Location to List && Rename Files.");
+} // namespace
+
+class ListViewTest : public QObject
+{
+    Q_OBJECT
+private:
+    // Starts the program and answers its folder picker with folder.
+    static void startListing(ShellFixture &f, const QString &folder)
+    {
+        f.prompts.folderAnswers << folder;
+        QVERIFY(f.start());
+        QTRY_COMPARE(f.prompts.folderStarts.size(), 1);
+        QVERIFY(waitListed(f.view()));
+    }
+
+private slots:
+    void aLoadFillsRowsPanesAndCaption()
+    {
+        ShellFixture f;
+        const QDateTime when(QDate(2021, 3, 4), QTime(14, 5, 9));
+        QVERIFY(f.tree.createFile(QStringLiteral("b.txt"), QByteArray(1536, 'x')));
+        QVERIFY(f.tree.createFile(QStringLiteral("A.txt"), "0123456789"));
+        QVERIFY(f.tree.createFile(QStringLiteral("c.dat")));
+        for (const char *name : {"b.txt", "A.txt", "c.dat"})
+            QVERIFY(setModified(f.tree.path(QLatin1String(name)), when));
+        startListing(f, f.tree.root());
+
+        const FileListModel &model = f.view()->fileModel();
+        QCOMPARE(model.rowCount(), 3);
+        const QString location = f.tree.root() + QLatin1Char('/');
+        const QStringList names{QStringLiteral("A.txt"), QStringLiteral("b.txt"),
+                                QStringLiteral("c.dat")};
+        const QStringList sizes{QStringLiteral("10 bytes"), QStringLiteral("1.50 KB"),
+                                QStringLiteral("0 bytes")};
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(model.text(row, 0), QString::number(row + 1));
+            QCOMPARE(model.text(row, 1), names[row]);
+            QCOMPARE(model.text(row, 2), names[row]);
+            QCOMPARE(model.text(row, 3), QStringLiteral("14:05:09       Thursday, March 04, 2021"));
+            QCOMPARE(model.text(row, 4), sizes[row]);
+            QCOMPARE(model.text(row, 5), location);
+            QCOMPARE(model.data(model.index(row, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        }
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("3 File(s) Listed from Folder [%1]").arg(f.tree.root()));
+        QCOMPARE(f.frame()->folderInfoPane()->text(),
+                 QStringLiteral("File(s) from Sub Folder(s) Not Listed"));
+        QCOMPARE(f.frame()->captionBar()->text(),
+                 QStringLiteral("List of Files Found in Folder %1").arg(f.tree.root()));
+        QVERIFY(f.prompts.messages.isEmpty());
+        // The progress text over the left pane is gone once the rows are in.
+        QVERIFY(f.frame()->statusBar()->currentMessage().isEmpty());
+    }
+
+    void ignoredFilesAndSubFoldersInThePanes()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("shown.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral(".hidden")));
+        QVERIFY(f.tree.createFile(QStringLiteral("one/x.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two/y.txt")));
+        CAppSettings settings;
+        settings.SetViewFilesInSubFolders(1);
+        startListing(f, f.tree.root());
+        QCOMPARE(f.view()->fileModel().rowCount(), 3);
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("3 File(s) Listed from Folder [%1] Hidden File(s) Ignored")
+                     .arg(f.tree.root()));
+        QCOMPARE(f.frame()->folderInfoPane()->text(), QStringLiteral("2 Folder(s) Searched"));
+
+        // Hidden files shown: the suffix goes, and the list grows after a reload.
+        settings.SetDisplayHiddenFiles(1);
+        f.view()->LoadListingSettings();
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QVERIFY(waitListed(f.view()));
+        QCOMPARE(f.view()->fileModel().rowCount(), 4);
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("4 File(s) Listed from Folder [%1]").arg(f.tree.root()));
+    }
+
+    void aFolderThatCannotBeListedKeepsTheRows()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("gone/a.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("gone/b.txt")));
+        startListing(f, f.tree.path(QStringLiteral("gone")));
+        QCOMPARE(f.view()->fileModel().rowCount(), 2);
+        const QString stats = f.frame()->fileStatsPane()->text();
+
+        QVERIFY(f.tree.remove(QStringLiteral("gone")));
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QVERIFY(waitListed(f.view()));
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages.first().text,
+                 QStringLiteral("Could Not List Files from [%1].\n\nFile(s) from Any Sub "
+                                "Folder(s) Are Not Loaded.")
+                     .arg(f.tree.path(QStringLiteral("gone"))));
+        QCOMPARE(f.prompts.messages.first().icon, Prompts::Icon::Information);
+        QCOMPARE(f.view()->fileModel().rowCount(), 2);
+        QCOMPARE(f.frame()->fileStatsPane()->text(), stats);
+        QVERIFY(f.view()->folder().isEmpty());
+        QCOMPARE(f.frame()->captionBar()->text(), kPromptCaption);
+    }
+
+    void anEmptyFolderSaysSoAfterTheSummary()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFolder(QStringLiteral("empty")));
+        const QString folder = f.tree.path(QStringLiteral("empty"));
+        startListing(f, folder);
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages.first().text,
+                 QStringLiteral("No Files Found in the Folder [%1].\n\nFile(s) from Any Sub "
+                                "Folder(s) Are Not Loaded.")
+                     .arg(folder));
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("0 File(s) Listed from Folder [%1]").arg(folder));
+        QCOMPARE(f.frame()->captionBar()->text(),
+                 QStringLiteral("List of Files Found in Folder %1").arg(folder));
+    }
+
+    void reloadListsAgainAndComputesTheNewNames()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("one.txt")));
+        startListing(f, f.tree.root());
+        CAppSettings settings;
+        settings.SetCheckUpperCase(1);
+        // The folder picker does not compute new names.
+        QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
+
+        QVERIFY(f.tree.createFile(QStringLiteral("two.txt")));
+        f.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame()));
+        QTest::keyClick(f.view(), Qt::Key_F5);
+        QVERIFY(f.view()->isLoading());
+        QVERIFY(waitListed(f.view()));
+        QCOMPARE(f.view()->fileModel().rowCount(), 2);
+        QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("ONE.TXT"));
+        QCOMPARE(f.view()->fileModel().text(1, 2), QStringLiteral("TWO.TXT"));
+
+        // Cmd::DisplayNewNames alone recomputes without listing.
+        settings.SetCheckUpperCase(0);
+        settings.SetCheckLowerCase(1);
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
+    }
+
+    void loadsAskedForDuringALoadRunInTurn()
+    {
+        ShellFixture f;
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(f.tree.createFile(QStringLiteral("first/f%1").arg(i)));
+        QVERIFY(f.tree.createFile(QStringLiteral("second/only.txt")));
+        startListing(f, f.tree.path(QStringLiteral("first")));
+
+        f.prompts.folderAnswers << f.tree.path(QStringLiteral("second"));
+        QSignalSpy finished(f.view(), &CQuirewellView::loadFinished);
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QVERIFY(f.view()->isLoading());
+        QVERIFY(f.run(QStringLiteral("FolderLocation")));
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QTRY_COMPARE(finished.size(), 3);
+        QVERIFY(!f.view()->isLoading());
+        QCOMPARE(f.view()->folder(), f.tree.path(QStringLiteral("second")));
+        QCOMPARE(f.view()->fileModel().rowCount(), 1);
+        QCOMPARE(f.view()->fileModel().text(0, 1), QStringLiteral("only.txt"));
+        QCOMPARE(f.frame()->fileStatsPane()->text(),
+                 QStringLiteral("1 File(s) Listed from Folder [%1]")
+                     .arg(f.tree.path(QStringLiteral("second"))));
+    }
+
+    void columnsFollowTheStoredWidths()
+    {
+        ShellFixture f;
+        QVERIFY(f.start());
+        const QList<int> defaults{75, 350, 350, 250, 150, 250};
+        QHeaderView *header = f.view()->horizontalHeader();
+        QCOMPARE(header->count(), 6);
+        for (int column = 0; column < 6; ++column) {
+            QCOMPARE(header->sectionSize(column), defaults[column]);
+            QCOMPARE(f.view()->fileModel().headerData(column, Qt::Horizontal).toString(),
+                     FileListModel::headerText(column));
+        }
+        QVERIFY(f.view()->showGrid());
+        QCOMPARE(f.view()->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
+        QCOMPARE(f.view()->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    }
+
+    void keysInTheList()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        startListing(f, f.tree.root());
+        CQuirewellView *view = f.view();
+        f.frame()->activateWindow();
+        view->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame()));
+        view->setCurrentIndex(view->model()->index(0, 1));
+
+        // The copy keys do what the accelerators say: Ctrl+C nothing, Ctrl+Insert the Copy
+        // command, which nobody handles. The cell is not copied.
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        // Ctrl+End and Ctrl+Home go to the last and first row in the same column.
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->currentIndex(), view->model()->index(2, 1));
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(view->currentIndex(), view->model()->index(0, 1));
+
+        // Shift+F10 opens the row menu, as the Menu key does.
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(view->contextMenu()->isVisible());
+        view->contextMenu()->hide();
+    }
+};
+
+QTEST_MAIN(ListViewTest)
+#include "tst_ListView.moc"

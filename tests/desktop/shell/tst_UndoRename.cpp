@@ -1,0 +1,173 @@
+// Undo of a batch from the desktop program, and the start-up offer for a batch cut off half
+// way: through the real window, with a real journal in the fixture's own state folder.
+#include "CommandDriving.h"
+
+#include "core/engine/journal/JournalStore.h"
+#include "core/engine/journal/JournalUndo.h"
+#include "core/engine/settings/AppSettings.h"
+#include "desktop/ui/CommandIds.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QFile>
+#include <QStatusBar>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A batch cut off after its first `done` renames, as a crash leaves it: the plan journaled
+// (and never completed), then the renames done by hand.
+bool interruptedBatch(TestTree &tree, const QList<std::pair<QString, QString>> &renames, int done)
+{
+    JournalEntry entry;
+    entry.folders.push_back(QFile::encodeName(tree.root() + u"/"_s));
+    for (const auto &[from, to] : renames) {
+        struct stat st;
+        if (::lstat(QFile::encodeName(tree.path(from)).constData(), &st) != 0)
+            return false;
+        entry.rows.push_back({0,
+                              quint64(st.st_dev),
+                              quint64(st.st_ino),
+                              QFile::encodeName(from),
+                              QFile::encodeName(to),
+                              {}});
+    }
+    QString error;
+    JournalStore::Writer writer;
+    if (!writer.begin(entry, error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    for (int k = 0; k < done; ++k) {
+        if (!QFile::rename(tree.path(renames[k].first), tree.path(renames[k].second)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class UndoRenameTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void undoAfterABatchRestoresTheNamesAndLists()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name), name));
+        QVERIFY(startListing(f, f.tree.root()));
+        // Nothing in the journal: nothing to undo, and Ctrl+Z in the list does nothing.
+        QVERIFY(!f.run(u"UndoRename"_s));
+        QVERIFY(!clickRibbon(f, Cmd::UndoRename));
+
+        CAppSettings().SetCheckUpperCase(1);
+        QVERIFY(f.run(u"DisplayNewNames"_s));
+        f.view()->selectRow(2);
+        QTest::keyClick(f.view(), Qt::Key_Space); // c.txt stays as it is
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
+        QVERIFY(f.run(u"StartRenaming"_s));
+        QTRY_COMPARE(listed.size(), 1);
+        QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"c.txt"_s}));
+        // The journal is read on a worker after the load; the command follows its answer.
+        QTRY_VERIFY(ListController::undoAvailable());
+
+        // The confirmation names the batch: time, folder and how many files go back.
+        QVERIFY(activateFrame(f));
+        f.view()->setFocus();
+        f.prompts.messages.clear();
+        f.prompts.messageAnswers << Prompts::Answer::No << Prompts::Answer::Yes;
+        QApplication::processEvents(); // the states are refreshed after the current event
+        QTest::keyClick(f.view(), Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(f.prompts.messages.size(), 1);
+        const QString asked = f.prompts.messages[0].text;
+        QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Question);
+        const QString time = QDateTime::fromSecsSinceEpoch(before).toString(u"yyyy-MM-dd HH:mm"_s);
+        QVERIFY2(asked.startsWith(u"Undo the Batch Rename of %1"_s.arg(time)), qPrintable(asked));
+        QVERIFY2(asked.contains(u"in Folder [%1]"_s.arg(f.tree.root())), qPrintable(asked));
+        QVERIFY2(asked.contains(u"Rename 2 File(s) Back"_s), qPrintable(asked));
+        QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"c.txt"_s})); // No
+
+        QVERIFY(clickRibbon(f, Cmd::UndoRename));
+        QTRY_COMPARE(listed.size(), 2);
+        QTRY_VERIFY(ListController::undoAvailable()); // the undo can be undone in turn
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.tree.entries(), QStringList({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+        QCOMPARE(f.tree.contents(u"a.txt"_s), QByteArray("a.txt"));
+        QCOMPARE(columnTexts(f.view(), 1), QStringList({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+        QCOMPARE(columnTexts(f.view(), 2), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"C.TXT"_s}));
+        QCOMPARE(f.frame()->statusBar()->currentMessage(),
+                 u"Undo Done: 2 File(s) Renamed Back to Their Old Names"_s);
+        QVERIFY(f.prompts.modalDialogs.isEmpty());
+
+        // The undo is a batch of its own: undoing it renames the files again, except one
+        // whose name is taken meanwhile, which the failure window lists.
+        QVERIFY(f.tree.createFile(u"B.TXT"_s, "other"));
+        QList<QList<QStringList>> windows;
+        f.prompts.onModal = [&windows](QDialog *dialog) {
+            windows.append(failureRows(dialog));
+            return int(QDialog::Accepted);
+        };
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QVERIFY(f.run(u"UndoRename"_s));
+        QTRY_COMPARE(listed.size(), 3);
+        QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"B.TXT"_s, u"b.txt"_s, u"c.txt"_s}));
+        QCOMPARE(f.tree.contents(u"B.TXT"_s), QByteArray("other"));
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows[0].size(), 1);
+        QCOMPARE(windows[0][0].mid(0, 3),
+                 QStringList({u"b.txt"_s, u"B.TXT"_s, f.tree.root() + u"/"_s}));
+        QVERIFY2(windows[0][0][3].contains(u"taken"_s), qPrintable(windows[0][0][3]));
+        QCOMPARE(f.frame()->statusBar()->currentMessage(), QString());
+    }
+
+    void startUpOffersUndoOrKeepForAnInterruptedBatch()
+    {
+        ShellFixture f;
+        for (const char *name : {"1.txt", "2.txt", "3.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name), name));
+        const QList<std::pair<QString, QString>> renames{
+            {u"1.txt"_s, u"one.txt"_s}, {u"2.txt"_s, u"two.txt"_s}, {u"3.txt"_s, u"three.txt"_s}};
+        QVERIFY(interruptedBatch(f.tree, renames, 2));
+
+        // Closed without a choice: nothing changes, and the next start asks again.
+        QVERIFY(f.start());
+        QCOMPARE(f.prompts.choices.size(), 1);
+        const RecordingPrompts::Choice offer = f.prompts.choices[0];
+        QVERIFY2(
+            offer.text.contains(u"in Folder [%1] was Interrupted: 2 of 3"_s.arg(f.tree.root())),
+            qPrintable(offer.text));
+        QCOMPARE(offer.choices,
+                 QStringList({u"Undo the 2 renames already done"_s, u"Keep them"_s}));
+        QCOMPARE(interruptedEntries().size(), size_t(1));
+        f.stop();
+
+        f.prompts.choiceAnswers << 0;
+        QVERIFY(f.start());
+        QCOMPARE(f.prompts.choices.size(), 2);
+        QCOMPARE(f.tree.entries(), QStringList({u"1.txt"_s, u"2.txt"_s, u"3.txt"_s}));
+        QCOMPARE(f.tree.contents(u"2.txt"_s), QByteArray("2.txt"));
+        QVERIFY(interruptedEntries().empty());
+        f.stop();
+
+        // "Keep them" ends the entry as it is; the next start asks nothing.
+        QVERIFY(interruptedBatch(f.tree, renames, 1));
+        f.prompts.choiceAnswers << 1;
+        QVERIFY(f.start());
+        QCOMPARE(f.prompts.choices.size(), 3);
+        QCOMPARE(f.tree.entries(), QStringList({u"2.txt"_s, u"3.txt"_s, u"one.txt"_s}));
+        QVERIFY(interruptedEntries().empty());
+        f.stop();
+        QVERIFY(f.start());
+        QCOMPARE(f.prompts.choices.size(), 3);
+        QVERIFY(f.prompts.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(UndoRenameTest)
+#include "tst_UndoRename.moc"
