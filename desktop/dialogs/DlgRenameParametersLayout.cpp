@@ -1,6 +1,6 @@
-// The controls of the rename parameters window, arranged as in its resource template:
-// find and replace in a group at the top, the new name below it, the two numbers beside
-// the icon, the remove length with its arrows, the case boxes at the bottom and
+// The controls of the rename parameters window: find and replace in a group at the top, the new
+// name below it, the two numbers beside the icon, the remove length with its arrows, the case boxes
+// at the bottom and
 // "&Rename All" at the bottom right.
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"

@@ -3,17 +3,14 @@
 #include "desktop/shell/MainFrame.h"
 #include "desktop/ui/CommandActions.h"
 
-#ifdef QUIREWELL_HAVE_RIBBON
 #include "desktop/shell/ribbon/Ribbon.h"
 #include "desktop/shell/ribbon/RibbonIcons.h"
 #include "desktop/ui/CommandIds.h"
-#endif
 
 #include <QIcon>
 
 namespace FrameRibbon {
 
-#ifdef QUIREWELL_HAVE_RIBBON
 CommandActions *createActions(CMainFrame &frame)
 {
     return new CommandActions(&frame, &RibbonIcons::forCommand);
@@ -27,16 +24,5 @@ QWidget *create(CMainFrame &frame)
                      [&frame] { frame.post(Cmd::StartRenaming); });
     return ribbon;
 }
-#else
-CommandActions *createActions(CMainFrame &frame)
-{
-    return new CommandActions(&frame);
-}
-
-QWidget *create(CMainFrame &)
-{
-    return nullptr;
-}
-#endif
 
 } // namespace FrameRibbon

@@ -6,8 +6,7 @@ class QWidget;
 
 // The ribbon as the main frame places it, on the frame's command actions.
 namespace FrameRibbon {
-// The frame's actions, one per command, with the ribbon's icons when there is a ribbon.
+// The frame's actions, one per command, with the ribbon's icons.
 CommandActions *createActions(CMainFrame &frame);
-// nullptr when the program is built without a ribbon.
 QWidget *create(CMainFrame &frame);
 } // namespace FrameRibbon

@@ -2,6 +2,7 @@
 
 #include "core/engine/settings/AppSettings.h"
 #include "desktop/dialogs/WindowPlacement.h"
+#include "desktop/shell/about/WebLinks.h"
 #include "desktop/shell/CancelControl.h"
 #include "desktop/shell/CaptionBar.h"
 #include "desktop/shell/ChildFrame.h"
@@ -10,7 +11,6 @@
 #include "desktop/shell/QuirewellDoc.h"
 #include "desktop/shell/ShellViewDialogs.h"
 #include "desktop/shell/StatusPanes.h"
-#include "desktop/shell/WebPages.h"
 #include "desktop/shell/WindowsDialog.h"
 #include "desktop/ui/CommandActions.h"
 #include "desktop/ui/CommandIds.h"
@@ -168,7 +168,7 @@ void CMainFrame::registerCommands()
     registerCommand(
         Cmd::ViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); },
         [this] { return CommandUiState::checkMark(statusBar()->isVisibleTo(this)); });
-    registerCommand(Cmd::Donate, [] { WebPages::openDonatePage(); });
+    registerCommand(Cmd::Donate, [] { WebLinks::openDonatePage(); });
     registerCommand(
         Cmd::WindowNew, [this] { OnNewWindow(); }, withDocumentWindow);
     registerCommand(
@@ -209,7 +209,7 @@ void CMainFrame::OnWindowManager()
 
 bool CMainFrame::OnHelpInfo()
 {
-    WebPages::openHomePage();
+    WebLinks::openHomePage();
     return true;
 }
 

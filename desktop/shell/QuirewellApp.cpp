@@ -11,10 +11,8 @@
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
 
-#ifdef QUIREWELL_HAVE_ABOUT
 #include "desktop/shell/about/AboutDlg.h"
 #include "desktop/shell/about/WebLinks.h"
-#endif
 
 #include <QApplication>
 #include <QFileInfo>
@@ -59,9 +57,7 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();
-#ifdef QUIREWELL_HAVE_ABOUT
     CQuirewellView::setShareAddress(WebLinks::sharePage());
-#endif
     connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
         for (const QString &path : paths)
             OpenPath(path);
@@ -128,17 +124,13 @@ void CQuirewellApp::OnFileOpen()
 
 void CQuirewellApp::OnAppAbout()
 {
-#ifdef QUIREWELL_HAVE_ABOUT
     showAboutBox(m_mainFrame.get());
-#endif
 }
 
 void CQuirewellApp::registerCommands()
 {
     registerCommand(Cmd::FileNew, [this] { OnFileNew(); });
     registerCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
-#ifdef QUIREWELL_HAVE_ABOUT
     registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
-#endif
     registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
 }

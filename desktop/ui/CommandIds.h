@@ -40,7 +40,7 @@ enum : int
     FilesInSubFolders = 32802,
     Donate = 32803,
     UndoRename = 32804,
-    CancelWork = 32820, // ours: stops a load or a batch
+    CancelWork = 32820, // stops a load or a batch; beyond the numbered menu commands
 
     FileNew = 57600,
     FileOpen = 57601,
