@@ -3,7 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build"
+# Only the two programs: the tests, benchmarks and fuzzers are built by scripts/test.sh.
+BUILD_TARGETS="quirewell quirewell-cli" "$root/scripts/build.sh" "$root/build"
 if [ -x "$root/build/desktop/shell/quirewell" ]; then
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: the desktop program needs one (try xvfb-run, or use $root/build/cli/quirewell-cli)." >&2
