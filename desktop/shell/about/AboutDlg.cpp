@@ -30,6 +30,12 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     contact->setObjectName(QStringLiteral("about-contact"));
     contact->setTextFormat(Qt::PlainText);
 
+    auto *licence = new QLabel(
+        QStringLiteral("Free software under the GNU General Public License, version 3 or later."),
+        this);
+    licence->setObjectName(QStringLiteral("about-licence"));
+    licence->setTextFormat(Qt::PlainText);
+
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("about-ok"));
     ok->setDefault(true);
@@ -54,8 +60,9 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     layout->addWidget(icon, 0, 0, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(contact, 1, 1);
-    layout->addWidget(link, 2, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
-    layout->addWidget(ok, 2, 2, Qt::AlignRight | Qt::AlignBottom);
+    layout->addWidget(licence, 2, 1, 1, 2);
+    layout->addWidget(link, 3, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    layout->addWidget(ok, 3, 2, Qt::AlignRight | Qt::AlignBottom);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setTabOrder(ok, link);

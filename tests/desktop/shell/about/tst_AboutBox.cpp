@@ -84,6 +84,9 @@ void AboutBoxTest::texts()
              u"Orvalt Quirewell, Version 2.1"_s);
     QCOMPARE(box.findChild<QLabel *>(u"about-contact"_s)->text(),
              u"Contact : support@orvalt.example"_s);
+    QVERIFY(box.findChild<QLabel *>(u"about-licence"_s)
+                ->text()
+                .contains(u"GNU General Public License, version 3 or later"_s));
     const auto *ok = box.findChild<QPushButton *>(u"about-ok"_s);
     QCOMPARE(ok->text(), u"OK"_s);
     QVERIFY(ok->isDefault());
