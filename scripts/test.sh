@@ -14,6 +14,7 @@ export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp
 if command -v clang-format >/dev/null; then
   "$root/scripts/check-format.sh"
 fi
+"$root/scripts/check-layers.sh"
 
 echo "== Normal build"
 "$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON
