@@ -171,7 +171,7 @@ void BatchPlan::randomParameters()
             m_params.setValue(key, from(numbers));
             break;
         case SettingKind::Text:
-            m_params.setValue(key, decodeFileName(chance(50) ? from(finds) : from(replaces)));
+            m_params.setValue(key, decodeFileName(from(replaces)));
             break;
         }
     }
