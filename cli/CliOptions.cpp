@@ -1,46 +1,25 @@
 #include "cli/CliOptions.h"
 
-#include "core/engine/names/NewNameRule.h"
+#include "cli/CliOptionTable.h"
+#include "core/engine/settings/RenameParameters.h"
 
 namespace {
 
-enum class Kind
-{
-    Flag,
-    Text,
-    Number
-};
-
-struct OptionSpec
-{
-    const char *name;
-    Kind kind;
-};
-
-constexpr OptionSpec kOptions[] = {
-    {"--config", Kind::Text},    {"--find", Kind::Text},           {"--replace", Kind::Text},
-    {"--new-name", Kind::Text},  {"--number-start", Kind::Number}, {"--number-end", Kind::Number},
-    {"--remove", Kind::Number},  {"--upper", Kind::Flag},          {"--lower", Kind::Flag},
-    {"--recursive", Kind::Flag}, {"--hidden", Kind::Flag},         {"--read-only", Kind::Flag},
-    {"--yes", Kind::Flag},       {"--help", Kind::Flag},           {"--version", Kind::Flag},
-    {"--reorder", Kind::Flag},   {"--no-reorder", Kind::Flag},
-};
+using Argument = CliOptionSpec::Argument;
+using Key = CAppSettings::Key;
 
 const QLatin1String kCommands("list, preview, rename, history, undo or keep");
 
-const OptionSpec *findOption(const QString &name)
-{
-    for (const OptionSpec &option : kOptions)
-        if (name == QLatin1String(option.name))
-            return &option;
-    return nullptr;
-}
+// The two cases exclude each other, as in the parameters dialog.
+constexpr Key kUpperCase = Key::CheckUpperCase;
+constexpr Key kLowerCase = Key::CheckLowerCase;
 
-// Stores one option; value is the option's argument (empty for a flag). Returns an error text.
-QString store(const QString &name, const QString &value, CliOptions &o)
+// Stores one option; value is the option's argument (empty for a switch). Returns an error text.
+QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
 {
+    const QString &name = option.name;
     int number = 0;
-    if (findOption(name)->kind == Kind::Number) {
+    if (option.argument == Argument::Number) {
         bool ok = false;
         number = value.trimmed().toInt(&ok); // 32-bit: larger values are refused
         if (!ok || value.trimmed() != value)
@@ -48,24 +27,21 @@ QString store(const QString &name, const QString &value, CliOptions &o)
                        "%1 needs a whole number from -2147483648 to 2147483647, not \"%2\"")
                 .arg(name, value);
     }
-    if (name == QLatin1String("--config"))
+    if (option.parameter) {
+        switch (option.argument) {
+        case Argument::Number:
+            o.parameters.insert(*option.parameter, number);
+            break;
+        case Argument::None:
+            o.parameters.insert(*option.parameter, 1);
+            break;
+        case Argument::Text:
+        case Argument::File:
+            o.parameters.insert(*option.parameter, value);
+            break;
+        }
+    } else if (name == QLatin1String("--config"))
         o.configFile = value;
-    else if (name == QLatin1String("--find"))
-        o.findText = value;
-    else if (name == QLatin1String("--replace"))
-        o.replaceText = value;
-    else if (name == QLatin1String("--new-name"))
-        o.newFileName = value;
-    else if (name == QLatin1String("--number-start"))
-        o.numberAtStart = number;
-    else if (name == QLatin1String("--number-end"))
-        o.numberAtEnd = number;
-    else if (name == QLatin1String("--remove"))
-        o.removeLength = number;
-    else if (name == QLatin1String("--upper"))
-        o.upperCase = true;
-    else if (name == QLatin1String("--lower"))
-        o.lowerCase = true;
     else if (name == QLatin1String("--recursive"))
         o.recursive = true;
     else if (name == QLatin1String("--hidden"))
@@ -122,38 +98,15 @@ QString storePositional(const QString &argument, CliOptions &o)
 
 void CliOptions::applyTo(RenameParameters &p) const
 {
-    if (findText || replaceText) {
-        p.checkFindAndReplace = true;
-        if (findText)
-            p.findText = *findText;
-        if (replaceText)
-            p.replaceText = *replaceText;
+    for (auto given = parameters.cbegin(); given != parameters.cend(); ++given) {
+        p.setValue(given.key(), given.value());
+        if (const CliOptionSpec *option = CliOptionTable::forKey(given.key()))
+            p.setValue(*option->switchesOn, 1);
     }
-    if (newFileName) {
-        p.checkNewFileName = true;
-        p.newFileName = *newFileName;
-    }
-    if (numberAtStart) {
-        p.checkNumberAtStart = true;
-        p.numberAtStart = *numberAtStart;
-    }
-    if (numberAtEnd) {
-        p.checkNumberAtEnd = true;
-        p.numberAtEnd = *numberAtEnd;
-    }
-    if (removeLength) {
-        p.checkRemoveInitialCharacters = true;
-        p.removeInitialCharactersLength = *removeLength;
-    }
-    // The two cases exclude each other, as in the parameters dialog.
-    if (upperCase) {
-        p.checkUpperCase = true;
-        p.checkLowerCase = false;
-    }
-    if (lowerCase) {
-        p.checkLowerCase = true;
-        p.checkUpperCase = false;
-    }
+    if (parameters.contains(kUpperCase))
+        p.setValue(kLowerCase, 0);
+    if (parameters.contains(kLowerCase))
+        p.setValue(kUpperCase, 0);
 }
 
 QString parseArguments(const QStringList &arguments, CliOptions &o)
@@ -174,11 +127,11 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         // "--name=value" or "--name value".
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? argument : argument.left(equals);
-        const OptionSpec *known = findOption(name);
+        const CliOptionSpec *known = CliOptionTable::find(name);
         if (!known)
             return QStringLiteral("unknown option \"%1\"").arg(name);
         QString value;
-        if (known->kind == Kind::Flag) {
+        if (known->argument == Argument::None) {
             if (equals >= 0)
                 return QStringLiteral("%1 takes no value").arg(name);
         } else if (equals >= 0) {
@@ -188,13 +141,15 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         } else {
             return QStringLiteral("%1 needs a value").arg(name);
         }
-        if (const QString error = store(name, value, o); !error.isEmpty())
+        if (const QString error = store(*known, value, o); !error.isEmpty())
             return error;
     }
     if (o.help || o.version)
         return {};
-    if (o.upperCase && o.lowerCase)
-        return QStringLiteral("--upper and --lower cannot be used together");
+    if (o.parameters.contains(kUpperCase) && o.parameters.contains(kLowerCase))
+        return QStringLiteral("%1 and %2 cannot be used together")
+            .arg(CliOptionTable::forKey(kUpperCase)->name,
+                 CliOptionTable::forKey(kLowerCase)->name);
     if (o.reorder && o.noReorder)
         return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)
@@ -226,22 +181,7 @@ QString usageText(const QString &journalFolder)
                "  keep [ID]         end an interrupted batch and keep its renames\n"
                "\n"
                "Options (for this run only; nothing is stored):\n"
-               "  --config FILE        read the settings from FILE instead of the user's settings\n"
-               "  --find TEXT          find and replace: the text to find\n"
-               "  --replace TEXT       find and replace: the text put in its place\n"
-               "  --new-name TEXT      replace the title by TEXT\n"
-               "  --number-start N     put a running number, from N, before each name\n"
-               "  --number-end N       put a running number, from N, at the end of each title\n"
-               "  --remove N           remove the first N characters of each title\n"
-               "  --upper, --lower     whole new name in upper or lower case\n"
-               "  --recursive          also list the files of every sub-folder\n"
-               "  --hidden             also list hidden files\n"
-               "  --read-only          also list read-only files\n"
-               "  --yes                rename (or undo) without asking\n"
-               "  --reorder            rename chains and swaps of names through temporary names\n"
-               "                       (a file may take a name another listed file is leaving)\n"
-               "  --no-reorder         rename in list order, whatever the settings say\n"
-               "  --help, --version\n"
+               "%2"
                "\n"
                "In printed fields and in messages a tab is written \\t, a line feed \\n, a "
                "carriage\n"
@@ -265,5 +205,5 @@ QString usageText(const QString &journalFolder)
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual).\n"
                "Exit status: 0 done, 1 refused or failed, 2 bad usage, 130 stopped by Ctrl+C.\n")
-        .arg(journalFolder);
+        .arg(journalFolder, CliOptionTable::helpLines());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/engine/settings/AppSettings.h"
+
+#include <QMap>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
+#include <QVariant>
 
 struct RenameParameters;
 
@@ -29,15 +31,8 @@ struct CliOptions
     bool version = false;
     bool yes = false;
 
-    // Values for this run only, laid over what the store holds; never written back.
-    std::optional<QString> findText;
-    std::optional<QString> replaceText;
-    std::optional<QString> newFileName;
-    std::optional<int> numberAtStart;
-    std::optional<int> numberAtEnd;
-    std::optional<int> removeLength;
-    bool upperCase = false;
-    bool lowerCase = false;
+    // Rename parameters for this run only, laid over what the store holds; never written back.
+    QMap<CAppSettings::Key, QVariant> parameters;
     bool recursive = false;
     bool displayHidden = false;
     bool displayReadOnly = false;

@@ -7,7 +7,9 @@
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PairwiseDuplicate.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -19,24 +21,69 @@ void require(bool condition, const char *what)
     }
 }
 
+using Key = CAppSettings::Key;
+
+// The seed corpora lay the parameters out as: the flags as the bits of one byte, then the
+// numbers, then the texts, in these orders.
+constexpr Key kFlagBits[] = {Key::CheckRemoveInitialCharacters,
+                             Key::CheckNumberAtEnd,
+                             Key::CheckNewFileName,
+                             Key::CheckFindAndReplace,
+                             Key::CheckNumberAtStart,
+                             Key::CheckUpperCase,
+                             Key::CheckLowerCase};
+constexpr Key kNumbers[] = {Key::RemoveInitialCharactersLength, Key::NumberAtEnd,
+                            Key::NumberAtStart};
+constexpr Key kTexts[] = {Key::NewFileName, Key::FindText, Key::ReplaceText};
+
+bool laidOut(Key key)
+{
+    return std::ranges::find(kFlagBits, key) != std::end(kFlagBits) ||
+           std::ranges::find(kNumbers, key) != std::end(kNumbers) ||
+           std::ranges::find(kTexts, key) != std::end(kTexts);
+}
+
+// Every parameter of the settings table gets a value: one outside the layout above is read
+// after it, in table order (a flag as one byte), so a new parameter is fuzzed too.
 RenameParameters readParameters(FuzzInput &in)
 {
-    const uint8_t flags = in.byte();
     RenameParameters p;
-    p.checkRemoveInitialCharacters = flags & 1;
-    p.checkNumberAtEnd = flags & 2;
-    p.checkNewFileName = flags & 4;
-    p.checkFindAndReplace = flags & 8;
-    p.checkNumberAtStart = flags & 16;
-    p.checkUpperCase = flags & 32;
-    p.checkLowerCase = flags & 64;
-    p.removeInitialCharactersLength = in.int32();
-    p.numberAtEnd = in.int32();
-    p.numberAtStart = in.int32();
-    p.newFileName = in.text();
-    p.findText = in.text();
-    p.replaceText = in.text();
+    const uint8_t flags = in.byte();
+    for (size_t bit = 0; bit < std::size(kFlagBits); ++bit)
+        p.setValue(kFlagBits[bit], (flags >> bit) & 1);
+    for (const Key key : kNumbers)
+        p.setValue(key, in.int32());
+    for (const Key key : kTexts)
+        p.setValue(key, in.text());
+    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+        const auto key = Key(i);
+        if (!RenameParameters::isParameter(key) || laidOut(key))
+            continue;
+        switch (CAppSettings::kind(key)) {
+        case SettingKind::Flag:
+            p.setValue(key, in.byte() & 1);
+            break;
+        case SettingKind::Number:
+            p.setValue(key, in.int32());
+            break;
+        case SettingKind::Text:
+            p.setValue(key, in.text());
+            break;
+        }
+    }
     return p;
+}
+
+// Whether any flag among the parameters switches an operation on.
+bool anyOperationOn(const RenameParameters &p)
+{
+    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+        const auto key = Key(i);
+        if (RenameParameters::isParameter(key) && CAppSettings::kind(key) == SettingKind::Flag &&
+            p.value(key).toInt() != 0)
+            return true;
+    }
+    return false;
 }
 
 qint32 plusOne(qint32 n)
@@ -53,10 +100,7 @@ void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
     require(counters.end == (p.checkNumberAtEnd ? plusOne(p.numberAtEnd) : p.numberAtEnd),
             "end counter advances by one exactly when its operation is on");
 
-    const bool anyOn = p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName ||
-                       p.checkFindAndReplace || p.checkNumberAtStart || p.checkUpperCase ||
-                       p.checkLowerCase;
-    if (!anyOn)
+    if (!anyOperationOn(p))
         require(name == loaded, "with every operation off the name is kept");
     RenameParameters onlyStart;
     onlyStart.checkNumberAtStart = true;

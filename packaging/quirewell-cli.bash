@@ -1,14 +1,31 @@
 # bash completion for quirewell-cli: commands, options, folders and the --config file.
 
+# The options and those that take a value ("  --find TEXT   ...", "  --help, --version"), as
+# the program's --help lists them; read once per shell.
+_quirewell_cli_options()
+{
+    [[ -n ${_quirewell_cli_all-} ]] && return 0
+    local line synopsis item
+    _quirewell_cli_all=' '
+    _quirewell_cli_valued=' '
+    while IFS= read -r line; do
+        [[ $line =~ ^\ \ (--[a-z].*) ]] || continue
+        synopsis=${BASH_REMATCH[1]%%  *}
+        while read -r item; do
+            [[ $item =~ ^(--[a-z][a-z-]*)(\ [A-Z]+)?$ ]] || continue
+            _quirewell_cli_all+="${BASH_REMATCH[1]} "
+            [[ -n ${BASH_REMATCH[2]} ]] && _quirewell_cli_valued+="${BASH_REMATCH[1]} "
+        done <<<"${synopsis//, /$'\n'}"
+    done < <(command quirewell-cli --help 2>/dev/null)
+}
+
 _quirewell_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local folder_commands='list preview rename'
     local commands="$folder_commands history undo keep"
-    local options='--config --find --replace --new-name --number-start --number-end --remove
-        --upper --lower --recursive --hidden --read-only --yes --reorder --no-reorder
-        --help --version'
-    local valued=' --config --find --replace --new-name --number-start --number-end --remove '
+    _quirewell_cli_options
+    local options=$_quirewell_cli_all valued=$_quirewell_cli_valued
     COMPREPLY=()
 
     # readline splits "--option=value" at "=": the value's option stands before the "=".

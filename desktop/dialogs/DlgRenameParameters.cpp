@@ -1,6 +1,5 @@
 #include "desktop/dialogs/DlgRenameParameters.h"
 
-#include "core/engine/settings/SettingsStore.h"
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/NumberEdit.h"
 #include "desktop/dialogs/WindowPlacement.h"
@@ -44,7 +43,7 @@ void CDlgRenameParameters::reject()
 
 void CDlgRenameParameters::initialise()
 {
-    m_parameters = RenameParameters::fromStore(SettingsStore::instance());
+    m_parameters = RenameParameters::fromSettings(CAppSettings());
     m_stored = m_parameters;
     putControls();
     m_nInitialised = 1;
@@ -137,7 +136,8 @@ void CDlgRenameParameters::onParameterEdited(Key key)
 void CDlgRenameParameters::storeParameter(Key key)
 {
     m_stored.setValue(key, m_parameters.value(key));
-    m_stored.store(key, SettingsStore::instance());
+    CAppSettings settings;
+    m_stored.store(key, settings);
 }
 
 // The case box just clicked wins: the other one is cleared on screen and in the store, so

@@ -1,5 +1,6 @@
 #include "desktop/shell/CancelControl.h"
 
+#include "desktop/ui/CommandTable.h"
 #include "desktop/view/BatchInputGuard.h"
 
 #include <QAction>
@@ -20,9 +21,15 @@ void addCancelControl(QStatusBar *bar, QAction *cancel)
     button->setVisible(cancel->isEnabled());
     QObject::connect(cancel, &QAction::enabledChanged, button, &QWidget::setVisible);
 
+    // The command's key from the command table, in force only while there is work to stop.
+    const CommandInfo *info = CommandTable::find(cancel->data().toInt());
+    const QKeySequence keys =
+        QKeySequence::fromString(info ? info->shownKeys : QString(), QKeySequence::PortableText);
+    if (keys.isEmpty())
+        return;
     auto *escape = new QAction(bar->window());
-    escape->setObjectName(QStringLiteral("keys Esc"));
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setObjectName(QStringLiteral("keys ") + keys.toString());
+    escape->setShortcut(keys);
     escape->setShortcutContext(Qt::WindowShortcut);
     escape->setEnabled(cancel->isEnabled());
     QObject::connect(cancel, &QAction::enabledChanged, escape, &QAction::setEnabled);

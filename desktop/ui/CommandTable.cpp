@@ -2,24 +2,40 @@
 
 #include "desktop/ui/CommandIds.h"
 
+#include <optional>
+
 namespace CommandTable {
 
 namespace {
 
-CommandInfo cmd(int id, const char *actionName, const char *name, const char *description = "",
-                const char *tooltip = "", const char *shownKeys = "")
+struct CommandRow
 {
-    return CommandInfo{id,
-                       QString::fromLatin1(actionName),
-                       QString::fromUtf8(name),
-                       QString::fromUtf8(shownKeys),
-                       QString::fromUtf8(description),
-                       QString::fromUtf8(tooltip)};
+    CommandInfo info;
+    // The accelerator table that holds the shown key; none when the list or a control of
+    // its own takes that key, or nothing does.
+    std::optional<KeyScope> binding;
+};
+
+// A row of the table. A command's key is written once, as shownKeys: a tooltip names it as
+// "%1", and a key bound to the frame or the document goes into that accelerator table.
+CommandRow cmd(int id, const char *actionName, const char *name, const char *description = "",
+               const char *tooltip = "", const char *shownKeys = "",
+               std::optional<KeyScope> binding = std::nullopt)
+{
+    const QString keys = QString::fromUtf8(shownKeys);
+    QString tip = QString::fromUtf8(tooltip);
+    if (tip.contains(u"%1"))
+        tip = tip.arg(keys);
+    return {CommandInfo{id, QString::fromLatin1(actionName), QString::fromUtf8(name), keys,
+                        QString::fromUtf8(description), tip},
+            binding};
 }
 
-QList<CommandInfo> buildCommands()
+QList<CommandRow> buildRows()
 {
     using namespace Cmd;
+    constexpr KeyScope Frame = KeyScope::Frame;
+    constexpr KeyScope Document = KeyScope::Document;
     return {
         // The list view's commands, present only while a document window is active.
         cmd(FolderLocation, "FolderLocation", "&Folder Location"),
@@ -33,9 +49,11 @@ QList<CommandInfo> buildCommands()
         cmd(Settings, "Settings", "Settings"),
         cmd(RenameParameters, "RenameParameters", "Rename Parameters"),
         cmd(RenameSelectedFile, "RenameSelectedFile", "Rename Selected File Now",
-            "Rename Selected File Now in a Seperate Screen.", "Rename Selected File", "F2"),
+            "Rename Selected File Now in a Seperate Screen.", "Rename Selected File", "F2",
+            Document),
         cmd(Reload, "Reload", "Refresh File List",
-            "Scan Selected Folder and Load List of Files Again", "Reload File List (F5)", "F5"),
+            "Scan Selected Folder and Load List of Files Again", "Reload File List (%1)", "F5",
+            Document),
         cmd(DisplayNewNames, "DisplayNewNames", "Display New Files Names as Per Parameters"),
         cmd(RemoveUnchecked, "RemoveUnchecked", "Remove UnChecked Files From List"),
         cmd(CopyCurrentFileName, "CopyCurrentFileName", "Copy Current File Name"),
@@ -44,12 +62,14 @@ QList<CommandInfo> buildCommands()
             "Share this Software's URL on Facebook", "Share on Facebook"),
         cmd(FilesInSubFolders, "FilesInSubFolders", "Files in Sub Folder(s)",
             "List Files from Sub Folder(s) of the Selected Folder", "Sub Folder Search"),
+        // In the list Ctrl+Z undoes the last batch; elsewhere it stays the frame's Undo.
         cmd(UndoRename, "UndoRename", "Undo Rename",
-            "Rename the Files of the Last Batch Back to Their Old Names", "Undo Rename (Ctrl+Z)",
-            "Ctrl+Z"),
+            "Rename the Files of the Last Batch Back to Their Old Names", "Undo Rename (%1)",
+            "Ctrl+Z", Document),
+        // Esc is the cancel control's own key, in force only while there is work to stop.
         cmd(CancelWork, "CancelWork", "Cancel",
-            "Stop Listing or Renaming Files; Files Listed or Renamed So Far Stay So",
-            "Cancel (Esc)", "Esc"),
+            "Stop Listing or Renaming Files; Files Listed or Renamed So Far Stay So", "Cancel (%1)",
+            "Esc"),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),
@@ -70,10 +90,10 @@ QList<CommandInfo> buildCommands()
             "Display program information, version number and copyright", "About"),
 
         // Handled by the document, the frames and the application as standard operations.
-        cmd(FileNew, "FileNew", "&New", "Create a new document", "New", "Ctrl+N"),
-        cmd(FileOpen, "FileOpen", "&Open...", "Open an existing document", "Open", "Ctrl+O"),
+        cmd(FileNew, "FileNew", "&New", "Create a new document", "New", "Ctrl+N", Frame),
+        cmd(FileOpen, "FileOpen", "&Open...", "Open an existing document", "Open", "Ctrl+O", Frame),
         cmd(FileClose, "FileClose", "&Close", "Close the active document", "Close"),
-        cmd(FileSave, "FileSave", "&Save", "Save the active document", "Save", "Ctrl+S"),
+        cmd(FileSave, "FileSave", "&Save", "Save the active document", "Save", "Ctrl+S", Frame),
         cmd(FileSaveAs, "FileSaveAs", "Save &As...", "Save the active document with a new name",
             "Save As"),
         cmd(FileMruFirst, "FileMruFirst", "Recent File", "Open this document"),
@@ -97,10 +117,11 @@ QList<CommandInfo> buildCommands()
         cmd(FilePrint, "FilePrint", "Print"),
         cmd(FilePrintDirect, "FilePrintDirect", "&Quick Print"),
         cmd(FilePrintPreview, "FilePrintPreview", "Print Pre&view"),
+        // The frame's table has no Ctrl+C although the menus show it; Ctrl+Insert copies.
         cmd(EditCopy, "EditCopy", "&Copy", "", "", "Ctrl+C"),
-        cmd(EditCut, "EditCut", "Cu&t", "", "", "Ctrl+X"),
-        cmd(EditPaste, "EditPaste", "&Paste", "", "", "Ctrl+V"),
-        cmd(EditUndo, "EditUndo", "&Undo", "", "", "Ctrl+Z"),
+        cmd(EditCut, "EditCut", "Cu&t", "", "", "Ctrl+X", Frame),
+        cmd(EditPaste, "EditPaste", "&Paste", "", "", "Ctrl+V", Frame),
+        cmd(EditUndo, "EditUndo", "&Undo", "", "", "Ctrl+Z", Frame),
         cmd(ViewSmallIcons, "ViewSmallIcons", "S&mall Icons"),
         cmd(ViewLargeIcons, "ViewLargeIcons", "Lar&ge Icons"),
         cmd(ViewList, "ViewList", "&List"),
@@ -111,34 +132,34 @@ QList<CommandInfo> buildCommands()
     };
 }
 
+QList<CommandInfo> buildCommands()
+{
+    QList<CommandInfo> commands;
+    for (const CommandRow &row : buildRows())
+        commands.append(row.info);
+    return commands;
+}
+
 QList<Accelerator> buildAccelerators()
 {
+    QList<Accelerator> table;
+    for (const CommandRow &row : buildRows()) {
+        if (row.binding)
+            table.append({QKeySequence::fromString(row.info.shownKeys, QKeySequence::PortableText),
+                          row.info.id, *row.binding});
+    }
+    // Further keys of the frame's that no menu shows.
     using namespace Cmd;
     const auto frame = [](QKeyCombination keys, int id) {
         return Accelerator{QKeySequence(keys), id, KeyScope::Frame};
     };
-    const auto document = [](QKeyCombination keys, int id) {
-        return Accelerator{QKeySequence(keys), id, KeyScope::Document};
-    };
-    // The frame's table has no Ctrl+C although the menus show it; Ctrl+Insert copies.
-    return {
-        frame(Qt::CTRL | Qt::Key_Insert, EditCopy),
-        frame(Qt::SHIFT | Qt::Key_Delete, EditCut),
-        frame(Qt::CTRL | Qt::Key_X, EditCut),
-        frame(Qt::CTRL | Qt::Key_V, EditPaste),
-        frame(Qt::SHIFT | Qt::Key_Insert, EditPaste),
-        frame(Qt::ALT | Qt::Key_Backspace, EditUndo),
-        frame(Qt::CTRL | Qt::Key_Z, EditUndo),
-        frame(Qt::CTRL | Qt::Key_N, FileNew),
-        frame(Qt::CTRL | Qt::Key_O, FileOpen),
-        frame(Qt::CTRL | Qt::Key_S, FileSave),
-        frame(QKeyCombination(Qt::Key_F6), NextPane),
-        frame(Qt::SHIFT | Qt::Key_F6, PrevPane),
-        document(QKeyCombination(Qt::Key_F2), RenameSelectedFile),
-        document(QKeyCombination(Qt::Key_F5), Reload),
-        // In the list Ctrl+Z undoes the last batch; elsewhere it stays the frame's Undo.
-        document(Qt::CTRL | Qt::Key_Z, UndoRename),
-    };
+    table << frame(Qt::CTRL | Qt::Key_Insert, EditCopy)
+          << frame(Qt::SHIFT | Qt::Key_Delete, EditCut)
+          << frame(Qt::SHIFT | Qt::Key_Insert, EditPaste)
+          << frame(Qt::ALT | Qt::Key_Backspace, EditUndo)
+          << frame(QKeyCombination(Qt::Key_F6), NextPane)
+          << frame(Qt::SHIFT | Qt::Key_F6, PrevPane);
+    return table;
 }
 
 } // namespace

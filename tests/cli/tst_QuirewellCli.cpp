@@ -245,7 +245,7 @@ void TestQuirewellCli::previewOverlaysStoredParameters()
     QVERIFY(tree.createFile(QStringLiteral("Alpha.txt")));
     QVERIFY(tree.createFile(QStringLiteral("beta.txt")));
     CAppSettings settings;
-    settings.SetCheckLowerCase(1);
+    settings.setValue(CAppSettings::Key::CheckLowerCase, 1);
 
     Run r = run({QStringLiteral("preview"), tree.root()});
     QCOMPARE(r.code, 0);
@@ -257,9 +257,9 @@ void TestQuirewellCli::previewOverlaysStoredParameters()
     QCOMPARE(r.rows()[0].mid(1, 2), (QByteArrayList{"Alpha.txt", "7ALPHA.TXT"}));
     QCOMPARE(r.rows()[1][2], QByteArray("8BETA.TXT"));
     // Nothing given on the command line is stored.
-    QCOMPARE(settings.GetCheckUpperCase(), 0);
-    QCOMPARE(settings.GetCheckNumberAtStart(), 0);
-    QCOMPARE(settings.GetCheckLowerCase(), 1);
+    QCOMPARE(settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
+    QCOMPARE(settings.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
+    QCOMPARE(settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
 }
 
 void TestQuirewellCli::renameWithYes()

@@ -3,6 +3,8 @@
 set -uo pipefail
 cli=$(realpath "$1")
 dir=$(realpath "$2")
+# The completion reads the options from the quirewell-cli found on the path.
+PATH=$(dirname "$cli"):$PATH
 # shellcheck source=../../packaging/quirewell-cli.bash
 source "$dir/quirewell-cli.bash"
 failures=0
@@ -60,7 +62,25 @@ done
 options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 for option in $options; do
   expect "$option" quirewell-cli "$option"
-  grep -qF -- "${option//-/\\-}" "$page" || fail "the manual page lacks $option"
+  # The option's own entry: a line of bold text naming it, as ".BI \-\-find " TEXT"".
+  manual=${option//-/\\\\-}
+  grep -qE -- "^\.B[IR]? (.*[ \"])?$manual( |\"|\$)" "$page" ||
+    fail "the manual page has no entry for $option"
+done
+# An option that takes a value ("  --find TEXT   ...") is followed by that value, not by a
+# command; a switch is followed by the command.
+valued=$(grep -oE -- '^  --[a-z][a-z-]* [A-Z]+' <<<"$help" | awk '{print $1 " " $2}')
+[ -n "$valued" ] || fail "no option with a value found in --help"
+while read -r option argument; do
+  if [ "$option" != --config ]; then
+    expect '' quirewell-cli "$option" ''
+  fi
+  grep -qF -- "${option//-/\\-} \" $argument\"" "$page" ||
+    fail "the manual page does not give $option its $argument"
+done <<<"$valued"
+for option in $options; do
+  grep -qE -- "^  $option [A-Z]+" <<<"$help" && continue
+  expect 'history|keep|list|preview|rename|undo' quirewell-cli "$option" ''
 done
 for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do
   grep -qF -- "\\e${escape#\\}" "$page" || fail "the manual page lacks the escape $escape"

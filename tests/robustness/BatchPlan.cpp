@@ -8,7 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QSet>
+
+#include <functional>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -129,20 +134,47 @@ void BatchPlan::randomParameters()
         "", "a", ".", "1", "txt", "A", "\xef\xbf\xbd", "\xff", "\xf0\x9f\x98\x80", "\x80"};
     const char *const replaces[] = {"",  "b",  "/", ".",    "A",
                                     "a", "..", "1", "\xfe", "\xf0\x9f\x98\x81"};
-    RenameParameters &p = m_params;
-    p.checkRemoveInitialCharacters = chance(30);
-    p.removeInitialCharactersLength = lengths[pick(std::size(lengths))];
-    p.checkNumberAtEnd = chance(30);
-    p.numberAtEnd = numbers[pick(std::size(numbers))];
-    p.checkNewFileName = chance(25);
-    p.newFileName = QString::fromUtf8(newNames[pick(std::size(newNames))]);
-    p.checkFindAndReplace = chance(30);
-    p.findText = decodeFileName(finds[pick(std::size(finds))]);
-    p.replaceText = decodeFileName(replaces[pick(std::size(replaces))]);
-    p.checkNumberAtStart = chance(30);
-    p.numberAtStart = numbers[pick(std::size(numbers))];
-    p.checkUpperCase = chance(20);
-    p.checkLowerCase = chance(20);
+    const auto from = [this](const auto &pool) { return pool[pick(int(std::size(pool)))]; };
+    using Key = CAppSettings::Key;
+    // Each parameter's draw, in the order that gives a seed its plan.
+    const std::pair<Key, std::function<QVariant()>> draws[] = {
+        {Key::CheckRemoveInitialCharacters, [&] { return int(chance(30)); }},
+        {Key::RemoveInitialCharactersLength, [&] { return from(lengths); }},
+        {Key::CheckNumberAtEnd, [&] { return int(chance(30)); }},
+        {Key::NumberAtEnd, [&] { return from(numbers); }},
+        {Key::CheckNewFileName, [&] { return int(chance(25)); }},
+        {Key::NewFileName, [&] { return QString::fromUtf8(from(newNames)); }},
+        {Key::CheckFindAndReplace, [&] { return int(chance(30)); }},
+        {Key::FindText, [&] { return decodeFileName(from(finds)); }},
+        {Key::ReplaceText, [&] { return decodeFileName(from(replaces)); }},
+        {Key::CheckNumberAtStart, [&] { return int(chance(30)); }},
+        {Key::NumberAtStart, [&] { return from(numbers); }},
+        {Key::CheckUpperCase, [&] { return int(chance(20)); }},
+        {Key::CheckLowerCase, [&] { return int(chance(20)); }},
+    };
+    m_params = RenameParameters();
+    QSet<Key> drawn;
+    for (const auto &[key, draw] : draws) {
+        m_params.setValue(key, draw());
+        drawn.insert(key);
+    }
+    // A parameter without a draw of its own above gets one by its kind, so none goes untried.
+    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+        const auto key = Key(i);
+        if (!RenameParameters::isParameter(key) || drawn.contains(key))
+            continue;
+        switch (CAppSettings::kind(key)) {
+        case SettingKind::Flag:
+            m_params.setValue(key, int(chance(30)));
+            break;
+        case SettingKind::Number:
+            m_params.setValue(key, from(numbers));
+            break;
+        case SettingKind::Text:
+            m_params.setValue(key, decodeFileName(from(replaces)));
+            break;
+        }
+    }
 }
 
 QString BatchPlan::hostileName()

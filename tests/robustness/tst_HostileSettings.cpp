@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(computeNewName(read.params, QStringLiteral("a.txt"), true, counters),
                  QStringLiteral("a.txt"));
         CAppSettings settings;
-        settings.SetNumberAtStart(42);
-        QCOMPARE(settings.GetNumberAtStart(), 42);
+        settings.setValue(CAppSettings::Key::NumberAtStart, 42);
+        QCOMPARE(settings.intValue(CAppSettings::Key::NumberAtStart), 42);
         QFile written(m_store);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().contains("NumberAtStart=42"));
@@ -109,9 +109,9 @@ private slots:
         QVERIFY(writeStore(m_store, "[Settings]\nNumberAtStart=2147483647\n"
                                     "NumberAtEnd=-2147483648\nRemoveInitialCharactersLength=-1\n"));
         const CAppSettings settings;
-        QCOMPARE(settings.GetNumberAtStart(), 2147483647);
-        QCOMPARE(settings.GetNumberAtEnd(), int(-2147483647 - 1));
-        QCOMPARE(settings.GetRemoveInitialCharactersLength(), -1);
+        QCOMPARE(settings.intValue(CAppSettings::Key::NumberAtStart), 2147483647);
+        QCOMPARE(settings.intValue(CAppSettings::Key::NumberAtEnd), int(-2147483647 - 1));
+        QCOMPARE(settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), -1);
     }
 
     // Stores that are not files at all.
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(read.params, RenameParameters{});
         QCOMPARE(read.look, 216);
         QCOMPARE(g_messages, QStringList());
-        CAppSettings().SetNumberAtEnd(3); // silently lost, never a crash
+        CAppSettings().setValue(CAppSettings::Key::NumberAtEnd, 3); // silently lost, never a crash
         QDir(m_store).removeRecursively();
         QFile::remove(m_store);
     }

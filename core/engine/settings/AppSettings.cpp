@@ -1,7 +1,5 @@
 #include "core/engine/settings/AppSettings.h"
 
-#include "core/engine/settings/SettingsStore.h"
-
 #include <QSettings>
 
 #include <memory>
@@ -67,9 +65,14 @@ QString CAppSettings::keyName(Key key)
     return QString::fromLatin1(valueFor(key).name);
 }
 
+SettingKind CAppSettings::kind(Key key)
+{
+    return valueFor(key).kind;
+}
+
 bool CAppSettings::isText(Key key)
 {
-    return valueFor(key).kind == SettingKind::Text;
+    return kind(key) == SettingKind::Text;
 }
 
 int CAppSettings::defaultInt(Key key)
@@ -77,24 +80,24 @@ int CAppSettings::defaultInt(Key key)
     return valueFor(key).intDefault;
 }
 
-int CAppSettings::readInt(Key key)
+int CAppSettings::intValue(Key key) const
 {
     return GetProfileInt(keyName(key), valueFor(key).intDefault);
 }
 
-void CAppSettings::writeInt(Key key, int value)
-{
-    SettingsStore::instance().set(key, value);
-}
-
-QString CAppSettings::readString(Key key)
+QString CAppSettings::textValue(Key key) const
 {
     return GetProfileString(keyName(key), QString());
 }
 
-void CAppSettings::writeString(Key key, const QString &value)
+void CAppSettings::setValue(Key key, int value)
 {
-    SettingsStore::instance().set(key, value);
+    WriteProfileInt(keyName(key), value);
+}
+
+void CAppSettings::setValue(Key key, const QString &value)
+{
+    WriteProfileString(keyName(key), value);
 }
 
 int CAppSettings::GetProfileInt(const QString &name, int defaultValue)
@@ -172,40 +175,3 @@ QString CAppSettings::storeLocation()
 {
     return openStore()->fileName();
 }
-
-#define QW_INT_ACCESSORS(NAME)                                                                     \
-    int CAppSettings::Get##NAME() const                                                            \
-    {                                                                                              \
-        return readInt(Key::NAME);                                                                 \
-    }                                                                                              \
-    void CAppSettings::Set##NAME(int value)                                                        \
-    {                                                                                              \
-        writeInt(Key::NAME, value);                                                                \
-    }
-#define QW_STRING_ACCESSORS(NAME)                                                                  \
-    QString CAppSettings::Get##NAME() const                                                        \
-    {                                                                                              \
-        return readString(Key::NAME);                                                              \
-    }                                                                                              \
-    void CAppSettings::Set##NAME(QString value)                                                    \
-    {                                                                                              \
-        writeString(Key::NAME, value);                                                             \
-    }
-
-QW_INT_ACCESSORS(DisplayHiddenFiles)
-QW_INT_ACCESSORS(DisplayReadOnlyFiles)
-QW_INT_ACCESSORS(ViewFilesInSubFolders)
-QW_INT_ACCESSORS(CheckFindAndReplace)
-QW_STRING_ACCESSORS(FindText)
-QW_STRING_ACCESSORS(ReplaceText)
-QW_INT_ACCESSORS(CheckNumberAtStart)
-QW_INT_ACCESSORS(NumberAtStart)
-QW_INT_ACCESSORS(CheckNumberAtEnd)
-QW_INT_ACCESSORS(NumberAtEnd)
-QW_INT_ACCESSORS(CheckNewFileName)
-QW_STRING_ACCESSORS(NewFileName)
-QW_INT_ACCESSORS(CheckRemoveInitialCharacters)
-QW_INT_ACCESSORS(RemoveInitialCharactersLength)
-QW_INT_ACCESSORS(CheckUpperCase)
-QW_INT_ACCESSORS(CheckLowerCase)
-QW_INT_ACCESSORS(ResolveChains)

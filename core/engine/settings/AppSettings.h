@@ -7,9 +7,9 @@
 
 #include <optional>
 
-// Typed access to the persisted values of group "Settings". Stateless: every getter asks
-// the store at the moment of the call, every setter writes at once. Any number of
-// instances may exist; they all see the same store.
+// Typed access to the persisted values of group "Settings", by key over the table in
+// SettingsTable.h. Stateless: every read asks the store at the moment of the call, every
+// write goes out at once. Any number of instances may exist; they all see the same store.
 //
 // The store is QSettings in its native format under (vendor key, application title),
 // unless a file has been chosen with useStoreFile() (tests, quirewell-cli --config).
@@ -29,48 +29,52 @@ public:
     static constexpr int keyCount = 0 QUIREWELL_SETTINGS(QUIREWELL_COUNT, QUIREWELL_COUNT);
 #undef QUIREWELL_COUNT
     static QString keyName(Key key);
+    static SettingKind kind(Key key);
     // Whether the value is a text (else a 32-bit number), and a number's default.
     static bool isText(Key key);
     static int defaultInt(Key key);
 
-    // Get and Set followed by the value's name. SettingsStore reads and writes every key, so
-    // a value added to the table needs no accessor of its own.
-    int GetDisplayHiddenFiles() const;
-    void SetDisplayHiddenFiles(int value);
-    int GetDisplayReadOnlyFiles() const;
-    void SetDisplayReadOnlyFiles(int value);
-    int GetViewFilesInSubFolders() const;
-    void SetViewFilesInSubFolders(int value);
-    int GetCheckFindAndReplace() const;
-    void SetCheckFindAndReplace(int value);
-    QString GetFindText() const;
-    void SetFindText(QString value);
-    QString GetReplaceText() const;
-    void SetReplaceText(QString value);
-    int GetCheckNumberAtStart() const;
-    void SetCheckNumberAtStart(int value);
-    int GetNumberAtStart() const;
-    void SetNumberAtStart(int value);
-    int GetCheckNumberAtEnd() const;
-    void SetCheckNumberAtEnd(int value);
-    int GetNumberAtEnd() const;
-    void SetNumberAtEnd(int value);
-    int GetCheckNewFileName() const;
-    void SetCheckNewFileName(int value);
-    QString GetNewFileName() const;
-    void SetNewFileName(QString value);
-    int GetCheckRemoveInitialCharacters() const;
-    void SetCheckRemoveInitialCharacters(int value);
-    int GetRemoveInitialCharactersLength() const;
-    void SetRemoveInitialCharactersLength(int value);
-    int GetCheckUpperCase() const;
-    void SetCheckUpperCase(int value);
-    int GetCheckLowerCase() const;
-    void SetCheckLowerCase(int value);
-    int GetResolveChains() const;
-    void SetResolveChains(int value);
+    // A flag or number: its default when absent or unreadable. A text: empty when absent.
+    int intValue(Key key) const;
+    QString textValue(Key key) const;
+    void setValue(Key key, int value);
+    void setValue(Key key, const QString &value);
 
-    // Direct profile access in group "Settings" for the values outside the accessors:
+    // The listing switches and the batch's order, read where the list and the batch need them.
+    int GetDisplayHiddenFiles() const
+    {
+        return intValue(Key::DisplayHiddenFiles);
+    }
+    void SetDisplayHiddenFiles(int value)
+    {
+        setValue(Key::DisplayHiddenFiles, value);
+    }
+    int GetDisplayReadOnlyFiles() const
+    {
+        return intValue(Key::DisplayReadOnlyFiles);
+    }
+    void SetDisplayReadOnlyFiles(int value)
+    {
+        setValue(Key::DisplayReadOnlyFiles, value);
+    }
+    int GetViewFilesInSubFolders() const
+    {
+        return intValue(Key::ViewFilesInSubFolders);
+    }
+    void SetViewFilesInSubFolders(int value)
+    {
+        setValue(Key::ViewFilesInSubFolders, value);
+    }
+    int GetResolveChains() const
+    {
+        return intValue(Key::ResolveChains);
+    }
+    void SetResolveChains(int value)
+    {
+        setValue(Key::ResolveChains, value);
+    }
+
+    // Direct profile access in group "Settings" for the values outside the table:
     // "Column0".."Column5" and "DlgRenameParametersLocation".
     static int GetProfileInt(const QString &name, int defaultValue);
     static void WriteProfileInt(const QString &name, int value);
@@ -94,10 +98,4 @@ public:
 
     static constexpr const char *vendorKey = "orvalt.example";
     static constexpr const char *applicationTitle = "Quirewell by orvalt.example";
-
-private:
-    static int readInt(Key key);
-    static void writeInt(Key key, int value);
-    static QString readString(Key key);
-    static void writeString(Key key, const QString &value);
 };

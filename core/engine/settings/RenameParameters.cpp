@@ -1,7 +1,5 @@
 #include "core/engine/settings/RenameParameters.h"
 
-#include "core/engine/settings/SettingsStore.h"
-
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -38,14 +36,14 @@ constexpr std::optional<CAppSettings::Key> Always;
 } // namespace previewedWhile
 
 #define QUIREWELL_NO_FIELD(...)
-#define QUIREWELL_FIELD_KIND(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE)                               \
+#define QUIREWELL_FIELD_KIND(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, ...)                          \
     static_assert(kindOf<decltype(RenameParameters::FIELD)>() == SettingKind::KIND,                \
                   "the field of " #NAME " holds a value of another kind");
 QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD_KIND)
 #undef QUIREWELL_FIELD_KIND
 
 // Which field each stored parameter fills; flags are stored as 0 or 1.
-#define QUIREWELL_FIELD(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE)                                    \
+#define QUIREWELL_FIELD(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, ...)                               \
     {Key::NAME, &RenameParameters::FIELD, previewedWhile::ONLY_WHILE},
 const Field kFields[] = {QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD)};
 #undef QUIREWELL_FIELD
@@ -62,17 +60,13 @@ const Field *fieldFor(Key key)
 
 } // namespace
 
-RenameParameters RenameParameters::fromSettings(const CAppSettings &)
-{
-    return fromStore(SettingsStore::instance());
-}
-
-RenameParameters RenameParameters::fromStore(const SettingsStore &store)
+RenameParameters RenameParameters::fromSettings(const CAppSettings &settings)
 {
     RenameParameters p;
     for (const Field &field : kFields)
-        p.setValue(field.key, CAppSettings::isText(field.key) ? QVariant(store.getString(field.key))
-                                                              : QVariant(store.getInt(field.key)));
+        p.setValue(field.key, CAppSettings::isText(field.key)
+                                  ? QVariant(settings.textValue(field.key))
+                                  : QVariant(settings.intValue(field.key)));
     return p;
 }
 
@@ -119,13 +113,13 @@ void RenameParameters::setValue(Key key, const QVariant &value)
         field->member);
 }
 
-void RenameParameters::store(Key key, SettingsStore &store) const
+void RenameParameters::store(Key key, CAppSettings &settings) const
 {
     const QVariant v = value(key);
     if (!v.isValid())
         return;
     if (CAppSettings::isText(key))
-        store.set(key, v.toString());
+        settings.setValue(key, v.toString());
     else
-        store.set(key, v.toInt());
+        settings.setValue(key, v.toInt());
 }

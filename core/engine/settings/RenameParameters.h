@@ -7,10 +7,8 @@
 
 #include <optional>
 
-class SettingsStore;
-
 // The rename parameters as one value. The parameters dialog edits one and hands it to its list
-// view; the store keeps each field under its key. Each field has its row in SettingsTable.h.
+// view; the settings keep each field under its key. Each field has its row in SettingsTable.h.
 struct RenameParameters
 {
     bool checkRemoveInitialCharacters = false;
@@ -27,8 +25,8 @@ struct RenameParameters
     bool checkUpperCase = false;
     bool checkLowerCase = false;
 
+    // Every field as the settings hold it.
     static RenameParameters fromSettings(const CAppSettings &settings);
-    static RenameParameters fromStore(const SettingsStore &store);
 
     // Whether the stored value is one of the parameters.
     static bool isParameter(CAppSettings::Key key);
@@ -39,8 +37,8 @@ struct RenameParameters
     // QString; invalid for a key that is no parameter.
     QVariant value(CAppSettings::Key key) const;
     void setValue(CAppSettings::Key key, const QVariant &value);
-    // Writes the field stored under key into the store.
-    void store(CAppSettings::Key key, SettingsStore &store) const;
+    // Writes the field stored under key into the settings.
+    void store(CAppSettings::Key key, CAppSettings &settings) const;
 
     bool operator==(const RenameParameters &) const = default;
 };

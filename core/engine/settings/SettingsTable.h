@@ -3,30 +3,46 @@
 // Every value of group "Settings" that has a key, each listed once, in key order. A row
 // gives the value's name (its CAppSettings::Key and its name in the store), its kind and
 // the default of a flag or number (a text's default is empty). A rename parameter's row
-// also names its field in RenameParameters and the flag without which a change of it is
-// not previewed (Always: every change is).
+// also names its field in RenameParameters, the flag without which a change of it is not
+// previewed (Always: every change is), and its quirewell-cli option:
+// CliOption("--name", "help text", Flag) gives the parameter for one run and switches Flag
+// on (a text or number option takes a TEXT or N argument, a flag's option none);
+// NoCliOption: the parameter has no option of its own.
 //
-// The key enum, the store's names and defaults and the parameters' fields all expand this
-// table; each user defines what a VALUE row and a PARAMETER row become. A new value goes at
-// the end, so the keys already there keep their numbers.
+// The key enum, the store's names and defaults, the parameters' fields and quirewell-cli's
+// options all expand this table; each user defines what a VALUE row and a PARAMETER row
+// become. A new value goes at the end, so the keys already there keep their numbers.
 #define QUIREWELL_SETTINGS(VALUE, PARAMETER)                                                       \
     VALUE(DisplayHiddenFiles, Flag, 0)                                                             \
     VALUE(DisplayReadOnlyFiles, Flag, 0)                                                           \
     VALUE(ViewFilesInSubFolders, Flag, 0)                                                          \
-    PARAMETER(CheckFindAndReplace, Flag, 0, checkFindAndReplace, Always)                           \
-    PARAMETER(FindText, Text, 0, findText, CheckFindAndReplace)                                    \
-    PARAMETER(ReplaceText, Text, 0, replaceText, CheckFindAndReplace)                              \
-    PARAMETER(CheckNumberAtStart, Flag, 0, checkNumberAtStart, Always)                             \
-    PARAMETER(NumberAtStart, Number, 1, numberAtStart, Always)                                     \
-    PARAMETER(CheckNumberAtEnd, Flag, 0, checkNumberAtEnd, Always)                                 \
-    PARAMETER(NumberAtEnd, Number, 1, numberAtEnd, Always)                                         \
-    PARAMETER(CheckNewFileName, Flag, 0, checkNewFileName, Always)                                 \
-    PARAMETER(NewFileName, Text, 0, newFileName, CheckNewFileName)                                 \
-    PARAMETER(CheckRemoveInitialCharacters, Flag, 0, checkRemoveInitialCharacters, Always)         \
+    PARAMETER(CheckFindAndReplace, Flag, 0, checkFindAndReplace, Always, NoCliOption)              \
+    PARAMETER(FindText, Text, 0, findText, CheckFindAndReplace,                                    \
+              CliOption("--find", "find and replace: the text to find", CheckFindAndReplace))      \
+    PARAMETER(ReplaceText, Text, 0, replaceText, CheckFindAndReplace,                              \
+              CliOption("--replace", "find and replace: the text put in its place",                \
+                        CheckFindAndReplace))                                                      \
+    PARAMETER(CheckNumberAtStart, Flag, 0, checkNumberAtStart, Always, NoCliOption)                \
+    PARAMETER(NumberAtStart, Number, 1, numberAtStart, Always,                                     \
+              CliOption("--number-start", "put a running number, from N, before each name",        \
+                        CheckNumberAtStart))                                                       \
+    PARAMETER(CheckNumberAtEnd, Flag, 0, checkNumberAtEnd, Always, NoCliOption)                    \
+    PARAMETER(NumberAtEnd, Number, 1, numberAtEnd, Always,                                         \
+              CliOption("--number-end", "put a running number, from N, at the end of each title",  \
+                        CheckNumberAtEnd))                                                         \
+    PARAMETER(CheckNewFileName, Flag, 0, checkNewFileName, Always, NoCliOption)                    \
+    PARAMETER(NewFileName, Text, 0, newFileName, CheckNewFileName,                                 \
+              CliOption("--new-name", "replace the title by TEXT", CheckNewFileName))              \
+    PARAMETER(CheckRemoveInitialCharacters, Flag, 0, checkRemoveInitialCharacters, Always,         \
+              NoCliOption)                                                                         \
     PARAMETER(RemoveInitialCharactersLength, Number, 1, removeInitialCharactersLength,             \
-              CheckRemoveInitialCharacters)                                                        \
-    PARAMETER(CheckUpperCase, Flag, 0, checkUpperCase, Always)                                     \
-    PARAMETER(CheckLowerCase, Flag, 0, checkLowerCase, Always)                                     \
+              CheckRemoveInitialCharacters,                                                        \
+              CliOption("--remove", "remove the first N characters of each title",                 \
+                        CheckRemoveInitialCharacters))                                             \
+    PARAMETER(CheckUpperCase, Flag, 0, checkUpperCase, Always,                                     \
+              CliOption("--upper", "whole new name in upper case", CheckUpperCase))                \
+    PARAMETER(CheckLowerCase, Flag, 0, checkLowerCase, Always,                                     \
+              CliOption("--lower", "whole new name in lower case", CheckLowerCase))                \
     VALUE(ResolveChains, Flag, 0) /* rename chains and swaps through temporary names */            \
     /* new rows here */
 

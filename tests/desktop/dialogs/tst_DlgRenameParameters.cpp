@@ -1,7 +1,6 @@
 // The rename parameters window driven through its real controls: what each change stores
 // and what it hands to the view.
 #include "core/engine/settings/AppSettings.h"
-#include "core/engine/settings/SettingsStore.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/ui/CommandIds.h"
 #include "tests/desktop/dialogs/DialogTestSupport.h"
@@ -34,7 +33,7 @@ class TestDlgRenameParameters : public QObject
         connect(m_dialog.get(), &CDlgRenameParameters::parametersEdited, this,
                 [this](const RenameParameters &parameters) {
                     m_posted.append(Cmd::DisplayNewNames);
-                    if (parameters != RenameParameters::fromStore(SettingsStore::instance()))
+                    if (parameters != RenameParameters::fromSettings(CAppSettings()))
                         ++m_handedNotStored;
                 });
         connect(m_dialog.get(), &CDlgRenameParameters::renameAllClicked, this,
@@ -89,12 +88,12 @@ private slots:
 
     void openingWithRemovalOnStoresTheLengthAndRecomputesOnce()
     {
-        m_settings.SetCheckRemoveInitialCharacters(1);
-        m_settings.SetRemoveInitialCharactersLength(300);
-        m_settings.SetCheckLowerCase(1);
+        m_settings.setValue(CAppSettings::Key::CheckRemoveInitialCharacters, 1);
+        m_settings.setValue(CAppSettings::Key::RemoveInitialCharactersLength, 300);
+        m_settings.setValue(CAppSettings::Key::CheckLowerCase, 1);
         open();
         QCOMPARE(edit("RemoveInitialCharactersLength")->text(), QStringLiteral("300"));
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 300);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 300);
         QVERIFY(box("CheckRemoveInitialCharacters")->isChecked());
         QVERIFY(box("CheckLowerCase")->isChecked());
         QVERIFY(!box("CheckUpperCase")->isChecked());
@@ -106,40 +105,40 @@ private slots:
         open();
         QTest::keyClicks(edit("FindText"), QStringLiteral("ab"));
         QTest::keyClicks(edit("ReplaceText"), QStringLiteral("x"));
-        QCOMPARE(m_settings.GetFindText(), QStringLiteral("ab"));
-        QCOMPARE(m_settings.GetReplaceText(), QStringLiteral("x"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::FindText), QStringLiteral("ab"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::ReplaceText), QStringLiteral("x"));
         QCOMPARE(takePosted(), QList<int>());
 
         clickBox(box("CheckFindAndReplace"));
-        QCOMPARE(m_settings.GetCheckFindAndReplace(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckFindAndReplace), 1);
         QCOMPARE(takePosted(), recomputes(1));
         QTest::keyClicks(edit("FindText"), QStringLiteral("c"));
         QTest::keyClicks(edit("ReplaceText"), QStringLiteral("yz"));
-        QCOMPARE(m_settings.GetFindText(), QStringLiteral("abc"));
-        QCOMPARE(m_settings.GetReplaceText(), QStringLiteral("xyz"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::FindText), QStringLiteral("abc"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::ReplaceText), QStringLiteral("xyz"));
         QCOMPARE(takePosted(), recomputes(3));
 
         QTest::keyClicks(edit("NewFileName"), QStringLiteral("n"));
-        QCOMPARE(m_settings.GetNewFileName(), QStringLiteral("n"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::NewFileName), QStringLiteral("n"));
         QCOMPARE(takePosted(), QList<int>());
         clickBox(box("CheckNewFileName"));
         QTest::keyClicks(edit("NewFileName"), QStringLiteral("ew"));
-        QCOMPARE(m_settings.GetCheckNewFileName(), 1);
-        QCOMPARE(m_settings.GetNewFileName(), QStringLiteral("new"));
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNewFileName), 1);
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::NewFileName), QStringLiteral("new"));
         QCOMPARE(takePosted(), recomputes(3));
 
         replaceText(edit("RemoveInitialCharactersLength"), QStringLiteral("4"));
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 4);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 4);
         QCOMPARE(takePosted(), QList<int>());
         clickBox(box("CheckRemoveInitialCharacters"));
         QTest::keyClicks(edit("RemoveInitialCharactersLength"), QStringLiteral("2"));
-        QCOMPARE(m_settings.GetCheckRemoveInitialCharacters(), 1);
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 42);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckRemoveInitialCharacters), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 42);
         QCOMPARE(takePosted(), recomputes(2));
 
         // Clearing a box stores 0 and recomputes too.
         clickBox(box("CheckFindAndReplace"));
-        QCOMPARE(m_settings.GetCheckFindAndReplace(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckFindAndReplace), 0);
         QCOMPARE(takePosted(), recomputes(1));
     }
 
@@ -147,17 +146,17 @@ private slots:
     {
         open();
         replaceText(edit("NumberAtStart"), QStringLiteral("25"));
-        QCOMPARE(m_settings.GetNumberAtStart(), 25);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::NumberAtStart), 25);
         replaceText(edit("NumberAtEnd"), QStringLiteral("7"));
-        QCOMPARE(m_settings.GetNumberAtEnd(), 7);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::NumberAtEnd), 7);
         // Emptying counts as a change too: empty, 2, 25, empty, 7.
         QCOMPARE(takePosted(), recomputes(5));
-        QCOMPARE(m_settings.GetCheckNumberAtStart(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
 
         clickBox(box("CheckNumberAtStart"));
         clickBox(box("CheckNumberAtEnd"));
-        QCOMPARE(m_settings.GetCheckNumberAtStart(), 1);
-        QCOMPARE(m_settings.GetCheckNumberAtEnd(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNumberAtStart), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNumberAtEnd), 1);
         QCOMPARE(takePosted(), recomputes(2));
     }
 
@@ -167,36 +166,36 @@ private slots:
         QCheckBox *upper = box("CheckUpperCase");
         QCheckBox *lower = box("CheckLowerCase");
         clickBox(upper);
-        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 1);
         clickBox(lower);
         QVERIFY(lower->isChecked());
         QVERIFY(!upper->isChecked());
-        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
-        QCOMPARE(m_settings.GetCheckLowerCase(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
         clickBox(upper);
         QVERIFY(upper->isChecked());
         QVERIFY(!lower->isChecked());
-        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
-        QCOMPARE(m_settings.GetCheckLowerCase(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckLowerCase), 0);
         QCOMPARE(takePosted(), recomputes(3));
     }
 
     void clearingOneCaseBoxLeavesTheOther()
     {
         // A store that holds both flags (written by hand, say) opens with both set.
-        m_settings.SetCheckUpperCase(1);
-        m_settings.SetCheckLowerCase(1);
+        m_settings.setValue(CAppSettings::Key::CheckUpperCase, 1);
+        m_settings.setValue(CAppSettings::Key::CheckLowerCase, 1);
         open();
         clickBox(box("CheckUpperCase"));
         QVERIFY(box("CheckLowerCase")->isChecked());
-        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
-        QCOMPARE(m_settings.GetCheckLowerCase(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
     }
 
     void anInvalidNumberKeepsTheLastValidOneAndSaysSo()
     {
-        m_settings.SetRemoveInitialCharactersLength(7);
-        m_settings.SetCheckRemoveInitialCharacters(1);
+        m_settings.setValue(CAppSettings::Key::RemoveInitialCharactersLength, 7);
+        m_settings.setValue(CAppSettings::Key::CheckRemoveInitialCharacters, 1);
         open();
         takePosted();
         QLabel *message = control<QLabel>(m_dialog.get(), "NumberMessage");
@@ -205,33 +204,33 @@ private slots:
         length->selectAll();
         QTest::keyClick(length, Qt::Key_Backspace);
         QVERIFY(length->text().isEmpty());
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 7);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 7);
         QVERIFY(message->isVisible());
         QVERIFY(!message->text().isEmpty());
         QCOMPARE(takePosted(), recomputes(1));
 
         // Fields after the invalid one are not taken while it stays invalid; earlier ones are.
         clickBox(box("CheckUpperCase"));
-        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
         QTest::keyClicks(edit("FindText"), QStringLiteral("f"));
-        QCOMPARE(m_settings.GetFindText(), QStringLiteral("f"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::FindText), QStringLiteral("f"));
 
         QTest::keyClicks(length, QStringLiteral("9"));
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 9);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 9);
         QVERIFY(!message->isVisible());
         // The box was left set on screen; clear it and set it again.
         clickBox(box("CheckUpperCase"));
-        QCOMPARE(m_settings.GetCheckUpperCase(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
         clickBox(box("CheckUpperCase"));
-        QCOMPARE(m_settings.GetCheckUpperCase(), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 1);
 
         // Beyond 32 bits: the last number that fitted stays stored.
         QLineEdit *end = edit("NumberAtEnd");
         replaceText(end, QStringLiteral("2147483647"));
-        QCOMPARE(m_settings.GetNumberAtEnd(), 2147483647);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::NumberAtEnd), 2147483647);
         QTest::keyClicks(end, QStringLiteral("0"));
         QCOMPARE(end->text(), QStringLiteral("21474836470"));
-        QCOMPARE(m_settings.GetNumberAtEnd(), 2147483647);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::NumberAtEnd), 2147483647);
         QVERIFY(message->isVisible());
     }
 
@@ -241,12 +240,12 @@ private slots:
         QLineEdit *start = edit("NumberAtStart");
         QTest::keyClicks(start, QStringLiteral("-x 2"));
         QCOMPARE(start->text(), QStringLiteral("12"));
-        QCOMPARE(m_settings.GetNumberAtStart(), 12);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::NumberAtStart), 12);
     }
 
     void arrowsStepWithinTheRangeAndStoreEachStep()
     {
-        m_settings.SetRemoveInitialCharactersLength(254);
+        m_settings.setValue(CAppSettings::Key::RemoveInitialCharactersLength, 254);
         open();
         takePosted();
         auto *up = control<QToolButton>(m_dialog.get(), "RemoveInitialCharactersLengthUp");
@@ -255,28 +254,28 @@ private slots:
 
         QTest::mouseClick(up, Qt::LeftButton);
         QCOMPARE(length->text(), QStringLiteral("255"));
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 255);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 255);
         QTest::mouseClick(up, Qt::LeftButton);
         QCOMPARE(length->text(), QStringLiteral("255"));
         QTest::keyClick(length, Qt::Key_Down);
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 254);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 254);
         QCOMPARE(takePosted(), QList<int>()); // the removal is off
 
         replaceText(length, QStringLiteral("1"));
         QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 0);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 0);
         QTest::mouseClick(down, Qt::LeftButton);
         QCOMPARE(length->text(), QStringLiteral("0"));
 
         // Typed beyond the arrows' range: stored as typed; an arrow then steps from the end.
         replaceText(length, QStringLiteral("300"));
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 300);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 300);
         clickBox(box("CheckRemoveInitialCharacters"));
         takePosted();
         QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 254);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 254);
         QTest::keyClick(length, Qt::Key_Up);
-        QCOMPARE(m_settings.GetRemoveInitialCharactersLength(), 255);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 255);
         QCOMPARE(takePosted(), recomputes(2));
     }
 
@@ -287,8 +286,8 @@ private slots:
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
 
-        m_settings.SetFindText(QStringLiteral("zzz"));
-        m_settings.SetCheckUpperCase(1);
+        m_settings.setValue(CAppSettings::Key::FindText, QStringLiteral("zzz"));
+        m_settings.setValue(CAppSettings::Key::CheckUpperCase, 1);
         m_dialog->showDialog();
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(edit("FindText")->text(), QStringLiteral("abc"));
@@ -321,7 +320,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit("FindText"));
         QTest::keyClick(m_dialog.get(), Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(box("CheckNewFileName")->isChecked());
-        QTRY_COMPARE(m_settings.GetCheckNewFileName(), 1);
+        QTRY_COMPARE(m_settings.intValue(CAppSettings::Key::CheckNewFileName), 1);
         QCOMPARE(takePosted(), recomputes(1));
     }
 };

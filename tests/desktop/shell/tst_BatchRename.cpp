@@ -100,7 +100,7 @@ private slots:
         for (const char *name : {"one.txt", "two.txt", "three.txt"})
             QVERIFY(f.tree.createFile(QLatin1String(name)));
         QVERIFY(startListing(f, f.tree.root()));
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         const QStringList newNames = columnTexts(f.view(), 2);
 
@@ -172,7 +172,7 @@ private slots:
             QVERIFY(f.tree.createFile(QLatin1String(name), name));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings settings;
-        settings.SetCheckRemoveInitialCharacters(1);
+        settings.setValue(CAppSettings::Key::CheckRemoveInitialCharacters, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         // aab.txt's new name is ab.txt's loaded name: that rename fails, the others go on.
         QCOMPARE(columnTexts(f.view(), 2),
@@ -219,7 +219,7 @@ private slots:
             QVERIFY(f.tree.createFile(QLatin1String(name), name));
         QVERIFY(startListing(f, f.tree.root()));
         CAppSettings settings;
-        settings.SetCheckRemoveInitialCharacters(1);
+        settings.setValue(CAppSettings::Key::CheckRemoveInitialCharacters, 1);
         settings.SetResolveChains(1);
         QVERIFY(f.frame()->dispatch(Cmd::DisplayNewNames));
         QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);

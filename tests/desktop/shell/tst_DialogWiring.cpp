@@ -67,20 +67,20 @@ private slots:
         // Find text typed while its box is off is stored, the list stays.
         QTest::keyClicks(control<QLineEdit>(dialog, u"FindText"_s), u"IMG_"_s);
         QTest::keyClicks(control<QLineEdit>(dialog, u"ReplaceText"_s), u"Photo "_s);
-        QCOMPARE(CAppSettings().GetFindText(), u"IMG_"_s);
-        QCOMPARE(CAppSettings().GetReplaceText(), u"Photo "_s);
+        QCOMPARE(CAppSettings().textValue(CAppSettings::Key::FindText), u"IMG_"_s);
+        QCOMPARE(CAppSettings().textValue(CAppSettings::Key::ReplaceText), u"Photo "_s);
         QCoreApplication::processEvents();
         QCOMPARE(columnTexts(f.view(), 2),
                  QStringList({u"IMG_1.jpg"_s, u"IMG_2.jpg"_s, u"notes.txt"_s}));
 
         clickBox(control<QCheckBox>(dialog, u"CheckFindAndReplace"_s));
-        QCOMPARE(CAppSettings().GetCheckFindAndReplace(), 1);
+        QCOMPARE(CAppSettings().intValue(CAppSettings::Key::CheckFindAndReplace), 1);
         QTRY_COMPARE(columnTexts(f.view(), 2),
                      QStringList({u"Photo 1.jpg"_s, u"Photo 2.jpg"_s, u"notes.txt"_s}));
 
         QTest::keyClick(control<QLineEdit>(dialog, u"ReplaceText"_s), Qt::Key_Backspace);
         QTest::keyClicks(control<QLineEdit>(dialog, u"ReplaceText"_s), u"-"_s);
-        QCOMPARE(CAppSettings().GetReplaceText(), u"Photo-"_s);
+        QCOMPARE(CAppSettings().textValue(CAppSettings::Key::ReplaceText), u"Photo-"_s);
         QTRY_COMPARE(columnTexts(f.view(), 2),
                      QStringList({u"Photo-1.jpg"_s, u"Photo-2.jpg"_s, u"notes.txt"_s}));
 
@@ -88,8 +88,8 @@ private slots:
         clickBox(control<QCheckBox>(dialog, u"CheckNumberAtStart"_s));
         clickBox(control<QCheckBox>(dialog, u"CheckUpperCase"_s));
         clickBox(control<QCheckBox>(dialog, u"CheckLowerCase"_s));
-        QCOMPARE(CAppSettings().GetCheckUpperCase(), 0);
-        QCOMPARE(CAppSettings().GetCheckLowerCase(), 1);
+        QCOMPARE(CAppSettings().intValue(CAppSettings::Key::CheckUpperCase), 0);
+        QCOMPARE(CAppSettings().intValue(CAppSettings::Key::CheckLowerCase), 1);
         QTRY_COMPARE(columnTexts(f.view(), 2), expectedNewNames(f.view()));
         QCOMPARE(f.view()->fileModel().text(0, 2), u"1photo-1.jpg"_s);
     }
@@ -126,7 +126,7 @@ private slots:
         for (const char *name : {"a.txt", "b.txt", "c.txt", "sub/d.txt"})
             QVERIFY(f.tree.createFile(QLatin1String(name)));
         CAppSettings().SetViewFilesInSubFolders(1);
-        CAppSettings().SetCheckNumberAtEnd(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckNumberAtEnd, 1);
         QVERIFY(startListing(f, f.tree.root()));
         QDialog *dialog = openParameters(f);
         QVERIFY(dialog);
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
 
         // Shown again as it was left, without reading the store again.
-        CAppSettings().SetNewFileName(u"changed behind its back"_s);
+        CAppSettings().setValue(CAppSettings::Key::NewFileName, u"changed behind its back"_s);
         QVERIFY(f.run(QStringLiteral("RenameParameters")));
         QVERIFY(dialog->isVisible());
         QCOMPARE(control<QLineEdit>(dialog, u"NewFileName"_s)->text(), u"typed"_s);
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(f.tree.createFile(QStringLiteral("shown.txt")));
         QVERIFY(f.tree.createFile(QStringLiteral(".hidden")));
         QVERIFY(startListing(f, f.tree.root()));
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QVERIFY(runMenuItem(f, QStringLiteral("UnCheckAll")));
 

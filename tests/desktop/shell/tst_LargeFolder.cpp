@@ -43,7 +43,7 @@ private slots:
         QVERIFY(f.frame()->statusBar()->currentMessage().startsWith(
             QStringLiteral("Listing Files from [%1]").arg(f.tree.path(QStringLiteral("big")))));
         // A recompute asked for meanwhile waits for the rows.
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QCOMPARE(f.view()->fileModel().rowCount(), 0);
 

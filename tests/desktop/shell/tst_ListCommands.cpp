@@ -218,7 +218,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(listThree(f));
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(activateFrame(f));
         QTest::keyClick(f.view(), Qt::Key_F5);
         QVERIFY(waitListed(f.view()));
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(f.tree.createFile(QStringLiteral("A.txt")));
         QVERIFY(f.tree.createFile(QStringLiteral("\u00e9t\u00e9 \u4e2d.txt")));
         QVERIFY(startListing(f, f.tree.root()));
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         clickRow(f.view(), 1);
         QTest::keyClick(f.view(), Qt::Key_Space); // unchecked rows are exported too

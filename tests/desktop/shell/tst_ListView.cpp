@@ -148,7 +148,7 @@ private slots:
         QVERIFY(f.tree.createFile(QStringLiteral("one.txt")));
         startListing(f, f.tree.root());
         CAppSettings settings;
-        settings.SetCheckUpperCase(1);
+        settings.setValue(CAppSettings::Key::CheckUpperCase, 1);
         // The folder picker does not compute new names.
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
 
@@ -163,8 +163,8 @@ private slots:
         QCOMPARE(f.view()->fileModel().text(1, 2), QStringLiteral("TWO.TXT"));
 
         // Cmd::DisplayNewNames alone recomputes without listing.
-        settings.SetCheckUpperCase(0);
-        settings.SetCheckLowerCase(1);
+        settings.setValue(CAppSettings::Key::CheckUpperCase, 0);
+        settings.setValue(CAppSettings::Key::CheckLowerCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
     }

@@ -62,7 +62,7 @@ private slots:
         for (const char *name : {"a.txt", "b.txt", "c.txt"})
             QVERIFY(f.tree.createFile(QLatin1String(name), name));
         QVERIFY(startListing(f, f.tree.root()));
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         CQuirewellView *view = f.view();
         view->selectRow(2);
@@ -74,7 +74,7 @@ private slots:
         const QStringList before2 = rowTexts(view, 2);
 
         // Cheap changes of the store after the preview must not reach the other rows.
-        CAppSettings().SetCheckUpperCase(0);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 0);
         f.prompts.onModal = [](QDialog *dialog) {
             if (dialog->windowTitle() != u"Rename Single File - Quirewell by orvalt.example"_s ||
                 edit(dialog, u"FileToRename"_s)->text() != u"b.txt"_s ||

@@ -64,7 +64,7 @@ private slots:
         QVERIFY(!f.run(u"UndoRename"_s));
         QVERIFY(!clickRibbon(f, Cmd::UndoRename));
 
-        CAppSettings().SetCheckUpperCase(1);
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
         QVERIFY(f.run(u"DisplayNewNames"_s));
         f.view()->selectRow(2);
         QTest::keyClick(f.view(), Qt::Key_Space); // c.txt stays as it is

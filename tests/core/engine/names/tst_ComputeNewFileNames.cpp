@@ -1,6 +1,5 @@
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/settings/AppSettings.h"
-#include "core/engine/settings/SettingsStore.h"
 #include "tests/core/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
@@ -151,19 +150,20 @@ void ComputeNewFileNamesTest::parametersComeFromTheStore()
     CAppSettings settings;
     QCOMPARE(RenameParameters::fromSettings(settings), RenameParameters());
 
-    settings.SetCheckRemoveInitialCharacters(2); // any value but 0 switches a step on
-    settings.SetRemoveInitialCharactersLength(-3);
-    settings.SetCheckNumberAtEnd(1);
-    settings.SetNumberAtEnd(7);
-    settings.SetCheckNewFileName(1);
-    settings.SetNewFileName(u"n"_qs);
-    settings.SetCheckFindAndReplace(1);
-    settings.SetFindText(u"f"_qs);
-    settings.SetReplaceText(u"r"_qs);
-    settings.SetCheckNumberAtStart(1);
-    settings.SetNumberAtStart(-2);
-    settings.SetCheckUpperCase(1);
-    settings.SetCheckLowerCase(0);
+    settings.setValue(CAppSettings::Key::CheckRemoveInitialCharacters,
+                      2); // any value but 0 switches a step on
+    settings.setValue(CAppSettings::Key::RemoveInitialCharactersLength, -3);
+    settings.setValue(CAppSettings::Key::CheckNumberAtEnd, 1);
+    settings.setValue(CAppSettings::Key::NumberAtEnd, 7);
+    settings.setValue(CAppSettings::Key::CheckNewFileName, 1);
+    settings.setValue(CAppSettings::Key::NewFileName, u"n"_qs);
+    settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+    settings.setValue(CAppSettings::Key::FindText, u"f"_qs);
+    settings.setValue(CAppSettings::Key::ReplaceText, u"r"_qs);
+    settings.setValue(CAppSettings::Key::CheckNumberAtStart, 1);
+    settings.setValue(CAppSettings::Key::NumberAtStart, -2);
+    settings.setValue(CAppSettings::Key::CheckUpperCase, 1);
+    settings.setValue(CAppSettings::Key::CheckLowerCase, 0);
 
     RenameParameters expected;
     expected.checkRemoveInitialCharacters = true;
@@ -187,7 +187,7 @@ void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
 {
     TestTree tree;
     tree.useTemporarySettings();
-    SettingsStore &store = SettingsStore::instance();
+    CAppSettings settings;
     int parameters = 0;
     for (int i = 0; i < CAppSettings::keyCount; ++i) {
         const auto key = CAppSettings::Key(i);
@@ -210,10 +210,10 @@ void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
                          qPrintable(name + u" also changed "_qs +
                                     CAppSettings::keyName(CAppSettings::Key(j))));
 
-        p.store(key, store);
-        QCOMPARE(RenameParameters::fromStore(store), p);
-        RenameParameters().store(key, store);
-        QCOMPARE(RenameParameters::fromStore(store), RenameParameters());
+        p.store(key, settings);
+        QCOMPARE(RenameParameters::fromSettings(settings), p);
+        RenameParameters().store(key, settings);
+        QCOMPARE(RenameParameters::fromSettings(settings), RenameParameters());
     }
     QVERIFY(parameters >= 13);
 }

@@ -43,19 +43,19 @@ void AppSettingsTest::defaultsOnAnEmptyStore()
     QCOMPARE(s.GetDisplayHiddenFiles(), 0);
     QCOMPARE(s.GetDisplayReadOnlyFiles(), 0);
     QCOMPARE(s.GetViewFilesInSubFolders(), 0);
-    QCOMPARE(s.GetCheckFindAndReplace(), 0);
-    QCOMPARE(s.GetFindText(), QString());
-    QCOMPARE(s.GetReplaceText(), QString());
-    QCOMPARE(s.GetCheckNumberAtStart(), 0);
-    QCOMPARE(s.GetNumberAtStart(), 1);
-    QCOMPARE(s.GetCheckNumberAtEnd(), 0);
-    QCOMPARE(s.GetNumberAtEnd(), 1);
-    QCOMPARE(s.GetCheckNewFileName(), 0);
-    QCOMPARE(s.GetNewFileName(), QString());
-    QCOMPARE(s.GetCheckRemoveInitialCharacters(), 0);
-    QCOMPARE(s.GetRemoveInitialCharactersLength(), 1);
-    QCOMPARE(s.GetCheckUpperCase(), 0);
-    QCOMPARE(s.GetCheckLowerCase(), 0);
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckFindAndReplace), 0);
+    QCOMPARE(s.textValue(CAppSettings::Key::FindText), QString());
+    QCOMPARE(s.textValue(CAppSettings::Key::ReplaceText), QString());
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
+    QCOMPARE(s.intValue(CAppSettings::Key::NumberAtStart), 1);
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckNumberAtEnd), 0);
+    QCOMPARE(s.intValue(CAppSettings::Key::NumberAtEnd), 1);
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckNewFileName), 0);
+    QCOMPARE(s.textValue(CAppSettings::Key::NewFileName), QString());
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckRemoveInitialCharacters), 0);
+    QCOMPARE(s.intValue(CAppSettings::Key::RemoveInitialCharactersLength), 1);
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckUpperCase), 0);
+    QCOMPARE(s.intValue(CAppSettings::Key::CheckLowerCase), 0);
     QCOMPARE(s.GetResolveChains(), 0);
     QCOMPARE(CAppSettings::GetApplicationLook(), 216);
     // Reading writes nothing.
@@ -69,19 +69,19 @@ void AppSettingsTest::everyAccessorWritesItsOwnName()
     s.SetDisplayHiddenFiles(101);
     s.SetDisplayReadOnlyFiles(102);
     s.SetViewFilesInSubFolders(103);
-    s.SetCheckFindAndReplace(104);
-    s.SetFindText(u"t105"_qs);
-    s.SetReplaceText(u"t106"_qs);
-    s.SetCheckNumberAtStart(107);
-    s.SetNumberAtStart(108);
-    s.SetCheckNumberAtEnd(109);
-    s.SetNumberAtEnd(110);
-    s.SetCheckNewFileName(111);
-    s.SetNewFileName(u"t112"_qs);
-    s.SetCheckRemoveInitialCharacters(113);
-    s.SetRemoveInitialCharactersLength(114);
-    s.SetCheckUpperCase(115);
-    s.SetCheckLowerCase(116);
+    s.setValue(CAppSettings::Key::CheckFindAndReplace, 104);
+    s.setValue(CAppSettings::Key::FindText, u"t105"_qs);
+    s.setValue(CAppSettings::Key::ReplaceText, u"t106"_qs);
+    s.setValue(CAppSettings::Key::CheckNumberAtStart, 107);
+    s.setValue(CAppSettings::Key::NumberAtStart, 108);
+    s.setValue(CAppSettings::Key::CheckNumberAtEnd, 109);
+    s.setValue(CAppSettings::Key::NumberAtEnd, 110);
+    s.setValue(CAppSettings::Key::CheckNewFileName, 111);
+    s.setValue(CAppSettings::Key::NewFileName, u"t112"_qs);
+    s.setValue(CAppSettings::Key::CheckRemoveInitialCharacters, 113);
+    s.setValue(CAppSettings::Key::RemoveInitialCharactersLength, 114);
+    s.setValue(CAppSettings::Key::CheckUpperCase, 115);
+    s.setValue(CAppSettings::Key::CheckLowerCase, 116);
     s.SetResolveChains(117);
 
     const QStringList names{
@@ -111,20 +111,20 @@ void AppSettingsTest::everyAccessorWritesItsOwnName()
         const QString value = store.value(names[i]).toString();
         QVERIFY2(value.endsWith(QString::number(101 + i)), qPrintable(names[i]));
     }
-    QCOMPARE(s.GetNumberAtEnd(), 110);
-    QCOMPARE(s.GetNewFileName(), u"t112"_qs);
+    QCOMPARE(s.intValue(CAppSettings::Key::NumberAtEnd), 110);
+    QCOMPARE(s.textValue(CAppSettings::Key::NewFileName), u"t112"_qs);
 }
 
 void AppSettingsTest::emptyTextIsStoredAsPresent()
 {
     CAppSettings s;
-    s.SetFindText(u"x"_qs);
-    s.SetFindText(QString());
-    s.SetReplaceText(u""_qs);
+    s.setValue(CAppSettings::Key::FindText, u"x"_qs);
+    s.setValue(CAppSettings::Key::FindText, QString());
+    s.setValue(CAppSettings::Key::ReplaceText, u""_qs);
     QSettings store = raw();
     QVERIFY(store.contains(u"Settings/FindText"_qs));
     QVERIFY(store.contains(u"Settings/ReplaceText"_qs));
-    QCOMPARE(s.GetFindText(), QString());
+    QCOMPARE(s.textValue(CAppSettings::Key::FindText), QString());
     QVERIFY(CAppSettings::GetProfileString(u"ReplaceText"_qs, u"absent"_qs).isEmpty());
 }
 
@@ -132,8 +132,8 @@ void AppSettingsTest::integersKeepTheirBitPattern()
 {
     CAppSettings s;
     for (const int value : {-1, -42, INT_MIN, INT_MAX, 0}) {
-        s.SetNumberAtStart(value);
-        QCOMPARE(s.GetNumberAtStart(), value);
+        s.setValue(CAppSettings::Key::NumberAtStart, value);
+        QCOMPARE(s.intValue(CAppSettings::Key::NumberAtStart), value);
     }
 }
 
@@ -151,7 +151,7 @@ void AppSettingsTest::wrongKindReadsAsDefault()
 {
     QFETCH(QVariant, stored);
     raw().setValue(u"Settings/NumberAtEnd"_qs, stored);
-    QCOMPARE(CAppSettings().GetNumberAtEnd(), 1);
+    QCOMPARE(CAppSettings().intValue(CAppSettings::Key::NumberAtEnd), 1);
     QCOMPARE(CAppSettings::GetProfileInt(u"NumberAtEnd"_qs, 75), 75);
 }
 
@@ -162,8 +162,8 @@ void AppSettingsTest::corruptFileGivesDefaults()
     file.write("\x00\xff[Settings\nNumberAtStart=@Variant(\x01garbage\n=\n[[[\n", 48);
     file.close();
     const CAppSettings s;
-    QCOMPARE(s.GetNumberAtStart(), 1);
-    QCOMPARE(s.GetFindText(), QString());
+    QCOMPARE(s.intValue(CAppSettings::Key::NumberAtStart), 1);
+    QCOMPARE(s.textValue(CAppSettings::Key::FindText), QString());
 }
 
 void AppSettingsTest::binaryAndWorkspaceValues()

@@ -1,7 +1,11 @@
 #include "desktop/shell/ribbon/KeyTips.h"
+#include "desktop/shell/ribbon/Ribbon.h"
+#include "desktop/shell/ribbon/RibbonElements.h"
+#include "desktop/ui/CommandActions.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/CommandTable.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -12,8 +16,10 @@ class CommandTableTest : public QObject
     Q_OBJECT
 private slots:
     void everyCommandOnce();
-    void texts_data();
-    void texts();
+    void shownKeysReachTheirCommand();
+    void keysUniqueWithinAScope();
+    void tooltipsNameTheCommandsKey();
+    void everyRibbonElementRunsAKnownCommand();
     void documentKeysOnlyWithADocument();
     void frameKeys();
     void tooltipFallsBackToLabel();
@@ -25,72 +31,95 @@ private slots:
 void CommandTableTest::everyCommandOnce()
 {
     QSet<int> seen;
+    QSet<QString> actionNames;
+    const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9]*$"));
     for (const CommandInfo &info : CommandTable::commands()) {
         QVERIFY2(!seen.contains(info.id), qPrintable(QString::number(info.id)));
         seen.insert(info.id);
+        QVERIFY2(identifier.match(info.actionName).hasMatch(), qPrintable(info.actionName));
+        QVERIFY2(!actionNames.contains(info.actionName), qPrintable(info.actionName));
+        actionNames.insert(info.actionName);
+        QCOMPARE(CommandTable::findByActionName(info.actionName), &info);
         QVERIFY(!info.name.isEmpty());
+        QVERIFY2(!info.name.contains(u'\t'), qPrintable(info.name));
     }
     for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id)
         QVERIFY(CommandTable::find(id));
     for (const Accelerator &accel : CommandTable::accelerators())
         QVERIFY2(seen.contains(accel.id), qPrintable(QString::number(accel.id)));
     QCOMPARE(CommandTable::find(12345), nullptr);
+    QCOMPARE(CommandTable::findByActionName(QStringLiteral("NoSuchCommand")), nullptr);
 }
 
-void CommandTableTest::texts_data()
+// The key a menu shows after a command's name is one that reaches the command, but for the
+// few whose key the list or a control of its own takes, and Copy, whose shown key is in no
+// table (Ctrl+Insert copies).
+void CommandTableTest::shownKeysReachTheirCommand()
 {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<QString>("shownKeys");
-    QTest::newRow("rename selected") << int(Cmd::RenameSelectedFile) << "Rename Selected File Now"
-                                     << "Rename Selected File Now in a Seperate Screen."
-                                     << "Rename Selected File"
-                                     << "F2";
-    QTest::newRow("reload") << int(Cmd::Reload) << "Refresh File List"
-                            << "Scan Selected Folder and Load List of Files Again"
-                            << "Reload File List (F5)"
-                            << "F5";
-    QTest::newRow("share") << int(Cmd::ShareOnFacebook) << "Share On Facebook"
-                           << "Share this Software's URL on Facebook"
-                           << "Share on Facebook"
-                           << "";
-    QTest::newRow("sub folders") << int(Cmd::FilesInSubFolders) << "Files in Sub Folder(s)"
-                                 << "List Files from Sub Folder(s) of the Selected Folder"
-                                 << "Sub Folder Search"
-                                 << "";
-    QTest::newRow("about") << int(Cmd::AppAbout) << "&About Quirewell..."
-                           << "Display program information, version number and copyright"
-                           << "About"
-                           << "";
-    QTest::newRow("exit") << int(Cmd::AppExit) << "E&xit"
-                          << "Quit the application; prompts to save documents"
-                          << "Exit"
-                          << "";
-    QTest::newRow("recent") << int(Cmd::FileMruFirst) << "Recent File"
-                            << "Open this document"
-                            << ""
-                            << "";
-    QTest::newRow("copy shows a key it lacks") << int(Cmd::EditCopy) << "&Copy"
-                                               << ""
-                                               << ""
-                                               << "Ctrl+C";
-    QTest::newRow("no string") << int(Cmd::FolderLocation) << "&Folder Location"
-                               << ""
-                               << ""
-                               << "";
+    const QSet<int> takenElsewhere{Cmd::Toggle, Cmd::Open, Cmd::CancelWork, Cmd::EditCopy};
+    int bound = 0;
+    for (const CommandInfo &info : CommandTable::commands()) {
+        if (info.shownKeys.isEmpty() || takenElsewhere.contains(info.id))
+            continue;
+        const QKeySequence keys =
+            QKeySequence::fromString(info.shownKeys, QKeySequence::PortableText);
+        QCOMPARE(keys.count(), 1);
+        QCOMPARE(keys.toString(QKeySequence::PortableText), info.shownKeys);
+        QVERIFY2(CommandTable::keysFor(info.id).contains(keys), qPrintable(info.actionName));
+        ++bound;
+    }
+    QVERIFY(bound >= 9);
+    // Esc is the cancel control's: a key all the same.
+    const CommandInfo *cancel = CommandTable::find(Cmd::CancelWork);
+    QCOMPARE(QKeySequence::fromString(cancel->shownKeys, QKeySequence::PortableText),
+             QKeySequence(Qt::Key_Escape));
+    QVERIFY(CommandTable::keysFor(Cmd::CancelWork).isEmpty());
 }
 
-void CommandTableTest::texts()
+void CommandTableTest::keysUniqueWithinAScope()
 {
-    QFETCH(int, id);
-    const CommandInfo *info = CommandTable::find(id);
-    QVERIFY(info);
-    QTEST(info->name, "name");
-    QTEST(info->description, "description");
-    QTEST(info->tooltip, "tooltip");
-    QTEST(info->shownKeys, "shownKeys");
+    QSet<QPair<QString, int>> seen;
+    for (const Accelerator &accel : CommandTable::accelerators()) {
+        const QString keys = accel.keys.toString(QKeySequence::PortableText);
+        QCOMPARE(accel.keys.count(), 1);
+        QVERIFY2(!seen.contains({keys, int(accel.scope)}), qPrintable(keys));
+        seen.insert({keys, int(accel.scope)});
+        // Each reaches its own command where its table is in force.
+        QCOMPARE(CommandTable::commandForKeys(accel.keys, accel.scope == KeyScope::Document),
+                 accel.id);
+    }
+}
+
+// A tooltip that names a key, as "Reload File List (F5)", names the command's own.
+void CommandTableTest::tooltipsNameTheCommandsKey()
+{
+    const QRegularExpression namedKey(QStringLiteral("\\(([^()]+)\\)$"));
+    int naming = 0;
+    for (const CommandInfo &info : CommandTable::commands()) {
+        const QRegularExpressionMatch match = namedKey.match(info.tooltip);
+        if (!match.hasMatch())
+            continue;
+        ++naming;
+        QCOMPARE(match.captured(1), info.shownKeys);
+        QVERIFY2(!info.shownKeys.isEmpty(), qPrintable(info.actionName));
+    }
+    QVERIFY(naming >= 3);
+}
+
+void CommandTableTest::everyRibbonElementRunsAKnownCommand()
+{
+    CommandActions actions;
+    Ribbon ribbon(actions);
+    int elements = 0;
+    const QList<QObject *> children = ribbon.findChildren<QObject *>();
+    for (const QObject *child : children) {
+        const int id = RibbonElement::command(child);
+        if (id == -1)
+            continue;
+        ++elements;
+        QVERIFY2(CommandTable::find(id), qPrintable(child->objectName()));
+    }
+    QVERIFY(elements >= 20);
 }
 
 void CommandTableTest::documentKeysOnlyWithADocument()
@@ -176,5 +205,5 @@ void CommandTableTest::keyTipsNeverStartOneAnother()
     }
 }
 
-QTEST_GUILESS_MAIN(CommandTableTest)
+QTEST_MAIN(CommandTableTest)
 #include "tst_CommandTable.moc"

@@ -1,0 +1,126 @@
+#include "cli/CliOptionTable.h"
+
+namespace CliOptionTable {
+
+namespace {
+
+using Argument = CliOptionSpec::Argument;
+using Key = CAppSettings::Key;
+
+constexpr Argument argumentFor(SettingKind kind)
+{
+    switch (kind) {
+    case SettingKind::Text:
+        return Argument::Text;
+    case SettingKind::Number:
+        return Argument::Number;
+    case SettingKind::Flag:
+        break;
+    }
+    return Argument::None;
+}
+
+CliOptionSpec runOption(const char *name, Argument argument, const char *help)
+{
+    return {QString::fromLatin1(name), argument, QString::fromUtf8(help), {}, {}};
+}
+
+// A parameter row's option, when it has one (a null name: none).
+void addParameterOption(QList<CliOptionSpec> &options, Key key, SettingKind kind, const char *name,
+                        const char *help, std::optional<Key> switchesOn)
+{
+    if (name)
+        options.append({QString::fromLatin1(name), argumentFor(kind), QString::fromUtf8(help), key,
+                        switchesOn});
+}
+
+QList<CliOptionSpec> buildOptions()
+{
+    QList<CliOptionSpec> options{
+        runOption("--config", Argument::File,
+                  "read the settings from FILE instead of the user's settings"),
+    };
+#define QUIREWELL_NO_OPTION(...)
+#define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt
+#define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON
+#define QUIREWELL_PARAMETER_OPTION(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, CLI)                    \
+    addParameterOption(options, Key::NAME, SettingKind::KIND, QUIREWELL_CLI_##CLI);
+    QUIREWELL_SETTINGS(QUIREWELL_NO_OPTION, QUIREWELL_PARAMETER_OPTION)
+#undef QUIREWELL_PARAMETER_OPTION
+#undef QUIREWELL_CLI_CliOption
+#undef QUIREWELL_CLI_NoCliOption
+#undef QUIREWELL_NO_OPTION
+    options << runOption("--recursive", Argument::None, "also list the files of every sub-folder")
+            << runOption("--hidden", Argument::None, "also list hidden files")
+            << runOption("--read-only", Argument::None, "also list read-only files")
+            << runOption("--yes", Argument::None, "rename (or undo) without asking")
+            << runOption("--reorder", Argument::None,
+                         "rename chains and swaps of names through temporary names\n"
+                         "(a file may take a name another listed file is leaving)")
+            << runOption("--no-reorder", Argument::None,
+                         "rename in list order, whatever the settings say")
+            << runOption("--help", Argument::None, "")
+            << runOption("--version", Argument::None, "");
+    return options;
+}
+
+} // namespace
+
+const QList<CliOptionSpec> &options()
+{
+    static const QList<CliOptionSpec> table = buildOptions();
+    return table;
+}
+
+const CliOptionSpec *find(const QString &name)
+{
+    for (const CliOptionSpec &option : options())
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+const CliOptionSpec *forKey(Key key)
+{
+    for (const CliOptionSpec &option : options())
+        if (option.parameter == key)
+            return &option;
+    return nullptr;
+}
+
+QString synopsis(const CliOptionSpec &option)
+{
+    switch (option.argument) {
+    case Argument::None:
+        break;
+    case Argument::Text:
+        return option.name + QStringLiteral(" TEXT");
+    case Argument::Number:
+        return option.name + QStringLiteral(" N");
+    case Argument::File:
+        return option.name + QStringLiteral(" FILE");
+    }
+    return option.name;
+}
+
+QString helpLines()
+{
+    // Options without a text of their own share one line ("--help, --version").
+    constexpr int kColumn = 21;
+    QString lines;
+    QStringList plain;
+    for (const CliOptionSpec &option : options()) {
+        if (option.help.isEmpty()) {
+            plain << option.name;
+            continue;
+        }
+        QString help = option.help;
+        help.replace(u'\n', u'\n' + QString(kColumn + 2, u' '));
+        lines += QStringLiteral("  %1 %2\n").arg(synopsis(option).leftJustified(kColumn - 1), help);
+    }
+    if (!plain.isEmpty())
+        lines += QStringLiteral("  ") + plain.join(QStringLiteral(", ")) + u'\n';
+    return lines;
+}
+
+} // namespace CliOptionTable
