@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
@@ -59,6 +60,7 @@ private slots:
     void interruptedListKeepsWholeRows();
     void previewOverlaysStoredParameters();
     void renameWithYes();
+    void shippedProgramHasNoFaultInjection();
     void renameAsksOnTheTerminal();
     void renameReportsFailures();
     void recursiveRenameSkipsDuplicateCheck();
@@ -274,6 +276,25 @@ void TestQuirewellCli::renameWithYes()
     QVERIFY(!r.err.contains("Rename 2 Checked Files"));
     QCOMPARE(tree.entries(), (QStringList{QStringLiteral("z1.txt"), QStringLiteral("z2.txt")}));
     QCOMPARE(tree.contents(QStringLiteral("z2.txt")), QByteArray("two"));
+}
+
+// The variables that make the test build stop a batch (tests/support/FaultInjection.cpp)
+// must change nothing in the program that is installed.
+void TestQuirewellCli::shippedProgramHasNoFaultInjection()
+{
+    TestTree &tree = *m_tree;
+    QVERIFY(tree.createFile(QStringLiteral("a1.txt"), "one"));
+    QVERIFY(tree.createFile(QStringLiteral("a2.txt"), "two"));
+    m_environment.insert(QStringLiteral("QUIREWELL_TEST_KILL_AFTER"), QStringLiteral("1"));
+    m_environment.insert(QStringLiteral("QUIREWELL_TEST_INTERRUPT_AFTER"), QStringLiteral("1"));
+    const Run r = run(args({"rename", "--find", "a", "--replace=z", "--yes"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.err.contains("2 renamed, 0 failed"), r.err.constData());
+    QCOMPARE(tree.entries(), (QStringList{QStringLiteral("z1.txt"), QStringLiteral("z2.txt")}));
+
+    QFile program(QStringLiteral(QUIREWELL_CLI_PATH));
+    QVERIFY(program.open(QIODevice::ReadOnly));
+    QVERIFY(!program.readAll().contains("QUIREWELL_TEST_"));
 }
 
 void TestQuirewellCli::renameAsksOnTheTerminal()

@@ -4,18 +4,14 @@
 #include "core/engine/names/FileRows.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/RenameOperation.h"
+#include "core/system/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
-#include <csignal>
-#include <cstdlib>
+#include <atomic>
 #include <tuple>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,11 +30,13 @@ QByteArray absoluteFolder(const QByteArray &folder)
 // The device and inode of name in the folder, or zeros when it cannot be looked at.
 std::pair<quint64, quint64> identify(int folderFd, const QByteArray &name)
 {
-    struct stat st;
-    if (folderFd >= 0 && ::fstatat(folderFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return {quint64(st.st_dev), quint64(st.st_ino)};
+    FileSystem::FileStatus status;
+    if (folderFd >= 0 && FileSystem::statusAt(folderFd, name.constData(), status) == 0)
+        return {status.device, status.inode};
     return {0, 0};
 }
+
+std::atomic<BatchJournal::AfterRename> afterRenameHook{nullptr};
 
 } // namespace
 
@@ -52,7 +50,7 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
     m_planRows.reserve(size_t(rows.count()));
     qint64 lastFolder = -1;
     quint32 folderCount = 0;
-    int folderFd = -1;
+    FileDescriptor folderFd;
     QByteArray oldName;
     auto nextParked = parked.begin();
     for (int i = 0; i < rows.count(); ++i) {
@@ -65,18 +63,16 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
             lastFolder = row.folder;
             body.addFolder(absoluteFolder(folder.rawPath));
             ++folderCount;
-            if (folderFd >= 0)
-                ::close(folderFd);
-            folderFd = -1;
+            folderFd.reset();
         }
         encodeFileName(row.loadedName, oldName);
         // The file as the listing found it, which spares a look-up per row; rows that did
         // not come from a listing are looked at now.
         std::pair<quint64, quint64> id{folder.device, row.inode};
         if (row.inode == 0 || folder.device == 0) {
-            if (folderFd < 0)
-                folderFd = ::open(folder.rawPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-            id = identify(folderFd, oldName);
+            if (!folderFd)
+                folderFd = FileSystem::openFolderHandle(folder.rawPath.constData());
+            id = identify(folderFd.get(), oldName);
         }
         body.addRow(folderCount - 1, id.first, id.second, oldName, row.newName);
         m_planRows.push_back(i);
@@ -85,28 +81,20 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
         if (nextParked != parked.end() && nextParked->first == i)
             body.parkLastRow(nextParked->second);
     }
-    if (folderFd >= 0)
-        ::close(folderFd);
+    folderFd.reset();
     if (m_planRows.empty())
         return true;
     JournalEntry entry;
     entry.kind = undoes.isEmpty() ? JournalKind::Batch : JournalKind::Undo;
     entry.undoes = undoes;
     m_begun = m_writer.begin(entry, body, error);
-    m_killAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_KILL_AFTER");
-    m_interruptAfter = qEnvironmentVariableIntValue("QUIREWELL_TEST_INTERRUPT_AFTER");
+    m_afterRename = afterRenameHook.load(std::memory_order_relaxed);
     return m_begun;
 }
 
-void BatchJournal::killNow()
+void BatchJournal::setAfterRenameHook(AfterRename hook)
 {
-    std::raise(SIGKILL);
-    std::abort();
-}
-
-void BatchJournal::interruptNow()
-{
-    std::raise(SIGINT);
+    afterRenameHook.store(hook, std::memory_order_relaxed);
 }
 
 void BatchJournal::finish(BatchResult &result)
@@ -150,10 +138,8 @@ bool renameSingleFile(const QByteArray &folder, const QByteArray &oldName, const
     JournalRow &row = entry.rows.emplace_back();
     row.oldName = oldName;
     row.newName = encodeFileName(newName);
-    const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    std::tie(row.device, row.inode) = identify(folderFd, oldName);
-    if (folderFd >= 0)
-        ::close(folderFd);
+    const FileDescriptor folderFd = FileSystem::openFolderHandle(folder.constData());
+    std::tie(row.device, row.inode) = identify(folderFd.get(), oldName);
 
     JournalStore::Writer writer;
     if (!writer.begin(entry, error))

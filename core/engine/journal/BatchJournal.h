@@ -31,25 +31,23 @@ public:
     void notAttempted(int row) { m_notAttempted.push_back(row); }
     const QString &id() const { return m_writer.id(); }
 
-    // Called after each rename that succeeded. For the crash tests only: with
-    // QUIREWELL_TEST_KILL_AFTER=N in the environment, the process kills itself (SIGKILL)
-    // after the Nth rename of the batch, as a crash or a power cut would stop it.
-    // With QUIREWELL_TEST_INTERRUPT_AFTER=N it raises SIGINT after the Nth rename instead, as
-    // a Ctrl+C at that moment would.
+    // Called after each rename that succeeded.
     void renamed()
     {
-        if (m_killAfter > 0 && --m_killAfter == 0)
-            killNow();
-        if (m_interruptAfter > 0 && --m_interruptAfter == 0)
-            interruptNow();
+        ++m_renamesDone;
+        if (m_afterRename)
+            m_afterRename(m_renamesDone);
     }
 
-private:
-    [[noreturn]] static void killNow();
-    static void interruptNow();
+    // Called with the number of renames done so far after each rename of every batch begun
+    // from then on. Only the test programs install one, to stop a batch at a chosen rename
+    // as a crash or a Ctrl+C would; the shipped programs leave it empty.
+    using AfterRename = void (*)(int renamesDone);
+    static void setAfterRenameHook(AfterRename hook);
 
-    int m_killAfter = 0;
-    int m_interruptAfter = 0;
+private:
+    AfterRename m_afterRename = nullptr;
+    int m_renamesDone = 0;
     JournalStore::Writer m_writer;
     std::vector<int> m_planRows; // the row of each plan row, rising
     std::vector<int> m_notAttempted;

@@ -6,15 +6,15 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/system/Durability.h"
+#include "core/system/FileRename.h"
+#include "core/system/FileSystem.h"
+#include "core/system/FolderReader.h"
+#include "core/system/Process.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <numeric>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace JournalStore {
 namespace {
@@ -32,25 +32,8 @@ QString stateHome()
     return QDir::homePath() + QStringLiteral("/.local/state");
 }
 
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
+using FileSystem::FileStatus;
+using FileSystem::FileType;
 
 QString failure(const QString &what, int error)
 {
@@ -59,128 +42,130 @@ QString failure(const QString &what, int error)
 
 // Enters name below parent without following a link, making it (0700) when asked; the
 // folder must be ours, and open to nobody else when private is set.
-int enterFolder(int parent, const QByteArray &name, bool create, bool privateFolder,
-                const QString &shown, QString &error)
+FileDescriptor enterFolder(int parent, const QByteArray &name, bool create, bool privateFolder,
+                           const QString &shown, QString &error)
 {
-    if (create && ::mkdirat(parent, name.constData(), 0700) != 0 && errno != EEXIST) {
-        error = failure(QStringLiteral("Could not make the journal folder %1").arg(shown), errno);
-        return -1;
+    const int made = create ? FileSystem::makeFolderAt(parent, name.constData(), 0700) : 0;
+    if (made != 0 && made != EEXIST) {
+        error = failure(QStringLiteral("Could not make the journal folder %1").arg(shown), made);
+        return {};
     }
-    struct stat st;
-    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        error =
-            errno == ENOENT
-                ? QString()
-                : failure(QStringLiteral("Could not open the journal folder %1").arg(shown), errno);
-        return -1;
+    FileStatus st;
+    if (const int looked = FileSystem::statusAt(parent, name.constData(), st); looked != 0) {
+        error = looked == ENOENT
+                    ? QString()
+                    : failure(QStringLiteral("Could not open the journal folder %1").arg(shown),
+                              looked);
+        return {};
     }
-    if (S_ISLNK(st.st_mode)) {
+    if (st.type == FileType::Link) {
         error =
             QStringLiteral("The journal folder %1 is a symbolic link; it is not used.").arg(shown);
-        return -1;
+        return {};
     }
-    Fd fd(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
-        error = failure(QStringLiteral("Could not open the journal folder %1").arg(shown), errno);
-        return -1;
+    FileDescriptor fd = FileSystem::openFolderAt(parent, name.constData());
+    const int opened = fd ? FileSystem::status(fd.get(), st) : fd.error();
+    if (opened != 0) {
+        error = failure(QStringLiteral("Could not open the journal folder %1").arg(shown), opened);
+        return {};
     }
-    if (st.st_uid != ::geteuid() || (privateFolder && (st.st_mode & 077) != 0)) {
+    if (st.owner != Process::effectiveUserId() || (privateFolder && (st.permissions & 077) != 0)) {
         error = QStringLiteral("The journal folder %1 belongs to another user or is open to "
                                "others; it is not used.")
                     .arg(shown);
-        return -1;
+        return {};
     }
-    return fd.release();
+    return fd;
 }
 
-// The journal folder's handle, or -1: with error empty when it does not exist (and create
+// The journal folder's handle, or none: with error empty when it does not exist (and create
 // is off), else with the reason.
-int openFolder(bool create, QString &error)
+FileDescriptor openFolder(bool create, QString &error)
 {
     error.clear();
     const QString home = stateHome();
     if (create && !QDir().mkpath(home)) {
         error = QStringLiteral("Could not make the folder %1.").arg(home);
-        return -1;
+        return {};
     }
-    Fd base(::open(QFile::encodeName(home).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (base.get() < 0) {
-        if (errno != ENOENT || create)
-            error = failure(QStringLiteral("Could not open the folder %1").arg(home), errno);
-        return -1;
+    const FileDescriptor base = FileSystem::openFolder(QFile::encodeName(home).constData());
+    if (!base) {
+        if (base.error() != ENOENT || create)
+            error = failure(QStringLiteral("Could not open the folder %1").arg(home), base.error());
+        return {};
     }
     const QString app = home + QStringLiteral("/quirewell");
-    Fd quirewell(enterFolder(base.get(), "quirewell", create, false, app, error));
-    if (quirewell.get() < 0)
-        return -1;
+    const FileDescriptor quirewell =
+        enterFolder(base.get(), "quirewell", create, false, app, error);
+    if (!quirewell)
+        return {};
     return enterFolder(quirewell.get(), "journal", create, true, folderPath(), error);
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+int writeAll(int fd, const QByteArray &bytes)
 {
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= n;
-    }
-    return true;
+    return FileSystem::writeAll(fd, bytes.constData(), bytes.size());
 }
 
-bool writeAll(int fd, const QByteArrayList &pieces)
+int writeAll(int fd, const QByteArrayList &pieces)
 {
-    return std::all_of(pieces.begin(), pieces.end(),
-                       [fd](const QByteArray &piece) { return writeAll(fd, piece); });
+    for (const QByteArray &piece : pieces) {
+        if (const int error = writeAll(fd, piece); error != 0)
+            return error;
+    }
+    return 0;
 }
 
 // Opens an entry's file for reading or appending, refusing anything but a private regular
 // file of ours with one link.
-int openEntry(int folder, const QString &id, int access, QString &error)
+FileDescriptor openEntry(int folder, const QString &id, FileSystem::FileAccess access,
+                         QString &error)
 {
     const QByteArray name = id.toLatin1() + kSuffix;
-    Fd fd(::openat(folder, name.constData(), access | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat st;
-    if (fd.get() < 0) {
-        error = errno == ELOOP    ? QStringLiteral("is a symbolic link")
-                : errno == ENOENT ? QStringLiteral("no such entry")
-                                  : failure(QStringLiteral("could not be opened"), errno);
-        return -1;
+    FileDescriptor fd = FileSystem::openFileAt(folder, name.constData(), access);
+    FileStatus st;
+    if (!fd) {
+        error = fd.error() == ELOOP    ? QStringLiteral("is a symbolic link")
+                : fd.error() == ENOENT ? QStringLiteral("no such entry")
+                                       : failure(QStringLiteral("could not be opened"), fd.error());
+        return {};
     }
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (FileSystem::status(fd.get(), st) != 0 || st.type != FileType::Regular) {
         error = QStringLiteral("is not a regular file");
-        return -1;
+        return {};
     }
-    if (st.st_uid != ::geteuid() || (st.st_mode & 077) != 0 || st.st_nlink != 1) {
+    if (st.owner != Process::effectiveUserId() || (st.permissions & 077) != 0 || st.links != 1) {
         error = QStringLiteral("belongs to another user, is open to others or has other links");
-        return -1;
+        return {};
     }
-    if (st.st_size > kLargestFile) {
+    if (st.size > kLargestFile) {
         error = QStringLiteral("is too large");
-        return -1;
+        return {};
     }
-    return fd.release();
+    return fd;
+}
+
+// Whether another process holds the entry open as fd locked for writing.
+bool lockedByWriter(int fd)
+{
+    return FileSystem::isHeldElsewhere(
+        FileSystem::lock(fd, FileSystem::LockKind::Shared, FileSystem::LockWait::DontWait));
 }
 
 std::optional<JournalEntry> readEntry(int folder, const QString &id, QString &error, bool *running)
 {
-    Fd fd(openEntry(folder, id, O_RDONLY, error));
-    if (fd.get() < 0)
+    const FileDescriptor fd = openEntry(folder, id, FileSystem::FileAccess::Read, error);
+    if (!fd)
         return std::nullopt;
     if (running)
-        *running = ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        *running = lockedByWriter(fd.get());
     QByteArray text;
     char buffer[1 << 16];
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
+        int readError = 0;
+        const qint64 n = FileSystem::read(fd.get(), buffer, sizeof buffer, readError);
         if (n < 0) {
-            error = failure(QStringLiteral("could not be read"), errno);
+            error = failure(QStringLiteral("could not be read"), readError);
             return std::nullopt;
         }
         if (n == 0)
@@ -206,11 +191,9 @@ std::optional<JournalEntry> readEntry(int folder, const QString &id, QString &er
 std::vector<QString> entryIds(int folder, std::vector<QByteArray> *temporaries = nullptr)
 {
     std::vector<QString> ids;
-    DIR *dir = ::fdopendir(::dup(folder));
-    if (!dir)
-        return ids;
-    while (const dirent *e = ::readdir(dir)) {
-        const QByteArray name(e->d_name);
+    FolderReader reader(folder);
+    while (const char *entry = reader.next()) {
+        const QByteArray name(entry);
         if (name.endsWith(kSuffix)) {
             const QString id = QString::fromLatin1(name.chopped(kSuffix.size()));
             if (JournalFormat::isValidId(id))
@@ -219,7 +202,6 @@ std::vector<QString> entryIds(int folder, std::vector<QByteArray> *temporaries =
             temporaries->push_back(name);
         }
     }
-    ::closedir(dir);
     std::sort(ids.begin(), ids.end(), std::greater<>());
     return ids;
 }
@@ -230,19 +212,20 @@ Tail tailOf(int folder, const QString &id)
 {
     Tail tail;
     QString ignored;
-    Fd fd(openEntry(folder, id, O_RDONLY, ignored));
-    struct stat st;
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+    const FileDescriptor fd = openEntry(folder, id, FileSystem::FileAccess::Read, ignored);
+    FileStatus st;
+    if (!fd || FileSystem::status(fd.get(), st) != 0)
         return tail;
     char bytes[512];
-    const qint64 offset = std::max<qint64>(0, st.st_size - qint64(sizeof bytes));
-    const ssize_t n = ::pread(fd.get(), bytes, sizeof bytes, offset);
+    const qint64 offset = std::max<qint64>(0, st.size - qint64(sizeof bytes));
+    int readError = 0;
+    const qint64 n = FileSystem::readAt(fd.get(), bytes, sizeof bytes, offset, readError);
     if (n <= 0 || bytes[n - 1] != '\n')
         return tail;
     QByteArray last(bytes, n - 1);
     last = last.mid(last.lastIndexOf('\n') + 1);
     tail.readable = true;
-    tail.running = ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    tail.running = lockedByWriter(fd.get());
     tail.ended = last.startsWith("undone ") || last == "kept";
     if (last.startsWith("finished ")) {
         tail.finished = true;
@@ -285,11 +268,13 @@ void prune(int folder)
     std::vector<QByteArray> temporaries;
     const std::vector<QString> ids = entryIds(folder, &temporaries);
     for (size_t i = kKept; i < ids.size(); ++i)
-        ::unlinkat(folder, (ids[i].toLatin1() + kSuffix).constData(), 0);
+        FileSystem::removeAt(folder, (ids[i].toLatin1() + kSuffix).constData());
     for (const QByteArray &name : temporaries) {
-        Fd fd(::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(folder, name.constData(), 0);
+        const FileDescriptor fd =
+            FileSystem::openFileAt(folder, name.constData(), FileSystem::FileAccess::Read);
+        if (fd && FileSystem::lock(fd.get(), FileSystem::LockKind::Exclusive,
+                                   FileSystem::LockWait::DontWait) == 0)
+            FileSystem::removeAt(folder, name.constData());
     }
 }
 
@@ -309,28 +294,28 @@ QString folderPath()
 
 std::vector<QString> ids(QString &error)
 {
-    Fd folder(openFolder(false, error));
-    return folder.get() < 0 ? std::vector<QString>() : entryIds(folder.get());
+    const FileDescriptor folder = openFolder(false, error);
+    return !folder ? std::vector<QString>() : entryIds(folder.get());
 }
 
 Tail readTail(const QString &id)
 {
     QString error;
-    Fd folder(openFolder(false, error));
-    return folder.get() < 0 || !JournalFormat::isValidId(id) ? Tail() : tailOf(folder.get(), id);
+    const FileDescriptor folder = openFolder(false, error);
+    return !folder || !JournalFormat::isValidId(id) ? Tail() : tailOf(folder.get(), id);
 }
 
 std::vector<Listed> list(QString &error)
 {
-    Fd folder(openFolder(false, error));
-    return folder.get() < 0 ? std::vector<Listed>() : readEntries(folder.get(), false);
+    const FileDescriptor folder = openFolder(false, error);
+    return !folder ? std::vector<Listed>() : readEntries(folder.get(), false);
 }
 
 std::vector<Listed> listUnfinished()
 {
     QString error;
-    Fd folder(openFolder(false, error));
-    return folder.get() < 0 ? std::vector<Listed>() : readEntries(folder.get(), true);
+    const FileDescriptor folder = openFolder(false, error);
+    return !folder ? std::vector<Listed>() : readEntries(folder.get(), true);
 }
 
 std::optional<JournalEntry> read(const QString &id, QString &error, bool *running)
@@ -339,8 +324,8 @@ std::optional<JournalEntry> read(const QString &id, QString &error, bool *runnin
         error = QStringLiteral("\"%1\" is not a journal id.").arg(id);
         return std::nullopt;
     }
-    Fd folder(openFolder(false, error));
-    if (folder.get() < 0) {
+    const FileDescriptor folder = openFolder(false, error);
+    if (!folder) {
         if (error.isEmpty())
             error = entryError(id, QStringLiteral("does not exist"));
         return std::nullopt;
@@ -354,35 +339,31 @@ std::optional<JournalEntry> read(const QString &id, QString &error, bool *runnin
 
 bool appendEnding(const QString &id, const QByteArray &record, QString &error)
 {
-    Fd folder(openFolder(false, error));
-    if (folder.get() < 0) {
+    const FileDescriptor folder = openFolder(false, error);
+    if (!folder) {
         if (error.isEmpty())
             error = entryError(id, QStringLiteral("does not exist"));
         return false;
     }
     QString reason;
-    Fd fd(openEntry(folder.get(), id, O_WRONLY | O_APPEND, reason));
-    if (fd.get() < 0) {
+    const FileDescriptor fd = openEntry(folder.get(), id, FileSystem::FileAccess::Append, reason);
+    if (!fd) {
         error = entryError(id, reason);
         return false;
     }
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (FileSystem::lock(fd.get(), FileSystem::LockKind::Exclusive,
+                         FileSystem::LockWait::DontWait) != 0) {
         error = entryError(id, QStringLiteral("is still being written by another process"));
         return false;
     }
-    if (!writeAll(fd.get(), record) || ::fsync(fd.get()) != 0) {
-        error = failure(QStringLiteral("Could not complete the journal entry %1").arg(id), errno);
+    int failed = writeAll(fd.get(), record);
+    if (failed == 0)
+        failed = Durability::syncFile(fd.get());
+    if (failed != 0) {
+        error = failure(QStringLiteral("Could not complete the journal entry %1").arg(id), failed);
         return false;
     }
     return true;
-}
-
-Writer::~Writer()
-{
-    if (m_file >= 0)
-        ::close(m_file);
-    if (m_folder >= 0)
-        ::close(m_folder);
 }
 
 bool Writer::begin(JournalEntry &entry, QString &error)
@@ -393,25 +374,22 @@ bool Writer::begin(JournalEntry &entry, QString &error)
 bool Writer::begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QString &error)
 {
     m_folder = openFolder(true, error);
-    if (m_folder < 0)
+    if (!m_folder)
         return false;
     QByteArray temporary;
-    for (int attempt = 0; attempt < 100 && m_file < 0; ++attempt) {
+    for (int attempt = 0; attempt < 100 && !m_file; ++attempt) {
         entry.id = newId(attempt);
         temporary = entry.id.toLatin1() + kTemporarySuffix;
-        struct stat st;
-        if (::fstatat(m_folder, (entry.id.toLatin1() + kSuffix).constData(), &st,
-                      AT_SYMLINK_NOFOLLOW) == 0)
+        if (FileSystem::existsAt(m_folder.get(), (entry.id.toLatin1() + kSuffix).constData()))
             continue;
-        m_file = ::openat(m_folder, temporary.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (m_file < 0 && errno != EEXIST) {
+        m_file = FileSystem::createFileAt(m_folder.get(), temporary.constData(), 0600);
+        if (!m_file && m_file.error() != EEXIST) {
             error = failure(QStringLiteral("Could not write the journal in %1").arg(folderPath()),
-                            errno);
+                            m_file.error());
             return false;
         }
     }
-    if (m_file < 0) {
+    if (!m_file) {
         error = QStringLiteral("Could not find a free journal name in %1.").arg(folderPath());
         return false;
     }
@@ -422,18 +400,29 @@ bool Writer::begin(JournalEntry &entry, const JournalFormat::PlanBody &body, QSt
                                 QByteArrayList{JournalFormat::reserveText()};
     m_size = std::accumulate(text.begin(), text.end(), qint64(0),
                              [](qint64 n, const QByteArray &piece) { return n + piece.size(); });
-    const bool written = ::fchmod(m_file, 0600) == 0 && ::flock(m_file, LOCK_EX) == 0 &&
-                         writeAll(m_file, text) && ::fsync(m_file) == 0;
-    const bool named = written && ::renameat2(m_folder, temporary.constData(), m_folder,
-                                              name.constData(), RENAME_NOREPLACE) == 0;
-    if (!named || ::fsync(m_folder) != 0) {
+    const int file = m_file.get();
+    int failed = FileSystem::setPermissions(file, 0600);
+    if (failed == 0)
+        failed =
+            FileSystem::lock(file, FileSystem::LockKind::Exclusive, FileSystem::LockWait::Wait);
+    if (failed == 0)
+        failed = writeAll(file, text);
+    if (failed == 0)
+        failed = Durability::syncFile(file);
+    if (failed == 0)
+        failed =
+            FileRename::renameNoReplace(m_folder.get(), temporary.constData(), name.constData());
+    const bool named = failed == 0;
+    if (failed == 0)
+        failed = Durability::syncFolder(m_folder.get());
+    if (failed != 0) {
         error =
-            failure(QStringLiteral("Could not write the journal in %1").arg(folderPath()), errno);
+            failure(QStringLiteral("Could not write the journal in %1").arg(folderPath()), failed);
         // No rename follows, so no entry may claim one.
-        ::unlinkat(m_folder, (named ? name : temporary).constData(), 0);
+        FileSystem::removeAt(m_folder.get(), (named ? name : temporary).constData());
         return false;
     }
-    prune(m_folder);
+    prune(m_folder.get());
     return true;
 }
 
@@ -445,16 +434,20 @@ bool Writer::finish(const JournalOutcome &outcome, QString &error)
     // own renames, which are as durable as any rename). A longer outcome is appended and
     // the whole file synced.
     const QByteArray text = '\n' + JournalFormat::outcomeText(outcome);
-    bool synced = false;
-    if (m_file >= 0 && text.size() <= JournalFormat::kReserved - qsizetype(sizeof "reserve") + 1) {
-        synced = ::pwrite(m_file, text.constData(), size_t(text.size()), m_size - text.size()) ==
-                     text.size() &&
-                 ::fdatasync(m_file) == 0;
-    } else if (m_file >= 0) {
-        synced = writeAll(m_file, text.mid(1)) && ::fsync(m_file) == 0;
+    const int file = m_file.get();
+    int failed = EBADF; // begin() did not succeed
+    if (m_file && text.size() <= JournalFormat::kReserved - qsizetype(sizeof "reserve") + 1) {
+        failed = FileSystem::writeAllAt(file, text.constData(), text.size(), m_size - text.size());
+        if (failed == 0)
+            failed = Durability::syncData(file);
+    } else if (m_file) {
+        failed = writeAll(file, text.mid(1));
+        if (failed == 0)
+            failed = Durability::syncFile(file);
     }
-    if (!synced) {
-        error = failure(QStringLiteral("Could not complete the journal entry %1").arg(m_id), errno);
+    if (failed != 0) {
+        error =
+            failure(QStringLiteral("Could not complete the journal entry %1").arg(m_id), failed);
         return false;
     }
     return true;

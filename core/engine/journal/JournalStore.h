@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/journal/Journal.h"
+#include "core/system/FileDescriptor.h"
 
 #include <QString>
 
@@ -61,7 +62,6 @@ class Writer
 {
 public:
     Writer() = default;
-    ~Writer();
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
 
@@ -79,8 +79,8 @@ public:
     const QString &id() const { return m_id; }
 
 private:
-    int m_folder = -1;
-    int m_file = -1;
+    FileDescriptor m_folder;
+    FileDescriptor m_file;
     qint64 m_size = 0; // of the file as begin() wrote it
     QString m_id;
 };

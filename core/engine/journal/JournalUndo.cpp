@@ -8,9 +8,9 @@
 
 #include <QHash>
 
-#include <cerrno>
+#include "core/system/FileSystem.h"
 
-#include <sys/stat.h>
+#include <cerrno>
 
 namespace {
 
@@ -23,12 +23,12 @@ enum class Look
 
 Look look(const QByteArray &path, const JournalRow &row)
 {
-    struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
-        return errno == ENOENT ? Look::Missing : Look::Other;
+    FileSystem::FileStatus st;
+    if (const int error = FileSystem::statusAt(FileSystem::kCurrentFolder, path.constData(), st))
+        return error == ENOENT ? Look::Missing : Look::Other;
     // A row whose file could not be looked at when the plan was written matches nothing.
-    const bool same = (row.device != 0 || row.inode != 0) && quint64(st.st_dev) == row.device &&
-                      quint64(st.st_ino) == row.inode;
+    const bool same =
+        (row.device != 0 || row.inode != 0) && st.device == row.device && st.inode == row.inode;
     return same ? Look::Same : Look::Other;
 }
 

@@ -6,13 +6,12 @@
 
 #include <QChar>
 
+#include "core/system/FileDescriptor.h"
+#include "core/system/FileSystem.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <thread>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 QString fileTitle(const QString &name)
 {
@@ -272,12 +271,6 @@ const char *nameForLookup(const FileRow &row, QByteArray &buffer)
     return buffer.constData();
 }
 
-bool existsAt(int dirFd, const char *name)
-{
-    struct stat st;
-    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
-}
-
 // Rows of each folder together, so each folder is opened once (counting sort by folder).
 std::vector<int> rowsByFolder(const FileRows &rows)
 {
@@ -299,23 +292,22 @@ void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t fro
     QByteArray buffer;
     bool folderOpened = false;
     bool outOfResources = false;
+    FileDescriptor opened;
     int dirFd = -1;
     quint32 openFolder = 0;
-    const auto closeFolder = [&dirFd] {
-        if (dirFd >= 0)
-            ::close(dirFd);
-    };
     for (size_t k = from; k < to; ++k) {
         const int i = order[k];
         const FileRow &row = rows.rows[size_t(i)];
         if (!folderOpened || row.folder != openFolder) {
-            closeFolder();
+            opened.reset(); // before the next open: descriptors may be scarce
             folderOpened = true;
             openFolder = row.folder;
             const QByteArray &folder = rows.folders[row.folder].rawPath;
-            dirFd = folder.isEmpty() ? AT_FDCWD
-                                     : ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-            outOfResources = dirFd == -1 && (errno == EMFILE || errno == ENFILE || errno == ENOMEM);
+            opened = folder.isEmpty() ? FileDescriptor()
+                                      : FileSystem::openFolderHandle(folder.constData());
+            dirFd = folder.isEmpty() ? FileSystem::kCurrentFolder : opened.get();
+            const int error = opened.error();
+            outOfResources = dirFd == -1 && (error == EMFILE || error == ENFILE || error == ENOMEM);
         }
         if (dirFd == -1 && !outOfResources) {
             present[size_t(i)] = 0; // lstat of any path below the folder fails in the same way
@@ -323,12 +315,12 @@ void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t fro
         }
         if (row.loadedName.isEmpty() || dirFd == -1) {
             // The full path is the folder itself, or no descriptor was to be had.
-            present[size_t(i)] = existsAt(AT_FDCWD, rows.fullPathBytes(i).constData());
+            present[size_t(i)] =
+                FileSystem::existsAt(FileSystem::kCurrentFolder, rows.fullPathBytes(i).constData());
             continue;
         }
-        present[size_t(i)] = existsAt(dirFd, nameForLookup(row, buffer));
+        present[size_t(i)] = FileSystem::existsAt(dirFd, nameForLookup(row, buffer));
     }
-    closeFolder();
 }
 
 // Below this many rows per thread, starting a thread costs more than it saves.

@@ -5,17 +5,15 @@
 #include "core/engine/names/FileRows.h"
 #include "core/engine/rename/ChainRename.h"
 #include "core/engine/rename/RenameOperation.h"
+#include "core/system/FileDescriptor.h"
+#include "core/system/FileRename.h"
+#include "core/system/FileSystem.h"
 #include "core/system/LargeBuffer.h"
 
 #include <QChar>
 
 #include <bit>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace BatchTexts {
 QString noFiles()
@@ -119,32 +117,21 @@ namespace {
 class OpenFolder
 {
 public:
-    OpenFolder() = default;
-    OpenFolder(const OpenFolder &) = delete;
-    OpenFolder &operator=(const OpenFolder &) = delete;
-    ~OpenFolder() { close(); }
-
     // The handle of folder number index, or -1 when it cannot be opened.
     int handle(quint32 index, const QByteArray &path)
     {
         if (m_opened && index == m_index)
-            return m_fd;
-        close();
+            return m_folder.get();
+        m_folder.reset();
         m_opened = true;
         m_index = index;
-        m_fd = path.isEmpty() ? -1 : ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        return m_fd;
+        m_folder =
+            path.isEmpty() ? FileDescriptor() : FileSystem::openFolderHandle(path.constData());
+        return m_folder.get();
     }
 
 private:
-    void close()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-
-    int m_fd = -1;
+    FileDescriptor m_folder;
     quint32 m_index = 0;
     bool m_opened = false;
 };
@@ -256,8 +243,8 @@ BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progre
                 const QByteArray &path = rows.folders[rename.folder].rawPath;
                 const int fd = folder.handle(rename.folder, path);
                 bool renamed = rename.names >= 0 && fd >= 0 &&
-                               ::renameat2(fd, prepared.oldName(rename), fd,
-                                           prepared.newName(rename), RENAME_NOREPLACE) == 0;
+                               FileRename::renameNoReplace(fd, prepared.oldName(rename),
+                                                           prepared.newName(rename)) == 0;
                 if (!renamed) {
                     // The whole way, which tries again: the checks of the names, the ways
                     // around a file system without RENAME_NOREPLACE, and the reason.

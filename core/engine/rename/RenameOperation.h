@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/SystemError.h" // systemErrorText, which callers of the rename use
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -24,6 +26,3 @@ bool isAcceptedName(QStringView newName);
 // under a second name saying so); error is emptied first.
 bool renameInFolder(const QByteArray &folder, const QByteArray &oldName, const QString &newName,
                     QString &error, int folderFd = -1);
-
-// The system's text for an errno value, without a trailing line break.
-QString systemErrorText(int errnoValue);
