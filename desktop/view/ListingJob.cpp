@@ -25,8 +25,11 @@ void ListingJob::start()
         presence->start(encodeFileName(m_request.folder));
         loader.setFilters(m_request.displayHidden, m_request.displayReadOnly);
         loader.setStopFlag(&m_stop);
-        loader.setProgress(
-            [this](int rows) { m_rowsSoFar.store(rows, std::memory_order_relaxed); });
+        loader.setProgress([this](int rows) {
+            m_rowsSoFar.store(rows, std::memory_order_relaxed);
+            if (m_request.checkpoint)
+                m_request.checkpoint(rows);
+        });
         m_result = loader.load(m_request.folder, m_request.recurse, m_rows);
         // Queued to this object: dropped by Qt if the job is deleted before it arrives.
         QMetaObject::invokeMethod(this, &ListingJob::onWorkerDone, Qt::QueuedConnection);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -20,12 +21,16 @@ class ListingJob : public QObject
 {
     Q_OBJECT
 public:
+    // For tests: called on the worker with the rows found so far at each progress report.
+    using Checkpoint = std::function<void(int rowsSoFar)>;
+
     struct Request
     {
         QString folder;
         bool recurse = false;
         bool displayHidden = false;
         bool displayReadOnly = false;
+        Checkpoint checkpoint; // none in the program
     };
 
     explicit ListingJob(Request request, QObject *parent = nullptr);

@@ -3,7 +3,6 @@
 #include "tests/support/FatMount.h"
 #include "tests/support/TestTree.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,11 +10,13 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
-#include <QThread>
 
 #include <csignal>
+#include <utility>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,28 +207,50 @@ void TestQuirewellCli::interruptedListKeepsWholeRows()
     for (int i = 0; i < 4000; ++i)
         QVERIFY(tree.createRawFile(padding + QByteArray::number(i)));
 
+    // The output is a pipe of the test's own that nothing reads until the signal. Once the
+    // listing has filled it, it cannot write its remaining rows: the signal comes while it
+    // waits for the reader, not after it ended.
+    int output[2] = {-1, -1};
+    QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
+    const auto closeOutput = qScopeGuard([&output] {
+        for (const int fd : output)
+            if (fd >= 0)
+                ::close(fd);
+    });
     QProcess process;
     process.setProcessEnvironment(m_environment);
+    const int writeEnd = output[1];
+    process.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
     process.start(
         QStringLiteral(QUIREWELL_CLI_PATH),
         {QStringLiteral("--config"), tree.settingsFile(), QStringLiteral("list"), tree.root()});
     QVERIFY(process.waitForStarted());
-    // Nothing is read until the signal: the listing fills the pipe and waits in a write.
-    QFile wait(QStringLiteral("/proc/%1/wchan").arg(process.processId()));
-    QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-        if (wait.open(QIODevice::ReadOnly) && wait.readAll().contains("pipe_write"))
-            break;
-        wait.close();
-        QThread::msleep(20);
-    }
+    // The test's own write end, never written to, tells when the pipe is full: it is no
+    // longer ready for writing.
+    const auto pipeFull = [writeEnd] {
+        pollfd room{writeEnd, POLLOUT, 0};
+        return ::poll(&room, 1, 0) == 0;
+    };
+    QVERIFY2(QTest::qWaitFor(pipeFull, 20000), "the listing did not fill its output");
+    ::close(std::exchange(output[1], -1)); // the end of output comes when the program ends
     QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QByteArray printed;
+    for (;;) {
+        pollfd ready{output[0], POLLIN, 0};
+        QVERIFY2(::poll(&ready, 1, 120000) == 1, "no output or end of output for 120 s");
+        char chunk[65536];
+        const ssize_t n = ::read(output[0], chunk, sizeof chunk);
+        QVERIFY(n >= 0);
+        if (n == 0)
+            break;
+        printed.append(chunk, n);
+    }
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(process.exitCode(), 130);
     const QByteArray err = process.readAllStandardError();
     QVERIFY2(err.contains("(Listing Cancelled: the List is Partial)"), err.constData());
 
-    const QByteArrayList lines = process.readAllStandardOutput().split('\n');
+    const QByteArrayList lines = printed.split('\n');
     QCOMPARE(lines.last(), QByteArray()); // the last row ends its line
     QVERIFY(lines.size() > 2 && lines.size() < 4001);
     QVERIFY2(err.startsWith(QByteArray::number(lines.size() - 1) + " File(s) Listed"),

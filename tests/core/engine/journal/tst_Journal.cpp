@@ -4,6 +4,7 @@
 #include "core/engine/rename/ChainRename.h"
 #include "core/engine/settings/AppSettings.h"
 #include "tests/core/engine/RowsFromFolder.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
 #include <QDir>
@@ -50,14 +51,6 @@ private:
 };
 
 namespace {
-
-class YesPrompter : public BatchPrompter
-{
-public:
-    void warn(const QString &message) override { warnings << message; }
-    Answer ask(const QString &) override { return Answer::Yes; }
-    QStringList warnings;
-};
 
 JournalEntry sampleEntry()
 {
@@ -230,7 +223,7 @@ void JournalTest::batchWritesPrivatePlanAndOutcome()
             m_tree->createFile(u"f/c"_qs, "3") && m_tree->createFile(u"f/taken"_qs, "4"));
     // a -> A renamed, b unchanged, c -> "taken" fails, "taken" -> "x/y" refused.
     FileRows rows = listed({u"A"_qs, u"b"_qs, u"taken"_qs, u"x/y"_qs});
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult result;
     QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Ran);
     QVERIFY(!result.journalId.isEmpty());
@@ -284,7 +277,7 @@ void JournalTest::unwritableJournalRenamesNothing()
     QVERIFY(m_tree->createFolder(u"elsewhere"_qs));
     QVERIFY(QFile::link(m_tree->path(u"elsewhere"_qs), m_state->path() + u"/quirewell/journal"_qs));
     FileRows rows = listed({u"b"_qs});
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::JournalFailed);
     QCOMPARE(prompter.warnings.size(), 1);
     QVERIFY2(prompter.warnings[0].contains(u"symbolic link"_qs), qPrintable(prompter.warnings[0]));
@@ -372,7 +365,7 @@ void JournalTest::undoChainsAndSwaps()
     QVERIFY(m_tree->createFile(u"f/1"_qs, "one") && m_tree->createFile(u"f/2"_qs, "two") &&
             m_tree->createFile(u"f/3"_qs, "three"));
     FileRows rows = listed({u"9"_qs, u"1"_qs, u"2"_qs}); // 1 -> 9, 2 -> 1, 3 -> 2
-    YesPrompter prompter;
+    RecordingPrompter prompter;                          // says Yes
     BatchResult result;
     QCOMPARE(runBatchRename(rows, false, prompter, &result), BatchOutcome::Ran);
     QCOMPARE(result.renamed, 3);
@@ -408,7 +401,7 @@ void JournalTest::undoOfReorderedBatchIsComplete()
     const QStringList before = m_tree->entries();
     FileRows rows =
         listed({u"2"_qs, u"3"_qs, u"4"_qs, u"b"_qs, u"a"_qs, u"z"_qs, u"x"_qs, u"y"_qs});
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult result;
     QCOMPARE(runBatchRename(rows, false, true, prompter, &result), BatchOutcome::Ran);
     QCOMPARE(result.renamed, 8);
@@ -467,7 +460,7 @@ void JournalTest::undoCutOffMidRotationIsFinished()
     // The rotation a -> b -> c -> a, then its undo cut off once it parked a's name's file.
     for (const char *name : {"a", "b", "c"})
         QVERIFY(m_tree->createFile(u"f/"_qs + QLatin1String(name), name));
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult batch;
     FileRows rows = listed({u"b"_qs, u"c"_qs, u"a"_qs});
     QCOMPARE(runBatchRename(rows, false, true, prompter, &batch), BatchOutcome::Ran);
@@ -497,7 +490,7 @@ void JournalTest::undoLeavesChangedFilesAlone()
     QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b") &&
             m_tree->createFile(u"f/c"_qs, "c"));
     FileRows rows = listed({u"A"_qs, u"B"_qs, u"C"_qs});
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
     // A is replaced by another file, b's old name is taken, C is untouched.
     // (made before A is removed, so that it cannot get A's inode number again)
@@ -520,7 +513,7 @@ void JournalTest::undoPassesOverBatchThatRenamedNothing()
 {
     QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b"));
     QVERIFY(!hasBatchToUndo());
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     // A batch whose only rename fails leaves nothing to undo.
     FileRows rows = listed({u"A"_qs, u"b"_qs});
     QVERIFY(m_tree->createFile(u"f/A"_qs, "taken"));

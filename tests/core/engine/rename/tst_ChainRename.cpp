@@ -4,6 +4,7 @@
 #include "core/engine/rename/RenameOperation.h"
 #include "tests/core/engine/RowsFromFolder.h"
 #include "tests/support/FatMount.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TestTree.h"
 
 #include <QDir>
@@ -16,13 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-class YesPrompter : public BatchPrompter
-{
-public:
-    void warn(const QString &) override {}
-    Answer ask(const QString &) override { return Answer::Yes; }
-};
 
 struct ExpectedFailure
 {
@@ -136,7 +130,7 @@ void ChainRenameTest::plans()
         if (row.checked)
             row.newName = newNames[i];
     }
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult result;
     // Rows of several folders may share a new name, so the duplicate check is left out here.
     QCOMPARE(runBatchRename(rows, true, true, prompter, &result), BatchOutcome::Ran);
@@ -245,7 +239,7 @@ void ChainRenameTest::optionOffKeepsListOrder()
     appendFolderRows(rows, tree.root());
     rows.rows[0].newName = u"b"_qs;
     rows.rows[1].newName = u"c"_qs;
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult result;
     QCOMPARE(runBatchRename(rows, false, false, prompter, &result), BatchOutcome::Ran);
     QCOMPARE(result.renamed, 1);
@@ -300,7 +294,7 @@ void ChainRenameTest::fatSwapAndRotationByCase()
     const QStringList newNames{u"B.TXT"_qs, u"A.TXT"_qs, u"D.TXT"_qs, u"E.TXT"_qs, u"C.TXT"_qs};
     for (int i = 0; i < rows.count(); ++i)
         rows.rows[size_t(i)].newName = newNames[i];
-    YesPrompter prompter;
+    RecordingPrompter prompter; // says Yes
     BatchResult result;
     QCOMPARE(runBatchRename(rows, false, true, prompter, &result), BatchOutcome::Ran);
     QVERIFY2(result.failures.empty(),

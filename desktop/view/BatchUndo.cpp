@@ -1,21 +1,14 @@
-// Cmd::UndoRename and the start-up offer for batches cut off half way: both run the journal's
-// own undo (JournalUndo.h), the one quirewell-cli's undo runs.
+#include "desktop/view/BatchUndo.h"
+
 #include "core/engine/journal/JournalUndo.h"
 #include "core/engine/names/FileNames.h"
 #include "desktop/ui/Prompts.h"
-#include "desktop/view/ListController.h"
 #include "desktop/view/WaitCursor.h"
 
 #include <QDateTime>
 #include <QHash>
 
-#include <utility>
-
 namespace {
-
-bool g_undoAvailable = false;
-quint64 g_undoLookUpsStarted = 0; // look-ups of every window, in the order they started
-quint64 g_undoLookUpAnswered = 0; // the latest of them whose answer is in g_undoAvailable
 
 QString timeText(qint64 seconds)
 {
@@ -55,42 +48,11 @@ QList<FailedRename> failuresOf(const UndoPlan &plan, const UndoResult &result)
 
 } // namespace
 
-bool ListController::undoAvailable()
-{
-    return g_undoAvailable;
-}
+BatchUndo::BatchUndo(QWidget *promptParent, Steps steps)
+    : m_promptParent(promptParent), m_steps(std::move(steps))
+{}
 
-void ListController::lookUpUndoAvailable()
-{
-    // The journal is read by a worker (a folder of slow storage must not stop the window),
-    // and a look-up asked for meanwhile follows once it is done.
-    if (m_undoLookUp.joinable()) {
-        m_bUndoLookUpAgain = true;
-        return;
-    }
-    const quint64 serial = ++g_undoLookUpsStarted;
-    m_undoLookUp = std::thread([this, serial] {
-        const bool available = hasBatchToUndo();
-        QMetaObject::invokeMethod(
-            this, [this, serial, available] { takeUndoLookUp(serial, available); },
-            Qt::QueuedConnection);
-    });
-}
-
-void ListController::takeUndoLookUp(quint64 serial, bool available)
-{
-    m_undoLookUp.join();
-    // Another window's later look-up may have answered first.
-    if (serial > g_undoLookUpAnswered) {
-        g_undoLookUpAnswered = serial;
-        g_undoAvailable = available;
-        emit undoLookedUp();
-    }
-    if (std::exchange(m_bUndoLookUpAgain, false))
-        lookUpUndoAvailable();
-}
-
-void ListController::OnUndoRename()
+void BatchUndo::OnUndoRename()
 {
     QString error;
     std::optional<UndoPlan> plan;
@@ -105,7 +67,7 @@ void ListController::OnUndoRename()
                        .arg(timeText(plan->original.time), folderText(plan->original))
                  : error,
             Prompts::Icon::Information);
-        lookUpUndoAvailable();
+        m_steps.journalChanged();
         return;
     }
     const JournalEntry &batch = plan->original;
@@ -119,7 +81,7 @@ void ListController::OnUndoRename()
     undoBatch(*plan);
 }
 
-void ListController::offerInterruptedBatches()
+void BatchUndo::offerInterruptedBatches()
 {
     for (const JournalEntry &entry : interruptedEntries()) {
         const int done = classifyEntry(entry).done;
@@ -147,27 +109,27 @@ void ListController::offerInterruptedBatches()
         }
         Prompts::instance().message(m_promptParent, error, Prompts::Icon::Warning);
     }
-    lookUpUndoAvailable();
+    m_steps.journalChanged();
 }
 
-void ListController::undoBatch(const UndoPlan &plan)
+void BatchUndo::undoBatch(const UndoPlan &plan)
 {
     UndoResult result;
     {
         WaitCursor wait;
-        m_bRenaming = true;
-        emit busyChanged();
+        m_steps.setRenaming(true);
         result = runUndo(plan);
-        m_bRenaming = false;
+        m_steps.setRenaming(false);
     }
-    lookUpUndoAvailable();
+    m_steps.journalChanged();
     if (!result.error.isEmpty())
         Prompts::instance().message(m_promptParent, result.error, Prompts::Icon::Warning);
     if (result.leftAlone.empty()) {
-        reloadThenShow(QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
-                           .arg(result.restored));
+        m_steps.reloadThenShow(
+            QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
+                .arg(result.restored));
     } else {
-        reloadThenShow(QString());
-        emit renamesFailed(failuresOf(plan, result));
+        m_steps.reloadThenShow(QString());
+        m_steps.renamesFailed(failuresOf(plan, result));
     }
 }

@@ -1,0 +1,61 @@
+#include "desktop/view/ListedRows.h"
+
+#include "core/listing/ListingTexts.h"
+#include "core/listing/presence/FolderPresence.h"
+#include "desktop/view/ListingJob.h"
+
+ListedRows::ListedRows() = default;
+
+ListedRows::~ListedRows()
+{
+    finishReleasing();
+}
+
+void ListedRows::clear()
+{
+    release(m_model.setRows({}));
+    m_bListPartial = false;
+    m_presence.reset();
+}
+
+void ListedRows::takeListing(ListingJob &job)
+{
+    const FileListLoader::Result &result = job.result();
+    release(m_model.setRows(job.takeRows()));
+    m_presence = job.takePresence();
+    m_bHiddenSeen = result.hiddenSeen;
+    m_bReadOnlySeen = result.readOnlySeen;
+    m_bSubFoldersListed = job.request().recurse;
+    m_bListPartial = result.cancelled;
+}
+
+void ListedRows::finishReleasing()
+{
+    if (m_release.joinable())
+        m_release.join();
+}
+
+void ListedRows::forgetPresence()
+{
+    m_presence.reset();
+}
+
+QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool readOnlyShown) const
+{
+    QString text = ListingTexts::fileStatistics(m_model.rowCount(), folder,
+                                                m_bHiddenSeen && !hiddenShown,
+                                                m_bReadOnlySeen && !readOnlyShown);
+    if (m_bListPartial)
+        text += ListingTexts::listingCancelled();
+    return text;
+}
+
+void ListedRows::release(FileRows &&rows)
+{
+    // Below this, freeing takes less than starting a thread.
+    constexpr int kReleasedApartFromRows = 20000;
+    if (rows.count() < kReleasedApartFromRows)
+        return;
+    finishReleasing();
+    m_release = std::thread([old = std::move(rows)]() mutable { old = FileRows(); });
+}

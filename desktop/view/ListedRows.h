@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/listing/FileListModel.h"
+
+#include <memory>
+#include <thread>
+
+class FolderPresence;
+class ListingJob;
+
+// The rows one list shows and what is known of how they were listed: the listing's
+// filters as they found them, whether it was cut short, and the watch on their folders.
+// Rows that a new listing replaces are freed on a thread of their own.
+class ListedRows
+{
+public:
+    ListedRows();
+    ~ListedRows();
+    ListedRows(const ListedRows &) = delete;
+    ListedRows &operator=(const ListedRows &) = delete;
+
+    FileListModel &model() { return m_model; }
+    const FileListModel &model() const { return m_model; }
+
+    // Empties the list.
+    void clear();
+    // The rows of a finished listing, and what it saw.
+    void takeListing(ListingJob &job);
+    // Waits until replaced rows are freed.
+    void finishReleasing();
+
+    // Changes in the folders of the rows shown, or nullptr when they are not watched.
+    FolderPresence *presence() const { return m_presence.get(); }
+    // Stops watching: a batch renames the files, and the reload after it watches anew.
+    void forgetPresence();
+
+    bool subFoldersListed() const { return m_bSubFoldersListed; }
+    // The left pane's text for these rows; hiddenShown and readOnlyShown are the filters now.
+    QString statistics(const QString &folder, bool hiddenShown, bool readOnlyShown) const;
+
+private:
+    // Freeing a million names takes longer than the window may go without painting.
+    void release(FileRows &&rows);
+
+    FileListModel m_model;
+    std::unique_ptr<FolderPresence> m_presence;
+    std::thread m_release; // frees the rows a listing replaced
+    bool m_bHiddenSeen = false;
+    bool m_bReadOnlySeen = false;
+    bool m_bSubFoldersListed = false;
+    bool m_bListPartial = false; // the rows come from a cancelled load
+};

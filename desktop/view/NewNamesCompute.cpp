@@ -1,0 +1,108 @@
+#include "desktop/view/NewNamesCompute.h"
+
+#include "core/engine/names/NewNameRule.h"
+#include "core/listing/presence/FolderPresence.h"
+#include "desktop/view/ListedRows.h"
+#include "desktop/view/WaitCursor.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+NewNamesCompute::NewNamesCompute(ListedRows &rows) : m_rows(rows)
+{
+    m_sliceTimer.setSingleShot(true);
+    m_sliceTimer.setInterval(0);
+    connect(&m_sliceTimer, &QTimer::timeout, this, &NewNamesCompute::computeNextSlice);
+}
+
+void NewNamesCompute::compute(const RenameParameters &params)
+{
+    stop();
+    FileListModel &model = m_rows.model();
+    const int count = model.rowCount();
+    std::vector<std::uint8_t> present;
+    // Which rows' files exist takes a pass over every row: only when the rule looks at it.
+    if (newNamesNeedPresence(params)) {
+        if (FolderPresence *presence = m_rows.presence()) {
+            // Only the rows of folders changed since the load are looked up; the names are
+            // the same as with a look-up of every row.
+            present = presence->presence(model.rows());
+        } else if (count >= kSlicedFromRows) {
+            present = lookUpPresence(model.rows());
+        }
+    }
+    const std::vector<std::uint8_t> *known = present.empty() ? nullptr : &present;
+    if (count < kSlicedFromRows) {
+        WaitCursor wait;
+        ComputeNewFileNames(model.mutableRows(), params, known);
+        done();
+        return;
+    }
+    // The rows on screen now, then the rest in slices between event-loop turns.
+    std::pair<int, int> shown = m_visibleRows ? m_visibleRows() : std::pair{-1, -1};
+    const size_t first = shown.first < 0 ? 0 : size_t(shown.first);
+    const size_t last = shown.first < 0 ? 0 : std::min(size_t(shown.second) + 1, size_t(count));
+    ComputeNewFileNames(model.mutableRows(), params, known, first, last);
+    if (first < last)
+        model.newNamesChanged(int(first), int(last) - 1);
+    m_sliced = SlicedCompute{params, std::move(present), {}};
+    if (last < size_t(count))
+        m_sliced->left.emplace_back(last, size_t(count));
+    if (first > 0)
+        m_sliced->left.emplace_back(0, first);
+    m_sliceTimer.start();
+}
+
+void NewNamesCompute::computeNextSlice()
+{
+    if (!m_sliced)
+        return;
+    // About 4 ms of work per turn, so the window keeps painting.
+    constexpr size_t kStep = 2048;
+    QElapsedTimer clock;
+    clock.start();
+    FileListModel &model = m_rows.model();
+    SlicedCompute &job = *m_sliced;
+    const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
+    while (!job.left.empty() && clock.nsecsElapsed() < 4'000'000) {
+        auto &[from, to] = job.left.front();
+        const size_t end = std::min(to, from + kStep);
+        ComputeNewFileNames(model.mutableRows(), job.params, known, from, end);
+        model.newNamesChanged(int(from), int(end) - 1);
+        from = end;
+        if (from == to)
+            job.left.erase(job.left.begin());
+    }
+    if (job.left.empty()) {
+        m_sliced.reset();
+        emit computed();
+    } else {
+        m_sliceTimer.start();
+    }
+}
+
+void NewNamesCompute::finish()
+{
+    if (!m_sliced)
+        return;
+    m_sliceTimer.stop();
+    SlicedCompute &job = *m_sliced;
+    const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
+    for (const auto &[from, to] : job.left)
+        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+    m_sliced.reset();
+    done();
+}
+
+void NewNamesCompute::stop()
+{
+    m_sliceTimer.stop();
+    m_sliced.reset();
+}
+
+void NewNamesCompute::done()
+{
+    m_rows.model().newNamesChanged();
+    emit computed();
+}
