@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   clang libclang-rt-14-dev

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build and a
 # build with address and undefined-behaviour sanitizers. Warnings are errors. The normal
-# build is also made into the Debian package, which is then checked.
+# build's sources are checked against the naming rule (check-naming.sh), and that build is
+# also made into the Debian package, which is then checked.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -19,6 +20,9 @@ fi
 echo "== Normal build"
 "$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON
 (cd "$root/build-test" && ctest --output-on-failure -j 2)
+
+echo "== Naming"
+"$root/scripts/check-naming.sh" "$root/build-test"
 
 echo "== Debian package"
 deb=$(BUILD_DIR="$root/build-test" "$root/scripts/package.sh")

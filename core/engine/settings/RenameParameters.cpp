@@ -32,7 +32,8 @@ template <typename Value> constexpr SettingKind kindOf()
 // Names a parameter's previewing flag as the table writes it: a key, or Always.
 namespace previewedWhile {
 using enum CAppSettings::Key;
-constexpr std::optional<CAppSettings::Key> Always;
+// Named like the keys beside it in the table, not as a constant.
+constexpr std::optional<CAppSettings::Key> Always; // NOLINT(readability-identifier-naming)
 } // namespace previewedWhile
 
 #define QUIREWELL_NO_FIELD(...)
