@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -301,7 +302,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(f.start());
-        const QRect normal(60, 70, 900, 600);
+        const QRect normal(60, 70, 700, 500); // on the 800 by 600 test screen
         f.frame()->setGeometry(normal);
         f.frame()->close();
         QVERIFY(f.start());
@@ -322,6 +323,16 @@ private slots:
         CAppSettings::SetMainFramePlacement(away.toRecord());
         QVERIFY(f.start());
         QCOMPARE(f.frame()->size(), QSize(1280, 800));
+
+        // One stored at twice the scale comes back no larger than the screen, and on it.
+        const QRect available = f.frame()->screen()->availableGeometry();
+        WindowPlacement doubled;
+        doubled.normalRect = QRect(available.topLeft() + QPoint(30, 20), available.size() * 2);
+        CAppSettings::SetMainFramePlacement(doubled.toRecord());
+        QVERIFY(f.start());
+        QCOMPARE(f.frame()->size(), available.size());
+        // The platform may push the window by its frame's width off the screen's edge.
+        QVERIFY((f.frame()->pos() - available.topLeft()).manhattanLength() <= 8);
     }
 
     void helpAndDonateOpenTheMakersPages()
