@@ -198,7 +198,7 @@ void ListController::OnStartRenaming()
     else
         reloadThenShow(QString());
     if (!result.failures.empty())
-        emit renamesFailed(failedRenamesOf(rows, result));
+        emit renamesFailed(result.renamed, failedRenamesOf(rows, result));
 }
 
 void ListController::reloadThenShow(const QString &text)

@@ -168,6 +168,6 @@ void ListController::undoBatch(const UndoPlan &plan)
                            .arg(result.restored));
     } else {
         reloadThenShow(QString());
-        emit renamesFailed(failuresOf(plan, result));
+        emit renamesFailed(result.restored, failuresOf(plan, result));
     }
 }

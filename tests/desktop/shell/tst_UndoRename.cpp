@@ -109,8 +109,10 @@ private slots:
         // whose name is taken meanwhile, which the failure window lists.
         QVERIFY(f.tree.createFile(u"B.TXT"_s, "other"));
         QList<QList<QStringList>> windows;
-        f.prompts.onModal = [&windows](QDialog *dialog) {
+        QStringList summaries;
+        f.prompts.onModal = [&windows, &summaries](QDialog *dialog) {
             windows.append(failureRows(dialog));
+            summaries.append(failureSummary(dialog));
             return int(QDialog::Accepted);
         };
         f.prompts.messageAnswers << Prompts::Answer::Yes;
@@ -120,6 +122,7 @@ private slots:
         QCOMPARE(f.tree.contents(u"B.TXT"_s), QByteArray("other"));
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows[0].size(), 1);
+        QCOMPARE(summaries, QStringList{u"1 renamed, 1 could not be renamed"_s});
         QCOMPARE(windows[0][0].mid(0, 3),
                  QStringList({u"b.txt"_s, u"B.TXT"_s, f.tree.root() + u"/"_s}));
         QVERIFY2(windows[0][0][3].contains(u"taken"_s), qPrintable(windows[0][0][3]));
