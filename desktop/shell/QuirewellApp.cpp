@@ -118,12 +118,12 @@ CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
 {
     return m_mainFrame->addDocumentWindow(
         std::make_shared<CQuirewellDoc>(),
-        withoutTrailingSlashes(QFileInfo(folder).absoluteFilePath()));
+        withoutTrailingSlashes(CommandLine::absolutePath(folder)));
 }
 
 CChildFrame *CQuirewellApp::OpenPath(const QString &path)
 {
-    return QFileInfo(path).isDir() ? OpenFolder(path) : OpenDocumentFile(path);
+    return CommandLine::isFolder(path) ? OpenFolder(path) : OpenDocumentFile(path);
 }
 
 void CQuirewellApp::OnFileOpen()
