@@ -348,7 +348,7 @@ private slots:
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
         QVERIFY(f.run(QStringLiteral("Donate")));
         QCOMPARE(f.opener.urls.size(), 2);
-        QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("http://donate.orvalt.example/")));
+        QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("https://donate.orvalt.example/")));
         QVERIFY(f.run(QStringLiteral("AppAbout")));
         QCOMPARE(f.prompts.modalDialogs.size(), 1);
     }
