@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "core/engine/settings/AppSettings.h"
+#include "core/listing/ListingTexts.h"
 #include "desktop/dialogs/WindowPlacement.h"
 #include "desktop/shell/CaptionBar.h"
 #include "desktop/shell/Looks.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
@@ -280,6 +282,59 @@ private slots:
         f.frame()->childFrames().last()->close();
         QTRY_COMPARE(f.frame()->childFrames().size(), 2);
         QCOMPARE(children[0]->windowTitle(), first);
+    }
+
+    // With two windows on two folders, the caption bar and both panes show the current
+    // window's folder and counts, also after a load in the other one.
+    void theBarsFollowTheCurrentWindow()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("one/a.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two/b.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two/c.txt")));
+        const QString one = f.tree.path(QStringLiteral("one"));
+        const QString two = f.tree.path(QStringLiteral("two"));
+        QVERIFY(f.start({one, two}));
+        const QList<CChildFrame *> children = f.frame()->childFrames();
+        QCOMPARE(children.size(), 2);
+        QVERIFY(waitListed(children[0]->view()));
+        QVERIFY(waitListed(children[1]->view()));
+        QCoreApplication::processEvents();
+
+        struct Bars
+        {
+            QString caption, stats, folders;
+            bool operator==(const Bars &) const = default;
+        };
+        const auto shown = [&f] {
+            return Bars{f.frame()->captionBar()->text(), f.frame()->fileStatsPane()->text(),
+                        f.frame()->folderInfoPane()->text()};
+        };
+        f.frame()->mdiArea()->setActiveSubWindow(children[1]);
+        const Bars ofTwo = shown();
+        QCOMPARE(ofTwo.caption, ListingTexts::folderCaption(two));
+        QVERIFY2(
+            ofTwo.stats.startsWith(QStringLiteral("2 File(s) Listed from Folder [%1]").arg(two)),
+            qPrintable(ofTwo.stats));
+
+        f.frame()->mdiArea()->setActiveSubWindow(children[0]);
+        const Bars ofOne = shown();
+        QCOMPARE(ofOne.caption, ListingTexts::folderCaption(one));
+        QVERIFY2(
+            ofOne.stats.startsWith(QStringLiteral("1 File(s) Listed from Folder [%1]").arg(one)),
+            qPrintable(ofOne.stats));
+
+        // A load in the other window leaves the bars to this one; they show it again later.
+        QVERIFY(f.tree.createFile(QStringLiteral("two/e.txt")));
+        children[1]->view()->LoadFileList();
+        QVERIFY(waitListed(children[1]->view()));
+        QCoreApplication::processEvents();
+        QCOMPARE(shown(), ofOne);
+        f.frame()->mdiArea()->setActiveSubWindow(children[1]);
+        QVERIFY2(f.frame()->fileStatsPane()->text().startsWith(
+                     QStringLiteral("3 File(s) Listed from Folder [%1]").arg(two)),
+                 qPrintable(f.frame()->fileStatsPane()->text()));
+        QCOMPARE(f.frame()->captionBar()->text(), ListingTexts::folderCaption(two));
     }
 
     void closingTheLastDocumentWindowKeepsThePaneTexts()
