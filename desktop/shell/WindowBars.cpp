@@ -11,30 +11,29 @@ WindowBars::WindowBars(ListingFrame &frame, std::function<bool()> isCurrent)
 
 void WindowBars::setCaptionText(const QString &text)
 {
-    m_caption = text;
-    if (m_isCurrent())
-        m_frame.setCaptionText(text);
+    keep(m_caption, text, &ListingFrame::setCaptionText);
 }
 
 void WindowBars::setFileStatistics(const QString &text)
 {
-    m_fileStatistics = text;
-    if (m_isCurrent())
-        m_frame.setFileStatistics(text);
+    keep(m_fileStatistics, text, &ListingFrame::setFileStatistics);
 }
 
 void WindowBars::setFolderInformation(const QString &text)
 {
-    m_folderInformation = text;
-    if (m_isCurrent())
-        m_frame.setFolderInformation(text);
+    keep(m_folderInformation, text, &ListingFrame::setFolderInformation);
 }
 
 void WindowBars::showProgress(const QString &text)
 {
-    m_progress = text;
+    keep(m_progress, text, &ListingFrame::showProgress);
+}
+
+void WindowBars::keep(QString &kept, const QString &text, Setter show)
+{
+    kept = text;
     if (m_isCurrent())
-        m_frame.showProgress(text);
+        (m_frame.*show)(text);
 }
 
 void WindowBars::showOnFrame()

@@ -21,6 +21,10 @@ public:
     void showOnFrame();
 
 private:
+    using Setter = void (ListingFrame::*)(const QString &);
+    // Keeps text in kept, and shows it on the frame's bar while the window is current.
+    void keep(QString &kept, const QString &text, Setter show);
+
     ListingFrame &m_frame;
     std::function<bool()> m_isCurrent;
     QString m_caption;
