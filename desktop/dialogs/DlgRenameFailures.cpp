@@ -31,7 +31,7 @@ QString oneLine(QString field)
 
 } // namespace
 
-CDlgRenameFailures::CDlgRenameFailures(const QList<Failure> &failures, QWidget *parent)
+CDlgRenameFailures::CDlgRenameFailures(int renamed, const QList<Failure> &failures, QWidget *parent)
     : QDialog(parent), m_failures(failures), m_table(new QTableWidget(this))
 {
     setWindowTitle(captionWithTitle(QStringLiteral("Files Not Renamed - ")));
@@ -39,8 +39,10 @@ CDlgRenameFailures::CDlgRenameFailures(const QList<Failure> &failures, QWidget *
     if (!icon.isNull())
         setWindowIcon(icon);
 
-    auto *summary =
-        new QLabel(QStringLiteral("%1 File(s) Could Not be Renamed:").arg(failures.size()), this);
+    auto *summary = new QLabel(
+        QStringLiteral("%1 renamed, %2 could not be renamed").arg(renamed).arg(failures.size()),
+        this);
+    summary->setObjectName(QStringLiteral("Summary"));
     summary->setBuddy(m_table);
     m_table->setObjectName(QStringLiteral("Failures"));
     m_table->setColumnCount(int(headers().size()));

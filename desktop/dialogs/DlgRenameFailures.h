@@ -8,8 +8,9 @@
 
 class QTableWidget;
 
-// The window shown after a batch in which renames failed: one line per failed row (loaded
-// name, new name, location, reason) and a button that copies the list as text.
+// The window shown after a batch in which renames failed: how many files were renamed and how
+// many were not, one line per failed row (loaded name, new name, location, reason) and a
+// button that copies the list as text.
 class CDlgRenameFailures : public QDialog
 {
     Q_OBJECT
@@ -17,7 +18,8 @@ class CDlgRenameFailures : public QDialog
 public:
     using Failure = FailedRename;
 
-    explicit CDlgRenameFailures(const QList<Failure> &failures, QWidget *parent = nullptr);
+    // renamed: the files the batch did rename.
+    CDlgRenameFailures(int renamed, const QList<Failure> &failures, QWidget *parent = nullptr);
 
     // The list as copied: a header line, then one line per failure, fields separated by tabs
     // (a tab or line break inside a field is written as a space).

@@ -2,6 +2,7 @@
 // name below it, the two numbers beside the icon, the remove length with its arrows, the case boxes
 // at the bottom and
 // "&Rename All" at the bottom right.
+#include "desktop/dialogs/CheckTitledGroup.h"
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/dialogs/NumberEdit.h"
@@ -11,9 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,50 +32,6 @@ CNumberEdit *numberEdit(QWidget *parent)
     edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
     return edit;
 }
-
-// A group frame whose title is a check box sitting on the frame's top edge.
-class CheckTitledGroup : public QWidget
-{
-public:
-    explicit CheckTitledGroup(QWidget *parent) : QWidget(parent) {}
-
-    // Takes the check box as the title and returns the layout for the contents under it.
-    QGridLayout *setTitle(QCheckBox *title)
-    {
-        m_title = title;
-        title->setParent(this);
-        title->setBackgroundRole(QPalette::Window);
-        title->setAutoFillBackground(true); // hides the frame line behind the title
-        auto *layout = new QGridLayout(this);
-        const QSize size = title->sizeHint();
-        layout->setContentsMargins(9, size.height() + 3, 9, 9);
-        setMinimumWidth(size.width() + 24);
-        return layout;
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QWidget::resizeEvent(event);
-        if (m_title)
-            m_title->setGeometry(QRect(QPoint(8, 0), m_title->sizeHint()));
-    }
-
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        const int top = m_title ? m_title->sizeHint().height() / 2 : 0;
-        frame.rect = rect().adjusted(0, top, 0, 0);
-        frame.lineWidth = 1;
-        frame.midLineWidth = 0;
-        style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
-    }
-
-private:
-    QCheckBox *m_title = nullptr;
-};
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 {

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -69,15 +70,33 @@ WindowPlacement WindowPlacement::of(const QWidget *window)
     return placement;
 }
 
+QRect WindowPlacement::clampedTo(const QRect &area) const
+{
+    // Larger than the area: as large as it. Then moved inside it, keeping its size.
+    QRect rect(normalRect.topLeft(), normalRect.size().boundedTo(area.size()));
+    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() + 1 - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() + 1 - rect.height()));
+    return rect;
+}
+
 bool WindowPlacement::applyTo(QWidget *window) const
 {
     if (normalRect.isEmpty())
         return false;
-    bool onScreen = false;
-    for (const QScreen *screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(normalRect);
-    if (!onScreen)
+    // The screen that holds most of the rectangle; one stored at another scale or on a
+    // larger screen may reach past it.
+    const QScreen *best = nullptr;
+    qint64 bestArea = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect common = screen->availableGeometry().intersected(normalRect);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    if (!best)
         return false;
-    window->setGeometry(normalRect);
+    window->setGeometry(clampedTo(best->availableGeometry()));
     return true;
 }

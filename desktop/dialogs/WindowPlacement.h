@@ -34,7 +34,10 @@ struct WindowPlacement
 
     // The placement of a top-level widget (its normal geometry while minimised or maximised).
     static WindowPlacement of(const QWidget *window);
-    // Moves and sizes window to the normal rectangle. A rectangle that is empty or lies on
-    // no screen is not applied (the window keeps its place); returns whether it was.
+    // Moves and sizes window to the normal rectangle, made to fit the available area of the
+    // screen that holds most of it. A rectangle that is empty or lies on no screen is not
+    // applied (the window keeps its place); returns whether it was.
     bool applyTo(QWidget *window) const;
+    // The normal rectangle no larger than area and moved inside it.
+    QRect clampedTo(const QRect &area) const;
 };

@@ -7,12 +7,14 @@
 #include "desktop/view/QuirewellView.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 
 CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> document)
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                  Qt::WindowCloseButtonHint),
       m_mainFrame(mainFrame), m_document(std::move(document)),
-      m_view(new CQuirewellView(&mainFrame, mainFrame.commandActions()))
+      m_bars(mainFrame, [this] { return m_mainFrame.mdiArea()->currentSubWindow() == this; }),
+      m_view(new CQuirewellView(&m_bars, mainFrame.commandActions()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(AppIcons::documentIcon());
@@ -21,7 +23,11 @@ CChildFrame::CChildFrame(CMainFrame &mainFrame, std::shared_ptr<CQuirewellDoc> d
     connect(m_document.get(), &CQuirewellDoc::closeRequested, this, &QWidget::close);
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame()
+{
+    // The view writes its last texts to the bars as it goes: it goes first.
+    delete m_view;
+}
 
 void CChildFrame::closeEvent(QCloseEvent *event)
 {

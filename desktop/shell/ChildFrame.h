@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/shell/WindowBars.h"
 #include "desktop/ui/CommandTarget.h"
 
 #include <QMdiSubWindow>
@@ -11,7 +12,8 @@ class CQuirewellDoc;
 class CQuirewellView;
 
 // A document window: one list view on a document, opened maximised, without minimise and
-// maximise buttons. Closing it hides the main frame's caption bar.
+// maximise buttons. Closing it hides the main frame's caption bar. Its view's caption and
+// status texts reach the main frame's bars while it is the current window.
 class CChildFrame : public QMdiSubWindow, public CommandTarget
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     CQuirewellView *view() const { return m_view; }
     CQuirewellDoc *document() const { return m_document.get(); }
     const std::shared_ptr<CQuirewellDoc> &sharedDocument() const { return m_document; }
+    WindowBars &bars() { return m_bars; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -29,5 +32,6 @@ protected:
 private:
     CMainFrame &m_mainFrame;
     std::shared_ptr<CQuirewellDoc> m_document;
+    WindowBars m_bars; // before the view, which writes to it
     CQuirewellView *m_view;
 };

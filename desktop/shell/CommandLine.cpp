@@ -1,9 +1,15 @@
 #include "desktop/shell/CommandLine.h"
 
+#include "core/engine/names/FileNames.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QUrl>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -13,8 +19,8 @@ bool isThisMachine(const QString &host)
            host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0;
 }
 
-// The local path of a "file:" URL. Its percent-encoded bytes must be UTF-8 without NUL: a
-// lossy decode could name a look-alike folder that exists.
+// The local path of a "file:" URL, its percent-encoded bytes kept exactly (a byte that is not
+// part of UTF-8 as an escaped byte, as in file names); a NUL can be in no path.
 QString pathOfFileUrl(const QString &argument, QString &error)
 {
     const QUrl url(argument);
@@ -24,12 +30,11 @@ QString pathOfFileUrl(const QString &argument, QString &error)
         error = QStringLiteral("not a local file or folder: ") + argument;
         return {};
     }
-    QString path = QString::fromUtf8(bytes);
-    if (path.toUtf8() != bytes || bytes.contains('\0')) {
-        error = QStringLiteral("the path of this URL is not a UTF-8 path: ") + argument;
+    if (bytes.contains('\0')) {
+        error = QStringLiteral("the path of this URL holds a NUL byte: ") + argument;
         return {};
     }
-    return path;
+    return decodeFileName(bytes);
 }
 
 // A path, or the path of a "file:" URL. Other URLs cannot be listed.
@@ -66,6 +71,20 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         }
     }
     return line;
+}
+
+QString CommandLine::absolutePath(const QString &path)
+{
+    // QFileInfo would take the path through UTF-8 and lose its escaped bytes.
+    const QString absolute =
+        path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    return QDir::cleanPath(absolute);
+}
+
+bool CommandLine::isFolder(const QString &path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(encodeFileName(path).constData(), error);
 }
 
 QString CommandLine::usage()

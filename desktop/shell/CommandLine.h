@@ -15,5 +15,9 @@ struct CommandLine
     // for its local path.
     static CommandLine parse(const QStringList &arguments);
     static QString usage();
+    // A path from the command line, kept to its exact bytes: made absolute and cleaned, and
+    // whether it names a folder (following a symbolic link).
+    static QString absolutePath(const QString &path);
+    static bool isFolder(const QString &path);
     static bool isHelpOption(const QString &argument);
 };

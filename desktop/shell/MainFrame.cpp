@@ -83,7 +83,10 @@ void CMainFrame::OnCreate()
 
     connect(m_wndCaptionBar, &CaptionBar::buttonClicked, this,
             [this] { dispatch(Cmd::CaptionOpenFolder); });
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        // The bars follow the current window; without one they keep what they show.
+        if (auto *child = qobject_cast<CChildFrame *>(window))
+            child->bars().showOnFrame();
         updateDocumentTitles();
         scheduleStateRefresh();
     });

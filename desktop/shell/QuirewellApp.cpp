@@ -7,6 +7,7 @@
 #include "desktop/shell/CommandLine.h"
 #include "desktop/shell/MainFrame.h"
 #include "desktop/shell/QuirewellDoc.h"
+#include "desktop/shell/ShellViewDialogs.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
@@ -63,6 +64,9 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
             OpenPath(path);
     });
 
+    // A batch cut off by a crash is offered for undo before anything else is asked: before
+    // the document windows, whose folder picker would otherwise open over the question.
+    offerInterruptedBatches();
     if (line.openPaths.isEmpty())
         OnFileNew();
     for (const QString &path : line.openPaths) {
@@ -73,12 +77,20 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         }
     }
     m_mainFrame->showWithStoredPlacement();
-    // A batch cut off by a crash is offered for undo before anything else is asked.
     if (CQuirewellView *view = m_mainFrame->activeView()) {
-        view->controller().offerInterruptedBatches();
+        view->controller().lookUpUndoAvailable(); // the offer may have changed the journal
         m_mainFrame->refreshCommandStates();
     }
     return true;
+}
+
+void CQuirewellApp::offerInterruptedBatches()
+{
+    // A list of its own, with no folder, over the main frame: an undo's failures are listed
+    // there too.
+    ListController offer(m_mainFrame.get(), m_mainFrame.get(), [](int) {});
+    ShellViewDialogs::showFailuresOf(offer, m_mainFrame.get());
+    offer.offerInterruptedBatches();
 }
 
 CChildFrame *CQuirewellApp::OnFileNew()
@@ -106,12 +118,12 @@ CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
 {
     return m_mainFrame->addDocumentWindow(
         std::make_shared<CQuirewellDoc>(),
-        withoutTrailingSlashes(QFileInfo(folder).absoluteFilePath()));
+        withoutTrailingSlashes(CommandLine::absolutePath(folder)));
 }
 
 CChildFrame *CQuirewellApp::OpenPath(const QString &path)
 {
-    return QFileInfo(path).isDir() ? OpenFolder(path) : OpenDocumentFile(path);
+    return CommandLine::isFolder(path) ? OpenFolder(path) : OpenDocumentFile(path);
 }
 
 void CQuirewellApp::OnFileOpen()

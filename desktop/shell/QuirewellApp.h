@@ -39,6 +39,8 @@ private:
     void registerCommands();
     void OnFileOpen();
     void OnAppAbout();
+    // Asks, for each batch cut off by a crash, whether to undo or keep its renames.
+    void offerInterruptedBatches();
 
     std::unique_ptr<CMainFrame> m_mainFrame;
     int m_exitCode = 0;

@@ -53,9 +53,14 @@ void connectTo(CQuirewellView &view, CMainFrame &frame)
                          if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
                              view.OnSingleFileRenamed(file, dialog.newFileName());
                      });
-    QObject::connect(&view.controller(), &ListController::renamesFailed, &frame,
-                     [&view](const QList<FailedRename> &failures) {
-                         CDlgRenameFailures dialog(failures, &view);
+    showFailuresOf(view.controller(), &view);
+}
+
+void showFailuresOf(ListController &controller, QWidget *parent)
+{
+    QObject::connect(&controller, &ListController::renamesFailed, parent,
+                     [parent](int renamed, const QList<FailedRename> &failures) {
+                         CDlgRenameFailures dialog(renamed, failures, parent);
                          dialog.setObjectName(QStringLiteral("CDlgRenameFailures"));
                          Prompts::instance().runModal(&dialog);
                      });

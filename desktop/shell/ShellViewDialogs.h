@@ -2,6 +2,8 @@
 
 class CMainFrame;
 class CQuirewellView;
+class ListController;
+class QWidget;
 
 // The list views' dialogs as the desktop program shows them: answers the view's requests for
 // its rename parameters window, the settings dialog and the single-file rename dialog, and
@@ -10,4 +12,6 @@ class CQuirewellView;
 // its values to its own view, and "&Rename All" goes through the frame's post().
 namespace ShellViewDialogs {
 void connectTo(CQuirewellView &view, CMainFrame &frame);
+// Lists a controller's failed renames over parent whenever there are any.
+void showFailuresOf(ListController &controller, QWidget *parent);
 } // namespace ShellViewDialogs

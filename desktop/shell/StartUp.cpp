@@ -2,7 +2,7 @@
 
 #include "desktop/shell/CommandLine.h"
 
-#include <QStringDecoder>
+#include "core/engine/names/FileNames.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,16 +32,6 @@ int beforeApplication(int argc, char *argv[])
             return 0;
         }
     }
-    // Qt decodes the arguments as UTF-8, replacing what is not; the replaced path may name a
-    // look-alike folder that exists, whose files would then be listed and renamed.
-    for (int i = 1; i < argc; ++i) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = utf8(QByteArrayView(argv[i]));
-        if (utf8.hasError()) {
-            std::fprintf(stderr, "quirewell: argument %d is not valid UTF-8\n", i);
-            return 2;
-        }
-    }
     // A chosen platform (offscreen, xcb with a display given by -display) is left to Qt.
     bool platformChosen = isSet("QT_QPA_PLATFORM");
     for (int i = 1; i < argc; ++i) {
@@ -57,6 +47,16 @@ int beforeApplication(int argc, char *argv[])
         return 1;
     }
     return -1;
+}
+
+QStringList arguments(int argc, char *argv[])
+{
+    // Qt's own list replaces what is not UTF-8, and the replaced path could name a look-alike
+    // folder; decoded as file names, every byte is kept.
+    QStringList decoded;
+    for (int i = 1; i < argc; ++i)
+        decoded << decodeFileName(QByteArrayView(argv[i]));
+    return decoded;
 }
 
 } // namespace StartUp

@@ -9,7 +9,8 @@ int main(int argc, char *argv[])
         return code;
     QApplication application(argc, argv);
     CQuirewellApp app;
-    if (!app.InitInstance(QApplication::arguments().mid(1)))
+    // QApplication has taken its own options (-platform, -display, ...) out of argv.
+    if (!app.InitInstance(StartUp::arguments(argc, argv)))
         return app.exitCode();
     return QApplication::exec();
 }

@@ -10,11 +10,51 @@
 
 namespace {
 
+// A box wraps its text where words end, and a path offers such a place at every '/' and
+// space. The bracketed part of each line ("Folder [/home/me/My Photos]", from its first '['
+// to its last ']') stays on one line: its spaces do not break and a word joiner follows each
+// of its characters. A part wider than the box's widest still breaks, anywhere.
+QString withPathsKeptWhole(const QString &text)
+{
+    constexpr QChar kNoBreakSpace(0x00A0);
+    constexpr QChar kWordJoiner(0x2060);
+    QString out;
+    out.reserve(text.size() * 2);
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QStringView line = QStringView(text).mid(lineStart, lineEnd - lineStart);
+        const qsizetype open = line.indexOf(u'[');
+        const qsizetype close = line.lastIndexOf(u']');
+        if (open < 0 || close <= open + 1) {
+            out += line;
+        } else {
+            out += line.left(open + 1);
+            for (qsizetype i = open + 1; i < close; ++i) {
+                const QChar c = line.at(i);
+                out += c == u' ' ? kNoBreakSpace : c;
+                // Never between the two halves of a surrogate pair, nor before the ']'.
+                if (!c.isHighSurrogate() && i + 1 < close)
+                    out += kWordJoiner;
+            }
+            out += line.mid(close);
+        }
+        if (lineEnd < text.size())
+            out += u'\n';
+        lineStart = lineEnd + 1;
+    }
+    return out;
+}
+
 // The box's title is the application's name.
 void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
 {
     box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
-    box.setText(text);
+    // Plain text: a folder named "<b>x" is shown as it is named.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(withPathsKeptWhole(text));
     switch (icon) {
     case Prompts::Icon::Information:
         box.setIcon(QMessageBox::Information);

@@ -18,8 +18,7 @@ BatchOutcome BatchRun::run(const FileRows &rows, bool subFoldersListed,
     const bool resolveChains = CAppSettings().GetResolveChains() != 0;
     BatchOutcome outcome = BatchOutcome::Declined;
     m_stop.store(false);
-    BatchScreen screen(m_context, m_frame, m_promptParent, std::move(cancel),
-                       std::move(confirmed));
+    BatchScreen screen(m_context, m_frame, m_promptParent, std::move(cancel), std::move(confirmed));
     const BatchProgress progress = [this, &screen](int done, int total) {
         screen.setProgress(done, total);
         if (m_checkpoint)

@@ -130,6 +130,6 @@ void BatchUndo::undoBatch(const UndoPlan &plan)
                 .arg(result.restored));
     } else {
         m_steps.reloadThenShow(QString());
-        m_steps.renamesFailed(failuresOf(plan, result));
+        m_steps.renamesFailed(result.restored, failuresOf(plan, result));
     }
 }

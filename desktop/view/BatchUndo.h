@@ -21,7 +21,7 @@ public:
         std::function<void(bool renaming)> setRenaming; // while the files go back
         std::function<void()> journalChanged;           // the undo's availability may change
         std::function<void(const QString &text)> reloadThenShow; // after the undo
-        std::function<void(const QList<FailedRename> &)> renamesFailed;
+        std::function<void(int renamed, const QList<FailedRename> &)> renamesFailed;
     };
 
     BatchUndo(QWidget *promptParent, Steps steps);

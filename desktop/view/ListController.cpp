@@ -14,7 +14,9 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
       m_undo(promptParent,
              {[this](bool renaming) { setRenaming(renaming); }, [this] { lookUpUndoAvailable(); },
               [this](const QString &text) { reloadThenShow(text); },
-              [this](const QList<FailedRename> &failures) { emit renamesFailed(failures); }})
+              [this](int renamed, const QList<FailedRename> &failures) {
+                  emit renamesFailed(renamed, failures);
+              }})
 {
     connect(&m_loads, &ListingQueue::started, this, &ListController::busyChanged);
     connect(&m_newNames, &NewNamesCompute::computed, this, &ListController::newNamesComputed);
@@ -174,7 +176,7 @@ void ListController::OnStartRenaming()
     else
         reloadThenShow(QString());
     if (!result.failures.empty())
-        emit renamesFailed(failedRenamesOf(rows, result));
+        emit renamesFailed(result.renamed, failedRenamesOf(rows, result));
 }
 
 void ListController::setRenaming(bool renaming)

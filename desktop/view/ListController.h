@@ -112,8 +112,8 @@ signals:
     void busyChanged();
     // After every computation of the "New File Name" column.
     void newNamesComputed();
-    // Renames of a batch or an undo failed: the shell lists them.
-    void renamesFailed(const QList<FailedRename> &failures);
+    // Renames of a batch or an undo failed: the shell lists them, with the number renamed.
+    void renamesFailed(int renamed, const QList<FailedRename> &failures);
     // undoAvailable() has a new answer.
     void undoLookedUp();
 

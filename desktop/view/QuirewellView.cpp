@@ -26,6 +26,7 @@ CQuirewellView::CQuirewellView(ListingFrame *frame, const CommandActions &comman
     setObjectName(QStringLiteral("fileList"));
     registerCommands();
     m_menuPopup = createRowContextMenu(this, commands);
+    connect(&m_controller, &ListController::loadFinished, this, &CQuirewellView::fitNumberColumn);
     connect(&m_controller, &ListController::loadFinished, this, &CQuirewellView::loadFinished);
     connect(&m_controller, &ListController::newNamesComputed, this,
             &CQuirewellView::newNamesComputed);
@@ -85,6 +86,19 @@ void CQuirewellView::SetupColumns()
     }
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CQuirewellView::commandStatesChanged);
+}
+
+void CQuirewellView::fitNumberColumn()
+{
+    const int rows = fileModel().rowCount();
+    if (rows == 0 || model() != &fileModel())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex last = fileModel().index(rows - 1, FileListModel::Sr);
+    const int needed = itemDelegate()->sizeHint(option, last).width() + (showGrid() ? 1 : 0);
+    if (horizontalHeader()->sectionSize(FileListModel::Sr) < needed)
+        horizontalHeader()->resizeSection(FileListModel::Sr, needed);
 }
 
 void CQuirewellView::OnDestroy()

@@ -100,6 +100,8 @@ private:
     void popupRowMenuAtCurrentRow();
     void registerCommands();
     void SetupColumns();
+    // Widens the "Sr" column to show the last row's number in full.
+    void fitNumberColumn();
     void OnDestroy();
     void OnFolderLocation();
     void OnReload();

@@ -22,7 +22,8 @@ CAboutDlg::CAboutDlg(QWidget *parent)
         icon->setPixmap(appIcon.pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    auto *version = new QLabel(WebLinks::productName() + QStringLiteral(", Version 2.1"), this);
+    auto *version =
+        new QLabel(WebLinks::productName() + QStringLiteral(", Version " QUIREWELL_VERSION), this);
     version->setObjectName(QStringLiteral("about-version"));
     version->setTextFormat(Qt::PlainText);
 

@@ -6,7 +6,7 @@ namespace WebLinks {
 
 namespace {
 const char *const HomeAddress = "http://www.orvalt.example/";
-const char *const DonateAddress = "http://donate.orvalt.example/";
+const char *const DonateAddress = "https://donate.orvalt.example/";
 const char *const ShareEndpoint = "http://www.facebook.com/sharer.php";
 } // namespace
 

@@ -54,8 +54,10 @@ QStringList assignKeyTips(const QStringList &labels, const QStringList &explicit
     return tips;
 }
 
-KeyTipController::KeyTipController(QWidget *host, Provider provider, Back back)
-    : QObject(host), m_host(host), m_provider(std::move(provider)), m_back(std::move(back))
+KeyTipController::KeyTipController(QWidget *host, Provider provider, Back back,
+                                   DropDownScope dropDownScope)
+    : QObject(host), m_host(host), m_provider(std::move(provider)), m_back(std::move(back)),
+      m_dropDownScope(std::move(dropDownScope))
 {
     qApp->installEventFilter(this);
 }
@@ -131,7 +133,17 @@ bool KeyTipController::inHostWindow(QObject *watched) const
         if (tip.anchor && tip.anchor->window() == window)
             return true;
     }
-    return false;
+    // A drop-down opened with the mouse, before any badge is shown.
+    return m_dropDownScope && !m_dropDownScope(window).isEmpty();
+}
+
+QString KeyTipController::scopeForAlt(QObject *watched) const
+{
+    const QWidget *window = static_cast<QWidget *>(watched)->window();
+    if (window == m_host->window() || !m_dropDownScope)
+        return RootScope;
+    const QString scope = m_dropDownScope(window);
+    return scope.isEmpty() ? RootScope : scope;
 }
 
 bool KeyTipController::eventFilter(QObject *watched, QEvent *event)
@@ -168,7 +180,7 @@ bool KeyTipController::eventFilter(QObject *watched, QEvent *event)
             if (m_active)
                 hide();
             else
-                show(RootScope);
+                show(scopeForAlt(watched));
             return true;
         }
         return m_active;

@@ -32,7 +32,8 @@ QStringList assignKeyTips(const QStringList &labels, const QStringList &explicit
 // Pressing and releasing Alt alone in the host's window shows the badges of the root scope;
 // typing a badge's keys runs it; Alt or a mouse press hides them. Escape goes back to the
 // scope back names, or hides the badges when it names none. Badges of elements in a drop-down
-// of the host sit in that drop-down, and keys typed there reach the badges.
+// of the host sit in that drop-down, and keys typed there reach the badges. In a drop-down
+// opened with the mouse, Alt shows the badges of the scope the drop-down stands for.
 class KeyTipController : public QObject
 {
     Q_OBJECT
@@ -40,9 +41,12 @@ public:
     using Provider = std::function<QList<KeyTip>(const QString &scope)>;
     // Leaves a scope: the scope to show instead, or an empty string to hide the badges.
     using Back = std::function<QString(const QString &scope)>;
+    // The scope of a drop-down window of the host, or an empty string for any other window.
+    using DropDownScope = std::function<QString(const QWidget *window)>;
     static inline const QString RootScope = QStringLiteral("root");
 
-    KeyTipController(QWidget *host, Provider provider, Back back = {});
+    KeyTipController(QWidget *host, Provider provider, Back back = {},
+                     DropDownScope dropDownScope = {});
     ~KeyTipController() override;
 
     bool isActive() const { return m_active; }
@@ -55,12 +59,15 @@ protected:
 
 private:
     bool inHostWindow(QObject *watched) const;
+    // The scope Alt shows in the window of watched: the root in the host's window.
+    QString scopeForAlt(QObject *watched) const;
     void handleKey(QKeyEvent *event);
     void clearBadges();
 
     QWidget *m_host;
     Provider m_provider;
     Back m_back;
+    DropDownScope m_dropDownScope;
     QList<KeyTip> m_tips;
     QList<QPointer<QLabel>> m_badges;
     QString m_scope;

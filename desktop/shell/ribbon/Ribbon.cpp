@@ -31,7 +31,8 @@ Ribbon::Ribbon(const CommandActions &commands, QWidget *parent)
       m_pages(new QStackedWidget(this)),
       m_keyTips(new KeyTipController(
           this, [this](const QString &scope) { return keyTipsFor(scope); },
-          [this](const QString &scope) { return keyTipsBack(scope); }))
+          [this](const QString &scope) { return keyTipsBack(scope); },
+          [this](const QWidget *window) { return dropDownScope(window); }))
 {
     setObjectName(QStringLiteral("ribbon"));
     m_tabs->setObjectName(QStringLiteral("category-tabs"));
@@ -114,6 +115,18 @@ QString Ribbon::keyTipsBack(const QString &scope)
     if (panel >= 0 && panel < panels.size())
         panels.at(panel)->hideDropDown();
     return CategoryScope + QString::number(category);
+}
+
+QString Ribbon::dropDownScope(const QWidget *window) const
+{
+    for (qsizetype c = 0; c < m_categories.size(); ++c) {
+        const QList<RibbonPanel *> &panels = m_categories.at(c)->panels();
+        for (qsizetype p = 0; p < panels.size(); ++p) {
+            if (panels.at(p)->isDroppedDownIn(window))
+                return PanelScope + QString::number(c) + u':' + QString::number(p);
+        }
+    }
+    return {};
 }
 
 QList<KeyTip> Ribbon::rootKeyTips()

@@ -38,6 +38,8 @@ private:
     QList<KeyTip> categoryKeyTips(int index);
     QList<KeyTip> panelKeyTips(int category, int panel);
     QString keyTipsBack(const QString &scope);
+    // The scope of a collapsed panel whose drop-down is the window; empty for any other.
+    QString dropDownScope(const QWidget *window) const;
 
     ApplicationButton *m_appButton;
     QMenu *m_appMenu;

@@ -104,7 +104,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     edit->addSmall(smallButton(Cmd::Settings, QStringLiteral("Software Settings"), edit));
     edit->addSmall(smallButton(Cmd::RenameParameters, QStringLiteral("Rename Parameters"), edit));
 
-    RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"));
+    RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
     rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
 

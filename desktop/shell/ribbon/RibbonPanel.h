@@ -35,6 +35,11 @@ public:
     // Drops the contents down under the collapsed panel's button.
     void showDropDown();
     void hideDropDown();
+    // Whether window is this panel's drop-down, shown.
+    bool isDroppedDownIn(const QWidget *window) const
+    {
+        return window && window == m_dropDown && m_dropDown->isVisible();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -62,7 +67,7 @@ public:
     explicit RibbonCategory(const QString &name, QWidget *parent = nullptr);
 
     QString name() const { return m_name; }
-    RibbonPanel *addPanel(const QString &storedTitle, const QIcon &icon = {});
+    RibbonPanel *addPanel(const QString &storedTitle, const QIcon &icon);
     const QList<RibbonPanel *> &panels() const { return m_panels; }
     // Every element of every panel, in order.
     QList<QWidget *> elements() const;

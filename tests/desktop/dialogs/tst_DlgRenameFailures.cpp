@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -36,10 +37,13 @@ void TestDlgRenameFailures::listsAndCopiesEveryFailure()
     const BatchResult result = RenameCheckedFiles(rows);
     QCOMPARE(result.renamed, 1);
 
-    CDlgRenameFailures dialog(failedRenamesOf(rows, result));
+    CDlgRenameFailures dialog(result.renamed, failedRenamesOf(rows, result));
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // Above the list: how many were renamed and how many were not.
+    QCOMPARE(dialog.findChild<QLabel *>(u"Summary"_qs)->text(),
+             u"1 renamed, 2 could not be renamed"_qs);
     auto *table = dialog.findChild<QTableWidget *>(u"Failures"_qs);
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(table->item(0, 0)->text(), u"a"_qs);

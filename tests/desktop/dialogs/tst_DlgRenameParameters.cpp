@@ -6,12 +6,14 @@
 #include "tests/desktop/dialogs/DialogTestSupport.h"
 #include "tests/support/TestTree.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -84,6 +86,34 @@ private slots:
         QVERIFY(!control<QLabel>(m_dialog.get(), "NumberMessage")->isVisible());
         QCOMPARE(m_dialog->focusWidget(), box("CheckFindAndReplace"));
         QCOMPARE(takePosted(), QList<int>());
+    }
+
+    // The find and replace group's frame line runs through its title, a check box, and not
+    // below it.
+    void theGroupTitleSitsOnItsFrame()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        QCheckBox *title = box("CheckFindAndReplace");
+        const QWidget *group = title->parentWidget();
+        const QImage shot = m_dialog->grab().toImage();
+        const QRect titleArea(title->mapTo(m_dialog.get(), QPoint()), title->size());
+        const QPoint groupTop = group->mapTo(m_dialog.get(), QPoint());
+        // A column right of the title, inside the frame's width.
+        const int x = titleArea.right() + 20;
+        QVERIFY(x < groupTop.x() + group->width() - 10);
+        const QRgb background = shot.pixel(x, groupTop.y());
+        int line = -1;
+        for (int y = groupTop.y(); y < groupTop.y() + group->height() && line < 0; ++y) {
+            const QRgb pixel = shot.pixel(x, y);
+            if (std::abs(qGray(pixel) - qGray(background)) > 12)
+                line = y;
+        }
+        QVERIFY2(line > titleArea.top() && line < titleArea.bottom(),
+                 qPrintable(QStringLiteral("line at %1, title from %2 to %3")
+                                .arg(line)
+                                .arg(titleArea.top())
+                                .arg(titleArea.bottom())));
     }
 
     void openingWithRemovalOnStoresTheLengthAndRecomputesOnce()

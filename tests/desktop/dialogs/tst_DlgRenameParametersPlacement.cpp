@@ -5,6 +5,8 @@
 #include "desktop/dialogs/WindowPlacement.h"
 #include "tests/support/TestTree.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QtEndian>
 #include <QTest>
 #include <QWindow>
@@ -120,6 +122,36 @@ private slots:
         // The same record at the right size is applied.
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(), record);
         QCOMPARE(firstShownGeometry(), QRect(30, 20, 510, 320));
+    }
+
+    // A rectangle stored at another scale or on a larger screen is made to fit the screen it
+    // is mostly on: no larger than its available area, and moved inside it.
+    void aRecordReachingPastTheScreenIsMadeToFit()
+    {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint at = available.topLeft() + QPoint(10, 10);
+        const struct
+        {
+            QRect stored;
+            QRect shown;
+        } cases[] = {
+            {QRect(at, available.size() * 2), available},
+            {QRect(available.right() - 99, at.y(), 510, 320),
+             QRect(available.right() + 1 - 510, at.y(), 510, 320)},
+            {QRect(available.left() - 200, available.bottom() - 49, 510, 320),
+             QRect(available.left(), available.bottom() + 1 - 320, 510, 320)},
+        };
+        for (const auto &c : cases) {
+            WindowPlacement placement;
+            placement.normalRect = c.stored;
+            CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(),
+                                             placement.toRecord());
+            // The platform may push the window by its frame's width off the screen's edge.
+            const QRect shown = firstShownGeometry();
+            QCOMPARE(shown.size(), c.shown.size());
+            QVERIFY2((shown.topLeft() - c.shown.topLeft()).manhattanLength() <= 8,
+                     qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+        }
     }
 
     void corruptRectanglesAreNotApplied()

@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <memory>
@@ -257,6 +259,56 @@ private slots:
                                    {QStringLiteral("Yes"), QStringLiteral("No")});
         QVERIFY(captionWidth > 0);
         QVERIFY2(width >= captionWidth + 100, qPrintable(QString::number(width)));
+    }
+
+    // A folder path in a message box that wraps is not broken across lines at its slashes
+    // or spaces; the words around it wrap instead. What the program says stays the same.
+    void messageBoxesKeepAFolderPathOnOneLine()
+    {
+        Prompts::install(nullptr);
+        const QString path =
+            QStringLiteral("/home/someone/Pictures/Holiday 2024/Summer-trip to the coast/day 3");
+        const QString text = QStringLiteral("The Batch Rename in Folder [") + path +
+                             QStringLiteral("] was Interrupted: 2 of 3 File(s) had been "
+                                            "Renamed.\n\nFile(s) from Any Sub Folder(s).");
+        QString shown;
+        int pathLines = -1;
+        int lines = -1;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(top);
+                if (!box || !box->isVisible())
+                    continue;
+                const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                shown = label->text();
+                // The label's own wrapping, at its width.
+                QString laidOut = shown;
+                laidOut.replace(u'\n', QChar::LineSeparator); // as QLabel lays it out
+                QTextLayout layout(laidOut, label->font());
+                QTextOption option;
+                option.setWrapMode(QTextOption::WordWrap);
+                layout.setTextOption(option);
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid();
+                     line = layout.createLine())
+                    line.setLineWidth(label->contentsRect().width());
+                layout.endLayout();
+                const qsizetype open = shown.indexOf(u'[');
+                const qsizetype close = shown.indexOf(u']');
+                pathLines = layout.lineForTextPosition(int(close)).lineNumber() -
+                            layout.lineForTextPosition(int(open)).lineNumber() + 1;
+                lines = layout.lineCount();
+                box->done(QDialog::Rejected);
+            }
+        });
+        Prompts::instance().message(nullptr, text, Prompts::Icon::Warning);
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(lines > 3, qPrintable(QString::number(lines))); // the first paragraph wrapped
+        QCOMPARE(pathLines, 1);
+        // Only where the lines may break changes: the words read the same.
+        QString words = shown;
+        words.remove(QChar(0x2060)).replace(QChar(0x00A0), u' ');
+        QCOMPARE(words, text);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTest>
@@ -108,6 +109,13 @@ inline QList<bool> checkMarks(const CQuirewellView *view)
     for (const FileRow &row : view->fileModel().rows().rows)
         marks.append(row.checked);
     return marks;
+}
+
+// The line above the failure window's list: "N renamed, M could not be renamed".
+inline QString failureSummary(const QDialog *dialog)
+{
+    const auto *summary = dialog->findChild<QLabel *>(QStringLiteral("Summary"));
+    return summary ? summary->text() : QString();
 }
 
 // The rows of the failure window (CDlgRenameFailures), one list of texts per row.

@@ -183,8 +183,10 @@ private slots:
         QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
         f.prompts.messageAnswers << Prompts::Answer::Yes;
         QList<QStringList> failedRows;
-        f.prompts.onModal = [&failedRows](QDialog *dialog) {
+        QString summary;
+        f.prompts.onModal = [&failedRows, &summary](QDialog *dialog) {
             failedRows = failureRows(dialog);
+            summary = failureSummary(dialog);
             return int(QDialog::Accepted);
         };
         pressApplicationButton(f);
@@ -195,6 +197,7 @@ private slots:
         QCOMPARE(f.prompts.modalDialogs, QStringList({u"CDlgRenameFailures"_s}));
         QCOMPARE(failedRows, QList<QStringList>({{u"aab.txt"_s, u"ab.txt"_s, f.tree.root() + u"/"_s,
                                                   u"File exists"_s}}));
+        QCOMPARE(summary, u"2 renamed, 1 could not be renamed"_s);
         QCOMPARE(f.tree.entries(),
                  QStringList({u"aab.txt"_s, u"b.txt"_s, u"cc.txt"_s, u"z.txt"_s}));
         QCOMPARE(f.tree.contents(QStringLiteral("b.txt")), QByteArray("ab.txt"));

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace {
 // Sets a file's modification time after its content is written.
@@ -209,6 +210,27 @@ private slots:
         QCOMPARE(f.view()->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
         QCOMPARE(f.view()->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    }
+
+    // The "Sr" column grows to show the largest number in full after a load; a wider
+    // column keeps its width.
+    void theNumberColumnShowsTheLargestNumber()
+    {
+        for (const int stored : {30, 200}) {
+            ShellFixture f;
+            for (int i = 0; i < 120; ++i)
+                QVERIFY(f.tree.createFile(QStringLiteral("f%1.txt").arg(i)));
+            CAppSettings::WriteProfileInt(QStringLiteral("Column0"), stored);
+            QVERIFY(f.start({f.tree.root()}));
+            QVERIFY(waitListed(f.view()));
+            QCOMPARE(f.view()->fileModel().text(119, 0), QStringLiteral("120"));
+            const int width = f.view()->horizontalHeader()->sectionSize(0);
+            const int indicator = f.view()->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+            const int text = f.view()->fontMetrics().horizontalAdvance(QStringLiteral("120"));
+            QVERIFY2(width >= indicator + text, qPrintable(QString::number(width)));
+            if (stored >= 200)
+                QCOMPARE(width, stored);
+        }
     }
 
     void keysInTheList()

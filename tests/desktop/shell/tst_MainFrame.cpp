@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "core/engine/settings/AppSettings.h"
+#include "core/listing/ListingTexts.h"
 #include "desktop/dialogs/WindowPlacement.h"
 #include "desktop/shell/CaptionBar.h"
 #include "desktop/shell/Looks.h"
@@ -14,8 +15,10 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -281,6 +284,59 @@ private slots:
         QCOMPARE(children[0]->windowTitle(), first);
     }
 
+    // With two windows on two folders, the caption bar and both panes show the current
+    // window's folder and counts, also after a load in the other one.
+    void theBarsFollowTheCurrentWindow()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("one/a.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two/b.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two/c.txt")));
+        const QString one = f.tree.path(QStringLiteral("one"));
+        const QString two = f.tree.path(QStringLiteral("two"));
+        QVERIFY(f.start({one, two}));
+        const QList<CChildFrame *> children = f.frame()->childFrames();
+        QCOMPARE(children.size(), 2);
+        QVERIFY(waitListed(children[0]->view()));
+        QVERIFY(waitListed(children[1]->view()));
+        QCoreApplication::processEvents();
+
+        struct Bars
+        {
+            QString caption, stats, folders;
+            bool operator==(const Bars &) const = default;
+        };
+        const auto shown = [&f] {
+            return Bars{f.frame()->captionBar()->text(), f.frame()->fileStatsPane()->text(),
+                        f.frame()->folderInfoPane()->text()};
+        };
+        f.frame()->mdiArea()->setActiveSubWindow(children[1]);
+        const Bars ofTwo = shown();
+        QCOMPARE(ofTwo.caption, ListingTexts::folderCaption(two));
+        QVERIFY2(
+            ofTwo.stats.startsWith(QStringLiteral("2 File(s) Listed from Folder [%1]").arg(two)),
+            qPrintable(ofTwo.stats));
+
+        f.frame()->mdiArea()->setActiveSubWindow(children[0]);
+        const Bars ofOne = shown();
+        QCOMPARE(ofOne.caption, ListingTexts::folderCaption(one));
+        QVERIFY2(
+            ofOne.stats.startsWith(QStringLiteral("1 File(s) Listed from Folder [%1]").arg(one)),
+            qPrintable(ofOne.stats));
+
+        // A load in the other window leaves the bars to this one; they show it again later.
+        QVERIFY(f.tree.createFile(QStringLiteral("two/e.txt")));
+        children[1]->view()->LoadFileList();
+        QVERIFY(waitListed(children[1]->view()));
+        QCoreApplication::processEvents();
+        QCOMPARE(shown(), ofOne);
+        f.frame()->mdiArea()->setActiveSubWindow(children[1]);
+        QVERIFY2(f.frame()->fileStatsPane()->text().startsWith(
+                     QStringLiteral("3 File(s) Listed from Folder [%1]").arg(two)),
+                 qPrintable(f.frame()->fileStatsPane()->text()));
+        QCOMPARE(f.frame()->captionBar()->text(), ListingTexts::folderCaption(two));
+    }
+
     void closingTheLastDocumentWindowKeepsThePaneTexts()
     {
         ShellFixture f;
@@ -301,7 +357,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(f.start());
-        const QRect normal(60, 70, 900, 600);
+        const QRect normal(60, 70, 700, 500); // on the 800 by 600 test screen
         f.frame()->setGeometry(normal);
         f.frame()->close();
         QVERIFY(f.start());
@@ -322,6 +378,16 @@ private slots:
         CAppSettings::SetMainFramePlacement(away.toRecord());
         QVERIFY(f.start());
         QCOMPARE(f.frame()->size(), QSize(1280, 800));
+
+        // One stored at twice the scale comes back no larger than the screen, and on it.
+        const QRect available = f.frame()->screen()->availableGeometry();
+        WindowPlacement doubled;
+        doubled.normalRect = QRect(available.topLeft() + QPoint(30, 20), available.size() * 2);
+        CAppSettings::SetMainFramePlacement(doubled.toRecord());
+        QVERIFY(f.start());
+        QCOMPARE(f.frame()->size(), available.size());
+        // The platform may push the window by its frame's width off the screen's edge.
+        QVERIFY((f.frame()->pos() - available.topLeft()).manhattanLength() <= 8);
     }
 
     void helpAndDonateOpenTheMakersPages()
@@ -337,7 +403,7 @@ private slots:
         QTRY_COMPARE(f.frame()->childFrames().size(), 0);
         QVERIFY(f.run(QStringLiteral("Donate")));
         QCOMPARE(f.opener.urls.size(), 2);
-        QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("http://donate.orvalt.example/")));
+        QCOMPARE(f.opener.urls.last(), QUrl(QStringLiteral("https://donate.orvalt.example/")));
         QVERIFY(f.run(QStringLiteral("AppAbout")));
         QCOMPARE(f.prompts.modalDialogs.size(), 1);
     }

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "core/engine/names/FileNames.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/listing/ListingTexts.h"
 #include "desktop/shell/CaptionBar.h"
@@ -15,7 +16,9 @@
 #include <QMdiArea>
 #include <QMimeData>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class StartUpTest : public QObject
 {
@@ -93,19 +96,41 @@ private slots:
         QVERIFY(f.prompts.folderStarts.isEmpty());
     }
 
-    void argumentsThatAreNotUtf8AreRefusedBeforeStart()
+    // Arguments keep their bytes: a folder whose name is not UTF-8 is listed, exactly that
+    // folder and not a look-alike.
+    void argumentsThatAreNotUtf8KeepTheirBytes()
     {
         // A byte that cannot start a character, and one that starts a character cut short.
-        const QByteArray refused[] = {"/tmp/\xff-photos", "/tmp/caf\xe9"};
-        for (QByteArray argument : refused) {
+        const QByteArray kept[] = {"/tmp/\xff-photos", "/tmp/caf\xe9", "/tmp/caf\xc3\xa9"};
+        for (QByteArray argument : kept) {
             char program[] = "quirewell";
             char *argv[] = {program, argument.data(), nullptr};
-            QCOMPARE(StartUp::beforeApplication(2, argv), 2);
+            QCOMPARE(StartUp::beforeApplication(2, argv), -1);
+            QCOMPARE(encodeFileName(StartUp::arguments(2, argv).value(0)), argument);
+        }
+
+        ShellFixture f;
+        const QByteArray root = QFile::encodeName(f.tree.root());
+        const QByteArray folder = root + "/caf\xe9";
+        const QByteArray lookAlike = root + "/caf\xef\xbf\xbd"; // U+FFFD in its place
+        for (const QByteArray &path : {folder, lookAlike}) {
+            QCOMPARE(::mkdir(path.constData(), 0755), 0);
+            const QByteArray file = path + (path == folder ? "/wanted.txt" : "/other.txt");
+            const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
         }
         char program[] = "quirewell";
-        char good[] = "/tmp/caf\xc3\xa9";
-        char *argv[] = {program, good, nullptr};
-        QCOMPARE(StartUp::beforeApplication(2, argv), -1);
+        QByteArray argument = folder;
+        char *argv[] = {program, argument.data(), nullptr};
+        QVERIFY(f.start(StartUp::arguments(2, argv)));
+        QVERIFY(waitListed(f.view()));
+        QCOMPARE(encodeFileName(f.view()->folder()), folder);
+        QCOMPARE(f.view()->fileModel().rowCount(), 1);
+        QCOMPARE(f.view()->fileModel().text(0, 1), QStringLiteral("wanted.txt"));
+        QCoreApplication::processEvents();
+        QVERIFY(f.prompts.folderStarts.isEmpty());
+        QVERIFY(f.prompts.messages.isEmpty());
     }
 
     void droppedFolderOpensAWindowThatListsIt()
@@ -234,8 +259,8 @@ private slots:
             {"FILE:///home/me/a%25b", "/home/me/a%b"},
             {"file://localhost/srv/%C3%A9t%C3%A9/", "/srv/\u00e9t\u00e9/"},
             {"file:///home/me/100% sure", "/home/me/100% sure"},
-            {"file:///home/me/%FFname", nullptr}, // not UTF-8
-            {"file:///home/me/%00name", nullptr}, // NUL is not UTF-8 of a path
+            {"file:///home/me/%FFname", "/home/me/\xffname"}, // not UTF-8: kept as it is
+            {"file:///home/me/%00name", nullptr},             // NUL is not UTF-8 of a path
             {"file://elsewhere.example/srv", nullptr},
             {"file:relative", nullptr},
             {"smb://server/share/folder", nullptr},
@@ -245,7 +270,7 @@ private slots:
             line = CommandLine::parse({QString::fromUtf8(c.argument)});
             if (c.path) {
                 QVERIFY2(line.error.isEmpty(), c.argument);
-                QCOMPARE(line.openPaths, QStringList{QString::fromUtf8(c.path)});
+                QCOMPARE(line.openPaths, QStringList{decodeFileName(c.path)});
             } else {
                 QVERIFY2(!line.error.isEmpty(), c.argument);
             }

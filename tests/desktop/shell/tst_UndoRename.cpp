@@ -7,6 +7,7 @@
 #include "core/engine/settings/AppSettings.h"
 #include "desktop/ui/CommandIds.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QFile>
@@ -47,6 +48,28 @@ bool interruptedBatch(TestTree &tree, const QList<std::pair<QString, QString>> &
     }
     return true;
 }
+
+// Prompts whose question runs the event loop until it is answered, as a real message box
+// does, and that record the order in which the question was answered and the folder picker
+// opened.
+class ModalLoopPrompts : public RecordingPrompts
+{
+public:
+    QStringList order;
+
+    int choose(QWidget *parent, const QString &text, Icon icon, const QStringList &offered) override
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        order << u"question answered"_s;
+        return RecordingPrompts::choose(parent, text, icon, offered);
+    }
+    QString pickFolder(QWidget *parent, const QString &startFolder) override
+    {
+        order << u"folder picker"_s;
+        return RecordingPrompts::pickFolder(parent, startFolder);
+    }
+};
 
 } // namespace
 
@@ -109,8 +132,10 @@ private slots:
         // whose name is taken meanwhile, which the failure window lists.
         QVERIFY(f.tree.createFile(u"B.TXT"_s, "other"));
         QList<QList<QStringList>> windows;
-        f.prompts.onModal = [&windows](QDialog *dialog) {
+        QStringList summaries;
+        f.prompts.onModal = [&windows, &summaries](QDialog *dialog) {
             windows.append(failureRows(dialog));
+            summaries.append(failureSummary(dialog));
             return int(QDialog::Accepted);
         };
         f.prompts.messageAnswers << Prompts::Answer::Yes;
@@ -120,10 +145,26 @@ private slots:
         QCOMPARE(f.tree.contents(u"B.TXT"_s), QByteArray("other"));
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows[0].size(), 1);
+        QCOMPARE(summaries, QStringList{u"1 renamed, 1 could not be renamed"_s});
         QCOMPARE(windows[0][0].mid(0, 3),
                  QStringList({u"b.txt"_s, u"B.TXT"_s, f.tree.root() + u"/"_s}));
         QVERIFY2(windows[0][0][3].contains(u"taken"_s), qPrintable(windows[0][0][3]));
         QCOMPARE(f.frame()->statusBar()->currentMessage(), QString());
+    }
+
+    // Started without a folder, the program asks about a batch cut off by a crash before it
+    // opens the folder picker, which would otherwise cover the question.
+    void theCrashQuestionComesBeforeTheFolderPicker()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(u"1.txt"_s, "1"));
+        QVERIFY(interruptedBatch(f.tree, {{u"1.txt"_s, u"one.txt"_s}}, 1));
+        ModalLoopPrompts prompts;
+        prompts.choiceAnswers << 0;
+        QVERIFY(f.start());
+        QTRY_COMPARE(prompts.order, QStringList({u"question answered"_s, u"folder picker"_s}));
+        QCOMPARE(f.tree.entries(), QStringList{u"1.txt"_s});
+        f.stop();
     }
 
     void startUpOffersUndoOrKeepForAnInterruptedBatch()

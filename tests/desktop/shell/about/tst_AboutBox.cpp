@@ -47,7 +47,7 @@ void AboutBoxTest::webAddresses()
 {
     QCOMPARE(WebLinks::homePage().toString(QUrl::FullyEncoded), u"http://www.orvalt.example/"_s);
     QCOMPARE(WebLinks::donatePage().toString(QUrl::FullyEncoded),
-             u"http://donate.orvalt.example/"_s);
+             u"https://donate.orvalt.example/"_s);
     const QUrl share = WebLinks::sharePage();
     QCOMPARE(share.toString(QUrl::FullyEncoded),
              u"http://www.facebook.com/sharer.php?u=https://www.orvalt.example/"_s);
@@ -69,7 +69,7 @@ void AboutBoxTest::openingsReachTheOpenerLiterally()
     WebLinks::openSharePage();
     QCOMPARE(m_opener.urls.size(), 3);
     QCOMPARE(m_opener.urls.at(0).toEncoded(), QByteArray("http://www.orvalt.example/"));
-    QCOMPARE(m_opener.urls.at(1).toEncoded(), QByteArray("http://donate.orvalt.example/"));
+    QCOMPARE(m_opener.urls.at(1).toEncoded(), QByteArray("https://donate.orvalt.example/"));
     // What the desktop is handed keeps the share value unencoded.
     QCOMPARE(m_opener.urls.at(2).toEncoded(),
              QByteArray("http://www.facebook.com/sharer.php?u=https://www.orvalt.example/"));
@@ -81,7 +81,7 @@ void AboutBoxTest::texts()
     CAboutDlg box;
     QCOMPARE(box.windowTitle(), u"About Orvalt Quirewell"_s);
     QCOMPARE(box.findChild<QLabel *>(u"about-version"_s)->text(),
-             u"Orvalt Quirewell, Version 2.1"_s);
+             u"Orvalt Quirewell, Version " QUIREWELL_VERSION ""_s);
     QCOMPARE(box.findChild<QLabel *>(u"about-contact"_s)->text(),
              u"Contact : support@orvalt.example"_s);
     QVERIFY(box.findChild<QLabel *>(u"about-licence"_s)

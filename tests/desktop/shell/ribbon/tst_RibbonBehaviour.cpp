@@ -41,6 +41,7 @@ private slots:
     void looksEmitTheirIdsWithRadioMarks();
     void panelsCollapseFromTheRightAndDropDown();
     void keyTipsReachACollapsedPanelsElements();
+    void keyTipsWorkInADropDownOpenedWithTheMouse();
 
 private:
     template <typename T> T *element(const char *name)
@@ -356,6 +357,33 @@ void RibbonBehaviourTest::keyTipsReachACollapsedPanelsElements()
     QTRY_VERIFY(!captionBar->isVisible());
 }
 
+void RibbonBehaviourTest::keyTipsWorkInADropDownOpenedWithTheMouse()
+{
+    m_ribbon->resize(m_ribbon->minimumSizeHint().width(), m_ribbon->height());
+    QApplication::sendPostedEvents();
+    RibbonPanel *view = m_ribbon->categories().first()->panels().first();
+    QVERIFY(view->isCollapsed());
+    QTest::mouseClick(view->collapsedButton(), Qt::LeftButton);
+    auto *captionBar = element<QCheckBox>("cmd-221");
+    QTRY_VERIFY(captionBar->isVisible());
+    QWidget *dropDown = captionBar->window();
+    QVERIFY(dropDown != m_ribbon);
+
+    // Alt there shows the drop-down's own tips, and typing one runs its element.
+    QTest::keyClick(dropDown, Qt::Key_Alt);
+    QVERIFY(m_ribbon->keyTips()->isActive());
+    QStringList inDropDown;
+    for (const QLabel *badge : dropDown->findChildren<QLabel *>(QStringLiteral("keytip")))
+        inDropDown.append(badge->text());
+    QCOMPARE(inDropDown.size(), view->elements().size());
+    QVERIFY(inDropDown.contains(u"C"_s));
+    QTest::keyClick(dropDown, 'c');
+    QCOMPARE(m_commands->count(), 1);
+    QCOMPARE(m_commands->first().first().toInt(), int(Cmd::ViewCaptionBar));
+    QVERIFY(!m_ribbon->keyTips()->isActive());
+    QTRY_VERIFY(!captionBar->isVisible());
+}
+
 QTEST_MAIN(RibbonBehaviourTest)
 #include "tst_RibbonBehaviour.moc"
 
@@ -379,9 +407,12 @@ void RibbonBehaviourTest::panelsCollapseFromTheRightAndDropDown()
                 if (element->isVisible())
                     QVERIFY(element->width() >= element->sizeHint().width());
             }
-            if (panels[i]->isCollapsed())
+            if (panels[i]->isCollapsed()) {
                 QVERIFY(panels[i]->collapsedButton()->width() >=
                         panels[i]->collapsedButton()->sizeHint().width());
+                QVERIFY2(!panels[i]->collapsedButton()->icon().isNull(),
+                         qPrintable(panels[i]->title()));
+            }
         }
         QVERIFY(collapsed >= collapsedBefore);
         collapsedBefore = collapsed;
