@@ -1,11 +1,10 @@
 #pragma once
 
+#include "core/system/FileSystem.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
-
-#include <sys/stat.h>
-#include <sys/types.h>
 
 #include <atomic>
 #include <memory>
@@ -18,19 +17,22 @@ class LookupPartner;
 // owning byte arrays.
 struct FoundEntry
 {
-    const QByteArray &folder; // the entry's folder, exact bytes, ending in '/'
-    const QByteArray &name;   // the entry's name, exact bytes
-    mode_t mode;              // from lstat: a link is a link, never its target
+    const QByteArray &folder;  // the entry's folder, exact bytes, ending in '/'
+    const QByteArray &name;    // the entry's name, exact bytes
+    FileSystem::FileType type; // a link is a link, never its target
+    quint32 permissions;       // the mode's permission bits
     qint64 size;
     qint64 mtime;   // seconds since the epoch
     quint64 device; // device and inode: which file this is
     quint64 inode;
     bool statOk; // false when the entry vanished before it could be looked up
 
-    bool isDirectory() const { return statOk && S_ISDIR(mode); }
+    static constexpr quint32 kOwnerWrite = 0200;
+
+    bool isDirectory() const { return statOk && type == FileSystem::FileType::Folder; }
     bool isHidden() const { return name.startsWith('.'); }
     // Read-only means the owner write bit is clear, whoever runs the program.
-    bool isReadOnly() const { return statOk && !(mode & S_IWUSR); }
+    bool isReadOnly() const { return statOk && !(permissions & kOwnerWrite); }
     QByteArray path() const { return folder + name; }
 };
 
