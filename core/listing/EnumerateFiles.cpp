@@ -212,17 +212,19 @@ bool stopped(const std::atomic<bool> *stop)
 
 // Reads every entry of folder into items and their names into names, then looks each one up
 // (a large folder on two threads, the partner being made when first needed). False when the
-// folder cannot be opened, or when stop was set meanwhile.
+// folder cannot be opened (error then says why), or when stop was set meanwhile.
 bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
                 std::vector<QString> &folded, const std::atomic<bool> *stop,
-                std::unique_ptr<LookupPartner> &partner)
+                std::unique_ptr<LookupPartner> &partner, int &error)
 {
     items.clear();
     names.clear();
     folded.clear();
     FolderReader reader(folder.constData());
-    if (!reader.isOpen())
+    if (!reader.isOpen()) {
+        error = reader.error();
         return false;
+    }
     while (const char *entry = reader.next()) {
         if (items.size() % 1024 == 0 && stopped(stop)) {
             items.clear();
@@ -298,7 +300,12 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         level.folder += '/';
 
     OnFolderStart(folder);
-    if (readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner)) {
+    int error = 0;
+    const bool read =
+        readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner, error);
+    if (error != 0)
+        m_unreadFolders.push_back(UnreadFolder{folder, error});
+    if (read) {
         const Names names{level.names.data(), level.folded.data()};
         sortByName(level.items, names, level.foldedPool, level.keys, level.order);
         // The sort's own buffers of a huge folder are given back before its entries are

@@ -36,11 +36,18 @@ struct FoundEntry
     QByteArray path() const { return folder + name; }
 };
 
+// A folder the walk met but could not read.
+struct UnreadFolder
+{
+    QByteArray folder; // as passed to EnumerateFolder
+    int error;         // why (an errno value, for systemErrorText)
+};
+
 // Walks one folder, and optionally all of its sub-folders, depth-first. Each folder's
 // entries are sorted by name, case-insensitively (ties: case-sensitively), before they are
 // reported. A symbolic link is never descended into, and one that leads to a folder is not
-// reported either. A folder that cannot be read yields no entries and is still recorded. The
-// walk always ends.
+// reported either. A folder that cannot be read yields no entries, is still recorded and is
+// listed with the reason in m_unreadFolders. The walk always ends.
 class CEnumerateFiles
 {
 public:
@@ -72,6 +79,8 @@ protected:
 
     // Folders walked, exactly as passed to EnumerateFolder.
     QSet<QByteArray> m_walkedFolders;
+    // The walked folders that could not be read, in the order they were met.
+    std::vector<UnreadFolder> m_unreadFolders;
 
 private:
     struct WalkLevel;

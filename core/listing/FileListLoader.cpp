@@ -47,6 +47,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
 
     rows.clear();
     m_walkedFolders.clear();
+    m_unreadFolders.clear();
     m_filter.hiddenSeen = false;
     m_filter.readOnlySeen = false;
     m_rows = &rows;
@@ -60,6 +61,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     result.hiddenSeen = m_filter.hiddenSeen;
     result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
+    result.unreadFolders = std::exchange(m_unreadFolders, {});
     m_walkedFolders.clear();
     m_rows = nullptr;
     m_lastFolder.clear();

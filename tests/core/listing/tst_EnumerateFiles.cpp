@@ -19,6 +19,7 @@ public:
     QStringList events;
     int recorded() const { return int(m_walkedFolders.size()); }
     bool isRecorded(const QByteArray &folder) const { return m_walkedFolders.contains(folder); }
+    const std::vector<UnreadFolder> &unread() const { return m_unreadFolders; }
     // Run before the report of the entry with this name.
     std::function<void(const FoundEntry &)> beforeReport;
 
@@ -253,6 +254,10 @@ void TestEnumerateFiles::folderRemovedDuringWalkStillCounts()
     walker.EnumerateFolder(tree.root(), true);
     QCOMPARE(walker.events, split("file:a.txt done:b file:c.txt done:."));
     QCOMPARE(walker.recorded(), 2);
+    // It is named, with the reason, among the folders that could not be read.
+    QCOMPARE(walker.unread().size(), size_t(1));
+    QCOMPARE(walker.unread().front().folder, QFile::encodeName(tree.path(QStringLiteral("b"))));
+    QCOMPARE(walker.unread().front().error, ENOENT);
 }
 
 void TestEnumerateFiles::deepTreeDoesNotOverflow()
