@@ -291,6 +291,15 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 {
     if (m_walkedFolders.contains(folder) || stopRequested())
         return;
+    // A sub-folder's identity is known from its look-up before it is entered; the top
+    // folder's is looked up here.
+    if (m_depth == 0) {
+        FileSystem::FileStatus status;
+        if (FileSystem::statusAt(FileSystem::kCurrentFolder, folder.constData(), status,
+                                 FileSystem::Links::Followed) == 0 &&
+            !firstVisit(status.device, status.inode))
+            return;
+    }
 
     if (m_levels.size() <= m_depth)
         m_levels.push_back(std::make_unique<WalkLevel>());
@@ -329,7 +338,8 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
             level.name.resize(name.size());
             std::memcpy(level.name.data(), name.data(), size_t(name.size()));
             if (recurse && item.statOk && item.type == FileSystem::FileType::Folder) {
-                EnumerateFolder(level.folder + level.name, recurse);
+                if (firstVisit(item.device, item.inode))
+                    EnumerateFolder(level.folder + level.name, recurse);
             } else {
                 OnFileFound(FoundEntry{level.folder, level.name, item.type, item.permissions,
                                        item.size, item.mtime, item.device, item.inode,
@@ -339,6 +349,20 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         --m_depth;
     }
     OnFolderDone(folder);
+}
+
+bool CEnumerateFiles::firstVisit(quint64 device, quint64 inode)
+{
+    const qsizetype before = m_walkedIdentities.size();
+    m_walkedIdentities.insert({device, inode});
+    return m_walkedIdentities.size() != before;
+}
+
+void CEnumerateFiles::forgetWalkedFolders()
+{
+    m_walkedFolders.clear();
+    m_unreadFolders.clear();
+    m_walkedIdentities.clear();
 }
 
 void CEnumerateFiles::OnFolderStart(const QByteArray &) {}

@@ -46,8 +46,9 @@ struct UnreadFolder
 // Walks one folder, and optionally all of its sub-folders, depth-first. Each folder's
 // entries are sorted by name, case-insensitively (ties: case-sensitively), before they are
 // reported. A symbolic link is never descended into, and one that leads to a folder is not
-// reported either. A folder that cannot be read yields no entries, is still recorded and is
-// listed with the reason in m_unreadFolders. The walk always ends.
+// reported either; a folder already walked (the same device and inode) is not entered again. A
+// folder that cannot be read yields no entries, is still recorded and is listed with the reason in
+// m_unreadFolders. The walk always ends.
 class CEnumerateFiles
 {
 public:
@@ -77,6 +78,9 @@ protected:
     // Every entry that the walk does not itself descend into.
     virtual void OnFileFound(const FoundEntry &entry) = 0;
 
+    // Empties the record of walked and unread folders, for a new walk.
+    void forgetWalkedFolders();
+
     // Folders walked, exactly as passed to EnumerateFolder.
     QSet<QByteArray> m_walkedFolders;
     // The walked folders that could not be read, in the order they were met.
@@ -87,6 +91,12 @@ private:
     // Entry buffers, one per depth of the walk, reused from folder to folder.
     std::vector<std::unique_ptr<WalkLevel>> m_levels;
     size_t m_depth = 0;
+    // Whether the folder with this device and inode is met for the first time; records it.
+    bool firstVisit(quint64 device, quint64 inode);
+
     std::unique_ptr<LookupPartner> m_partner; // made for the first large folder
+    // Device and inode of every folder walked: a folder met again by another way (a bind
+    // mount inside itself, say) is not entered twice.
+    QSet<std::pair<quint64, quint64>> m_walkedIdentities;
     const std::atomic<bool> *m_stop = nullptr;
 };

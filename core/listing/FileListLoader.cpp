@@ -46,8 +46,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     }
 
     rows.clear();
-    m_walkedFolders.clear();
-    m_unreadFolders.clear();
+    forgetWalkedFolders();
     m_filter.hiddenSeen = false;
     m_filter.readOnlySeen = false;
     m_rows = &rows;
@@ -62,7 +61,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
     result.unreadFolders = std::exchange(m_unreadFolders, {});
-    m_walkedFolders.clear();
+    forgetWalkedFolders();
     m_rows = nullptr;
     m_lastFolder.clear();
     if (m_progress)

@@ -2,9 +2,14 @@
 #include "tests/support/TestTree.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,6 +69,7 @@ private slots:
     void sortsCaseInsensitivelyWithStableTies();
     void emptyAndMissingFolders();
     void recordedFolderIsNotWalkedAgain();
+    void sameFolderIsEnteredOnce();
     void linksAreNeverDescended_data();
     void linksAreNeverDescended();
     void folderRemovedDuringWalkStillCounts();
@@ -189,6 +195,35 @@ void TestEnumerateFiles::recordedFolderIsNotWalkedAgain()
     walker.EnumerateFolder(tree.root(), true);
     QCOMPARE(walker.events, split("file:g.txt done:."));
     QCOMPARE(walker.recorded(), 2);
+}
+
+// A folder met again by another path, with the same device and inode, is not entered again:
+// not by a link given as the folder to walk, not through a bind mount of an ancestor.
+void TestEnumerateFiles::sameFolderIsEnteredOnce()
+{
+    TestTree tree;
+    QVERIFY(tree.createFile(QStringLiteral("a.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("sub/b.txt")));
+    QVERIFY(tree.createFolder(QStringLiteral("sub/mount")));
+    QVERIFY(tree.createLink(tree.path(QStringLiteral("sub")), QStringLiteral("alias")));
+
+    RecordingWalker walker(tree.root());
+    walker.EnumerateFolder(tree.root(), true);
+    QCOMPARE(walker.events, split("file:a.txt file:sub/b.txt done:sub/mount done:sub done:."));
+    walker.EnumerateFolder(tree.path(QStringLiteral("alias")), true);
+    QCOMPARE(walker.events, split("file:a.txt file:sub/b.txt done:sub/mount done:sub done:."));
+
+    const QByteArray mountPoint = QFile::encodeName(tree.path(QStringLiteral("sub/mount")));
+    if (::mount(QFile::encodeName(tree.root()).constData(), mountPoint.constData(), nullptr,
+                MS_BIND, nullptr) != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot bind-mount here (%1): the loop is not walked")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+    // sub/mount is the top folder again: its files are not listed a second time.
+    RecordingWalker looped(tree.root());
+    looped.EnumerateFolder(tree.root(), true);
+    QCOMPARE(looped.events, split("file:a.txt file:sub/b.txt done:sub done:."));
+    QCOMPARE(looped.recorded(), 2);
 }
 
 // A large folder is looked up on two threads: the same entries, each with its own sizes.
