@@ -516,20 +516,12 @@ void TestQuirewellCli::unreadableSubFoldersAreReported()
     QProcessEnvironment environment = m_environment;
     environment.insert(QStringLiteral("XDG_STATE_HOME"), QFile::decodeName(state));
     const auto runAsNobody = [&](const QStringList &arguments) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setChildProcessModifier([] {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-                ::_exit(99);
-        });
-        process.start(QStringLiteral(QUIREWELL_CLI_PATH),
-                      QStringList{QStringLiteral("--config"), tree.settingsFile()} + arguments);
-        Run result;
-        if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
-            result.code = process.exitCode();
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        return Run{runCli(QStringList{QStringLiteral("--config"), tree.settingsFile()} + arguments,
+                          environment, {}, [] {
+                              if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                                  ::setuid(kNobody) != 0)
+                                  ::_exit(99);
+                          })};
     };
 
     const QByteArray message = "Could not read " + shut + ": Permission denied\n";
