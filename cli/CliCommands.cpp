@@ -5,21 +5,28 @@
 #include "cli/CliOutput.h"
 #include "cli/ListPrinter.h"
 #include "cli/TerminalPrompter.h"
+#include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/listing/FileListLoader.h"
 #include "core/listing/ListingTexts.h"
+#include "core/system/SystemError.h"
 
 #include <cstdio>
 
 namespace {
 
+// Listed, renamed or previewed, but some sub-folders could not be read (their files are
+// missing from the rows).
+constexpr int kSomeFoldersUnread = 3;
+
 struct Listing
 {
     bool listed = false;
     bool cancelled = false;  // stopped by Ctrl+C: the rows found so far
+    bool incomplete = false; // some sub-folders could not be read: the rows of the others
     bool subFolders = false; // whether the sub-folders were listed too
     QStringList messages;    // the summaries, then the no-files message when nothing was found
 };
@@ -52,6 +59,10 @@ Listing summarize(const CliOptions &options, const ListingChoice &choice,
     }
     listing.listed = true;
     listing.cancelled = result.cancelled;
+    for (const UnreadFolder &unread : result.unreadFolders)
+        listing.messages << QStringLiteral("Could not read %1: %2")
+                                .arg(decodeFileName(unread.folder), systemErrorText(unread.error));
+    listing.incomplete = !result.unreadFolders.empty();
     QString statistics = ListingTexts::fileStatistics(
         rowCount, options.folder, result.hiddenSeen && !choice.displayHidden,
         result.readOnlySeen && !choice.displayReadOnly);
@@ -87,12 +98,18 @@ RenameParameters parameters(const CliOptions &options)
     return params;
 }
 
+// The status of a command that did all it was asked, over what its listing found.
+int doneStatus(const Listing &listing)
+{
+    return listing.incomplete ? kSomeFoldersUnread : 0;
+}
+
 int finishListing(const Listing &listing)
 {
     printMessages(listing.messages);
     if (!listing.listed)
         return 1;
-    return listing.cancelled ? CliInterrupt::kExitStatus : 0;
+    return listing.cancelled ? CliInterrupt::kExitStatus : doneStatus(listing);
 }
 
 } // namespace
@@ -183,5 +200,5 @@ int runRename(const CliOptions &options)
     printMessage(last);
     if (result.cancelled > 0)
         return CliInterrupt::kExitStatus;
-    return result.failures.empty() ? 0 : 1;
+    return result.failures.empty() ? doneStatus(listing) : 1;
 }

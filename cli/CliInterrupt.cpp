@@ -1,37 +1,22 @@
 #include "cli/CliInterrupt.h"
 
-#include <csignal>
+#include "core/system/Signals.h"
 
 namespace {
 
 std::atomic<bool> g_interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-struct sigaction g_previousInt, g_previousTerm;
-
-void onSignal(int)
-{
-    g_interrupted.store(true);
-}
 
 } // namespace
 
 CliInterrupt::CliInterrupt()
 {
     g_interrupted.store(false);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a question waiting for its answer ends as unanswered.
-    action.sa_flags = 0;
-    ::sigaction(SIGINT, &action, &g_previousInt);
-    ::sigaction(SIGTERM, &action, &g_previousTerm);
+    Signals::catchInterrupts(&g_interrupted);
 }
 
 CliInterrupt::~CliInterrupt()
 {
-    ::sigaction(SIGINT, &g_previousInt, nullptr);
-    ::sigaction(SIGTERM, &g_previousTerm, nullptr);
+    Signals::restoreInterrupts();
 }
 
 const std::atomic<bool> *CliInterrupt::flag() const

@@ -3,12 +3,10 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/listing/ListingTexts.h"
+#include "core/system/FileSystem.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-
-#include <unistd.h>
 
 namespace {
 
@@ -87,21 +85,9 @@ void OutputBuffer::append(QByteArrayView bytes)
 void OutputBuffer::flush()
 {
     std::fflush(m_stream); // whatever the stream itself holds goes first
-    const int fd = ::fileno(m_stream);
-    const char *data = m_buffer.data();
-    size_t left = m_used;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            // A closed or full output: the rest cannot be written.
-            noteOutputError(n < 0 ? errno : EIO);
-            break;
-        }
-        data += n;
-        left -= size_t(n);
-    }
+    // A closed or full output: the rest cannot be written.
+    if (const int error = FileSystem::writeAll(::fileno(m_stream), m_buffer.data(), qint64(m_used)))
+        noteOutputError(error);
     m_used = 0;
 }
 

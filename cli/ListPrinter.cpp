@@ -26,6 +26,7 @@ FileListLoader::Result ListPrinter::print(const QString &folderText, bool recurs
     result.hiddenSeen = m_filter.hiddenSeen;
     result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
+    result.unreadFolders = std::exchange(m_unreadFolders, {});
     return result;
 }
 

@@ -2,15 +2,13 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/listing/LookupPartner.h"
+#include "core/system/FileSystem.h"
+#include "core/system/FolderReader.h"
 #include "core/system/LargeBuffer.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -32,8 +30,9 @@ struct Item
     bool statOk : 1 = false;
     bool ascii : 1 = true;
     bool linkToFolder : 1 = false; // dropped once the folder is looked up
+    FileSystem::FileType type = FileSystem::FileType::Other;
     quint32 foldedIndex = 0;
-    mode_t mode = 0;
+    quint32 permissions = 0;
     qint64 size = 0;
     qint64 mtime = 0;
     quint64 device = 0;
@@ -167,17 +166,13 @@ void sortByName(const Buffer<Item> &items, const Names &names, ByteBuffer &pool,
         order[i] = keys[i].index;
 }
 
-bool isDots(const char *name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // A link whose target is a folder counts as a folder that is never entered, so the walk
 // skips it: neither a row nor a way into a cycle.
-bool isLinkToFolder(int folderFd, const char *name)
+bool isLinkToFolder(int folder, const char *name)
 {
-    struct stat target;
-    return ::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+    FileSystem::FileStatus target;
+    return FileSystem::statusAt(folder, name, target, FileSystem::Links::Followed) == 0 &&
+           target.type == FileSystem::FileType::Folder;
 }
 
 // Folders with at least this many entries are looked up on two threads; below it, waking the
@@ -186,26 +181,27 @@ constexpr size_t kLookedUpInPairsFrom = 256;
 // Entries taken at a time by either thread.
 constexpr size_t kLookUpChunk = 128;
 
-// The lstat-like look-up of items[begin, end) in the folder open as fd. Each name in the pool
-// ends in a NUL byte.
-void lookUp(int fd, Item *items, const char *names, size_t begin, size_t end)
+// The lstat-like look-up of items[begin, end) in the folder open as folder. Each name in the
+// pool ends in a NUL byte.
+void lookUp(int folder, Item *items, const char *names, size_t begin, size_t end)
 {
     for (size_t i = begin; i < end; ++i) {
         Item &item = items[i];
         const char *name = names + item.nameOffset;
-        struct stat st;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        FileSystem::FileStatus status;
+        if (FileSystem::statusAt(folder, name, status) != 0)
             continue; // vanished since it was read: reported without what a look-up gives
-        if (S_ISLNK(st.st_mode) && isLinkToFolder(fd, name)) {
+        if (status.type == FileSystem::FileType::Link && isLinkToFolder(folder, name)) {
             item.linkToFolder = true;
             continue;
         }
         item.statOk = true;
-        item.mode = st.st_mode;
-        item.size = st.st_size;
-        item.mtime = st.st_mtim.tv_sec;
-        item.device = st.st_dev;
-        item.inode = st.st_ino;
+        item.type = status.type;
+        item.permissions = status.permissions;
+        item.size = status.size;
+        item.mtime = status.modifiedSeconds;
+        item.device = status.device;
+        item.inode = status.inode;
     }
 }
 
@@ -216,42 +212,36 @@ bool stopped(const std::atomic<bool> *stop)
 
 // Reads every entry of folder into items and their names into names, then looks each one up
 // (a large folder on two threads, the partner being made when first needed). False when the
-// folder cannot be opened, or when stop was set meanwhile.
+// folder cannot be opened (error then says why), or when stop was set meanwhile.
 bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
                 std::vector<QString> &folded, const std::atomic<bool> *stop,
-                std::unique_ptr<LookupPartner> &partner)
+                std::unique_ptr<LookupPartner> &partner, int &error)
 {
     items.clear();
     names.clear();
     folded.clear();
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
+    FolderReader reader(folder.constData());
+    if (!reader.isOpen()) {
+        error = reader.error();
         return false;
     }
-    while (const dirent *de = ::readdir(dir)) {
-        if (isDots(de->d_name))
-            continue;
+    while (const char *entry = reader.next()) {
         if (items.size() % 1024 == 0 && stopped(stop)) {
-            ::closedir(dir);
             items.clear();
             return false;
         }
         Item &item = items.emplace_back();
-        const size_t length = std::strlen(de->d_name);
+        const size_t length = std::strlen(entry);
         item.nameOffset = quint32(names.size());
         item.nameLength = quint16(length);
-        names.append(de->d_name, length + 1);
-        item.ascii = isAscii(de->d_name, length);
+        names.append(entry, length + 1);
+        item.ascii = isAscii(entry, length);
         if (!item.ascii) {
             item.foldedIndex = quint32(folded.size());
-            folded.push_back(
-                decodeFileName(QByteArray(de->d_name, qsizetype(length))).toCaseFolded());
+            folded.push_back(decodeFileName(QByteArray(entry, qsizetype(length))).toCaseFolded());
         }
     }
+    const int fd = reader.folder();
 
     if (items.size() < kLookedUpInPairsFrom) {
         lookUp(fd, items.data(), names.data(), 0, items.size());
@@ -263,7 +253,6 @@ bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names
                 lookUp(fd, items.data(), names.data(), begin, end);
         });
     }
-    ::closedir(dir);
     if (stopped(stop)) {
         items.clear();
         return false;
@@ -302,6 +291,15 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 {
     if (m_walkedFolders.contains(folder) || stopRequested())
         return;
+    // A sub-folder's identity is known from its look-up before it is entered; the top
+    // folder's is looked up here.
+    if (m_depth == 0) {
+        FileSystem::FileStatus status;
+        if (FileSystem::statusAt(FileSystem::kCurrentFolder, folder.constData(), status,
+                                 FileSystem::Links::Followed) == 0 &&
+            !firstVisit(status.device, status.inode))
+            return;
+    }
 
     if (m_levels.size() <= m_depth)
         m_levels.push_back(std::make_unique<WalkLevel>());
@@ -311,7 +309,12 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
         level.folder += '/';
 
     OnFolderStart(folder);
-    if (readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner)) {
+    int error = 0;
+    const bool read =
+        readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner, error);
+    if (error != 0)
+        m_unreadFolders.push_back(UnreadFolder{folder, error});
+    if (read) {
         const Names names{level.names.data(), level.folded.data()};
         sortByName(level.items, names, level.foldedPool, level.keys, level.order);
         // The sort's own buffers of a huge folder are given back before its entries are
@@ -334,16 +337,32 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
             const QByteArrayView name = nameOf(item, names);
             level.name.resize(name.size());
             std::memcpy(level.name.data(), name.data(), size_t(name.size()));
-            if (recurse && item.statOk && S_ISDIR(item.mode)) {
-                EnumerateFolder(level.folder + level.name, recurse);
+            if (recurse && item.statOk && item.type == FileSystem::FileType::Folder) {
+                if (firstVisit(item.device, item.inode))
+                    EnumerateFolder(level.folder + level.name, recurse);
             } else {
-                OnFileFound(FoundEntry{level.folder, level.name, item.mode, item.size, item.mtime,
-                                       item.device, item.inode, item.statOk});
+                OnFileFound(FoundEntry{level.folder, level.name, item.type, item.permissions,
+                                       item.size, item.mtime, item.device, item.inode,
+                                       item.statOk});
             }
         }
         --m_depth;
     }
     OnFolderDone(folder);
+}
+
+bool CEnumerateFiles::firstVisit(quint64 device, quint64 inode)
+{
+    const qsizetype before = m_walkedIdentities.size();
+    m_walkedIdentities.insert({device, inode});
+    return m_walkedIdentities.size() != before;
+}
+
+void CEnumerateFiles::forgetWalkedFolders()
+{
+    m_walkedFolders.clear();
+    m_unreadFolders.clear();
+    m_walkedIdentities.clear();
 }
 
 void CEnumerateFiles::OnFolderStart(const QByteArray &) {}

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "core/system/FileSystem.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
-
-#include <sys/stat.h>
-#include <sys/types.h>
 
 #include <atomic>
 #include <memory>
@@ -18,27 +17,38 @@ class LookupPartner;
 // owning byte arrays.
 struct FoundEntry
 {
-    const QByteArray &folder; // the entry's folder, exact bytes, ending in '/'
-    const QByteArray &name;   // the entry's name, exact bytes
-    mode_t mode;              // from lstat: a link is a link, never its target
+    const QByteArray &folder;  // the entry's folder, exact bytes, ending in '/'
+    const QByteArray &name;    // the entry's name, exact bytes
+    FileSystem::FileType type; // a link is a link, never its target
+    quint32 permissions;       // the mode's permission bits
     qint64 size;
     qint64 mtime;   // seconds since the epoch
     quint64 device; // device and inode: which file this is
     quint64 inode;
     bool statOk; // false when the entry vanished before it could be looked up
 
-    bool isDirectory() const { return statOk && S_ISDIR(mode); }
+    static constexpr quint32 kOwnerWrite = 0200;
+
+    bool isDirectory() const { return statOk && type == FileSystem::FileType::Folder; }
     bool isHidden() const { return name.startsWith('.'); }
     // Read-only means the owner write bit is clear, whoever runs the program.
-    bool isReadOnly() const { return statOk && !(mode & S_IWUSR); }
+    bool isReadOnly() const { return statOk && !(permissions & kOwnerWrite); }
     QByteArray path() const { return folder + name; }
+};
+
+// A folder the walk met but could not read.
+struct UnreadFolder
+{
+    QByteArray folder; // as passed to EnumerateFolder
+    int error;         // why (an errno value, for systemErrorText)
 };
 
 // Walks one folder, and optionally all of its sub-folders, depth-first. Each folder's
 // entries are sorted by name, case-insensitively (ties: case-sensitively), before they are
 // reported. A symbolic link is never descended into, and one that leads to a folder is not
-// reported either. A folder that cannot be read yields no entries and is still recorded. The
-// walk always ends.
+// reported either; a folder already walked (the same device and inode) is not entered again. A
+// folder that cannot be read yields no entries, is still recorded and is listed with the reason in
+// m_unreadFolders. The walk always ends.
 class CEnumerateFiles
 {
 public:
@@ -68,14 +78,25 @@ protected:
     // Every entry that the walk does not itself descend into.
     virtual void OnFileFound(const FoundEntry &entry) = 0;
 
+    // Empties the record of walked and unread folders, for a new walk.
+    void forgetWalkedFolders();
+
     // Folders walked, exactly as passed to EnumerateFolder.
     QSet<QByteArray> m_walkedFolders;
+    // The walked folders that could not be read, in the order they were met.
+    std::vector<UnreadFolder> m_unreadFolders;
 
 private:
     struct WalkLevel;
     // Entry buffers, one per depth of the walk, reused from folder to folder.
     std::vector<std::unique_ptr<WalkLevel>> m_levels;
     size_t m_depth = 0;
+    // Whether the folder with this device and inode is met for the first time; records it.
+    bool firstVisit(quint64 device, quint64 inode);
+
     std::unique_ptr<LookupPartner> m_partner; // made for the first large folder
+    // Device and inode of every folder walked: a folder met again by another way (a bind
+    // mount inside itself, say) is not entered twice.
+    QSet<std::pair<quint64, quint64>> m_walkedIdentities;
     const std::atomic<bool> *m_stop = nullptr;
 };

@@ -1,17 +1,15 @@
 #include "core/listing/ExportFile.h"
 
 #include "core/engine/names/FileRows.h"
-#include "core/engine/rename/RenameOperation.h"
+#include "core/system/FileSystem.h"
+#include "core/system/Process.h"
+#include "core/system/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
 #include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,23 +18,29 @@ const QString kFileName = QStringLiteral("quirewell-file-list.txt");
 // A folder that is the user's own and closed to everyone else; links are not followed.
 bool isPrivateFolder(const QByteArray &folder)
 {
-    struct stat st;
-    return ::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+    FileSystem::FileStatus status;
+    return FileSystem::statusAt(FileSystem::kCurrentFolder, folder.constData(), status) == 0 &&
+           status.type == FileSystem::FileType::Folder &&
+           status.owner == Process::effectiveUserId() && (status.permissions & 077) == 0;
 }
 
-bool writeAll(int fd, const QByteArray &data)
+// Empties the file open as fd, which must be a regular file of the user's own with a single
+// link, and writes data into it: 0, or the system's error number (-1: not such a file).
+int replaceContents(int fd, const QByteArray &data)
 {
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
+    FileSystem::FileStatus status;
+    if (const int error = FileSystem::status(fd, status))
+        return error;
+    if (status.type != FileSystem::FileType::Regular ||
+        status.owner != Process::effectiveUserId() || status.links != 1)
+        return -1;
+    if (status.permissions != 0600) {
+        if (const int error = FileSystem::setPermissions(fd, 0600))
+            return error;
     }
-    return true;
+    if (const int error = FileSystem::truncate(fd, 0))
+        return error;
+    return FileSystem::writeAll(fd, data.constData(), data.size());
 }
 
 } // namespace
@@ -74,8 +78,9 @@ QString privateFolder(QString &error)
     const QString folder = cache + QStringLiteral("/quirewell");
     const QByteArray bytes = QFile::encodeName(folder);
     QDir().mkpath(cache);
-    if (::mkdir(bytes.constData(), 0700) != 0 && errno != EEXIST) {
-        error = systemErrorText(errno);
+    const int made = FileSystem::makeFolderAt(FileSystem::kCurrentFolder, bytes.constData(), 0700);
+    if (made != 0 && made != EEXIST) {
+        error = systemErrorText(made);
         return {};
     }
     if (!isPrivateFolder(bytes)) {
@@ -96,32 +101,25 @@ QString path(QString &error)
 bool write(const QString &file, const QByteArray &data, QString &error)
 {
     error.clear();
-    // No O_TRUNC yet: nothing is changed before the file has been checked. O_NONBLOCK keeps a
-    // planted FIFO from blocking the open.
-    const int fd = ::open(QFile::encodeName(file).constData(),
-                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        error = errno == ELOOP ? QStringLiteral("%1 is a symbolic link.").arg(file)
-                               : systemErrorText(errno);
+    // Not emptied yet: nothing is changed before the file has been checked.
+    FileDescriptor fd = FileSystem::openOrCreateFileAt(FileSystem::kCurrentFolder,
+                                                       QFile::encodeName(file).constData(), 0600);
+    if (!fd) {
+        error = fd.error() == ELOOP ? QStringLiteral("%1 is a symbolic link.").arg(file)
+                                    : systemErrorText(fd.error());
         return false;
     }
-    struct stat st;
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1)) {
+    const int written = replaceContents(fd.get(), data);
+    const int closed = fd.close();
+    if (written == -1) {
         error = QStringLiteral("%1 is not a regular file of the user's own.").arg(file);
-        ok = false;
-    } else if (ok && ((st.st_mode & 07777) != 0600 && ::fchmod(fd, 0600) != 0)) {
-        ok = false;
+        return false;
     }
-    if (ok && !(::ftruncate(fd, 0) == 0 && writeAll(fd, data)))
-        ok = false;
-    if (!ok && error.isEmpty())
-        error = systemErrorText(errno);
-    if (::close(fd) != 0 && ok) {
-        error = systemErrorText(errno);
-        ok = false;
+    if (written != 0 || closed != 0) {
+        error = systemErrorText(written != 0 ? written : closed);
+        return false;
     }
-    return ok;
+    return true;
 }
 
 bool exportRows(const FileRows &rows, QString &file, QString &error)

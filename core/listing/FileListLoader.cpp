@@ -2,13 +2,11 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/system/FileSystem.h"
 
 #include <QFile>
 
 #include <algorithm>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -32,13 +30,8 @@ bool FileListLoader::canList(const QString &folder)
 {
     if (folder.isEmpty())
         return false;
-    const QByteArray path = encodeFileName(folder);
-    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::faccessat(fd, ".", X_OK | R_OK, 0) == 0;
-    ::close(fd);
-    return ok;
+    const FileDescriptor handle = FileSystem::openFolder(encodeFileName(folder).constData());
+    return handle && FileSystem::canListAndEnter(handle.get());
 }
 
 FileListLoader::Result FileListLoader::load(const QString &folderText, bool recurse, FileRows &rows)
@@ -53,7 +46,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     }
 
     rows.clear();
-    m_walkedFolders.clear();
+    forgetWalkedFolders();
     m_filter.hiddenSeen = false;
     m_filter.readOnlySeen = false;
     m_rows = &rows;
@@ -67,7 +60,8 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     result.hiddenSeen = m_filter.hiddenSeen;
     result.readOnlySeen = m_filter.readOnlySeen;
     result.cancelled = stopRequested();
-    m_walkedFolders.clear();
+    result.unreadFolders = std::exchange(m_unreadFolders, {});
+    forgetWalkedFolders();
     m_rows = nullptr;
     m_lastFolder.clear();
     if (m_progress)

@@ -31,6 +31,8 @@ public:
         bool hiddenSeen = false;
         bool readOnlySeen = false;
         bool cancelled = false; // the walk was stopped (setStopFlag): the rows are a part
+        // Sub-folders that could not be read: the rows are those of the others.
+        std::vector<UnreadFolder> unreadFolders;
     };
 
     // Caches "DisplayHiddenFiles" and "DisplayReadOnlyFiles"; the cache is not re-read

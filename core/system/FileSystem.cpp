@@ -101,6 +101,12 @@ FileDescriptor createFileAt(int folder, const char *name, quint32 permissions)
                            mode_t(permissions)));
 }
 
+FileDescriptor openOrCreateFileAt(int folder, const char *name, quint32 permissions)
+{
+    return opened(::openat(folder, name, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                           mode_t(permissions)));
+}
+
 int makeFolderAt(int parent, const char *name, quint32 permissions)
 {
     return ::mkdirat(parent, name, mode_t(permissions)) == 0 ? 0 : lastError();

@@ -67,6 +67,10 @@ FileDescriptor openFileAt(int folder, const char *name, FileAccess access);
 // A new, empty file name below folder with the given permissions, open for writing; fails
 // with EEXIST when the name is taken by anything, a link included.
 FileDescriptor createFileAt(int folder, const char *name, quint32 permissions);
+// The file name below folder open for writing, made empty with the given permissions when
+// there is none; refused (ELOOP) when name is a symbolic link, and a FIFO does not block the
+// open. Nothing in an existing file is changed.
+FileDescriptor openOrCreateFileAt(int folder, const char *name, quint32 permissions);
 
 int makeFolderAt(int parent, const char *name, quint32 permissions);
 // Removes the entry name below folder (not a folder).

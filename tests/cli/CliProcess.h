@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <functional>
+
 // One run of the real quirewell-cli: its exit code (-9 when it did not exit normally, -1 when
 // it did not start or finish within two minutes) and what it printed.
 struct CliRun
@@ -13,11 +15,15 @@ struct CliRun
     QByteArray err;
 };
 
+// inChild, when given, runs in the new process just before the program starts (to drop
+// privileges, say).
 inline CliRun runCli(const QStringList &arguments, const QProcessEnvironment &environment,
-                     const QByteArray &input = {})
+                     const QByteArray &input = {}, const std::function<void()> &inChild = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(QStringLiteral(QUIREWELL_CLI_PATH), arguments);
     CliRun result;
     if (!process.waitForStarted())

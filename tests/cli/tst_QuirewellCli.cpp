@@ -15,6 +15,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -69,6 +70,7 @@ private slots:
     void namesKeepTheirBytes();
     void caseOnlyRenameOnFat();
     void refusalsAndUnlistableFolders();
+    void unreadableSubFoldersAreReported();
     void badUsage_data();
     void badUsage();
     void helpAndVersion();
@@ -505,6 +507,67 @@ void TestQuirewellCli::refusalsAndUnlistableFolders()
     QVERIFY(r.err.contains(QStringLiteral("Could Not List Files from [%1].")
                                .arg(tree.path(QStringLiteral("missing")))
                                .toUtf8()));
+}
+
+// Root reads every folder: the program runs as the user nobody, for whom a folder of root's
+// with mode 0700 cannot be read.
+void TestQuirewellCli::unreadableSubFoldersAreReported()
+{
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() != 0)
+        QSKIP("needs root, to run the program as another user");
+    TestTree &tree = *m_tree;
+    QVERIFY(tree.createFile(QStringLiteral("a.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("open/b.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("shut/c.txt")));
+    QVERIFY(tree.createFolder(QStringLiteral("state")));
+    const QByteArray root = QFile::encodeName(tree.root());
+    const QByteArray shut = QFile::encodeName(tree.path(QStringLiteral("shut")));
+    const QByteArray state = QFile::encodeName(tree.path(QStringLiteral("state")));
+    // Everything open to nobody but "shut": nobody may rename there and keep a journal.
+    QCOMPARE(::chmod(root.constData(), 0777), 0);
+    QCOMPARE(::chmod(QFile::encodeName(tree.path(QStringLiteral("open"))).constData(), 0777), 0);
+    QCOMPARE(::chmod(shut.constData(), 0700), 0);
+    QCOMPARE(::chown(state.constData(), kNobody, kNobody), 0);
+    QFile settings(tree.settingsFile());
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.close();
+    const QByteArray settingsFolder = QFile::encodeName(QFileInfo(tree.settingsFile()).path());
+    QCOMPARE(::chmod(settingsFolder.constData(), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(tree.settingsFile()).constData(), 0644), 0);
+
+    QProcessEnvironment environment = m_environment;
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), QFile::decodeName(state));
+    const auto runAsNobody = [&](const QStringList &arguments) {
+        return Run{runCli(QStringList{QStringLiteral("--config"), tree.settingsFile()} + arguments,
+                          environment, {}, [] {
+                              if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                                  ::setuid(kNobody) != 0)
+                                  ::_exit(99);
+                          })};
+    };
+
+    const QByteArray message = "Could not read " + shut + ": Permission denied\n";
+    for (const char *command : {"list", "preview"}) {
+        const Run r = runAsNobody(args({command, "--recursive"}) << tree.root());
+        QCOMPARE(r.code, 3);
+        QVERIFY2(r.err.contains(message), r.err.constData());
+        // The rows of the folders that could be read are printed as usual.
+        const QList<QByteArrayList> rows = r.rows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0][1], QByteArray("a.txt"));
+        QCOMPARE(rows[1][1], QByteArray("b.txt"));
+    }
+    // Without sub-folders nothing is left unread.
+    QCOMPARE(runAsNobody(args({"list"}) << tree.root()).code, 0);
+
+    const Run r = runAsNobody(args({"rename", "--recursive", "--upper", "--yes"}) << tree.root());
+    QCOMPARE(r.code, 3);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QVERIFY2(r.err.contains("2 renamed, 0 failed, 0 unchanged"), r.err.constData());
+    QVERIFY(tree.exists(QStringLiteral("A.TXT")));
+    QVERIFY(tree.exists(QStringLiteral("open/B.TXT")));
+    QVERIFY(tree.exists(QStringLiteral("shut/c.txt")));
 }
 
 void TestQuirewellCli::badUsage_data()

@@ -2,34 +2,11 @@
 
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/NewNameRule.h"
+#include "core/system/FileSystem.h"
 
-#include <sys/inotify.h>
-#include <sys/stat.h>
-#include <unistd.h>
+FolderPresence::FolderPresence() = default;
 
-#include <cerrno>
-
-namespace {
-
-// Every change that can take a name away from a folder or the folder from its path.
-// Attribute and content changes leave presence alone.
-constexpr uint32_t kWatchedEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-
-int openQueue()
-{
-    return ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-}
-
-} // namespace
-
-FolderPresence::FolderPresence() : m_fd(openQueue()) {}
-
-FolderPresence::~FolderPresence()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+FolderPresence::~FolderPresence() = default;
 
 QByteArray FolderPresence::key(const QByteArray &folder)
 {
@@ -39,24 +16,21 @@ QByteArray FolderPresence::key(const QByteArray &folder)
 void FolderPresence::start(const QByteArray &topFolder)
 {
     // A fresh queue drops the old watches and whatever they had queued.
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = openQueue();
+    m_changes.reopen();
     m_folders.clear();
     m_watchFolders.clear();
-    m_allDirty = m_fd < 0;
+    m_allDirty = !m_changes.isOpen();
     m_top = topFolder;
-    struct stat st;
-    m_topKnown = !m_top.isEmpty() && ::stat(m_top.constData(), &st) == 0;
-    m_topDevice = m_topKnown ? st.st_dev : 0;
-    m_topInode = m_topKnown ? st.st_ino : 0;
+    FileSystem::FileStatus status;
+    m_topKnown = !m_top.isEmpty() && topStatus(status);
+    m_topDevice = m_topKnown ? status.device : 0;
+    m_topInode = m_topKnown ? status.inode : 0;
 }
 
 void FolderPresence::watch(const QByteArray &folder)
 {
     Folder entry;
-    if (m_fd >= 0)
-        entry.watch = ::inotify_add_watch(m_fd, folder.constData(), kWatchedEvents);
+    entry.watch = m_changes.watch(folder.constData());
     entry.dirty = entry.watch < 0;
     if (entry.watch >= 0)
         m_watchFolders.insert(entry.watch, key(folder));
@@ -75,35 +49,28 @@ void FolderPresence::markAllDirty()
 
 void FolderPresence::drainEvents()
 {
-    if (m_fd < 0)
-        return;
-    alignas(inotify_event) char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return; // EAGAIN: the queue is empty
-        for (ssize_t at = 0; at < n;) {
-            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-            at += ssize_t(sizeof(inotify_event) + event->len);
-            if (event->mask & IN_Q_OVERFLOW) {
-                markAllDirty();
-                continue;
-            }
-            // Any event of a watched folder, IN_IGNORED and IN_UNMOUNT included.
-            for (auto it = m_watchFolders.constFind(event->wd);
-                 it != m_watchFolders.cend() && it.key() == event->wd; ++it)
-                m_folders[it.value()].dirty = true;
-        }
-    }
+    // Any change of a watched folder, the end of its watch and an unmount included.
+    const bool complete = m_changes.drain([this](int watch) {
+        for (auto it = m_watchFolders.constFind(watch);
+             it != m_watchFolders.cend() && it.key() == watch; ++it)
+            m_folders[it.value()].dirty = true;
+    });
+    if (!complete)
+        markAllDirty();
+}
+
+// The top folder's status, its link followed if it is one.
+bool FolderPresence::topStatus(FileSystem::FileStatus &status) const
+{
+    return FileSystem::statusAt(FileSystem::kCurrentFolder, m_top.constData(), status,
+                                FileSystem::Links::Followed) == 0;
 }
 
 void FolderPresence::checkTopFolder()
 {
-    struct stat st;
-    if (!m_topKnown || ::stat(m_top.constData(), &st) != 0 || st.st_dev != m_topDevice ||
-        st.st_ino != m_topInode)
+    FileSystem::FileStatus status;
+    if (!m_topKnown || !topStatus(status) || status.device != m_topDevice ||
+        status.inode != m_topInode)
         markAllDirty();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/system/FileSystem.h"
+#include "core/system/FolderWatch.h"
+
 #include <QByteArray>
 #include <QHash>
-
-#include <sys/types.h>
 
 #include <cstdint>
 #include <vector>
@@ -56,12 +57,13 @@ private:
     void drainEvents();
     void markAllDirty();
     void checkTopFolder();
+    bool topStatus(FileSystem::FileStatus &status) const;
 
-    int m_fd = -1;
+    FolderWatch m_changes;
     QByteArray m_top;
     bool m_topKnown = false;
-    dev_t m_topDevice = 0;
-    ino_t m_topInode = 0;
+    quint64 m_topDevice = 0;
+    quint64 m_topInode = 0;
     bool m_allDirty = false;
     QHash<QByteArray, Folder> m_folders;        // by folder bytes ending in '/'
     QMultiHash<int, QByteArray> m_watchFolders; // watch descriptor -> folders

@@ -2,9 +2,14 @@
 #include "tests/support/TestTree.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +24,7 @@ public:
     QStringList events;
     int recorded() const { return int(m_walkedFolders.size()); }
     bool isRecorded(const QByteArray &folder) const { return m_walkedFolders.contains(folder); }
+    const std::vector<UnreadFolder> &unread() const { return m_unreadFolders; }
     // Run before the report of the entry with this name.
     std::function<void(const FoundEntry &)> beforeReport;
 
@@ -63,6 +69,7 @@ private slots:
     void sortsCaseInsensitivelyWithStableTies();
     void emptyAndMissingFolders();
     void recordedFolderIsNotWalkedAgain();
+    void sameFolderIsEnteredOnce();
     void linksAreNeverDescended_data();
     void linksAreNeverDescended();
     void folderRemovedDuringWalkStillCounts();
@@ -190,6 +197,35 @@ void TestEnumerateFiles::recordedFolderIsNotWalkedAgain()
     QCOMPARE(walker.recorded(), 2);
 }
 
+// A folder met again by another path, with the same device and inode, is not entered again:
+// not by a link given as the folder to walk, not through a bind mount of an ancestor.
+void TestEnumerateFiles::sameFolderIsEnteredOnce()
+{
+    TestTree tree;
+    QVERIFY(tree.createFile(QStringLiteral("a.txt")));
+    QVERIFY(tree.createFile(QStringLiteral("sub/b.txt")));
+    QVERIFY(tree.createFolder(QStringLiteral("sub/mount")));
+    QVERIFY(tree.createLink(tree.path(QStringLiteral("sub")), QStringLiteral("alias")));
+
+    RecordingWalker walker(tree.root());
+    walker.EnumerateFolder(tree.root(), true);
+    QCOMPARE(walker.events, split("file:a.txt file:sub/b.txt done:sub/mount done:sub done:."));
+    walker.EnumerateFolder(tree.path(QStringLiteral("alias")), true);
+    QCOMPARE(walker.events, split("file:a.txt file:sub/b.txt done:sub/mount done:sub done:."));
+
+    const QByteArray mountPoint = QFile::encodeName(tree.path(QStringLiteral("sub/mount")));
+    if (::mount(QFile::encodeName(tree.root()).constData(), mountPoint.constData(), nullptr,
+                MS_BIND, nullptr) != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot bind-mount here (%1): the loop is not walked")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+    // sub/mount is the top folder again: its files are not listed a second time.
+    RecordingWalker looped(tree.root());
+    looped.EnumerateFolder(tree.root(), true);
+    QCOMPARE(looped.events, split("file:a.txt file:sub/b.txt done:sub done:."));
+    QCOMPARE(looped.recorded(), 2);
+}
+
 // A large folder is looked up on two threads: the same entries, each with its own sizes.
 void TestEnumerateFiles::linksAreNeverDescended_data()
 {
@@ -219,11 +255,11 @@ void TestEnumerateFiles::linksAreNeverDescended()
     expected << split("done:sub done:.");
 
     RecordingWalker walker(tree.root());
-    mode_t linkMode = 0;
+    FileSystem::FileType linkType = FileSystem::FileType::Other;
     int wrongSizes = 0;
     walker.beforeReport = [&](const FoundEntry &entry) {
         if (entry.name == "file-link")
-            linkMode = entry.mode;
+            linkType = entry.type;
         if (entry.name.startsWith('p') && entry.size != entry.name.mid(1).toInt() % 13)
             ++wrongSizes;
     };
@@ -231,7 +267,7 @@ void TestEnumerateFiles::linksAreNeverDescended()
     // Links to folders are folders that are never entered: not reported either. Links to a
     // file and dangling links are reported as the links they are.
     QCOMPARE(walker.events, expected);
-    QVERIFY(S_ISLNK(linkMode));
+    QVERIFY(linkType == FileSystem::FileType::Link);
     QCOMPARE(wrongSizes, 0);
     QCOMPARE(walker.recorded(), 2);
 }
@@ -253,6 +289,10 @@ void TestEnumerateFiles::folderRemovedDuringWalkStillCounts()
     walker.EnumerateFolder(tree.root(), true);
     QCOMPARE(walker.events, split("file:a.txt done:b file:c.txt done:."));
     QCOMPARE(walker.recorded(), 2);
+    // It is named, with the reason, among the folders that could not be read.
+    QCOMPARE(walker.unread().size(), size_t(1));
+    QCOMPARE(walker.unread().front().folder, QFile::encodeName(tree.path(QStringLiteral("b"))));
+    QCOMPARE(walker.unread().front().error, ENOENT);
 }
 
 void TestEnumerateFiles::deepTreeDoesNotOverflow()
