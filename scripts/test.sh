@@ -16,6 +16,7 @@ if command -v clang-format >/dev/null; then
   "$root/scripts/check-format.sh"
 fi
 "$root/scripts/check-layers.sh"
+"$root/scripts/check-system-calls.sh"
 
 echo "== Normal build"
 "$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON

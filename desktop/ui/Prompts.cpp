@@ -2,9 +2,12 @@
 
 #include "core/engine/settings/AppSettings.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -48,9 +51,35 @@ QString withPathsKeptWhole(const QString &text)
     return out;
 }
 
+// The shown text carries joiners that keep paths whole; Ctrl+C copies the text as given, so
+// a path pasted elsewhere is the real one.
+class CopiesGivenText : public QObject
+{
+public:
+    CopiesGivenText(QMessageBox &box, const QString &text) : QObject(&box), m_text(text)
+    {
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(m_text);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString m_text;
+};
+
 // The box's title is the application's name.
 void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
 {
+    new CopiesGivenText(box, text);
     box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
     // Plain text: a folder named "<b>x" is shown as it is named.
     box.setTextFormat(Qt::PlainText);

@@ -41,7 +41,7 @@ QString failure(const QString &what, int error)
 }
 
 // Enters name below parent without following a link, making it (0700) when asked; the
-// folder must be ours, and open to nobody else when private is set.
+// folder must belong to this user, and open to nobody else when private is set.
 FileDescriptor enterFolder(int parent, const QByteArray &name, bool create, bool privateFolder,
                            const QString &shown, QString &error)
 {
@@ -117,7 +117,7 @@ int writeAll(int fd, const QByteArrayList &pieces)
 }
 
 // Opens an entry's file for reading or appending, refusing anything but a private regular
-// file of ours with one link.
+// file of this user with one link.
 FileDescriptor openEntry(int folder, const QString &id, FileSystem::FileAccess access,
                          QString &error)
 {

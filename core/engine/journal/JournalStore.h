@@ -11,8 +11,8 @@
 // The journal folder, $XDG_STATE_HOME/quirewell/journal/ (default
 // ~/.local/state/quirewell/journal/): one file "ID.journal" per batch, the newest 100 kept.
 // The folder is made 0700 and each file 0600. Every access is relative to the folder's own
-// handle and never follows a link; a folder or file that is a link, is not ours or is open
-// to others is refused.
+// handle and never follows a link; a folder or file that is a link, belongs to another user
+// or is open to others is refused.
 namespace JournalStore {
 
 constexpr int kKept = 100;

@@ -18,7 +18,7 @@ bool isAcceptedName(QStringView newName);
 //  - renameat2(RENAME_NOREPLACE);
 //  - where the file system refuses that flag: link + unlink, or, without hard links,
 //    an empty file reserved with O_CREAT | O_EXCL that is renamed over only while it is
-//    still ours;
+//    still the empty file this call made (same device and inode);
 //  - a case-only change whose target is the file itself (case-insensitive file systems)
 //    goes through a temporary name in the same folder.
 // folderFd: an open handle of folder (O_PATH is enough), or -1 to open one for this call.

@@ -8,6 +8,7 @@
 #include "tests/support/TestTree.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -298,6 +299,7 @@ private slots:
                 pathLines = layout.lineForTextPosition(int(close)).lineNumber() -
                             layout.lineForTextPosition(int(open)).lineNumber() + 1;
                 lines = layout.lineCount();
+                QTest::keySequence(box, QKeySequence::Copy);
                 box->done(QDialog::Rejected);
             }
         });
@@ -309,6 +311,8 @@ private slots:
         QString words = shown;
         words.remove(QChar(0x2060)).replace(QChar(0x00A0), u' ');
         QCOMPARE(words, text);
+        // What Ctrl+C copies is the text as given, the path without joiners.
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 };
 
