@@ -190,6 +190,7 @@ QString usageText(const QString &journalFolder)
                "UTF-8 \\xHH (two lower-case hex digits), so each row and each message is one "
                "line.\n"
                "Arguments keep their bytes: a FOLDER or TEXT that is not UTF-8 is used exactly.\n"
+               "Running numbers count on past 2147483647 (2147483648, ...) and never wrap.\n"
                "Summaries and messages go to standard error.\n"
                "\n"
                "Every batch, single-file rename and undo is written to a journal before its first\n"

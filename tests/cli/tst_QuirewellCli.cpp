@@ -60,6 +60,7 @@ private slots:
     void listStreamsWhatPreviewPrints();
     void interruptedListKeepsWholeRows();
     void previewOverlaysStoredParameters();
+    void runningNumbersCountOnPastThe32BitLimit();
     void renameWithYes();
     void shippedProgramHasNoFaultInjection();
     void renameAsksOnTheTerminal();
@@ -285,6 +286,29 @@ void TestQuirewellCli::previewOverlaysStoredParameters()
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
+}
+
+// Both numbers, from the top of the 32-bit range, count on in the preview and the rename.
+void TestQuirewellCli::runningNumbersCountOnPastThe32BitLimit()
+{
+    TestTree &tree = *m_tree;
+    for (const char *name : {"f1.txt", "f2.txt", "f3.txt"})
+        QVERIFY(tree.createFile(QString::fromUtf8(name)));
+    const QStringList numbers = args({"--number-start", "2147483647", "--number-end=2147483646"});
+    const QByteArrayList expected{"2147483647f12147483646.txt", "2147483648f22147483647.txt",
+                                  "2147483649f32147483648.txt"};
+    Run r = run(QStringList{QStringLiteral("preview"), tree.root()} + numbers);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.rows().size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(r.rows()[i][2], expected[i]);
+
+    r = run(QStringList{QStringLiteral("rename"), tree.root(), QStringLiteral("--yes")} + numbers);
+    QCOMPARE(r.code, 0);
+    QStringList names;
+    for (const QByteArray &name : expected)
+        names << QString::fromUtf8(name);
+    QCOMPARE(tree.entries(), names);
 }
 
 void TestQuirewellCli::renameWithYes()
