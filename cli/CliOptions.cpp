@@ -205,6 +205,7 @@ QString usageText(const QString &journalFolder)
                "an undo can be undone too. The last line of rename and undo names the journal id.\n"
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual).\n"
-               "Exit status: 0 done, 1 refused or failed, 2 bad usage, 130 stopped by Ctrl+C.\n")
+               "Exit status: 0 done, 1 refused or failed, 2 bad usage or an unusable --config "
+               "FILE,\n130 stopped by Ctrl+C.\n")
         .arg(journalFolder, CliOptionTable::helpLines());
 }
