@@ -22,8 +22,10 @@ CliInterrupt::CliInterrupt()
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a question waiting for its answer ends as unanswered.
-    action.sa_flags = 0;
+    // No SA_RESTART: a question waiting for its answer ends as unanswered. SA_RESETHAND: the
+    // first signal asks for a clean stop, a second one ends the program at once, whatever
+    // call it is stuck in (the journal then recovers the batch).
+    action.sa_flags = SA_RESETHAND;
     ::sigaction(SIGINT, &action, &g_previousInt);
     ::sigaction(SIGTERM, &action, &g_previousTerm);
 }

@@ -204,7 +204,8 @@ QString usageText(const QString &journalFolder)
                "changed since; undo renames back only the first, never over an existing file, and\n"
                "an undo can be undone too. The last line of rename and undo names the journal id.\n"
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
-               "rename under way; the journal records the files left, so undo works as usual).\n"
+               "rename under way; the journal records the files left, so undo works as usual);\n"
+               "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
                "Exit status: 0 done, 1 refused or failed, 2 bad usage or an unusable --config "
                "FILE,\n130 stopped by Ctrl+C.\n")
         .arg(journalFolder, CliOptionTable::helpLines());
