@@ -48,6 +48,18 @@ QByteArray escapedRoot(const TestTree &tree)
     return QFile::encodeName(tree.root()).replace('\\', "\\\\") + '/';
 }
 
+// Both ends of a pipe, closed when the test ends.
+struct PipeEnds
+{
+    int fds[2] = {-1, -1};
+    ~PipeEnds()
+    {
+        for (const int fd : fds)
+            if (fd >= 0)
+                ::close(fd);
+    }
+};
+
 } // namespace
 
 class TestQuirewellCli : public QObject
@@ -238,12 +250,8 @@ void TestQuirewellCli::interruptedListKeepsWholeRows()
     const QByteArray padding(150, 'n');
 
     // The signal comes while the listing waits for the reader, not after it ended.
-    int output[2] = {-1, -1};
-    const auto closeOutput = qScopeGuard([&output] {
-        for (const int fd : output)
-            if (fd >= 0)
-                ::close(fd);
-    });
+    PipeEnds pipeEnds;
+    int *output = pipeEnds.fds;
     QProcess process;
     QVERIFY2(startListingIntoFullPipe(process, output), "the listing did not fill its output");
     ::close(std::exchange(output[1], -1)); // the end of output comes when the program ends
@@ -290,12 +298,8 @@ void TestQuirewellCli::secondSignalEndsAStuckRun_data()
 void TestQuirewellCli::secondSignalEndsAStuckRun()
 {
     QFETCH(int, signal);
-    int output[2] = {-1, -1};
-    const auto closeOutput = qScopeGuard([&output] {
-        for (const int fd : output)
-            if (fd >= 0)
-                ::close(fd);
-    });
+    PipeEnds pipeEnds;
+    int *output = pipeEnds.fds;
     QProcess process;
     QVERIFY2(startListingIntoFullPipe(process, output), "the listing did not fill its output");
     QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
