@@ -4,8 +4,8 @@
 
 // Ctrl+C (SIGINT) and SIGTERM while an object of this class lives: instead of ending the
 // process, they set a flag that the walk and the batch watch, so a listing ends with the rows
-// found so far and a batch after its current rename, its journal finished. Outside that time
-// the signals keep their usual effect.
+// found so far and a batch after its current rename, its journal finished. A second signal
+// ends the process as usual, and outside that time the signals keep their usual effect.
 class CliInterrupt
 {
 public:

@@ -38,7 +38,8 @@ QList<CliOptionSpec> buildOptions()
 {
     QList<CliOptionSpec> options{
         runOption("--config", Argument::File,
-                  "read the settings from FILE instead of the user's settings"),
+                  "read the settings from FILE instead of the user's settings; a FILE\n"
+                  "that is missing, not a regular file, over 1 MiB or damaged is refused"),
     };
 #define QUIREWELL_NO_OPTION(...)
 #define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt

@@ -190,6 +190,7 @@ QString usageText(const QString &journalFolder)
                "UTF-8 \\xHH (two lower-case hex digits), so each row and each message is one "
                "line.\n"
                "Arguments keep their bytes: a FOLDER or TEXT that is not UTF-8 is used exactly.\n"
+               "Running numbers count on past 2147483647 (2147483648, ...) and never wrap.\n"
                "Summaries and messages go to standard error.\n"
                "\n"
                "Every batch, single-file rename and undo is written to a journal before its first\n"
@@ -203,9 +204,10 @@ QString usageText(const QString &journalFolder)
                "changed since; undo renames back only the first, never over an existing file, and\n"
                "an undo can be undone too. The last line of rename and undo names the journal id.\n"
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
-               "rename under way; the journal records the files left, so undo works as usual).\n"
-               "Exit status: 0 done, 1 refused or failed, 2 bad usage, 3 done but some "
-               "sub-folders\n"
-               "could not be read (each named on standard error), 130 stopped by Ctrl+C.\n")
+               "rename under way; the journal records the files left, so undo works as usual);\n"
+               "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
+               "Exit status: 0 done, 1 refused or failed, 2 bad usage or an unusable --config "
+               "FILE,\n3 done but some sub-folders could not be read (each named on standard "
+               "error),\n130 stopped by Ctrl+C.\n")
         .arg(journalFolder, CliOptionTable::helpLines());
 }

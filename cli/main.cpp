@@ -6,6 +6,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/rename/RenameOperation.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/SettingsFileCheck.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -85,8 +86,16 @@ int main(int argc, char **argv)
         return checkedOutput(0);
     }
 
-    if (!options.configFile.isEmpty())
+    if (!options.configFile.isEmpty()) {
+        // Checked before the signals are caught, so nothing here can outlive SIGINT or SIGTERM.
+        const QString problem = SettingsFileCheck::problemWith(options.configFile);
+        if (!problem.isEmpty()) {
+            printMessage(QStringLiteral("quirewell-cli: cannot use the settings file %1: %2")
+                             .arg(options.configFile, problem));
+            return kBadUsage;
+        }
         CAppSettings::useStoreFile(options.configFile);
+    }
     if (options.command != CliOptions::Command::Undo &&
         options.command != CliOptions::Command::Keep)
         printInterruptedNotice();

@@ -86,9 +86,10 @@ bool anyOperationOn(const RenameParameters &p)
     return false;
 }
 
-qint32 plusOne(qint32 n)
+// The counters count on past the 32-bit limit, never wrapping.
+qint64 plusOne(qint32 n)
 {
-    return qint32(quint32(n) + 1u);
+    return qint64(n) + 1;
 }
 
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)

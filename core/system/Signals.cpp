@@ -26,7 +26,9 @@ void catchInterrupts(std::atomic<bool> *flag)
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = 0; // no SA_RESTART
+    // No SA_RESTART (see the header). SA_RESETHAND: the first signal asks for a clean stop,
+    // a second one ends the process at once, whatever call it is stuck in.
+    action.sa_flags = SA_RESETHAND;
     ::sigaction(SIGINT, &action, &g_previousInt);
     ::sigaction(SIGTERM, &action, &g_previousTerm);
 }

@@ -49,6 +49,18 @@ QByteArray escapedRoot(const TestTree &tree)
     return QFile::encodeName(tree.root()).replace('\\', "\\\\") + '/';
 }
 
+// Both ends of a pipe, closed when the test ends.
+struct PipeEnds
+{
+    int fds[2] = {-1, -1};
+    ~PipeEnds()
+    {
+        for (const int fd : fds)
+            if (fd >= 0)
+                ::close(fd);
+    }
+};
+
 } // namespace
 
 class TestQuirewellCli : public QObject
@@ -60,7 +72,10 @@ private slots:
     void outputThatCannotBeWrittenFails();
     void listStreamsWhatPreviewPrints();
     void interruptedListKeepsWholeRows();
+    void secondSignalEndsAStuckRun_data();
+    void secondSignalEndsAStuckRun();
     void previewOverlaysStoredParameters();
+    void runningNumbersCountOnPastThe32BitLimit();
     void renameWithYes();
     void shippedProgramHasNoFaultInjection();
     void renameAsksOnTheTerminal();
@@ -77,6 +92,7 @@ private slots:
 
 private:
     Run run(const QStringList &arguments, const QByteArray &input = {});
+    bool startListingIntoFullPipe(QProcess &process, int output[2]);
     std::unique_ptr<TestTree> m_tree;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
 };
@@ -199,41 +215,47 @@ void TestQuirewellCli::listStreamsWhatPreviewPrints()
     QCOMPARE(all.rows()[2].mid(1, 2), (QByteArrayList{"caf\\xe9.txt", "caf\\xe9.txt"}));
 }
 
-// Ctrl+C while the output waits for its reader (a pager, say): the rows already printed stay
-// whole and numbered without a gap, and the listing ends as a part.
-void TestQuirewellCli::interruptedListKeepsWholeRows()
+// Lists a folder of 4000 rows (about 200 bytes each) into a pipe of the test's own that
+// nothing reads, and returns once the pipe is full: the program then waits for its reader.
+bool TestQuirewellCli::startListingIntoFullPipe(QProcess &process, int output[2])
 {
     TestTree &tree = *m_tree;
-    const QByteArray root = QFile::encodeName(tree.root()) + '/';
-    const QByteArray padding(150, 'n'); // about 200 bytes a row: far more than a pipe holds
+    const QByteArray padding(150, 'n');
     for (int i = 0; i < 4000; ++i)
-        QVERIFY(tree.createRawFile(padding + QByteArray::number(i)));
-
-    // The output is a pipe of the test's own that nothing reads until the signal. Once the
-    // listing has filled it, it cannot write its remaining rows: the signal comes while it
-    // waits for the reader, not after it ended.
-    int output[2] = {-1, -1};
-    QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
-    const auto closeOutput = qScopeGuard([&output] {
-        for (const int fd : output)
-            if (fd >= 0)
-                ::close(fd);
-    });
-    QProcess process;
+        if (!tree.createRawFile(padding + QByteArray::number(i)))
+            return false;
+    if (::pipe2(output, O_CLOEXEC) != 0)
+        return false;
     process.setProcessEnvironment(m_environment);
     const int writeEnd = output[1];
     process.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
     process.start(
         QStringLiteral(QUIREWELL_CLI_PATH),
         {QStringLiteral("--config"), tree.settingsFile(), QStringLiteral("list"), tree.root()});
-    QVERIFY(process.waitForStarted());
+    if (!process.waitForStarted())
+        return false;
     // The test's own write end, never written to, tells when the pipe is full: it is no
     // longer ready for writing.
     const auto pipeFull = [writeEnd] {
         pollfd room{writeEnd, POLLOUT, 0};
         return ::poll(&room, 1, 0) == 0;
     };
-    QVERIFY2(QTest::qWaitFor(pipeFull, 20000), "the listing did not fill its output");
+    return QTest::qWaitFor(pipeFull, 20000);
+}
+
+// Ctrl+C while the output waits for its reader (a pager, say): the rows already printed stay
+// whole and numbered without a gap, and the listing ends as a part.
+void TestQuirewellCli::interruptedListKeepsWholeRows()
+{
+    TestTree &tree = *m_tree;
+    const QByteArray root = QFile::encodeName(tree.root()) + '/';
+    const QByteArray padding(150, 'n');
+
+    // The signal comes while the listing waits for the reader, not after it ended.
+    PipeEnds pipeEnds;
+    int *output = pipeEnds.fds;
+    QProcess process;
+    QVERIFY2(startListingIntoFullPipe(process, output), "the listing did not fill its output");
     ::close(std::exchange(output[1], -1)); // the end of output comes when the program ends
     QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
     QByteArray printed;
@@ -266,6 +288,31 @@ void TestQuirewellCli::interruptedListKeepsWholeRows()
     }
 }
 
+// A run that waits for something that never comes (here a reader of its output) is ended by
+// a second SIGINT or SIGTERM, as the first only asks it to wind down.
+void TestQuirewellCli::secondSignalEndsAStuckRun_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+}
+
+void TestQuirewellCli::secondSignalEndsAStuckRun()
+{
+    QFETCH(int, signal);
+    PipeEnds pipeEnds;
+    int *output = pipeEnds.fds;
+    QProcess process;
+    QVERIFY2(startListingIntoFullPipe(process, output), "the listing did not fill its output");
+    QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+    // The first signal is taken: the rows already begun are still to be written.
+    QVERIFY(!process.waitForFinished(500));
+    QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+    QVERIFY2(process.waitForFinished(10000), "a second signal did not end the program");
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(process.exitCode(), signal);
+}
+
 void TestQuirewellCli::previewOverlaysStoredParameters()
 {
     TestTree &tree = *m_tree;
@@ -287,6 +334,29 @@ void TestQuirewellCli::previewOverlaysStoredParameters()
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
+}
+
+// Both numbers, from the top of the 32-bit range, count on in the preview and the rename.
+void TestQuirewellCli::runningNumbersCountOnPastThe32BitLimit()
+{
+    TestTree &tree = *m_tree;
+    for (const char *name : {"f1.txt", "f2.txt", "f3.txt"})
+        QVERIFY(tree.createFile(QString::fromUtf8(name)));
+    const QStringList numbers = args({"--number-start", "2147483647", "--number-end=2147483646"});
+    const QByteArrayList expected{"2147483647f12147483646.txt", "2147483648f22147483647.txt",
+                                  "2147483649f32147483648.txt"};
+    Run r = run(QStringList{QStringLiteral("preview"), tree.root()} + numbers);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.rows().size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(r.rows()[i][2], expected[i]);
+
+    r = run(QStringList{QStringLiteral("rename"), tree.root(), QStringLiteral("--yes")} + numbers);
+    QCOMPARE(r.code, 0);
+    QStringList names;
+    for (const QByteArray &name : expected)
+        names << QString::fromUtf8(name);
+    QCOMPARE(tree.entries(), names);
 }
 
 void TestQuirewellCli::renameWithYes()

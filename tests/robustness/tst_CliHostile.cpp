@@ -3,6 +3,7 @@
 #include "tests/robustness/TreeBuilders.h"
 #include "tests/support/TestTree.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -66,6 +67,9 @@ private slots:
     {
         QVERIFY(m_tree.createFile(QStringLiteral("files/a.txt"), "a"));
         QVERIFY(m_tree.createFile(QStringLiteral("files/b.txt"), "b"));
+        // Renamed by any run that accepts a settings file it should refuse.
+        QVERIFY(m_tree.createFile(QStringLiteral("victims/a.txt"), "a"));
+        QVERIFY(m_tree.createFile(QStringLiteral("victims/b.txt"), "b"));
         QVERIFY(writeStore(config(QStringLiteral("clean")), {}));
         m_clean = runCli({QStringLiteral("preview"), m_tree.path(QStringLiteral("files")),
                           QStringLiteral("--config"), config(QStringLiteral("clean"))});
@@ -73,27 +77,79 @@ private slots:
         QCOMPARE(m_clean.out.count('\n'), 2);
     }
 
-    // A broken file behaves as an empty one: same rows, same messages, same exit status.
-    void brokenConfigRunsWithDefaults_data()
+    // A damaged file is refused, before anything is listed or renamed; a file that is only
+    // empty or holds other groups runs as the clean one does.
+    void brokenConfigIsRefused_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("refused");
+        const QSet<QByteArray> sound{"empty file", "wrong group only"};
         for (const HostileStore &store : hostileStores())
-            QTest::newRow(store.name) << store.content;
+            QTest::newRow(store.name) << store.content << !sound.contains(store.name);
     }
 
-    void brokenConfigRunsWithDefaults()
+    void brokenConfigIsRefused()
     {
         QFETCH(QByteArray, content);
+        QFETCH(bool, refused);
         const QString store = config(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(writeStore(store, content));
-        previewLikeTheCleanRun(store);
+        if (refused)
+            renameIsRefused(store, "");
+        else
+            previewLikeTheCleanRun(store);
     }
 
-    void configThatIsAFolderRunsWithDefaults()
+    // Anything but a regular file of at most 1 MiB is refused with the reason, unopened: a
+    // FIFO that nobody writes to must not hang the program.
+    void configThatIsNotASmallFileIsRefused_data()
     {
-        const QString store = config(QStringLiteral("folder"));
-        QVERIFY(QDir().mkpath(store));
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("reason");
+        const QString folder = config(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString fifo = config(QStringLiteral("fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString large = config(QStringLiteral("large"));
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(100 << 20)); // 100 MB
+        file.close();
+        QTest::newRow("missing") << config(QStringLiteral("typo")) << QByteArray("No such file");
+        QTest::newRow("folder") << folder << QByteArray("it is a folder");
+        QTest::newRow("fifo") << fifo << QByteArray("not a regular file");
+        QTest::newRow("/dev/zero")
+            << QStringLiteral("/dev/zero") << QByteArray("not a regular file");
+        QTest::newRow("100 MB") << large << QByteArray("larger than 1048576 bytes");
+    }
+
+    void configThatIsNotASmallFileIsRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, reason);
+        renameIsRefused(path, reason);
+    }
+
+    // A value the user's own store would read as its default is refused, naming its key.
+    void configValueOfTheWrongKindIsNamed()
+    {
+        const QString store = config(QStringLiteral("wrong kind"));
+        QVERIFY(writeStore(store, "[Settings]\nCheckNumberAtStart=1\nNumberAtEnd=5x\n"));
+        renameIsRefused(store, "NumberAtEnd");
+        QVERIFY(writeStore(store, "[Settings]\nNumberAtStart=2147483648\n"));
+        renameIsRefused(store, "NumberAtStart");
+    }
+
+    // The limit is 1 MiB: a file of exactly that size is read.
+    void configOfTheLargestSizeIsRead()
+    {
+        const QString store = config(QStringLiteral("largest"));
+        QByteArray content = "[Settings]\n";
+        content += QByteArray((1 << 20) - content.size() - 1, ';') + '\n';
+        QVERIFY(writeStore(store, content));
         previewLikeTheCleanRun(store);
+        QVERIFY(writeStore(store, content + '\n'));
+        renameIsRefused(store, "larger than");
     }
 
     // Tabs, line breaks, carriage returns and backslashes in names and in the folder: each
@@ -155,6 +211,28 @@ private slots:
     }
 
 private:
+    // A rename with this settings file ends with exit status 2 and the reason, at once, and
+    // renames nothing.
+    void renameIsRefused(const QString &store, const QByteArray &reason)
+    {
+        const QString files = m_tree.path(QStringLiteral("victims"));
+        const FolderSnapshot before = FolderSnapshot::take(QFile::encodeName(files));
+        QElapsedTimer timer;
+        timer.start();
+        const Run run =
+            runCli({QStringLiteral("rename"), files, QStringLiteral("--yes"),
+                    QStringLiteral("--number-start=1"), QStringLiteral("--config"), store});
+        QVERIFY2(timer.elapsed() < 20000, "the program waited on the settings file");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith("quirewell-cli: cannot use the settings file "),
+                 run.err.constData());
+        QVERIFY2(run.err.contains(reason), run.err.constData());
+        QCOMPARE(run.err.count('\n'), 1);
+        const FolderSnapshot after = FolderSnapshot::take(QFile::encodeName(files));
+        QVERIFY2(before == after, qPrintable(before.differenceTo(after)));
+    }
+
     void previewLikeTheCleanRun(const QString &store)
     {
         const Run run = runCli({QStringLiteral("preview"), m_tree.path(QStringLiteral("files")),

@@ -211,6 +211,7 @@ private:
         const QByteArray folder = QFile::encodeName(dir.path()) + "/f";
         const QString state = dir.path() + QStringLiteral("/state");
         const QString config = dir.path() + QStringLiteral("/settings.ini");
+        QFile(config).open(QIODevice::WriteOnly); // an empty store
         ::mkdir(folder.constData(), 0755);
         int listed = 0;
         const QStringList parameters = makeNumberedFiles(rng, folder, listed);
@@ -281,6 +282,7 @@ private:
         const QByteArray folder = root + "/f";
         const QString state = dir.path() + QStringLiteral("/state");
         const QString config = dir.path() + QStringLiteral("/settings.ini");
+        QFile(config).open(QIODevice::WriteOnly); // an empty store
         ::mkdir(folder.constData(), 0755);
         const bool recursive = rng.bounded(4) == 0;
         if (recursive)

@@ -59,6 +59,7 @@ void HostileJournalTest::init()
     QVERIFY(m_dir.isValid());
     QDir(m_dir.path()).removeRecursively();
     QVERIFY(QDir().mkpath(m_dir.path() + u"/f"_qs));
+    QVERIFY(QFile(m_dir.path() + u"/settings.ini"_qs).open(QIODevice::WriteOnly)); // empty
     for (const char *name : {"a", "b", "c"}) {
         QFile file(m_dir.path() + u"/f/"_qs + QString::fromLatin1(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name) == 1);

@@ -132,6 +132,8 @@ QStringList TestTree::entries() const
 
 void TestTree::useTemporarySettings()
 {
+    // An empty store, so that quirewell-cli --config accepts it before anything is stored.
+    QFile(settingsFile()).open(QIODevice::WriteOnly | QIODevice::Append);
     CAppSettings::useStoreFile(settingsFile());
 }
 

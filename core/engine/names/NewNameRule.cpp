@@ -32,18 +32,19 @@ struct WorkingName
     bool found = false;    // title + extension is then the loaded name
     bool composed = false; // head + [end number] + tail replaces the loaded name
     bool hasEndNumber = false;
-    qint32 endNumber = 0;
+    qint64 endNumber = 0;
 };
 
-// Decimal digits of a 32-bit number, written backwards from the end of a buffer.
+// Decimal digits of a 64-bit number, written backwards from the end of a buffer.
 struct Decimal
 {
-    char16_t digits[12];
-    int first = 12;
+    static constexpr int kSize = 20; // a sign and the 19 digits of the 64-bit limits
+    char16_t digits[kSize];
+    int first = kSize;
 
-    explicit Decimal(qint32 n)
+    explicit Decimal(qint64 n)
     {
-        quint32 u = n < 0 ? 0u - quint32(n) : quint32(n);
+        quint64 u = n < 0 ? 0u - quint64(n) : quint64(n);
         do {
             digits[--first] = char16_t(u'0' + u % 10);
             u /= 10;
@@ -51,12 +52,12 @@ struct Decimal
         if (n < 0)
             digits[--first] = u'-';
     }
-    QStringView view() const { return QStringView(digits + first, 12 - first); }
+    QStringView view() const { return QStringView(digits + first, kSize - first); }
 };
 
-qint32 advance(qint32 counter)
+qint64 advance(qint64 counter)
 {
-    return qint32(quint32(counter) + 1u); // wraps from INT_MAX to INT_MIN
+    return counter + 1; // from a 32-bit start, no run of rows comes near the 64-bit limit
 }
 
 WorkingName startWorkingName(const QString &loadedName, bool fileFound)
@@ -347,13 +348,13 @@ template <typename Work> void shareOut(size_t n, const Work &work)
 }
 
 // Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
-// counters at row k are the stored values plus k, wrapped as one row at a time would.
+// counters at row k are the stored values plus k.
 void computeRange(FileRows &rows, const RenameParameters &params,
                   const std::vector<std::uint8_t> *present, size_t from, size_t to)
 {
     RenameCounters counters = RenameCounters::from(params);
-    counters.start = qint32(quint32(counters.start) + quint32(from));
-    counters.end = qint32(quint32(counters.end) + quint32(from));
+    counters.start += qint64(from);
+    counters.end += qint64(from);
     for (size_t i = from; i < to; ++i) {
         FileRow &row = rows.rows[i];
         const bool found = present ? (*present)[i] != 0 : true;

@@ -10,11 +10,13 @@
 
 class FileRows;
 
-// The two running counters of one run. They wrap from 2147483647 to -2147483648.
+// The two running counters of one run. They start at the stored 32-bit values and count on
+// past 2147483647 (2147483648, ...) without wrapping: a run has far fewer rows than it would
+// take to reach the 64-bit limit.
 struct RenameCounters
 {
-    qint32 start = 1;
-    qint32 end = 1;
+    qint64 start = 1;
+    qint64 end = 1;
     static RenameCounters from(const RenameParameters &p)
     {
         return {p.numberAtStart, p.numberAtEnd};

@@ -94,6 +94,24 @@ private slots:
         QCOMPARE(f.view()->fileModel().text(0, 2), u"1photo-1.jpg"_s);
     }
 
+    // Numbers stored at the top of the 32-bit range count on past it in the list.
+    void runningNumbersCountOnPastThe32BitLimit()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        CAppSettings().setValue(CAppSettings::Key::NumberAtStart, 2147483647);
+        CAppSettings().setValue(CAppSettings::Key::NumberAtEnd, 2147483646);
+        QVERIFY(startListing(f, f.tree.root()));
+        QDialog *dialog = openParameters(f);
+        QVERIFY(dialog);
+        clickBox(control<QCheckBox>(dialog, u"CheckNumberAtStart"_s));
+        clickBox(control<QCheckBox>(dialog, u"CheckNumberAtEnd"_s));
+        QTRY_COMPARE(columnTexts(f.view(), 2),
+                     QStringList({u"2147483647a2147483646.txt"_s, u"2147483648b2147483647.txt"_s,
+                                  u"2147483649c2147483648.txt"_s}));
+    }
+
     void aBurstOfTypingRunsFewerRecomputes()
     {
         ShellFixture f;

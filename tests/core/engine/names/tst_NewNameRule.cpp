@@ -1,5 +1,7 @@
 #include "core/engine/names/NewNameRule.h"
 
+#include "core/engine/names/FileRows.h"
+
 #include <QTest>
 
 #include <climits>
@@ -17,7 +19,9 @@ private slots:
     void singleRow_data();
     void singleRow();
     void runningNumbers();
-    void countersWrapAtTheLimit();
+    void countersCountOnPastThe32BitLimits_data();
+    void countersCountOnPastThe32BitLimits();
+    void rangeOfRowsCountsOnPastThe32BitLimit();
     void countersAdvanceOnlyWhenTheirStepIsOn();
     void unchangedNameSharesTheLoadedData();
 };
@@ -214,17 +218,68 @@ void NewNameRuleTest::runningNumbers()
     QCOMPARE(counters.end, 11);
 }
 
-void NewNameRuleTest::countersWrapAtTheLimit()
+// Both numbers start from any 32-bit value and count on without wrapping, in either
+// direction across the limits.
+void NewNameRuleTest::countersCountOnPastThe32BitLimits_data()
 {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("both at the top")
+        << INT_MAX << INT_MAX
+        << QStringList{u"2147483647a2147483647.b"_qs, u"2147483648a2147483648.b"_qs,
+                       u"2147483649a2147483649.b"_qs};
+    QTest::newRow("start at the top, end below")
+        << INT_MAX - 1 << 7
+        << QStringList{u"2147483646a7.b"_qs, u"2147483647a8.b"_qs, u"2147483648a9.b"_qs};
+    QTest::newRow("end at the top, start at the bottom")
+        << INT_MIN << INT_MAX
+        << QStringList{u"-2147483648a2147483647.b"_qs, u"-2147483647a2147483648.b"_qs,
+                       u"-2147483646a2147483649.b"_qs};
+    QTest::newRow("through zero") << -1 << -2
+                                  << QStringList{u"-1a-2.b"_qs, u"0a-1.b"_qs, u"1a0.b"_qs};
+}
+
+void NewNameRuleTest::countersCountOnPastThe32BitLimits()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QStringList, expected);
     RenameParameters p;
     p.checkNumberAtStart = true;
     p.checkNumberAtEnd = true;
-    p.numberAtStart = INT_MAX;
-    p.numberAtEnd = INT_MAX;
+    p.numberAtStart = start;
+    p.numberAtEnd = end;
     RenameCounters counters = RenameCounters::from(p);
-    QCOMPARE(computeNewName(p, u"a.b"_qs, true, counters), u"2147483647a2147483647.b"_qs);
-    QCOMPARE(computeNewName(p, u"a.b"_qs, true, counters), u"-2147483648a-2147483648.b"_qs);
-    QCOMPARE(computeNewName(p, u"a.b"_qs, true, counters), u"-2147483647a-2147483647.b"_qs);
+    for (const QString &name : expected)
+        QCOMPARE(computeNewName(p, u"a.b"_qs, true, counters), name);
+    // The same with find and replace on, which builds the start number in another way.
+    p.checkFindAndReplace = true;
+    p.findText = u"a"_qs;
+    p.replaceText = u"a"_qs;
+    counters = RenameCounters::from(p);
+    for (const QString &name : expected)
+        QCOMPARE(computeNewName(p, u"a.b"_qs, true, counters), name);
+}
+
+// A part of the list computed on its own starts its counters at the row's place in the run.
+void NewNameRuleTest::rangeOfRowsCountsOnPastThe32BitLimit()
+{
+    FileRows rows;
+    rows.folders.push_back({u"/nowhere/"_qs, QByteArray("/nowhere/"), 0});
+    for (int i = 0; i < 4; ++i)
+        rows.rows.push_back(FileRow{u"a.b"_qs, u"a.b"_qs});
+    RenameParameters p;
+    p.checkNumberAtStart = true;
+    p.checkNumberAtEnd = true;
+    p.numberAtStart = INT_MAX - 1;
+    p.numberAtEnd = INT_MAX;
+    const std::vector<std::uint8_t> present(rows.rows.size(), 1);
+    ComputeNewFileNames(rows, p, &present, 2, 4);
+    QCOMPARE(rows.rows[2].newName, u"2147483648a2147483649.b"_qs);
+    QCOMPARE(rows.rows[3].newName, u"2147483649a2147483650.b"_qs);
+    ComputeNewFileNames(rows, p, &present);
+    QCOMPARE(rows.rows[1].newName, u"2147483647a2147483648.b"_qs);
 }
 
 void NewNameRuleTest::countersAdvanceOnlyWhenTheirStepIsOn()
