@@ -44,7 +44,7 @@ void ListController::requestLoad(std::optional<QString> folder, AfterLoad then)
 void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 {
     if (!job) { // no folder to list
-        runAfterLoad(then);
+        runAfterLoad(then, false);
         emit loadFinished();
         return;
     }
@@ -54,11 +54,12 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 
     const FileListLoader::Result &result = job->result();
     const QString folder = job->request().folder;
+    const bool listed = result.status == FileListLoader::Status::Listed;
     if (result.status == FileListLoader::Status::CannotList) {
         Prompts::instance().message(m_promptParent, ListingTexts::couldNotList(folder),
                                     Prompts::Icon::Information);
         m_loads.clearFolder();
-    } else if (result.status == FileListLoader::Status::Listed) {
+    } else if (listed) {
         m_newNames.stop(); // its rows are replaced
         m_rows.takeListing(*job);
         UpdateStatusSummary(result.foldersRecorded);
@@ -66,7 +67,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
             Prompts::instance().message(m_promptParent, ListingTexts::noFilesFound(folder),
                                         Prompts::Icon::Information);
     }
-    runAfterLoad(then);
+    runAfterLoad(then, listed);
     lookUpUndoAvailable(); // a batch or an undo is followed by a load
     emit busyChanged();
     emit loadFinished();
@@ -79,7 +80,7 @@ void ListController::cancelWork()
         m_batch.stop();
 }
 
-void ListController::runAfterLoad(AfterLoad then)
+void ListController::runAfterLoad(AfterLoad then, bool listed)
 {
     if (then != AfterLoad::Nothing)
         UpdateFolderCaption();
@@ -88,7 +89,10 @@ void ListController::runAfterLoad(AfterLoad then)
     const bool computeAsked = m_bComputeAfterLoads && !m_loads.hasWaiting();
     if (computeAsked)
         m_bComputeAfterLoads = false;
-    if (then == AfterLoad::CaptionAndNewNames || computeAsked)
+    // Newly listed rows start with their loaded names: they get the new names of the stored
+    // parameters at once, in slices like any recompute, so the column never shows a preview
+    // the parameters contradict.
+    if (listed || then == AfterLoad::CaptionAndNewNames || computeAsked)
         ComputeNewNames();
 }
 
