@@ -11,7 +11,7 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
       m_loads(frame, m_settings,
               [this](ListingJob *job, AfterLoad then) { onLoadFinished(job, then); }),
       m_batch(this, frame, promptParent),
-      m_undo(promptParent,
+      m_undo(this, frame, promptParent,
              {[this](bool renaming) { setRenaming(renaming); }, [this] { lookUpUndoAvailable(); },
               [this](const QString &text) { reloadThenShow(text); },
               [this](const QList<FailedRename> &failures) { emit renamesFailed(failures); }})
@@ -76,8 +76,10 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 void ListController::cancelWork()
 {
     m_loads.cancel();
-    if (m_bRenaming)
+    if (m_bRenaming) {
         m_batch.stop();
+        m_undo.stop();
+    }
 }
 
 void ListController::runAfterLoad(AfterLoad then, bool listed)

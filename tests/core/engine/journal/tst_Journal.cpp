@@ -40,6 +40,7 @@ private slots:
     void interruptedBatchIsClassifiedAndUndone();
     void stoppedBatchRecordsTheRowsLeft_data();
     void stoppedBatchRecordsTheRowsLeft();
+    void stoppedUndoLeavesTheBatchToUndoAgain();
     void singleFileRenameIsJournaled();
 
 private:
@@ -357,6 +358,44 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
     QCOMPARE(runUndo(*plan).restored, renamed);
     QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), 0);
     QCOMPARE(m_tree->entries().size(), kFiles + 1);
+}
+
+// An undo stopped before it took every row back does not end the batch: the next undo
+// renames the rest back and ends it.
+void JournalTest::stoppedUndoLeavesTheBatchToUndoAgain()
+{
+    constexpr int kFiles = 20;
+    for (int i = 0; i < kFiles; ++i)
+        QVERIFY(m_tree->createFile(u"f/%1"_qs.arg(i, 2, 10, QLatin1Char('0')), "x"));
+    FileRows rows = listed({});
+    for (FileRow &row : rows.rows)
+        row.newName = u"new "_qs + row.loadedName;
+    const BatchResult batch = RenameCheckedFiles(rows);
+    QCOMPARE(batch.renamed, kFiles);
+
+    QString error;
+    std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    const BatchStop stop{true};
+    int progressCalls = 0;
+    const UndoResult stopped = runUndo(
+        *plan, [&](int, int) { ++progressCalls; }, &stop);
+    QVERIFY(stopped.stopped);
+    QCOMPARE(stopped.restored, 0);
+    QVERIFY(stopped.error.isEmpty());
+    QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), kFiles);
+    QVERIFY(!JournalStore::read(batch.journalId, error)->ended());
+    QVERIFY(hasBatchToUndo());
+
+    plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(plan->original.id, batch.journalId);
+    const UndoResult undo = runUndo(*plan, [&](int, int) { ++progressCalls; });
+    QVERIFY(!undo.stopped);
+    QCOMPARE(undo.restored, kFiles);
+    QVERIFY(progressCalls > 0);
+    QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), 0);
+    QCOMPARE(JournalStore::read(batch.journalId, error)->undoneBy, undo.undoId);
 }
 
 void JournalTest::undoChainsAndSwaps()
