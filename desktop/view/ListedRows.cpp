@@ -42,9 +42,9 @@ void ListedRows::forgetPresence()
 
 QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool readOnlyShown) const
 {
-    QString text = ListingTexts::fileStatistics(m_model.rowCount(), folder,
-                                                m_bHiddenSeen && !hiddenShown,
-                                                m_bReadOnlySeen && !readOnlyShown);
+    QString text =
+        ListingTexts::fileStatistics(m_model.rowCount(), folder, m_bHiddenSeen && !hiddenShown,
+                                     m_bReadOnlySeen && !readOnlyShown);
     if (m_bListPartial)
         text += ListingTexts::listingCancelled();
     return text;
