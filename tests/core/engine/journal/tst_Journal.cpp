@@ -45,6 +45,8 @@ private slots:
 
 private:
     FileRows listed(const QStringList &newNames);
+    // count files "f/000" and on, listed, each to get the new name "new " + its name.
+    FileRows filesToPrefix(int count);
     QByteArray folderBytes() const { return QFile::encodeName(m_tree->path(u"f/"_qs)); }
 
     std::unique_ptr<TestTree> m_tree;
@@ -84,6 +86,17 @@ FileRows JournalTest::listed(const QStringList &newNames)
     appendFolderRows(rows, m_tree->path(u"f"_qs));
     for (int i = 0; i < rows.count() && i < newNames.size(); ++i)
         rows.rows[size_t(i)].newName = newNames[i];
+    return rows;
+}
+
+FileRows JournalTest::filesToPrefix(int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (!m_tree->createFile(u"f/%1"_qs.arg(i, 3, 10, QLatin1Char('0')), "x"))
+            return {};
+    FileRows rows = listed({});
+    for (FileRow &row : rows.rows)
+        row.newName = u"new "_qs + row.loadedName;
     return rows;
 }
 
@@ -324,11 +337,8 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
     QFETCH(bool, chains);
     QFETCH(int, stopAfterProgress);
     constexpr int kFiles = 300;
-    for (int i = 0; i < kFiles; ++i)
-        QVERIFY(m_tree->createFile(u"f/%1"_qs.arg(i, 3, 10, QLatin1Char('0')), "x"));
-    FileRows rows = listed({});
-    for (FileRow &row : rows.rows)
-        row.newName = u"new "_qs + row.loadedName;
+    const FileRows rows = filesToPrefix(kFiles);
+    QCOMPARE(rows.count(), kFiles);
     BatchStop stop{stopAfterProgress == 0};
     int progressCalls = 0;
     const BatchProgress progress = [&](int, int) {
@@ -365,11 +375,8 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
 void JournalTest::stoppedUndoLeavesTheBatchToUndoAgain()
 {
     constexpr int kFiles = 20;
-    for (int i = 0; i < kFiles; ++i)
-        QVERIFY(m_tree->createFile(u"f/%1"_qs.arg(i, 2, 10, QLatin1Char('0')), "x"));
-    FileRows rows = listed({});
-    for (FileRow &row : rows.rows)
-        row.newName = u"new "_qs + row.loadedName;
+    const FileRows rows = filesToPrefix(kFiles);
+    QCOMPARE(rows.count(), kFiles);
     const BatchResult batch = RenameCheckedFiles(rows);
     QCOMPARE(batch.renamed, kFiles);
 
