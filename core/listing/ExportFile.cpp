@@ -49,14 +49,18 @@ namespace ExportFile {
 
 QByteArray text(const FileRows &rows)
 {
+    if (rows.count() == 0)
+        return {};
     QString all;
     for (int i = 0; i < rows.count(); ++i) {
         if (i > 0)
             all += QStringLiteral("\r\n");
         all += rows.fullPath(i);
     }
-    QByteArray bytes;
-    bytes.reserve(all.size() * 2);
+    // UTF-16LE opened by its byte-order mark, without which editors and file(1) take the
+    // text for something else.
+    QByteArray bytes("\xff\xfe", 2);
+    bytes.reserve(2 + all.size() * 2);
     for (const QChar c : std::as_const(all)) {
         bytes.append(char(c.unicode() & 0xff));
         bytes.append(char(c.unicode() >> 8));

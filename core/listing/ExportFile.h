@@ -6,9 +6,9 @@
 class FileRows;
 
 // The file list export: every row's full path (Location followed by the loaded name, whatever
-// its check box and new name) as UTF-16LE without a byte-order mark, CR LF between lines and
-// no line break after the last. One file, reused by every export, in a folder only the user
-// can enter; never written through a symbolic link.
+// its check box and new name) as UTF-16LE after its byte-order mark, CR LF between lines and
+// no line break after the last; an empty list gives an empty file. One file, reused by every
+// export, in a folder only the user can enter; never written through a symbolic link.
 namespace ExportFile {
 
 // The text of the export.

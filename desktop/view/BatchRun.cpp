@@ -2,10 +2,43 @@
 
 #include "core/engine/settings/AppSettings.h"
 #include "desktop/view/BatchScreen.h"
+#include "desktop/view/WorkerLoop.h"
 
-#include <QEventLoop>
+#include <algorithm>
 
-#include <thread>
+namespace {
+
+bool anyCheckedRowGetsANewName(const FileRows &rows)
+{
+    return std::any_of(rows.rows.begin(), rows.rows.end(), [](const FileRow &row) {
+        return row.checked && row.newName != row.loadedName;
+    });
+}
+
+// The screen's prompter, which says so instead of asking when no checked row would get a new
+// name: such a batch would ask to rename every checked file and rename none. It is asked on
+// the worker, after the checks that refuse the batch, so the scan costs the window nothing.
+class ChangingRowsPrompter : public BatchPrompter
+{
+public:
+    ChangingRowsPrompter(BatchPrompter &screen, const FileRows &rows)
+        : m_screen(screen), m_rows(rows)
+    {}
+    void warn(const QString &message) override { m_screen.warn(message); }
+    Answer ask(const QString &question) override
+    {
+        if (anyCheckedRowGetsANewName(m_rows))
+            return m_screen.ask(question);
+        m_screen.warn(BatchRun::nothingToRename());
+        return Answer::Cancel;
+    }
+
+private:
+    BatchPrompter &m_screen;
+    const FileRows &m_rows;
+};
+
+} // namespace
 
 BatchRun::BatchRun(QObject *context, ListingFrame *frame, QWidget *promptParent)
     : m_context(context), m_frame(frame), m_promptParent(promptParent)
@@ -24,15 +57,17 @@ BatchOutcome BatchRun::run(const FileRows &rows, bool subFoldersListed,
         if (m_checkpoint)
             m_checkpoint(done);
     };
-    QEventLoop loop;
-    std::thread worker([&] {
-        outcome = runBatchRename(rows, subFoldersListed, resolveChains, screen, &result, progress,
+    ChangingRowsPrompter prompter(screen, rows);
+    runOnWorker([&] {
+        outcome = runBatchRename(rows, subFoldersListed, resolveChains, prompter, &result, progress,
                                  &m_stop);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    loop.exec();
-    worker.join();
     return outcome;
+}
+
+QString BatchRun::nothingToRename()
+{
+    return QStringLiteral("No Checked File Gets a New Name: Nothing to Rename.");
 }
 
 QString BatchRun::summary(const BatchResult &result)

@@ -34,6 +34,9 @@ public:
     // What the status bar says once the list is loaded again. A stopped batch says so even
     // when renames failed, though the failures have a window of their own.
     static QString summary(const BatchResult &result);
+    // Said, with the warning icon, in place of the question when no checked row would get a
+    // new name.
+    static QString nothingToRename();
 
 private:
     QObject *m_context;

@@ -3,7 +3,8 @@
 #include "core/engine/journal/JournalUndo.h"
 #include "core/engine/names/FileNames.h"
 #include "desktop/ui/Prompts.h"
-#include "desktop/view/WaitCursor.h"
+#include "desktop/view/BatchScreen.h"
+#include "desktop/view/WorkerLoop.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -48,17 +49,27 @@ QList<FailedRename> failuresOf(const UndoPlan &plan, const UndoResult &result)
 
 } // namespace
 
-BatchUndo::BatchUndo(QWidget *promptParent, Steps steps)
-    : m_promptParent(promptParent), m_steps(std::move(steps))
+BatchUndo::BatchUndo(QObject *context, ListingFrame *frame, QWidget *promptParent, Steps steps)
+    : m_context(context), m_frame(frame), m_promptParent(promptParent), m_steps(std::move(steps))
 {}
 
 void BatchUndo::OnUndoRename()
 {
     QString error;
     std::optional<UndoPlan> plan;
+    m_stop.store(false);
+    m_steps.setRenaming(true); // the cancel control stops the look-up
     {
-        WaitCursor wait;
-        plan = planDefaultUndo(error);
+        BatchScreen screen(
+            m_context, m_frame, m_promptParent, [this] { stop(); }, [] {});
+        runOnWorker([&] { plan = planDefaultUndo(error); });
+    }
+    m_steps.setRenaming(false);
+    // The plan of a huge batch holds every row: it is freed on a worker too.
+    const auto release = [&plan] { runOnWorker([&plan] { plan.reset(); }); };
+    if (m_stop.load()) { // cancelled while the journal was read
+        release();
+        return;
     }
     if (!plan || !hasWork(*plan)) {
         Prompts::instance().message(
@@ -67,6 +78,7 @@ void BatchUndo::OnUndoRename()
                        .arg(timeText(plan->original.time), folderText(plan->original))
                  : error,
             Prompts::Icon::Information);
+        release();
         m_steps.journalChanged();
         return;
     }
@@ -76,9 +88,9 @@ void BatchUndo::OnUndoRename()
                                  .arg(timeText(batch.time), folderText(batch))
                                  .arg(plan->reverse.rows.size());
     if (Prompts::instance().message(m_promptParent, question, Prompts::Icon::Question,
-                                    Prompts::Buttons::YesNoCancel) != Prompts::Answer::Yes)
-        return;
-    undoBatch(*plan);
+                                    Prompts::Buttons::YesNoCancel) == Prompts::Answer::Yes)
+        undoBatch(*plan);
+    release();
 }
 
 void BatchUndo::offerInterruptedBatches()
@@ -115,21 +127,35 @@ void BatchUndo::offerInterruptedBatches()
 void BatchUndo::undoBatch(const UndoPlan &plan)
 {
     UndoResult result;
+    QList<FailedRename> failures;
+    m_stop.store(false);
+    m_steps.setRenaming(true);
     {
-        WaitCursor wait;
-        m_steps.setRenaming(true);
-        result = runUndo(plan);
-        m_steps.setRenaming(false);
+        BatchScreen screen(
+            m_context, m_frame, m_promptParent, [this] { stop(); }, [] {});
+        runOnWorker([&] {
+            result = runUndo(
+                plan, [&screen](int done, int total) { screen.setProgress(done, total); }, &m_stop);
+            if (!result.leftAlone.empty())
+                failures = failuresOf(plan, result);
+        });
     }
+    m_steps.setRenaming(false);
     m_steps.journalChanged();
     if (!result.error.isEmpty())
         Prompts::instance().message(m_promptParent, result.error, Prompts::Icon::Warning);
-    if (result.leftAlone.empty()) {
+    if (result.stopped) {
+        m_steps.reloadThenShow(QStringLiteral("Undo Stopped: %1 File(s) Renamed Back to Their "
+                                              "Old Names, the Rest can be Undone Again")
+                                   .arg(result.restored));
+        if (!failures.isEmpty())
+            m_steps.renamesFailed(result.restored, failures);
+    } else if (result.leftAlone.empty()) {
         m_steps.reloadThenShow(
             QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
                 .arg(result.restored));
     } else {
         m_steps.reloadThenShow(QString());
-        m_steps.renamesFailed(result.restored, failuresOf(plan, result));
+        m_steps.renamesFailed(result.restored, failures);
     }
 }

@@ -2,16 +2,22 @@
 
 #include "desktop/ui/FailedRenames.h"
 
+#include "core/engine/rename/BatchRename.h"
+
 #include <QList>
 #include <QString>
 
 #include <functional>
 
+class ListingFrame;
+class QObject;
 class QWidget;
 struct UndoPlan;
 
 // Cmd::UndoRename and the start-up offer for batches cut off half way: both ask through the
 // prompts, then run the journal's own undo (JournalUndo.h), the one quirewell-cli's undo runs.
+// The journal is read, the undo planned and the files renamed back on a worker, with the
+// window blocked and its progress shown as for a batch; Esc or the cancel control stops it.
 class BatchUndo
 {
 public:
@@ -24,17 +30,24 @@ public:
         std::function<void(int renamed, const QList<FailedRename> &)> renamesFailed;
     };
 
-    BatchUndo(QWidget *promptParent, Steps steps);
+    // context: an object of the interface thread; frame: where the progress goes (may be
+    // nullptr).
+    BatchUndo(QObject *context, ListingFrame *frame, QWidget *promptParent, Steps steps);
 
     // Names the newest batch not yet undone, asks, renames its files back, then has the
     // folder listed again.
     void OnUndoRename();
     // Offers to undo or keep each batch that was cut off half way.
     void offerInterruptedBatches();
+    // Stops the running undo at the next folder, or drops the plan being looked up.
+    void stop() { m_stop.store(true); }
 
 private:
     void undoBatch(const UndoPlan &plan);
 
+    QObject *m_context;
+    ListingFrame *m_frame;
     QWidget *m_promptParent;
     Steps m_steps;
+    BatchStop m_stop{false};
 };

@@ -11,7 +11,7 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
       m_loads(frame, m_settings,
               [this](ListingJob *job, AfterLoad then) { onLoadFinished(job, then); }),
       m_batch(this, frame, promptParent),
-      m_undo(promptParent,
+      m_undo(this, frame, promptParent,
              {[this](bool renaming) { setRenaming(renaming); }, [this] { lookUpUndoAvailable(); },
               [this](const QString &text) { reloadThenShow(text); },
               [this](int renamed, const QList<FailedRename> &failures) {
@@ -46,7 +46,7 @@ void ListController::requestLoad(std::optional<QString> folder, AfterLoad then)
 void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 {
     if (!job) { // no folder to list
-        runAfterLoad(then);
+        runAfterLoad(then, false);
         emit loadFinished();
         return;
     }
@@ -56,11 +56,12 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 
     const FileListLoader::Result &result = job->result();
     const QString folder = job->request().folder;
+    const bool listed = result.status == FileListLoader::Status::Listed;
     if (result.status == FileListLoader::Status::CannotList) {
         Prompts::instance().message(m_promptParent, ListingTexts::couldNotList(folder),
                                     Prompts::Icon::Information);
         m_loads.clearFolder();
-    } else if (result.status == FileListLoader::Status::Listed) {
+    } else if (listed) {
         m_newNames.stop(); // its rows are replaced
         m_rows.takeListing(*job);
         UpdateStatusSummary(result.foldersRecorded);
@@ -68,7 +69,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
             Prompts::instance().message(m_promptParent, ListingTexts::noFilesFound(folder),
                                         Prompts::Icon::Information);
     }
-    runAfterLoad(then);
+    runAfterLoad(then, listed);
     lookUpUndoAvailable(); // a batch or an undo is followed by a load
     emit busyChanged();
     emit loadFinished();
@@ -77,11 +78,13 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 void ListController::cancelWork()
 {
     m_loads.cancel();
-    if (m_bRenaming)
+    if (m_bRenaming) {
         m_batch.stop();
+        m_undo.stop();
+    }
 }
 
-void ListController::runAfterLoad(AfterLoad then)
+void ListController::runAfterLoad(AfterLoad then, bool listed)
 {
     if (then != AfterLoad::Nothing)
         UpdateFolderCaption();
@@ -90,7 +93,10 @@ void ListController::runAfterLoad(AfterLoad then)
     const bool computeAsked = m_bComputeAfterLoads && !m_loads.hasWaiting();
     if (computeAsked)
         m_bComputeAfterLoads = false;
-    if (then == AfterLoad::CaptionAndNewNames || computeAsked)
+    // Newly listed rows start with their loaded names: they get the new names of the stored
+    // parameters at once, in slices like any recompute, so the column never shows a preview
+    // the parameters contradict.
+    if (listed || then == AfterLoad::CaptionAndNewNames || computeAsked)
         ComputeNewNames();
 }
 

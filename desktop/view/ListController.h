@@ -119,7 +119,8 @@ signals:
 
 private:
     void onLoadFinished(ListingJob *job, AfterLoad then);
-    void runAfterLoad(AfterLoad then);
+    // listed: the load replaced the rows.
+    void runAfterLoad(AfterLoad then, bool listed);
     void setRenaming(bool renaming);
     // The text shown over the file statistics once the posted reload is done.
     void reloadThenShow(const QString &text);

@@ -71,7 +71,8 @@ void CQuirewellView::OnCopyCurrentFileName()
 {
     const int row = firstSelectedRow();
     if (row >= 0)
-        QGuiApplication::clipboard()->setText(fileModel().rows().rows[size_t(row)].loadedName);
+        QGuiApplication::clipboard()->setText(
+            displayedFileName(fileModel().rows().rows[size_t(row)].loadedName));
 }
 
 void CQuirewellView::OnExportFileList()

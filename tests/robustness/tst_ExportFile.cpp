@@ -11,6 +11,9 @@
 
 namespace {
 
+// The byte-order mark that opens the export of a list, so editors and file(1) know its encoding.
+const QByteArray kByteOrderMark("\xff\xfe", 2);
+
 QByteArray utf16le(const QString &text)
 {
     QByteArray out;
@@ -68,7 +71,8 @@ private slots:
             rows.rows.push_back(row);
         }
         QCOMPARE(ExportFile::text(rows),
-                 utf16le(QStringLiteral("/a/x.txt\r\n/b c/\u00e9\U0001F600\r\n/b c/z")));
+                 kByteOrderMark +
+                     utf16le(QStringLiteral("/a/x.txt\r\n/b c/\u00e9\U0001F600\r\n/b c/z")));
         QCOMPARE(ExportFile::text(FileRows()), QByteArray());
     }
 
@@ -83,14 +87,14 @@ private slots:
         QVERIFY2(ExportFile::exportRows(rows, file, error), qPrintable(error));
         QCOMPARE(QFileInfo(file).absolutePath(), m_runtime);
         QCOMPARE(modeOf(file) & 07777, mode_t(0600));
-        QCOMPARE(contentsOf(file), utf16le(QStringLiteral("/f/long name")));
+        QCOMPARE(contentsOf(file), kByteOrderMark + utf16le(QStringLiteral("/f/long name")));
 
         // The next export reuses the file and replaces the longer text.
         rows.rows[0].loadedName = QStringLiteral("s");
         QString again;
         QVERIFY2(ExportFile::exportRows(rows, again, error), qPrintable(error));
         QCOMPARE(again, file);
-        QCOMPARE(contentsOf(file), utf16le(QStringLiteral("/f/s")));
+        QCOMPARE(contentsOf(file), kByteOrderMark + utf16le(QStringLiteral("/f/s")));
     }
 
     void runtimeFolderOthersMayEnterIsNotUsed_data()

@@ -32,14 +32,25 @@ Look look(const QByteArray &path, const JournalRow &row)
     return same ? Look::Same : Look::Other;
 }
 
-bool failedInBatch(const JournalEntry &entry, quint32 row)
+// Which rows the batch recorded as failed (rows it was stopped before among them), by row
+// index: a batch cancelled early has nearly every row here, so they are marked once rather
+// than searched for each row.
+std::vector<bool> failedRowsOf(const JournalEntry &entry)
 {
-    if (!entry.outcome)
-        return false;
-    for (const JournalFailure &failure : entry.outcome->failures)
-        if (failure.row == row)
-            return true;
-    return false;
+    std::vector<bool> failed(entry.rows.size(), false);
+    if (entry.outcome)
+        for (const JournalFailure &failure : entry.outcome->failures)
+            if (failure.row < failed.size())
+                failed[failure.row] = true;
+    return failed;
+}
+
+// The state of a row the batch recorded as failed: its file is at its old name, unless a
+// cycle could not be moved back and left it parked. Only the parked name needs a look, and
+// only when the row has one.
+bool failedRowIsParked(const JournalEntry &entry, const JournalRow &row)
+{
+    return !row.parkedName.isEmpty() && classifyRow(entry, row) == RowState::Parked;
 }
 
 QString shown(const QByteArray &path)
@@ -125,14 +136,15 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
     plan.reverse.kind = JournalKind::Undo;
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
+    const std::vector<bool> failed = failedRowsOf(original);
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
-        // A failed row's file is at its old name, unless a cycle could not be moved back.
-        const RowState state = classifyRow(original, row);
-        if (failedInBatch(original, quint32(k)) && state != RowState::Parked) {
+        const bool parkedFailure = failed[k] && failedRowIsParked(original, row);
+        if (failed[k] && !parkedFailure) {
             ++plan.notDone;
             continue;
         }
+        const RowState state = parkedFailure ? RowState::Parked : classifyRow(original, row);
         switch (state) {
         case RowState::NotDone:
             ++plan.notDone;
@@ -178,7 +190,7 @@ UndoPlan planUndo(const JournalEntry &original)
     return planUndoResuming(original, {});
 }
 
-UndoResult runUndo(const UndoPlan &plan)
+UndoResult runUndo(const UndoPlan &plan, const BatchProgress &progress, const BatchStop *stop)
 {
     UndoResult result;
     result.leftAlone = plan.leftAlone;
@@ -195,13 +207,14 @@ UndoResult runUndo(const UndoPlan &plan)
         return result;
     }
     const FileRows rows = rowsOf(plan.reverse);
-    const BatchResult ran = renameRowsBack(rows, plan.original.id);
+    const BatchResult ran = renameRowsBack(rows, plan.original.id, progress, stop);
     if (ran.journalId.isEmpty()) {
         result.error = ran.journalError;
         return result;
     }
     result.undoId = ran.journalId;
     result.restored = ran.renamed;
+    result.stopped = ran.cancelled > 0;
     for (const RenameFailure &failure : ran.failures) {
         const QByteArray from = rows.fullPathBytes(failure.row);
         const QByteArray to = rows.folders[rows.rows[size_t(failure.row)].folder].rawPath +
@@ -213,8 +226,9 @@ UndoResult runUndo(const UndoPlan &plan)
     }
     if (!ran.journalError.isEmpty())
         result.error = ran.journalError;
-    // The original's ending is recorded once; an undo run again on it only renames.
-    if (!plan.original.ended() &&
+    // The original's ending is recorded once; an undo run again on it only renames. A stopped
+    // undo has not taken the whole batch back: it stays open to be undone again.
+    if (!plan.original.ended() && !result.stopped &&
         !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(result.undoId),
                                     error))
         result.error = error;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/journal/JournalStore.h"
+#include "core/engine/rename/BatchRename.h"
 
 #include <QString>
 
@@ -50,14 +51,17 @@ struct UndoResult
 {
     QString undoId; // the undo's own journal entry; empty when nothing was renamed
     int restored = 0;
+    bool stopped = false; // stopped before some of the rows: the original is not ended
     std::vector<UndoProblem> leftAlone; // the plan's and the renames' that failed
     QString error;                      // the journal could not be written: nothing was renamed
 };
 // Renames the plan's rows back with the never-overwriting rename, each only while its new
 // name still holds the same file, journaled as a batch of its own; then ends the original
 // entry as undone. The renames go in the order that chains, swaps and rotations need
-// (renameRowsBack), so that any batch undoes completely.
-UndoResult runUndo(const UndoPlan &plan);
+// (renameRowsBack), so that any batch undoes completely. A stopped undo (seen between
+// folders) leaves the original entry open, so that the rest can be undone later.
+UndoResult runUndo(const UndoPlan &plan, const BatchProgress &progress = {},
+                   const BatchStop *stop = nullptr);
 
 // The entry the undo command takes when given no id: the newest one neither undone nor
 // kept that is not running, passing over batches that renamed nothing. An interrupted undo is

@@ -81,7 +81,8 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
     return renameInChains(rows, progress, {}, stop);
 }
 
-BatchResult renameRowsBack(const FileRows &rows, const QString &undoes)
+BatchResult renameRowsBack(const FileRows &rows, const QString &undoes,
+                           const BatchProgress &progress, const BatchStop *stop)
 {
-    return renameInChains(rows, {}, undoes, nullptr);
+    return renameInChains(rows, progress, undoes, stop);
 }

@@ -22,8 +22,9 @@ BatchResult renameCheckedFilesInChains(const FileRows &rows, const BatchProgress
 // The undo of the journal entry undoes: renames every checked row like
 // renameCheckedFilesInChains, journaled as that entry's undo, and moves a row only while its
 // loaded name still holds the file of the row's inode on its folder's device (a row that is
-// not fails with changedFileText()).
-BatchResult renameRowsBack(const FileRows &rows, const QString &undoes);
+// not fails with changedFileText()). A stop is seen between folders, as above.
+BatchResult renameRowsBack(const FileRows &rows, const QString &undoes,
+                           const BatchProgress &progress = {}, const BatchStop *stop = nullptr);
 
 QString changedFileText();
 // The reason given to a row whose new name is still held by blocker's file.

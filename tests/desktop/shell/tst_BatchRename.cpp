@@ -5,6 +5,7 @@
 #include "desktop/shell/ribbon/Ribbon.h"
 #include "desktop/shell/ribbon/RibbonElements.h"
 #include "desktop/ui/CommandIds.h"
+#include "desktop/view/BatchRun.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -120,6 +121,68 @@ private slots:
         QVERIFY(!f.view()->isLoading());
         QCOMPARE(columnTexts(f.view(), 2), newNames);
         QCOMPARE(f.tree.entries(), QStringList({u"one.txt"_s, u"three.txt"_s, u"two.txt"_s}));
+    }
+
+    // However the folder is listed, the new names are those of the stored parameters, and a
+    // batch renames to them.
+    void everyLoadPreviewsTheStoredParameters_data()
+    {
+        QTest::addColumn<bool>("folderArgument");
+        QTest::newRow("folder argument") << true;
+        QTest::newRow("folder picker") << false;
+    }
+    void everyLoadPreviewsTheStoredParameters()
+    {
+        QFETCH(bool, folderArgument);
+        ShellFixture f;
+        for (const char *name : {"one.txt", "two.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
+        if (folderArgument) {
+            QVERIFY(f.start({f.tree.root()}));
+            QVERIFY(waitListed(f.view()));
+        } else {
+            QVERIFY(startListing(f, f.tree.root()));
+        }
+        settle(f);
+        QCOMPARE(columnTexts(f.view(), 2), QStringList({u"ONE.TXT"_s, u"TWO.TXT"_s}));
+
+        QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        pressApplicationButton(f);
+        QTRY_COMPARE(listed.size(), 1);
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].text, question(2));
+        QCOMPARE(f.tree.entries(), QStringList({u"ONE.TXT"_s, u"TWO.TXT"_s}));
+    }
+
+    // A batch in which no checked row would get a new name is not offered: it would ask to
+    // rename every checked file and rename none.
+    void nothingToRenameIsSaidInsteadOfAsking()
+    {
+        ShellFixture f;
+        for (const char *name : {"ONE.TXT", "two.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        QVERIFY(startListing(f, f.tree.root()));
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1);
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QVERIFY(runMenuItem(f, QStringLiteral("Toggle"), 1)); // two.txt would change: unchecked
+
+        QSignalSpy listed(f.view(), &CQuirewellView::loadFinished);
+        pressApplicationButton(f);
+        QTRY_COMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].text, BatchRun::nothingToRename());
+        QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Warning);
+        settle(f);
+        QCOMPARE(listed.size(), 0);
+        QCOMPARE(f.tree.entries(), QStringList({u"ONE.TXT"_s, u"two.txt"_s}));
+
+        // Checked again, the row that changes makes the batch ask as before.
+        QVERIFY(runMenuItem(f, QStringLiteral("Toggle"), 1));
+        f.prompts.messageAnswers << Prompts::Answer::No;
+        pressApplicationButton(f);
+        QTRY_COMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.prompts.messages[1].text, question(2));
     }
 
     // A list large enough to get its new names in slices: the names after the loop settles
@@ -273,6 +336,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(f.tree.createFile(QStringLiteral("one.txt")));
+        CAppSettings().setValue(CAppSettings::Key::CheckUpperCase, 1); // a name to change
         QVERIFY(startListing(f, f.tree.root()));
         // A double click arrives as press, release, double click, release; both presses
         // reach the frame before the first posted command runs.

@@ -216,8 +216,8 @@ private slots:
         QCOMPARE(listed.size(), 0);
         QCOMPARE(checkMarks(f.view()), QList<bool>({false}));
 
-        // OK: stored, filters taken over and the folder listed again; the caption and the
-        // new names are left alone.
+        // OK: stored, filters taken over and the folder listed again with the new names of
+        // the stored parameters; the caption is left alone.
         f.frame()->captionBar()->SetText(u"marker"_s);
         f.prompts.onModal = [](QDialog *dialog) {
             clickBox(control<QCheckBox>(dialog, u"DisplayHiddenFiles"_s));
@@ -230,7 +230,7 @@ private slots:
         QVERIFY(waitListed(f.view()));
         QCOMPARE(listed.size(), 1);
         QCOMPARE(columnTexts(f.view(), 1), QStringList({u".hidden"_s, u"shown.txt"_s}));
-        QCOMPARE(columnTexts(f.view(), 2), QStringList({u".hidden"_s, u"shown.txt"_s}));
+        QCOMPARE(columnTexts(f.view(), 2), QStringList({u".HIDDEN"_s, u"SHOWN.TXT"_s}));
         QCOMPARE(checkMarks(f.view()), QList<bool>({true, true}));
         QCOMPARE(f.frame()->captionBar()->text(), u"marker"_s);
     }

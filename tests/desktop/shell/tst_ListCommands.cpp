@@ -232,6 +232,16 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("b.txt"));
     }
 
+    void copyShowsBytesThatAreNotUtf8AsReplacementCharacters()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createRawFile(QByteArray("bad\xff\xfename.txt")));
+        QVERIFY(startListing(f, f.tree.root()));
+        QCOMPARE(f.view()->fileModel().rowCount(), 1);
+        QVERIFY(runMenuItem(f, QStringLiteral("CopyCurrentFileName"), 0));
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"bad\uFFFD\uFFFDname.txt"_s);
+    }
+
     void exportWritesEveryFullPath()
     {
         QTemporaryDir runtime;
@@ -254,8 +264,10 @@ private slots:
         const QString location = f.tree.root() + QLatin1Char('/');
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), utf16le(location + u"A.txt\r\n"_s + location + u"b.txt\r\n"_s +
-                                            location + u"\u00e9t\u00e9 \u4e2d.txt"_s));
+        QCOMPARE(written.readAll(),
+                 QByteArray("\xff\xfe", 2) +
+                     utf16le(location + u"A.txt\r\n"_s + location + u"b.txt\r\n"_s + location +
+                             u"\u00e9t\u00e9 \u4e2d.txt"_s));
         written.close();
         QCOMPARE(QFileInfo(file).permissions() & (QFile::ReadGroup | QFile::ReadOther),
                  QFile::Permissions());

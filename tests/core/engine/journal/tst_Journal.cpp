@@ -40,10 +40,13 @@ private slots:
     void interruptedBatchIsClassifiedAndUndone();
     void stoppedBatchRecordsTheRowsLeft_data();
     void stoppedBatchRecordsTheRowsLeft();
+    void stoppedUndoLeavesTheBatchToUndoAgain();
     void singleFileRenameIsJournaled();
 
 private:
     FileRows listed(const QStringList &newNames);
+    // count files "f/000" and on, listed, each to get the new name "new " + its name.
+    FileRows filesToPrefix(int count);
     QByteArray folderBytes() const { return QFile::encodeName(m_tree->path(u"f/"_qs)); }
 
     std::unique_ptr<TestTree> m_tree;
@@ -83,6 +86,17 @@ FileRows JournalTest::listed(const QStringList &newNames)
     appendFolderRows(rows, m_tree->path(u"f"_qs));
     for (int i = 0; i < rows.count() && i < newNames.size(); ++i)
         rows.rows[size_t(i)].newName = newNames[i];
+    return rows;
+}
+
+FileRows JournalTest::filesToPrefix(int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (!m_tree->createFile(u"f/%1"_qs.arg(i, 3, 10, QLatin1Char('0')), "x"))
+            return {};
+    FileRows rows = listed({});
+    for (FileRow &row : rows.rows)
+        row.newName = u"new "_qs + row.loadedName;
     return rows;
 }
 
@@ -323,11 +337,8 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
     QFETCH(bool, chains);
     QFETCH(int, stopAfterProgress);
     constexpr int kFiles = 300;
-    for (int i = 0; i < kFiles; ++i)
-        QVERIFY(m_tree->createFile(u"f/%1"_qs.arg(i, 3, 10, QLatin1Char('0')), "x"));
-    FileRows rows = listed({});
-    for (FileRow &row : rows.rows)
-        row.newName = u"new "_qs + row.loadedName;
+    const FileRows rows = filesToPrefix(kFiles);
+    QCOMPARE(rows.count(), kFiles);
     BatchStop stop{stopAfterProgress == 0};
     int progressCalls = 0;
     const BatchProgress progress = [&](int, int) {
@@ -357,6 +368,41 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
     QCOMPARE(runUndo(*plan).restored, renamed);
     QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), 0);
     QCOMPARE(m_tree->entries().size(), kFiles + 1);
+}
+
+// An undo stopped before it took every row back does not end the batch: the next undo
+// renames the rest back and ends it.
+void JournalTest::stoppedUndoLeavesTheBatchToUndoAgain()
+{
+    constexpr int kFiles = 20;
+    const FileRows rows = filesToPrefix(kFiles);
+    QCOMPARE(rows.count(), kFiles);
+    const BatchResult batch = RenameCheckedFiles(rows);
+    QCOMPARE(batch.renamed, kFiles);
+
+    QString error;
+    std::optional<UndoPlan> plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    const BatchStop stop{true};
+    int progressCalls = 0;
+    const UndoResult stopped = runUndo(
+        *plan, [&](int, int) { ++progressCalls; }, &stop);
+    QVERIFY(stopped.stopped);
+    QCOMPARE(stopped.restored, 0);
+    QVERIFY(stopped.error.isEmpty());
+    QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), kFiles);
+    QVERIFY(!JournalStore::read(batch.journalId, error)->ended());
+    QVERIFY(hasBatchToUndo());
+
+    plan = planDefaultUndo(error);
+    QVERIFY2(plan, qPrintable(error));
+    QCOMPARE(plan->original.id, batch.journalId);
+    const UndoResult undo = runUndo(*plan, [&](int, int) { ++progressCalls; });
+    QVERIFY(!undo.stopped);
+    QCOMPARE(undo.restored, kFiles);
+    QVERIFY(progressCalls > 0);
+    QCOMPARE(m_tree->entries().filter(u"new "_qs).size(), 0);
+    QCOMPARE(JournalStore::read(batch.journalId, error)->undoneBy, undo.undoId);
 }
 
 void JournalTest::undoChainsAndSwaps()
