@@ -7,6 +7,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include <QDateTime>
+#include <QHash>
 
 #include <cstdio>
 
@@ -22,7 +23,22 @@ QString folderText(const JournalEntry &entry)
     return decodeFileName(entry.commonFolder());
 }
 
-QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
+// For each batch that an undo took only partly back (so it is not ended), the newest such
+// undo that is not reversed itself.
+using PartlyUndone = QHash<QString, QString>;
+
+PartlyUndone partlyUndone(const std::vector<JournalStore::Listed> &entries)
+{
+    PartlyUndone partly;
+    for (const JournalStore::Listed &listed : entries) // newest first
+        if (listed.entry && listed.entry->kind == JournalKind::Undo &&
+            listed.entry->undoneBy.isEmpty() && !partly.contains(listed.entry->undoes))
+            partly.insert(listed.entry->undoes, listed.entry->id);
+    return partly;
+}
+
+QString stateText(const JournalStore::Listed &listed, const RowCounts *counts,
+                  const PartlyUndone &partly)
 {
     const JournalEntry &entry = *listed.entry;
     QString state;
@@ -36,6 +52,8 @@ QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
         state = QStringLiteral("interrupted: %1 of %2 renamed")
                     .arg(counts->done)
                     .arg(entry.rows.size());
+    else if (partly.contains(entry.id))
+        state = QStringLiteral("partly undone by %1").arg(partly.value(entry.id));
     else
         state = QStringLiteral("done");
     if (entry.kind == JournalKind::Undo)
@@ -45,7 +63,8 @@ QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
     return state;
 }
 
-void printHistoryLine(const JournalStore::Listed &listed, OutputBuffer &out)
+void printHistoryLine(const JournalStore::Listed &listed, const PartlyUndone &partly,
+                      OutputBuffer &out)
 {
     const JournalEntry &entry = *listed.entry;
     RowCounts counts;
@@ -62,7 +81,7 @@ void printHistoryLine(const JournalStore::Listed &listed, OutputBuffer &out)
                              folderText(entry),
                              renamed,
                              failed,
-                             stateText(listed, interrupted ? &counts : nullptr)};
+                             stateText(listed, interrupted ? &counts : nullptr, partly)};
     for (qsizetype i = 0; i < fields.size(); ++i) {
         out.append(escapedField(fields[i]));
         out.append(i + 1 < fields.size() ? '\t' : '\n');
@@ -97,9 +116,10 @@ int runHistory(const CliOptions &)
     }
     {
         OutputBuffer out(stdout);
+        const PartlyUndone partly = partlyUndone(entries);
         for (const JournalStore::Listed &listed : entries)
             if (listed.entry)
-                printHistoryLine(listed, out);
+                printHistoryLine(listed, partly, out);
     }
     std::fflush(stdout);
     bool refused = false;

@@ -17,6 +17,7 @@ class CliJournalTest : public QObject
 private slots:
     void init();
     void renameHistoryUndoAndRedo();
+    void partialUndoStaysUndoable();
     void interruptedBatchNoticeKeepAndUndo();
     void ctrlCStopsBatchAndListing();
     void usageAndHelp();
@@ -103,6 +104,31 @@ void CliJournalTest::renameHistoryUndoAndRedo()
     QCOMPARE(undo.code, 0);
     QVERIFY(m_tree->exists(u"d/A2.TXT"_qs));
     QCOMPARE(run({u"undo"_qs, u"../x"_qs, u"--yes"_qs}).code, 1);
+}
+
+// An undo that leaves files does not end the batch: history says so, and undo by id tries the
+// files left again.
+void CliJournalTest::partialUndoStaysUndoable()
+{
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run renamed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs});
+    const QString id = journalId(renamed);
+    QVERIFY2(!id.isEmpty(), renamed.err.constData());
+    QVERIFY(m_tree->createFile(u"d/a1.txt"_qs, "squatter"));
+    Run undo = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("1 renamed back, 1 left as they are"), undo.err.constData());
+    const QString undoId = journalId(undo);
+    const Run history = run({u"history"_qs});
+    QVERIFY2(history.out.contains("\tpartly undone by " + undoId.toLatin1() + "\n"),
+             history.out.constData());
+
+    QVERIFY(m_tree->remove(u"d/a1.txt"_qs));
+    undo = run({u"undo"_qs, id, u"--yes"_qs});
+    QCOMPARE(undo.code, 0);
+    QVERIFY2(undo.err.contains("1 renamed back, 0 left as they are"), undo.err.constData());
+    QCOMPARE(m_tree->entries(), QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs}));
+    QVERIFY(run({u"history"_qs}).out.contains("\tundone by " + journalId(undo).toLatin1() + "\n"));
 }
 
 void CliJournalTest::interruptedBatchNoticeKeepAndUndo()

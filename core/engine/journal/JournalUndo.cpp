@@ -145,6 +145,7 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
                 continue;
             }
             plan.leftAlone.push_back({original.path(row, row.newName), changedFileText()});
+            ++plan.lost;
             continue;
         }
         case RowState::Parked:
@@ -213,8 +214,11 @@ UndoResult runUndo(const UndoPlan &plan)
     }
     if (!ran.journalError.isEmpty())
         result.error = ran.journalError;
-    // The original's ending is recorded once; an undo run again on it only renames.
-    if (!plan.original.ended() &&
+    // The original counts as undone only when every file came back (but those someone else
+    // moved, replaced or removed, which no undo can bring back): otherwise it stays undoable,
+    // so that an undo by its id tries the files left again. Its ending is recorded once; an
+    // undo run again on an ended entry only renames.
+    if (result.leftAlone.size() == size_t(plan.lost) && !plan.original.ended() &&
         !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(result.undoId),
                                     error))
         result.error = error;

@@ -42,6 +42,8 @@ struct UndoPlan
                           // rename comes)
     int notDone = 0;      // rows the batch never renamed: nothing to do
     std::vector<UndoProblem> leftAlone;
+    int lost = 0; // of leftAlone, the files someone else moved, replaced or removed: no undo
+                  // can bring them back
     QString alsoEnd; // an interrupted undo that this one completes (ended as kept)
 };
 UndoPlan planUndo(const JournalEntry &original);
@@ -55,7 +57,8 @@ struct UndoResult
 };
 // Renames the plan's rows back with the never-overwriting rename, each only while its new
 // name still holds the same file, journaled as a batch of its own; then ends the original
-// entry as undone. The renames go in the order that chains, swaps and rotations need
+// entry as undone if every file came back but those lost. Otherwise it stays undoable, and an
+// undo by its id tries the files left again. The renames go in the order that chains, swaps and rotations need
 // (renameRowsBack), so that any batch undoes completely.
 UndoResult runUndo(const UndoPlan &plan);
 

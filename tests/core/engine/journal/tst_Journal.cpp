@@ -507,7 +507,27 @@ void JournalTest::undoLeavesChangedFilesAlone()
              QStringList({u"f/"_qs, u"f/A"_qs, u"f/B"_qs, u"f/b"_qs, u"f/c"_qs}));
     QCOMPARE(m_tree->contents(u"f/A"_qs), QByteArray("new"));
     QCOMPARE(m_tree->contents(u"f/b"_qs), QByteArray("squatter"));
+
+    // A file was left that can come back: the batch is not undone, and an undo by its id
+    // tries it again. Once only A is left, which is another file now, it is undone.
+    const QString id = plan->original.id;
+    std::optional<JournalEntry> entry = JournalStore::read(id, error);
+    QVERIFY2(entry, qPrintable(error));
+    QVERIFY(!entry->ended());
+    QVERIFY(hasBatchToUndo());
+    QVERIFY(m_tree->remove(u"f/b"_qs));
+    const std::optional<UndoPlan> again = planUndoOf(id, error);
+    QVERIFY2(again, qPrintable(error));
+    QCOMPARE(again->reverse.rows.size(), size_t(1));
+    const UndoResult second = runUndo(*again);
+    QCOMPARE(second.restored, 1);
+    QCOMPARE(second.leftAlone.size(), size_t(1)); // A, replaced by another file
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/A"_qs, u"f/b"_qs, u"f/c"_qs}));
+    entry = JournalStore::read(id, error);
+    QVERIFY2(entry, qPrintable(error));
+    QCOMPARE(entry->undoneBy, second.undoId);
 }
+
 
 void JournalTest::undoPassesOverBatchThatRenamedNothing()
 {
