@@ -54,6 +54,8 @@ QString stateText(const JournalStore::Listed &listed, const RowCounts *counts,
                     .arg(entry.rows.size());
     else if (partly.contains(entry.id))
         state = QStringLiteral("partly undone by %1").arg(partly.value(entry.id));
+    else if (entry.outcome && entry.outcome->cancelled > 0)
+        state = QStringLiteral("cancelled: %1 not renamed").arg(entry.outcome->cancelled);
     else
         state = QStringLiteral("done");
     if (entry.kind == JournalKind::Undo)

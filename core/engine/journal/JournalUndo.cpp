@@ -70,10 +70,11 @@ FileRows rowsOf(const JournalEntry &reverse)
     return rows;
 }
 
-} // namespace
-
-RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
+RowState classifyInFolder(const JournalEntry &entry, const JournalRow &row, bool folderInPlace)
 {
+    // A folder that is not the batch's may hold links to its files: nothing there is its.
+    if (!folderInPlace)
+        return RowState::Changed;
     if (look(entry.path(row, row.newName), row) == Look::Same)
         return RowState::Done;
     if (look(entry.path(row, row.oldName), row) == Look::Same)
@@ -83,11 +84,39 @@ RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
     return RowState::Changed;
 }
 
+QString folderMovedText()
+{
+    return QStringLiteral("its folder is no longer the one the batch renamed in");
+}
+
+} // namespace
+
+std::vector<bool> foldersInPlace(const JournalEntry &entry)
+{
+    std::vector<bool> inPlace(entry.folders.size(), true);
+    for (size_t i = 0; i < entry.folderIdentities.size() && i < inPlace.size(); ++i) {
+        const FolderIdentity &recorded = entry.folderIdentities[i];
+        FileSystem::FileStatus st;
+        inPlace[i] = (recorded.device != 0 || recorded.inode != 0) &&
+                     FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(),
+                                          st, FileSystem::Links::Followed) == 0 &&
+                     st.device == recorded.device && st.inode == recorded.inode;
+    }
+    return inPlace;
+}
+
+RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
+{
+    const std::vector<bool> inPlace = foldersInPlace(entry);
+    return classifyInFolder(entry, row, inPlace[row.folder]);
+}
+
 RowCounts classifyEntry(const JournalEntry &entry)
 {
     RowCounts counts;
+    const std::vector<bool> inPlace = foldersInPlace(entry);
     for (const JournalRow &row : entry.rows) {
-        switch (classifyRow(entry, row)) {
+        switch (classifyInFolder(entry, row, inPlace[row.folder])) {
         case RowState::Done:
         case RowState::Parked:
             ++counts.done;
@@ -112,8 +141,9 @@ using ParkedFiles = QHash<std::pair<quint64, quint64>, std::pair<QByteArray, QBy
 ParkedFiles parkedFilesOf(const JournalEntry &undo)
 {
     ParkedFiles parked;
+    const std::vector<bool> inPlace = foldersInPlace(undo);
     for (const JournalRow &row : undo.rows)
-        if (classifyRow(undo, row) == RowState::Parked)
+        if (classifyInFolder(undo, row, inPlace[row.folder]) == RowState::Parked)
             parked.insert({row.device, row.inode}, {undo.folders[row.folder], row.parkedName});
     return parked;
 }
@@ -125,10 +155,18 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
     plan.reverse.kind = JournalKind::Undo;
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
+    const std::vector<bool> inPlace = foldersInPlace(original);
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
+        if (!inPlace[row.folder]) {
+            if (!failedInBatch(original, quint32(k)))
+                plan.leftAlone.push_back({original.path(row, row.newName), folderMovedText()});
+            else
+                ++plan.notDone;
+            continue;
+        }
         // A failed row's file is at its old name, unless a cycle could not be moved back.
-        const RowState state = classifyRow(original, row);
+        const RowState state = classifyInFolder(original, row, true);
         if (failedInBatch(original, quint32(k)) && state != RowState::Parked) {
             ++plan.notDone;
             continue;

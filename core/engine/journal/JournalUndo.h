@@ -14,9 +14,14 @@ enum class RowState
     Done,    // the file is at its new name
     NotDone, // the file is at its old name
     Parked,  // the file is at the temporary name of its row (the batch stopped mid-cycle)
-    Changed  // none of these: someone else moved, replaced or removed it
+    Changed  // none of these: someone else moved, replaced or removed it; or its folder's path
+             // names another folder now
 };
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row);
+
+// Whether each folder of the entry is still the one the batch renamed in (the device and
+// inode it recorded). A journal that recorded none (before version 4) is taken as it reads.
+std::vector<bool> foldersInPlace(const JournalEntry &entry);
 
 struct RowCounts
 {
