@@ -142,17 +142,28 @@ int runUndo(const CliOptions &options)
     const std::optional<UndoPlan> plan =
         options.journalId.isEmpty() ? planDefaultUndo(error) : planUndoOf(options.journalId, error);
     if (!plan) {
-        printMessage(error);
+        for (const QString &line : error.split(u'\n')) // entries refused are named a line each
+            printMessage(line);
         return 1;
     }
     const JournalEntry &original = plan->original;
     const int count = int(plan->reverse.rows.size());
+    // Newer entries passed over are named, so that the batch taken is not mistaken for them.
+    for (const QString &refused : plan->refused)
+        printMessage(QStringLiteral("Passed over: %1").arg(refused));
+    const PassedOverBatch &nothing = plan->renamedNothing;
+    if (!nothing.id.isEmpty())
+        printMessage(QStringLiteral("The newest batch %1 of %2 in %3 renamed nothing: there is "
+                                    "nothing in it to undo.")
+                         .arg(nothing.id, timeText(nothing.time), decodeFileName(nothing.folder)));
     if (count > 0) {
         TerminalPrompter prompter(options.yes);
         const QString question =
-            QStringLiteral("Undo the batch %1 of %2 in %3: rename %4 file(s) back to their "
+            QStringLiteral("Undo %1 batch %2 of %3 in %4: rename %5 file(s) back to their "
                            "old names?")
-                .arg(original.id, timeText(original.time), folderText(original))
+                .arg(nothing.id.isEmpty() ? QStringLiteral("the")
+                                          : QStringLiteral("instead the older"),
+                     original.id, timeText(original.time), folderText(original))
                 .arg(count);
         if (prompter.ask(question) != BatchPrompter::Answer::Yes) {
             printMessage(QStringLiteral("Nothing renamed."));

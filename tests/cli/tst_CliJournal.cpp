@@ -1,6 +1,8 @@
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@ private slots:
     void init();
     void renameHistoryUndoAndRedo();
     void partialUndoStaysUndoable();
+    void undoNamesTheEntriesItPassesOver();
     void interruptedBatchNoticeKeepAndUndo();
     void ctrlCStopsBatchAndListing();
     void usageAndHelp();
@@ -129,6 +132,51 @@ void CliJournalTest::partialUndoStaysUndoable()
     QVERIFY2(undo.err.contains("1 renamed back, 0 left as they are"), undo.err.constData());
     QCOMPARE(m_tree->entries(), QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs}));
     QVERIFY(run({u"history"_qs}).out.contains("\tundone by " + journalId(undo).toLatin1() + "\n"));
+}
+
+// Undo given no id names the newer entries it passes over: one refused as not valid, and the
+// newest batch when it renamed nothing, so that the batch it takes is not mistaken for them.
+void CliJournalTest::undoNamesTheEntriesItPassesOver()
+{
+    const QString journal = m_state->path() + u"/quirewell/journal/"_qs;
+    QVERIFY(QDir().mkpath(journal));
+    QVERIFY(QFile::setPermissions(m_state->path() + u"/quirewell/journal"_qs,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner));
+    const auto addEntry = [&](const QString &id, const QByteArray &text) {
+        QFile file(journal + id + u".journal"_qs);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    };
+    const QString garbled = u"29990101-000000-000-00"_qs;
+    addEntry(garbled, "quirewell-journal 4\nid " + garbled.toLatin1() + "\nrm -rf\n");
+    Run undo = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("There is no batch to undo.\nThe journal entry " +
+                               garbled.toLatin1() + " is not valid"),
+             undo.err.constData());
+
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run renamed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs});
+    const QString id = journalId(renamed);
+    QVERIFY2(!id.isEmpty(), renamed.err.constData());
+    // A newer batch in another folder whose only rename failed.
+    const QByteArray other = QFile::encodeName(m_tree->path(u"other/"_qs));
+    const QString nothing = u"29980101-000000-000-00"_qs;
+    addEntry(nothing, "quirewell-journal 4\nid " + nothing.toLatin1() +
+                          "\ntime 1\nkind batch\nfolder 0 1 2 " + other +
+                          "\nrow 0 1 3 x y\nplanned 1\nfailed 0 gone\nfinished 0 1 0\n");
+    undo = run({u"undo"_qs}, "n\n");
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("Passed over: The journal entry " + garbled.toLatin1()),
+             undo.err.constData());
+    QVERIFY2(undo.err.contains("The newest batch " + nothing.toLatin1() + " of ") &&
+                 undo.err.contains(" in " + other +
+                                   " renamed nothing: there is nothing in it "
+                                   "to undo.\nUndo instead the older batch " +
+                                   id.toLatin1()),
+             undo.err.constData());
+    QVERIFY(m_tree->exists(u"d/A1.TXT"_qs));
 }
 
 void CliJournalTest::interruptedBatchNoticeKeepAndUndo()

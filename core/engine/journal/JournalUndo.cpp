@@ -281,13 +281,17 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
     const std::vector<QString> ids = JournalStore::ids(error);
     if (!error.isEmpty())
         return std::nullopt;
+    QStringList refused;
+    PassedOverBatch renamedNothing;
     for (const QString &id : ids) {
         const JournalStore::Tail tail = JournalStore::readTail(id);
         if (tail.ended || tail.running)
             continue;
-        QString refused;
+        QString why;
         bool running = false;
-        const std::optional<JournalEntry> read = JournalStore::read(id, refused, &running);
+        const std::optional<JournalEntry> read = JournalStore::read(id, why, &running);
+        if (!read && !running)
+            refused.append(why);
         if (!read || running || read->ended())
             continue;
         const JournalEntry &entry = *read;
@@ -298,16 +302,24 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
                 return std::nullopt;
             UndoPlan plan = planUndoResuming(*original, parkedFilesOf(entry));
             plan.alsoEnd = entry.id;
+            plan.renamedNothing = renamedNothing;
+            plan.refused = refused;
             return plan;
         }
         // A batch that renamed nothing (every rename failed) has nothing to take back;
         // stopping at it would hide the older batches behind it.
         UndoPlan plan = planUndo(entry);
-        if (plan.reverse.rows.empty() && plan.leftAlone.empty())
+        if (plan.reverse.rows.empty() && plan.leftAlone.empty()) {
+            if (renamedNothing.id.isEmpty())
+                renamedNothing = {entry.id, entry.time, entry.commonFolder()};
             continue;
+        }
+        plan.renamedNothing = renamedNothing;
+        plan.refused = refused;
         return plan;
     }
-    error = QStringLiteral("There is no batch to undo.");
+    refused.prepend(QStringLiteral("There is no batch to undo."));
+    error = refused.join(u'\n');
     return std::nullopt;
 }
 

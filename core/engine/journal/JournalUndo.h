@@ -3,6 +3,7 @@
 #include "core/engine/journal/JournalStore.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -38,6 +39,14 @@ struct UndoProblem
     QString reason;
 };
 
+// A newer batch that the undo given no id passed over, so that its question can say so.
+struct PassedOverBatch
+{
+    QString id; // empty: none
+    qint64 time = 0;
+    QByteArray folder; // the entry's commonFolder()
+};
+
 // The undo of one entry, worked out before anything is renamed.
 struct UndoPlan
 {
@@ -47,9 +56,13 @@ struct UndoPlan
                           // rename comes)
     int notDone = 0;      // rows the batch never renamed: nothing to do
     std::vector<UndoProblem> leftAlone;
-    int lost = 0; // of leftAlone, the files someone else moved, replaced or removed: no undo
-                  // can bring them back
+    int lost = 0;    // of leftAlone, the files someone else moved, replaced or removed: no undo
+                     // can bring them back
     QString alsoEnd; // an interrupted undo that this one completes (ended as kept)
+    // planDefaultUndo only: the newest batch passed over because it renamed nothing, and the
+    // newer entries passed over because they were refused (why, naming each).
+    PassedOverBatch renamedNothing;
+    QStringList refused;
 };
 UndoPlan planUndo(const JournalEntry &original);
 
@@ -63,14 +76,15 @@ struct UndoResult
 // Renames the plan's rows back with the never-overwriting rename, each only while its new
 // name still holds the same file, journaled as a batch of its own; then ends the original
 // entry as undone if every file came back but those lost. Otherwise it stays undoable, and an
-// undo by its id tries the files left again. The renames go in the order that chains, swaps and rotations need
-// (renameRowsBack), so that any batch undoes completely.
+// undo by its id tries the files left again. The renames go in the order that chains, swaps and
+// rotations need (renameRowsBack), so that any batch undoes completely.
 UndoResult runUndo(const UndoPlan &plan);
 
 // The entry the undo command takes when given no id: the newest one neither undone nor
-// kept that is not running, passing over batches that renamed nothing. An interrupted undo is
-// resumed: the entry it was undoing is taken, and the plan ends the interrupted one too. Nothing,
-// with error, when there is none.
+// kept that is not running, passing over batches that renamed nothing and entries refused as
+// not valid (the plan names both). An interrupted undo is resumed: the entry it was undoing is
+// taken, and the plan ends the interrupted one too. Nothing, with error, when there is none
+// (the error names the entries refused).
 std::optional<UndoPlan> planDefaultUndo(QString &error);
 // Whether planDefaultUndo has a batch to take, judged from the entries' last lines alone
 // (quick whatever the size of the batches): the newest entry neither ended nor running that

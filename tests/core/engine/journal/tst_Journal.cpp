@@ -143,8 +143,8 @@ void JournalTest::formatRoundTrip()
 
     // Journals of version 3, before folders had a device and inode and cancelled rows a
     // count of their own, are read still; version 1, before temporary names, too.
-    const QByteArray finished = JournalFormat::planText(e) + JournalFormat::reserveText() +
-                                "finished 1 3 4\n";
+    const QByteArray finished =
+        JournalFormat::planText(e) + JournalFormat::reserveText() + "finished 1 3 4\n";
     std::optional<JournalEntry> older = JournalFormat::parse(olderVersion(finished, 3), error);
     QVERIFY2(older, qPrintable(error));
     QCOMPARE(older->folders, e.folders);
@@ -207,10 +207,9 @@ void JournalTest::malformedJournals_data()
     QTest::newRow("folder without identity")
         << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 ") << u"malformed folder"_qs;
     QTest::newRow("folder with a field more")
-        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 1 2 /x/ ")
-        << u"malformed folder"_qs;
-    QTest::newRow("folder device") << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 x 2 ")
-                                   << u"malformed folder"_qs;
+        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 1 2 /x/ ") << u"malformed folder"_qs;
+    QTest::newRow("folder device")
+        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 x 2 ") << u"malformed folder"_qs;
     QTest::newRow("reserve with text")
         << QByteArray("reserve  ") << QByteArray("reserve x") << u"malformed reserve"_qs;
     QTest::newRow("parked row") << QByteArray("parked 2") << QByteArray("parked 3")
