@@ -7,6 +7,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include <QDateTime>
+#include <QHash>
 
 #include <cstdio>
 
@@ -22,7 +23,22 @@ QString folderText(const JournalEntry &entry)
     return decodeFileName(entry.commonFolder());
 }
 
-QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
+// For each batch that an undo took only partly back (so it is not ended), the newest such
+// undo that is not reversed itself.
+using PartlyUndone = QHash<QString, QString>;
+
+PartlyUndone partlyUndone(const std::vector<JournalStore::Listed> &entries)
+{
+    PartlyUndone partly;
+    for (const JournalStore::Listed &listed : entries) // newest first
+        if (listed.entry && listed.entry->kind == JournalKind::Undo &&
+            listed.entry->undoneBy.isEmpty() && !partly.contains(listed.entry->undoes))
+            partly.insert(listed.entry->undoes, listed.entry->id);
+    return partly;
+}
+
+QString stateText(const JournalStore::Listed &listed, const RowCounts *counts,
+                  const PartlyUndone &partly)
 {
     const JournalEntry &entry = *listed.entry;
     QString state;
@@ -36,6 +52,10 @@ QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
         state = QStringLiteral("interrupted: %1 of %2 renamed")
                     .arg(counts->done)
                     .arg(entry.rows.size());
+    else if (partly.contains(entry.id))
+        state = QStringLiteral("partly undone by %1").arg(partly.value(entry.id));
+    else if (entry.outcome && entry.outcome->cancelled > 0)
+        state = QStringLiteral("cancelled: %1 not renamed").arg(entry.outcome->cancelled);
     else
         state = QStringLiteral("done");
     if (entry.kind == JournalKind::Undo)
@@ -45,7 +65,8 @@ QString stateText(const JournalStore::Listed &listed, const RowCounts *counts)
     return state;
 }
 
-void printHistoryLine(const JournalStore::Listed &listed, OutputBuffer &out)
+void printHistoryLine(const JournalStore::Listed &listed, const PartlyUndone &partly,
+                      OutputBuffer &out)
 {
     const JournalEntry &entry = *listed.entry;
     RowCounts counts;
@@ -62,7 +83,7 @@ void printHistoryLine(const JournalStore::Listed &listed, OutputBuffer &out)
                              folderText(entry),
                              renamed,
                              failed,
-                             stateText(listed, interrupted ? &counts : nullptr)};
+                             stateText(listed, interrupted ? &counts : nullptr, partly)};
     for (qsizetype i = 0; i < fields.size(); ++i) {
         out.append(escapedField(fields[i]));
         out.append(i + 1 < fields.size() ? '\t' : '\n');
@@ -97,9 +118,10 @@ int runHistory(const CliOptions &)
     }
     {
         OutputBuffer out(stdout);
+        const PartlyUndone partly = partlyUndone(entries);
         for (const JournalStore::Listed &listed : entries)
             if (listed.entry)
-                printHistoryLine(listed, out);
+                printHistoryLine(listed, partly, out);
     }
     std::fflush(stdout);
     bool refused = false;
@@ -120,17 +142,28 @@ int runUndo(const CliOptions &options)
     const std::optional<UndoPlan> plan =
         options.journalId.isEmpty() ? planDefaultUndo(error) : planUndoOf(options.journalId, error);
     if (!plan) {
-        printMessage(error);
+        for (const QString &line : error.split(u'\n')) // entries refused are named a line each
+            printMessage(line);
         return 1;
     }
     const JournalEntry &original = plan->original;
     const int count = int(plan->reverse.rows.size());
+    // Newer entries passed over are named, so that the batch taken is not mistaken for them.
+    for (const QString &refused : plan->refused)
+        printMessage(QStringLiteral("Passed over: %1").arg(refused));
+    const PassedOverBatch &nothing = plan->renamedNothing;
+    if (!nothing.id.isEmpty())
+        printMessage(QStringLiteral("The newest batch %1 of %2 in %3 renamed nothing: there is "
+                                    "nothing in it to undo.")
+                         .arg(nothing.id, timeText(nothing.time), decodeFileName(nothing.folder)));
     if (count > 0) {
         TerminalPrompter prompter(options.yes);
         const QString question =
-            QStringLiteral("Undo the batch %1 of %2 in %3: rename %4 file(s) back to their "
+            QStringLiteral("Undo %1 batch %2 of %3 in %4: rename %5 file(s) back to their "
                            "old names?")
-                .arg(original.id, timeText(original.time), folderText(original))
+                .arg(nothing.id.isEmpty() ? QStringLiteral("the")
+                                          : QStringLiteral("instead the older"),
+                     original.id, timeText(original.time), folderText(original))
                 .arg(count);
         if (prompter.ask(question) != BatchPrompter::Answer::Yes) {
             printMessage(QStringLiteral("Nothing renamed."));

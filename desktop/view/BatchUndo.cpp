@@ -83,10 +83,22 @@ void BatchUndo::OnUndoRename()
         return;
     }
     const JournalEntry &batch = plan->original;
-    const QString question = QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
-                                            "Rename %3 File(s) Back to Their Old Names Now ?")
-                                 .arg(timeText(batch.time), folderText(batch))
-                                 .arg(plan->reverse.rows.size());
+    QString question = QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
+                                      "Rename %3 File(s) Back to Their Old Names Now ?")
+                           .arg(timeText(batch.time), folderText(batch))
+                           .arg(plan->reverse.rows.size());
+    // A newer batch passed over is named first, so that the older one is not taken for it.
+    const PassedOverBatch &nothing = plan->renamedNothing;
+    if (!nothing.id.isEmpty()) {
+        question =
+            QStringLiteral("The Newest Batch Rename, of %1 in Folder [%2], Renamed "
+                           "Nothing: There is Nothing to Undo in it.\n\nInstead, ")
+                .arg(timeText(nothing.time),
+                     withoutTrailingSlashes(displayedFileName(decodeFileName(nothing.folder)))) +
+            question;
+    }
+    for (const QString &refused : plan->refused)
+        question = QStringLiteral("Passed Over: %1\n\n").arg(refused) + question;
     if (Prompts::instance().message(m_promptParent, question, Prompts::Icon::Question,
                                     Prompts::Buttons::YesNoCancel) == Prompts::Answer::Yes)
         undoBatch(*plan);

@@ -1,6 +1,8 @@
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestTree.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,6 +19,8 @@ class CliJournalTest : public QObject
 private slots:
     void init();
     void renameHistoryUndoAndRedo();
+    void partialUndoStaysUndoable();
+    void undoNamesTheEntriesItPassesOver();
     void interruptedBatchNoticeKeepAndUndo();
     void ctrlCStopsBatchAndListing();
     void usageAndHelp();
@@ -105,6 +109,76 @@ void CliJournalTest::renameHistoryUndoAndRedo()
     QCOMPARE(run({u"undo"_qs, u"../x"_qs, u"--yes"_qs}).code, 1);
 }
 
+// An undo that leaves files does not end the batch: history says so, and undo by id tries the
+// files left again.
+void CliJournalTest::partialUndoStaysUndoable()
+{
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run renamed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs});
+    const QString id = journalId(renamed);
+    QVERIFY2(!id.isEmpty(), renamed.err.constData());
+    QVERIFY(m_tree->createFile(u"d/a1.txt"_qs, "squatter"));
+    Run undo = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("1 renamed back, 1 left as they are"), undo.err.constData());
+    const QString undoId = journalId(undo);
+    const Run history = run({u"history"_qs});
+    QVERIFY2(history.out.contains("\tpartly undone by " + undoId.toLatin1() + "\n"),
+             history.out.constData());
+
+    QVERIFY(m_tree->remove(u"d/a1.txt"_qs));
+    undo = run({u"undo"_qs, id, u"--yes"_qs});
+    QCOMPARE(undo.code, 0);
+    QVERIFY2(undo.err.contains("1 renamed back, 0 left as they are"), undo.err.constData());
+    QCOMPARE(m_tree->entries(), QStringList({u"d/"_qs, u"d/a1.txt"_qs, u"d/a2.txt"_qs}));
+    QVERIFY(run({u"history"_qs}).out.contains("\tundone by " + journalId(undo).toLatin1() + "\n"));
+}
+
+// Undo given no id names the newer entries it passes over: one refused as not valid, and the
+// newest batch when it renamed nothing, so that the batch it takes is not mistaken for them.
+void CliJournalTest::undoNamesTheEntriesItPassesOver()
+{
+    const QString journal = m_state->path() + u"/quirewell/journal/"_qs;
+    QVERIFY(QDir().mkpath(journal));
+    QVERIFY(QFile::setPermissions(m_state->path() + u"/quirewell/journal"_qs,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner));
+    const auto addEntry = [&](const QString &id, const QByteArray &text) {
+        QFile file(journal + id + u".journal"_qs);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    };
+    const QString garbled = u"29990101-000000-000-00"_qs;
+    addEntry(garbled, "quirewell-journal 4\nid " + garbled.toLatin1() + "\nrm -rf\n");
+    Run undo = run({u"undo"_qs, u"--yes"_qs});
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("There is no batch to undo.\nThe journal entry " +
+                               garbled.toLatin1() + " is not valid"),
+             undo.err.constData());
+
+    const QString folder = m_tree->path(u"d"_qs);
+    const Run renamed = run({u"rename"_qs, folder, u"--upper"_qs, u"--yes"_qs});
+    const QString id = journalId(renamed);
+    QVERIFY2(!id.isEmpty(), renamed.err.constData());
+    // A newer batch in another folder whose only rename failed.
+    const QByteArray other = QFile::encodeName(m_tree->path(u"other/"_qs));
+    const QString nothing = u"29980101-000000-000-00"_qs;
+    addEntry(nothing, "quirewell-journal 4\nid " + nothing.toLatin1() +
+                          "\ntime 1\nkind batch\nfolder 0 1 2 " + other +
+                          "\nrow 0 1 3 x y\nplanned 1\nfailed 0 gone\nfinished 0 1 0\n");
+    undo = run({u"undo"_qs}, "n\n");
+    QCOMPARE(undo.code, 1);
+    QVERIFY2(undo.err.contains("Passed over: The journal entry " + garbled.toLatin1()),
+             undo.err.constData());
+    QVERIFY2(undo.err.contains("The newest batch " + nothing.toLatin1() + " of ") &&
+                 undo.err.contains(" in " + other +
+                                   " renamed nothing: there is nothing in it "
+                                   "to undo.\nUndo instead the older batch " +
+                                   id.toLatin1()),
+             undo.err.constData());
+    QVERIFY(m_tree->exists(u"d/A1.TXT"_qs));
+}
+
 void CliJournalTest::interruptedBatchNoticeKeepAndUndo()
 {
     QVERIFY(m_tree->createFile(u"d/a3.txt"_qs, "three"));
@@ -150,7 +224,7 @@ void CliJournalTest::ctrlCStopsBatchAndListing()
     QCOMPARE(m_tree->entries(),
              QStringList({u"d/"_qs, u"d/A1.TXT"_qs, u"d/a2.txt"_qs, u"d/a3.txt"_qs}));
     const Run history = run({u"history"_qs});
-    QVERIFY2(history.out.endsWith("\t1\t2\tdone\n"), history.out.constData());
+    QVERIFY2(history.out.endsWith("\t1\t0\tcancelled: 2 not renamed\n"), history.out.constData());
     QVERIFY(!run({u"list"_qs, folder}).err.contains("interrupted"));
 
     const Run undo = run({u"undo"_qs, u"--yes"_qs});

@@ -61,7 +61,8 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
         const FileFolder &folder = rows.folders[row.folder];
         if (qint64(row.folder) != lastFolder) {
             lastFolder = row.folder;
-            body.addFolder(absoluteFolder(folder.rawPath));
+            const QByteArray path = absoluteFolder(folder.rawPath);
+            body.addFolder(path, JournalStore::folderIdentity(path));
             ++folderCount;
             folderFd.reset();
         }
@@ -119,7 +120,7 @@ void BatchJournal::finish(BatchResult &result)
         std::sort(outcome.failures.begin(), outcome.failures.end(),
                   [](const JournalFailure &a, const JournalFailure &b) { return a.row < b.row; });
     }
-    outcome.failed += result.cancelled;
+    outcome.cancelled = result.cancelled;
     result.journalId = m_writer.id();
     QString error;
     if (!m_writer.finish(outcome, error))

@@ -109,10 +109,14 @@ void PlanBody::reserve(qsizetype rows)
     m_rows.reserve(size_t(rows) * 64);
 }
 
-void PlanBody::addFolder(const QByteArray &path)
+void PlanBody::addFolder(const QByteArray &path, FolderIdentity identity)
 {
     m_folders.append("folder ", 7);
     appendNumber(m_folders, m_folderCount++);
+    m_folders.append(' ');
+    appendNumber(m_folders, identity.device);
+    m_folders.append(' ');
+    appendNumber(m_folders, identity.inode);
     m_folders.append(' ');
     appendEscaped(m_folders, path);
     m_folders.append('\n');
@@ -212,8 +216,10 @@ PlanBody planBody(const JournalEntry &entry)
 {
     PlanBody body;
     body.reserve(qsizetype(entry.rows.size()));
-    for (const QByteArray &folder : entry.folders)
-        body.addFolder(folder);
+    for (size_t i = 0; i < entry.folders.size(); ++i)
+        body.addFolder(entry.folders[i], i < entry.folderIdentities.size()
+                                             ? entry.folderIdentities[i]
+                                             : FolderIdentity{});
     for (const JournalRow &row : entry.rows)
         body.addRow(row);
     return body;
@@ -240,6 +246,8 @@ QByteArray outcomeText(const JournalOutcome &outcome)
         appendEscaped(out, failure.reason.toUtf8());
         out += '\n';
     }
+    if (outcome.cancelled > 0)
+        out += "cancelled " + QByteArray::number(outcome.cancelled) + '\n';
     out += "finished " + QByteArray::number(outcome.renamed) + ' ' +
            QByteArray::number(outcome.failed) + ' ' + QByteArray::number(outcome.unchanged) + '\n';
     return out;

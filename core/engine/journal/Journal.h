@@ -16,13 +16,15 @@
 //
 // The text format, one record a line, fields separated by one space:
 //
-//   quirewell-journal 3            (versions 1 and 2 are read too: version 1 has no "parked"
-//                                   records, neither has "reserve")
+//   quirewell-journal 4            (versions 1 to 3 are read too: version 1 has no "parked"
+//                                   records, neither has "reserve"; before version 4 a folder
+//                                   has no DEVICE and INODE, and there is no "cancelled")
 //   id ID
 //   time SECONDS                   (since the epoch, UTC)
 //   kind batch|single|undo
 //   undoes ID                      (kind undo only: the batch it reverses)
-//   folder N PATH                  (N = 0, 1, ... in order; PATH ends in '/')
+//   folder N DEVICE INODE PATH     (N = 0, 1, ... in order; PATH ends in '/'; the folder's
+//                                   device and inode, both 0 when it could not be looked at)
 //   row FOLDER DEVICE INODE OLD NEW
 //   parked ROW NAME                (zero or more, rising rows: the row's file is moved to the
 //                                   temporary NAME in its folder before it takes its new name)
@@ -30,6 +32,8 @@
 //   reserve                        (followed by spaces up to its line break: room written with
 //                                   the plan, so that the outcome can take its end in place)
 //   failed ROW REASON              (after the batch, zero or more, rising row numbers)
+//   cancelled COUNT                (at most one: rows not renamed because the batch was
+//                                   stopped first; before version 4 FAILED counts them)
 //   finished RENAMED FAILED UNCHANGED
 //   undone ID | kept               (later, at most one: how the entry was ended)
 //
@@ -53,6 +57,14 @@ struct JournalRow
     QByteArray parkedName; // the temporary name on the way, or empty
 };
 
+// The device and inode of a folder the batch renamed in, so that an undo acts only where it
+// still is the same folder; both 0 when unknown.
+struct FolderIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+
 struct JournalFailure
 {
     quint32 row = 0; // index into JournalEntry::rows
@@ -64,6 +76,7 @@ struct JournalOutcome
     int renamed = 0;
     int failed = 0; // includes rows refused before the plan was written
     int unchanged = 0;
+    int cancelled = 0; // rows the batch was stopped before (counted in failed before version 4)
     std::vector<JournalFailure> failures;
 };
 
@@ -74,6 +87,7 @@ struct JournalEntry
     JournalKind kind = JournalKind::Batch;
     QString undoes; // kind Undo only
     std::vector<QByteArray> folders;
+    std::vector<FolderIdentity> folderIdentities; // one per folder; empty before version 4
     std::vector<JournalRow> rows;
 
     std::optional<JournalOutcome> outcome; // absent while the batch runs or after a crash
@@ -92,7 +106,7 @@ struct JournalEntry
 
 namespace JournalFormat {
 
-constexpr int kVersion = 3;
+constexpr int kVersion = 4;
 // The length of the "reserve" line, line break included.
 constexpr int kReserved = 1024;
 
@@ -109,7 +123,7 @@ class PlanBody
 public:
     void reserve(qsizetype rows);
     // Folders are numbered in the order they are added.
-    void addFolder(const QByteArray &path);
+    void addFolder(const QByteArray &path, FolderIdentity identity);
     // newName is written as its bytes (encodeFileName).
     void addRow(quint32 folder, quint64 device, quint64 inode, const QByteArray &oldName,
                 QStringView newName);

@@ -139,13 +139,22 @@ bool readHeader(Reader &in, JournalEntry &entry, QString &error)
 
 bool readPlan(Reader &in, JournalEntry &entry, QString &error)
 {
+    // From version 4 a folder holds its device and inode before its path.
+    const bool identified = in.version >= 4;
+    const qsizetype folderFields = identified ? 5 : 3;
     while (!in.atEnd() && in.peek().value(0) == "folder") {
         const QByteArrayList f = in.take();
-        const auto index = f.size() == 3 ? number<quint32>(f[1]) : std::nullopt;
-        const auto path = f.size() == 3 ? unescaped(f[2]) : std::nullopt;
-        if (!index || *index != entry.folders.size() || !path || !isFolderPath(*path))
+        const bool sized = f.size() == folderFields;
+        const auto index = sized ? number<quint32>(f[1]) : std::nullopt;
+        const auto path = sized ? unescaped(f.last()) : std::nullopt;
+        const auto device = sized && identified ? number<quint64>(f[2]) : std::nullopt;
+        const auto inode = sized && identified ? number<quint64>(f[3]) : std::nullopt;
+        if (!index || *index != entry.folders.size() || !path || !isFolderPath(*path) ||
+            (identified && (!device || !inode)))
             return in.fail(error, QStringLiteral("malformed folder record"));
         entry.folders.push_back(*path);
+        if (identified)
+            entry.folderIdentities.push_back({*device, *inode});
     }
     while (!in.atEnd() && in.peek().value(0) == "row") {
         const QByteArrayList f = in.take();
@@ -201,8 +210,15 @@ bool readOutcome(Reader &in, JournalEntry &entry, QString &error)
             return in.fail(error, QStringLiteral("malformed failed record"));
         outcome.failures.push_back({*row, QString::fromUtf8(*reason)});
     }
+    if (in.version >= 4 && !in.atEnd() && in.peek().value(0) == "cancelled") {
+        const QByteArrayList f = in.take();
+        const auto count = f.size() == 2 ? number<quint32>(f[1]) : std::nullopt;
+        if (!count || *count == 0)
+            return in.fail(error, QStringLiteral("malformed cancelled record"));
+        outcome.cancelled = int(*count);
+    }
     if (in.atEnd()) {
-        if (!outcome.failures.empty())
+        if (!outcome.failures.empty() || outcome.cancelled > 0)
             return in.fail(error, QStringLiteral("failures without a \"finished\" record"));
         return true;
     }
@@ -213,7 +229,8 @@ bool readOutcome(Reader &in, JournalEntry &entry, QString &error)
     const auto failed = f.size() == 4 ? number<quint32>(f[2]) : std::nullopt;
     const auto unchanged = f.size() == 4 ? number<quint32>(f[3]) : std::nullopt;
     if (!renamed || !failed || !unchanged || *renamed > entry.rows.size() ||
-        *failed < outcome.failures.size() || *renamed + outcome.failures.size() > entry.rows.size())
+        *failed + quint64(outcome.cancelled) < outcome.failures.size() ||
+        *renamed + outcome.failures.size() > entry.rows.size())
         return in.fail(error, QStringLiteral("malformed finished record"));
     outcome.renamed = int(*renamed);
     outcome.failed = int(*failed);

@@ -366,8 +366,23 @@ bool appendEnding(const QString &id, const QByteArray &record, QString &error)
     return true;
 }
 
+FolderIdentity folderIdentity(const QByteArray &path)
+{
+    FileSystem::FileStatus status;
+    if (FileSystem::statusAt(FileSystem::kCurrentFolder, path.constData(), status,
+                             FileSystem::Links::Followed) == 0)
+        return {status.device, status.inode};
+    return {};
+}
+
 bool Writer::begin(JournalEntry &entry, QString &error)
 {
+    // The folders as they are now, unless the entry says already.
+    if (entry.folderIdentities.size() != entry.folders.size()) {
+        entry.folderIdentities.clear();
+        for (const QByteArray &folder : entry.folders)
+            entry.folderIdentities.push_back(folderIdentity(folder));
+    }
     return begin(entry, JournalFormat::planBody(entry), error);
 }
 

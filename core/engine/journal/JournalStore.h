@@ -51,6 +51,10 @@ struct Tail
 };
 Tail readTail(const QString &id);
 
+// The device and inode of a folder (links in its path followed), or zeros when it cannot be
+// looked at: what an undo checks before it renames anything in the folder.
+FolderIdentity folderIdentity(const QByteArray &path);
+
 // One entry by id; error says why there is none.
 std::optional<JournalEntry> read(const QString &id, QString &error, bool *running = nullptr);
 
@@ -68,7 +72,8 @@ public:
     // Gives entry a fresh id and time, writes its plan under a temporary name, syncs the
     // file, gives it its journal name and syncs the folder; the entry stays locked until the
     // writer is destroyed. Removes the oldest entries beyond kKept. False with error when
-    // any step failed: then nothing may be renamed.
+    // any step failed: then nothing may be renamed. Folders without their identity are
+    // looked at now.
     bool begin(JournalEntry &entry, QString &error);
     // The same with the folders and rows given as the plan's body, for a batch that builds
     // it straight from its rows; entry's own are not used.

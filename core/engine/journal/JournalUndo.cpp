@@ -45,14 +45,6 @@ std::vector<bool> failedRowsOf(const JournalEntry &entry)
     return failed;
 }
 
-// The state of a row the batch recorded as failed: its file is at its old name, unless a
-// cycle could not be moved back and left it parked. Only the parked name needs a look, and
-// only when the row has one.
-bool failedRowIsParked(const JournalEntry &entry, const JournalRow &row)
-{
-    return !row.parkedName.isEmpty() && classifyRow(entry, row) == RowState::Parked;
-}
-
 QString shown(const QByteArray &path)
 {
     return decodeFileName(path);
@@ -81,10 +73,11 @@ FileRows rowsOf(const JournalEntry &reverse)
     return rows;
 }
 
-} // namespace
-
-RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
+RowState classifyInFolder(const JournalEntry &entry, const JournalRow &row, bool folderInPlace)
 {
+    // A folder that is not the batch's may hold links to its files: nothing there is its.
+    if (!folderInPlace)
+        return RowState::Changed;
     if (look(entry.path(row, row.newName), row) == Look::Same)
         return RowState::Done;
     if (look(entry.path(row, row.oldName), row) == Look::Same)
@@ -94,11 +87,39 @@ RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
     return RowState::Changed;
 }
 
+QString folderMovedText()
+{
+    return QStringLiteral("its folder is no longer the one the batch renamed in");
+}
+
+} // namespace
+
+std::vector<bool> foldersInPlace(const JournalEntry &entry)
+{
+    std::vector<bool> inPlace(entry.folders.size(), true);
+    for (size_t i = 0; i < entry.folderIdentities.size() && i < inPlace.size(); ++i) {
+        const FolderIdentity &recorded = entry.folderIdentities[i];
+        FileSystem::FileStatus st;
+        inPlace[i] = (recorded.device != 0 || recorded.inode != 0) &&
+                     FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(),
+                                          st, FileSystem::Links::Followed) == 0 &&
+                     st.device == recorded.device && st.inode == recorded.inode;
+    }
+    return inPlace;
+}
+
+RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
+{
+    const std::vector<bool> inPlace = foldersInPlace(entry);
+    return classifyInFolder(entry, row, inPlace[row.folder]);
+}
+
 RowCounts classifyEntry(const JournalEntry &entry)
 {
     RowCounts counts;
+    const std::vector<bool> inPlace = foldersInPlace(entry);
     for (const JournalRow &row : entry.rows) {
-        switch (classifyRow(entry, row)) {
+        switch (classifyInFolder(entry, row, inPlace[row.folder])) {
         case RowState::Done:
         case RowState::Parked:
             ++counts.done;
@@ -123,8 +144,9 @@ using ParkedFiles = QHash<std::pair<quint64, quint64>, std::pair<QByteArray, QBy
 ParkedFiles parkedFilesOf(const JournalEntry &undo)
 {
     ParkedFiles parked;
+    const std::vector<bool> inPlace = foldersInPlace(undo);
     for (const JournalRow &row : undo.rows)
-        if (classifyRow(undo, row) == RowState::Parked)
+        if (classifyInFolder(undo, row, inPlace[row.folder]) == RowState::Parked)
             parked.insert({row.device, row.inode}, {undo.folders[row.folder], row.parkedName});
     return parked;
 }
@@ -137,14 +159,25 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
     const std::vector<bool> failed = failedRowsOf(original);
+    const std::vector<bool> inPlace = foldersInPlace(original);
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
-        const bool parkedFailure = failed[k] && failedRowIsParked(original, row);
+        if (!inPlace[row.folder]) {
+            if (!failed[k])
+                plan.leftAlone.push_back({original.path(row, row.newName), folderMovedText()});
+            else
+                ++plan.notDone;
+            continue;
+        }
+        // A failed row's file is at its old name, unless a cycle could not be moved back.
+        const bool parkedFailure = failed[k] && !row.parkedName.isEmpty() &&
+                                   classifyInFolder(original, row, true) == RowState::Parked;
         if (failed[k] && !parkedFailure) {
             ++plan.notDone;
             continue;
         }
-        const RowState state = parkedFailure ? RowState::Parked : classifyRow(original, row);
+        const RowState state =
+            parkedFailure ? RowState::Parked : classifyInFolder(original, row, true);
         switch (state) {
         case RowState::NotDone:
             ++plan.notDone;
@@ -157,6 +190,7 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
                 continue;
             }
             plan.leftAlone.push_back({original.path(row, row.newName), changedFileText()});
+            ++plan.lost;
             continue;
         }
         case RowState::Parked:
@@ -226,9 +260,12 @@ UndoResult runUndo(const UndoPlan &plan, const BatchProgress &progress, const Ba
     }
     if (!ran.journalError.isEmpty())
         result.error = ran.journalError;
-    // The original's ending is recorded once; an undo run again on it only renames. A stopped
-    // undo has not taken the whole batch back: it stays open to be undone again.
-    if (!plan.original.ended() && !result.stopped &&
+    // The original counts as undone only when every file came back (but those someone else
+    // moved, replaced or removed, which no undo can bring back): otherwise it stays undoable,
+    // so that an undo by its id tries the files left again. A stopped undo has not taken the
+    // whole batch back either. Its ending is recorded once; an undo run again on an ended
+    // entry only renames.
+    if (!result.stopped && result.leftAlone.size() == size_t(plan.lost) && !plan.original.ended() &&
         !JournalStore::appendEnding(plan.original.id, JournalFormat::undoneText(result.undoId),
                                     error))
         result.error = error;
@@ -253,13 +290,17 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
     const std::vector<QString> ids = JournalStore::ids(error);
     if (!error.isEmpty())
         return std::nullopt;
+    QStringList refused;
+    PassedOverBatch renamedNothing;
     for (const QString &id : ids) {
         const JournalStore::Tail tail = JournalStore::readTail(id);
         if (tail.ended || tail.running)
             continue;
-        QString refused;
+        QString why;
         bool running = false;
-        const std::optional<JournalEntry> read = JournalStore::read(id, refused, &running);
+        const std::optional<JournalEntry> read = JournalStore::read(id, why, &running);
+        if (!read && !running)
+            refused.append(why);
         if (!read || running || read->ended())
             continue;
         const JournalEntry &entry = *read;
@@ -270,16 +311,24 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
                 return std::nullopt;
             UndoPlan plan = planUndoResuming(*original, parkedFilesOf(entry));
             plan.alsoEnd = entry.id;
+            plan.renamedNothing = renamedNothing;
+            plan.refused = refused;
             return plan;
         }
         // A batch that renamed nothing (every rename failed) has nothing to take back;
         // stopping at it would hide the older batches behind it.
         UndoPlan plan = planUndo(entry);
-        if (plan.reverse.rows.empty() && plan.leftAlone.empty())
+        if (plan.reverse.rows.empty() && plan.leftAlone.empty()) {
+            if (renamedNothing.id.isEmpty())
+                renamedNothing = {entry.id, entry.time, entry.commonFolder()};
             continue;
+        }
+        plan.renamedNothing = renamedNothing;
+        plan.refused = refused;
         return plan;
     }
-    error = QStringLiteral("There is no batch to undo.");
+    refused.prepend(QStringLiteral("There is no batch to undo."));
+    error = refused.join(u'\n');
     return std::nullopt;
 }
 

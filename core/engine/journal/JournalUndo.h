@@ -4,6 +4,7 @@
 #include "core/engine/rename/BatchRename.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -15,9 +16,14 @@ enum class RowState
     Done,    // the file is at its new name
     NotDone, // the file is at its old name
     Parked,  // the file is at the temporary name of its row (the batch stopped mid-cycle)
-    Changed  // none of these: someone else moved, replaced or removed it
+    Changed  // none of these: someone else moved, replaced or removed it; or its folder's path
+             // names another folder now
 };
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row);
+
+// Whether each folder of the entry is still the one the batch renamed in (the device and
+// inode it recorded). A journal that recorded none (before version 4) is taken as it reads.
+std::vector<bool> foldersInPlace(const JournalEntry &entry);
 
 struct RowCounts
 {
@@ -34,6 +40,14 @@ struct UndoProblem
     QString reason;
 };
 
+// A newer batch that the undo given no id passed over, so that its question can say so.
+struct PassedOverBatch
+{
+    QString id; // empty: none
+    qint64 time = 0;
+    QByteArray folder; // the entry's commonFolder()
+};
+
 // The undo of one entry, worked out before anything is renamed.
 struct UndoPlan
 {
@@ -43,7 +57,13 @@ struct UndoPlan
                           // rename comes)
     int notDone = 0;      // rows the batch never renamed: nothing to do
     std::vector<UndoProblem> leftAlone;
+    int lost = 0;    // of leftAlone, the files someone else moved, replaced or removed: no undo
+                     // can bring them back
     QString alsoEnd; // an interrupted undo that this one completes (ended as kept)
+    // planDefaultUndo only: the newest batch passed over because it renamed nothing, and the
+    // newer entries passed over because they were refused (why, naming each).
+    PassedOverBatch renamedNothing;
+    QStringList refused;
 };
 UndoPlan planUndo(const JournalEntry &original);
 
@@ -57,16 +77,18 @@ struct UndoResult
 };
 // Renames the plan's rows back with the never-overwriting rename, each only while its new
 // name still holds the same file, journaled as a batch of its own; then ends the original
-// entry as undone. The renames go in the order that chains, swaps and rotations need
-// (renameRowsBack), so that any batch undoes completely. A stopped undo (seen between
-// folders) leaves the original entry open, so that the rest can be undone later.
+// entry as undone if every file came back but those lost. Otherwise it stays undoable, and an
+// undo by its id tries the files left again. The renames go in the order that chains, swaps and
+// rotations need (renameRowsBack), so that any batch undoes completely. A stopped undo (seen
+// between folders) leaves the original entry open, so that the rest can be undone later.
 UndoResult runUndo(const UndoPlan &plan, const BatchProgress &progress = {},
                    const BatchStop *stop = nullptr);
 
 // The entry the undo command takes when given no id: the newest one neither undone nor
-// kept that is not running, passing over batches that renamed nothing. An interrupted undo is
-// resumed: the entry it was undoing is taken, and the plan ends the interrupted one too. Nothing,
-// with error, when there is none.
+// kept that is not running, passing over batches that renamed nothing and entries refused as
+// not valid (the plan names both). An interrupted undo is resumed: the entry it was undoing is
+// taken, and the plan ends the interrupted one too. Nothing, with error, when there is none
+// (the error names the entries refused).
 std::optional<UndoPlan> planDefaultUndo(QString &error);
 // Whether planDefaultUndo has a batch to take, judged from the entries' last lines alone
 // (quick whatever the size of the batches): the newest entry neither ended nor running that

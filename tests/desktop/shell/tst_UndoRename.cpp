@@ -2,6 +2,7 @@
 // way: through the real window, with a real journal in the fixture's own state folder.
 #include "CommandDriving.h"
 
+#include "core/engine/journal/BatchJournal.h"
 #include "core/engine/journal/JournalStore.h"
 #include "core/engine/journal/JournalUndo.h"
 #include "core/engine/settings/AppSettings.h"
@@ -165,6 +166,43 @@ private slots:
         QTRY_COMPARE(prompts.order, QStringList({u"question answered"_s, u"folder picker"_s}));
         QCOMPARE(f.tree.entries(), QStringList{u"1.txt"_s});
         f.stop();
+    }
+
+    // The newest batch renamed nothing: the question says so, and names the older batch that
+    // would be undone instead.
+    void undoSaysWhenTheNewestBatchRenamedNothing()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(u"a.txt"_s, "a"));
+        QVERIFY(f.tree.createFile(u"sub/x"_s, "x"));
+        QString error;
+        QVERIFY2(
+            renameSingleFile(QFile::encodeName(f.tree.root() + u"/"_s), "a.txt", u"A.TXT"_s, error),
+            qPrintable(error));
+        JournalEntry nothing;
+        nothing.folders.push_back(QFile::encodeName(f.tree.path(u"sub"_s) + u"/"_s));
+        nothing.rows.push_back({0, 1, 1, "x", "y", {}});
+        {
+            JournalStore::Writer writer;
+            QVERIFY2(writer.begin(nothing, error), qPrintable(error));
+            JournalOutcome outcome;
+            outcome.failed = 1;
+            outcome.failures = {{0, u"refused"_s}};
+            QVERIFY2(writer.finish(outcome, error), qPrintable(error));
+        }
+        QVERIFY(startListing(f, f.tree.root()));
+        QTRY_VERIFY(ListController::undoAvailable());
+        f.prompts.messageAnswers << Prompts::Answer::No;
+        QVERIFY(f.run(u"UndoRename"_s));
+        QTRY_COMPARE(f.prompts.messages.size(), 1);
+        const QString asked = f.prompts.messages[0].text;
+        QVERIFY2(
+            asked.startsWith(u"The Newest Batch Rename, of "_s) &&
+                asked.contains(u"in Folder [%1], Renamed Nothing"_s.arg(f.tree.path(u"sub"_s))) &&
+                asked.contains(u"Instead, Undo the Batch Rename of "_s) &&
+                asked.contains(u"in Folder [%1]."_s.arg(f.tree.root())),
+            qPrintable(asked));
+        QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"sub/"_s, u"sub/x"_s}));
     }
 
     void startUpOffersUndoOrKeepForAnInterruptedBatch()

@@ -8,6 +8,7 @@
 #include "tests/support/TestTree.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +37,7 @@ private slots:
     void fileCutOffAtItsTemporaryNameIsUndone();
     void undoCutOffMidRotationIsFinished();
     void undoLeavesChangedFilesAlone();
+    void undoActsOnlyInTheBatchsFolders();
     void undoPassesOverBatchThatRenamedNothing();
     void interruptedBatchIsClassifiedAndUndone();
     void stoppedBatchRecordsTheRowsLeft_data();
@@ -63,10 +65,22 @@ JournalEntry sampleEntry()
     e.kind = JournalKind::Undo;
     e.undoes = u"20251231-235959-999-07"_qs;
     e.folders = {"/tmp/a b/", QByteArray("/tmp/odd\xff\n%/")};
+    e.folderIdentities = {{1, 2}, {18446744073709551615ull, 0}};
     e.rows = {{0, 1, 2, "x y", "-", {}},
               {1, 18446744073709551615ull, 0, QByteArray("\xe9t\xe9\t", 4), "%41", "t 1"},
               {1, 0, 0, "a", "b", "t2"}};
     return e;
+}
+
+// The text as an older version wrote it: no device and inode on the folder lines.
+QByteArray olderVersion(QByteArray text, int version)
+{
+    static const QRegularExpression identity(u"^folder ([0-9]+) [0-9]+ [0-9]+ "_qs,
+                                             QRegularExpression::MultilineOption);
+    QString older = QString::fromLatin1(text);
+    older.replace(identity, u"folder \\1 "_qs);
+    older.replace(u"quirewell-journal 4\n"_qs, u"quirewell-journal %1\n"_qs.arg(version));
+    return older.toLatin1();
 }
 
 } // namespace
@@ -107,6 +121,7 @@ void JournalTest::formatRoundTrip()
     outcome.renamed = 1;
     outcome.failed = 3;
     outcome.unchanged = 4;
+    outcome.cancelled = 5;
     outcome.failures = {{0, u"File exists"_qs}, {2, QString()}};
     const QByteArray text = JournalFormat::planText(e) + JournalFormat::outcomeText(outcome) +
                             JournalFormat::undoneText(u"20260101-000001-000-00"_qs);
@@ -117,6 +132,9 @@ void JournalTest::formatRoundTrip()
     QCOMPARE(back->time, e.time);
     QCOMPARE(back->undoes, e.undoes);
     QCOMPARE(back->folders, e.folders);
+    QCOMPARE(back->folderIdentities.size(), size_t(2));
+    QCOMPARE(back->folderIdentities[1].device, 18446744073709551615ull);
+    QCOMPARE(back->folderIdentities[0].inode, quint64(2));
     QCOMPARE(back->rows.size(), e.rows.size());
     for (size_t i = 0; i < e.rows.size(); ++i) {
         QCOMPARE(back->rows[i].oldName, e.rows[i].oldName);
@@ -130,18 +148,29 @@ void JournalTest::formatRoundTrip()
     QCOMPARE(back->outcome->failures.size(), size_t(2));
     QCOMPARE(back->outcome->failures[0].reason, u"File exists"_qs);
     QCOMPARE(back->outcome->failed, 3);
+    QCOMPARE(back->outcome->cancelled, 5);
     QCOMPARE(back->undoneBy, u"20260101-000001-000-00"_qs);
     QCOMPARE(back->commonFolder(), QByteArray("/tmp/"));
     // Every line is printable ASCII: names of any bytes stay on their own line.
     for (const char c : text)
         QVERIFY(c == '\n' || (c >= ' ' && c < 0x7F));
 
-    // Journals of version 1, written before temporary names were journaled, are read still.
+    // Journals of version 3, before folders had a device and inode and cancelled rows a
+    // count of their own, are read still; version 1, before temporary names, too.
+    const QByteArray finished =
+        JournalFormat::planText(e) + JournalFormat::reserveText() + "finished 1 3 4\n";
+    std::optional<JournalEntry> older = JournalFormat::parse(olderVersion(finished, 3), error);
+    QVERIFY2(older, qPrintable(error));
+    QCOMPARE(older->folders, e.folders);
+    QVERIFY(older->folderIdentities.empty());
+    QCOMPARE(older->outcome->failed, 3);
+    QVERIFY(!JournalFormat::parse(olderVersion(text, 3), error)); // "cancelled" is version 4's
+    QVERIFY2(error.contains(u"unexpected record"_qs), qPrintable(error));
     for (JournalRow &row : e.rows)
         row.parkedName.clear();
-    const QByteArray version1 =
-        JournalFormat::planText(e).replace("quirewell-journal 2", "quirewell-journal 1");
-    QVERIFY2(JournalFormat::parse(version1, error), qPrintable(error));
+    older = JournalFormat::parse(olderVersion(JournalFormat::planText(e), 1), error);
+    QVERIFY2(older, qPrintable(error));
+    QCOMPARE(older->rows.size(), e.rows.size());
 }
 
 void JournalTest::everyCutIsRefusedOrAPlan()
@@ -176,17 +205,25 @@ void JournalTest::malformedJournals_data()
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
     QTest::addColumn<QString>("message");
-    QTest::newRow("garbage") << QByteArray("quirewell-journal 3") << QByteArray("\x7f\x45LF")
+    QTest::newRow("garbage") << QByteArray("quirewell-journal 4") << QByteArray("\x7f\x45LF")
                              << u"not a Quirewell journal"_qs;
-    QTest::newRow("version") << QByteArray("quirewell-journal 3")
-                             << QByteArray("quirewell-journal 4") << u"version 4"_qs;
-    // Version 1 had no temporary names, version 2 no reserve line.
+    QTest::newRow("version") << QByteArray("quirewell-journal 4")
+                             << QByteArray("quirewell-journal 5") << u"version 5"_qs;
+    // Version 1 had no temporary names, version 2 no reserve line (their folder lines are
+    // written as theirs were, without device and inode).
     QTest::newRow("parked in version 1")
-        << QByteArray("quirewell-journal 3") << QByteArray("quirewell-journal 1")
+        << QByteArray("quirewell-journal 4") << QByteArray("quirewell-journal 1")
         << u"expected \"planned COUNT\""_qs;
     QTest::newRow("reserve in version 2")
-        << QByteArray("quirewell-journal 3") << QByteArray("quirewell-journal 2")
+        << QByteArray("quirewell-journal 4") << QByteArray("quirewell-journal 2")
         << u"unexpected record"_qs;
+    // From version 4 a folder has its device and inode; before, it has none.
+    QTest::newRow("folder without identity")
+        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 ") << u"malformed folder"_qs;
+    QTest::newRow("folder with a field more")
+        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 1 2 /x/ ") << u"malformed folder"_qs;
+    QTest::newRow("folder device")
+        << QByteArray("folder 0 1 2 ") << QByteArray("folder 0 x 2 ") << u"malformed folder"_qs;
     QTest::newRow("reserve with text")
         << QByteArray("reserve  ") << QByteArray("reserve x") << u"malformed reserve"_qs;
     QTest::newRow("parked row") << QByteArray("parked 2") << QByteArray("parked 3")
@@ -210,8 +247,8 @@ void JournalTest::malformedJournals_data()
                           << u"malformed row"_qs;
     QTest::newRow("folder index") << QByteArray("row 1 ") << QByteArray("row 7 ")
                                   << u"malformed row"_qs;
-    QTest::newRow("relative folder")
-        << QByteArray("folder 0 /tmp/a") << QByteArray("folder 0 a") << u"malformed folder"_qs;
+    QTest::newRow("relative folder") << QByteArray("folder 0 1 2 /tmp/a")
+                                     << QByteArray("folder 0 1 2 a") << u"malformed folder"_qs;
     QTest::newRow("unknown record") << QByteArray("planned 3\n")
                                     << QByteArray("planned 3\nrm -rf\n") << u"unexpected record"_qs;
     QTest::newRow("id") << QByteArray("id 2026") << QByteArray("id ../../x") << u"id ID"_qs;
@@ -226,6 +263,8 @@ void JournalTest::malformedJournals()
     QByteArray text = JournalFormat::planText(sampleEntry()) + JournalFormat::reserveText();
     QVERIFY(text.contains(from));
     text.replace(text.indexOf(from), from.size(), to);
+    if (to.startsWith("quirewell-journal ") && to < "quirewell-journal 4")
+        text = olderVersion(text.replace(to, "quirewell-journal 4"), to.back() - '0');
     QString error;
     QVERIFY(!JournalFormat::parse(text, error));
     QVERIFY2(error.contains(message) && error.startsWith(u"line "), qPrintable(error));
@@ -357,7 +396,8 @@ void JournalTest::stoppedBatchRecordsTheRowsLeft()
     QVERIFY2(entry, qPrintable(error));
     QVERIFY(entry->outcome && !entry->interrupted());
     QCOMPARE(entry->outcome->renamed, renamed);
-    QCOMPARE(entry->outcome->failed, kFiles - renamed);
+    QCOMPARE(entry->outcome->failed, 0);
+    QCOMPARE(entry->outcome->cancelled, kFiles - renamed);
     QCOMPARE(int(entry->outcome->failures.size()), kFiles - renamed);
     QCOMPARE(entry->outcome->failures.front().row, quint32(renamed));
     QCOMPARE(entry->outcome->failures.front().reason, BatchTexts::notAttempted());
@@ -553,6 +593,79 @@ void JournalTest::undoLeavesChangedFilesAlone()
              QStringList({u"f/"_qs, u"f/A"_qs, u"f/B"_qs, u"f/b"_qs, u"f/c"_qs}));
     QCOMPARE(m_tree->contents(u"f/A"_qs), QByteArray("new"));
     QCOMPARE(m_tree->contents(u"f/b"_qs), QByteArray("squatter"));
+
+    // A file was left that can come back: the batch is not undone, and an undo by its id
+    // tries it again. Once only A is left, which is another file now, it is undone.
+    const QString id = plan->original.id;
+    std::optional<JournalEntry> entry = JournalStore::read(id, error);
+    QVERIFY2(entry, qPrintable(error));
+    QVERIFY(!entry->ended());
+    QVERIFY(hasBatchToUndo());
+    QVERIFY(m_tree->remove(u"f/b"_qs));
+    const std::optional<UndoPlan> again = planUndoOf(id, error);
+    QVERIFY2(again, qPrintable(error));
+    QCOMPARE(again->reverse.rows.size(), size_t(1));
+    const UndoResult second = runUndo(*again);
+    QCOMPARE(second.restored, 1);
+    QCOMPARE(second.leftAlone.size(), size_t(1)); // A, replaced by another file
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/A"_qs, u"f/b"_qs, u"f/c"_qs}));
+    entry = JournalStore::read(id, error);
+    QVERIFY2(entry, qPrintable(error));
+    QCOMPARE(entry->undoneBy, second.undoId);
+}
+
+// A journal whose folder line was changed to another folder holding links to the batch's
+// files: the folder's device and inode tell it apart, and nothing there is renamed. A journal
+// of the version before, which has none, is undone as it reads.
+void JournalTest::undoActsOnlyInTheBatchsFolders()
+{
+    QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b") &&
+            QDir(m_tree->path(QString())).mkdir(u"g"_qs));
+    FileRows rows = listed({u"A"_qs, u"B"_qs});
+    RecordingPrompter prompter; // says Yes
+    QCOMPARE(runBatchRename(rows, false, prompter), BatchOutcome::Ran);
+    for (const QString &name : {u"A"_qs, u"B"_qs})
+        QCOMPARE(::link(QFile::encodeName(m_tree->path(u"f/"_qs + name)).constData(),
+                        QFile::encodeName(m_tree->path(u"g/"_qs + name)).constData()),
+                 0);
+    QString error;
+    const std::optional<UndoPlan> batch = planDefaultUndo(error);
+    QVERIFY2(batch, qPrintable(error));
+    const QString id = batch->original.id;
+    QFile file(JournalStore::folderPath() + u"/"_qs + id + u".journal"_qs);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    file.close();
+    const QByteArray f = QFile::encodeName(m_tree->path(u"f/"_qs));
+    const QByteArray g = QFile::encodeName(m_tree->path(u"g/"_qs));
+    QVERIFY(text.contains(" " + f + "\n"));
+    const auto rewrite = [&](const QByteArray &changed) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(changed), changed.size());
+        file.close();
+    };
+    rewrite(QByteArray(text).replace(" " + f + "\n", " " + g + "\n"));
+
+    std::optional<UndoPlan> plan = planUndoOf(id, error);
+    QVERIFY2(plan, qPrintable(error));
+    QVERIFY(plan->reverse.rows.empty());
+    QCOMPARE(plan->leftAlone.size(), size_t(2));
+    QVERIFY(plan->leftAlone[0].path.startsWith(g));
+    QVERIFY(plan->leftAlone[0].reason.contains(u"folder"_qs));
+    const UndoResult refused = runUndo(*plan);
+    QCOMPARE(refused.restored, 0);
+    const QStringList renamed{u"f/"_qs, u"f/A"_qs, u"f/B"_qs, u"g/"_qs, u"g/A"_qs, u"g/B"_qs};
+    QCOMPARE(m_tree->entries(), renamed);
+    QVERIFY(!JournalStore::read(id, error)->ended());
+
+    // The same batch as the version before wrote it: read and undone as it reads.
+    rewrite(olderVersion(text, 3));
+    plan = planUndoOf(id, error);
+    QVERIFY2(plan, qPrintable(error));
+    QVERIFY(plan->original.folderIdentities.empty());
+    QCOMPARE(runUndo(*plan).restored, 2);
+    QCOMPARE(m_tree->entries(),
+             QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs, u"g/"_qs, u"g/A"_qs, u"g/B"_qs}));
 }
 
 void JournalTest::undoPassesOverBatchThatRenamedNothing()
