@@ -516,7 +516,7 @@ void benchBatch(const Config &c, const bench::TempFolder &temp)
         p.checkFindAndReplace = true;
         p.findText = QStringLiteral("file");
         p.replaceText = QStringLiteral("photo");
-        view->controller().ComputeNewNames(p);
+        view->controller().computeNewNames(p);
         // A large list gets its names in slices; the batch starts once they are all shown,
         // as the C loop starts with its names made.
         view->controller().finishNewNames();

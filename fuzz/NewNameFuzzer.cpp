@@ -55,7 +55,7 @@ RenameParameters readParameters(FuzzInput &in)
         p.setValue(key, in.int32());
     for (const Key key : kTexts)
         p.setValue(key, in.text());
-    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+    for (int i = 0; i < CAppSettings::kKeyCount; ++i) {
         const auto key = Key(i);
         if (!RenameParameters::isParameter(key) || laidOut(key))
             continue;
@@ -77,7 +77,7 @@ RenameParameters readParameters(FuzzInput &in)
 // Whether any flag among the parameters switches an operation on.
 bool anyOperationOn(const RenameParameters &p)
 {
-    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+    for (int i = 0; i < CAppSettings::kKeyCount; ++i) {
         const auto key = Key(i);
         if (RenameParameters::isParameter(key) && CAppSettings::kind(key) == SettingKind::Flag &&
             p.value(key).toInt() != 0)

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)settings.GetDisplayHiddenFiles();
     (void)settings.GetDisplayReadOnlyFiles();
     (void)settings.GetViewFilesInSubFolders();
-    (void)CAppSettings::GetApplicationLook();
+    (void)CAppSettings::applicationLook();
     (void)CAppSettings::GetProfileBinary(QStringLiteral("DlgRenameParametersLocation"));
     (void)CAppSettings::GetProfileString(QStringLiteral("Column0"), QString());
     RenameCounters counters = RenameCounters::from(params);

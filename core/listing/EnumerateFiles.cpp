@@ -308,7 +308,7 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
     if (!level.folder.endsWith('/'))
         level.folder += '/';
 
-    OnFolderStart(folder);
+    onFolderStart(folder);
     int error = 0;
     const bool read =
         readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner, error);
@@ -323,7 +323,7 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
             level.keys = Buffer<SortKey>();
             level.foldedPool = ByteBuffer();
         }
-        OnFolderRead(level.order.size());
+        onFolderRead(level.order.size());
         ++m_depth;
         const size_t count = level.order.size();
         for (size_t k = 0; k < count && !stopRequested(); ++k) {
@@ -365,9 +365,9 @@ void CEnumerateFiles::forgetWalkedFolders()
     m_walkedIdentities.clear();
 }
 
-void CEnumerateFiles::OnFolderStart(const QByteArray &) {}
+void CEnumerateFiles::onFolderStart(const QByteArray &) {}
 
-void CEnumerateFiles::OnFolderRead(size_t) {}
+void CEnumerateFiles::onFolderRead(size_t) {}
 
 void CEnumerateFiles::OnFolderDone(const QByteArray &folder)
 {

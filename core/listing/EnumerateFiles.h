@@ -69,10 +69,10 @@ public:
 protected:
     // Once per walked folder, just before its entries are read (folder as passed to
     // EnumerateFolder). Does nothing here.
-    virtual void OnFolderStart(const QByteArray &folder);
+    virtual void onFolderStart(const QByteArray &folder);
     // Once per walked folder, after its entries were read and sorted and before they are
     // reported: how many there are (sub-folders included). Does nothing here.
-    virtual void OnFolderRead(size_t entries);
+    virtual void onFolderRead(size_t entries);
     // Once per walked folder, after its entries; records the folder.
     virtual void OnFolderDone(const QByteArray &folder);
     // Every entry that the walk does not itself descend into.

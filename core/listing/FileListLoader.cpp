@@ -69,7 +69,7 @@ FileListLoader::Result FileListLoader::load(const QString &folderText, bool recu
     return result;
 }
 
-void FileListLoader::OnFolderStart(const QByteArray &folder)
+void FileListLoader::onFolderStart(const QByteArray &folder)
 {
     if (m_folderStart)
         m_folderStart(folder);
@@ -77,7 +77,7 @@ void FileListLoader::OnFolderStart(const QByteArray &folder)
 
 // Room for a folder's rows before they are added: a huge folder gets exactly what it needs
 // rather than twice its rows, and many small ones grow the table by half each time.
-void FileListLoader::OnFolderRead(size_t entries)
+void FileListLoader::onFolderRead(size_t entries)
 {
     if (!m_rows)
         return;

@@ -57,8 +57,8 @@ public:
     static bool canList(const QString &folder);
 
 protected:
-    void OnFolderStart(const QByteArray &folder) override;
-    void OnFolderRead(size_t entries) override;
+    void onFolderStart(const QByteArray &folder) override;
+    void onFolderRead(size_t entries) override;
     void OnFileFound(const FoundEntry &entry) override;
 
 private:

@@ -8,7 +8,7 @@
 
 QString captionWithTitle(const QString &prefix)
 {
-    return prefix + QString::fromLatin1(CAppSettings::applicationTitle);
+    return prefix + QString::fromLatin1(CAppSettings::kApplicationTitle);
 }
 
 QIcon applicationIcon()

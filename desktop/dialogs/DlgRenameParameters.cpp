@@ -17,7 +17,7 @@ CDlgRenameParameters::CDlgRenameParameters(QWidget *parent)
 
 CDlgRenameParameters::~CDlgRenameParameters()
 {
-    if (m_nInitialised)
+    if (m_initialised)
         CAppSettings::WriteProfileBinary(placementValueName(),
                                          WindowPlacement::of(this).toRecord());
 }
@@ -26,7 +26,7 @@ void CDlgRenameParameters::showDialog()
 {
     // Shown again, the window stays where the user left it: a dialog that was never placed
     // by the program would be centred over its parent at every showing.
-    if (m_nInitialised)
+    if (m_initialised)
         setAttribute(Qt::WA_Moved);
     else
         initialise();
@@ -46,10 +46,10 @@ void CDlgRenameParameters::initialise()
     m_parameters = RenameParameters::fromSettings(CAppSettings());
     m_stored = m_parameters;
     putControls();
-    m_nInitialised = 1;
+    m_initialised = 1;
 
-    m_strCaption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
-    setWindowTitle(m_strCaption);
+    m_caption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
+    setWindowTitle(m_caption);
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
         setWindowIcon(icon);
@@ -122,7 +122,7 @@ void CDlgRenameParameters::onParameterEdited(Key key)
 {
     // The arrows write into the length edit while the window is being built; nothing is
     // taken before the fields have been read from the store.
-    if (!m_nInitialised)
+    if (!m_initialised)
         return;
     if (key == Key::CheckUpperCase || key == Key::CheckLowerCase)
         clearOtherCaseBox(key);

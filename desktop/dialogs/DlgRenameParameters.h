@@ -35,7 +35,7 @@ public:
     // the stored placement; afterwards only shows the window again, as the user left it.
     // Then shows, raises and activates it.
     void showDialog();
-    bool isInitialised() const { return m_nInitialised != 0; }
+    bool isInitialised() const { return m_initialised != 0; }
     const RenameParameters &parameters() const { return m_stored; }
 
     static QString placementValueName() { return QStringLiteral("DlgRenameParametersLocation"); }
@@ -77,8 +77,8 @@ private:
     void onParameterEdited(Key key);
     void clearOtherCaseBox(Key clicked);
 
-    int m_nInitialised = 0;
-    QString m_strCaption;
+    int m_initialised = 0;
+    QString m_caption;
     RenameParameters m_parameters; // as the controls were last taken
     // As stored: the fields after a number edit that holds no valid number may differ from
     // the controls, and the store and the list keep the last ones taken.

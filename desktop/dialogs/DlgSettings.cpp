@@ -45,35 +45,35 @@ CDlgSettings::CDlgSettings(QWidget *parent)
     connect(m_buttonCancel, &QPushButton::clicked, this, &CDlgSettings::reject);
 
     const CAppSettings settings;
-    m_nListHidden = settings.GetDisplayHiddenFiles();
-    m_nListReadOnly = settings.GetDisplayReadOnlyFiles();
-    m_checkListHidden->setChecked(m_nListHidden != 0);
-    m_nResolveChains = settings.GetResolveChains();
-    m_checkListReadOnly->setChecked(m_nListReadOnly != 0);
-    m_checkResolveChains->setChecked(m_nResolveChains != 0);
+    m_listHidden = settings.GetDisplayHiddenFiles();
+    m_listReadOnly = settings.GetDisplayReadOnlyFiles();
+    m_checkListHidden->setChecked(m_listHidden != 0);
+    m_resolveChains = settings.GetResolveChains();
+    m_checkListReadOnly->setChecked(m_listReadOnly != 0);
+    m_checkResolveChains->setChecked(m_resolveChains != 0);
 
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
         setWindowIcon(icon);
-    m_strCaption = captionWithTitle(QStringLiteral("Settings - "));
-    setWindowTitle(m_strCaption);
+    m_caption = captionWithTitle(QStringLiteral("Settings - "));
+    setWindowTitle(m_caption);
     resize(fromDialogUnits(this, 316, 183));
     m_buttonOk->setFocus();
 }
 
 void CDlgSettings::takeControls()
 {
-    m_nListHidden = m_checkListHidden->isChecked() ? 1 : 0;
-    m_nListReadOnly = m_checkListReadOnly->isChecked() ? 1 : 0;
-    m_nResolveChains = m_checkResolveChains->isChecked() ? 1 : 0;
+    m_listHidden = m_checkListHidden->isChecked() ? 1 : 0;
+    m_listReadOnly = m_checkListReadOnly->isChecked() ? 1 : 0;
+    m_resolveChains = m_checkResolveChains->isChecked() ? 1 : 0;
 }
 
 void CDlgSettings::accept()
 {
     takeControls();
     CAppSettings settings;
-    settings.SetDisplayHiddenFiles(m_nListHidden);
-    settings.SetDisplayReadOnlyFiles(m_nListReadOnly);
-    settings.SetResolveChains(m_nResolveChains);
+    settings.SetDisplayHiddenFiles(m_listHidden);
+    settings.SetDisplayReadOnlyFiles(m_listReadOnly);
+    settings.SetResolveChains(m_resolveChains);
     QDialog::accept();
 }

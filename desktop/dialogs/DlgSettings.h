@@ -29,10 +29,10 @@ public:
 private:
     void takeControls();
 
-    QString m_strCaption;
-    int m_nListHidden = 0;
-    int m_nListReadOnly = 0;
-    int m_nResolveChains = 0;
+    QString m_caption;
+    int m_listHidden = 0;
+    int m_listReadOnly = 0;
+    int m_resolveChains = 0;
 
     QPushButton *m_buttonOk;
     QPushButton *m_buttonCancel;

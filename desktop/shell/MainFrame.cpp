@@ -30,10 +30,10 @@
 #include <QVBoxLayout>
 
 CMainFrame::CMainFrame(CommandTarget *application)
-    : m_application(application), m_nAppLook(CAppSettings::GetApplicationLook())
+    : m_application(application), m_nAppLook(CAppSettings::applicationLook())
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
+    setWindowTitle(QString::fromLatin1(CAppSettings::kApplicationTitle));
     setAcceptDrops(true);
     registerCommands();
 }
@@ -173,9 +173,9 @@ void CMainFrame::registerCommands()
         [this] { return CommandUiState::checkMark(statusBar()->isVisibleTo(this)); });
     registerCommand(Cmd::Donate, [] { WebLinks::openDonatePage(); });
     registerCommand(
-        Cmd::WindowNew, [this] { OnNewWindow(); }, withDocumentWindow);
+        Cmd::WindowNew, [this] { onNewWindow(); }, withDocumentWindow);
     registerCommand(
-        Cmd::WindowArrange, [this] { OnArrangeIcons(); }, withDocumentWindow);
+        Cmd::WindowArrange, [this] { onArrangeIcons(); }, withDocumentWindow);
     registerCommand(
         Cmd::WindowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, withDocumentWindow);
     registerCommand(
@@ -187,7 +187,7 @@ void CMainFrame::OnApplicationLook(int id)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_nAppLook = id;
     Looks::apply(id);
-    CAppSettings::SetApplicationLook(m_nAppLook);
+    CAppSettings::setApplicationLook(m_nAppLook);
     QApplication::restoreOverrideCursor();
     scheduleStateRefresh();
 }
@@ -216,7 +216,7 @@ bool CMainFrame::OnHelpInfo()
     return true;
 }
 
-void CMainFrame::OnArrangeIcons()
+void CMainFrame::onArrangeIcons()
 {
     // Minimised document windows in a row along the bottom edge, left to right.
     int x = 0;
@@ -229,7 +229,7 @@ void CMainFrame::OnArrangeIcons()
     }
 }
 
-void CMainFrame::OnNewWindow()
+void CMainFrame::onNewWindow()
 {
     if (CChildFrame *child = activeChildFrame())
         addDocumentWindow(child->sharedDocument());
@@ -341,7 +341,7 @@ void CMainFrame::updateDocumentTitles()
 
 void CMainFrame::updateTitle()
 {
-    const QString title = QString::fromLatin1(CAppSettings::applicationTitle);
+    const QString title = QString::fromLatin1(CAppSettings::kApplicationTitle);
     CChildFrame *child = activeChildFrame();
     setWindowTitle(child ? title + QStringLiteral(" - ") + child->windowTitle() : title);
 }
@@ -349,7 +349,7 @@ void CMainFrame::updateTitle()
 void CMainFrame::showWithStoredPlacement()
 {
     resize(1280, 800);
-    const std::optional<QByteArray> record = CAppSettings::GetMainFramePlacement();
+    const std::optional<QByteArray> record = CAppSettings::mainFramePlacement();
     const std::optional<WindowPlacement> placement =
         record ? WindowPlacement::fromRecord(*record) : std::nullopt;
     if (placement && placement->applyTo(this) && placement->showState == WindowPlacement::Maximised)
@@ -360,7 +360,7 @@ void CMainFrame::showWithStoredPlacement()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    CAppSettings::SetMainFramePlacement(WindowPlacement::of(this).toRecord());
+    CAppSettings::setMainFramePlacement(WindowPlacement::of(this).toRecord());
     QMainWindow::closeEvent(event);
 }
 

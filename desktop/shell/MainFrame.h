@@ -92,8 +92,8 @@ private:
     void OnApplicationLook(int id);
     void OnViewCaptionBar();
     void OnWindowManager();
-    void OnNewWindow();
-    void OnArrangeIcons();
+    void onNewWindow();
+    void onArrangeIcons();
     void scheduleStateRefresh();
     void updateTitle();
 

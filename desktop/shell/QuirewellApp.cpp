@@ -50,8 +50,8 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         return false;
     }
 
-    QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::vendorKey));
-    QCoreApplication::setApplicationName(QString::fromLatin1(CAppSettings::applicationTitle));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kVendorKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(CAppSettings::kApplicationTitle));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUIREWELL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("quirewell"));
     QApplication::setWindowIcon(AppIcons::applicationIcon());
@@ -61,17 +61,17 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     CQuirewellView::setShareAddress(WebLinks::sharePage());
     connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
         for (const QString &path : paths)
-            OpenPath(path);
+            openPath(path);
     });
 
     // A batch cut off by a crash is offered for undo before anything else is asked: before
     // the document windows, whose folder picker would otherwise open over the question.
     offerInterruptedBatches();
     if (line.openPaths.isEmpty())
-        OnFileNew();
+        onFileNew();
     for (const QString &path : line.openPaths) {
         // A file that cannot be opened ends the start-up, after its message.
-        if (!OpenPath(path)) {
+        if (!openPath(path)) {
             m_exitCode = 1;
             return false;
         }
@@ -93,12 +93,12 @@ void CQuirewellApp::offerInterruptedBatches()
     offer.offerInterruptedBatches();
 }
 
-CChildFrame *CQuirewellApp::OnFileNew()
+CChildFrame *CQuirewellApp::onFileNew()
 {
     return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>());
 }
 
-CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
+CChildFrame *CQuirewellApp::openDocumentFile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const QString failure = CQuirewellDoc::openFailure(absolute); !failure.isEmpty()) {
@@ -114,24 +114,24 @@ CChildFrame *CQuirewellApp::OpenDocumentFile(const QString &path)
     return m_mainFrame->addDocumentWindow(std::make_shared<CQuirewellDoc>(absolute));
 }
 
-CChildFrame *CQuirewellApp::OpenFolder(const QString &folder)
+CChildFrame *CQuirewellApp::openFolder(const QString &folder)
 {
     return m_mainFrame->addDocumentWindow(
         std::make_shared<CQuirewellDoc>(),
         withoutTrailingSlashes(CommandLine::absolutePath(folder)));
 }
 
-CChildFrame *CQuirewellApp::OpenPath(const QString &path)
+CChildFrame *CQuirewellApp::openPath(const QString &path)
 {
-    return CommandLine::isFolder(path) ? OpenFolder(path) : OpenDocumentFile(path);
+    return CommandLine::isFolder(path) ? openFolder(path) : openDocumentFile(path);
 }
 
-void CQuirewellApp::OnFileOpen()
+void CQuirewellApp::onFileOpen()
 {
     const QString path =
         Prompts::instance().pickOpenFile(m_mainFrame.get(), CQuirewellDoc::fileFilter());
     if (!path.isEmpty())
-        OpenDocumentFile(path);
+        openDocumentFile(path);
 }
 
 void CQuirewellApp::OnAppAbout()
@@ -141,8 +141,8 @@ void CQuirewellApp::OnAppAbout()
 
 void CQuirewellApp::registerCommands()
 {
-    registerCommand(Cmd::FileNew, [this] { OnFileNew(); });
-    registerCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
+    registerCommand(Cmd::FileNew, [this] { onFileNew(); });
+    registerCommand(Cmd::FileOpen, [this] { onFileOpen(); });
     registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
     registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
 }

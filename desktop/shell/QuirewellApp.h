@@ -26,18 +26,18 @@ public:
 
     CMainFrame *mainFrame() const { return m_mainFrame.get(); }
 
-    CChildFrame *OnFileNew();
+    CChildFrame *onFileNew();
     // A ".kvx" file opens as a document (its content is ignored); an open one is activated.
     // A file that cannot be read is reported and opens nothing (null).
-    CChildFrame *OpenDocumentFile(const QString &path);
+    CChildFrame *openDocumentFile(const QString &path);
     // A new document window that lists the folder instead of asking for one.
-    CChildFrame *OpenFolder(const QString &folder);
+    CChildFrame *openFolder(const QString &folder);
     // A path from the command line or a drop: a folder is listed, anything else opened.
-    CChildFrame *OpenPath(const QString &path);
+    CChildFrame *openPath(const QString &path);
 
 private:
     void registerCommands();
-    void OnFileOpen();
+    void onFileOpen();
     void OnAppAbout();
     // Asks, for each batch cut off by a crash, whether to undo or keep its renames.
     void offerInterruptedBatches();

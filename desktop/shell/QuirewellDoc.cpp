@@ -43,7 +43,7 @@ QString CQuirewellDoc::openFailure(const QString &path)
     return QStringLiteral("Failed to open document.");
 }
 
-bool CQuirewellDoc::OnSaveDocument(const QString &path)
+bool CQuirewellDoc::saveDocument(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -60,18 +60,18 @@ QWidget *CQuirewellDoc::promptParent() const
     return QApplication::activeWindow();
 }
 
-void CQuirewellDoc::OnFileSave()
+void CQuirewellDoc::onFileSave()
 {
     if (m_path.isEmpty()) {
-        OnFileSaveAs();
+        onFileSaveAs();
         return;
     }
-    if (!OnSaveDocument(m_path))
+    if (!saveDocument(m_path))
         Prompts::instance().message(promptParent(), QStringLiteral("Failed to save document."),
                                     Prompts::Icon::Error);
 }
 
-void CQuirewellDoc::OnFileSaveAs()
+void CQuirewellDoc::onFileSaveAs()
 {
     const QString suggested = m_path.isEmpty() ? m_title + kExtension : m_path;
     QString path = Prompts::instance().pickSaveFile(promptParent(), suggested, fileFilter());
@@ -79,14 +79,14 @@ void CQuirewellDoc::OnFileSaveAs()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += kExtension;
-    if (!OnSaveDocument(path))
+    if (!saveDocument(path))
         Prompts::instance().message(promptParent(), QStringLiteral("Failed to save document."),
                                     Prompts::Icon::Error);
 }
 
 void CQuirewellDoc::registerCommands()
 {
-    registerCommand(Cmd::FileSave, [this] { OnFileSave(); });
-    registerCommand(Cmd::FileSaveAs, [this] { OnFileSaveAs(); });
+    registerCommand(Cmd::FileSave, [this] { onFileSave(); });
+    registerCommand(Cmd::FileSaveAs, [this] { onFileSaveAs(); });
     registerCommand(Cmd::FileClose, [this] { emit closeRequested(); });
 }

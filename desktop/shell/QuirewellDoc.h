@@ -23,7 +23,7 @@ public:
     const QString &path() const { return m_path; }
 
     // Writes the (empty) document file; false when it cannot be written.
-    bool OnSaveDocument(const QString &path);
+    bool saveDocument(const QString &path);
 
     static QString fileFilter(); // "Orvalt Quirewell Files (*.kvx)"
     // Why the file cannot be opened as a document, in the framework's words; empty when it
@@ -37,8 +37,8 @@ signals:
 
 private:
     void registerCommands();
-    void OnFileSave();
-    void OnFileSaveAs();
+    void onFileSave();
+    void onFileSaveAs();
     QWidget *promptParent() const;
 
     QString m_path;

@@ -42,7 +42,7 @@ void connectTo(CQuirewellView &view, CMainFrame &frame)
         CDlgSettings dialog(&view);
         dialog.setObjectName(QStringLiteral("CDlgSettings"));
         if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
-            view.OnSettingsChanged();
+            view.onSettingsChanged();
     });
     QObject::connect(&view, &CQuirewellView::singleFileRenameRequested, &frame,
                      [&view](const CQuirewellView::FileToRename &file) {
@@ -51,7 +51,7 @@ void connectTo(CQuirewellView &view, CMainFrame &frame)
                          dialog.setFile(file.location, file.name, file.locationBytes,
                                         file.nameBytes);
                          if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
-                             view.OnSingleFileRenamed(file, dialog.newFileName());
+                             view.onSingleFileRenamed(file, dialog.newFileName());
                      });
     showFailuresOf(view.controller(), &view);
 }

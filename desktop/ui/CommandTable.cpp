@@ -34,8 +34,8 @@ CommandRow cmd(int id, const char *actionName, const char *name, const char *des
 QList<CommandRow> buildRows()
 {
     using namespace Cmd;
-    constexpr KeyScope Frame = KeyScope::Frame;
-    constexpr KeyScope Document = KeyScope::Document;
+    constexpr KeyScope kFrame = KeyScope::Frame;
+    constexpr KeyScope kDocument = KeyScope::Document;
     return {
         // The list view's commands, present only while a document window is active.
         cmd(FolderLocation, "FolderLocation", "&Folder Location"),
@@ -50,10 +50,10 @@ QList<CommandRow> buildRows()
         cmd(RenameParameters, "RenameParameters", "Rename Parameters"),
         cmd(RenameSelectedFile, "RenameSelectedFile", "Rename Selected File Now",
             "Rename Selected File Now in a Seperate Screen.", "Rename Selected File", "F2",
-            Document),
+            kDocument),
         cmd(Reload, "Reload", "Refresh File List",
             "Scan Selected Folder and Load List of Files Again", "Reload File List (%1)", "F5",
-            Document),
+            kDocument),
         cmd(DisplayNewNames, "DisplayNewNames", "Display New Files Names as Per Parameters"),
         cmd(RemoveUnchecked, "RemoveUnchecked", "Remove UnChecked Files From List"),
         cmd(CopyCurrentFileName, "CopyCurrentFileName", "Copy Current File Name"),
@@ -65,7 +65,7 @@ QList<CommandRow> buildRows()
         // In the list Ctrl+Z undoes the last batch; elsewhere it stays the frame's Undo.
         cmd(UndoRename, "UndoRename", "Undo Rename",
             "Rename the Files of the Last Batch Back to Their Old Names", "Undo Rename (%1)",
-            "Ctrl+Z", Document),
+            "Ctrl+Z", kDocument),
         // Esc is the cancel control's own key, in force only while there is work to stop.
         cmd(CancelWork, "CancelWork", "Cancel",
             "Stop Listing or Renaming Files; Files Listed or Renamed So Far Stay So", "Cancel (%1)",
@@ -90,10 +90,11 @@ QList<CommandRow> buildRows()
             "Display program information, version number and copyright", "About"),
 
         // Handled by the document, the frames and the application as standard operations.
-        cmd(FileNew, "FileNew", "&New", "Create a new document", "New", "Ctrl+N", Frame),
-        cmd(FileOpen, "FileOpen", "&Open...", "Open an existing document", "Open", "Ctrl+O", Frame),
+        cmd(FileNew, "FileNew", "&New", "Create a new document", "New", "Ctrl+N", kFrame),
+        cmd(FileOpen, "FileOpen", "&Open...", "Open an existing document", "Open", "Ctrl+O",
+            kFrame),
         cmd(FileClose, "FileClose", "&Close", "Close the active document", "Close"),
-        cmd(FileSave, "FileSave", "&Save", "Save the active document", "Save", "Ctrl+S", Frame),
+        cmd(FileSave, "FileSave", "&Save", "Save the active document", "Save", "Ctrl+S", kFrame),
         cmd(FileSaveAs, "FileSaveAs", "Save &As...", "Save the active document with a new name",
             "Save As"),
         cmd(FileMruFirst, "FileMruFirst", "Recent File", "Open this document"),
@@ -119,9 +120,9 @@ QList<CommandRow> buildRows()
         cmd(FilePrintPreview, "FilePrintPreview", "Print Pre&view"),
         // The frame's table has no Ctrl+C although the menus show it; Ctrl+Insert copies.
         cmd(EditCopy, "EditCopy", "&Copy", "", "", "Ctrl+C"),
-        cmd(EditCut, "EditCut", "Cu&t", "", "", "Ctrl+X", Frame),
-        cmd(EditPaste, "EditPaste", "&Paste", "", "", "Ctrl+V", Frame),
-        cmd(EditUndo, "EditUndo", "&Undo", "", "", "Ctrl+Z", Frame),
+        cmd(EditCut, "EditCut", "Cu&t", "", "", "Ctrl+X", kFrame),
+        cmd(EditPaste, "EditPaste", "&Paste", "", "", "Ctrl+V", kFrame),
+        cmd(EditUndo, "EditUndo", "&Undo", "", "", "Ctrl+Z", kFrame),
         cmd(ViewSmallIcons, "ViewSmallIcons", "S&mall Icons"),
         cmd(ViewLargeIcons, "ViewLargeIcons", "Lar&ge Icons"),
         cmd(ViewList, "ViewList", "&List"),

@@ -80,7 +80,7 @@ private:
 void setUp(QMessageBox &box, const QString &text, Prompts::Icon icon)
 {
     new CopiesGivenText(box, text);
-    box.setWindowTitle(QString::fromLatin1(CAppSettings::applicationTitle));
+    box.setWindowTitle(QString::fromLatin1(CAppSettings::kApplicationTitle));
     // Plain text: a folder named "<b>x" is shown as it is named.
     box.setTextFormat(Qt::PlainText);
     box.setText(withPathsKeptWhole(text));

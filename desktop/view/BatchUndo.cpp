@@ -53,7 +53,7 @@ BatchUndo::BatchUndo(QObject *context, ListingFrame *frame, QWidget *promptParen
     : m_context(context), m_frame(frame), m_promptParent(promptParent), m_steps(std::move(steps))
 {}
 
-void BatchUndo::OnUndoRename()
+void BatchUndo::onUndoRename()
 {
     QString error;
     std::optional<UndoPlan> plan;

@@ -36,7 +36,7 @@ public:
 
     // Names the newest batch not yet undone, asks, renames its files back, then has the
     // folder listed again.
-    void OnUndoRename();
+    void onUndoRename();
     // Offers to undo or keep each batch that was cut off half way.
     void offerInterruptedBatches();
     // Stops the running undo at the next folder, or drops the plan being looked up.

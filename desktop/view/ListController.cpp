@@ -51,8 +51,8 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
         return;
     }
     if (m_frame)
-        m_frame->showProgress(m_strAfterBatchReload);
-    m_strAfterBatchReload.clear();
+        m_frame->showProgress(m_statusAfterBatchReload);
+    m_statusAfterBatchReload.clear();
 
     const FileListLoader::Result &result = job->result();
     const QString folder = job->request().folder;
@@ -78,7 +78,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 void ListController::cancelWork()
 {
     m_loads.cancel();
-    if (m_bRenaming) {
+    if (m_renaming) {
         m_batch.stop();
         m_undo.stop();
     }
@@ -90,14 +90,14 @@ void ListController::runAfterLoad(AfterLoad then, bool listed)
         UpdateFolderCaption();
     // A recompute asked for during the loads runs after the last of them, as it would have
     // if they had been done before it was asked for.
-    const bool computeAsked = m_bComputeAfterLoads && !m_loads.hasWaiting();
+    const bool computeAsked = m_computeAfterLoads && !m_loads.hasWaiting();
     if (computeAsked)
-        m_bComputeAfterLoads = false;
+        m_computeAfterLoads = false;
     // Newly listed rows start with their loaded names: they get the new names of the stored
     // parameters at once, in slices like any recompute, so the column never shows a preview
     // the parameters contradict.
     if (listed || then == AfterLoad::CaptionAndNewNames || computeAsked)
-        ComputeNewNames();
+        computeNewNames();
 }
 
 void ListController::UpdateFolderCaption()
@@ -116,38 +116,38 @@ void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
         m_frame->setFolderInformation(ListingTexts::folderInformation(*foldersRecorded));
 }
 
-void ListController::OnDisplayNewNames()
+void ListController::onDisplayNewNames()
 {
     // Rows that are being listed get their new names once they are in.
     if (isLoading())
-        m_bComputeAfterLoads = true;
+        m_computeAfterLoads = true;
     else
-        ComputeNewNames();
+        computeNewNames();
 }
 
-void ListController::ComputeNewNames()
+void ListController::computeNewNames()
 {
-    ComputeNewNames(RenameParameters::fromSettings(m_settings));
+    computeNewNames(RenameParameters::fromSettings(m_settings));
 }
 
 void ListController::setRenameParameters(const RenameParameters &parameters)
 {
     m_handedParameters = parameters;
-    if (m_bHandedComputePosted)
+    if (m_handedComputePosted)
         return;
-    m_bHandedComputePosted = true;
+    m_handedComputePosted = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_bHandedComputePosted = false;
+            m_handedComputePosted = false;
             // As Cmd::DisplayNewNames: nothing while a batch renames; rows being listed get
             // their new names once they are in.
-            if (m_bRenaming)
+            if (m_renaming)
                 return;
             if (isLoading())
-                m_bComputeAfterLoads = true;
+                m_computeAfterLoads = true;
             else
-                ComputeNewNames(m_handedParameters);
+                computeNewNames(m_handedParameters);
         },
         Qt::QueuedConnection);
 }
@@ -187,7 +187,7 @@ void ListController::OnStartRenaming()
 
 void ListController::setRenaming(bool renaming)
 {
-    m_bRenaming = renaming;
+    m_renaming = renaming;
     emit busyChanged();
 }
 
@@ -198,6 +198,6 @@ void ListController::reloadThenShow(const QString &text)
             m_frame->showProgress(text);
         return;
     }
-    m_strAfterBatchReload = text;
+    m_statusAfterBatchReload = text;
     m_post(Cmd::Reload);
 }

@@ -49,9 +49,9 @@ public:
     void LoadListingSettings() { m_loads.LoadListingSettings(); }
 
     // From the parameters in the store; rows being listed get their new names once they are in.
-    void OnDisplayNewNames();
-    void ComputeNewNames();
-    void ComputeNewNames(const RenameParameters &parameters) { m_newNames.compute(parameters); }
+    void onDisplayNewNames();
+    void computeNewNames();
+    void computeNewNames(const RenameParameters &parameters) { m_newNames.compute(parameters); }
     // The parameters as the rename parameters window has them: the new names are computed
     // from them after the current event (edits that come faster are merged).
     void setRenameParameters(const RenameParameters &parameters);
@@ -72,10 +72,10 @@ public:
 
     // Cmd::UndoRename: names the newest batch not yet undone, asks, renames its files back as
     // the journal's undo does, then lists the folder again.
-    void OnUndoRename() { m_undo.OnUndoRename(); }
+    void onUndoRename() { m_undo.onUndoRename(); }
     // At start-up: offers to undo or keep each batch that was cut off half way.
     void offerInterruptedBatches() { m_undo.offerInterruptedBatches(); }
-    // Whether the journal holds a batch that OnUndoRename would undo, as last looked up
+    // Whether the journal holds a batch that onUndoRename would undo, as last looked up
     // (after every load, undo and single-file rename, in any window). The look-up runs on a
     // worker; undoLookedUp() follows when its answer is in.
     static bool undoAvailable() { return UndoAvailability::available(); }
@@ -85,14 +85,14 @@ public:
     // loads waiting their turn are dropped) or the batch (after its current rename; the
     // journal records the rows left). Nothing when neither runs.
     void cancelWork();
-    bool canCancel() const { return isLoading() || m_bRenaming; }
+    bool canCancel() const { return isLoading() || m_renaming; }
 
     const QString &folder() const { return m_loads.folder(); }
     FileListModel &fileModel() { return m_rows.model(); }
     const FileListModel &fileModel() const { return m_rows.model(); }
     bool isLoading() const { return m_loads.isLoading(); }
     // A batch is renaming files: the rows stay as they were asked about.
-    bool isRenaming() const { return m_bRenaming; }
+    bool isRenaming() const { return m_renaming; }
 
     // For tests: hold a load's or a batch's worker at its progress reports (see ListingQueue
     // and BatchRun).
@@ -136,9 +136,9 @@ private:
     UndoAvailability m_undoAvailability;
     BatchUndo m_undo;
 
-    bool m_bRenaming = false;            // a batch or an undo is renaming files
-    bool m_bComputeAfterLoads = false;   // new names asked for while a load ran
-    QString m_strAfterBatchReload;       // shown in the status bar once the posted reload is done
+    bool m_renaming = false;             // a batch or an undo is renaming files
+    bool m_computeAfterLoads = false;    // new names asked for while a load ran
+    QString m_statusAfterBatchReload;    // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over
-    bool m_bHandedComputePosted = false; // a computation from it is waiting in the queue
+    bool m_handedComputePosted = false;  // a computation from it is waiting in the queue
 };

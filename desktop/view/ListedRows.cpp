@@ -14,7 +14,7 @@ ListedRows::~ListedRows()
 void ListedRows::clear()
 {
     release(m_model.setRows({}));
-    m_bListPartial = false;
+    m_listPartial = false;
     m_presence.reset();
 }
 
@@ -25,8 +25,8 @@ void ListedRows::takeListing(ListingJob &job)
     m_presence = job.takePresence();
     m_bHiddenSeen = result.hiddenSeen;
     m_bReadOnlySeen = result.readOnlySeen;
-    m_bSubFoldersListed = job.request().recurse;
-    m_bListPartial = result.cancelled;
+    m_subFoldersListed = job.request().recurse;
+    m_listPartial = result.cancelled;
 }
 
 void ListedRows::finishReleasing()
@@ -45,7 +45,7 @@ QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool rea
     QString text =
         ListingTexts::fileStatistics(m_model.rowCount(), folder, m_bHiddenSeen && !hiddenShown,
                                      m_bReadOnlySeen && !readOnlyShown);
-    if (m_bListPartial)
+    if (m_listPartial)
         text += ListingTexts::listingCancelled();
     return text;
 }

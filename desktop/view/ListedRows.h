@@ -34,7 +34,7 @@ public:
     // Stops watching: a batch renames the files, and the reload after it watches anew.
     void forgetPresence();
 
-    bool subFoldersListed() const { return m_bSubFoldersListed; }
+    bool subFoldersListed() const { return m_subFoldersListed; }
     // The left pane's text for these rows; hiddenShown and readOnlyShown are the filters now.
     QString statistics(const QString &folder, bool hiddenShown, bool readOnlyShown) const;
 
@@ -47,6 +47,6 @@ private:
     std::thread m_release; // frees the rows a listing replaced
     bool m_bHiddenSeen = false;
     bool m_bReadOnlySeen = false;
-    bool m_bSubFoldersListed = false;
-    bool m_bListPartial = false; // the rows come from a cancelled load
+    bool m_subFoldersListed = false;
+    bool m_listPartial = false; // the rows come from a cancelled load
 };

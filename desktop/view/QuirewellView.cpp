@@ -150,7 +150,7 @@ void CQuirewellView::OnSettings()
     emit settingsRequested();
 }
 
-void CQuirewellView::OnSettingsChanged()
+void CQuirewellView::onSettingsChanged()
 {
     m_controller.LoadListingSettings();
     m_controller.LoadFileList();
@@ -176,7 +176,7 @@ void CQuirewellView::OnRenameSelectedFile()
                                     rows.folders[r.folder].rawPath, r.nameBytes()});
 }
 
-void CQuirewellView::OnSingleFileRenamed(const FileToRename &file, const QString &newName)
+void CQuirewellView::onSingleFileRenamed(const FileToRename &file, const QString &newName)
 {
     // A posted reload may have run inside the modal loop; then the row is not the same file.
     FileListModel &model = fileModel();

@@ -63,9 +63,9 @@ public:
         m_controller.setRenameParameters(parameters);
     }
     // The settings dialog was confirmed: the filters are read again and the folder listed.
-    void OnSettingsChanged();
+    void onSettingsChanged();
     // The file was renamed (or its name confirmed) to newName.
-    void OnSingleFileRenamed(const FileToRename &file, const QString &newName);
+    void onSingleFileRenamed(const FileToRename &file, const QString &newName);
     // The row context menu; it pops up on a right-click anywhere in the list.
     QMenu *contextMenu() const { return m_menuPopup; }
     // The selected row's Location followed by its loaded name; empty when no row is selected.

@@ -26,7 +26,7 @@ bool UndoAvailability::available()
 void UndoAvailability::lookUp()
 {
     if (m_worker.joinable()) {
-        m_bAgain = true;
+        m_lookUpAgain = true;
         return;
     }
     const quint64 serial = ++g_undoLookUpsStarted;
@@ -46,6 +46,6 @@ void UndoAvailability::take(quint64 serial, bool available)
         g_undoAvailable = available;
         emit lookedUp();
     }
-    if (std::exchange(m_bAgain, false))
+    if (std::exchange(m_lookUpAgain, false))
         lookUp();
 }

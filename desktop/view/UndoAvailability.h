@@ -27,5 +27,5 @@ private:
     void take(quint64 serial, bool available);
 
     std::thread m_worker;
-    bool m_bAgain = false; // asked for again while the worker ran
+    bool m_lookUpAgain = false; // asked for again while the worker ran
 };

@@ -52,7 +52,7 @@ void CQuirewellView::registerCommands()
     registerCommand(
         Cmd::DisplayNewNames,
         [this] {
-            m_controller.OnDisplayNewNames();
+            m_controller.onDisplayNewNames();
             emit commandStatesChanged();
         },
         whileListStill);
@@ -79,7 +79,7 @@ void CQuirewellView::registerCommands()
     registerCommand(
         Cmd::UndoRename,
         [this] {
-            m_controller.OnUndoRename();
+            m_controller.onUndoRename();
             emit commandStatesChanged();
         },
         [this] {

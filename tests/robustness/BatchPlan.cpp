@@ -159,7 +159,7 @@ void BatchPlan::randomParameters()
         drawn.insert(key);
     }
     // A parameter without a draw of its own above gets one by its kind, so none goes untried.
-    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+    for (int i = 0; i < CAppSettings::kKeyCount; ++i) {
         const auto key = Key(i);
         if (!RenameParameters::isParameter(key) || drawn.contains(key))
             continue;

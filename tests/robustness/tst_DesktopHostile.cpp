@@ -83,10 +83,10 @@ private:
         QTemporaryDir home;
         const QString configHome = home.filePath(QStringLiteral("config"));
         const QString storeFolder =
-            configHome + QLatin1Char('/') + QString::fromLatin1(CAppSettings::vendorKey);
+            configHome + QLatin1Char('/') + QString::fromLatin1(CAppSettings::kVendorKey);
         QDir().mkpath(storeFolder);
         writeStore(storeFolder + QLatin1Char('/') +
-                       QString::fromLatin1(CAppSettings::applicationTitle) +
+                       QString::fromLatin1(CAppSettings::kApplicationTitle) +
                        QStringLiteral(".conf"),
                    content);
         const QString shot = home.filePath(QStringLiteral("shot.png"));

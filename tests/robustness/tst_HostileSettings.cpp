@@ -34,7 +34,7 @@ ReadBack readEverything()
         settings.GetDisplayHiddenFiles(),
         settings.GetDisplayReadOnlyFiles(),
         settings.GetViewFilesInSubFolders(),
-        CAppSettings::GetApplicationLook(),
+        CAppSettings::applicationLook(),
         CAppSettings::GetProfileInt(QStringLiteral("Column0"), 75),
         CAppSettings::GetProfileBinary(QStringLiteral("DlgRenameParametersLocation")).has_value()};
 }

@@ -36,7 +36,7 @@ std::pair<quint64, quint64> identify(int folderFd, const QByteArray &name)
     return {0, 0};
 }
 
-std::atomic<BatchJournal::AfterRename> afterRenameHook{nullptr};
+std::atomic<BatchJournal::AfterRename> g_afterRenameHook{nullptr};
 
 } // namespace
 
@@ -89,13 +89,13 @@ bool BatchJournal::begin(const FileRows &rows, QString &error, const ParkedNames
     entry.kind = undoes.isEmpty() ? JournalKind::Batch : JournalKind::Undo;
     entry.undoes = undoes;
     m_begun = m_writer.begin(entry, body, error);
-    m_afterRename = afterRenameHook.load(std::memory_order_relaxed);
+    m_afterRename = g_afterRenameHook.load(std::memory_order_relaxed);
     return m_begun;
 }
 
 void BatchJournal::setAfterRenameHook(AfterRename hook)
 {
-    afterRenameHook.store(hook, std::memory_order_relaxed);
+    g_afterRenameHook.store(hook, std::memory_order_relaxed);
 }
 
 void BatchJournal::finish(BatchResult &result)

@@ -37,8 +37,8 @@ std::unique_ptr<QSettings> openStore()
 {
     if (!storeFile().isEmpty())
         return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
-    return std::make_unique<QSettings>(QString::fromLatin1(CAppSettings::vendorKey),
-                                       QString::fromLatin1(CAppSettings::applicationTitle));
+    return std::make_unique<QSettings>(QString::fromLatin1(CAppSettings::kVendorKey),
+                                       QString::fromLatin1(CAppSettings::kApplicationTitle));
 }
 
 QString settingsKey(const QString &name)
@@ -146,22 +146,22 @@ void CAppSettings::WriteProfileBinary(const QString &name, const QByteArray &val
     openStore()->setValue(settingsKey(name), value);
 }
 
-int CAppSettings::GetApplicationLook()
+int CAppSettings::applicationLook()
 {
     return toInt32(openStore()->value(kLookKey), 216);
 }
 
-void CAppSettings::SetApplicationLook(int value)
+void CAppSettings::setApplicationLook(int value)
 {
     openStore()->setValue(kLookKey, value);
 }
 
-std::optional<QByteArray> CAppSettings::GetMainFramePlacement()
+std::optional<QByteArray> CAppSettings::mainFramePlacement()
 {
     return binaryAt(kMainFramePlacementKey);
 }
 
-void CAppSettings::SetMainFramePlacement(const QByteArray &record)
+void CAppSettings::setMainFramePlacement(const QByteArray &record)
 {
     openStore()->setValue(kMainFramePlacementKey, record);
 }

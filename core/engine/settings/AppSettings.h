@@ -26,7 +26,7 @@ public:
 #undef QUIREWELL_KEY
     };
 #define QUIREWELL_COUNT(...) +1
-    static constexpr int keyCount = 0 QUIREWELL_SETTINGS(QUIREWELL_COUNT, QUIREWELL_COUNT);
+    static constexpr int kKeyCount = 0 QUIREWELL_SETTINGS(QUIREWELL_COUNT, QUIREWELL_COUNT);
 #undef QUIREWELL_COUNT
     static QString keyName(Key key);
     static SettingKind kind(Key key);
@@ -84,18 +84,18 @@ public:
     static void WriteProfileBinary(const QString &name, const QByteArray &value);
 
     // The workspace value "ApplicationLook" (outside group "Settings"), default 216.
-    static int GetApplicationLook();
-    static void SetApplicationLook(int value);
+    static int applicationLook();
+    static void setApplicationLook(int value);
     // The workspace value "MainFramePlacement": the main window's placement record, written
     // when the window closes; nothing when absent or not binary.
-    static std::optional<QByteArray> GetMainFramePlacement();
-    static void SetMainFramePlacement(const QByteArray &record);
+    static std::optional<QByteArray> mainFramePlacement();
+    static void setMainFramePlacement(const QByteArray &record);
 
     // Points every instance at an INI file instead of the user's store; an empty path goes
     // back to the user's store. Call before any other use, from the main thread.
     static void useStoreFile(const QString &path);
     static QString storeLocation();
 
-    static constexpr const char *vendorKey = "orvalt.example";
-    static constexpr const char *applicationTitle = "Quirewell by orvalt.example";
+    static constexpr const char *kVendorKey = "orvalt.example";
+    static constexpr const char *kApplicationTitle = "Quirewell by orvalt.example";
 };

@@ -30,11 +30,11 @@ template <typename Value> constexpr SettingKind kindOf()
 }
 
 // Names a parameter's previewing flag as the table writes it: a key, or Always.
-namespace previewedWhile {
+namespace PreviewedWhile {
 using enum CAppSettings::Key;
 // Named like the keys beside it in the table, not as a constant.
 constexpr std::optional<CAppSettings::Key> Always; // NOLINT(readability-identifier-naming)
-} // namespace previewedWhile
+} // namespace PreviewedWhile
 
 #define QUIREWELL_NO_FIELD(...)
 #define QUIREWELL_FIELD_KIND(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, ...)                          \
@@ -45,7 +45,7 @@ QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD_KIND)
 
 // Which field each stored parameter fills; flags are stored as 0 or 1.
 #define QUIREWELL_FIELD(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, ...)                               \
-    {Key::NAME, &RenameParameters::FIELD, previewedWhile::ONLY_WHILE},
+    {Key::NAME, &RenameParameters::FIELD, PreviewedWhile::ONLY_WHILE},
 const Field kFields[] = {QUIREWELL_SETTINGS(QUIREWELL_NO_FIELD, QUIREWELL_FIELD)};
 #undef QUIREWELL_FIELD
 #undef QUIREWELL_NO_FIELD

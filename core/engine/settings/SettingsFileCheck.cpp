@@ -67,7 +67,7 @@ bool isWhole32BitNumber(const QVariant &value)
 // The first value of the table that the forgiving reading would replace by its default.
 QString problemWithValues(const QSettings &store)
 {
-    for (int k = 0; k < CAppSettings::keyCount; ++k) {
+    for (int k = 0; k < CAppSettings::kKeyCount; ++k) {
         const auto key = CAppSettings::Key(k);
         const QString name = CAppSettings::keyName(key);
         const QVariant value = store.value(QStringLiteral("Settings/") + name);

@@ -5,9 +5,9 @@
 namespace WebLinks {
 
 namespace {
-const char *const HomeAddress = "http://www.orvalt.example/";
-const char *const DonateAddress = "https://donate.orvalt.example/";
-const char *const ShareEndpoint = "http://www.facebook.com/sharer.php";
+const char *const kHomeAddress = "http://www.orvalt.example/";
+const char *const kDonateAddress = "https://donate.orvalt.example/";
+const char *const kShareEndpoint = "http://www.facebook.com/sharer.php";
 } // namespace
 
 QString companyName()
@@ -32,19 +32,19 @@ QString webDomain()
 
 QUrl homePage()
 {
-    return QUrl(QString::fromLatin1(HomeAddress), QUrl::StrictMode);
+    return QUrl(QString::fromLatin1(kHomeAddress), QUrl::StrictMode);
 }
 
 QUrl donatePage()
 {
-    return QUrl(QString::fromLatin1(DonateAddress), QUrl::StrictMode);
+    return QUrl(QString::fromLatin1(kDonateAddress), QUrl::StrictMode);
 }
 
 QUrl sharePage()
 {
     QUrl https = homePage();
     https.setScheme(QStringLiteral("https"));
-    QUrl share(QString::fromLatin1(ShareEndpoint), QUrl::StrictMode);
+    QUrl share(QString::fromLatin1(kShareEndpoint), QUrl::StrictMode);
     // ':' and '/' are valid in a query, so the decoded form keeps the address literal.
     share.setQuery(QStringLiteral("u=") + https.toString(QUrl::FullyEncoded), QUrl::DecodedMode);
     return share;

@@ -141,9 +141,9 @@ QString KeyTipController::scopeForAlt(QObject *watched) const
 {
     const QWidget *window = static_cast<QWidget *>(watched)->window();
     if (window == m_host->window() || !m_dropDownScope)
-        return RootScope;
+        return kRootScope;
     const QString scope = m_dropDownScope(window);
-    return scope.isEmpty() ? RootScope : scope;
+    return scope.isEmpty() ? kRootScope : scope;
 }
 
 bool KeyTipController::eventFilter(QObject *watched, QEvent *event)

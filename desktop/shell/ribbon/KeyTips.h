@@ -43,7 +43,7 @@ public:
     using Back = std::function<QString(const QString &scope)>;
     // The scope of a drop-down window of the host, or an empty string for any other window.
     using DropDownScope = std::function<QString(const QWidget *window)>;
-    static inline const QString RootScope = QStringLiteral("root");
+    static inline const QString kRootScope = QStringLiteral("root");
 
     KeyTipController(QWidget *host, Provider provider, Back back = {},
                      DropDownScope dropDownScope = {});

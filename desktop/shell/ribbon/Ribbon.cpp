@@ -14,9 +14,9 @@
 
 namespace {
 
-const QString CategoryScope = QStringLiteral("category:");
+const QString kCategoryScope = QStringLiteral("category:");
 // A collapsed panel's drop-down: "panel:<category>:<panel>".
-const QString PanelScope = QStringLiteral("panel:");
+const QString kPanelScope = QStringLiteral("panel:");
 
 QString explicitKeyTip(const QWidget *element)
 {
@@ -89,12 +89,12 @@ void Ribbon::openApplicationMenu()
 
 QList<KeyTip> Ribbon::keyTipsFor(const QString &scope)
 {
-    if (scope == KeyTipController::RootScope)
+    if (scope == KeyTipController::kRootScope)
         return rootKeyTips();
-    if (scope.startsWith(CategoryScope))
-        return categoryKeyTips(scope.mid(CategoryScope.size()).toInt());
-    if (scope.startsWith(PanelScope)) {
-        const QStringList indexes = scope.mid(PanelScope.size()).split(u':');
+    if (scope.startsWith(kCategoryScope))
+        return categoryKeyTips(scope.mid(kCategoryScope.size()).toInt());
+    if (scope.startsWith(kPanelScope)) {
+        const QStringList indexes = scope.mid(kPanelScope.size()).split(u':');
         return panelKeyTips(indexes.value(0).toInt(),
                             indexes.value(1, QStringLiteral("-1")).toInt());
     }
@@ -104,9 +104,9 @@ QList<KeyTip> Ribbon::keyTipsFor(const QString &scope)
 QString Ribbon::keyTipsBack(const QString &scope)
 {
     // From a drop-down back to its category's tips; from anywhere else the tips go away.
-    if (!scope.startsWith(PanelScope))
+    if (!scope.startsWith(kPanelScope))
         return {};
-    const QStringList indexes = scope.mid(PanelScope.size()).split(u':');
+    const QStringList indexes = scope.mid(kPanelScope.size()).split(u':');
     const int category = indexes.value(0).toInt();
     const int panel = indexes.value(1, QStringLiteral("-1")).toInt();
     if (category < 0 || category >= m_categories.size())
@@ -114,7 +114,7 @@ QString Ribbon::keyTipsBack(const QString &scope)
     const QList<RibbonPanel *> &panels = m_categories.at(category)->panels();
     if (panel >= 0 && panel < panels.size())
         panels.at(panel)->hideDropDown();
-    return CategoryScope + QString::number(category);
+    return kCategoryScope + QString::number(category);
 }
 
 QString Ribbon::dropDownScope(const QWidget *window) const
@@ -123,7 +123,7 @@ QString Ribbon::dropDownScope(const QWidget *window) const
         const QList<RibbonPanel *> &panels = m_categories.at(c)->panels();
         for (qsizetype p = 0; p < panels.size(); ++p) {
             if (panels.at(p)->isDroppedDownIn(window))
-                return PanelScope + QString::number(c) + u':' + QString::number(p);
+                return kPanelScope + QString::number(c) + u':' + QString::number(p);
         }
     }
     return {};
@@ -154,7 +154,7 @@ QList<KeyTip> Ribbon::rootKeyTips()
         result.append({m_tabs, tips.at(1 + i),
                        [this, i] {
                            m_tabs->setCurrentIndex(i);
-                           return CategoryScope + QString::number(i);
+                           return kCategoryScope + QString::number(i);
                        },
                        m_tabs->tabRect(i)});
     }
@@ -211,7 +211,7 @@ QList<KeyTip> Ribbon::categoryKeyTips(int index)
                            }
                            // The drop-down's elements get key tips of their own.
                            panel->showDropDown();
-                           return PanelScope + QString::number(index) + u':' + QString::number(p);
+                           return kPanelScope + QString::number(index) + u':' + QString::number(p);
                        }});
     }
     return result;

@@ -20,7 +20,7 @@ namespace {
 // Every glyph is drawn on a 16 by 16 grid; the painter is scaled for the 32 pixel size.
 using Glyph = std::function<void(QPainter &)>;
 
-const QColor Outline(70, 70, 70);
+const QColor kOutline(70, 70, 70);
 
 void page(QPainter &p)
 {
@@ -31,7 +31,7 @@ void page(QPainter &p)
     path.lineTo(13, 15);
     path.lineTo(3, 15);
     path.closeSubpath();
-    p.setPen(QPen(Outline, 0.8));
+    p.setPen(QPen(kOutline, 0.8));
     p.setBrush(Qt::white);
     p.drawPath(path);
     p.drawLine(QPointF(10, 1), QPointF(10, 4));
@@ -59,7 +59,7 @@ void disk(QPainter &p)
 
 void printer(QPainter &p)
 {
-    p.setPen(QPen(Outline, 0.8));
+    p.setPen(QPen(kOutline, 0.8));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(4, 1.5, 8, 5));
     p.setBrush(QColor(160, 160, 170));
@@ -153,7 +153,7 @@ void lines(QPainter &p)
 
 void windows(QPainter &p)
 {
-    p.setPen(QPen(Outline, 0.8));
+    p.setPen(QPen(kOutline, 0.8));
     for (const QPointF &at : {QPointF(1.5, 1.5), QPointF(5.5, 5.5)}) {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(at, QSizeF(9, 8)));
@@ -241,7 +241,7 @@ Glyph glyphFor(int id)
 
 void panel(QPainter &p)
 {
-    p.setPen(QPen(Outline, 0.8));
+    p.setPen(QPen(kOutline, 0.8));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1.5, 1.5);
     p.setBrush(QColor(70, 110, 200));

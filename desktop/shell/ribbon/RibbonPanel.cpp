@@ -9,7 +9,7 @@
 #include <QResizeEvent>
 
 namespace {
-const int SmallPerColumn = 3;
+const int kSmallPerColumn = 3;
 }
 
 RibbonPanel::RibbonPanel(const QString &storedTitle, const QIcon &icon, QWidget *parent)
@@ -54,7 +54,7 @@ void RibbonPanel::addLarge(QWidget *element)
 
 void RibbonPanel::addSmall(QWidget *element)
 {
-    if (!m_column || m_inColumn == SmallPerColumn) {
+    if (!m_column || m_inColumn == kSmallPerColumn) {
         m_column = new QVBoxLayout;
         m_column->setSpacing(0);
         m_column->addStretch();

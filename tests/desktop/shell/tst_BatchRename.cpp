@@ -201,7 +201,7 @@ private slots:
         params.findText = u"f"_s;
         params.replaceText = u"g"_s;
         params.checkNumberAtEnd = true;
-        controller.ComputeNewNames(params);
+        controller.computeNewNames(params);
         QVERIFY(controller.newNamesPending());
         QTRY_VERIFY_WITH_TIMEOUT(!controller.newNamesPending(), 30000);
         FileRows expected = f.view()->fileModel().rows();
@@ -212,7 +212,7 @@ private slots:
             QCOMPARE(shown.rows[size_t(i)].newName, expected.rows[size_t(i)].newName);
 
         params.replaceText = u"h"_s;
-        controller.ComputeNewNames(params); // the rows on screen now, the rest later
+        controller.computeNewNames(params); // the rows on screen now, the rest later
         QVERIFY(controller.newNamesPending());
         ComputeNewFileNames(expected, params);
         QStringList renamed;

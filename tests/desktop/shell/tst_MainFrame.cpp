@@ -174,7 +174,7 @@ private slots:
         QList<QColor> windows;
         for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
             QVERIFY(f.frame()->dispatch(id));
-            QCOMPARE(CAppSettings::GetApplicationLook(), id);
+            QCOMPARE(CAppSettings::applicationLook(), id);
             QCOMPARE(QApplication::palette().color(QPalette::Window),
                      Looks::palette(id).color(QPalette::Window));
             auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
@@ -196,12 +196,12 @@ private slots:
         QVERIFY(f.start());
         QVERIFY(f.run(QStringLiteral("LookSilver")));
         f.stop();
-        CAppSettings::SetApplicationLook(300);
+        CAppSettings::setApplicationLook(300);
 
         QVERIFY(f.start());
         QCoreApplication::processEvents();
         QCOMPARE(f.frame()->appLook(), 300);
-        QCOMPARE(CAppSettings::GetApplicationLook(), 300);
+        QCOMPARE(CAppSettings::applicationLook(), 300);
         QCOMPARE(QApplication::palette().color(QPalette::Window),
                  Looks::palette(Cmd::LookSilver).color(QPalette::Window));
         for (int id = Cmd::LookFirst; id <= Cmd::LookLast; ++id) {
@@ -375,7 +375,7 @@ private slots:
         // A placement on no screen (a monitor since removed) is ignored.
         WindowPlacement away;
         away.normalRect = QRect(-30000, -30000, 700, 500);
-        CAppSettings::SetMainFramePlacement(away.toRecord());
+        CAppSettings::setMainFramePlacement(away.toRecord());
         QVERIFY(f.start());
         QCOMPARE(f.frame()->size(), QSize(1280, 800));
 
@@ -383,7 +383,7 @@ private slots:
         const QRect available = f.frame()->screen()->availableGeometry();
         WindowPlacement doubled;
         doubled.normalRect = QRect(available.topLeft() + QPoint(30, 20), available.size() * 2);
-        CAppSettings::SetMainFramePlacement(doubled.toRecord());
+        CAppSettings::setMainFramePlacement(doubled.toRecord());
         QVERIFY(f.start());
         QCOMPARE(f.frame()->size(), available.size());
         // The platform may push the window by its frame's width off the screen's edge.

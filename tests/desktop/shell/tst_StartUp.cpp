@@ -44,7 +44,7 @@ private slots:
         QVERIFY(f.prompts.messages.isEmpty());
         // The stored look is applied and written back at every start.
         QCOMPARE(f.frame()->appLook(), 216);
-        QCOMPARE(CAppSettings::GetApplicationLook(), 216);
+        QCOMPARE(CAppSettings::applicationLook(), 216);
     }
 
     void kvxFileOpensADocumentNamedAfterItAndIgnoresItsContent()

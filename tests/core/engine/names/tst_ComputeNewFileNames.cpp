@@ -189,7 +189,7 @@ void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
     tree.useTemporarySettings();
     CAppSettings settings;
     int parameters = 0;
-    for (int i = 0; i < CAppSettings::keyCount; ++i) {
+    for (int i = 0; i < CAppSettings::kKeyCount; ++i) {
         const auto key = CAppSettings::Key(i);
         const QString name = CAppSettings::keyName(key);
         if (!RenameParameters::isParameter(key)) {
@@ -203,7 +203,7 @@ void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
         RenameParameters p;
         p.setValue(key, changed);
         QCOMPARE(p.value(key), changed);
-        for (int j = 0; j < CAppSettings::keyCount; ++j)
+        for (int j = 0; j < CAppSettings::kKeyCount; ++j)
             if (j != i)
                 QVERIFY2(p.value(CAppSettings::Key(j)) ==
                              RenameParameters().value(CAppSettings::Key(j)),

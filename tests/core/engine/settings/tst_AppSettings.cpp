@@ -57,7 +57,7 @@ void AppSettingsTest::defaultsOnAnEmptyStore()
     QCOMPARE(s.intValue(CAppSettings::Key::CheckUpperCase), 0);
     QCOMPARE(s.intValue(CAppSettings::Key::CheckLowerCase), 0);
     QCOMPARE(s.GetResolveChains(), 0);
-    QCOMPARE(CAppSettings::GetApplicationLook(), 216);
+    QCOMPARE(CAppSettings::applicationLook(), 216);
     // Reading writes nothing.
     QVERIFY(raw().allKeys().isEmpty());
 }
@@ -175,8 +175,8 @@ void AppSettingsTest::binaryAndWorkspaceValues()
     CAppSettings::WriteProfileString(u"DlgRenameParametersLocation"_qs, u"text"_qs);
     QCOMPARE(CAppSettings::GetProfileBinary(u"DlgRenameParametersLocation"_qs), std::nullopt);
 
-    CAppSettings::SetApplicationLook(212);
-    QCOMPARE(CAppSettings::GetApplicationLook(), 212);
+    CAppSettings::setApplicationLook(212);
+    QCOMPARE(CAppSettings::applicationLook(), 212);
     QVERIFY(!raw().contains(u"Settings/ApplicationLook"_qs));
 }
 
