@@ -33,6 +33,9 @@ CheckOptions:
   - key: readability-identifier-naming.TypeAliasIgnoredRegexp
     value: '^(value_type|size_type|difference_type|reference|const_reference|pointer|const_pointer|iterator|const_iterator)$'
   - { key: readability-identifier-naming.TemplateParameterCase, value: CamelCase }
+  # Clang declares some implicit templates with parameters that are no identifiers
+  # ('expr-type'); no name of ours has a hyphen.
+  - { key: readability-identifier-naming.TemplateParameterIgnoredRegexp, value: '-' }
   - { key: readability-identifier-naming.FunctionCase, value: camelBack }
   - { key: readability-identifier-naming.MethodCase, value: camelBack }
   - { key: readability-identifier-naming.PrivateMemberPrefix, value: m_ }
