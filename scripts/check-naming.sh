@@ -76,8 +76,15 @@ if [ -s "$work/findings" ]; then
   cat "$work/findings"
   failed=1
 elif [ "$tidy_status" -ne 0 ]; then
-  cat "$work/tidy.out" "$work/tidy.err" >&2
-  failed=1
+  # clang-tidy 14 may report a parameter of one of clang's implicit templates ('expr-type'),
+  # with no location and a name that is no identifier, so nothing of ours: any other
+  # report without a location fails the check.
+  if [ "$tidy_status" -ne 123 ] ||
+    grep -h 'error:' "$work/tidy.out" "$work/tidy.err" |
+    grep -v -q -E "invalid case style for template parameter '[^']*-[^']*'"; then
+    cat "$work/tidy.out" "$work/tidy.err" >&2
+    failed=1
+  fi
 fi
 
 count=$(wc -l <"$work/sources")
