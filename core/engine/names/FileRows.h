@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/names/FileNames.h"
+#include "core/engine/names/RowProblems.h"
 #include "core/system/LargeBuffer.h"
 
 #include <QByteArray>
@@ -52,12 +53,15 @@ class FileRows
 public:
     std::vector<FileRow, LargeBufferAllocator<FileRow>> rows;
     std::vector<FileFolder> folders;
+    // What is wrong with each row's new name; empty until a computation marks one.
+    RowProblems problems;
 
     int count() const { return int(rows.size()); }
     void clear()
     {
         rows.clear();
         folders.clear();
+        problems.clear();
     }
 
     const QString &location(int row) const { return folders[rows[size_t(row)].folder].location; }

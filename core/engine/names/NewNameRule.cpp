@@ -237,8 +237,9 @@ bool needsTitle(const RenameParameters &p)
 } // namespace
 
 QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
-                       RenameCounters &counters)
+                       RenameCounters &counters, RuleFailure *failure)
 {
+    Q_UNUSED(failure); // no step of the rule fails yet
     WorkingName w = startWorkingName(loadedName, fileFound);
     removeInitialCharacters(params, w);
     appendNumberAtEnd(params, w, counters);
@@ -347,6 +348,16 @@ template <typename Work> void shareOut(size_t n, const Work &work)
         t.join();
 }
 
+// Records a row's failure, and clears the mark of a row the rule has computed again.
+void markRuleFailure(RowProblems &problems, size_t row, const RuleFailure &failure)
+{
+    if (failure.problem != RowProblem::None)
+        problems.set(row, failure.problem, failure.detail);
+    else if (problems.kind(row) == RowProblem::RuleFailed ||
+             problems.kind(row) == RowProblem::MissingValue)
+        problems.set(row, RowProblem::None);
+}
+
 // Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
 // counters at row k are the stored values plus k.
 void computeRange(FileRows &rows, const RenameParameters &params,
@@ -358,7 +369,9 @@ void computeRange(FileRows &rows, const RenameParameters &params,
     for (size_t i = from; i < to; ++i) {
         FileRow &row = rows.rows[i];
         const bool found = present ? (*present)[i] != 0 : true;
-        row.newName = computeNewName(params, row.loadedName, found, counters);
+        RuleFailure failure;
+        row.newName = computeNewName(params, row.loadedName, found, counters, &failure);
+        markRuleFailure(rows.problems, i, failure);
     }
 }
 
@@ -388,6 +401,7 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
         looked = lookUpPresence(rows);
         present = &looked;
     }
+    rows.problems.reset(rows.rows.size());
     // Each row depends only on its own name and its index, so the rows are shared out in
     // contiguous parts; every thread writes its own rows' new names and nothing else.
     shareOut(rows.rows.size(),
@@ -405,5 +419,7 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
         looked = lookUpPresence(rows);
         present = &looked;
     }
+    if (rows.problems.size() != rows.rows.size())
+        rows.problems.reset(rows.rows.size());
     computeRange(rows, params, present, from, to);
 }

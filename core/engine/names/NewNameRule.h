@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/engine/names/RowProblems.h"
 #include "core/engine/settings/RenameParameters.h"
 
 #include <QString>
@@ -29,8 +30,10 @@ QString fileTitle(const QString &name);
 
 // The new name of one row. fileFound says whether a file was found at the row's full path;
 // when it was not, title and extension are empty. Advances the counters whose operation is on.
+// A step that cannot be applied to this row says why in failure (when given) and the row
+// keeps its loaded name.
 QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
-                       RenameCounters &counters);
+                       RenameCounters &counters, RuleFailure *failure = nullptr);
 
 // Whether a file is at each row's full path: present[i] != 0 when row i's entry exists.
 std::vector<std::uint8_t> lookUpPresence(const FileRows &rows);
@@ -40,7 +43,7 @@ bool newNamesNeedPresence(const RenameParameters &params);
 
 // Recomputes every row's new name, in list order, from params. present, when given, is the
 // caller's knowledge of which rows' files exist (same size as rows); otherwise each row is
-// looked up. Touches nothing but FileRow::newName.
+// looked up. Touches nothing but FileRow::newName and the rule's marks in FileRows::problems.
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
                          const std::vector<std::uint8_t> *present = nullptr);
 // Rows [from, to) only, on the calling thread, with the names the whole run gives them
