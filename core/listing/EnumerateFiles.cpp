@@ -238,7 +238,7 @@ bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names
         item.ascii = isAscii(entry, length);
         if (!item.ascii) {
             item.foldedIndex = quint32(folded.size());
-            folded.push_back(decodeFileName(QByteArray(entry, qsizetype(length))).toCaseFolded());
+            folded.push_back(foldedFileName(decodeFileName(QByteArray(entry, qsizetype(length)))));
         }
     }
     const int fd = reader.folder();

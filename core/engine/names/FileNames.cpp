@@ -144,6 +144,12 @@ QByteArray encodeFileName(QStringView name)
     return bytes;
 }
 
+QString foldedFileName(QStringView name)
+{
+    return convertBetweenEscapedBytes(name,
+                                      [](const QString &text) { return text.toCaseFolded(); });
+}
+
 QString displayedFileName(const QString &name)
 {
     const char16_t *units = reinterpret_cast<const char16_t *>(name.utf16());

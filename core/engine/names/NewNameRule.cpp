@@ -200,25 +200,12 @@ bool holdsEscapedBytes(const QString &name)
                        [](QChar c) { return isEscapedByte(c.unicode()); });
 }
 
-// Qt's case mappings turn a lone surrogate into U+FFFD, so the text between escaped bytes
-// is converted piece by piece and the escaped bytes are kept as they are.
 QString withCase(const QString &name, bool upper)
 {
     if (!holdsEscapedBytes(name))
         return upper ? name.toUpper() : name.toLower();
-    QString result;
-    result.reserve(name.size());
-    qsizetype from = 0;
-    for (qsizetype i = 0; i <= name.size(); ++i) {
-        if (i < name.size() && !isEscapedByte(name[i].unicode()))
-            continue;
-        const QString piece = name.mid(from, i - from);
-        result += upper ? piece.toUpper() : piece.toLower();
-        if (i < name.size())
-            result += name[i];
-        from = i + 1;
-    }
-    return result;
+    return convertBetweenEscapedBytes(
+        name, [upper](const QString &text) { return upper ? text.toUpper() : text.toLower(); });
 }
 
 void changeCase(const RenameParameters &p, QString &name)
