@@ -28,6 +28,7 @@ run "$dir/bench/bench_chains"
 run "$dir/bench/bench_duplicates"
 run "$dir/bench/bench_memory"
 run "$dir/bench/bench_undo"
+run "$dir/bench/bench_sort"
 if [ "${QUIREWELL_BENCH_ROWS:-1000000}" != 0 ]; then
   QUIREWELL_BENCH_ROWS=${QUIREWELL_BENCH_ROWS:-1000000} run "$dir/bench/bench_million" 3
 fi
