@@ -8,6 +8,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/NewNameRule.h"
+#include "core/engine/names/RowOrder.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/listing/FileListLoader.h"
@@ -74,7 +75,7 @@ Listing summarize(const CliOptions &options, const ListingChoice &choice,
     return listing;
 }
 
-// Lists the folder into rows as the desktop view does.
+// Lists the folder into rows as the desktop view does, in the order --sort and --reverse ask.
 Listing loadRows(const CliOptions &options, FileRows &rows, const CliInterrupt &interrupt)
 {
     const ListingChoice choice = listingChoice(options);
@@ -82,6 +83,11 @@ Listing loadRows(const CliOptions &options, FileRows &rows, const CliInterrupt &
     loader.setFilters(choice.displayHidden, choice.displayReadOnly);
     loader.setStopFlag(interrupt.flag());
     const FileListLoader::Result result = loader.load(options.folder, choice.subFolders, rows);
+    if (options.reordersRows()) {
+        const RowSortKey key =
+            options.sort.isEmpty() ? RowSortKey::Serial : *rowSortKeyFromWord(options.sort);
+        reorderRows(rows, sortedRowOrder(rows, key, options.reverse));
+    }
     return summarize(options, choice, result, rows.count());
 }
 
@@ -118,6 +124,20 @@ int finishListing(const Listing &listing)
 // by a preview.
 int runList(const CliOptions &options)
 {
+    if (options.reordersRows()) {
+        // A sorted list is known only once the walk is over.
+        FileRows rows;
+        Listing listing;
+        {
+            const CliInterrupt interrupt;
+            listing = loadRows(options, rows, interrupt);
+        }
+        if (listing.listed) {
+            printRows(rows, stdout);
+            std::fflush(stdout);
+        }
+        return finishListing(listing);
+    }
     const ListingChoice choice = listingChoice(options);
     Listing listing;
     {

@@ -60,6 +60,10 @@ QList<CliOptionSpec> buildOptions()
                          "(a file may take a name another listed file is leaving)")
             << runOption("--no-reorder", Argument::None,
                          "rename in list order, whatever the settings say")
+            << runOption("--sort", Argument::Text,
+                         "order the whole list by name, natural (numbers by value), modified\n"
+                         "or size before numbering; equal rows keep the listing's order")
+            << runOption("--reverse", Argument::None, "the list in the opposite order")
             << runOption("--help", Argument::None, "")
             << runOption("--version", Argument::None, "");
     return options;

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliOptionTable.h"
+#include "core/engine/names/RowOrder.h"
 #include "core/engine/settings/RenameParameters.h"
 
 namespace {
@@ -54,6 +55,13 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
         o.reorder = true;
     else if (name == QLatin1String("--no-reorder"))
         o.noReorder = true;
+    else if (name == QLatin1String("--sort")) {
+        if (!rowSortKeyFromWord(value))
+            return QStringLiteral("--sort takes name, natural, modified or size, not \"%1\"")
+                .arg(value);
+        o.sort = value;
+    } else if (name == QLatin1String("--reverse"))
+        o.reverse = true;
     else if (name == QLatin1String("--help"))
         o.help = true;
     else if (name == QLatin1String("--version"))

@@ -38,6 +38,11 @@ struct CliOptions
     bool displayReadOnly = false;
     bool reorder = false;   // chains through temporary names, whatever is stored
     bool noReorder = false; // list order, whatever is stored
+    QString sort;           // --sort: name, natural, modified or size; empty: the listing's order
+    bool reverse = false;   // --reverse: the order backwards
+
+    // Whether the rows are put in another order than the listing's.
+    bool reordersRows() const { return !sort.isEmpty() || reverse; }
 
     // Switches on every operation that was given a value on the command line.
     void applyTo(RenameParameters &params) const;

@@ -42,6 +42,8 @@ _quirewell_cli()
         if [[ $option == --config ]]; then
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        elif [[ $option == --sort ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "name natural modified size" -- "$cur")
         fi
         return 0
     fi

@@ -76,6 +76,7 @@ private slots:
     void secondSignalEndsAStuckRun();
     void previewOverlaysStoredParameters();
     void runningNumbersCountOnPastThe32BitLimit();
+    void sortedLists();
     void renameWithYes();
     void shippedProgramHasNoFaultInjection();
     void renameAsksOnTheTerminal();
@@ -357,6 +358,43 @@ void TestQuirewellCli::runningNumbersCountOnPastThe32BitLimit()
     for (const QByteArray &name : expected)
         names << QString::fromUtf8(name);
     QCOMPARE(tree.entries(), names);
+}
+
+// The numbers follow the sorted order of every folder together; Sr keeps the listing's serial.
+void TestQuirewellCli::sortedLists()
+{
+    TestTree &tree = *m_tree;
+    QVERIFY(tree.createFile(u"b/file2.txt"_qs, QByteArray(30, 'x')));
+    QVERIFY(tree.createFile(u"a/file10.txt"_qs, QByteArray(10, 'x')));
+    QVERIFY(tree.createFile(u"file1.txt"_qs, QByteArray(20, 'x')));
+    const QStringList recursive = args({"--recursive", "--number-end", "1"}) << tree.root();
+    const auto column = [](const Run &r, int c) {
+        QByteArrayList cells;
+        for (const QByteArrayList &row : r.rows())
+            cells << row[c];
+        return cells;
+    };
+
+    Run r = run(args({"preview", "--sort", "natural"}) + recursive);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(column(r, 2), (QByteArrayList{"file11.txt", "file22.txt", "file103.txt"}));
+    const QByteArrayList naturalSerials = column(r, 0);
+    r = run(args({"preview", "--sort=name"}) + recursive);
+    QCOMPARE(column(r, 2), (QByteArrayList{"file11.txt", "file102.txt", "file23.txt"}));
+    r = run(args({"preview", "--sort", "size", "--reverse"}) + recursive);
+    QCOMPARE(column(r, 1), (QByteArrayList{"file2.txt", "file1.txt", "file10.txt"}));
+    // Serials are the listing's: the same row keeps its number in every order.
+    QCOMPARE(column(r, 0),
+             (QByteArrayList{naturalSerials[1], naturalSerials[0], naturalSerials[2]}));
+    r = run(args({"list", "--sort", "natural", "--reverse", "--recursive"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QCOMPARE(column(r, 1), (QByteArrayList{"file10.txt", "file2.txt", "file1.txt"}));
+
+    r = run(args({"rename", "--yes", "--sort", "natural"}) + recursive);
+    QCOMPARE(r.code, 0);
+    QVERIFY(tree.exists(u"a/file103.txt"_qs));
+    QVERIFY(tree.exists(u"b/file22.txt"_qs));
+    QVERIFY(tree.exists(u"file11.txt"_qs));
 }
 
 void TestQuirewellCli::renameWithYes()
@@ -655,6 +693,7 @@ void TestQuirewellCli::badUsage_data()
     QTest::newRow("both cases") << args({"preview", "/tmp", "--upper", "--lower"});
     QTest::newRow("both orders") << args({"rename", "/tmp", "--reorder", "--no-reorder"});
     QTest::newRow("order with value") << args({"rename", "/tmp", "--reorder=1"});
+    QTest::newRow("unknown sort") << args({"preview", "/tmp", "--sort", "location"});
 }
 
 void TestQuirewellCli::badUsage()

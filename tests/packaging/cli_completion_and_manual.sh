@@ -46,7 +46,9 @@ expect '' quirewell-cli --number-start = ''
 expect 'settings.ini' quirewell-cli --config s
 expect 'settings.ini' quirewell-cli list Papers --config = s
 expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
-expect '--read-only|--recursive|--remove|--reorder|--replace' quirewell-cli list Papers --re
+expect '--read-only|--recursive|--remove|--reorder|--replace|--reverse' quirewell-cli list Papers --re
+expect 'name|natural' quirewell-cli preview Papers --sort na
+expect 'modified' quirewell-cli --sort = m
 expect '--number-end|--number-start' quirewell-cli --nu
 
 # Every command and option of --help is completed and has its place in the manual page,
@@ -72,9 +74,11 @@ done
 valued=$(grep -oE -- '^  --[a-z][a-z-]* [A-Z]+' <<<"$help" | awk '{print $1 " " $2}')
 [ -n "$valued" ] || fail "no option with a value found in --help"
 while read -r option argument; do
-  if [ "$option" != --config ]; then
-    expect '' quirewell-cli "$option" ''
-  fi
+  case $option in
+  --config) ;;
+  --sort) expect 'modified|name|natural|size' quirewell-cli "$option" '' ;;
+  *) expect '' quirewell-cli "$option" '' ;;
+  esac
   grep -qF -- "${option//-/\\-} \" $argument\"" "$page" ||
     fail "the manual page does not give $option its $argument"
 done <<<"$valued"
