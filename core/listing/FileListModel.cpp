@@ -117,6 +117,40 @@ bool FileListModel::setData(const QModelIndex &index, const QVariant &value, int
     return true;
 }
 
+RowSortKey FileListModel::sortKey(int column, bool natural)
+{
+    switch (column) {
+    case LoadedName:
+        return natural ? RowSortKey::NaturalName : RowSortKey::Name;
+    case NewName:
+        return natural ? RowSortKey::NaturalNewName : RowSortKey::NewName;
+    case LastWriteTime:
+        return RowSortKey::Modified;
+    case Size:
+        return RowSortKey::Size;
+    case Location:
+        return RowSortKey::Location;
+    default:
+        return RowSortKey::Serial;
+    }
+}
+
+void FileListModel::reorder(const std::vector<quint32> &order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> placeOf(order.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        placeOf[order[k]] = int(k);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &i : before)
+        after.append(index(placeOf[size_t(i.row())], i.column()));
+    reorderRows(m_rows, order);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 FileRows FileListModel::setRows(FileRows &&rows)
 {
     beginResetModel();

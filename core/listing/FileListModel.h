@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/RowOrder.h"
 
 #include <QAbstractTableModel>
 
@@ -39,6 +40,11 @@ public:
     QString text(int row, int column) const;
 
     const FileRows &rows() const { return m_rows; }
+    // What a click on a column's header sorts by; natural: names in natural order.
+    static RowSortKey sortKey(int column, bool natural);
+    // Puts row order[i] at position i (see sortedRowOrder); selections follow their rows.
+    void reorder(const std::vector<quint32> &order);
+
     // Replaces every row (a load); returns the rows replaced, for the caller to free.
     FileRows setRows(FileRows &&rows);
     // After the new names were computed in place through mutableRows().

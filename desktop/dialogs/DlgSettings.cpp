@@ -14,13 +14,16 @@ CDlgSettings::CDlgSettings(QWidget *parent)
       m_checkListHidden(new QCheckBox(QStringLiteral("List Hidden File(s)"), this)),
       m_checkListReadOnly(new QCheckBox(QStringLiteral("List Read Only File(s)"), this)),
       m_checkResolveChains(
-          new QCheckBox(QStringLiteral("Rename chains and swaps through temporary names"), this))
+          new QCheckBox(QStringLiteral("Rename chains and swaps through temporary names"), this)),
+      m_checkNaturalNameOrder(
+          new QCheckBox(QStringLiteral("Sort names in natural order (file2 before file10)"), this))
 {
     m_buttonOk->setObjectName(QStringLiteral("Ok"));
     m_buttonCancel->setObjectName(QStringLiteral("Cancel"));
     m_checkListHidden->setObjectName(QStringLiteral("DisplayHiddenFiles"));
     m_checkListReadOnly->setObjectName(QStringLiteral("DisplayReadOnlyFiles"));
     m_checkResolveChains->setObjectName(QStringLiteral("ResolveChains"));
+    m_checkNaturalNameOrder->setObjectName(QStringLiteral("NaturalNameOrder"));
     m_buttonOk->setDefault(true);
     const QSize buttonSize = fromDialogUnits(this, 86, 37);
     m_buttonOk->setMinimumSize(buttonSize);
@@ -34,6 +37,7 @@ CDlgSettings::CDlgSettings(QWidget *parent)
     layout->addWidget(m_checkListHidden);
     layout->addWidget(m_checkListReadOnly);
     layout->addWidget(m_checkResolveChains);
+    layout->addWidget(m_checkNaturalNameOrder);
     layout->addStretch();
     layout->addLayout(buttons);
 
@@ -41,6 +45,7 @@ CDlgSettings::CDlgSettings(QWidget *parent)
     setTabOrder(m_buttonCancel, m_checkListHidden);
     setTabOrder(m_checkListHidden, m_checkListReadOnly);
     setTabOrder(m_checkListReadOnly, m_checkResolveChains);
+    setTabOrder(m_checkResolveChains, m_checkNaturalNameOrder);
     connect(m_buttonOk, &QPushButton::clicked, this, &CDlgSettings::accept);
     connect(m_buttonCancel, &QPushButton::clicked, this, &CDlgSettings::reject);
 
@@ -51,6 +56,8 @@ CDlgSettings::CDlgSettings(QWidget *parent)
     m_resolveChains = settings.GetResolveChains();
     m_checkListReadOnly->setChecked(m_listReadOnly != 0);
     m_checkResolveChains->setChecked(m_resolveChains != 0);
+    m_naturalNameOrder = settings.intValue(CAppSettings::Key::NaturalNameOrder);
+    m_checkNaturalNameOrder->setChecked(m_naturalNameOrder != 0);
 
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
@@ -66,6 +73,7 @@ void CDlgSettings::takeControls()
     m_listHidden = m_checkListHidden->isChecked() ? 1 : 0;
     m_listReadOnly = m_checkListReadOnly->isChecked() ? 1 : 0;
     m_resolveChains = m_checkResolveChains->isChecked() ? 1 : 0;
+    m_naturalNameOrder = m_checkNaturalNameOrder->isChecked() ? 1 : 0;
 }
 
 void CDlgSettings::accept()
@@ -75,5 +83,6 @@ void CDlgSettings::accept()
     settings.SetDisplayHiddenFiles(m_listHidden);
     settings.SetDisplayReadOnlyFiles(m_listReadOnly);
     settings.SetResolveChains(m_resolveChains);
+    settings.setValue(CAppSettings::Key::NaturalNameOrder, m_naturalNameOrder);
     QDialog::accept();
 }

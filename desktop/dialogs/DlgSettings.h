@@ -5,8 +5,9 @@
 class QCheckBox;
 class QPushButton;
 
-// The listing filters (whether hidden files and read-only files are listed) and whether a
-// batch renames chains and swaps through temporary names. Modal, one object per use. Shows
+// The listing filters (whether hidden files and read-only files are listed), whether a
+// batch renames chains and swaps through temporary names, and whether the name columns sort
+// in natural order. Modal, one object per use. Shows
 // the stored values; OK stores the three boxes, Cancel, Escape and the
 // close button store nothing.
 //
@@ -22,8 +23,8 @@ class CDlgSettings : public QDialog
 public:
     explicit CDlgSettings(QWidget *parent = nullptr);
 
-    // OK: stores "DisplayHiddenFiles", "DisplayReadOnlyFiles" and "ResolveChains", then
-    // closes with Accepted.
+    // OK: stores "DisplayHiddenFiles", "DisplayReadOnlyFiles", "ResolveChains" and
+    // "NaturalNameOrder", then closes with Accepted.
     void accept() override;
 
 private:
@@ -33,10 +34,12 @@ private:
     int m_listHidden = 0;
     int m_listReadOnly = 0;
     int m_resolveChains = 0;
+    int m_naturalNameOrder = 0;
 
     QPushButton *m_buttonOk;
     QPushButton *m_buttonCancel;
     QCheckBox *m_checkListHidden;
     QCheckBox *m_checkListReadOnly;
     QCheckBox *m_checkResolveChains;
+    QCheckBox *m_checkNaturalNameOrder;
 };

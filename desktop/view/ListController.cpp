@@ -4,6 +4,7 @@
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/ListingFrame.h"
+#include "desktop/view/WaitCursor.h"
 
 ListController::ListController(ListingFrame *frame, QWidget *promptParent,
                                std::function<void(int id)> post)
@@ -64,6 +65,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
     } else if (listed) {
         m_newNames.stop(); // its rows are replaced
         m_rows.takeListing(*job);
+        applySort();
         UpdateStatusSummary(result.foldersRecorded);
         if (fileModel().rowCount() == 0 && !result.cancelled)
             Prompts::instance().message(m_promptParent, ListingTexts::noFilesFound(folder),
@@ -98,6 +100,29 @@ void ListController::runAfterLoad(AfterLoad then, bool listed)
     // the parameters contradict.
     if (listed || then == AfterLoad::CaptionAndNewNames || computeAsked)
         computeNewNames();
+}
+
+bool ListController::sortByColumn(int column, bool descending)
+{
+    if (m_renaming || isLoading())
+        return false;
+    if (column == FileListModel::NewName)
+        finishNewNames(); // sorted by the names the parameters give
+    m_newNames.stop();
+    m_sort = ListSort{column, descending};
+    applySort();
+    computeNewNames();
+    return true;
+}
+
+void ListController::applySort()
+{
+    if (!m_sort || fileModel().rowCount() == 0)
+        return;
+    const WaitCursor wait;
+    const bool natural = m_settings.intValue(CAppSettings::Key::NaturalNameOrder) != 0;
+    const RowSortKey key = FileListModel::sortKey(m_sort->column, natural);
+    fileModel().reorder(sortedRowOrder(fileModel().rows(), key, m_sort->descending));
 }
 
 void ListController::UpdateFolderCaption()

@@ -67,6 +67,12 @@ public:
     // Lists of at least this many rows are computed in slices.
     static constexpr int kSlicedFromRows = NewNamesCompute::kSlicedFromRows;
 
+    // A click on a column's header: the rows in that column's order (the names in natural
+    // order when the settings say so), and their new names computed again, since the running
+    // numbers follow the list's order. Later loads keep the order. Refused (false) while a
+    // load or a batch runs.
+    bool sortByColumn(int column, bool descending);
+
     // The batch rename of every checked row, asked about through the prompts.
     void OnStartRenaming();
 
@@ -122,6 +128,8 @@ private:
     // listed: the load replaced the rows.
     void runAfterLoad(AfterLoad then, bool listed);
     void setRenaming(bool renaming);
+    // Puts the rows in the order the last header click chose, if any.
+    void applySort();
     // The text shown over the file statistics once the posted reload is done.
     void reloadThenShow(const QString &text);
 
@@ -136,6 +144,12 @@ private:
     UndoAvailability m_undoAvailability;
     BatchUndo m_undo;
 
+    struct ListSort
+    {
+        int column;
+        bool descending;
+    };
+    std::optional<ListSort> m_sort;      // the order chosen by a header click
     bool m_renaming = false;             // a batch or an undo is renaming files
     bool m_computeAfterLoads = false;    // new names asked for while a load ran
     QString m_statusAfterBatchReload;    // shown in the status bar once the posted reload is done

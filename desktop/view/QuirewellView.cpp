@@ -84,8 +84,28 @@ void CQuirewellView::SetupColumns()
             CAppSettings::GetProfileInt(columnSetting(column), FileListModel::defaultWidth(column));
         header->resizeSection(column, width);
     }
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false); // until the first click: the listing's order
+    connect(header, &QHeaderView::sectionClicked, this, &CQuirewellView::sortByHeader);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CQuirewellView::commandStatesChanged);
+}
+
+void CQuirewellView::sortByHeader(int column)
+{
+    // The header flips its own indicator on a click once it shows one, so the order is
+    // kept here.
+    const bool descending = column == m_sortColumn && !m_sortDescending;
+    QHeaderView *header = horizontalHeader();
+    if (m_controller.sortByColumn(column, descending)) {
+        m_sortColumn = column;
+        m_sortDescending = descending;
+    }
+    if (m_sortColumn >= 0) {
+        header->setSortIndicator(m_sortColumn,
+                                 m_sortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        header->setSortIndicatorShown(true);
+    }
 }
 
 void CQuirewellView::fitNumberColumn()

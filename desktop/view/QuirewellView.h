@@ -100,6 +100,8 @@ private:
     void popupRowMenuAtCurrentRow();
     void registerCommands();
     void SetupColumns();
+    // A header click: ascending first, then each click on the same column turns the order.
+    void sortByHeader(int column);
     // Widens the "Sr" column to show the last row's number in full.
     void fitNumberColumn();
     void OnDestroy();
@@ -125,5 +127,7 @@ private:
 
     ListController m_controller;
     QPointer<QWidget> m_dlgRenameParameters;
+    int m_sortColumn = -1; // the list's order, as the last header click chose it
+    bool m_sortDescending = false;
     QMenu *m_menuPopup = nullptr;
 };

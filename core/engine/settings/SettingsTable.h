@@ -43,7 +43,8 @@
               CliOption("--upper", "whole new name in upper case", CheckUpperCase))                \
     PARAMETER(CheckLowerCase, Flag, 0, checkLowerCase, Always,                                     \
               CliOption("--lower", "whole new name in lower case", CheckLowerCase))                \
-    VALUE(ResolveChains, Flag, 0) /* rename chains and swaps through temporary names */            \
+    VALUE(ResolveChains, Flag, 0)    /* rename chains and swaps through temporary names */         \
+    VALUE(NaturalNameOrder, Flag, 0) /* name columns sort runs of digits by value */               \
     /* new rows here */
 
 // How a value is stored: a flag as 0 or 1, a number as a 32-bit integer, a text as a string.

@@ -194,6 +194,60 @@ private slots:
                      .arg(f.tree.path(QStringLiteral("second"))));
     }
 
+    // Header clicks sort ascending, then descending; the numbers, the selection and later
+    // loads follow the order, and the name columns sort naturally when the settings say so.
+    void headerClicksSortTheList()
+    {
+        ShellFixture f;
+        for (const char *name : {"file10.txt", "file2.txt", "file1.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        QVERIFY(f.tree.createFile(u"big"_qs, QByteArray(100, 'x')));
+        CAppSettings settings;
+        settings.setValue(CAppSettings::Key::CheckNumberAtStart, 1);
+        QVERIFY(f.start({f.tree.root()}));
+        QVERIFY(waitListed(f.view()));
+        const FileListModel &model = f.view()->fileModel();
+        const auto column = [&model](int c) {
+            QStringList texts;
+            for (int row = 0; row < model.rowCount(); ++row)
+                texts << model.text(row, c);
+            return texts;
+        };
+        QTRY_COMPARE(column(2), (QStringList{u"1big"_qs, u"2file1.txt"_qs, u"3file10.txt"_qs,
+                                             u"4file2.txt"_qs}));
+        QHeaderView *header = f.view()->horizontalHeader();
+        const auto click = [header](int section) {
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
+        };
+
+        f.view()->selectRow(0); // "big"
+        click(FileListModel::Size);
+        // Equal sizes keep the listing's order.
+        QCOMPARE(column(1),
+                 (QStringList{u"file1.txt"_qs, u"file10.txt"_qs, u"file2.txt"_qs, u"big"_qs}));
+        QCOMPARE(f.view()->firstSelectedRow(), 3);
+        click(FileListModel::Size);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(column(1).first(), u"big"_qs);
+        QCOMPARE(f.view()->firstSelectedRow(), 0);
+        QTRY_COMPARE(column(2).first(), u"1big"_qs);
+
+        settings.setValue(CAppSettings::Key::NaturalNameOrder, 1);
+        click(FileListModel::LoadedName);
+        QTRY_COMPARE(column(2), (QStringList{u"1big"_qs, u"2file1.txt"_qs, u"3file2.txt"_qs,
+                                             u"4file10.txt"_qs}));
+        QCOMPARE(column(0), (QStringList{u"1"_qs, u"2"_qs, u"4"_qs, u"3"_qs}));
+
+        click(FileListModel::LoadedName);
+        QVERIFY(f.tree.createFile(u"file3.txt"_qs));
+        QVERIFY(f.run(QStringLiteral("Reload")));
+        QVERIFY(waitListed(f.view()));
+        QTRY_COMPARE(column(2), (QStringList{u"1file10.txt"_qs, u"2file3.txt"_qs, u"3file2.txt"_qs,
+                                             u"4file1.txt"_qs, u"5big"_qs}));
+    }
+
     void columnsFollowTheStoredWidths()
     {
         ShellFixture f;
