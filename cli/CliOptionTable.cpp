@@ -44,11 +44,13 @@ QList<CliOptionSpec> buildOptions()
 #define QUIREWELL_NO_OPTION(...)
 #define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt
 #define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON
+#define QUIREWELL_CLI_CliValueOption(NAME, HELP) NAME, HELP, std::nullopt
 #define QUIREWELL_PARAMETER_OPTION(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, CLI)                    \
     addParameterOption(options, Key::NAME, SettingKind::KIND, QUIREWELL_CLI_##CLI);
     QUIREWELL_SETTINGS(QUIREWELL_NO_OPTION, QUIREWELL_PARAMETER_OPTION)
 #undef QUIREWELL_PARAMETER_OPTION
 #undef QUIREWELL_CLI_CliOption
+#undef QUIREWELL_CLI_CliValueOption
 #undef QUIREWELL_CLI_NoCliOption
 #undef QUIREWELL_NO_OPTION
     options << runOption("--recursive", Argument::None, "also list the files of every sub-folder")
