@@ -51,8 +51,7 @@ private slots:
                                   u"--pad-start=3"_qs,    u"--number-end=9"_qs,
                                   u"--step-end=2"_qs,     u"--pad-end=2"_qs};
         QTest::newRow("one run over both folders")
-            << numbers
-            << QByteArrayList{"005a09.txt", "000b11.txt", "-005c13.txt", "-010d15.txt"};
+            << numbers << QByteArrayList{"005a09.txt", "000b11.txt", "-005c13.txt", "-010d15.txt"};
         QTest::newRow("restart in each folder")
             << numbers + QStringList{u"--restart-each-folder"_qs}
             << QByteArrayList{"005a09.txt", "000b11.txt", "005c09.txt", "000d11.txt"};
@@ -90,11 +89,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QByteArray>("named");
-        QTest::newRow("start digits") << QStringList{u"--pad-start=256"_qs} << QByteArray("--pad-start");
+        QTest::newRow("start digits")
+            << QStringList{u"--pad-start=256"_qs} << QByteArray("--pad-start");
         QTest::newRow("end digits negative")
             << QStringList{u"--pad-end"_qs, u"-1"_qs} << QByteArray("--pad-end");
-        QTest::newRow("padded numbers") << QStringList{u"--pad-numbers=1000"_qs}
-                                        << QByteArray("--pad-numbers");
+        QTest::newRow("padded numbers")
+            << QStringList{u"--pad-numbers=1000"_qs} << QByteArray("--pad-numbers");
         QTest::newRow("step beyond 32 bits")
             << QStringList{u"--step-start=2147483648"_qs} << QByteArray("--step-start");
         QTest::newRow("step not a number")
@@ -123,8 +123,7 @@ private slots:
         }
         const CliRun r = run({u"rename"_qs, m_tree->root(), u"--yes"_qs});
         QCOMPARE(r.code, 2);
-        QVERIFY2(r.err.contains("PadNumberAtEnd") && r.err.contains("0 to 255"),
-                 r.err.constData());
+        QVERIFY2(r.err.contains("PadNumberAtEnd") && r.err.contains("0 to 255"), r.err.constData());
         QCOMPARE(m_tree->entries(), QStringList{u"a.txt"_qs});
     }
 };

@@ -79,12 +79,11 @@ void NumberingRuleTest::runningNumbers_data()
     QTest::addColumn<QStringList>("expected");
     const int start = int(Place::Start);
     const int end = int(Place::End);
-    QTest::newRow("padded") << start << 7 << 3 << 1
-                            << QStringList{u"007f.txt"_qs, u"008f.txt"_qs};
+    QTest::newRow("padded") << start << 7 << 3 << 1 << QStringList{u"007f.txt"_qs, u"008f.txt"_qs};
     QTest::newRow("zeros after the minus sign")
         << start << -5 << 3 << 1 << QStringList{u"-005f.txt"_qs, u"-004f.txt"_qs};
-    QTest::newRow("padding 0 and 1 as without") << start << 5 << 1 << 1
-                                                << QStringList{u"5f.txt"_qs, u"6f.txt"_qs};
+    QTest::newRow("padding 0 and 1 as without")
+        << start << 5 << 1 << 1 << QStringList{u"5f.txt"_qs, u"6f.txt"_qs};
     QTest::newRow("negative padding as without")
         << end << 5 << -4 << 1 << QStringList{u"f5.txt"_qs, u"f6.txt"_qs};
     QTest::newRow("more digits than the padding")
@@ -98,8 +97,7 @@ void NumberingRuleTest::runningNumbers_data()
                                   << QStringList{u"f04.txt"_qs, u"f04.txt"_qs};
     QTest::newRow("past 2147483647")
         << start << INT_MAX - 1 << 12 << 1
-        << QStringList{u"002147483646f.txt"_qs, u"002147483647f.txt"_qs,
-                       u"002147483648f.txt"_qs};
+        << QStringList{u"002147483646f.txt"_qs, u"002147483647f.txt"_qs, u"002147483648f.txt"_qs};
     QTest::newRow("largest step up")
         << end << INT_MAX << 0 << INT_MAX
         << QStringList{u"f2147483647.txt"_qs, u"f4294967294.txt"_qs, u"f6442450941.txt"_qs};
@@ -247,8 +245,7 @@ void NumberingRuleTest::paddedNumbersInTitle_data()
     QTest::addColumn<QString>("expected");
     const QString escaped(QChar(0xdcff)); // the byte 0xff of a name that is not UTF-8
     QTest::newRow("one number") << u"IMG_7.jpg"_qs << 3 << u"IMG_007.jpg"_qs;
-    QTest::newRow("several runs")
-        << u"a1b22c333d4444.txt"_qs << 3 << u"a001b022c333d4444.txt"_qs;
+    QTest::newRow("several runs") << u"a1b22c333d4444.txt"_qs << 3 << u"a001b022c333d4444.txt"_qs;
     QTest::newRow("digits at both ends") << u"5 of 12"_qs << 2 << u"05 of 12"_qs;
     QTest::newRow("dots inside the title") << u"7.1.mp3"_qs << 3 << u"007.001.mp3"_qs;
     QTest::newRow("extension left alone") << u"v1.7z"_qs << 3 << u"v001.7z"_qs;
@@ -261,9 +258,8 @@ void NumberingRuleTest::paddedNumbersInTitle_data()
     const QString emoji = u"\U0001F600"_qs;
     QTest::newRow("emoji kept") << emoji + u"5"_qs + emoji + u".txt"_qs << 3
                                 << emoji + u"005"_qs + emoji + u".txt"_qs;
-    QTest::newRow("escaped byte kept")
-        << u"a"_qs + escaped + u"9"_qs + escaped + u".txt"_qs << 2
-        << u"a"_qs + escaped + u"09"_qs + escaped + u".txt"_qs;
+    QTest::newRow("escaped byte kept") << u"a"_qs + escaped + u"9"_qs + escaped + u".txt"_qs << 2
+                                       << u"a"_qs + escaped + u"09"_qs + escaped + u".txt"_qs;
     QTest::newRow("most digits") << u"x4.y"_qs << 255 << u"x"_qs + QString(254, u'0') + u"4.y"_qs;
     QTest::newRow("stored above the limit")
         << u"x4"_qs << 5000 << u"x"_qs + QString(254, u'0') + u"4"_qs;
