@@ -119,7 +119,12 @@ QString helpLines()
         }
         QString help = option.help;
         help.replace(u'\n', u'\n' + QString(kColumn + 2, u' '));
-        lines += QStringLiteral("  %1 %2\n").arg(synopsis(option).leftJustified(kColumn - 1), help);
+        // A synopsis that fills its column gets its text on the next line, so that two
+        // spaces always part the two (the completion script splits the line there).
+        QString left = synopsis(option);
+        left = left.size() < kColumn - 1 ? left.leftJustified(kColumn - 1)
+                                         : left + u'\n' + QString(kColumn + 1, u' ');
+        lines += QStringLiteral("  %1 %2\n").arg(left, help);
     }
     if (!plain.isEmpty())
         lines += QStringLiteral("  ") + plain.join(QStringLiteral(", ")) + u'\n';
