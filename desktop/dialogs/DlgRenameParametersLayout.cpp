@@ -104,9 +104,9 @@ void CDlgRenameParameters::buildControls()
     auto *checkLowerCase =
         parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
     const int maxPad = RenameParameters::kMaximumPadding;
-    auto *padStart = parameterControl(spinBox(0, maxPad, 28, this), Key::PadNumberAtStart);
+    auto *padStart = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtStart);
     auto *stepStart = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtStart);
-    auto *padEnd = parameterControl(spinBox(0, maxPad, 28, this), Key::PadNumberAtEnd);
+    auto *padEnd = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtEnd);
     auto *stepEnd = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtEnd);
     auto *checkRestart =
         parameterControl(new QCheckBox(QStringLiteral("Restart Numbers in Every Fol&der"), this),
@@ -114,9 +114,13 @@ void CDlgRenameParameters::buildControls()
     auto *checkPadNumbers =
         parameterControl(new QCheckBox(QStringLiteral("&Pad Numbers in Name to Digits :"), this),
                          Key::CheckPadNumbers);
-    auto *padNumbersDigits = parameterControl(spinBox(0, maxPad, 28, this), Key::PadNumbersDigits);
-    padStart->setSpecialValueText(QStringLiteral("Any"));
-    padEnd->setSpecialValueText(QStringLiteral("Any"));
+    auto *padNumbersDigits = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumbersDigits);
+    for (QSpinBox *pad : {padStart, padEnd, padNumbersDigits})
+        pad->setToolTip(QStringLiteral("The least number of digits, with leading zeros "
+                                       "(0 or 1: as many as the number has)"));
+    for (QSpinBox *step : {stepStart, stepEnd})
+        step->setToolTip(QStringLiteral("Added to the number from file to file "
+                                        "(negative: counts down)"));
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
