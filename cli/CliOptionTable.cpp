@@ -44,11 +44,13 @@ QList<CliOptionSpec> buildOptions()
 #define QUIREWELL_NO_OPTION(...)
 #define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt
 #define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON
+#define QUIREWELL_CLI_CliValueOption(NAME, HELP) NAME, HELP, std::nullopt
 #define QUIREWELL_PARAMETER_OPTION(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, CLI)                    \
     addParameterOption(options, Key::NAME, SettingKind::KIND, QUIREWELL_CLI_##CLI);
     QUIREWELL_SETTINGS(QUIREWELL_NO_OPTION, QUIREWELL_PARAMETER_OPTION)
 #undef QUIREWELL_PARAMETER_OPTION
 #undef QUIREWELL_CLI_CliOption
+#undef QUIREWELL_CLI_CliValueOption
 #undef QUIREWELL_CLI_NoCliOption
 #undef QUIREWELL_NO_OPTION
     options << runOption("--recursive", Argument::None, "also list the files of every sub-folder")
@@ -121,7 +123,12 @@ QString helpLines()
         }
         QString help = option.help;
         help.replace(u'\n', u'\n' + QString(kColumn + 2, u' '));
-        lines += QStringLiteral("  %1 %2\n").arg(synopsis(option).leftJustified(kColumn - 1), help);
+        // A synopsis that fills its column gets its text on the next line, so that two
+        // spaces always part the two (the completion script splits the line there).
+        QString left = synopsis(option);
+        left = left.size() < kColumn - 1 ? left.leftJustified(kColumn - 1)
+                                         : left + u'\n' + QString(kColumn + 1, u' ');
+        lines += QStringLiteral("  %1 %2\n").arg(left, help);
     }
     if (!plain.isEmpty())
         lines += QStringLiteral("  ") + plain.join(QStringLiteral(", ")) + u'\n';

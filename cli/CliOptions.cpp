@@ -28,6 +28,11 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
                        "%1 needs a whole number from -2147483648 to 2147483647, not \"%2\"")
                 .arg(name, value);
     }
+    if (option.parameter && option.argument == Argument::Number) {
+        if (const QString problem = RenameParameters::problemWithNumber(*option.parameter, number);
+            !problem.isEmpty())
+            return QStringLiteral("%1 needs %2").arg(name, problem);
+    }
     if (option.parameter) {
         switch (option.argument) {
         case Argument::Number:
@@ -108,7 +113,8 @@ void CliOptions::applyTo(RenameParameters &p) const
 {
     for (auto given = parameters.cbegin(); given != parameters.cend(); ++given) {
         p.setValue(given.key(), given.value());
-        if (const CliOptionSpec *option = CliOptionTable::forKey(given.key()))
+        const CliOptionSpec *option = CliOptionTable::forKey(given.key());
+        if (option && option->switchesOn)
             p.setValue(*option->switchesOn, 1);
     }
     if (parameters.contains(kUpperCase))

@@ -86,28 +86,58 @@ bool anyOperationOn(const RenameParameters &p)
     return false;
 }
 
-// The counters count on past the 32-bit limit, never wrapping.
-qint64 plusOne(qint32 n)
+// The counters count on past the 32-bit limit by their step, never wrapping.
+qint64 plusStep(qint32 n, qint32 step)
 {
-    return qint64(n) + 1;
+    return qint64(n) + step;
+}
+
+// n with at least digits digits, zeros after the minus sign, built apart from the rule.
+QString padded(qint32 n, int digits)
+{
+    const QString magnitude = QString::number(qAbs(qint64(n)));
+    const qsizetype width = std::clamp(digits, 0, int(RenameParameters::kMaximumPadding));
+    return (n < 0 ? QStringLiteral("-") : QString()) +
+           magnitude.rightJustified(std::max(width, magnitude.size()), u'0');
+}
+
+QString withoutZeros(QString text)
+{
+    return text.remove(u'0');
 }
 
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
 {
     RenameCounters counters = RenameCounters::from(p);
     const QString name = computeNewName(p, loaded, found, counters);
-    require(counters.start == (p.checkNumberAtStart ? plusOne(p.numberAtStart) : p.numberAtStart),
-            "start counter advances by one exactly when its operation is on");
-    require(counters.end == (p.checkNumberAtEnd ? plusOne(p.numberAtEnd) : p.numberAtEnd),
-            "end counter advances by one exactly when its operation is on");
+    require(counters.start.value == (p.checkNumberAtStart
+                                         ? plusStep(p.numberAtStart, p.stepNumberAtStart)
+                                         : p.numberAtStart),
+            "start counter advances by its step exactly when its operation is on");
+    require(counters.end.value ==
+                (p.checkNumberAtEnd ? plusStep(p.numberAtEnd, p.stepNumberAtEnd) : p.numberAtEnd),
+            "end counter advances by its step exactly when its operation is on");
 
     if (!anyOperationOn(p))
         require(name == loaded, "with every operation off the name is kept");
     RenameParameters onlyStart;
     onlyStart.checkNumberAtStart = true;
     onlyStart.numberAtStart = p.numberAtStart;
+    onlyStart.padNumberAtStart = p.padNumberAtStart;
+    onlyStart.stepNumberAtStart = p.stepNumberAtStart;
+    onlyStart.restartNumbersEachFolder = p.restartNumbersEachFolder;
     if (p == onlyStart)
-        require(name == QString::number(p.numberAtStart) + loaded, "start number prefixes");
+        require(name == padded(p.numberAtStart, p.padNumberAtStart) + loaded,
+                "start number prefixes, padded");
+    RenameParameters onlyPadding;
+    onlyPadding.checkPadNumbers = true;
+    onlyPadding.padNumbersDigits = p.padNumbersDigits;
+    if (p == onlyPadding) {
+        require(withoutZeros(name) == withoutZeros(loaded), "padding only adds zeros");
+        const qsizetype dot = loaded.lastIndexOf(u'.');
+        require(dot < 0 || name.endsWith(QStringView(loaded).sliced(dot)),
+                "padding leaves the extension");
+    }
     (void)refusedNameReason(name);
 }
 
@@ -125,15 +155,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // pairwise comparison.
     FileRows rows;
     rows.folders.push_back(FileFolder{QStringLiteral("/nonexistent/"), "/nonexistent/"});
+    rows.folders.push_back(FileFolder{QStringLiteral("/elsewhere/"), "/elsewhere/"});
     std::vector<std::uint8_t> present;
     for (int i = 0; i < 6 && !in.atEnd(); ++i) {
         FileRow row;
         row.loadedName = i == 0 ? loaded : in.text(FuzzInput::kMaxName);
         row.newName = row.loadedName;
+        row.folder = (in.byte() & 1) ? 1 : 0; // runs of rows per folder, for the restart
         rows.rows.push_back(row);
         present.push_back(uint8_t(found >> (i + 1)) & 1);
     }
     ComputeNewFileNames(rows, params, &present);
+    // Any tail of the list computed on its own gets the names of the whole run.
+    for (size_t from = 1; from < rows.rows.size(); ++from) {
+        FileRows part = rows;
+        for (FileRow &row : part.rows)
+            row.newName = row.loadedName;
+        ComputeNewFileNames(part, params, &present, from, part.rows.size());
+        for (size_t i = from; i < rows.rows.size(); ++i)
+            require(part.rows[i].newName == rows.rows[i].newName,
+                    "a range of rows gets the names of the whole run");
+    }
     require(findDuplicateNewName(rows) == pairwiseDuplicate(rows),
             "duplicate check agrees with a pairwise comparison");
     return 0;

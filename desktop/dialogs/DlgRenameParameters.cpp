@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 
 CDlgRenameParameters::CDlgRenameParameters(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -80,6 +81,8 @@ bool CDlgRenameParameters::takeControls()
                 break;
             }
             m_parameters.setValue(control.key, *value);
+        } else if (auto *spin = qobject_cast<QSpinBox *>(control.widget)) {
+            m_parameters.setValue(control.key, spin->value());
         } else if (auto *edit = qobject_cast<QLineEdit *>(control.widget)) {
             m_parameters.setValue(control.key, edit->text());
         }
@@ -97,6 +100,8 @@ void CDlgRenameParameters::putControls()
             box->setChecked(value.toInt() != 0);
         else if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
             number->setNumber(value.toInt());
+        else if (auto *spin = qobject_cast<QSpinBox *>(control.widget))
+            spin->setValue(value.toInt());
         else if (auto *edit = qobject_cast<QLineEdit *>(control.widget))
             edit->setText(value.toString());
     }

@@ -1,5 +1,6 @@
 // The controls of the rename parameters window: find and replace in a group at the top, the new
-// name below it, the two numbers beside the icon, the remove length with its arrows, the case boxes
+// name below it, the two numbers beside the icon with their digits and steps, the restart and
+// number padding switches, the remove length with its arrows, the case boxes
 // at the bottom and
 // "&Rename All" at the bottom right.
 #include "desktop/dialogs/CheckTitledGroup.h"
@@ -13,9 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <climits>
 #include <type_traits>
 
 namespace {
@@ -31,6 +34,18 @@ CNumberEdit *numberEdit(QWidget *parent)
     auto *edit = new CNumberEdit(parent);
     edit->setFixedWidth(fromDialogUnits(parent, 40, 0).width());
     return edit;
+}
+
+// A spin box for a count of digits (0: as many as the number has) or for a step.
+// The box is as wide as widthUnits dialog units: a step's box would otherwise make room for
+// ten digits and a sign, widening the whole window.
+QSpinBox *spinBox(int minimum, int maximum, int widthUnits, QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setRange(minimum, maximum);
+    spin->setAccelerated(true);
+    spin->setFixedWidth(fromDialogUnits(parent, widthUnits, 0).width());
+    return spin;
 }
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
@@ -54,6 +69,8 @@ template <typename Edit> Edit *CDlgRenameParameters::parameterControl(Edit *cont
     };
     if constexpr (std::is_base_of_v<QCheckBox, Edit>)
         connect(control, &QCheckBox::clicked, this, edited);
+    else if constexpr (std::is_base_of_v<QSpinBox, Edit>)
+        connect(control, &QSpinBox::valueChanged, this, edited);
     else
         connect(control, &QLineEdit::textChanged, this, edited);
     return control;
@@ -86,6 +103,24 @@ void CDlgRenameParameters::buildControls()
         parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
     auto *checkLowerCase =
         parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+    const int maxPad = RenameParameters::kMaximumPadding;
+    auto *padStart = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtStart);
+    auto *stepStart = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtStart);
+    auto *padEnd = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtEnd);
+    auto *stepEnd = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtEnd);
+    auto *checkRestart =
+        parameterControl(new QCheckBox(QStringLiteral("Restart Numbers in Every Fol&der"), this),
+                         Key::RestartNumbersEachFolder);
+    auto *checkPadNumbers =
+        parameterControl(new QCheckBox(QStringLiteral("&Pad Numbers in Name to Digits :"), this),
+                         Key::CheckPadNumbers);
+    auto *padNumbersDigits = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumbersDigits);
+    for (QSpinBox *pad : {padStart, padEnd, padNumbersDigits})
+        pad->setToolTip(QStringLiteral("The least number of digits, with leading zeros "
+                                       "(0 or 1: as many as the number has)"));
+    for (QSpinBox *step : {stepStart, stepEnd})
+        step->setToolTip(QStringLiteral("Added to the number from file to file "
+                                        "(negative: counts down)"));
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
@@ -127,6 +162,23 @@ void CDlgRenameParameters::buildControls()
     caseRow->addWidget(checkUpperCase);
     caseRow->addWidget(checkLowerCase);
     caseRow->addStretch();
+    // Digits and step beside each running number; the row below them switches the restart
+    // and the padding of the numbers already in the name.
+    const auto numberDetails = [this](QSpinBox *pad, QSpinBox *step) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(buddyLabel(QStringLiteral("Digits :"), pad, this));
+        row->addWidget(pad);
+        row->addWidget(buddyLabel(QStringLiteral("Step :"), step, this));
+        row->addWidget(step);
+        row->addStretch();
+        return row;
+    };
+    auto *padNumbersRow = new QHBoxLayout;
+    padNumbersRow->addWidget(checkRestart);
+    padNumbersRow->addSpacing(fromDialogUnits(this, 8, 0).width());
+    padNumbersRow->addWidget(checkPadNumbers);
+    padNumbersRow->addWidget(padNumbersDigits);
+    padNumbersRow->addStretch();
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
@@ -136,12 +188,15 @@ void CDlgRenameParameters::buildControls()
     grid->addWidget(makeIconLabel(iconSize, this), 2, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(checkNumberAtStart, 2, 1);
     grid->addWidget(numberAtStart, 2, 2, Qt::AlignLeft);
+    grid->addLayout(numberDetails(padStart, stepStart), 2, 3);
     grid->addWidget(checkNumberAtEnd, 3, 1);
     grid->addWidget(numberAtEnd, 3, 2, Qt::AlignLeft);
-    grid->addLayout(removeRow, 4, 0, 1, 3);
-    grid->addLayout(caseRow, 5, 0, 1, 3);
-    grid->addWidget(renameAll, 4, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(m_labelNumberMessage, 6, 0, 1, 4);
+    grid->addLayout(numberDetails(padEnd, stepEnd), 3, 3);
+    grid->addLayout(padNumbersRow, 4, 0, 1, 4);
+    grid->addLayout(removeRow, 5, 0, 1, 3);
+    grid->addLayout(caseRow, 6, 0, 1, 3);
+    grid->addWidget(renameAll, 5, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(m_labelNumberMessage, 7, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
     // One control per line, so that adding one changes one line.
@@ -154,8 +209,15 @@ void CDlgRenameParameters::buildControls()
         newFileName,
         checkNumberAtStart,
         numberAtStart,
+        padStart,
+        stepStart,
         checkNumberAtEnd,
         numberAtEnd,
+        padEnd,
+        stepEnd,
+        checkRestart,
+        checkPadNumbers,
+        padNumbersDigits,
         checkRemove,
         removeLength,
         checkUpperCase,
@@ -166,5 +228,5 @@ void CDlgRenameParameters::buildControls()
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 302, 162));
+    resize(fromDialogUnits(this, 350, 180));
 }

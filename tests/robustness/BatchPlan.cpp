@@ -129,6 +129,9 @@ void BatchPlan::randomParameters()
 {
     const int numbers[] = {1, 0, -1, 9, 99, kIntMax, kIntMax - 1, kIntMin, int(m_rng.generate())};
     const int lengths[] = {-5, 0, 1, 2, 3, 4, 100, kIntMax, kIntMin};
+    // Paddings up to the limit (255 digits make a name too long, which must be refused).
+    const int paddings[] = {0, 1, 2, 3, 8, 255};
+    const int steps[] = {1, 1, -1, 0, 2, 10, -3, kIntMax, kIntMin};
     const char *const newNames[] = {"", "Trip", "a", "b", "A", "x/y", "..", "."};
     const char *const finds[] = {
         "", "a", ".", "1", "txt", "A", "\xef\xbf\xbd", "\xff", "\xf0\x9f\x98\x80", "\x80"};
@@ -151,6 +154,13 @@ void BatchPlan::randomParameters()
         {Key::NumberAtStart, [&] { return from(numbers); }},
         {Key::CheckUpperCase, [&] { return int(chance(20)); }},
         {Key::CheckLowerCase, [&] { return int(chance(20)); }},
+        {Key::PadNumberAtStart, [&] { return from(paddings); }},
+        {Key::StepNumberAtStart, [&] { return from(steps); }},
+        {Key::PadNumberAtEnd, [&] { return from(paddings); }},
+        {Key::StepNumberAtEnd, [&] { return from(steps); }},
+        {Key::RestartNumbersEachFolder, [&] { return int(chance(30)); }},
+        {Key::CheckPadNumbers, [&] { return int(chance(25)); }},
+        {Key::PadNumbersDigits, [&] { return from(paddings); }},
     };
     m_params = RenameParameters();
     QSet<Key> drawn;

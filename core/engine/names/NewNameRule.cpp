@@ -33,31 +33,40 @@ struct WorkingName
     bool composed = false; // head + [end number] + tail replaces the loaded name
     bool hasEndNumber = false;
     qint64 endNumber = 0;
+    int endPadding = 0;
 };
 
-// Decimal digits of a 64-bit number, written backwards from the end of a buffer.
+// Decimal digits of a 64-bit number, at least minDigits of them (zeros go after the minus
+// sign), written backwards from the end of a buffer.
 struct Decimal
 {
-    static constexpr int kSize = 20; // a sign and the 19 digits of the 64-bit limits
+    // A sign and the most digits a padding asks for (more than the 19 of the 64-bit limits).
+    static constexpr int kSize = 1 + RenameParameters::kMaximumPadding;
     char16_t digits[kSize];
     int first = kSize;
 
-    explicit Decimal(qint64 n)
+    explicit Decimal(qint64 n, int minDigits = 0)
     {
         quint64 u = n < 0 ? 0u - quint64(n) : quint64(n);
         do {
             digits[--first] = char16_t(u'0' + u % 10);
             u /= 10;
         } while (u != 0);
+        const int padded = kSize - std::clamp(minDigits, 0, RenameParameters::kMaximumPadding);
+        while (first > padded)
+            digits[--first] = u'0';
         if (n < 0)
             digits[--first] = u'-';
     }
     QStringView view() const { return QStringView(digits + first, kSize - first); }
 };
 
-qint64 advance(qint64 counter)
+// The counter's value for this row, and moves it on to the next row.
+qint64 take(RunningNumber &counter)
 {
-    return counter + 1; // from a 32-bit start, no run of rows comes near the 64-bit limit
+    const qint64 value = counter.value;
+    counter.skip(1);
+    return value;
 }
 
 WorkingName startWorkingName(const QString &loadedName, bool fileFound)
@@ -115,8 +124,8 @@ void appendNumberAtEnd(const RenameParameters &p, WorkingName &w, RenameCounters
     w.tail = w.extension;
     w.composed = true;
     w.hasEndNumber = true;
-    w.endNumber = counters.end;
-    counters.end = advance(counters.end);
+    w.endNumber = take(counters.end);
+    w.endPadding = p.padNumberAtEnd;
 }
 
 void replaceTitleByNewName(const RenameParameters &p, WorkingName &w)
@@ -144,7 +153,7 @@ QString materialise(const QString &loadedName, const WorkingName &w, QStringView
         name.append(prefix).append(loadedName);
         return name;
     }
-    const Decimal end(w.endNumber);
+    const Decimal end(w.endNumber, w.endPadding);
     const QStringView number = w.hasEndNumber ? end.view() : QStringView();
     name.reserve(prefix.size() + w.head.size() + number.size() + w.tail.size());
     name.append(prefix).append(w.head).append(number).append(w.tail);
@@ -216,6 +225,45 @@ void changeCase(const RenameParameters &p, QString &name)
         name = withCase(name, false);
 }
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Gives every run of ASCII digits in the title (the part before the last '.') at least the
+// asked number of digits; the extension is left as it is.
+void padNumbersInTitle(const RenameParameters &p, QString &name)
+{
+    const int digits = std::min(p.padNumbersDigits, RenameParameters::kMaximumPadding);
+    if (!p.checkPadNumbers || digits <= 1)
+        return;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const qsizetype titleSize = dot < 0 ? name.size() : dot;
+    QString padded;
+    qsizetype copied = 0; // name[0, copied) is in padded already
+    for (qsizetype i = 0; i < titleSize;) {
+        if (!isAsciiDigit(name[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype runEnd = i;
+        while (runEnd < titleSize && isAsciiDigit(name[runEnd]))
+            ++runEnd;
+        if (runEnd - i < digits) {
+            if (padded.isNull())
+                padded.reserve(name.size() + digits);
+            padded.append(QStringView(name).sliced(copied, i - copied));
+            padded.append(QString(digits - (runEnd - i), u'0'));
+            copied = i;
+        }
+        i = runEnd;
+    }
+    if (padded.isNull())
+        return;
+    padded.append(QStringView(name).sliced(copied));
+    name = padded;
+}
+
 bool needsTitle(const RenameParameters &p)
 {
     return p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName;
@@ -226,7 +274,13 @@ bool needsTitle(const RenameParameters &p)
 QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
                        RenameCounters &counters, RuleFailure *failure)
 {
-    Q_UNUSED(failure); // no step of the rule fails yet
+    if ((params.checkNumberAtStart && counters.start.outOfRange) ||
+        (params.checkNumberAtEnd && counters.end.outOfRange)) {
+        if (failure)
+            *failure = {RowProblem::RuleFailed,
+                        QStringLiteral("the running number is beyond the 64-bit limits")};
+        return loadedName;
+    }
     WorkingName w = startWorkingName(loadedName, fileFound);
     removeInitialCharacters(params, w);
     appendNumberAtEnd(params, w, counters);
@@ -235,20 +289,26 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
     QString name;
     if (params.checkNumberAtStart && !findAndReplaceApplies(params)) {
         // Nothing searches the name between here and the start number: build it in one go.
-        const Decimal start(counters.start);
-        counters.start = advance(counters.start);
+        const Decimal start(take(counters.start), params.padNumberAtStart);
         name = materialise(loadedName, w, start.view());
     } else {
         name = materialise(loadedName, w, {});
         findAndReplace(params, name);
         if (params.checkNumberAtStart) {
-            const Decimal start(counters.start);
-            counters.start = advance(counters.start);
+            const Decimal start(take(counters.start), params.padNumberAtStart);
             name.prepend(start.view());
         }
     }
     changeCase(params, name);
+    padNumbersInTitle(params, name);
     return name;
+}
+
+void RunningNumber::skip(qint64 rows)
+{
+    qint64 moved = 0;
+    if (__builtin_mul_overflow(step, rows, &moved) || __builtin_add_overflow(value, moved, &value))
+        outOfRange = true;
 }
 
 namespace {
@@ -345,16 +405,32 @@ void markRuleFailure(RowProblems &problems, size_t row, const RuleFailure &failu
         problems.set(row, RowProblem::None);
 }
 
+// The first row of the run of rows that row is in: the run of its folder when the numbers
+// restart in every folder, otherwise the whole list.
+size_t firstRowOfRun(const FileRows &rows, const RenameParameters &params, size_t row)
+{
+    if (!params.restartNumbersEachFolder)
+        return 0;
+    const quint32 folder = rows.rows[row].folder;
+    while (row > 0 && rows.rows[row - 1].folder == folder)
+        --row;
+    return row;
+}
+
 // Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
-// counters at row k are the stored values plus k.
+// counters at row k are the stored values plus k steps, k counted from the first row of k's
+// run.
 void computeRange(FileRows &rows, const RenameParameters &params,
                   const std::vector<std::uint8_t> *present, size_t from, size_t to)
 {
+    if (from >= to)
+        return; // an empty part, as of an empty list: no row to find the run of
     RenameCounters counters = RenameCounters::from(params);
-    counters.start += qint64(from);
-    counters.end += qint64(from);
+    counters.skip(qint64(from - firstRowOfRun(rows, params, from)));
     for (size_t i = from; i < to; ++i) {
         FileRow &row = rows.rows[i];
+        if (params.restartNumbersEachFolder && i > from && row.folder != rows.rows[i - 1].folder)
+            counters = RenameCounters::from(params);
         const bool found = present ? (*present)[i] != 0 : true;
         RuleFailure failure;
         row.newName = computeNewName(params, row.loadedName, found, counters, &failure);

@@ -11,16 +11,33 @@
 
 class FileRows;
 
-// The two running counters of one run. They start at the stored 32-bit values and count on
-// past 2147483647 (2147483648, ...) without wrapping: a run has far fewer rows than it would
-// take to reach the 64-bit limit.
+// One running number: its value at the current row and what each row adds to it. It starts
+// at a stored 32-bit value and counts on past the 32-bit limits without wrapping; a value
+// beyond the 64-bit limits is never written, the rows from there on are reported instead.
+struct RunningNumber
+{
+    qint64 value = 1;
+    qint64 step = 1;
+    bool outOfRange = false;
+
+    // Moves on by rows rows.
+    void skip(qint64 rows);
+};
+
+// The two running counters of one run.
 struct RenameCounters
 {
-    qint64 start = 1;
-    qint64 end = 1;
+    RunningNumber start;
+    RunningNumber end;
     static RenameCounters from(const RenameParameters &p)
     {
-        return {p.numberAtStart, p.numberAtEnd};
+        return {{p.numberAtStart, p.stepNumberAtStart}, {p.numberAtEnd, p.stepNumberAtEnd}};
+    }
+    // Both counters as they are rows rows further on.
+    void skip(qint64 rows)
+    {
+        start.skip(rows);
+        end.skip(rows);
     }
 };
 
@@ -47,7 +64,8 @@ bool newNamesNeedPresence(const RenameParameters &params);
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
                          const std::vector<std::uint8_t> *present = nullptr);
 // Rows [from, to) only, on the calling thread, with the names the whole run gives them
-// (the counters at row k are those of row k of the whole list). present, when given, covers
+// (the counters at row k are those of row k of the whole list, or of its folder's run of
+// rows when the numbers restart in every folder). present, when given, covers
 // every row; without it every row is looked up when the rule needs it.
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
                          const std::vector<std::uint8_t> *present, std::size_t from,

@@ -168,8 +168,8 @@ std::vector<quint32> orderByText(const FileRows &rows, bool natural, bool descen
     for (size_t i = 0; i < keys.size(); ++i) {
         const size_t offset = pool.size();
         appendNameKey(textOf(rows.rows[i]), natural, pool, scratch);
-        keys[i] = {0, 0, quint32(offset), quint32(pool.size() - offset), rows.rows[i].serial,
-                   quint32(i)};
+        keys[i] = {
+            0, 0, quint32(offset), quint32(pool.size() - offset), rows.rows[i].serial, quint32(i)};
     }
     const char16_t *text = pool.data();
     for (TextKey &key : keys) {

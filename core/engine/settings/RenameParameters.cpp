@@ -124,3 +124,14 @@ void RenameParameters::store(Key key, CAppSettings &settings) const
     else
         settings.setValue(key, v.toInt());
 }
+
+QString RenameParameters::problemWithNumber(Key key, qint64 value)
+{
+    const bool padding =
+        key == Key::PadNumberAtStart || key == Key::PadNumberAtEnd || key == Key::PadNumbersDigits;
+    if (padding && (value < 0 || value > kMaximumPadding))
+        return QStringLiteral("a number of digits from 0 to %1, not %2")
+            .arg(kMaximumPadding)
+            .arg(value);
+    return {};
+}

@@ -24,6 +24,21 @@ struct RenameParameters
     int numberAtStart = 1;
     bool checkUpperCase = false;
     bool checkLowerCase = false;
+    // Running numbers: minimum digits (0 or 1: as many as the number has) and the step.
+    int padNumberAtStart = 0;
+    int stepNumberAtStart = 1;
+    int padNumberAtEnd = 0;
+    int stepNumberAtEnd = 1;
+    bool restartNumbersEachFolder = false;
+    // Pads each run of ASCII digits in the new title to padNumbersDigits digits.
+    bool checkPadNumbers = false;
+    int padNumbersDigits = 3;
+
+    // The most digits a padding asks for; larger values are refused where they are entered.
+    static constexpr int kMaximumPadding = 255;
+    // Why value cannot be stored under key (a padding outside 0..kMaximumPadding), or an
+    // empty text when it can.
+    static QString problemWithNumber(CAppSettings::Key key, qint64 value);
 
     // Every field as the settings hold it.
     static RenameParameters fromSettings(const CAppSettings &settings);

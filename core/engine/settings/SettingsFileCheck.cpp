@@ -2,6 +2,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/RenameParameters.h"
 #include "core/system/FileSystem.h"
 #include "core/system/SystemError.h"
 
@@ -77,6 +78,11 @@ QString problemWithValues(const QSettings &store)
             return QStringLiteral("the value of %1 is not %2")
                 .arg(name, CAppSettings::isText(key) ? QStringLiteral("a text")
                                                      : QStringLiteral("a whole 32-bit number"));
+        if (CAppSettings::isText(key))
+            continue;
+        if (const QString problem = RenameParameters::problemWithNumber(key, value.toLongLong());
+            !problem.isEmpty())
+            return QStringLiteral("the value of %1 must be %2").arg(name, problem);
     }
     return {};
 }

@@ -7,7 +7,9 @@
 // previewed (Always: every change is), and its quirewell-cli option:
 // CliOption("--name", "help text", Flag) gives the parameter for one run and switches Flag
 // on (a text or number option takes a TEXT or N argument, a flag's option none);
-// NoCliOption: the parameter has no option of its own.
+// CliValueOption("--name", "help text") gives the parameter and switches nothing on (a
+// setting of an operation that has its own option); NoCliOption: the parameter has no option
+// of its own.
 //
 // The key enum, the store's names and defaults, the parameters' fields and quirewell-cli's
 // options all expand this table; each user defines what a VALUE row and a PARAMETER row
@@ -43,7 +45,27 @@
               CliOption("--upper", "whole new name in upper case", CheckUpperCase))                \
     PARAMETER(CheckLowerCase, Flag, 0, checkLowerCase, Always,                                     \
               CliOption("--lower", "whole new name in lower case", CheckLowerCase))                \
-    VALUE(ResolveChains, Flag, 0)    /* rename chains and swaps through temporary names */         \
+    VALUE(ResolveChains, Flag, 0) /* rename chains and swaps through temporary names */            \
+    PARAMETER(PadNumberAtStart, Number, 0, padNumberAtStart, CheckNumberAtStart,                   \
+              CliValueOption("--pad-start",                                                        \
+                             "the number before each name has at least N digits (0 to 255)"))      \
+    PARAMETER(StepNumberAtStart, Number, 1, stepNumberAtStart, CheckNumberAtStart,                 \
+              CliValueOption("--step-start", "the number before each name grows by N per row\n"    \
+                                             "(default 1; negative counts down)"))                 \
+    PARAMETER(                                                                                     \
+        PadNumberAtEnd, Number, 0, padNumberAtEnd, CheckNumberAtEnd,                               \
+        CliValueOption("--pad-end", "the number at the end of each title has at least N digits"))  \
+    PARAMETER(StepNumberAtEnd, Number, 1, stepNumberAtEnd, CheckNumberAtEnd,                       \
+              CliValueOption("--step-end", "the number at the end grows by N per row"))            \
+    PARAMETER(RestartNumbersEachFolder, Flag, 0, restartNumbersEachFolder, Always,                 \
+              CliOption("--restart-each-folder",                                                   \
+                        "both running numbers start again in every folder",                        \
+                        RestartNumbersEachFolder))                                                 \
+    PARAMETER(CheckPadNumbers, Flag, 0, checkPadNumbers, Always, NoCliOption)                      \
+    PARAMETER(PadNumbersDigits, Number, 3, padNumbersDigits, CheckPadNumbers,                      \
+              CliOption("--pad-numbers",                                                           \
+                        "pad every run of digits in each new title to at least N digits",          \
+                        CheckPadNumbers))                                                          \
     VALUE(NaturalNameOrder, Flag, 0) /* name columns sort runs of digits by value */               \
     /* new rows here */
 

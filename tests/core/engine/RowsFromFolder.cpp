@@ -74,3 +74,11 @@ QList<QByteArray> folderContents(const QString &folder)
     std::sort(contents.begin(), contents.end());
     return contents;
 }
+
+QStringList newNames(const FileRows &rows)
+{
+    QStringList names;
+    for (const FileRow &row : rows.rows)
+        names.append(row.newName);
+    return names;
+}

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <cstdlib>
@@ -188,6 +189,47 @@ private slots:
         QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNumberAtStart), 1);
         QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckNumberAtEnd), 1);
         QCOMPARE(takePosted(), recomputes(2));
+    }
+
+    // Digits and steps are stored at once and previewed while their number is on; the
+    // digits never go past 255, a step may be negative.
+    void numberingControlsStoreAndPreview()
+    {
+        open();
+        using Key = CAppSettings::Key;
+        const auto typeInto = [](QSpinBox *spin, const QString &text) {
+            spin->setFocus();
+            spin->selectAll();
+            QTest::keyClick(spin, Qt::Key_Backspace);
+            QTest::keyClicks(spin, text);
+        };
+        auto *padStart = control<QSpinBox>(m_dialog.get(), "PadNumberAtStart");
+        typeInto(padStart, QStringLiteral("3"));
+        QCOMPARE(m_settings.intValue(Key::PadNumberAtStart), 3);
+        QCOMPARE(takePosted(), QList<int>()); // the start number is off
+
+        clickBox(box("CheckNumberAtStart"));
+        QCOMPARE(takePosted(), recomputes(1));
+        typeInto(control<QSpinBox>(m_dialog.get(), "StepNumberAtStart"), QStringLiteral("-12"));
+        QCOMPARE(m_settings.intValue(Key::StepNumberAtStart), -12);
+        QVERIFY(!takePosted().isEmpty());
+
+        typeInto(padStart, QStringLiteral("999"));
+        QCOMPARE(padStart->value(), 99); // the last 9 would pass 255
+        QCOMPARE(m_settings.intValue(Key::PadNumberAtStart), 99);
+        takePosted();
+
+        for (const Key key : {Key::RestartNumbersEachFolder, Key::CheckPadNumbers}) {
+            clickBox(box(qPrintable(CAppSettings::keyName(key))));
+            QCOMPARE(m_settings.intValue(key), 1);
+            QCOMPARE(takePosted(), recomputes(1));
+        }
+        typeInto(control<QSpinBox>(m_dialog.get(), "PadNumbersDigits"), QStringLiteral("5"));
+        QCOMPARE(m_settings.intValue(Key::PadNumbersDigits), 5);
+        QVERIFY(!takePosted().isEmpty());
+        // The window with its new controls still fits a screen 800 pixels wide.
+        QVERIFY2(m_dialog->minimumSizeHint().width() <= 800,
+                 qPrintable(QString::number(m_dialog->minimumSizeHint().width())));
     }
 
     void caseBoxesExcludeEachOtherOnScreenAndInTheStore()

@@ -52,7 +52,7 @@ private slots:
 
     void destroyingStoresTheRecordAndTheNextDialogOpensThere()
     {
-        const QRect where(40, 50, 520, 330);
+        const QRect where(40, 50, 620, 370);
         {
             CDlgRenameParameters dialog;
             dialog.showDialog();
@@ -66,8 +66,8 @@ private slots:
         QCOMPARE(field(record, 2), 1); // shown normally
         QCOMPARE(field(record, 7), 40);
         QCOMPARE(field(record, 8), 50);
-        QCOMPARE(field(record, 9), 560);
-        QCOMPARE(field(record, 10), 380);
+        QCOMPARE(field(record, 9), 660);
+        QCOMPARE(field(record, 10), 420);
 
         QCOMPARE(firstShownGeometry(), where);
     }
@@ -105,7 +105,7 @@ private slots:
         const QRect byDefault = firstShownGeometry();
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(), {});
         WindowPlacement placement;
-        placement.normalRect = QRect(30, 20, 510, 320);
+        placement.normalRect = QRect(30, 20, 640, 360);
         QVERIFY(placement.normalRect != byDefault);
         const QByteArray record = placement.toRecord();
 
@@ -114,14 +114,14 @@ private slots:
             QCOMPARE(firstShownGeometry(), byDefault);
         }
 
-        placement.normalRect = QRect(-90000, -90000, 510, 320);
+        placement.normalRect = QRect(-90000, -90000, 640, 360);
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(),
                                          placement.toRecord());
         QCOMPARE(firstShownGeometry(), byDefault);
 
         // The same record at the right size is applied.
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(), record);
-        QCOMPARE(firstShownGeometry(), QRect(30, 20, 510, 320));
+        QCOMPARE(firstShownGeometry(), QRect(30, 20, 640, 360));
     }
 
     // A rectangle stored at another scale or on a larger screen is made to fit the screen it
@@ -136,10 +136,10 @@ private slots:
             QRect shown;
         } cases[] = {
             {QRect(at, available.size() * 2), available},
-            {QRect(available.right() - 99, at.y(), 510, 320),
-             QRect(available.right() + 1 - 510, at.y(), 510, 320)},
-            {QRect(available.left() - 200, available.bottom() - 49, 510, 320),
-             QRect(available.left(), available.bottom() + 1 - 320, 510, 320)},
+            {QRect(available.right() - 99, at.y(), 640, 360),
+             QRect(available.right() + 1 - 640, at.y(), 640, 360)},
+            {QRect(available.left() - 200, available.bottom() - 49, 640, 360),
+             QRect(available.left(), available.bottom() + 1 - 360, 640, 360)},
         };
         for (const auto &c : cases) {
             WindowPlacement placement;

@@ -20,18 +20,6 @@ private slots:
     void everyParameterHasItsOwnField();
 };
 
-namespace {
-
-QStringList newNames(const FileRows &rows)
-{
-    QStringList names;
-    for (const FileRow &row : rows.rows)
-        names.append(row.newName);
-    return names;
-}
-
-} // namespace
-
 void ComputeNewFileNamesTest::presenceFollowsLstat()
 {
     TestTree tree;

@@ -214,8 +214,8 @@ void NewNameRuleTest::runningNumbers()
     RenameCounters counters = RenameCounters::from(p);
     QCOMPARE(computeNewName(p, u"file.txt"_qs, true, counters), u"1file9.txt"_qs);
     QCOMPARE(computeNewName(p, u"file.txt"_qs, true, counters), u"2file10.txt"_qs);
-    QCOMPARE(counters.start, 3);
-    QCOMPARE(counters.end, 11);
+    QCOMPARE(counters.start.value, 3);
+    QCOMPARE(counters.end.value, 11);
 }
 
 // Both numbers start from any 32-bit value and count on without wrapping, in either
@@ -289,8 +289,8 @@ void NewNameRuleTest::countersAdvanceOnlyWhenTheirStepIsOn()
     RenameCounters counters = RenameCounters::from(p);
     computeNewName(p, u"a.b"_qs, true, counters);
     computeNewName(p, u"a.b"_qs, false, counters);
-    QCOMPARE(counters.end, 6);
-    QCOMPARE(counters.start, 100);
+    QCOMPARE(counters.end.value, 6);
+    QCOMPARE(counters.start.value, 100);
 }
 
 void NewNameRuleTest::unchangedNameSharesTheLoadedData()

@@ -62,8 +62,11 @@ void RowOrderTest::orders_data()
     QTest::addColumn<bool>("descending");
     QTest::addColumn<QList<int>>("expected"); // serials in the sorted order
 
-    const QList<Listed> names{{"file10", 0, 5, 1}, {"File2", 0, 1, 3}, {"file1", 1, 5, 2},
-                              {"b", 1, 0, 3},      {"FILE10", 1, 9, 0}};
+    const QList<Listed> names{{"file10", 0, 5, 1},
+                              {"File2", 0, 1, 3},
+                              {"file1", 1, 5, 2},
+                              {"b", 1, 0, 3},
+                              {"FILE10", 1, 9, 0}};
     QTest::newRow("name") << names << int(RowSortKey::Name) << false << QList<int>{4, 3, 1, 5, 2};
     // Equal names keep the listing's order in both directions.
     QTest::newRow("name descending")
