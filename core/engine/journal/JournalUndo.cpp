@@ -117,20 +117,38 @@ QString folderMovedText()
     return QStringLiteral("its folder is no longer the one the batch renamed in");
 }
 
+// Whether each folder of the entry is still the one the batch renamed in: 0 when it is, the
+// error when its path could not be looked at other than for being gone, -1 otherwise.
+std::vector<int> folderChecks(const JournalEntry &entry)
+{
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
+    std::vector<int> checks(entry.folders.size(), 0);
+    for (size_t i = 0; i < entry.folderIdentities.size() && i < checks.size(); ++i) {
+        const FolderIdentity &recorded = entry.folderIdentities[i];
+        FileSystem::FileStatus st;
+        const int error =
+            FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(), st,
+                                 FileSystem::Links::Followed);
+        const bool same = (recorded.device != 0 || recorded.inode != 0) && error == 0 &&
+                          st.device == recorded.device && st.inode == recorded.inode;
+        checks[i] = same ? 0 : (error != 0 && lookFailed(error) == Look::Unknown ? error : -1);
+    }
+    return checks;
+}
+
+QString folderUnknownText(int error)
+{
+    return QStringLiteral("its folder could not be looked at (%1)").arg(systemErrorText(error));
+}
+
 } // namespace
 
 std::vector<bool> foldersInPlace(const JournalEntry &entry)
 {
-    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
-    std::vector<bool> inPlace(entry.folders.size(), true);
-    for (size_t i = 0; i < entry.folderIdentities.size() && i < inPlace.size(); ++i) {
-        const FolderIdentity &recorded = entry.folderIdentities[i];
-        FileSystem::FileStatus st;
-        inPlace[i] = (recorded.device != 0 || recorded.inode != 0) &&
-                     FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(),
-                                          st, FileSystem::Links::Followed) == 0 &&
-                     st.device == recorded.device && st.inode == recorded.inode;
-    }
+    const std::vector<int> checks = folderChecks(entry);
+    std::vector<bool> inPlace(checks.size());
+    for (size_t i = 0; i < checks.size(); ++i)
+        inPlace[i] = checks[i] == 0;
     return inPlace;
 }
 
@@ -190,12 +208,14 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
     const std::vector<bool> failed = failedRowsOf(original);
-    const std::vector<bool> inPlace = foldersInPlace(original);
+    const std::vector<int> folders = folderChecks(original);
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
-        if (!inPlace[row.folder]) {
+        if (const int check = folders[row.folder]; check != 0) {
             if (!failed[k])
-                plan.leftAlone.push_back({original.path(row, row.newName), folderMovedText()});
+                plan.leftAlone.push_back(
+                    {original.path(row, row.newName),
+                     check > 0 ? folderUnknownText(check) : folderMovedText()});
             else
                 ++plan.notDone;
             continue;
