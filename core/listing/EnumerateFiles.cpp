@@ -7,6 +7,7 @@
 #include "core/system/LargeBuffer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -210,17 +211,16 @@ bool stopped(const std::atomic<bool> *stop)
     return stop && stop->load(std::memory_order_relaxed);
 }
 
-// Reads every entry of folder into items and their names into names, then looks each one up
-// (a large folder on two threads, the partner being made when first needed). False when the
-// folder cannot be opened (error then says why), or when stop was set meanwhile.
-bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names,
-                std::vector<QString> &folded, const std::atomic<bool> *stop,
-                std::unique_ptr<LookupPartner> &partner, int &error)
+// Reads every entry of the folder open as folder into items and their names into names, then
+// looks each one up (a large folder on two threads, the partner being made when first needed).
+// False when the folder cannot be read (error then says why), or when stop was set meanwhile.
+bool readFolder(int folder, Buffer<Item> &items, ByteBuffer &names, std::vector<QString> &folded,
+                const std::atomic<bool> *stop, std::unique_ptr<LookupPartner> &partner, int &error)
 {
     items.clear();
     names.clear();
     folded.clear();
-    FolderReader reader(folder.constData());
+    FolderReader reader(folder);
     if (!reader.isOpen()) {
         error = reader.error();
         return false;
@@ -261,17 +261,32 @@ bool readFolder(const QByteArray &folder, Buffer<Item> &items, ByteBuffer &names
     return true;
 }
 
+// Folders at most this deep keep their handles while the walk is below them; deeper, only every
+// kHeldEvery-th one does, and a folder whose handle was let go is opened again from the nearest
+// held one when another of its sub-folders is entered. The walk of a tree however deep so holds
+// a bounded share of descriptors (depth / kHeldEvery), and no path is ever given to the system.
+constexpr size_t kAlwaysHeld = 64;
+constexpr size_t kHeldEvery = 64;
+
+bool keepsHandle(size_t depth)
+{
+    return depth < kAlwaysHeld || depth % kHeldEvery == 0;
+}
+
 } // namespace
 
 // One folder's entries, read in full before any of them is reported, so that the folder's
-// handle is closed before the walk goes deeper (a deep tree never holds many handles open).
+// reading handle is closed before the walk goes deeper.
 struct CEnumerateFiles::WalkLevel
 {
-    QByteArray folder; // ends in '/'
+    QByteArray folder;     // ends in '/'
+    FileDescriptor handle; // base-only; may be let go while the walk is deeper
+    quint64 device = 0;    // which folder it is, to check a handle opened again
+    quint64 inode = 0;
     Buffer<Item> items;
     ByteBuffer names;            // every item's name, one after the other
     std::vector<QString> folded; // the case-folded names of the non-ASCII ones
-    QByteArray name;             // the name being reported, reused from entry to entry
+    QByteArray name;             // the name being reported (or entered), reused
     Buffer<quint32> order;
     ByteBuffer foldedPool;
     Buffer<SortKey> keys;
@@ -285,33 +300,72 @@ void CEnumerateFiles::EnumerateFolder(const QString &folder, bool recurse)
     EnumerateFolder(encodeFileName(folder), recurse);
 }
 
+CEnumerateFiles::WalkLevel &CEnumerateFiles::levelAt(size_t depth)
+{
+    while (m_levels.size() <= depth)
+        m_levels.push_back(std::make_unique<WalkLevel>());
+    return *m_levels[depth];
+}
+
+// The handle of the folder at depth, opened again when it was let go: name by name from the
+// nearest folder above whose handle is held, each name being the sub-folder the walk entered.
+// Fails when a folder on the way is gone or is another one now.
+int CEnumerateFiles::heldHandle(size_t depth)
+{
+    WalkLevel &level = *m_levels[depth];
+    if (level.handle)
+        return 0;
+    size_t from = depth;
+    while (from > 0 && !m_levels[from]->handle)
+        --from;
+    FileDescriptor handle;
+    int base = m_levels[from]->handle.get();
+    for (size_t d = from; d < depth; ++d) {
+        handle = FileSystem::openSubFolderHandle(base, m_levels[d]->name.constData());
+        if (!handle)
+            return handle.error();
+        base = handle.get();
+    }
+    FileSystem::FileStatus status;
+    if (const int error = FileSystem::status(handle.get(), status))
+        return error;
+    if (status.device != level.device || status.inode != level.inode)
+        return ENOENT; // replaced while the walk was below it
+    level.handle = std::move(handle);
+    return 0;
+}
+
 // Recursive for sub-folders, through the virtual call, with a small frame: the entries of
-// each depth live on the heap in m_levels.
+// each depth live on the heap in m_levels. The top folder is opened by its path; every folder
+// below it is opened by its name relative to its parent's handle, which the parent's loop puts
+// into the level before the call.
 void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
 {
     if (m_walkedFolders.contains(folder) || stopRequested())
         return;
-    // A sub-folder's identity is known from its look-up before it is entered; the top
-    // folder's is looked up here.
+    WalkLevel &level = levelAt(m_depth);
     if (m_depth == 0) {
+        level.handle = FileSystem::openFolderHandle(folder.constData());
+        // A sub-folder's identity is known from its look-up before it is entered; the top
+        // folder's is looked up here.
         FileSystem::FileStatus status;
-        if (FileSystem::statusAt(FileSystem::kCurrentFolder, folder.constData(), status,
-                                 FileSystem::Links::Followed) == 0 &&
-            !firstVisit(status.device, status.inode))
-            return;
+        if (level.handle && FileSystem::status(level.handle.get(), status) == 0) {
+            if (!firstVisit(status.device, status.inode)) {
+                level.handle.reset();
+                return;
+            }
+            level.device = status.device;
+            level.inode = status.inode;
+        }
     }
-
-    if (m_levels.size() <= m_depth)
-        m_levels.push_back(std::make_unique<WalkLevel>());
-    WalkLevel &level = *m_levels[m_depth];
     level.folder = folder;
     if (!level.folder.endsWith('/'))
         level.folder += '/';
 
     onFolderStart(folder);
-    int error = 0;
-    const bool read =
-        readFolder(folder, level.items, level.names, level.folded, m_stop, m_partner, error);
+    int error = level.handle ? 0 : level.handle.error();
+    const bool read = error == 0 && readFolder(level.handle.get(), level.items, level.names,
+                                               level.folded, m_stop, m_partner, error);
     if (error != 0)
         m_unreadFolders.push_back(UnreadFolder{folder, error});
     if (read) {
@@ -324,7 +378,6 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
             level.foldedPool = ByteBuffer();
         }
         onFolderRead(level.order.size());
-        ++m_depth;
         const size_t count = level.order.size();
         for (size_t k = 0; k < count && !stopRequested(); ++k) {
             // The items are visited in name order, not in the order they were read: fetch
@@ -339,16 +392,36 @@ void CEnumerateFiles::EnumerateFolder(const QByteArray &folder, bool recurse)
             std::memcpy(level.name.data(), name.data(), size_t(name.size()));
             if (recurse && item.statOk && item.type == FileSystem::FileType::Folder) {
                 if (firstVisit(item.device, item.inode))
-                    EnumerateFolder(level.folder + level.name, recurse);
+                    enterSubFolder(item.device, item.inode, recurse);
             } else {
                 OnFileFound(FoundEntry{level.folder, level.name, item.type, item.permissions,
                                        item.size, item.mtime, item.device, item.inode,
                                        item.statOk});
             }
         }
-        --m_depth;
     }
+    level.handle.reset();
     OnFolderDone(folder);
+}
+
+// Enters the sub-folder named by the current level's name, with that device and inode.
+void CEnumerateFiles::enterSubFolder(quint64 device, quint64 inode, bool recurse)
+{
+    const size_t depth = m_depth;
+    WalkLevel &child = levelAt(depth + 1);
+    WalkLevel &level = *m_levels[depth];
+    const int error = heldHandle(depth);
+    child.handle =
+        error != 0 ? FileDescriptor::failed(error)
+                   : FileSystem::openSubFolderHandle(level.handle.get(), level.name.constData());
+    child.device = device;
+    child.inode = inode;
+    if (!keepsHandle(depth))
+        level.handle.reset();
+    ++m_depth;
+    EnumerateFolder(level.folder + level.name, recurse);
+    --m_depth;
+    child.handle.reset(); // not entered after all (a stop, or met before by its path)
 }
 
 bool CEnumerateFiles::firstVisit(quint64 device, quint64 inode)

@@ -48,7 +48,8 @@ struct UnreadFolder
 // reported. A symbolic link is never descended into, and one that leads to a folder is not
 // reported either; a folder already walked (the same device and inode) is not entered again. A
 // folder that cannot be read yields no entries, is still recorded and is listed with the reason in
-// m_unreadFolders. The walk always ends.
+// m_unreadFolders. The walk always ends. Only the top folder is opened by its path; the walk
+// goes down by names relative to open folders, so neither depth nor path length limits it.
 class CEnumerateFiles
 {
 public:
@@ -91,6 +92,10 @@ private:
     // Entry buffers, one per depth of the walk, reused from folder to folder.
     std::vector<std::unique_ptr<WalkLevel>> m_levels;
     size_t m_depth = 0;
+    WalkLevel &levelAt(size_t depth);
+    // 0 once the folder at depth has its handle again, or why it could not be had.
+    int heldHandle(size_t depth);
+    void enterSubFolder(quint64 device, quint64 inode, bool recurse);
     // Whether the folder with this device and inode is met for the first time; records it.
     bool firstVisit(quint64 device, quint64 inode);
 

@@ -4,14 +4,39 @@
 
 #include <QtGlobal>
 
+#include <memory>
+#include <vector>
+
 // Files and folders: opening, looking up, making and removing entries, locking, reading and
 // writing. Calls that take `int folder` borrow an open folder (a FileDescriptor's get(), or
 // kCurrentFolder) and resolve names relative to it. Calls returning int give 0 on success or
 // the system's error number (an errno value, for systemErrorText).
+// A path of any length is taken: one longer than a single system call accepts (PATH_MAX) is
+// resolved a stretch at a time, each stretch relative to the folder the one before reached,
+// so the result is that of one call on the whole path.
 namespace FileSystem {
 
 // Names relative to the working folder.
 constexpr int kCurrentFolder = -100;
+
+struct PathAnchor;
+// While one lives on a thread, the folders that the thread reaches by deep paths (over 1,024
+// bytes) are kept open (a bounded few) and later deep paths below them are resolved from them:
+// a batch over the rows of a deep tree then costs a few short opens per folder, where each path
+// on its own costs a walk of all of its folders. For the time of one operation only: a
+// kept folder moved meanwhile is still found where the path was. Scopes may nest; the outer
+// one counts.
+class LongPathScope
+{
+public:
+    LongPathScope();
+    ~LongPathScope();
+    LongPathScope(const LongPathScope &) = delete;
+    LongPathScope &operator=(const LongPathScope &) = delete;
+
+private:
+    std::unique_ptr<std::vector<PathAnchor>> m_anchors;
+};
 
 enum class FileType : quint8
 {
@@ -50,8 +75,13 @@ bool existsAt(int folder, const char *name);
 // A handle of a folder that serves only as the base of calls relative to it (O_PATH): the
 // cheapest open, which needs no permission to read the folder.
 FileDescriptor openFolderHandle(const char *path);
+// The same for a path relative to folder (or an absolute one).
+FileDescriptor openFolderHandleAt(int folder, const char *path);
 // A folder opened for reading; links in path are followed.
 FileDescriptor openFolder(const char *path);
+// The folder name below parent as a base-only handle; refused (ELOOP or ENOTDIR) when name
+// is a symbolic link.
+FileDescriptor openSubFolderHandle(int parent, const char *name);
 // The folder name below parent, opened for reading; refused (ELOOP or ENOTDIR) when name is
 // a symbolic link.
 FileDescriptor openFolderAt(int parent, const char *name);

@@ -1,5 +1,7 @@
 #include "tests/robustness/FolderSnapshot.h"
 
+#include <QList>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,9 +13,9 @@ namespace {
 const QByteArray kFolder = QByteArray("\0<folder>", 9);
 const QByteArray kLink = QByteArray("\0<link>", 7);
 
-QByteArray readWhole(const QByteArray &path)
+QByteArray readWhole(int folder, const char *name)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = ::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return QByteArray("\0<unreadable>", 13);
     QByteArray data;
@@ -28,42 +30,66 @@ QByteArray readWhole(const QByteArray &path)
     return data;
 }
 
+// The names in the folder open as folder; fd stays open.
+QList<QByteArray> namesIn(int folder)
+{
+    QList<QByteArray> names;
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    while (const dirent *de = ::readdir(dir)) {
+        const QByteArray name(de->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    ::closedir(dir);
+    return names;
+}
+
 } // namespace
 
 FolderSnapshot FolderSnapshot::take(const QByteArray &root)
 {
     FolderSnapshot snapshot;
-    snapshot.read(root, QByteArray());
+    const int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        snapshot.read(fd, QByteArray());
+        ::close(fd);
+    }
     return snapshot;
 }
 
-void FolderSnapshot::read(const QByteArray &root, const QByteArray &relative)
+// Names relative to open folders, one descriptor per depth: no path is longer than a name,
+// so trees of any depth are read.
+void FolderSnapshot::read(int folder, const QByteArray &relative)
 {
-    const QByteArray folder = relative.isEmpty() ? root : root + '/' + relative;
-    DIR *dir = ::opendir(folder.constData());
-    if (!dir)
-        return;
-    while (const dirent *de = ::readdir(dir)) {
-        const QByteArray name(de->d_name);
-        if (name == "." || name == "..")
-            continue;
+    for (const QByteArray &name : namesIn(folder)) {
         const QByteArray rel = relative.isEmpty() ? name : relative + '/' + name;
-        const QByteArray full = folder + '/' + name;
         struct stat st;
-        if (::lstat(full.constData(), &st) != 0)
+        if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         if (S_ISDIR(st.st_mode)) {
             m_entries[rel] = kFolder;
-            read(root, rel);
+            const int child =
+                ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child >= 0) {
+                read(child, rel);
+                ::close(child);
+            }
         } else if (S_ISLNK(st.st_mode)) {
-            char target[4096];
-            const ssize_t n = ::readlink(full.constData(), target, sizeof target);
-            m_entries[rel] = kLink + QByteArray(target, n > 0 ? qsizetype(n) : 0);
+            // On the heap: the frame of a call made once per depth stays small.
+            QByteArray target(4096, '\0');
+            const ssize_t n = ::readlinkat(folder, name.constData(), target.data(), 4096);
+            target.resize(n > 0 ? qsizetype(n) : 0);
+            m_entries[rel] = kLink + target;
         } else {
-            m_entries[rel] = readWhole(full);
+            m_entries[rel] = readWhole(folder, name.constData());
         }
     }
-    ::closedir(dir);
 }
 
 bool FolderSnapshot::isFolderMarker(const QByteArray &value)

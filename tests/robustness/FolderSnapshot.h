@@ -7,7 +7,8 @@
 
 // Every entry below a folder, by its exact relative path in bytes: a file maps to its
 // content, a folder to a marker, a symbolic link to a marker and its target. Read with
-// POSIX calls so that names that are not UTF-8 keep their exact bytes.
+// POSIX calls so that names that are not UTF-8 keep their exact bytes, relative to open folders
+// so that a tree of any depth is read.
 class FolderSnapshot
 {
 public:
@@ -26,7 +27,7 @@ public:
     QString differenceTo(const FolderSnapshot &other) const;
 
 private:
-    void read(const QByteArray &root, const QByteArray &relative);
+    void read(int folder, const QByteArray &relative);
     Entries m_entries;
 };
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include "tests/support/RemoveTree.h"
+
 // Fast builders for trees too big or too deep for path-based helpers. They work through
 // folder descriptors, so no path they touch is ever longer than one name.
 
@@ -14,6 +16,3 @@ QList<QByteArray> createFolderChain(const QByteArray &root, int depth, const QBy
 
 // Creates count empty files named prefix + a zero-padded number in folder.
 bool createManyFiles(const QByteArray &folder, int count, const QByteArray &prefix);
-
-// Removes folder and everything below it, however deep.
-bool removeTree(const QByteArray &folder);

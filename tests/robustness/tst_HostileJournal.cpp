@@ -1,11 +1,15 @@
 #include "tests/robustness/FolderSnapshot.h"
+#include "tests/robustness/TreeBuilders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +25,7 @@ private slots:
     void hostileEntriesAreRefused_data();
     void hostileEntriesAreRefused();
     void linkedFolderIsRefused();
+    void treeBeyondThePathLimitIsRenamedAndUndone();
 
 private:
     struct Run
@@ -69,6 +74,44 @@ void HostileJournalTest::init()
     m_id =
         QRegularExpression(u"journal ([0-9-]+)"_qs).match(QString::fromUtf8(batch.err)).captured(1);
     QVERIFY(QFile::exists(entryFile()));
+}
+
+// 2,500 one-letter folders with a file in each, the deepest paths beyond what one system call
+// takes: the program lists, renames and undoes every file, back to the exact tree.
+void HostileJournalTest::treeBeyondThePathLimitIsRenamedAndUndone()
+{
+    constexpr int kDepth = 2500;
+    const QByteArray root = QFile::encodeName(m_dir.path() + u"/deep"_qs);
+    QVERIFY(QDir().mkpath(m_dir.path() + u"/deep"_qs));
+    const auto cleanUp = qScopeGuard([&] { removeTree(root); });
+    const QList<QByteArray> files = createFolderChain(root, kDepth, "d", 1);
+    QCOMPARE(files.size(), kDepth);
+    QVERIFY(root.size() + 1 + files.last().size() > PATH_MAX);
+    const FolderSnapshot before = FolderSnapshot::take(root);
+
+    const QString folder = QFile::decodeName(root);
+    const Run list = cli({u"list"_qs, folder, u"--recursive"_qs});
+    QCOMPARE(list.code, 0);
+    QCOMPARE(list.out.count('\n'), kDepth);
+    const Run batch =
+        cli({u"rename"_qs, folder, u"--recursive"_qs, u"--number-end"_qs, u"1"_qs, u"--yes"_qs});
+    QVERIFY2(batch.code == 0, batch.err.right(300).constData());
+    const FolderSnapshot renamed = FolderSnapshot::take(root);
+    QCOMPARE(renamed.entries().size(), before.entries().size());
+    QVERIFY(!renamed.entries().count(files.last())); // the deepest file has its new name
+    const QString id =
+        QRegularExpression(u"journal ([0-9-]+)"_qs).match(QString::fromUtf8(batch.err)).captured(1);
+    QVERIFY(!id.isEmpty());
+
+    const Run undo = cli({u"undo"_qs, id, u"--yes"_qs});
+    QVERIFY2(undo.code == 0, undo.err.right(300).constData());
+    QVERIFY2(undo.err.contains(QByteArray::number(kDepth) + " renamed back, 0 left"),
+             undo.err.right(300).constData());
+    const FolderSnapshot after = FolderSnapshot::take(root);
+    QVERIFY2(before == after, qPrintable(before.differenceTo(after)));
+    const Run history = cli({u"history"_qs});
+    QVERIFY(history.out.contains((id + u"\t"_qs).toUtf8()));
+    QVERIFY(history.out.contains("undone by"));
 }
 
 void HostileJournalTest::hostileEntriesAreRefused_data()

@@ -1,3 +1,4 @@
+#include "core/engine/journal/JournalUndo.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/RenameOperation.h"
@@ -16,6 +17,7 @@
 
 #include <climits>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +38,22 @@ QList<QByteArray> listedPaths(const FileRows &rows, const QByteArray &root)
     return paths;
 }
 
+QList<QByteArray> sorted(QList<QByteArray> paths)
+{
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+// Every row gets a running number at the end of its name, then the batch runs.
+BatchOutcome renameWithNumbersAtEnd(FileRows &rows, BatchResult &batch)
+{
+    RenameParameters params;
+    params.checkNumberAtEnd = true;
+    ComputeNewFileNames(rows, params);
+    RecordingPrompter prompter;
+    return runBatchRename(rows, true, prompter, &batch);
+}
+
 FileRows loadAll(const QByteArray &root, bool recurse, FileListLoader::Result *result = nullptr)
 {
     FileListLoader loader;
@@ -46,6 +64,30 @@ FileRows loadAll(const QByteArray &root, bool recurse, FileListLoader::Result *r
         *result = r;
     return rows;
 }
+
+// Lowers the soft limit of open descriptors while it lives, so that code holding one per
+// folder of a deep tree fails.
+class DescriptorLimit
+{
+public:
+    explicit DescriptorLimit(rlim_t limit)
+    {
+        m_set = ::getrlimit(RLIMIT_NOFILE, &m_saved) == 0;
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = std::min(limit, m_saved.rlim_cur);
+        m_set = m_set && ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
+    }
+    ~DescriptorLimit()
+    {
+        if (m_set)
+            ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
+};
 
 } // namespace
 
@@ -113,19 +155,11 @@ private slots:
 
         FileListLoader::Result result;
         FileRows rows = loadAll(fastRoot(), true, &result);
-        QList<QByteArray> paths = listedPaths(rows, fastRoot());
-        std::sort(paths.begin(), paths.end());
-        QList<QByteArray> expected = files;
-        std::sort(expected.begin(), expected.end());
-        QCOMPARE(paths, expected);
+        QCOMPARE(sorted(listedPaths(rows, fastRoot())), sorted(files));
         QCOMPARE(result.foldersRecorded, 2001);
 
-        RenameParameters params;
-        params.checkNumberAtEnd = true;
-        ComputeNewFileNames(rows, params);
-        RecordingPrompter prompter;
         BatchResult batch;
-        QCOMPARE(runBatchRename(rows, true, prompter, &batch), BatchOutcome::Ran);
+        QCOMPARE(renameWithNumbersAtEnd(rows, batch), BatchOutcome::Ran);
         QCOMPARE(batch.renamed, int(files.size()));
         struct stat st;
         const QByteArray deepest = fastRoot() + '/' + files.last().chopped(1) + "f1";
@@ -134,8 +168,9 @@ private slots:
         QVERIFY(removeTree(fastRoot() + "/d"));
     }
 
-    // Past the path limit a folder cannot be opened by its path: the walk must still end,
-    // list nothing twice, and list every file whose path the system accepts.
+    // Past the path limit a folder cannot be opened by its path: the walk goes down by names
+    // relative to open folders, so it lists every file once, and the look-ups of the new names
+    // reach every file too.
     void treeBeyondThePathLimitEnds()
     {
         const QList<QByteArray> files = createFolderChain(fastRoot(), 2000, "ddd", 100);
@@ -146,20 +181,87 @@ private slots:
         FileRows rows = loadAll(fastRoot(), true, &result);
         const QList<QByteArray> paths = listedPaths(rows, fastRoot());
         QCOMPARE(QSet<QByteArray>(paths.begin(), paths.end()).size(), paths.size());
-        for (const QByteArray &file : files) {
-            const bool reachable = fastRoot().size() + 1 + file.size() < PATH_MAX;
-            if (reachable)
-                QVERIFY2(paths.contains(file), file.left(40).constData());
-        }
-        for (const QByteArray &path : paths)
-            QVERIFY(files.contains(path));
-        QVERIFY(result.foldersRecorded >= 2);
+        QCOMPARE(QSet<QByteArray>(paths.begin(), paths.end()),
+                 QSet<QByteArray>(files.begin(), files.end()));
+        QCOMPARE(result.foldersRecorded, 2001);
 
-        // The new names' look-ups meet the same limit and must not fail the run.
+        const std::vector<std::uint8_t> present = lookUpPresence(rows);
+        QCOMPARE(std::count(present.begin(), present.end(), 1), qsizetype(files.size()));
         RenameParameters params;
         params.checkRemoveInitialCharacters = true;
         ComputeNewFileNames(rows, params);
         QVERIFY(removeTree(fastRoot() + "/ddd"));
+    }
+
+    // 5,000 one-letter folders with a file in each: the deepest paths are about 10,000 bytes,
+    // far beyond what one system call takes. Every file is listed, renamed and renamed back to
+    // the exact tree, while the process may hold only a few descriptors.
+    void treeFarBeyondThePathLimitIsListedRenamedAndUndone()
+    {
+        constexpr int kDepth = 5000;
+        const QList<QByteArray> files = createFolderChain(fastRoot(), kDepth, "d", 1);
+        QCOMPARE(files.size(), kDepth);
+        QVERIFY(fastRoot().size() + 1 + files.last().size() > 2 * PATH_MAX);
+        const FolderSnapshot before = FolderSnapshot::take(fastRoot());
+        QCOMPARE(before.entries().size(), size_t(2 * kDepth));
+
+        QString undoId;
+        {
+            const DescriptorLimit limit(256);
+            QVERIFY(limit.isSet());
+            FileListLoader::Result result;
+            FileRows rows = loadAll(fastRoot(), true, &result);
+            QVERIFY(result.unreadFolders.empty());
+            QCOMPARE(result.foldersRecorded, kDepth + 1);
+            QCOMPARE(sorted(listedPaths(rows, fastRoot())), sorted(files));
+
+            BatchResult batch;
+            QCOMPARE(renameWithNumbersAtEnd(rows, batch), BatchOutcome::Ran);
+            QCOMPARE(batch.renamed, kDepth);
+            QVERIFY(batch.failures.empty());
+
+            QString error;
+            const std::optional<UndoPlan> plan = planDefaultUndo(error);
+            QVERIFY2(plan, qPrintable(error));
+            QVERIFY(plan->leftAlone.empty());
+            QCOMPARE(plan->reverse.rows.size(), size_t(kDepth));
+            // Every file is at its new name before the undo.
+            const RowCounts counts = classifyEntry(plan->original);
+            QCOMPARE(counts.done, kDepth);
+            const UndoResult undo = runUndo(*plan);
+            QCOMPARE(undo.restored, kDepth);
+            QVERIFY(undo.leftAlone.empty());
+            QVERIFY(undo.error.isEmpty());
+            const std::optional<JournalEntry> entry = JournalStore::read(plan->original.id, error);
+            QVERIFY2(entry, qPrintable(error));
+            QCOMPARE(entry->undoneBy, undo.undoId);
+        }
+        const FolderSnapshot after = FolderSnapshot::take(fastRoot());
+        QVERIFY2(before == after, qPrintable(before.differenceTo(after)));
+        QVERIFY(removeTree(fastRoot() + "/d"));
+    }
+
+    // Deep folders with a second sub-folder, met after the walk below the first came back: the
+    // walk let go of their handles on the way down and must find each folder again.
+    void deepFoldersWithSecondSubFoldersAreWalkedOn()
+    {
+        const QList<QByteArray> files = createFolderChain(fastRoot(), 300, "d", 1);
+        QCOMPARE(files.size(), 300);
+        QList<QByteArray> expected = files;
+        for (const int level : {70, 129, 200, 300}) {
+            // "e" sorts after "d"; files[level - 1] is "d/.../d/f" at that level.
+            const QByteArray second = files[level - 1].chopped(1) + "e";
+            QCOMPARE(::mkdir((fastRoot() + '/' + second).constData(), 0755), 0);
+            QVERIFY(createManyFiles(fastRoot() + '/' + second, 1, "g"));
+            expected << second + "/g0000000";
+        }
+        const DescriptorLimit limit(128);
+        QVERIFY(limit.isSet());
+        FileListLoader::Result result;
+        const FileRows rows = loadAll(fastRoot(), true, &result);
+        QVERIFY(result.unreadFolders.empty());
+        QCOMPARE(result.foldersRecorded, 300 + 4 + 1);
+        QCOMPARE(sorted(listedPaths(rows, fastRoot())), sorted(expected));
     }
 
     void folderOfTwoHundredThousandEntries()

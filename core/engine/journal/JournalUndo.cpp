@@ -19,13 +19,23 @@ enum class Look
     Same,    // the file the row names
     Other,   // another file (or folder, or link)
     Missing, // nothing
+    Unknown, // the look-up failed: the name may hold anything
 };
 
-Look look(const QByteArray &path, const JournalRow &row)
+// What a failed look-up says: nothing there, or nothing known.
+Look lookFailed(int error)
+{
+    return error == ENOENT || error == ENOTDIR ? Look::Missing : Look::Unknown;
+}
+
+Look look(const QByteArray &path, const JournalRow &row, int *why = nullptr)
 {
     FileSystem::FileStatus st;
-    if (const int error = FileSystem::statusAt(FileSystem::kCurrentFolder, path.constData(), st))
-        return error == ENOENT ? Look::Missing : Look::Other;
+    if (const int error = FileSystem::statusAt(FileSystem::kCurrentFolder, path.constData(), st)) {
+        if (why && lookFailed(error) == Look::Unknown)
+            *why = error;
+        return lookFailed(error);
+    }
     // A row whose file could not be looked at when the plan was written matches nothing.
     const bool same =
         (row.device != 0 || row.inode != 0) && st.device == row.device && st.inode == row.inode;
@@ -73,18 +83,33 @@ FileRows rowsOf(const JournalEntry &reverse)
     return rows;
 }
 
-RowState classifyInFolder(const JournalEntry &entry, const JournalRow &row, bool folderInPlace)
+// why: the error of a look-up that failed, when the row is Unknown.
+RowState classifyInFolder(const JournalEntry &entry, const JournalRow &row, bool folderInPlace,
+                          int *why = nullptr)
 {
     // A folder that is not the batch's may hold links to its files: nothing there is its.
     if (!folderInPlace)
         return RowState::Changed;
-    if (look(entry.path(row, row.newName), row) == Look::Same)
+    int error = 0;
+    if (look(entry.path(row, row.newName), row, &error) == Look::Same)
         return RowState::Done;
-    if (look(entry.path(row, row.oldName), row) == Look::Same)
+    if (look(entry.path(row, row.oldName), row, &error) == Look::Same)
         return RowState::NotDone;
-    if (!row.parkedName.isEmpty() && look(entry.path(row, row.parkedName), row) == Look::Same)
+    if (!row.parkedName.isEmpty() &&
+        look(entry.path(row, row.parkedName), row, &error) == Look::Same)
         return RowState::Parked;
+    // Gone only when every name could be looked at: a name that could not may still hold it.
+    if (error != 0) {
+        if (why)
+            *why = error;
+        return RowState::Unknown;
+    }
     return RowState::Changed;
+}
+
+QString unknownText(int error)
+{
+    return QStringLiteral("it could not be looked at (%1)").arg(systemErrorText(error));
 }
 
 QString folderMovedText()
@@ -92,30 +117,51 @@ QString folderMovedText()
     return QStringLiteral("its folder is no longer the one the batch renamed in");
 }
 
+// Whether each folder of the entry is still the one the batch renamed in: 0 when it is, the
+// error when its path could not be looked at other than for being gone, -1 otherwise.
+std::vector<int> folderChecks(const JournalEntry &entry)
+{
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
+    std::vector<int> checks(entry.folders.size(), 0);
+    for (size_t i = 0; i < entry.folderIdentities.size() && i < checks.size(); ++i) {
+        const FolderIdentity &recorded = entry.folderIdentities[i];
+        FileSystem::FileStatus st;
+        const int error =
+            FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(), st,
+                                 FileSystem::Links::Followed);
+        const bool same = (recorded.device != 0 || recorded.inode != 0) && error == 0 &&
+                          st.device == recorded.device && st.inode == recorded.inode;
+        checks[i] = same ? 0 : (error != 0 && lookFailed(error) == Look::Unknown ? error : -1);
+    }
+    return checks;
+}
+
+QString folderUnknownText(int error)
+{
+    return QStringLiteral("its folder could not be looked at (%1)").arg(systemErrorText(error));
+}
+
 } // namespace
 
 std::vector<bool> foldersInPlace(const JournalEntry &entry)
 {
-    std::vector<bool> inPlace(entry.folders.size(), true);
-    for (size_t i = 0; i < entry.folderIdentities.size() && i < inPlace.size(); ++i) {
-        const FolderIdentity &recorded = entry.folderIdentities[i];
-        FileSystem::FileStatus st;
-        inPlace[i] = (recorded.device != 0 || recorded.inode != 0) &&
-                     FileSystem::statusAt(FileSystem::kCurrentFolder, entry.folders[i].constData(),
-                                          st, FileSystem::Links::Followed) == 0 &&
-                     st.device == recorded.device && st.inode == recorded.inode;
-    }
+    const std::vector<int> checks = folderChecks(entry);
+    std::vector<bool> inPlace(checks.size());
+    for (size_t i = 0; i < checks.size(); ++i)
+        inPlace[i] = checks[i] == 0;
     return inPlace;
 }
 
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     const std::vector<bool> inPlace = foldersInPlace(entry);
     return classifyInFolder(entry, row, inPlace[row.folder]);
 }
 
 RowCounts classifyEntry(const JournalEntry &entry)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     RowCounts counts;
     const std::vector<bool> inPlace = foldersInPlace(entry);
     for (const JournalRow &row : entry.rows) {
@@ -128,6 +174,7 @@ RowCounts classifyEntry(const JournalEntry &entry)
             ++counts.notDone;
             break;
         case RowState::Changed:
+        case RowState::Unknown:
             ++counts.changed;
             break;
         }
@@ -143,6 +190,7 @@ using ParkedFiles = QHash<std::pair<quint64, quint64>, std::pair<QByteArray, QBy
 
 ParkedFiles parkedFilesOf(const JournalEntry &undo)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     ParkedFiles parked;
     const std::vector<bool> inPlace = foldersInPlace(undo);
     for (const JournalRow &row : undo.rows)
@@ -153,18 +201,21 @@ ParkedFiles parkedFilesOf(const JournalEntry &undo)
 
 UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parkedByUndo)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     UndoPlan plan;
     plan.original = original;
     plan.reverse.kind = JournalKind::Undo;
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
     const std::vector<bool> failed = failedRowsOf(original);
-    const std::vector<bool> inPlace = foldersInPlace(original);
+    const std::vector<int> folders = folderChecks(original);
     for (size_t k = original.rows.size(); k-- > 0;) {
         const JournalRow &row = original.rows[k];
-        if (!inPlace[row.folder]) {
+        if (const int check = folders[row.folder]; check != 0) {
             if (!failed[k])
-                plan.leftAlone.push_back({original.path(row, row.newName), folderMovedText()});
+                plan.leftAlone.push_back(
+                    {original.path(row, row.newName),
+                     check > 0 ? folderUnknownText(check) : folderMovedText()});
             else
                 ++plan.notDone;
             continue;
@@ -176,9 +227,14 @@ UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parke
             ++plan.notDone;
             continue;
         }
+        int why = 0;
         const RowState state =
-            parkedFailure ? RowState::Parked : classifyInFolder(original, row, true);
+            parkedFailure ? RowState::Parked : classifyInFolder(original, row, true, &why);
         switch (state) {
+        case RowState::Unknown:
+            // Not lost: the batch stays undoable, and a later undo tries it again.
+            plan.leftAlone.push_back({original.path(row, row.newName), unknownText(why)});
+            continue;
         case RowState::NotDone:
             ++plan.notDone;
             continue;

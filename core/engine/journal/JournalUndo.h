@@ -16,8 +16,9 @@ enum class RowState
     Done,    // the file is at its new name
     NotDone, // the file is at its old name
     Parked,  // the file is at the temporary name of its row (the batch stopped mid-cycle)
-    Changed  // none of these: someone else moved, replaced or removed it; or its folder's path
+    Changed, // none of these: someone else moved, replaced or removed it; or its folder's path
              // names another folder now
+    Unknown  // a name could not be looked at (no permission, say): nothing is known of it
 };
 RowState classifyRow(const JournalEntry &entry, const JournalRow &row);
 
@@ -29,7 +30,7 @@ struct RowCounts
 {
     int done = 0; // parked files included: they were moved too
     int notDone = 0;
-    int changed = 0;
+    int changed = 0; // unknown ones included
 };
 RowCounts classifyEntry(const JournalEntry &entry);
 

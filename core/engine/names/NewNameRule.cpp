@@ -338,6 +338,7 @@ std::vector<int> rowsByFolder(const FileRows &rows)
 void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t from, size_t to,
                  std::vector<std::uint8_t> &present)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     QByteArray buffer;
     bool folderOpened = false;
     bool outOfResources = false;

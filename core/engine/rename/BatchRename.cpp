@@ -219,6 +219,7 @@ private:
 BatchResult RenameCheckedFiles(const FileRows &rows, const BatchProgress &progress,
                                const BatchStop *stop)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     BatchResult result;
     BatchJournal journal;
     if (!journal.begin(rows, result.journalError))

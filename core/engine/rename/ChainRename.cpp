@@ -3,6 +3,7 @@
 #include "core/engine/journal/BatchJournal.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/rename/FolderChains.h"
+#include "core/system/FileSystem.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,6 +24,7 @@ namespace {
 BatchResult renameInChains(const FileRows &rows, const BatchProgress &progress,
                            const QString &undoes, const BatchStop *stop)
 {
+    const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     BatchResult result;
     std::vector<std::vector<int>> byFolder(rows.folders.size());
     int others = 0;

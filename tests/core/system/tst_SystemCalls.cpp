@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <cerrno>
+#include <climits>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,6 +47,62 @@ struct Entries : TestTree
     FileDescriptor handle;
 };
 
+// A chain of kLevels folders named "ddd" below root, made relative to handles; at level
+// kLinkLevel a link "lnk" to "ddd" beside it, and in the deepest folder a file "f".
+struct DeepChain
+{
+    static constexpr int kLevels = 1400;
+    static constexpr int kLinkLevel = 1000;
+
+    explicit DeepChain(const QByteArray &root)
+    {
+        int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QByteArray path = root;
+        for (int level = 1; fd >= 0 && level <= kLevels; ++level) {
+            if (level == kLinkLevel + 1 && ::symlinkat("ddd", fd, "lnk") != 0)
+                break;
+            if (::mkdirat(fd, "ddd", 0755) != 0)
+                break;
+            const int next = ::openat(fd, "ddd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(fd);
+            fd = next;
+            path += "/ddd";
+            folders << path;
+            struct stat st;
+            if (fd < 0 || ::fstat(fd, &st) != 0)
+                break;
+            identities << std::pair<quint64, quint64>(st.st_dev, st.st_ino);
+        }
+        if (fd >= 0) {
+            const int file = ::openat(fd, "f", O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            struct stat st;
+            ok = file >= 0 && ::fstat(file, &st) == 0 && folders.size() == kLevels;
+            fileInode = st.st_ino;
+            if (file >= 0)
+                ::close(file);
+            ::close(fd);
+        }
+    }
+    // The identity of the folder a handle is open on.
+    static std::pair<quint64, quint64> identityOf(const FileDescriptor &handle)
+    {
+        FileStatus status;
+        if (FileSystem::status(handle.get(), status) != 0)
+            return {};
+        return {status.device, status.inode};
+    }
+
+    bool ok = false;
+    QList<QByteArray> folders; // full paths, level 1 first
+    QList<std::pair<quint64, quint64>> identities;
+    quint64 fileInode = 0;
+};
+
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
+}
+
 } // namespace
 
 // The seam's own guarantees, on real files: a descriptor is closed exactly once whoever owns
@@ -64,6 +122,8 @@ private slots:
     void openingRefusesLinks();
     void folderReaderListsEveryNameFromAnyHandle();
     void lockHeldByAnotherOpenFileIsSeen();
+    void pathsBeyondTheLimitAreReached_data();
+    void pathsBeyondTheLimitAreReached();
 };
 
 void SystemCallsTest::descriptorClosesOnceWhoeverOwnsIt()
@@ -319,6 +379,92 @@ void SystemCallsTest::folderReaderListsEveryNameFromAnyHandle()
     FolderReader notAFolder(-1);
     QVERIFY(!notAFolder.isOpen());
     QCOMPARE(notAFolder.folder(), -1);
+}
+
+void SystemCallsTest::pathsBeyondTheLimitAreReached_data()
+{
+    QTest::addColumn<bool>("inScope");
+    QTest::newRow("each path on its own") << false;
+    QTest::newRow("in a scope that keeps folders open") << true;
+}
+
+// Paths of about 5,600 bytes, beyond what one call takes: every call that takes a path reaches
+// the entry such a path names, following links as one call would, and fails as one would.
+// In a scope, folders met in any order are the right ones, with few descriptors held.
+void SystemCallsTest::pathsBeyondTheLimitAreReached()
+{
+    QFETCH(bool, inScope);
+    TestTree tree;
+    const QByteArray root = QFile::encodeName(tree.root());
+    const DeepChain chain(root);
+    QVERIFY(chain.ok);
+    std::optional<FileSystem::LongPathScope> scope;
+    if (inScope)
+        scope.emplace();
+    const QByteArray deepest = chain.folders.last();
+    QVERIFY(deepest.size() > PATH_MAX);
+    const int cwd = FileSystem::kCurrentFolder;
+
+    FileStatus status;
+    QCOMPARE(FileSystem::statusAt(cwd, (deepest + "/f").constData(), status), 0);
+    QCOMPARE(status.inode, chain.fileInode);
+    QVERIFY(FileSystem::existsAt(cwd, (deepest + "/f").constData()));
+    QVERIFY(!FileSystem::existsAt(cwd, (deepest + "/g").constData()));
+    QCOMPARE(FileSystem::statusAt(cwd, (deepest + "/g").constData(), status), ENOENT);
+
+    // Through the link beside level kLinkLevel: the same file.
+    QByteArray viaLink = chain.folders[DeepChain::kLinkLevel - 1] + "/lnk";
+    for (int level = DeepChain::kLinkLevel + 2; level <= DeepChain::kLevels; ++level)
+        viaLink += "/ddd";
+    QCOMPARE(FileSystem::statusAt(cwd, (viaLink + "/f").constData(), status), 0);
+    QCOMPARE(status.inode, chain.fileInode);
+
+    // Make, open, remove.
+    QCOMPARE(FileSystem::makeFolderAt(cwd, (deepest + "/sub").constData(), 0700), 0);
+    FileDescriptor created =
+        FileSystem::createFileAt(cwd, (deepest + "/sub/new").constData(), 0600);
+    QVERIFY(created);
+    QCOMPARE(FileSystem::writeAll(created.get(), "abc", 3), 0);
+    created.reset();
+    QVERIFY(!FileSystem::createFileAt(cwd, (deepest + "/sub/new").constData(), 0600));
+    FileDescriptor read = FileSystem::openFileAt(cwd, (deepest + "/sub/new").constData(),
+                                                 FileSystem::FileAccess::Read);
+    QVERIFY(read);
+    char buffer[8] = {};
+    int error = 0;
+    QCOMPARE(FileSystem::read(read.get(), buffer, 8, error), qint64(3));
+    QCOMPARE(FileSystem::removeAt(cwd, (deepest + "/sub/new").constData()), 0);
+    QVERIFY(!FileSystem::existsAt(cwd, (deepest + "/sub/new").constData()));
+
+    // Failures as one call on the whole path would give them.
+    QByteArray missing = chain.folders[DeepChain::kLevels - 2];
+    missing.replace(missing.size() - 200, 4, "/xxx");
+    QCOMPARE(FileSystem::statusAt(cwd, (missing + "/ddd/f").constData(), status), ENOENT);
+    const QByteArray longName(300, 'n');
+    QCOMPARE(FileSystem::statusAt(
+                 cwd, (root + '/' + longName + deepest.mid(root.size())).constData(), status),
+             ENAMETOOLONG);
+
+    // Folders by their paths, going up, then down, then jumping about: each is the one made.
+    // (Every one in a scope; without, each path costs a walk of all of its folders.)
+    const int step = inScope ? 1 : 97;
+    const int before = openDescriptors();
+    QList<int> order;
+    for (int i = DeepChain::kLevels - 1; i >= 0; i -= step)
+        order << i;
+    for (int i = 0; i < DeepChain::kLevels; i += step)
+        order << i;
+    for (int i = 0; i < DeepChain::kLevels; i += step)
+        order << (i * 7919) % DeepChain::kLevels;
+    int mostHeld = 0;
+    for (const int i : order) {
+        const FileDescriptor handle = FileSystem::openFolderHandle(chain.folders[i].constData());
+        QVERIFY2(handle, chain.folders[i].right(40).constData());
+        if (DeepChain::identityOf(handle) != chain.identities[i])
+            QFAIL(qPrintable(QStringLiteral("level %1 opened another folder").arg(i + 1)));
+        mostHeld = std::max(mostHeld, openDescriptors() - before);
+    }
+    QVERIFY2(mostHeld <= 80, qPrintable(QString::number(mostHeld)));
 }
 
 void SystemCallsTest::lockHeldByAnotherOpenFileIsSeen()

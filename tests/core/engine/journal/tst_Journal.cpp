@@ -37,6 +37,8 @@ private slots:
     void fileCutOffAtItsTemporaryNameIsUndone();
     void undoCutOffMidRotationIsFinished();
     void undoLeavesChangedFilesAlone();
+    void filesThatCannotBeLookedAtKeepTheBatchUndoable_data();
+    void filesThatCannotBeLookedAtKeepTheBatchUndoable();
     void undoActsOnlyInTheBatchsFolders();
     void undoPassesOverBatchThatRenamedNothing();
     void interruptedBatchIsClassifiedAndUndone();
@@ -612,6 +614,66 @@ void JournalTest::undoLeavesChangedFilesAlone()
     entry = JournalStore::read(id, error);
     QVERIFY2(entry, qPrintable(error));
     QCOMPARE(entry->undoneBy, second.undoId);
+}
+
+void JournalTest::filesThatCannotBeLookedAtKeepTheBatchUndoable_data()
+{
+    QTest::addColumn<bool>("shutTop");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the folder's names") << false << u"it could not be looked at"_qs;
+    QTest::newRow("the folder itself") << true << u"its folder could not be looked at"_qs;
+}
+
+// No search permission in the batch's folder, or in the one above it, when the undo is planned:
+// its files are not known to be gone, so they are left with the reason and the batch stays
+// undoable; once the folder opens again, an undo by its id brings them back.
+void JournalTest::filesThatCannotBeLookedAtKeepTheBatchUndoable()
+{
+    QFETCH(bool, shutTop);
+    QFETCH(QString, reason);
+    QVERIFY(m_tree->createFile(u"f/a"_qs, "a") && m_tree->createFile(u"f/b"_qs, "b"));
+    FileRows rows = listed({u"A"_qs, u"B"_qs});
+    RecordingPrompter prompter;
+    BatchResult batch;
+    QCOMPARE(runBatchRename(rows, false, prompter, &batch), BatchOutcome::Ran);
+    QCOMPARE(batch.renamed, 2);
+    QString error;
+    const std::optional<JournalEntry> entry = JournalStore::read(batch.journalId, error);
+    QVERIFY2(entry, qPrintable(error));
+
+    // Root looks into any folder: the plan is then made as the user nobody, for whom the
+    // tree's top can be entered but the folder cannot.
+    const QByteArray root = QFile::encodeName(m_tree->root());
+    const QByteArray folder = QFile::encodeName(m_tree->path(u"f"_qs));
+    const QByteArray shut = shutTop ? root : folder;
+    QCOMPARE(::chmod(root.constData(), 0755), 0);
+    QCOMPARE(::chmod(shut.constData(), 0600), 0);
+    constexpr uid_t kNobody = 65534;
+    const bool asNobody = ::geteuid() == 0;
+    if (asNobody)
+        QCOMPARE(::seteuid(kNobody), 0);
+    const UndoPlan plan = planUndo(*entry);
+    if (asNobody)
+        QCOMPARE(::seteuid(0), 0);
+    QCOMPARE(::chmod(shut.constData(), 0755), 0);
+    QVERIFY(plan.reverse.rows.empty());
+    QCOMPARE(plan.leftAlone.size(), size_t(2));
+    QCOMPARE(plan.lost, 0);
+    for (const UndoProblem &problem : plan.leftAlone)
+        QVERIFY2(problem.reason.startsWith(reason), qPrintable(problem.reason));
+
+    const UndoResult first = runUndo(plan);
+    QCOMPARE(first.restored, 0);
+    QVERIFY(!JournalStore::read(batch.journalId, error)->ended());
+    QVERIFY(hasBatchToUndo());
+
+    const std::optional<UndoPlan> again = planUndoOf(batch.journalId, error);
+    QVERIFY2(again, qPrintable(error));
+    const UndoResult second = runUndo(*again);
+    QCOMPARE(second.restored, 2);
+    QVERIFY(second.leftAlone.empty());
+    QCOMPARE(m_tree->entries(), QStringList({u"f/"_qs, u"f/a"_qs, u"f/b"_qs}));
+    QCOMPARE(JournalStore::read(batch.journalId, error)->undoneBy, second.undoId);
 }
 
 // A journal whose folder line was changed to another folder holding links to the batch's
