@@ -44,6 +44,17 @@
     PARAMETER(CheckLowerCase, Flag, 0, checkLowerCase, Always,                                     \
               CliOption("--lower", "whole new name in lower case", CheckLowerCase))                \
     VALUE(ResolveChains, Flag, 0) /* rename chains and swaps through temporary names */            \
+    PARAMETER(FindRegularExpression, Flag, 0, findRegularExpression, CheckFindAndReplace,          \
+              CliOption("--regex",                                                                 \
+                        "find and replace: the text to find is a regular expression;\n"            \
+                        "the replacement may hold $0, $1..$99, ${name} and $$ (a $)",              \
+                        FindRegularExpression))                                                    \
+    PARAMETER(                                                                                     \
+        FindIgnoreCase, Flag, 0, findIgnoreCase, CheckFindAndReplace,                              \
+        CliOption("--ignore-case", "find and replace: ignore case when finding", FindIgnoreCase))  \
+    PARAMETER(FindFirstOnly, Flag, 0, findFirstOnly, CheckFindAndReplace,                          \
+              CliOption("--first-only", "find and replace: replace the first match only",          \
+                        FindFirstOnly))                                                            \
     /* new rows here */
 
 // How a value is stored: a flag as 0 or 1, a number as a 32-bit integer, a text as a string.
