@@ -46,7 +46,7 @@ expect '' quirewell-cli --number-start = ''
 expect 'settings.ini' quirewell-cli --config s
 expect 'settings.ini' quirewell-cli list Papers --config = s
 expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
-expect '--read-only|--recursive|--remove|--reorder|--replace' quirewell-cli list Papers --re
+expect '--read-only|--recursive|--regex|--remove|--reorder|--replace' quirewell-cli list Papers --re
 expect '--number-end|--number-start' quirewell-cli --nu
 
 # Every command and option of --help is completed and has its place in the manual page,

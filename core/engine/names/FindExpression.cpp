@@ -205,8 +205,8 @@ std::shared_ptr<Compiled> compile(const RenameParameters &p)
         options |= PCRE2_CASELESS;
     int code = 0;
     PCRE2_SIZE offset = 0;
-    c->code = pcre2_compile(units(pattern), PCRE2_SIZE(pattern.size()), options, &code, &offset,
-                            nullptr);
+    c->code =
+        pcre2_compile(units(pattern), PCRE2_SIZE(pattern.size()), options, &code, &offset, nullptr);
     if (!c->code) {
         const qsizetype at = std::min(qsizetype(offset), pattern.size());
         c->error = FindPatternError{false, charactersIn(QStringView(pattern).first(at)),
@@ -292,7 +292,8 @@ void appendReplacement(const Compiled &c, const QString &text, const PCRE2_SIZE 
             const PCRE2_SIZE from = offsets[2 * group];
             if (from == PCRE2_UNSET)
                 continue; // the group took no part in the match
-            out += QStringView(text).sliced(qsizetype(from), qsizetype(offsets[2 * group + 1] - from));
+            out +=
+                QStringView(text).sliced(qsizetype(from), qsizetype(offsets[2 * group + 1] - from));
             break;
         }
     }

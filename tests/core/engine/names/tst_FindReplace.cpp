@@ -55,8 +55,8 @@ void FindReplaceTest::replaces_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *tag, const QString &find, const QString &replace,
-                        int switches, const QString &name, const QString &expected) {
+    const auto row = [](const char *tag, const QString &find, const QString &replace, int switches,
+                        const QString &name, const QString &expected) {
         QTest::newRow(tag) << findReplace(find, replace, switches) << name << expected;
     };
     // Plain text with the new switches.
@@ -76,8 +76,7 @@ void FindReplaceTest::replaces_data()
     row("braced number", u"(a)"_qs, u"${1}1"_qs, Regex, u"a"_qs, u"a1"_qs);
     row("two-digit group", u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)"_qs, u"$10$1"_qs, Regex,
         u"abcdefghij"_qs, u"ja"_qs);
-    row("dollar dollar is a dollar", u"price"_qs, u"$$5"_qs, Regex, u"price.txt"_qs,
-        u"$5.txt"_qs);
+    row("dollar dollar is a dollar", u"price"_qs, u"$$5"_qs, Regex, u"price.txt"_qs, u"$5.txt"_qs);
     row("lone dollar stays", u"x"_qs, u"a$b$"_qs, Regex, u"x"_qs, u"a$b$"_qs);
     row("unset group is empty", u"(a)|(b)"_qs, u"[$1$2]"_qs, Regex, u"ab"_qs, u"[a][b]"_qs);
     row("no match keeps the name", u"z+"_qs, u"y"_qs, Regex, u"abc"_qs, u"abc"_qs);
@@ -87,8 +86,7 @@ void FindReplaceTest::replaces_data()
     row("regex ignore case beyond ASCII", u"é"_qs, u"e"_qs, Regex | IgnoreCase, u"CAFÉ"_qs,
         u"CAFe"_qs);
     row("regex matches case", u"img"_qs, u"x"_qs, Regex, u"IMG"_qs, u"IMG"_qs);
-    row("word characters beyond ASCII", u"^\\w+"_qs, u"X"_qs, Regex, u"Ærø.txt"_qs,
-        u"X.txt"_qs);
+    row("word characters beyond ASCII", u"^\\w+"_qs, u"X"_qs, Regex, u"Ærø.txt"_qs, u"X.txt"_qs);
     // Empty matches end and never loop.
     row("insert at start", u"^"_qs, u"new_"_qs, Regex, u"a.txt"_qs, u"new_a.txt"_qs);
     row("insert at end", u"$"_qs, u"!"_qs, Regex, u"ab"_qs, u"ab!"_qs);
@@ -102,11 +100,19 @@ void FindReplaceTest::replaces_data()
         u"cafe.txt"_qs);
     row("escaped byte outside the match", u"txt"_qs, u"md"_qs, Regex, u"\xdcff-\xdc80.txt"_qs,
         u"\xdcff-\xdc80.md"_qs);
-    row("escaped byte inside a group", u"(.)-"_qs, u"$1$1"_qs, Regex, u"\xdce9-" u"a"_qs,
-        u"\xdce9\xdce9" u"a"_qs);
-    row("escaped byte in the expression", u"\xdce9"_qs, u"e"_qs, Regex,
-        u"\xdce9\xdce8\xdce9"_qs, u"e\xdce8" u"e"_qs);
-    row("other lone surrogate kept", u"a"_qs, u"b"_qs, Regex, u"\xd800" u"a"_qs, u"\xd800" u"b"_qs);
+    row("escaped byte inside a group", u"(.)-"_qs, u"$1$1"_qs, Regex,
+        u"\xdce9-"
+        u"a"_qs,
+        u"\xdce9\xdce9"
+        u"a"_qs);
+    row("escaped byte in the expression", u"\xdce9"_qs, u"e"_qs, Regex, u"\xdce9\xdce8\xdce9"_qs,
+        u"e\xdce8"
+        u"e"_qs);
+    row("other lone surrogate kept", u"a"_qs, u"b"_qs, Regex,
+        u"\xd800"
+        u"a"_qs,
+        u"\xd800"
+        u"b"_qs);
 }
 
 void FindReplaceTest::replaces()
