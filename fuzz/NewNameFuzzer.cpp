@@ -1,6 +1,7 @@
 // The new-name rule and the duplicate check on any parameters and names: no crash, no
 // undefined behaviour, and the properties the rule promises whatever the input.
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/FindReplace.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/RenameOperation.h"
@@ -92,10 +93,30 @@ qint64 plusOne(qint32 n)
     return qint64(n) + 1;
 }
 
+bool holdsLoneSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
 {
     RenameCounters counters = RenameCounters::from(p);
-    const QString name = computeNewName(p, loaded, found, counters);
+    RuleFailure failure;
+    const QString name = computeNewName(p, loaded, found, counters, &failure);
+    if (failure.problem != RowProblem::None) {
+        require(p.findRegularExpression && findAndReplaceApplies(p),
+                "only a regular expression fails a row");
+        require(name == loaded, "a row the rule fails keeps its name");
+    }
+    if (!holdsLoneSurrogate(loaded) && !holdsLoneSurrogate(p.findText) &&
+        !holdsLoneSurrogate(p.replaceText) && !holdsLoneSurrogate(p.newFileName))
+        require(!holdsLoneSurrogate(name), "no step splits a character beyond 16 bits");
     require(counters.start == (p.checkNumberAtStart ? plusOne(p.numberAtStart) : p.numberAtStart),
             "start counter advances by one exactly when its operation is on");
     require(counters.end == (p.checkNumberAtEnd ? plusOne(p.numberAtEnd) : p.numberAtEnd),

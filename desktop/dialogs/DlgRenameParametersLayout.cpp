@@ -86,12 +86,33 @@ void CDlgRenameParameters::buildControls()
         parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
     auto *checkLowerCase =
         parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+    auto *regex = parameterControl(new QCheckBox(QStringLiteral("Regular e&xpression"), group),
+                                   Key::FindRegularExpression);
+    auto *matchCase =
+        parameterControl(new QCheckBox(QStringLiteral("Match &case"), group), Key::FindIgnoreCase);
+    matchCase->setProperty(kStoresOpposite, true);
+    auto *replaceAll =
+        parameterControl(new QCheckBox(QStringLiteral("Replace &all"), group), Key::FindFirstOnly);
+    replaceAll->setProperty(kStoresOpposite, true);
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
     groupLayout->addWidget(findText, 0, 1);
     groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 1, 0);
     groupLayout->addWidget(replaceText, 1, 1);
+    auto *findSwitches = new QHBoxLayout;
+    findSwitches->addWidget(regex);
+    findSwitches->addWidget(matchCase);
+    findSwitches->addWidget(replaceAll);
+    findSwitches->addStretch();
+    groupLayout->addLayout(findSwitches, 2, 1);
+    // Beside the fields it is about: what is wrong with the expression, while it is.
+    m_labelFindMessage = named(new QLabel(group), "FindMessage");
+    m_labelFindMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_labelFindMessage->setWordWrap(true);
+    m_labelFindMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_labelFindMessage->hide();
+    groupLayout->addWidget(m_labelFindMessage, 3, 0, 1, 2);
 
     m_spinRemoveInitialCharactersLength =
         named(new CSpinArrows(removeLength, this), "RemoveInitialCharactersLengthArrows");
@@ -150,6 +171,9 @@ void CDlgRenameParameters::buildControls()
         m_checkFindAndReplace,
         findText,
         replaceText,
+        regex,
+        matchCase,
+        replaceAll,
         checkNewFileName,
         newFileName,
         checkNumberAtStart,
@@ -166,5 +190,5 @@ void CDlgRenameParameters::buildControls()
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 302, 162));
+    resize(fromDialogUnits(this, 302, 176));
 }
