@@ -278,7 +278,8 @@ private:
     pcre2_jit_stack *m_stack = nullptr;
 };
 
-thread_local Matcher t_matcher;
+// Each thread that computes names matches with its own.
+thread_local Matcher g_threadMatcher;
 
 void appendReplacement(const Compiled &c, const QString &text, const PCRE2_SIZE *offsets,
                        QString &out)
@@ -324,7 +325,7 @@ std::optional<FindPatternError> error(const RenameParameters &params)
 
 bool replace(const RenameParameters &params, QString &text, QString &why)
 {
-    const Compiled &c = t_matcher.use(params);
+    const Compiled &c = g_threadMatcher.use(params);
     if (c.error) {
         why = c.error->text();
         return false;
@@ -337,14 +338,14 @@ bool replace(const RenameParameters &params, QString &text, QString &why)
     uint32_t options = 0;
     bool matched = false;
     while (start <= subject.size()) {
-        const int rc = t_matcher.match(subject, start, options);
+        const int rc = g_threadMatcher.match(subject, start, options);
         if (rc == PCRE2_ERROR_NOMATCH)
             break;
         if (rc < 0) {
             why = failureText(rc);
             return false;
         }
-        const PCRE2_SIZE *offsets = t_matcher.offsets();
+        const PCRE2_SIZE *offsets = g_threadMatcher.offsets();
         const auto from = qsizetype(offsets[0]);
         const auto to = qsizetype(offsets[1]);
         if (to < from) { // \K in a lookaround can end a match before its start
