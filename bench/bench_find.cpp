@@ -49,13 +49,14 @@ int main(int argc, char **argv)
     FileRows plainRows = makeRows();
     FileRows regexRows = plainRows;
     const std::vector<std::uint8_t> present(size_t(kRows), 1);
-    const RenameParameters plain = findReplace(QStringLiteral("IMG_"), QStringLiteral("Photo-"), false);
+    const RenameParameters plain =
+        findReplace(QStringLiteral("IMG_"), QStringLiteral("Photo-"), false);
     const RenameParameters regex =
         findReplace(QStringLiteral("IMG_(\\d+)"), QStringLiteral("Photo-$1"), true);
 
-    const bench::Medians m =
-        bench::compare(repetitions, [&] { ComputeNewFileNames(plainRows, plain, &present); },
-                       [&] { ComputeNewFileNames(regexRows, regex, &present); });
+    const bench::Medians m = bench::compare(
+        repetitions, [&] { ComputeNewFileNames(plainRows, plain, &present); },
+        [&] { ComputeNewFileNames(regexRows, regex, &present); });
     int differ = 0;
     for (size_t i = 0; i < size_t(kRows); ++i)
         differ += plainRows.rows[i].newName != regexRows.rows[i].newName;
