@@ -7,6 +7,7 @@
 #include "cli/TerminalPrompter.h"
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/FindReplace.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/names/RowOrder.h"
 #include "core/engine/rename/BatchRename.h"
@@ -119,6 +120,12 @@ int finishListing(const Listing &listing)
 }
 
 } // namespace
+
+QString parametersProblem(const CliOptions &options)
+{
+    const std::optional<FindPatternError> fault = findPatternError(parameters(options));
+    return fault ? fault->text() : QString();
+}
 
 // The rows go out while the walk finds them: the names are computed over the whole list only
 // by a preview.

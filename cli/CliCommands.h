@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QString>
+
 struct CliOptions;
+
+// What makes the run's rename parameters unusable (an invalid regular expression or
+// replacement), or an empty text.
+QString parametersProblem(const CliOptions &options);
 
 // The three commands; each returns the process's exit status (0 done, 1 refused or failed).
 int runList(const CliOptions &options);

@@ -96,6 +96,15 @@ int main(int argc, char **argv)
         }
         CAppSettings::useStoreFile(options.configFile);
     }
+    // Checked before anything is listed, so an unusable expression renames nothing.
+    if (options.command == CliOptions::Command::Preview ||
+        options.command == CliOptions::Command::Rename) {
+        const QString problem = parametersProblem(options);
+        if (!problem.isEmpty()) {
+            printMessage(QStringLiteral("quirewell-cli: ") + problem);
+            return kBadUsage;
+        }
+    }
     if (options.command != CliOptions::Command::Undo &&
         options.command != CliOptions::Command::Keep)
         printInterruptedNotice();

@@ -1,6 +1,7 @@
 // The new-name rule and the duplicate check on any parameters and names: no crash, no
 // undefined behaviour, and the properties the rule promises whatever the input.
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/FindReplace.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/RenameOperation.h"
@@ -106,10 +107,27 @@ QString withoutZeros(QString text)
     return text.remove(u'0');
 }
 
+bool holdsLoneSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
 {
     RenameCounters counters = RenameCounters::from(p);
-    const QString name = computeNewName(p, loaded, found, counters);
+    RuleFailure failure;
+    const QString name = computeNewName(p, loaded, found, counters, &failure);
+    if (failure.problem != RowProblem::None)
+        require(name == loaded, "a row the rule fails keeps its name");
+    if (!holdsLoneSurrogate(loaded) && !holdsLoneSurrogate(p.findText) &&
+        !holdsLoneSurrogate(p.replaceText) && !holdsLoneSurrogate(p.newFileName))
+        require(!holdsLoneSurrogate(name), "no step splits a character beyond 16 bits");
     require(counters.start.value == (p.checkNumberAtStart
                                          ? plusStep(p.numberAtStart, p.stepNumberAtStart)
                                          : p.numberAtStart),

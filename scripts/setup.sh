@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format clang-tidy
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libpcre2-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick

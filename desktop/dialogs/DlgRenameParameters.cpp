@@ -1,5 +1,7 @@
 #include "desktop/dialogs/DlgRenameParameters.h"
 
+#include "core/engine/names/FindReplace.h"
+
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/NumberEdit.h"
 #include "desktop/dialogs/WindowPlacement.h"
@@ -47,6 +49,7 @@ void CDlgRenameParameters::initialise()
     m_parameters = RenameParameters::fromSettings(CAppSettings());
     m_stored = m_parameters;
     putControls();
+    updateFindMessage();
     m_initialised = 1;
 
     m_caption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
@@ -73,7 +76,7 @@ bool CDlgRenameParameters::takeControls()
     bool ok = true;
     for (const Control &control : m_controls) {
         if (auto *box = qobject_cast<QCheckBox *>(control.widget)) {
-            m_parameters.setValue(control.key, box->isChecked() ? 1 : 0);
+            m_parameters.setValue(control.key, box->isChecked() != storesOpposite(box) ? 1 : 0);
         } else if (auto *number = qobject_cast<CNumberEdit *>(control.widget)) {
             const std::optional<int> value = number->number();
             if (!value) {
@@ -97,7 +100,7 @@ void CDlgRenameParameters::putControls()
     for (const Control &control : m_controls) {
         const QVariant value = m_parameters.value(control.key);
         if (auto *box = qobject_cast<QCheckBox *>(control.widget))
-            box->setChecked(value.toInt() != 0);
+            box->setChecked((value.toInt() != 0) != storesOpposite(box));
         else if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
             number->setNumber(value.toInt());
         else if (auto *spin = qobject_cast<QSpinBox *>(control.widget))
@@ -123,6 +126,21 @@ void CDlgRenameParameters::updateNumberMessage()
     m_labelNumberMessage->setVisible(invalid);
 }
 
+bool CDlgRenameParameters::updateFindMessage()
+{
+    const std::optional<FindPatternError> fault = findPatternError(m_stored);
+    QString text;
+    if (fault) {
+        text = fault->text();
+        text[0] = text[0].toUpper();
+        text += QStringLiteral(". The list shows the names of the last valid expression, and "
+                               "nothing is renamed until it is corrected.");
+    }
+    m_labelFindMessage->setText(text);
+    m_labelFindMessage->setVisible(fault.has_value());
+    return !fault;
+}
+
 void CDlgRenameParameters::onParameterEdited(Key key)
 {
     // The arrows write into the length edit while the window is being built; nothing is
@@ -133,9 +151,16 @@ void CDlgRenameParameters::onParameterEdited(Key key)
         clearOtherCaseBox(key);
     takeControls();
     storeParameter(key);
+    if (!updateFindMessage())
+        return; // stored, but the list keeps the last names it could compute
     const std::optional<Key> onlyWhile = RenameParameters::previewedOnlyWhile(key);
     if (!onlyWhile || m_parameters.value(*onlyWhile).toInt() != 0)
         emit parametersEdited(m_stored);
+}
+
+bool CDlgRenameParameters::storesOpposite(const QCheckBox *box)
+{
+    return box->property(kStoresOpposite).toBool();
 }
 
 void CDlgRenameParameters::storeParameter(Key key)

@@ -13,8 +13,10 @@ class QLabel;
 // user works. It edits one RenameParameters value. Every change the user makes is stored at
 // once, and the dialog then hands the whole value to its list view with parametersEdited():
 // always for a check box and for the two start numbers, for a text or the remove length
-// only while its own operation is switched on. "&Rename All" emits renameAllClicked() and
-// leaves the window open.
+// only while its own operation is switched on. While the text to find is a regular
+// expression that cannot be used, the window says why beside the field and hands nothing on,
+// so the list keeps the names of the last valid parameters. "&Rename All" emits renameAllClicked()
+// and leaves the window open.
 //
 // For the owner (the list view):
 // - take parametersEdited to recompute later, not inside the signal: the dialog never
@@ -64,6 +66,11 @@ private:
         QWidget *widget; // a check box, a text edit or a number edit
     };
 
+    // A check box with this property set shows the opposite of its stored flag ("Match case"
+    // is on while FindIgnoreCase is 0), so each box reads as the user expects.
+    static constexpr const char *kStoresOpposite = "storesOpposite";
+    static bool storesOpposite(const QCheckBox *box);
+
     void initialise();
     // Copies the controls into the value in exchange order; stops at a number edit that
     // does not hold a 32-bit integer, so that field and every later one keep their values.
@@ -71,6 +78,8 @@ private:
     // Copies the value into the controls without running any handler.
     void putControls();
     void updateNumberMessage();
+    // Shows what is wrong with the stored expression or replacement, if anything; false then.
+    bool updateFindMessage();
     void storeParameter(Key key);
     // A control changed by the user: takes the controls, stores the parameter under key and
     // hands the stored value on (while the flag it is previewed under is set, if any).
@@ -90,4 +99,5 @@ private:
     QCheckBox *m_checkFindAndReplace = nullptr;
     CSpinArrows *m_spinRemoveInitialCharactersLength = nullptr;
     QLabel *m_labelNumberMessage = nullptr;
+    QLabel *m_labelFindMessage = nullptr;
 };

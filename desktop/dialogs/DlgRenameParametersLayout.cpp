@@ -121,12 +121,33 @@ void CDlgRenameParameters::buildControls()
     for (QSpinBox *step : {stepStart, stepEnd})
         step->setToolTip(QStringLiteral("Added to the number from file to file "
                                         "(negative: counts down)"));
+    auto *regex = parameterControl(new QCheckBox(QStringLiteral("Regular e&xpression"), group),
+                                   Key::FindRegularExpression);
+    auto *matchCase =
+        parameterControl(new QCheckBox(QStringLiteral("Match &case"), group), Key::FindIgnoreCase);
+    matchCase->setProperty(kStoresOpposite, true);
+    auto *replaceAll =
+        parameterControl(new QCheckBox(QStringLiteral("Replace &all"), group), Key::FindFirstOnly);
+    replaceAll->setProperty(kStoresOpposite, true);
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
     groupLayout->addWidget(findText, 0, 1);
     groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 1, 0);
     groupLayout->addWidget(replaceText, 1, 1);
+    auto *findSwitches = new QHBoxLayout;
+    findSwitches->addWidget(regex);
+    findSwitches->addWidget(matchCase);
+    findSwitches->addWidget(replaceAll);
+    findSwitches->addStretch();
+    groupLayout->addLayout(findSwitches, 2, 1);
+    // Beside the fields it is about: what is wrong with the expression, while it is.
+    m_labelFindMessage = named(new QLabel(group), "FindMessage");
+    m_labelFindMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_labelFindMessage->setWordWrap(true);
+    m_labelFindMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_labelFindMessage->hide();
+    groupLayout->addWidget(m_labelFindMessage, 3, 0, 1, 2);
 
     m_spinRemoveInitialCharactersLength =
         named(new CSpinArrows(removeLength, this), "RemoveInitialCharactersLengthArrows");
@@ -205,6 +226,9 @@ void CDlgRenameParameters::buildControls()
         m_checkFindAndReplace,
         findText,
         replaceText,
+        regex,
+        matchCase,
+        replaceAll,
         checkNewFileName,
         newFileName,
         checkNumberAtStart,
@@ -228,5 +252,5 @@ void CDlgRenameParameters::buildControls()
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 350, 180));
+    resize(fromDialogUnits(this, 350, 194));
 }

@@ -1,5 +1,6 @@
 #include "desktop/view/ListController.h"
 
+#include "core/engine/names/FindReplace.h"
 #include "core/listing/ListingTexts.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
@@ -179,6 +180,13 @@ void ListController::setRenameParameters(const RenameParameters &parameters)
 
 void ListController::OnStartRenaming()
 {
+    // The list may show the names of an earlier expression: never rename to those.
+    if (const auto fault = findPatternError(RenameParameters::fromSettings(m_settings))) {
+        Prompts::instance().message(m_promptParent,
+                                    QStringLiteral("Nothing is renamed: %1.").arg(fault->text()),
+                                    Prompts::Icon::Warning);
+        return;
+    }
     finishNewNames(); // the batch renames to the names of the current parameters
     // Rows that a load replaced and that are still being freed are finished first: each time
     // their memory goes back to the system, the processors running the program's other

@@ -75,6 +75,7 @@ private slots:
     void secondSignalEndsAStuckRun_data();
     void secondSignalEndsAStuckRun();
     void previewOverlaysStoredParameters();
+    void regularExpressionRename();
     void runningNumbersCountOnPastThe32BitLimit();
     void sortedLists();
     void renameWithYes();
@@ -335,6 +336,27 @@ void TestQuirewellCli::previewOverlaysStoredParameters()
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckUpperCase), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckNumberAtStart), 0);
     QCOMPARE(settings.intValue(CAppSettings::Key::CheckLowerCase), 1);
+}
+
+// The three find switches together; an invalid expression renames nothing and says where.
+void TestQuirewellCli::regularExpressionRename()
+{
+    TestTree &tree = *m_tree;
+    QVERIFY(tree.createFile(QStringLiteral("IMG_1_1.jpg")));
+    QVERIFY(tree.createFile(QStringLiteral("img_22.jpg")));
+    const QStringList invalid = args({"rename", "--regex", "--find", "(img", "--yes"});
+    Run r = run(invalid + QStringList{tree.root()});
+    QCOMPARE(r.code, 2);
+    QCOMPARE(r.err, QByteArray("quirewell-cli: invalid regular expression at position 4: "
+                               "missing closing parenthesis\n"));
+    QVERIFY(tree.exists(QStringLiteral("IMG_1_1.jpg")));
+
+    const QStringList switches = args({"rename", "--regex", "--ignore-case", "--first-only",
+                                       "--find", "_(\\d+)", "--replace", "-$1$$", "--yes"});
+    r = run(switches + QStringList{tree.root()});
+    QCOMPARE(r.code, 0);
+    QVERIFY(tree.exists(QStringLiteral("IMG-1$_1.jpg")));
+    QVERIFY(tree.exists(QStringLiteral("img-22$.jpg")));
 }
 
 // Both numbers, from the top of the 32-bit range, count on in the preview and the rename.
@@ -694,6 +716,7 @@ void TestQuirewellCli::badUsage_data()
     QTest::newRow("both orders") << args({"rename", "/tmp", "--reorder", "--no-reorder"});
     QTest::newRow("order with value") << args({"rename", "/tmp", "--reorder=1"});
     QTest::newRow("unknown sort") << args({"preview", "/tmp", "--sort", "location"});
+    QTest::newRow("invalid expression") << args({"preview", "/tmp", "--regex", "--find", "a{2,1}"});
 }
 
 void TestQuirewellCli::badUsage()

@@ -46,7 +46,7 @@ expect '' quirewell-cli --number-start = ''
 expect 'settings.ini' quirewell-cli --config s
 expect 'settings.ini' quirewell-cli list Papers --config = s
 expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
-expect '--read-only|--recursive|--remove|--reorder|--replace|--restart-each-folder|--reverse' quirewell-cli list Papers --re
+expect '--read-only|--recursive|--regex|--remove|--reorder|--replace|--restart-each-folder|--reverse' quirewell-cli list Papers --re
 expect 'name|natural' quirewell-cli preview Papers --sort na
 expect 'modified' quirewell-cli --sort = m
 expect '--pad-end|--pad-numbers|--pad-start' quirewell-cli --pad

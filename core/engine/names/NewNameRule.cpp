@@ -2,6 +2,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/FindReplace.h"
 #include "core/engine/settings/AppSettings.h"
 
 #include <QChar>
@@ -160,49 +161,6 @@ QString materialise(const QString &loadedName, const WorkingName &w, QStringView
     return name;
 }
 
-bool findAndReplaceApplies(const RenameParameters &p)
-{
-    return p.checkFindAndReplace && !p.findText.isEmpty();
-}
-
-// Whether a match of text could begin or end inside a surrogate pair of a name.
-bool mayMatchHalfAPair(const QString &text)
-{
-    return text.front().isLowSurrogate() || text.back().isHighSurrogate();
-}
-
-// Replaces each match that starts and ends on character boundaries, from left to right.
-void replaceWholeCharacters(const RenameParameters &p, QString &name)
-{
-    const QString &find = p.findText;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = name.indexOf(find, from, Qt::CaseSensitive);
-        if (at < 0)
-            return;
-        const qsizetype end = at + find.size();
-        const bool splitsAPair =
-            (at > 0 && name[at].isLowSurrogate() && name[at - 1].isHighSurrogate()) ||
-            (end < name.size() && name[end - 1].isHighSurrogate() && name[end].isLowSurrogate());
-        if (splitsAPair) {
-            from = at + 1;
-            continue;
-        }
-        name.replace(at, find.size(), p.replaceText);
-        from = at + p.replaceText.size();
-    }
-}
-
-void findAndReplace(const RenameParameters &p, QString &name)
-{
-    if (!findAndReplaceApplies(p) || !name.contains(p.findText))
-        return;
-    if (mayMatchHalfAPair(p.findText))
-        replaceWholeCharacters(p, name);
-    else
-        name.replace(p.findText, p.replaceText, Qt::CaseSensitive);
-}
-
 bool holdsEscapedBytes(const QString &name)
 {
     return std::any_of(name.cbegin(), name.cend(),
@@ -293,11 +251,13 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
         name = materialise(loadedName, w, start.view());
     } else {
         name = materialise(loadedName, w, {});
-        findAndReplace(params, name);
+        const bool replaced = replaceMatches(params, name, failure);
         if (params.checkNumberAtStart) {
             const Decimal start(take(counters.start), params.padNumberAtStart);
             name.prepend(start.view());
         }
+        if (!replaced)
+            return loadedName; // the row keeps its name; the counters moved on all the same
     }
     changeCase(params, name);
     padNumbersInTitle(params, name);

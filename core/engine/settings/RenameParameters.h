@@ -24,6 +24,11 @@ struct RenameParameters
     int numberAtStart = 1;
     bool checkUpperCase = false;
     bool checkLowerCase = false;
+    // Find and replace: the find text is a regular expression; case is ignored; only the
+    // first match is replaced. Each off gives the plain, case-sensitive, replace-all find.
+    bool findRegularExpression = false;
+    bool findIgnoreCase = false;
+    bool findFirstOnly = false;
     // Running numbers: minimum digits (0 or 1: as many as the number has) and the step.
     int padNumberAtStart = 0;
     int stepNumberAtStart = 1;

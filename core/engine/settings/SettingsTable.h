@@ -67,6 +67,17 @@
                         "pad every run of digits in each new title to at least N digits",          \
                         CheckPadNumbers))                                                          \
     VALUE(NaturalNameOrder, Flag, 0) /* name columns sort runs of digits by value */               \
+    PARAMETER(FindRegularExpression, Flag, 0, findRegularExpression, CheckFindAndReplace,          \
+              CliOption("--regex",                                                                 \
+                        "find and replace: the text to find is a regular expression;\n"            \
+                        "the replacement may hold $0, $1..$99, ${name} and $$ (a $)",              \
+                        FindRegularExpression))                                                    \
+    PARAMETER(                                                                                     \
+        FindIgnoreCase, Flag, 0, findIgnoreCase, CheckFindAndReplace,                              \
+        CliOption("--ignore-case", "find and replace: ignore case when finding", FindIgnoreCase))  \
+    PARAMETER(FindFirstOnly, Flag, 0, findFirstOnly, CheckFindAndReplace,                          \
+              CliOption("--first-only", "find and replace: replace the first match only",          \
+                        FindFirstOnly))                                                            \
     /* new rows here */
 
 // How a value is stored: a flag as 0 or 1, a number as a 32-bit integer, a text as a string.

@@ -384,6 +384,49 @@ private slots:
         QVERIFY(m_dialog->isVisible());
     }
 
+    void invalidExpressionIsShownAndKeepsTheLastPreview()
+    {
+        m_settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+        open();
+        takePosted();
+        QLabel *message = control<QLabel>(m_dialog.get(), "FindMessage");
+        QVERIFY(!message->isVisible());
+        // The two boxes read as "on" while their stored flags are off.
+        QVERIFY(box("FindIgnoreCase")->isChecked());
+        QVERIFY(box("FindFirstOnly")->isChecked());
+        clickBox(box("FindIgnoreCase"));
+        clickBox(box("FindFirstOnly"));
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::FindIgnoreCase), 1);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::FindFirstOnly), 1);
+        clickBox(box("FindRegularExpression"));
+        QCOMPARE(takePosted(), recomputes(3));
+
+        // Each keystroke is stored; none is handed on while the expression is invalid.
+        QTest::keyClicks(edit("FindText"), QStringLiteral("(a"));
+        QCOMPARE(m_settings.textValue(CAppSettings::Key::FindText), QStringLiteral("(a"));
+        QCOMPARE(takePosted(), QList<int>());
+        QVERIFY(message->isVisible());
+        QVERIFY2(message->text().startsWith(
+                     u"Invalid regular expression at position 2: missing closing parenthesis"_qs),
+                 qPrintable(message->text()));
+        clickBox(box("CheckUpperCase"));
+        QCOMPARE(takePosted(), QList<int>());
+        QTest::keyClicks(edit("ReplaceText"), QStringLiteral("$1"));
+        QCOMPARE(takePosted(), QList<int>());
+
+        QTest::keyClicks(edit("FindText"), QStringLiteral(")"));
+        QVERIFY(!message->isVisible());
+        QCOMPARE(takePosted(), recomputes(1));
+        // A replacement naming a group the expression lacks is shown the same way.
+        QTest::keyClicks(edit("ReplaceText"), QStringLiteral("$2"));
+        QVERIFY(message->text().startsWith(u"Invalid replacement at position 2"_qs));
+        QCOMPARE(takePosted(), recomputes(1)); // "$1$" on the way is valid: a lone dollar
+        // Plain text cannot be invalid.
+        clickBox(box("FindRegularExpression"));
+        QVERIFY(!message->isVisible());
+        QCOMPARE(takePosted(), recomputes(1));
+    }
+
     void mnemonicsReachTheirControls()
     {
         open();

@@ -156,6 +156,29 @@ private slots:
         QCOMPARE(f.tree.entries(), QStringList({u"ONE.TXT"_s, u"TWO.TXT"_s}));
     }
 
+    // While the stored expression cannot be used, the list may show an earlier expression's
+    // names: the batch is refused and says why.
+    void invalidExpressionRefusesTheBatch()
+    {
+        ShellFixture f;
+        for (const char *name : {"one.txt", "two.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        CAppSettings settings;
+        settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+        settings.setValue(CAppSettings::Key::FindRegularExpression, 1);
+        settings.setValue(CAppSettings::Key::FindText, u"(o"_s);
+        QVERIFY(startListing(f, f.tree.root()));
+        settle(f);
+        f.prompts.messages.clear();
+        pressApplicationButton(f);
+        QTRY_COMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].text,
+                 u"Nothing is renamed: invalid regular expression at position 2: missing "
+                 "closing parenthesis."_s);
+        QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Warning);
+        QCOMPARE(f.tree.entries(), QStringList({u"one.txt"_s, u"two.txt"_s}));
+    }
+
     // A batch in which no checked row would get a new name is not offered: it would ask to
     // rename every checked file and rename none.
     void nothingToRenameIsSaidInsteadOfAsking()

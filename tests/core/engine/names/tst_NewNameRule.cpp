@@ -152,6 +152,13 @@ void NewNameRuleTest::singleRow_data()
     notStart.checkNumberAtStart = true;
     QTest::newRow("find does not see start number")
         << notStart << u"file.txt"_qs << true << u"1filex.txt"_qs;
+    RenameParameters regexSteps = findReplace(u"^(\\w+?)(\\d)\\."_qs, u"$2-$1."_qs);
+    regexSteps.findRegularExpression = true;
+    regexSteps.checkNumberAtEnd = true;
+    regexSteps.checkNumberAtStart = true;
+    regexSteps.checkUpperCase = true;
+    QTest::newRow("expression between the two numbers")
+        << regexSteps << u"file.txt"_qs << true << u"11-FILE.TXT"_qs;
 
     RenameParameters start;
     start.checkNumberAtStart = true;
