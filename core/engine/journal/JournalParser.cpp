@@ -101,15 +101,17 @@ public:
     }
     // The lines from the current one to the end: room enough for the records that follow,
     // reserved at once rather than grown (and copied) step by step. Reserved room that is
-    // never written costs address space only.
-    qsizetype linesLeft() const
+    // never written costs address space only. The text's lines are counted once.
+    qsizetype linesLeft()
     {
-        qsizetype lines = 0;
-        const char *end = m_text.data() + m_text.size();
-        for (const char *p = m_text.data() + m_pos;
-             (p = static_cast<const char *>(std::memchr(p, '\n', end - p))); ++p)
-            ++lines;
-        return lines;
+        if (m_lines < 0) {
+            m_lines = 0;
+            const char *end = m_text.data() + m_text.size();
+            for (const char *p = m_text.data();
+                 (p = static_cast<const char *>(std::memchr(p, '\n', end - p))); ++p)
+                ++m_lines;
+        }
+        return m_lines - m_line;
     }
     bool fail(QString &error, const QString &what) const
     {
@@ -145,6 +147,7 @@ private:
     qsizetype m_pos = 0;     // where the current line starts
     qsizetype m_lineEnd = 0; // its line break
     qsizetype m_line = 0;    // lines taken
+    qsizetype m_lines = -1;  // lines of the text, once counted
     Fields m_fields;
 };
 
