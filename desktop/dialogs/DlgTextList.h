@@ -17,8 +17,8 @@ class CDlgTextList : public QDialog
 public:
     struct Content
     {
-        QString title;   // of the window, before the application's name
-        QString summary; // above the list
+        QString title;    // of the window, before the application's name
+        QString summary;  // above the list
         QString listName; // the table's object name
         QStringList headers;
         QList<QStringList> rows; // as many texts as headers each

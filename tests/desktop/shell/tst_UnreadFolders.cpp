@@ -69,8 +69,9 @@ private slots:
         QTest::mouseClick(control, Qt::LeftButton);
         QCOMPARE(f.prompts.modalDialogs, QStringList{u"CDlgUnreadFolders"_s});
         QCOMPARE(summary, u"2 Sub Folder(s) Could Not be Read: Their Files are Not Listed"_s);
-        QCOMPARE(listed, (QList<QStringList>{{f.tree.path(u"zz1"_s), u"No such file or directory"_s},
-                                             {f.tree.path(u"zz3"_s), u"No such file or directory"_s}}));
+        QCOMPARE(listed,
+                 (QList<QStringList>{{f.tree.path(u"zz1"_s), u"No such file or directory"_s},
+                                     {f.tree.path(u"zz3"_s), u"No such file or directory"_s}}));
 
         // A listing that reads every folder takes the count and the list away.
         QVERIFY(f.tree.createFile(u"zz1/a.txt"_s) && f.tree.createFile(u"zz3/c.txt"_s));
