@@ -75,7 +75,7 @@ public:
     }
 };
 
-// Prompts that note the moment a message is asked.
+// Prompts that note the moment a message or a choice is asked.
 class TimedPrompts : public RecordingPrompts
 {
 public:
@@ -87,11 +87,18 @@ public:
             onMessage();
         return RecordingPrompts::message(parent, text, icon, buttons);
     }
+    int choose(QWidget *parent, const QString &text, Icon icon, const QStringList &offered) override
+    {
+        if (onMessage)
+            onMessage();
+        return RecordingPrompts::choose(parent, text, icon, offered);
+    }
 };
 
-// The journal of a huge batch stopped after its first rename: rows entries in folder, every
-// row but the first recorded as never reached. Only the first file exists, at its new name.
-bool stoppedBatch(TestTree &tree, int rows)
+// The journal of a huge batch after its first rename: rows entries in folder, every row but
+// the first recorded as never reached when the batch was stopped, or cut off (no outcome)
+// when it was not. Only the first file exists, at its new name.
+bool stoppedBatch(TestTree &tree, int rows, bool finished = true)
 {
     if (!tree.createFile(u"NEW0.TXT"_s, "0"))
         return false;
@@ -116,7 +123,7 @@ bool stoppedBatch(TestTree &tree, int rows)
     outcome.failed = int(outcome.failures.size());
     QString error;
     JournalStore::Writer writer;
-    if (!writer.begin(entry, error) || !writer.finish(outcome, error)) {
+    if (!writer.begin(entry, error) || (finished && !writer.finish(outcome, error))) {
         qWarning("%s", qPrintable(error));
         return false;
     }
@@ -333,6 +340,33 @@ private slots:
         QVERIFY2(prompts.messages[0].text.contains(u"Rename 1 File(s) Back"_s),
                  qPrintable(prompts.messages[0].text));
         QTRY_COMPARE(f.tree.entries(), QStringList{u"old0.txt"_s});
+    }
+
+    // The start-up offer reads the cut-off batch and looks at each of its files while the
+    // window's event loop turns.
+    void theStartUpOfferIsLookedUpWhileEventsAreHandled()
+    {
+        ShellFixture f;
+        QVERIFY(stoppedBatch(f.tree, 50000, false));
+        TimedPrompts prompts;
+        int turns = 0;
+        int turnsWhenAsked = -1;
+        QTimer ticker;
+        ticker.setInterval(0);
+        connect(&ticker, &QTimer::timeout, this, [&turns] { ++turns; });
+        prompts.onMessage = [&] {
+            if (turnsWhenAsked < 0)
+                turnsWhenAsked = turns;
+        };
+        prompts.choiceAnswers << 0;
+        ticker.start();
+        QVERIFY(f.start({f.tree.root()}));
+        ticker.stop();
+        QCOMPARE(prompts.choices.size(), 1);
+        QVERIFY2(prompts.choices[0].text.contains(u"Interrupted: 1 of 50000"_s),
+                 qPrintable(prompts.choices[0].text));
+        QVERIFY(turnsWhenAsked > 0);
+        QCOMPARE(f.tree.entries(), QStringList{u"old0.txt"_s});
     }
 
     void startUpOffersUndoOrKeepForAnInterruptedBatch()
