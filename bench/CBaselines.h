@@ -38,6 +38,10 @@ size_t statThenComputeNames(const CRow *rows, size_t count, int removeLength, in
 // renameat2(RENAME_NOREPLACE) of each name in folderFd to its new name; returns failures.
 int renameLoop(int folderFd, const char *const *from, const char *const *to, size_t count);
 
+// Reads every regular file of folder in 64 KiB blocks and counts its lines: the least any
+// reader of a journal does. Returns the lines, or -1 when the folder cannot be read.
+long long readLinesOfFiles(const char *folder);
+
 // Open-addressing hash set over ASCII-lowercased bytes: index of the first name of the
 // earliest-starting equal pair, or -1.
 long firstDuplicate(const char *const *names, size_t count);

@@ -1,9 +1,11 @@
 // The undo question after a huge batch that was stopped early: the journal of a million
 // rows, nearly all of them recorded as not renamed, is read and its undo planned, as Undo
-// Rename does before it asks. Prints the median time of the planning alone and of the whole
-// look-up (read, parse and plan) as table rows.
+// Rename does before it asks. Prints the median time of the planning alone, and the time to
+// the question (read, parse and plan) next to a plain C read of the same journal that only
+// counts its lines, measured in turns in the same run.
 
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
+#include "bench/CBaselines.h"
 
 #include "core/engine/journal/JournalStore.h"
 #include "core/engine/journal/JournalUndo.h"
@@ -13,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include <sys/stat.h>
 
@@ -57,13 +60,23 @@ bool writeJournal(const QByteArray &folder, int rows)
     return true;
 }
 
-void printRow(const char *what, int rows, double medianMs)
+QByteArray rowText(const char *what, int rows)
 {
     char row[200];
     std::snprintf(row, sizeof row, "(11) %s, %d journal rows, %d of them not renamed", what, rows,
                   rows - kRenamedFiles);
-    std::printf("| %s | | %.0f ms | | <= 500 ms | %s |\n", row, medianMs,
-                medianMs <= 500 ? "yes" : "NO");
+    return row;
+}
+
+// The goal is the time itself: at most 500 ms to the question.
+void printRow(const QByteArray &what, double baselineMs, double medianMs)
+{
+    const QByteArray baseline =
+        baselineMs < 0 ? QByteArray() : QByteArray::number(baselineMs, 'f', 0) + " ms";
+    const QByteArray ratio =
+        baselineMs > 0 ? QByteArray::number(medianMs / baselineMs, 'f', 2) : QByteArray();
+    std::printf("| %s | %s | %.0f ms | %s | <= 500 ms | %s |\n", what.constData(),
+                baseline.constData(), medianMs, ratio.constData(), medianMs <= 500 ? "yes" : "NO");
 }
 
 } // namespace
@@ -84,25 +97,39 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::vector<double> lookUps, plans;
+    const QByteArray journalFolder = work.path() + "/state/quirewell/journal";
+    // The processor time of the look-up too, on standard error: on a machine shared with
+    // other work the wall time says more about the others than about the look-up.
+    std::vector<double> lookUps, plans, reads, lookUpCpu;
     for (int r = 0; r < repetitions; ++r) {
         double start = bench::nowMs();
+        if (cbase::readLinesOfFiles(journalFolder.constData()) < rows) {
+            std::fprintf(stderr, "could not read the journal back\n");
+            return 1;
+        }
+        reads.push_back(bench::nowMs() - start);
+        start = bench::nowMs();
+        const std::clock_t cpuStart = std::clock();
         QString error;
         const std::optional<UndoPlan> plan = planDefaultUndo(error);
         lookUps.push_back(bench::nowMs() - start);
+        lookUpCpu.push_back(double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC);
         if (!plan || plan->reverse.rows.size() != size_t(kRenamedFiles)) {
             std::fprintf(stderr, "wrong plan: %s\n", qPrintable(error));
             return 1;
         }
+        JournalEntry entry = plan->original;
         start = bench::nowMs();
-        const UndoPlan again = planUndo(plan->original);
+        const UndoPlan again = planUndo(std::move(entry));
         plans.push_back(bench::nowMs() - start);
         if (again.notDone != rows - kRenamedFiles) {
             std::fprintf(stderr, "wrong plan: %d rows not done\n", again.notDone);
             return 1;
         }
     }
-    printRow("undo planning", rows, bench::median(plans));
-    printRow("undo look-up (read, parse, plan)", rows, bench::median(lookUps));
+    printRow(rowText("undo planning", rows), -1, bench::median(plans));
+    printRow(rowText("time to the undo question (read, parse, plan; C: read the lines)", rows),
+             bench::median(reads), bench::median(lookUps));
+    std::fprintf(stderr, "undo look-up: median processor time %.0f ms\n", bench::median(lookUpCpu));
     return 0;
 }

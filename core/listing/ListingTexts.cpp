@@ -133,13 +133,16 @@ QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
     return text;
 }
 
-QString folderInformation(int foldersRecorded)
+QString folderInformation(int foldersRecorded, int unread)
 {
     // The walk records the chosen folder itself, so fewer than two recorded folders means no
     // sub-folder was searched (0 only when no walk has been recorded at all).
     if (foldersRecorded <= 1)
         return QStringLiteral("File(s) from Sub Folder(s) Not Listed");
-    return QStringLiteral("%1 Folder(s) Searched").arg(foldersRecorded - 1);
+    QString text = QStringLiteral("%1 Folder(s) Searched").arg(foldersRecorded - 1);
+    if (unread > 0)
+        text += QStringLiteral(", %1 Not Read").arg(unread);
+    return text;
 }
 
 QString folderCaption(const QString &folder)

@@ -25,7 +25,8 @@ QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored);
 // The folder information pane from the number of folders recorded by the walk (the chosen one
 // included); 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
-QString folderInformation(int foldersRecorded);
+// unread: of the sub-folders, those that could not be read.
+QString folderInformation(int foldersRecorded, int unread = 0);
 // Caption bar text for the listed folder (empty: the prompt).
 QString folderCaption(const QString &folder);
 

@@ -7,19 +7,25 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+QToolButton *addCommandControl(QStatusBar *bar, QAction *action)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(action->objectName() + QStringLiteral("Control"));
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    bar->addPermanentWidget(button);
+    button->setVisible(action->isEnabled());
+    QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setVisible);
+    return button;
+}
+
 void addCancelControl(QStatusBar *bar, QAction *cancel)
 {
     if (!cancel)
         return;
-    auto *button = new QToolButton(bar);
     // The batch lets clicks through to this name only.
-    button->setObjectName(BatchInputGuard::cancelControlName());
-    button->setDefaultAction(cancel);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    bar->addPermanentWidget(button);
-    button->setVisible(cancel->isEnabled());
-    QObject::connect(cancel, &QAction::enabledChanged, button, &QWidget::setVisible);
+    addCommandControl(bar, cancel)->setObjectName(BatchInputGuard::cancelControlName());
 
     // The command's key from the command table, in force only while there is work to stop.
     const CommandInfo *info = CommandTable::find(cancel->data().toInt());

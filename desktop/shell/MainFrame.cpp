@@ -79,6 +79,8 @@ void CMainFrame::OnCreate()
     const StatusPanes panes = StatusPanes::addTo(bar);
     m_pPaneFileStats = panes.fileStats;
     m_pPaneFolderInfo = panes.folderInfo;
+    if (QAction *unread = m_actions->action(Cmd::UnreadFolders))
+        addCommandControl(bar, unread);
     addCancelControl(bar, m_actions->action(Cmd::CancelWork));
 
     connect(m_wndCaptionBar, &CaptionBar::buttonClicked, this,

@@ -28,6 +28,7 @@ CQuirewellApp::CQuirewellApp()
 
 CQuirewellApp::~CQuirewellApp()
 {
+    m_journalWork.reset();
     // The windows go first: their views delete their dialogs, which store their placement.
     m_mainFrame.reset();
 }
@@ -59,6 +60,15 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();
     CQuirewellView::setShareAddress(WebLinks::sharePage());
+    // Its failures are listed over the main frame; its look-ups change Undo Rename's state
+    // whether or not a document window is open.
+    m_journalWork =
+        std::make_unique<ListController>(m_mainFrame.get(), m_mainFrame.get(), [](int) {});
+    ShellViewDialogs::showFailuresOf(*m_journalWork, m_mainFrame.get());
+    connect(m_journalWork.get(), &ListController::undoLookedUp, m_mainFrame.get(),
+            &CMainFrame::refreshCommandStates);
+    connect(m_journalWork.get(), &ListController::busyChanged, m_mainFrame.get(),
+            &CMainFrame::refreshCommandStates);
     connect(m_mainFrame.get(), &CMainFrame::pathsDropped, this, [this](const QStringList &paths) {
         for (const QString &path : paths)
             openPath(path);
@@ -77,20 +87,16 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
         }
     }
     m_mainFrame->showWithStoredPlacement();
-    if (CQuirewellView *view = m_mainFrame->activeView()) {
-        view->controller().lookUpUndoAvailable(); // the offer may have changed the journal
-        m_mainFrame->refreshCommandStates();
-    }
+    // The offer may have changed the journal; the answer enables Undo Rename in any window,
+    // or with none.
+    m_journalWork->lookUpUndoAvailable();
+    m_mainFrame->refreshCommandStates();
     return true;
 }
 
 void CQuirewellApp::offerInterruptedBatches()
 {
-    // A list of its own, with no folder, over the main frame: an undo's failures are listed
-    // there too.
-    ListController offer(m_mainFrame.get(), m_mainFrame.get(), [](int) {});
-    ShellViewDialogs::showFailuresOf(offer, m_mainFrame.get());
-    offer.offerInterruptedBatches();
+    m_journalWork->offerInterruptedBatches();
 }
 
 CChildFrame *CQuirewellApp::onFileNew()
@@ -145,4 +151,14 @@ void CQuirewellApp::registerCommands()
     registerCommand(Cmd::FileOpen, [this] { onFileOpen(); });
     registerCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
     registerCommand(Cmd::AppExit, [this] { m_mainFrame->close(); });
+    // A document window's view handles these first; here they serve when none is open.
+    registerCommand(
+        Cmd::UndoRename, [this] { m_journalWork->onUndoRename(); },
+        [this] {
+            return CommandUiState::enabledIf(m_journalWork && !m_journalWork->isRenaming() &&
+                                             ListController::undoAvailable());
+        });
+    registerCommand(
+        Cmd::CancelWork, [this] { m_journalWork->cancelWork(); },
+        [this] { return CommandUiState::enabledIf(m_journalWork && m_journalWork->canCancel()); });
 }

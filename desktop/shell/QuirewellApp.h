@@ -9,9 +9,11 @@
 
 class CChildFrame;
 class CMainFrame;
+class ListController;
 
 // The application object: creates the main frame, carries out the command line, and
-// handles New, Open, About and Exit.
+// handles New, Open, About and Exit, and Undo Rename and Cancel while no document window is
+// open (the journal's batches do not need one).
 class CQuirewellApp : public QObject, public CommandTarget
 {
     Q_OBJECT
@@ -43,5 +45,8 @@ private:
     void offerInterruptedBatches();
 
     std::unique_ptr<CMainFrame> m_mainFrame;
+    // The undo without a document window, and the start-up offer: a list of no folder over
+    // the main frame.
+    std::unique_ptr<ListController> m_journalWork;
     int m_exitCode = 0;
 };

@@ -1,9 +1,13 @@
 #include "desktop/shell/ShellViewDialogs.h"
 
+#include "core/engine/names/FileNames.h"
+#include "core/system/SystemError.h"
+
 #include "desktop/dialogs/DlgRenameFailures.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/dialogs/DlgSettings.h"
 #include "desktop/dialogs/DlgSingleFileRename.h"
+#include "desktop/dialogs/DlgUnreadFolders.h"
 #include "desktop/shell/MainFrame.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
@@ -53,6 +57,15 @@ void connectTo(CQuirewellView &view, CMainFrame &frame)
                          if (Prompts::instance().runModal(&dialog) == QDialog::Accepted)
                              view.onSingleFileRenamed(file, dialog.newFileName());
                      });
+    QObject::connect(&view, &CQuirewellView::unreadFoldersRequested, &frame, [&view] {
+        QList<CDlgUnreadFolders::Folder> folders;
+        for (const UnreadFolder &unread : view.controller().unreadFolders())
+            folders.append(
+                {displayedFileName(decodeFileName(unread.folder)), systemErrorText(unread.error)});
+        CDlgUnreadFolders dialog(folders, &view);
+        dialog.setObjectName(QStringLiteral("CDlgUnreadFolders"));
+        Prompts::instance().runModal(&dialog);
+    });
     showFailuresOf(view.controller(), &view);
 }
 

@@ -40,7 +40,8 @@ enum : int
     FilesInSubFolders = 32802,
     Donate = 32803,
     UndoRename = 32804,
-    CancelWork = 32820, // stops a load or a batch; beyond the numbered menu commands
+    CancelWork = 32820,    // stops a load or a batch; beyond the numbered menu commands
+    UnreadFolders = 32821, // lists the sub-folders the last load could not read
 
     FileNew = 57600,
     FileOpen = 57601,

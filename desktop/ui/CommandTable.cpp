@@ -70,6 +70,9 @@ QList<CommandRow> buildRows()
         cmd(CancelWork, "CancelWork", "Cancel",
             "Stop Listing or Renaming Files; Files Listed or Renamed So Far Stay So", "Cancel (%1)",
             "Esc"),
+        // Offered in the status bar while the last load left folders unread.
+        cmd(UnreadFolders, "UnreadFolders", "Folders Not Read...",
+            "List the Sub Folder(s) the Last Listing Could Not Read, and Why", "Folders Not Read"),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),

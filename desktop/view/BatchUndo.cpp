@@ -53,21 +53,27 @@ BatchUndo::BatchUndo(QObject *context, ListingFrame *frame, QWidget *promptParen
     : m_context(context), m_frame(frame), m_promptParent(promptParent), m_steps(std::move(steps))
 {}
 
-void BatchUndo::onUndoRename()
+template <typename LookUp> bool BatchUndo::lookUpOnWorker(LookUp &&lookUp)
 {
-    QString error;
-    std::optional<UndoPlan> plan;
     m_stop.store(false);
     m_steps.setRenaming(true); // the cancel control stops the look-up
     {
         BatchScreen screen(
             m_context, m_frame, m_promptParent, [this] { stop(); }, [] {});
-        runOnWorker([&] { plan = planDefaultUndo(error); });
+        runOnWorker(std::forward<LookUp>(lookUp));
     }
     m_steps.setRenaming(false);
+    return !m_stop.load();
+}
+
+void BatchUndo::onUndoRename()
+{
+    QString error;
+    std::optional<UndoPlan> plan;
+    const bool lookedUp = lookUpOnWorker([&] { plan = planDefaultUndo(error); });
     // The plan of a huge batch holds every row: it is freed on a worker too.
     const auto release = [&plan] { runOnWorker([&plan] { plan.reset(); }); };
-    if (m_stop.load()) { // cancelled while the journal was read
+    if (!lookedUp) { // cancelled while the journal was read
         release();
         return;
     }
@@ -107,26 +113,49 @@ void BatchUndo::onUndoRename()
 
 void BatchUndo::offerInterruptedBatches()
 {
-    for (const JournalEntry &entry : interruptedEntries()) {
-        const int done = classifyEntry(entry).done;
-        const QString text =
-            QStringLiteral("The Batch Rename of %1 in Folder [%2] was Interrupted: %3 of %4 "
-                           "File(s) had been Renamed.")
-                .arg(timeText(entry.time), folderText(entry))
-                .arg(done)
-                .arg(entry.rows.size());
+    // What the question needs of each entry; the entries themselves, which may hold a
+    // million rows, are read and looked at on a worker and not kept.
+    struct Offer
+    {
+        QString id;
+        QString text;
+        int done = 0;
+    };
+    std::vector<Offer> offers;
+    const bool lookedUp = lookUpOnWorker([&offers] {
+        for (const JournalEntry &entry : interruptedEntries()) {
+            const int done = classifyEntry(entry).done;
+            offers.push_back(
+                {entry.id,
+                 QStringLiteral("The Batch Rename of %1 in Folder [%2] was Interrupted: %3 of %4 "
+                                "File(s) had been Renamed.")
+                     .arg(timeText(entry.time), folderText(entry))
+                     .arg(done)
+                     .arg(entry.rows.size()),
+                 done});
+        }
+    });
+    if (!lookedUp)
+        return; // asked again at the next start
+    for (const Offer &offer : offers) {
         const int choice = Prompts::instance().choose(
-            m_promptParent, text, Prompts::Icon::Question,
-            {QStringLiteral("Undo the %1 renames already done").arg(done),
+            m_promptParent, offer.text, Prompts::Icon::Question,
+            {QStringLiteral("Undo the %1 renames already done").arg(offer.done),
              QStringLiteral("Keep them")});
         QString error;
         if (choice == 0) {
-            if (const std::optional<UndoPlan> plan = planUndoOf(entry.id, error)) {
+            std::optional<UndoPlan> plan;
+            if (!lookUpOnWorker([&] { plan = planUndoOf(offer.id, error); }))
+                return;
+            if (plan) {
                 undoBatch(*plan);
+                runOnWorker([&plan] { plan.reset(); });
                 continue;
             }
         } else if (choice == 1) {
-            if (keepEntry(entry.id, error))
+            bool kept = false;
+            runOnWorker([&] { kept = keepEntry(offer.id, error); });
+            if (kept)
                 continue;
         } else {
             continue; // asked again at the next start

@@ -43,6 +43,9 @@ public:
     void stop() { m_stop.store(true); }
 
 private:
+    // Runs a journal look-up on a worker, the window blocked and the cancel control in force
+    // as for a batch; false when it was cancelled.
+    template <typename LookUp> bool lookUpOnWorker(LookUp &&lookUp);
     void undoBatch(const UndoPlan &plan);
 
     QObject *m_context;

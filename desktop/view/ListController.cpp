@@ -32,6 +32,7 @@ void ListController::reset()
     m_newNames.stop();
     m_loads.clearFolder();
     m_rows.clear();
+    m_unreadFolders.clear();
     LoadListingSettings();
 }
 
@@ -63,9 +64,11 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
         Prompts::instance().message(m_promptParent, ListingTexts::couldNotList(folder),
                                     Prompts::Icon::Information);
         m_loads.clearFolder();
+        m_unreadFolders.clear();
     } else if (listed) {
         m_newNames.stop(); // its rows are replaced
         m_rows.takeListing(*job);
+        m_unreadFolders = result.unreadFolders;
         applySort();
         UpdateStatusSummary(result.foldersRecorded);
         if (fileModel().rowCount() == 0 && !result.cancelled)
@@ -139,7 +142,8 @@ void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
     m_frame->setFileStatistics(m_rows.statistics(folder(), m_settings.GetDisplayHiddenFiles() != 0,
                                                  m_settings.GetDisplayReadOnlyFiles() != 0));
     if (foldersRecorded)
-        m_frame->setFolderInformation(ListingTexts::folderInformation(*foldersRecorded));
+        m_frame->setFolderInformation(
+            ListingTexts::folderInformation(*foldersRecorded, int(m_unreadFolders.size())));
 }
 
 void ListController::onDisplayNewNames()

@@ -94,6 +94,8 @@ public:
     bool canCancel() const { return isLoading() || m_renaming; }
 
     const QString &folder() const { return m_loads.folder(); }
+    // The sub-folders the last load met but could not read: its rows are the other folders'.
+    const std::vector<UnreadFolder> &unreadFolders() const { return m_unreadFolders; }
     FileListModel &fileModel() { return m_rows.model(); }
     const FileListModel &fileModel() const { return m_rows.model(); }
     bool isLoading() const { return m_loads.isLoading(); }
@@ -150,8 +152,9 @@ private:
         bool descending;
     };
     std::optional<ListSort> m_sort;      // the order chosen by a header click
-    bool m_renaming = false;             // a batch or an undo is renaming files
-    bool m_computeAfterLoads = false;    // new names asked for while a load ran
+    std::vector<UnreadFolder> m_unreadFolders; // of the last load
+    bool m_renaming = false;                   // a batch or an undo is renaming files
+    bool m_computeAfterLoads = false;          // new names asked for while a load ran
     QString m_statusAfterBatchReload;    // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over
     bool m_handedComputePosted = false;  // a computation from it is waiting in the queue

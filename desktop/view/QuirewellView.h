@@ -88,6 +88,7 @@ signals:
     void renameParametersRequested();
     void settingsRequested();
     void singleFileRenameRequested(const CQuirewellView::FileToRename &file);
+    void unreadFoldersRequested();
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

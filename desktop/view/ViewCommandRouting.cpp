@@ -101,4 +101,9 @@ void CQuirewellView::registerCommands()
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::settingsRequested), whileListStill));
     add(Cmd::RenameSelectedFile, &CQuirewellView::OnRenameSelectedFile,
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::singleFileRenameRequested), whenIdle));
+    registerCommand(
+        Cmd::UnreadFolders, [this] { emit unreadFoldersRequested(); },
+        withDialogs(QMetaMethod::fromSignal(&CQuirewellView::unreadFoldersRequested), [this] {
+            return CommandUiState::enabledIf(!m_controller.unreadFolders().empty());
+        }));
 }

@@ -1,12 +1,14 @@
 #include "core/engine/journal/Journal.h"
 #include "core/engine/journal/JournalFields.h"
 
-#include <QByteArrayList>
+#include <QVarLengthArray>
 
 #include <charconv>
+#include <cstring>
 
 // Reading a journal file back: every record checked, anything the writer could not have
-// written refused.
+// written refused. A batch's journal may hold a million rows: the text is read in one pass,
+// its lines and fields as views into it, so that a row costs no allocation but its names.
 
 namespace {
 
@@ -20,10 +22,14 @@ int hexValue(char c)
 }
 
 // The inverse of appendEscaped; nothing for a field that it could not have written.
-std::optional<QByteArray> unescaped(const QByteArray &field)
+std::optional<QByteArray> unescaped(QByteArrayView field)
 {
     if (field == "-")
         return QByteArray("");
+    // Most names need no unescaping: copied at once.
+    const auto plain = [](char c) { return !needsEscape(static_cast<unsigned char>(c)); };
+    if (std::all_of(field.begin(), field.end(), plain))
+        return field.toByteArray();
     QByteArray out;
     out.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
@@ -44,7 +50,7 @@ std::optional<QByteArray> unescaped(const QByteArray &field)
     return out;
 }
 
-template <typename T> std::optional<T> number(const QByteArray &field)
+template <typename T> std::optional<T> number(QByteArrayView field)
 {
     T value{};
     const char *end = field.constData() + field.size();
@@ -69,45 +75,93 @@ bool isFolderPath(const QByteArray &path)
     return path.startsWith('/') && path.endsWith('/') && !path.contains('\0');
 }
 
+// The space-separated fields of one line; a line of more fields than this is refused anyway.
+using Fields = QVarLengthArray<QByteArrayView, 8>;
+
 // Reads the lines of one journal, keeping the number of the current line for messages.
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &text) : m_lines(text.split('\n')) {}
+    explicit Reader(QByteArrayView text) : m_text(text) { split(); }
 
     // The text ended with a line break (so its last line is complete) and holds something.
-    bool complete() const { return m_lines.size() >= 2 && m_lines.last().isEmpty(); }
-    bool atEnd() const { return m_next + 1 >= m_lines.size(); }
-    QByteArrayList peek() const { return atEnd() ? QByteArrayList() : m_lines[m_next].split(' '); }
-    QByteArrayList take()
+    bool complete() const { return m_text.endsWith('\n'); }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    const Fields &peek() const { return m_fields; }
+    QByteArrayView first() const { return m_fields.value(0); }
+    Fields take()
     {
-        const QByteArrayList fields = peek();
-        ++m_next;
+        Fields fields = m_fields;
+        if (!atEnd()) {
+            m_pos = m_lineEnd + 1;
+            ++m_line;
+            split();
+        }
         return fields;
+    }
+    // The lines from the current one to the end: room enough for the records that follow,
+    // reserved at once rather than grown (and copied) step by step. Reserved room that is
+    // never written costs address space only. The text's lines are counted once.
+    qsizetype linesLeft()
+    {
+        if (m_lines < 0) {
+            m_lines = 0;
+            const char *end = m_text.data() + m_text.size();
+            for (const char *p = m_text.data();
+                 (p = static_cast<const char *>(std::memchr(p, '\n', end - p))); ++p)
+                ++m_lines;
+        }
+        return m_lines - m_line;
     }
     bool fail(QString &error, const QString &what) const
     {
-        error = QStringLiteral("line %1: %2").arg(m_next).arg(what);
+        error = QStringLiteral("line %1: %2").arg(m_line).arg(what);
         return false;
     }
 
     int version = 0; // of the file, once its first line is read
 
 private:
-    QByteArrayList m_lines;
-    qsizetype m_next = 0;
+    // The fields of the line at m_pos (none at the end).
+    void split()
+    {
+        m_fields.clear();
+        if (atEnd())
+            return;
+        const char *begin = m_text.data() + m_pos;
+        const char *end = m_text.data() + m_text.size();
+        const auto *lineEnd = static_cast<const char *>(std::memchr(begin, '\n', end - begin));
+        if (!lineEnd)
+            lineEnd = end; // a complete text ends with a line break: never taken
+        m_lineEnd = lineEnd - m_text.data();
+        for (const char *field = begin;;) {
+            const auto *space = static_cast<const char *>(std::memchr(field, ' ', lineEnd - field));
+            m_fields.append(QByteArrayView(field, (space ? space : lineEnd) - field));
+            if (!space)
+                break;
+            field = space + 1;
+        }
+    }
+
+    QByteArrayView m_text;
+    qsizetype m_pos = 0;     // where the current line starts
+    qsizetype m_lineEnd = 0; // its line break
+    qsizetype m_line = 0;    // lines taken
+    qsizetype m_lines = -1;  // lines of the text, once counted
+    Fields m_fields;
 };
 
 bool readHeader(Reader &in, JournalEntry &entry, QString &error)
 {
-    QByteArrayList f = in.take();
+    Fields f = in.take();
     if (f.size() != 2 || f[0] != "quirewell-journal")
         return in.fail(error, QStringLiteral("not a Quirewell journal"));
     const auto version = number<int>(f[1]);
     if (!version || *version < 1 || *version > JournalFormat::kVersion)
-        return in.fail(error, QStringLiteral("journal version %1 is not supported (only 1 to %2)")
-                                  .arg(QString::fromLatin1(f[1].left(20)))
-                                  .arg(JournalFormat::kVersion));
+        return in.fail(
+            error, QStringLiteral("journal version %1 is not supported (only 1 to %2)")
+                       .arg(QString::fromLatin1(f[1].first(std::min<qsizetype>(f[1].size(), 20))))
+                       .arg(JournalFormat::kVersion));
     in.version = *version;
     f = in.take();
     if (f.size() != 2 || f[0] != "id" || !JournalFormat::isValidId(QString::fromLatin1(f[1])))
@@ -142,8 +196,8 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
     // From version 4 a folder holds its device and inode before its path.
     const bool identified = in.version >= 4;
     const qsizetype folderFields = identified ? 5 : 3;
-    while (!in.atEnd() && in.peek().value(0) == "folder") {
-        const QByteArrayList f = in.take();
+    while (!in.atEnd() && in.first() == "folder") {
+        const Fields f = in.take();
         const bool sized = f.size() == folderFields;
         const auto index = sized ? number<quint32>(f[1]) : std::nullopt;
         const auto path = sized ? unescaped(f.last()) : std::nullopt;
@@ -156,23 +210,26 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
         if (identified)
             entry.folderIdentities.push_back({*device, *inode});
     }
-    while (!in.atEnd() && in.peek().value(0) == "row") {
-        const QByteArrayList f = in.take();
+    if (!in.atEnd() && in.first() == "row")
+        entry.rows.reserve(size_t(in.linesLeft()));
+    while (!in.atEnd() && in.first() == "row") {
+        const Fields f = in.take();
         if (f.size() != 6)
             return in.fail(error, QStringLiteral("malformed row record"));
         const auto folder = number<quint32>(f[1]);
         const auto device = number<quint64>(f[2]);
         const auto inode = number<quint64>(f[3]);
-        const auto oldName = unescaped(f[4]);
-        const auto newName = unescaped(f[5]);
+        auto oldName = unescaped(f[4]);
+        auto newName = unescaped(f[5]);
         if (!folder || *folder >= entry.folders.size() || !device || !inode || !oldName ||
             !newName || !isFileName(*oldName) || !isFileName(*newName) || *oldName == *newName)
             return in.fail(error, QStringLiteral("malformed row record"));
-        entry.rows.push_back({*folder, *device, *inode, *oldName, *newName, {}});
+        entry.rows.push_back(
+            {*folder, *device, *inode, std::move(*oldName), std::move(*newName), {}});
     }
     qint64 lastParked = -1;
-    while (in.version >= 2 && !in.atEnd() && in.peek().value(0) == "parked") {
-        const QByteArrayList f = in.take();
+    while (in.version >= 2 && !in.atEnd() && in.first() == "parked") {
+        const Fields f = in.take();
         const auto row = f.size() == 3 ? number<quint32>(f[1]) : std::nullopt;
         const auto name = f.size() == 3 ? unescaped(f[2]) : std::nullopt;
         if (!row || *row >= entry.rows.size() || qint64(*row) <= lastParked || !name ||
@@ -182,7 +239,7 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
         lastParked = *row;
         entry.rows[*row].parkedName = *name;
     }
-    const QByteArrayList f = in.take();
+    const Fields f = in.take();
     const auto count = f.size() == 2 && f[0] == "planned" ? number<quint64>(f[1]) : std::nullopt;
     if (!count)
         return in.fail(error, QStringLiteral("expected \"planned COUNT\" after the rows"));
@@ -195,23 +252,34 @@ bool readPlan(Reader &in, JournalEntry &entry, QString &error)
 
 bool readOutcome(Reader &in, JournalEntry &entry, QString &error)
 {
-    if (in.version >= 3 && !in.atEnd() && in.peek().value(0) == "reserve") {
-        const QByteArrayList f = in.take();
-        if (!std::all_of(f.begin() + 1, f.end(), [](const QByteArray &s) { return s.isEmpty(); }))
+    if (in.version >= 3 && !in.atEnd() && in.first() == "reserve") {
+        const Fields f = in.take();
+        if (!std::all_of(f.begin() + 1, f.end(), [](QByteArrayView s) { return s.isEmpty(); }))
             return in.fail(error, QStringLiteral("malformed reserve record"));
     }
     JournalOutcome outcome;
-    while (!in.atEnd() && in.peek().value(0) == "failed") {
-        const QByteArrayList f = in.take();
+    // A stopped batch records the same reason for nearly every row: it is decoded once and
+    // its text shared.
+    QByteArrayView lastField;
+    QString lastText;
+    if (!in.atEnd() && in.first() == "failed")
+        outcome.failures.reserve(size_t(in.linesLeft()));
+    while (!in.atEnd() && in.first() == "failed") {
+        const Fields f = in.take();
         const auto row = f.size() == 3 ? number<quint32>(f[1]) : std::nullopt;
-        const auto reason = f.size() == 3 ? unescaped(f[2]) : std::nullopt;
-        if (!row || *row >= entry.rows.size() || !reason ||
+        const bool again = f.size() == 3 && !lastField.isNull() && f[2] == lastField;
+        const auto reason = f.size() == 3 && !again ? unescaped(f[2]) : std::nullopt;
+        if (!row || *row >= entry.rows.size() || (!again && !reason) ||
             (!outcome.failures.empty() && *row <= outcome.failures.back().row))
             return in.fail(error, QStringLiteral("malformed failed record"));
-        outcome.failures.push_back({*row, QString::fromUtf8(*reason)});
+        if (!again) {
+            lastField = f[2];
+            lastText = QString::fromUtf8(*reason);
+        }
+        outcome.failures.push_back({*row, lastText});
     }
-    if (in.version >= 4 && !in.atEnd() && in.peek().value(0) == "cancelled") {
-        const QByteArrayList f = in.take();
+    if (in.version >= 4 && !in.atEnd() && in.first() == "cancelled") {
+        const Fields f = in.take();
         const auto count = f.size() == 2 ? number<quint32>(f[1]) : std::nullopt;
         if (!count || *count == 0)
             return in.fail(error, QStringLiteral("malformed cancelled record"));
@@ -222,9 +290,9 @@ bool readOutcome(Reader &in, JournalEntry &entry, QString &error)
             return in.fail(error, QStringLiteral("failures without a \"finished\" record"));
         return true;
     }
-    if (in.peek().value(0) != "finished")
+    if (in.first() != "finished")
         return true;
-    const QByteArrayList f = in.take();
+    const Fields f = in.take();
     const auto renamed = f.size() == 4 ? number<quint32>(f[1]) : std::nullopt;
     const auto failed = f.size() == 4 ? number<quint32>(f[2]) : std::nullopt;
     const auto unchanged = f.size() == 4 ? number<quint32>(f[3]) : std::nullopt;
@@ -243,7 +311,7 @@ bool readEnding(Reader &in, JournalEntry &entry, QString &error)
 {
     if (in.atEnd())
         return true;
-    const QByteArrayList f = in.take();
+    const Fields f = in.take();
     if (f.size() == 2 && f[0] == "undone" && JournalFormat::isValidId(QString::fromLatin1(f[1])))
         entry.undoneBy = QString::fromLatin1(f[1]);
     else if (f.size() == 1 && f[0] == "kept" && !entry.outcome)

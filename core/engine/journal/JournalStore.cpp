@@ -159,23 +159,37 @@ std::optional<JournalEntry> readEntry(int folder, const QString &id, QString &er
         return std::nullopt;
     if (running)
         *running = lockedByWriter(fd.get());
-    QByteArray text;
-    char buffer[1 << 16];
+    // Read straight into the text, sized from the file (a batch's journal may be tens of
+    // megabytes), with room for a line or two appended meanwhile.
+    FileSystem::FileStatus st;
+    const qint64 expected = FileSystem::status(fd.get(), st) == 0 ? st.size : 0;
+    QByteArray text(std::clamp<qint64>(expected + (1 << 16), 1 << 16, kLargestFile + 1),
+                    Qt::Uninitialized);
+    qint64 used = 0;
     for (;;) {
+        if (used == text.size()) {
+            if (used > kLargestFile) {
+                error = QStringLiteral("is too large");
+                return std::nullopt;
+            }
+            text.resize(std::min<qint64>(used * 2, kLargestFile + 1));
+        }
         int readError = 0;
-        const qint64 n = FileSystem::read(fd.get(), buffer, sizeof buffer, readError);
+        const qint64 n =
+            FileSystem::read(fd.get(), text.data() + used, text.size() - used, readError);
         if (n < 0) {
             error = failure(QStringLiteral("could not be read"), readError);
             return std::nullopt;
         }
         if (n == 0)
             break;
-        text.append(buffer, n);
-        if (text.size() > kLargestFile) {
-            error = QStringLiteral("is too large");
-            return std::nullopt;
-        }
+        used += n;
     }
+    if (used > kLargestFile) {
+        error = QStringLiteral("is too large");
+        return std::nullopt;
+    }
+    text.truncate(used);
     std::optional<JournalEntry> entry = JournalFormat::parse(text, error);
     if (!entry)
         error = QStringLiteral("is not valid (%1)").arg(error);

@@ -199,11 +199,14 @@ ParkedFiles parkedFilesOf(const JournalEntry &undo)
     return parked;
 }
 
-UndoPlan planUndoResuming(const JournalEntry &original, const ParkedFiles &parkedByUndo)
+// The entry is moved into the plan: a copy of a million rows would cost as much as reading
+// them.
+UndoPlan planUndoResuming(JournalEntry entry, const ParkedFiles &parkedByUndo)
 {
     const FileSystem::LongPathScope longPaths; // the folders of a deep tree, reached once each
     UndoPlan plan;
-    plan.original = original;
+    plan.original = std::move(entry);
+    const JournalEntry &original = plan.original;
     plan.reverse.kind = JournalKind::Undo;
     plan.reverse.undoes = original.id;
     plan.reverse.folders = original.folders;
@@ -275,9 +278,9 @@ std::optional<JournalEntry> readIdle(const QString &id, QString &error)
 
 } // namespace
 
-UndoPlan planUndo(const JournalEntry &original)
+UndoPlan planUndo(JournalEntry original)
 {
-    return planUndoResuming(original, {});
+    return planUndoResuming(std::move(original), {});
 }
 
 UndoResult runUndo(const UndoPlan &plan, const BatchProgress &progress, const BatchStop *stop)
@@ -336,7 +339,7 @@ std::optional<UndoPlan> planUndoOf(const QString &id, QString &error)
     const std::optional<JournalEntry> entry = readIdle(id, error);
     if (!entry)
         return std::nullopt;
-    return planUndo(*entry);
+    return planUndo(std::move(*entry));
 }
 
 std::optional<UndoPlan> planDefaultUndo(QString &error)
@@ -354,18 +357,18 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
             continue;
         QString why;
         bool running = false;
-        const std::optional<JournalEntry> read = JournalStore::read(id, why, &running);
+        std::optional<JournalEntry> read = JournalStore::read(id, why, &running);
         if (!read && !running)
             refused.append(why);
         if (!read || running || read->ended())
             continue;
-        const JournalEntry &entry = *read;
+        JournalEntry &entry = *read;
         if (entry.kind == JournalKind::Undo && entry.interrupted()) {
             // Resumed: files the interrupted undo left at its temporary names go back too.
-            const std::optional<JournalEntry> original = readIdle(entry.undoes, error);
+            std::optional<JournalEntry> original = readIdle(entry.undoes, error);
             if (!original)
                 return std::nullopt;
-            UndoPlan plan = planUndoResuming(*original, parkedFilesOf(entry));
+            UndoPlan plan = planUndoResuming(std::move(*original), parkedFilesOf(entry));
             plan.alsoEnd = entry.id;
             plan.renamedNothing = renamedNothing;
             plan.refused = refused;
@@ -373,10 +376,11 @@ std::optional<UndoPlan> planDefaultUndo(QString &error)
         }
         // A batch that renamed nothing (every rename failed) has nothing to take back;
         // stopping at it would hide the older batches behind it.
-        UndoPlan plan = planUndo(entry);
+        UndoPlan plan = planUndo(std::move(entry));
         if (plan.reverse.rows.empty() && plan.leftAlone.empty()) {
             if (renamedNothing.id.isEmpty())
-                renamedNothing = {entry.id, entry.time, entry.commonFolder()};
+                renamedNothing = {plan.original.id, plan.original.time,
+                                  plan.original.commonFolder()};
             continue;
         }
         plan.renamedNothing = renamedNothing;

@@ -66,7 +66,7 @@ struct UndoPlan
     PassedOverBatch renamedNothing;
     QStringList refused;
 };
-UndoPlan planUndo(const JournalEntry &original);
+UndoPlan planUndo(JournalEntry original);
 
 struct UndoResult
 {

@@ -54,7 +54,8 @@ const QSet<int> kNever{
     Cmd::EditUndo,        Cmd::NextPane,   Cmd::PrevPane,        Cmd::ViewSmallIcons,
     Cmd::ViewLargeIcons,  Cmd::ViewList,   Cmd::ViewDetails,     Cmd::ViewByName,
     Cmd::ViewAutoArrange, Cmd::ViewLineUp,
-    Cmd::CancelWork, // enabled only while a load or a batch runs
+    Cmd::CancelWork,    // enabled only while a load or a batch runs
+    Cmd::UnreadFolders, // enabled only after a load that left folders unread
 };
 
 // Enabled only while the journal holds a batch to undo; the fixture's journal is empty.

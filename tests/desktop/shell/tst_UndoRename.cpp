@@ -5,14 +5,17 @@
 #include "core/engine/journal/BatchJournal.h"
 #include "core/engine/journal/JournalStore.h"
 #include "core/engine/journal/JournalUndo.h"
+#include "core/engine/rename/BatchRename.h"
 #include "core/engine/settings/AppSettings.h"
 #include "desktop/ui/CommandIds.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -71,6 +74,61 @@ public:
         return RecordingPrompts::pickFolder(parent, startFolder);
     }
 };
+
+// Prompts that note the moment a message or a choice is asked.
+class TimedPrompts : public RecordingPrompts
+{
+public:
+    std::function<void()> onMessage;
+
+    Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons) override
+    {
+        if (onMessage)
+            onMessage();
+        return RecordingPrompts::message(parent, text, icon, buttons);
+    }
+    int choose(QWidget *parent, const QString &text, Icon icon, const QStringList &offered) override
+    {
+        if (onMessage)
+            onMessage();
+        return RecordingPrompts::choose(parent, text, icon, offered);
+    }
+};
+
+// The journal of a huge batch after its first rename: rows entries in folder, every row but
+// the first recorded as never reached when the batch was stopped, or cut off (no outcome)
+// when it was not. Only the first file exists, at its new name.
+bool stoppedBatch(TestTree &tree, int rows, bool finished = true)
+{
+    if (!tree.createFile(u"NEW0.TXT"_s, "0"))
+        return false;
+    struct stat st;
+    if (::lstat(QFile::encodeName(tree.path(u"NEW0.TXT"_s)).constData(), &st) != 0)
+        return false;
+    JournalEntry entry;
+    entry.folders.push_back(QFile::encodeName(tree.root() + u"/"_s));
+    entry.rows.reserve(size_t(rows));
+    JournalOutcome outcome;
+    outcome.renamed = 1;
+    for (int i = 0; i < rows; ++i) {
+        entry.rows.push_back({0,
+                              quint64(st.st_dev),
+                              i == 0 ? quint64(st.st_ino) : quint64(i),
+                              "old" + QByteArray::number(i) + ".txt",
+                              "NEW" + QByteArray::number(i) + ".TXT",
+                              {}});
+        if (i > 0)
+            outcome.failures.push_back({quint32(i), BatchTexts::notAttempted()});
+    }
+    outcome.failed = int(outcome.failures.size());
+    QString error;
+    JournalStore::Writer writer;
+    if (!writer.begin(entry, error) || (finished && !writer.finish(outcome, error))) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -203,6 +261,112 @@ private slots:
                 asked.contains(u"in Folder [%1]."_s.arg(f.tree.root())),
             qPrintable(asked));
         QCOMPARE(f.tree.entries(), QStringList({u"A.TXT"_s, u"sub/"_s, u"sub/x"_s}));
+    }
+
+    // The journal's batches do not belong to a document window: with none open, Undo Rename
+    // is offered all the same and renames the files back.
+    void undoWithNoDocumentWindowOpen()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(u"a.txt"_s, "a"));
+        QString error;
+        QVERIFY2(
+            renameSingleFile(QFile::encodeName(f.tree.root() + u"/"_s), "a.txt", u"A.TXT"_s, error),
+            qPrintable(error));
+        QVERIFY(f.start()); // the folder picker is cancelled
+        QVERIFY(f.run(u"FileClose"_s));
+        QTRY_COMPARE(f.frame()->childFrames().size(), 0);
+        // The journal is looked up on a worker at start-up; the command follows its answer.
+        QTRY_VERIFY(
+            f.frame()->routedState(Cmd::UndoRename).value_or(CommandUiState{false}).enabled);
+        QVERIFY(f.run(u"UndoRename"_s));
+        QTRY_COMPARE(f.prompts.messages.size(), 1);
+        QVERIFY2(f.prompts.messages[0].text.contains(u"Rename 1 File(s) Back"_s),
+                 qPrintable(f.prompts.messages[0].text));
+        QCOMPARE(f.tree.entries(), QStringList{u"A.TXT"_s}); // not answered Yes
+
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QVERIFY(f.run(u"UndoRename"_s));
+        QTRY_COMPARE(f.tree.entries(), QStringList{u"a.txt"_s});
+        QCOMPARE(f.tree.contents(u"a.txt"_s), QByteArray("a"));
+        QTRY_COMPARE(f.frame()->statusBar()->currentMessage(),
+                     u"Undo Done: 1 File(s) Renamed Back to Their Old Names"_s);
+        // The undo is a batch of its own, which can be undone in turn.
+        QTRY_VERIFY(
+            f.frame()->routedState(Cmd::UndoRename).value_or(CommandUiState{false}).enabled);
+    }
+
+    // A batch of a huge folder stopped early: its journal is read and its undo planned while
+    // the window goes on handling events, and only the one file renamed goes back.
+    void theWindowTurnsWhileAHugeJournalIsRead()
+    {
+        constexpr int kRows = 300000;
+        ShellFixture f;
+        QVERIFY(stoppedBatch(f.tree, kRows));
+        QVERIFY(f.start({f.tree.root()}));
+        QVERIFY(waitListed(f.view()));
+        QTRY_VERIFY(ListController::undoAvailable());
+
+        TimedPrompts prompts;
+        int turns = 0;
+        int turnsWhenAsked = -1;
+        qint64 longestGap = 0;
+        QElapsedTimer sinceLastTurn;
+        QTimer ticker;
+        ticker.setInterval(0);
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            ++turns;
+            longestGap = qMax(longestGap, sinceLastTurn.restart());
+        });
+        prompts.onMessage = [&] {
+            if (turnsWhenAsked < 0)
+                turnsWhenAsked = turns;
+        };
+        prompts.messageAnswers << Prompts::Answer::Yes;
+        QElapsedTimer toQuestion;
+        toQuestion.start();
+        sinceLastTurn.start();
+        ticker.start();
+        QVERIFY(f.run(u"UndoRename"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(turnsWhenAsked >= 0, 60000);
+        ticker.stop();
+        qInfo("%d journal rows: the question after %lld ms, %d event-loop turns meanwhile, the "
+              "longest gap %lld ms",
+              kRows, toQuestion.elapsed(), turnsWhenAsked, longestGap);
+        // Read on the window's own thread, the journal would let no turn happen before the
+        // question; the bound on the gap is generous, for a loaded machine.
+        QVERIFY(turnsWhenAsked > 0);
+        QVERIFY2(longestGap < 5000, qPrintable(QString::number(longestGap)));
+        QVERIFY2(prompts.messages[0].text.contains(u"Rename 1 File(s) Back"_s),
+                 qPrintable(prompts.messages[0].text));
+        QTRY_COMPARE(f.tree.entries(), QStringList{u"old0.txt"_s});
+    }
+
+    // The start-up offer reads the cut-off batch and looks at each of its files while the
+    // window's event loop turns.
+    void theStartUpOfferIsLookedUpWhileEventsAreHandled()
+    {
+        ShellFixture f;
+        QVERIFY(stoppedBatch(f.tree, 50000, false));
+        TimedPrompts prompts;
+        int turns = 0;
+        int turnsWhenAsked = -1;
+        QTimer ticker;
+        ticker.setInterval(0);
+        connect(&ticker, &QTimer::timeout, this, [&turns] { ++turns; });
+        prompts.onMessage = [&] {
+            if (turnsWhenAsked < 0)
+                turnsWhenAsked = turns;
+        };
+        prompts.choiceAnswers << 0;
+        ticker.start();
+        QVERIFY(f.start({f.tree.root()}));
+        ticker.stop();
+        QCOMPARE(prompts.choices.size(), 1);
+        QVERIFY2(prompts.choices[0].text.contains(u"Interrupted: 1 of 50000"_s),
+                 qPrintable(prompts.choices[0].text));
+        QVERIFY(turnsWhenAsked > 0);
+        QCOMPARE(f.tree.entries(), QStringList{u"old0.txt"_s});
     }
 
     void startUpOffersUndoOrKeepForAnInterruptedBatch()

@@ -149,6 +149,7 @@ void JournalTest::formatRoundTrip()
     QVERIFY(back->outcome);
     QCOMPARE(back->outcome->failures.size(), size_t(2));
     QCOMPARE(back->outcome->failures[0].reason, u"File exists"_qs);
+    QCOMPARE(back->outcome->failures[1].reason, QString());
     QCOMPARE(back->outcome->failed, 3);
     QCOMPARE(back->outcome->cancelled, 5);
     QCOMPARE(back->undoneBy, u"20260101-000001-000-00"_qs);
@@ -156,6 +157,20 @@ void JournalTest::formatRoundTrip()
     // Every line is printable ASCII: names of any bytes stay on their own line.
     for (const char c : text)
         QVERIFY(c == '\n' || (c >= ' ' && c < 0x7F));
+
+    // A reason repeated on the next rows, as a stopped batch writes it, and one that
+    // differs after it: each row keeps its own.
+    const QList<QString> reasons{u"not renamed"_qs, u"not renamed"_qs, u"taken: %41 b"_qs};
+    outcome.renamed = 0;
+    outcome.failures.clear();
+    for (quint32 row = 0; row < quint32(reasons.size()); ++row)
+        outcome.failures.push_back({row, reasons[row]});
+    const std::optional<JournalEntry> repeated = JournalFormat::parse(
+        JournalFormat::planText(e) + JournalFormat::outcomeText(outcome), error);
+    QVERIFY2(repeated, qPrintable(error));
+    QCOMPARE(repeated->outcome->failures.size(), size_t(reasons.size()));
+    for (size_t i = 0; i < repeated->outcome->failures.size(); ++i)
+        QCOMPARE(repeated->outcome->failures[i].reason, reasons[qsizetype(i)]);
 
     // Journals of version 3, before folders had a device and inode and cancelled rows a
     // count of their own, are read still; version 1, before temporary names, too.
