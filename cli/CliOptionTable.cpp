@@ -60,6 +60,10 @@ QList<CliOptionSpec> buildOptions()
                          "(a file may take a name another listed file is leaving)")
             << runOption("--no-reorder", Argument::None,
                          "rename in list order, whatever the settings say")
+            << runOption("--status", Argument::None,
+                         "preview: add a seventh column, empty for a row that is fine,\n"
+                         "else why its new name cannot be used (duplicate, exists,\n"
+                         "invalid: ..., or why the rule failed)")
             << runOption("--help", Argument::None, "")
             << runOption("--version", Argument::None, "");
     return options;

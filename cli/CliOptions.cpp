@@ -54,6 +54,8 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
         o.reorder = true;
     else if (name == QLatin1String("--no-reorder"))
         o.noReorder = true;
+    else if (name == QLatin1String("--status"))
+        o.status = true;
     else if (name == QLatin1String("--help"))
         o.help = true;
     else if (name == QLatin1String("--version"))
@@ -154,6 +156,8 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)
         return QStringLiteral("no command given (%1)").arg(kCommands);
+    if (o.status && o.command != CliOptions::Command::Preview)
+        return QStringLiteral("--status is an option of preview only");
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
         o.command != CliOptions::Command::Undo && o.command != CliOptions::Command::Keep)
         return QStringLiteral("no folder given");

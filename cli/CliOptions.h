@@ -38,6 +38,7 @@ struct CliOptions
     bool displayReadOnly = false;
     bool reorder = false;   // chains through temporary names, whatever is stored
     bool noReorder = false; // list order, whatever is stored
+    bool status = false;    // preview: a seventh column with each row's problem
 
     // Switches on every operation that was given a value on the command line.
     void applyTo(RenameParameters &params) const;
