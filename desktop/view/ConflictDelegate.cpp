@@ -43,7 +43,8 @@ QColor ConflictDelegate::warningColour(const QPalette &palette)
     const QColor text = palette.color(QPalette::Active, QPalette::Text);
     // A deep red on light lists, a pale one on dark lists; drawn towards the text colour
     // (which the look already keeps readable) until it reads on both backgrounds.
-    const QColor red = base.lightness() >= 128 ? QColor(0xb3, 0x26, 0x1e) : QColor(0xff, 0xa8, 0xa0);
+    const QColor red =
+        base.lightness() >= 128 ? QColor(0xb3, 0x26, 0x1e) : QColor(0xff, 0xa8, 0xa0);
     for (int step = 0; step <= 10; ++step) {
         const QColor c = mixed(red, text, step / 10.0);
         if (contrast(c, base) >= 4.5 && contrast(c, alternate) >= 4.5)

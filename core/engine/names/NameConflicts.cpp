@@ -8,6 +8,7 @@
 
 #include <QHashFunctions>
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 
@@ -69,20 +70,28 @@ void UnlistedNames::read(const FileRows &rows, const std::vector<bool> *only)
         if (entries == listed[f])
             continue;
         FolderReader reader(folder);
-        QSet<QString> &names = m_byFolder[f];
+        QMultiHash<quint32, QString> &names = m_byFolder[f];
         names.reserve(entries);
         while (const char *entry = reader.next()) {
             const QString name = decodeFileName(QByteArrayView(entry));
-            names.insert(m_ignoreCase ? name.toCaseFolded() : name);
+            names.insert(hash(name), name);
         }
     }
+}
+
+quint32 UnlistedNames::hash(const QString &name) const
+{
+    return m_ignoreCase ? caseFoldedHash(name) : quint32(qHash(name, 0));
 }
 
 bool UnlistedNames::contains(quint32 folder, const QString &name) const
 {
     if (folder >= m_byFolder.size() || m_byFolder[folder].isEmpty())
         return false;
-    return m_byFolder[folder].contains(m_ignoreCase ? name.toCaseFolded() : name);
+    const auto [first, last] = m_byFolder[folder].equal_range(hash(name));
+    return std::any_of(first, last, [&](const QString &entry) {
+        return m_ignoreCase ? sameIgnoringCase(entry, name) : entry == name;
+    });
 }
 
 namespace {
@@ -145,6 +154,7 @@ public:
                 return i;
         }
     }
+
 private:
     bool same(size_t row, quint32 folder, const QString &name) const
     {

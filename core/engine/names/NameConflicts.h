@@ -2,7 +2,7 @@
 
 #include "core/engine/names/RowProblems.h"
 
-#include <QSet>
+#include <QMultiHash>
 #include <QString>
 #include <QStringView>
 
@@ -38,8 +38,11 @@ public:
 private:
     void read(const FileRows &rows, const std::vector<bool> *only);
 
+    quint32 hash(const QString &name) const;
+
     bool m_ignoreCase = false;
-    std::vector<QSet<QString>> m_byFolder;
+    // By a hash that agrees with the comparison, so that a look-up copies no name.
+    std::vector<QMultiHash<quint32, QString>> m_byFolder;
 };
 
 // What the marking takes a name on disk to be.

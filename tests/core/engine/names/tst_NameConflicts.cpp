@@ -1,5 +1,5 @@
-#include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/NameConflicts.h"
 #include "tests/core/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
@@ -88,8 +88,8 @@ void NameConflictsTest::marksRows_data()
     QTest::newRow("case differs, ignoring case")
         << QStringList{u"a:x>Ä"_qs, u"a:y>ä"_qs} << true << u"DD"_qs;
     QTest::newRow("swap") << QStringList{u"a:a>b"_qs, u"a:b>a"_qs} << false << u".."_qs;
-    QTest::newRow("rotation")
-        << QStringList{u"a:a>b"_qs, u"a:b>c"_qs, u"a:c>a"_qs} << false << u"..."_qs;
+    QTest::newRow("rotation") << QStringList{u"a:a>b"_qs, u"a:b>c"_qs, u"a:c>a"_qs} << false
+                              << u"..."_qs;
     QTest::newRow("chain into a free name")
         << QStringList{u"a:p1>p2"_qs, u"a:p2>p3"_qs} << false << u".."_qs;
     QTest::newRow("onto a row that keeps its name")
@@ -102,8 +102,7 @@ void NameConflictsTest::marksRows_data()
         << QStringList{u"a:x>README"_qs, u"a:readme"_qs} << true << u"E."_qs;
     QTest::newRow("kept name, other case, case-sensitive")
         << QStringList{u"a:x>README"_qs, u"a:readme"_qs} << false << u".."_qs;
-    QTest::newRow("case-only change")
-        << QStringList{u"a:photo>PHOTO"_qs} << true << u"."_qs;
+    QTest::newRow("case-only change") << QStringList{u"a:photo>PHOTO"_qs} << true << u"."_qs;
     QTest::newRow("refused names")
         << QStringList{u"a:x>"_qs, u"a:y>.."_qs, u"a:z>d/e"_qs} << false << u"III"_qs;
     // A refused row keeps its file under the loaded name, so that name stays taken.
@@ -137,16 +136,14 @@ void NameConflictsTest::invalidNames_data()
     QTest::newRow("256 bytes of UTF-8")
         << QString(128, QChar(0xE9)) << u"invalid: too long (over 255 bytes)"_qs;
     QTest::newRow("127 two-byte characters") << QString(127, QChar(0xE9)) << QString();
-    QTest::newRow("escaped bytes count one each")
-        << QString(255, QChar(0xDCFF)) << QString();
+    QTest::newRow("escaped bytes count one each") << QString(255, QChar(0xDCFF)) << QString();
     QTest::newRow("empty") << QString() << u"invalid: empty"_qs;
     QTest::newRow("dot") << u"."_qs << u"invalid: \".\" or \"..\""_qs;
     QTest::newRow("dot dot") << u".."_qs << u"invalid: \".\" or \"..\""_qs;
     QTest::newRow("three dots") << u"..."_qs << QString();
     QTest::newRow("slash") << u"a/b"_qs << u"invalid: holds \"/\""_qs;
     QTest::newRow("nul") << u"a\0b"_qs << u"invalid: holds a NUL character"_qs;
-    QTest::newRow("lone surrogate")
-        << QString(QChar(0xD800)) << u"invalid: half of a character"_qs;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << u"invalid: half of a character"_qs;
 }
 
 void NameConflictsTest::invalidNames()
@@ -192,9 +189,8 @@ void NameConflictsTest::unlistedEntriesOnDisk()
         rows.rows[0].newName = c.first;
         rows.rows[1].newName = c.second;
         const UnlistedNames unlisted(rows, c.ignoreCase);
-        markNameConflicts(rows, ConflictCheck{c.ignoreCase, [&]() -> const UnlistedNames & {
-                                                  return unlisted;
-                                              }});
+        markNameConflicts(
+            rows, ConflictCheck{c.ignoreCase, [&]() -> const UnlistedNames & { return unlisted; }});
         QVERIFY2(marks(rows) == c.expected, qPrintable(c.first + u' ' + c.second));
     }
 }
@@ -228,10 +224,10 @@ void NameConflictsTest::manyRowsAcrossThreads()
         appendRow(rows, u"/nowhere/a"_qs, QByteArray::number(i));
         rows.rows.back().newName = u"new"_qs + QString::number(i);
     }
-    rows.rows[10].newName = rows.rows[kRows - 10].newName;     // duplicate
+    rows.rows[10].newName = rows.rows[kRows - 10].newName;            // duplicate
     rows.rows[kRows - 20].newName = rows.rows[kRows - 20].loadedName; // keeps its name
-    rows.rows[20].newName = rows.rows[kRows - 20].loadedName;           // exists
-    rows.rows[30].newName = rows.rows[kRows - 30].loadedName;           // left by its row
+    rows.rows[20].newName = rows.rows[kRows - 20].loadedName;         // exists
+    rows.rows[30].newName = rows.rows[kRows - 30].loadedName;         // left by its row
     markNameConflicts(rows, {});
     QString expected(kRows, QLatin1Char('.'));
     expected[10] = expected[kRows - 10] = QLatin1Char('D');
