@@ -1,4 +1,4 @@
-// (10) The marking of rows whose new names cannot be used, after a recompute of 1,000,000
+// (12) The marking of rows whose new names cannot be used, after a recompute of 1,000,000
 // rows: the recompute alone next to the recompute followed by the marking, in one run. The
 // rows lie in 100 real folders, each with one entry that is not a row (a hidden file), so
 // that every renamed row's name is also looked up among the folder's unlisted entries; those
@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     if (markedRowCount(rows.problems) != 0)
         std::fprintf(stderr, "conflicts: %zu rows marked, expected none\n",
                      markedRowCount(rows.problems));
-    bench::printRow("(10) recompute 1,000,000 rows with the conflict marking (without = 1)",
+    bench::printRow("(12) recompute 1,000,000 rows with the conflict marking (without = 1)",
                     m.baseline, m.ours, 1.10);
     return 0;
 }

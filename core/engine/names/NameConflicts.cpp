@@ -119,7 +119,8 @@ quint32 nameHash(bool ignoreCase, quint32 folder, const QString &name)
 }
 
 // The movers' new names in an open-addressing table over row indices, at most half full,
-// keyed by folder and name.
+// keyed by folder and name. Each slot holds its row's hash too: a probe that meets another
+// name is then told apart without reading the row.
 class NameTable
 {
 public:
@@ -127,16 +128,16 @@ public:
     NameTable(const FileRows &rows, bool ignoreCase, size_t movers,
               const std::vector<quint32> &newHashes)
         : m_rows(rows), m_ignoreCase(ignoreCase), m_mask(std::bit_ceil(movers * 2 + 2) - 1),
-          m_slots(m_mask + 1, -1), m_hashes(newHashes)
+          m_slots(m_mask + 1, Slot{0, -1}), m_hashes(newHashes)
     {}
 
     // The first row inserted with this folder and name, or -1.
     qint32 find(quint32 h, quint32 folder, const QString &name) const
     {
         for (size_t slot = h & m_mask;; slot = (slot + 1) & m_mask) {
-            const qint32 i = m_slots[slot];
-            if (i < 0 || (m_hashes[size_t(i)] == h && same(size_t(i), folder, name)))
-                return i;
+            const Slot &s = m_slots[slot];
+            if (s.row < 0 || (s.hash == h && same(size_t(s.row), folder, name)))
+                return s.row;
         }
     }
     // Inserts row (its new name) unless an equal one is in; returns that one, else row.
@@ -145,13 +146,13 @@ public:
         const FileRow &r = m_rows.rows[size_t(row)];
         const quint32 h = m_hashes[size_t(row)];
         for (size_t slot = h & m_mask;; slot = (slot + 1) & m_mask) {
-            const qint32 i = m_slots[slot];
-            if (i < 0) {
-                m_slots[slot] = row;
+            Slot &s = m_slots[slot];
+            if (s.row < 0) {
+                s = Slot{h, row};
                 return row;
             }
-            if (m_hashes[size_t(i)] == h && same(size_t(i), r.folder, r.newName))
-                return i;
+            if (s.hash == h && same(size_t(s.row), r.folder, r.newName))
+                return s.row;
         }
     }
 
@@ -167,7 +168,12 @@ private:
     const FileRows &m_rows;
     bool m_ignoreCase;
     size_t m_mask;
-    std::vector<qint32> m_slots;
+    struct Slot
+    {
+        quint32 hash;
+        qint32 row; // -1: free
+    };
+    std::vector<Slot> m_slots;
     const std::vector<quint32> &m_hashes;
 };
 
