@@ -8,6 +8,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/names/RowOrder.h"
 #include "core/engine/rename/BatchRename.h"
@@ -17,6 +18,7 @@
 #include "core/system/SystemError.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -168,7 +170,16 @@ int runPreview(const CliOptions &options)
     }
     if (listing.listed) {
         ComputeNewFileNames(rows, parameters(options));
-        printRows(rows, stdout);
+        if (options.status) {
+            // Listed with sub-folders the batch compares names case-sensitively, as Linux
+            // file systems do; otherwise its duplicate check ignores case.
+            const bool ignoreCase = !listing.subFolders;
+            std::optional<UnlistedNames> unlisted;
+            markNameConflicts(rows, ConflictCheck{ignoreCase, [&]() -> const UnlistedNames & {
+                                                      return unlisted.emplace(rows, ignoreCase);
+                                                  }});
+        }
+        printRows(rows, stdout, options.status);
         std::fflush(stdout);
     }
     return finishListing(listing);

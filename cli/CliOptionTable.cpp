@@ -66,6 +66,10 @@ QList<CliOptionSpec> buildOptions()
                          "order the whole list by name, natural (numbers by value), modified\n"
                          "or size before numbering; equal rows keep the listing's order")
             << runOption("--reverse", Argument::None, "the list in the opposite order")
+            << runOption("--status", Argument::None,
+                         "preview: add a seventh column, empty for a row that is fine,\n"
+                         "else why its new name cannot be used (duplicate, exists,\n"
+                         "invalid: ..., or why the rule failed)")
             << runOption("--help", Argument::None, "")
             << runOption("--version", Argument::None, "");
     return options;

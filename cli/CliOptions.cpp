@@ -67,6 +67,8 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
         o.sort = value;
     } else if (name == QLatin1String("--reverse"))
         o.reverse = true;
+    else if (name == QLatin1String("--status"))
+        o.status = true;
     else if (name == QLatin1String("--help"))
         o.help = true;
     else if (name == QLatin1String("--version"))
@@ -168,6 +170,8 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)
         return QStringLiteral("no command given (%1)").arg(kCommands);
+    if (o.status && o.command != CliOptions::Command::Preview)
+        return QStringLiteral("--status is an option of preview only");
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
         o.command != CliOptions::Command::Undo && o.command != CliOptions::Command::Keep)
         return QStringLiteral("no folder given");

@@ -38,6 +38,7 @@ struct CliOptions
     bool displayReadOnly = false;
     bool reorder = false;   // chains through temporary names, whatever is stored
     bool noReorder = false; // list order, whatever is stored
+    bool status = false;    // preview: a seventh column with each row's problem
     QString sort;           // --sort: name, natural, modified or size; empty: the listing's order
     bool reverse = false;   // --reverse: the order backwards
 

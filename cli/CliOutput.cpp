@@ -2,6 +2,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/NameConflicts.h"
 #include "core/listing/ListingTexts.h"
 #include "core/system/FileSystem.h"
 
@@ -147,7 +148,8 @@ void escapedBytes(QByteArrayView bytes, QByteArray &out)
 
 void appendRow(OutputBuffer &out, const RowFields &row)
 {
-    const size_t most = size_t(row.loadedName.size() + row.newName.size() + row.location.size()) +
+    const size_t most = size_t(row.loadedName.size() + row.newName.size() + row.location.size() +
+                               (row.status ? row.status->size() : 0)) +
                         2 * ListingTexts::kTextRoom + 32;
     char *p = out.room(most);
     p = writeNumber(row.serial, p);
@@ -162,11 +164,15 @@ void appendRow(OutputBuffer &out, const RowFields &row)
     p += ListingTexts::writeByteSize(row.size, p);
     *p++ = '\t';
     p = writeBytes(row.location, p);
+    if (row.status) {
+        *p++ = '\t';
+        p = writeBytes(*row.status, p);
+    }
     *p++ = '\n';
     out.commit(p);
 }
 
-void printRows(const FileRows &rows, std::FILE *stream)
+void printRows(const FileRows &rows, std::FILE *stream, bool status)
 {
     // Locations repeat from row to row: escape each folder once.
     std::vector<QByteArray> locations;
@@ -175,13 +181,21 @@ void printRows(const FileRows &rows, std::FILE *stream)
         locations.push_back(escapedField(folder.location));
 
     OutputBuffer out(stream);
-    for (const FileRow &row : rows.rows) {
+    QByteArray reason;
+    for (size_t i = 0; i < rows.rows.size(); ++i) {
+        const FileRow &row = rows.rows[i];
         const QByteArray loaded = escapedField(row.loadedName);
         // A name no rule changed shares the loaded one's data.
         const QByteArray renamed =
             row.newName.isSharedWith(row.loadedName) ? loaded : escapedField(row.newName);
+        if (status) {
+            const RowProblem problem = rows.problems.kind(i);
+            reason = problem == RowProblem::None
+                         ? QByteArray()
+                         : escapedField(problemReason(problem, rows.problems.detail(i)));
+        }
         appendRow(out, RowFields{row.serial, loaded, renamed, row.mtime, row.size,
-                                 locations[row.folder]});
+                                 locations[row.folder], status ? &reason : nullptr});
     }
 }
 

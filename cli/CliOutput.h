@@ -52,11 +52,13 @@ struct RowFields
     qint64 mtime; // kUnknownTime: an empty column
     qint64 size;
     QByteArrayView location;
+    const QByteArray *status = nullptr; // a seventh column, escaped, when given
 };
 void appendRow(OutputBuffer &out, const RowFields &row);
 
-// One row per line, six tab-separated columns in list order.
-void printRows(const FileRows &rows, std::FILE *stream);
+// One row per line, six tab-separated columns in list order; with status a seventh, the
+// reason of each row's mark (empty for a row without one).
+void printRows(const FileRows &rows, std::FILE *stream, bool status = false);
 
 // A message line on standard error, escaped as the fields are, so it stays one line.
 void printMessage(const QString &text);

@@ -24,6 +24,7 @@ run() {
 run "$dir/bench/bench_load"
 run "$dir/bench/bench_recompute"
 run "$dir/bench/bench_find"
+run "$dir/bench/bench_conflicts"
 run "$dir/bench/bench_rename"
 run "$dir/bench/bench_chains"
 run "$dir/bench/bench_duplicates"

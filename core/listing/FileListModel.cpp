@@ -84,6 +84,14 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return text(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == Sr)
         return m_rows.rows[size_t(index.row())].checked ? Qt::Checked : Qt::Unchecked;
+    if (index.column() == NewName && (role == ProblemRole || role == Qt::ToolTipRole)) {
+        const size_t row = size_t(index.row());
+        const RowProblem problem = m_rows.problems.kind(row);
+        if (role == ProblemRole)
+            return int(problem);
+        if (problem != RowProblem::None)
+            return ListingTexts::problemToolTip(problem, m_rows.problems.detail(row));
+    }
     return {};
 }
 
@@ -163,7 +171,8 @@ void FileListModel::newNamesChanged()
 {
     if (m_rows.count() == 0)
         return;
-    emit dataChanged(index(0, NewName), index(m_rows.count() - 1, NewName), {Qt::DisplayRole});
+    emit dataChanged(index(0, NewName), index(m_rows.count() - 1, NewName),
+                     {Qt::DisplayRole, Qt::ToolTipRole, ProblemRole});
 }
 
 void FileListModel::newNamesChanged(int first, int last)
@@ -172,7 +181,8 @@ void FileListModel::newNamesChanged(int first, int last)
     last = std::min(last, m_rows.count() - 1);
     if (first > last)
         return;
-    emit dataChanged(index(first, NewName), index(last, NewName), {Qt::DisplayRole});
+    emit dataChanged(index(first, NewName), index(last, NewName),
+                     {Qt::DisplayRole, Qt::ToolTipRole, ProblemRole});
 }
 
 void FileListModel::setChecked(int row, bool checked)
@@ -207,8 +217,22 @@ void FileListModel::removeUnchecked()
     const auto unchecked = [](const FileRow &r) { return !r.checked; };
     if (std::none_of(m_rows.rows.begin(), m_rows.rows.end(), unchecked))
         return;
-    // One reset and one linear pass, whatever the number of rows removed.
+    // One reset and one linear pass, whatever the number of rows removed; the marks move
+    // with their rows.
     beginResetModel();
+    if (!m_rows.problems.isEmpty()) {
+        RowProblems kept;
+        kept.reset(size_t(m_rows.checkedCount()));
+        size_t to = 0;
+        for (size_t i = 0; i < m_rows.rows.size(); ++i) {
+            if (!m_rows.rows[i].checked)
+                continue;
+            if (const RowProblem problem = m_rows.problems.kind(i); problem != RowProblem::None)
+                kept.set(to, problem, m_rows.problems.detail(i));
+            ++to;
+        }
+        m_rows.problems = std::move(kept);
+    }
     std::erase_if(m_rows.rows, unchecked);
     endResetModel();
 }

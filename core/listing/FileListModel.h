@@ -23,6 +23,9 @@ public:
         ColumnCount
     };
 
+    // The "New File Name" cell's RowProblem, as an int; the cell's tooltip says what it means.
+    static constexpr int ProblemRole = Qt::UserRole + 1;
+
     explicit FileListModel(QObject *parent = nullptr);
 
     static QString headerText(int column);
@@ -47,7 +50,7 @@ public:
 
     // Replaces every row (a load); returns the rows replaced, for the caller to free.
     FileRows setRows(FileRows &&rows);
-    // After the new names were computed in place through mutableRows().
+    // After the new names (or their marks) were computed in place through mutableRows().
     FileRows &mutableRows() { return m_rows; }
     void newNamesChanged();
     // Rows first to last (inclusive) only.

@@ -133,6 +133,30 @@ QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
     return text;
 }
 
+QString problemToolTip(RowProblem problem, const QString &detail)
+{
+    switch (problem) {
+    case RowProblem::None:
+        return {};
+    case RowProblem::Duplicate:
+        return QStringLiteral("Another checked file in this folder would get the same name.");
+    case RowProblem::Exists:
+        return QStringLiteral("A file that is not renamed away already has this name.");
+    case RowProblem::Invalid:
+        return QStringLiteral("The new name cannot be used (%1).").arg(detail);
+    case RowProblem::RuleFailed:
+    case RowProblem::MissingValue:
+        break;
+    }
+    return QStringLiteral("The rule could not name this file: %1").arg(detail);
+}
+
+QString conflictCount(qsizetype marked)
+{
+    return marked > 0 ? QStringLiteral(" (%1 New File Name(s) Marked as Conflicts)").arg(marked)
+                      : QString();
+}
+
 QString folderInformation(int foldersRecorded, int unread)
 {
     // The walk records the chosen folder itself, so fewer than two recorded folders means no

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/engine/names/RowProblems.h"
+
 #include <QString>
 
 // Every text of the file list and its summaries, exactly as the user sees them.
@@ -23,6 +25,11 @@ int writeLastWriteTime(qint64 secondsSinceEpoch, char *text);
 // The file statistics pane: "%d File(s) Listed from Folder [%s]" with the ignored-files suffixes.
 QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored);
+// The tooltip of a marked "New File Name" cell: why the name cannot be used.
+QString problemToolTip(RowProblem problem, const QString &detail);
+// Appended to the file statistics while rows are marked: " (N New File Name(s) Marked as
+// Conflicts)"; empty for none.
+QString conflictCount(qsizetype marked);
 // The folder information pane from the number of folders recorded by the walk (the chosen one
 // included); 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
 // unread: of the sub-folders, those that could not be read.

@@ -1,6 +1,7 @@
 #include "desktop/view/ListController.h"
 
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NameConflicts.h"
 #include "core/listing/ListingTexts.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
@@ -22,6 +23,12 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
 {
     connect(&m_loads, &ListingQueue::started, this, &ListController::busyChanged);
     connect(&m_newNames, &NewNamesCompute::computed, this, &ListController::newNamesComputed);
+    connect(&m_newNames, &NewNamesCompute::marked, this, [this] {
+        // Only the count changes the pane; a list whose folder failed to load again keeps
+        // the text it had.
+        if (!folder().isEmpty() && markedRowCount(m_rows.model().rows().problems) != m_shownMarks)
+            UpdateStatusSummary();
+    });
     connect(&m_undoAvailability, &UndoAvailability::lookedUp, this, &ListController::undoLookedUp);
 }
 
@@ -139,6 +146,7 @@ void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
 {
     if (!m_frame)
         return;
+    m_shownMarks = markedRowCount(m_rows.model().rows().problems);
     m_frame->setFileStatistics(m_rows.statistics(folder(), m_settings.GetDisplayHiddenFiles() != 0,
                                                  m_settings.GetDisplayReadOnlyFiles() != 0));
     if (foldersRecorded)

@@ -157,5 +157,6 @@ private:
     bool m_computeAfterLoads = false;          // new names asked for while a load ran
     QString m_statusAfterBatchReload;    // shown in the status bar once the posted reload is done
     RenameParameters m_handedParameters; // the last value the parameters window handed over
+    std::size_t m_shownMarks = 0;        // marked rows the left pane counts
     bool m_handedComputePosted = false;  // a computation from it is waiting in the queue
 };

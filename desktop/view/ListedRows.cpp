@@ -4,7 +4,14 @@
 #include "core/listing/presence/FolderPresence.h"
 #include "desktop/view/ListingJob.h"
 
-ListedRows::ListedRows() = default;
+#include <algorithm>
+
+ListedRows::ListedRows()
+{
+    // New rows, or fewer (the unchecked ones removed, their files now unlisted).
+    QObject::connect(&m_model, &QAbstractItemModel::modelReset, &m_model,
+                     [this] { m_unlisted.reset(); });
+}
 
 ListedRows::~ListedRows()
 {
@@ -47,7 +54,25 @@ QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool rea
                                      m_bReadOnlySeen && !readOnlyShown);
     if (m_listPartial)
         text += ListingTexts::listingCancelled();
-    return text;
+    return text + ListingTexts::conflictCount(qsizetype(markedRowCount(m_model.rows().problems)));
+}
+
+const UnlistedNames &ListedRows::unlistedNames()
+{
+    const FileRows &rows = m_model.rows();
+    if (!m_unlisted) {
+        m_unlisted.emplace(rows, !m_subFoldersListed);
+        return *m_unlisted;
+    }
+    std::vector<bool> changed(rows.folders.size(), true);
+    if (m_presence) {
+        m_presence->refresh();
+        for (size_t f = 0; f < rows.folders.size(); ++f)
+            changed[f] = m_presence->isDirty(rows.folders[f].rawPath);
+    }
+    if (std::find(changed.begin(), changed.end(), true) != changed.end())
+        m_unlisted->reread(rows, changed);
+    return *m_unlisted;
 }
 
 void ListedRows::release(FileRows &&rows)

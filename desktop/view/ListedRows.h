@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/engine/names/NameConflicts.h"
 #include "core/listing/FileListModel.h"
 
 #include <memory>
+#include <optional>
 #include <thread>
 
 class FolderPresence;
@@ -35,6 +37,9 @@ public:
     void forgetPresence();
 
     bool subFoldersListed() const { return m_subFoldersListed; }
+    // The entries of the rows' folders that are not rows, read at the first need after the
+    // rows changed; folders the watch saw change (all, when unwatched) are read again.
+    const UnlistedNames &unlistedNames();
     // The left pane's text for these rows; hiddenShown and readOnlyShown are the filters now.
     QString statistics(const QString &folder, bool hiddenShown, bool readOnlyShown) const;
 
@@ -45,6 +50,7 @@ private:
     FileListModel m_model;
     std::unique_ptr<FolderPresence> m_presence;
     std::thread m_release; // frees the rows a listing replaced
+    std::optional<UnlistedNames> m_unlisted;
     bool m_bHiddenSeen = false;
     bool m_bReadOnlySeen = false;
     bool m_subFoldersListed = false;

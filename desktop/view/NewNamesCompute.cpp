@@ -1,5 +1,6 @@
 #include "desktop/view/NewNamesCompute.h"
 
+#include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/listing/presence/FolderPresence.h"
 #include "desktop/view/ListedRows.h"
@@ -14,6 +15,47 @@ NewNamesCompute::NewNamesCompute(ListedRows &rows) : m_rows(rows)
     m_sliceTimer.setSingleShot(true);
     m_sliceTimer.setInterval(0);
     connect(&m_sliceTimer, &QTimer::timeout, this, &NewNamesCompute::computeNextSlice);
+    // Only checked rows take part, and a renamed row takes its new name as loaded: the marks
+    // follow check boxes, single-file renames and removed rows.
+    FileListModel &model = rows.model();
+    connect(&model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
+        if (topLeft.column() < FileListModel::NewName)
+            scheduleMarking();
+    });
+    connect(&model, &QAbstractItemModel::modelReset, this, &NewNamesCompute::scheduleMarking);
+}
+
+void NewNamesCompute::scheduleMarking()
+{
+    if (m_markingPosted)
+        return;
+    m_markingPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_markingPosted = false;
+            markConflicts();
+        },
+        Qt::QueuedConnection);
+}
+
+void NewNamesCompute::markConflicts()
+{
+    // A recompute under way marks the list when its last slice is done.
+    if (m_sliced)
+        return;
+    FileListModel &model = m_rows.model();
+    // Listed with sub-folders the batch compares names as Linux file systems do, with case;
+    // otherwise its duplicate check ignores case, and so do the marks.
+    const bool ignoreCase = !m_rows.subFoldersListed();
+    const std::size_t before = markedRowCount(model.rows().problems);
+    markNameConflicts(model.mutableRows(),
+                      ConflictCheck{ignoreCase, [this]() -> const UnlistedNames & {
+                                        return m_rows.unlistedNames();
+                                    }});
+    if (before != 0 || markedRowCount(model.rows().problems) != 0)
+        model.newNamesChanged();
+    emit marked();
 }
 
 void NewNamesCompute::compute(const RenameParameters &params)
@@ -33,6 +75,9 @@ void NewNamesCompute::compute(const RenameParameters &params)
         }
     }
     const std::vector<std::uint8_t> *known = present.empty() ? nullptr : &present;
+    // Which names collide is known once every row has its name: until then no row shows the
+    // marks of the names it had before.
+    clearConflictMarks(model.mutableRows().problems);
     if (count < kSlicedFromRows) {
         WaitCursor wait;
         ComputeNewFileNames(model.mutableRows(), params, known);
@@ -76,6 +121,7 @@ void NewNamesCompute::computeNextSlice()
     }
     if (job.left.empty()) {
         m_sliced.reset();
+        markConflicts();
         emit computed();
     } else {
         m_sliceTimer.start();
@@ -103,6 +149,7 @@ void NewNamesCompute::stop()
 
 void NewNamesCompute::done()
 {
+    markConflicts();
     m_rows.model().newNamesChanged();
     emit computed();
 }

@@ -37,13 +37,20 @@ public:
         m_visibleRows = std::move(visibleRows);
     }
 
+    // Marks the rows whose new names cannot be used, over the whole list (after a sliced
+    // recompute has finished).
+    void markConflicts();
+
 signals:
     // After every computation of the column.
     void computed();
+    // After every marking of the rows.
+    void marked();
 
 private:
     void computeNextSlice();
     void done();
+    void scheduleMarking();
 
     ListedRows &m_rows;
     // A recompute under way in slices: the parameters, the presence of every row and the row
@@ -57,4 +64,5 @@ private:
     std::optional<SlicedCompute> m_sliced;
     QTimer m_sliceTimer;
     std::function<std::pair<int, int>()> m_visibleRows;
+    bool m_markingPosted = false;
 };

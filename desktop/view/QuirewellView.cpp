@@ -3,6 +3,7 @@
 #include "core/engine/names/FileNames.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
+#include "desktop/view/ConflictDelegate.h"
 #include "desktop/view/RowContextMenu.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ void CQuirewellView::SetupColumns()
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegateForColumn(FileListModel::NewName, new ConflictDelegate(this));
 
     // Uniform row heights and no sizing to contents keep 100,000 rows cheap.
     QHeaderView *rowHeader = verticalHeader();

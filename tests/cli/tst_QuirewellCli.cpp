@@ -76,6 +76,8 @@ private slots:
     void secondSignalEndsAStuckRun();
     void previewOverlaysStoredParameters();
     void regularExpressionRename();
+    void previewStatusColumn_data();
+    void previewStatusColumn();
     void runningNumbersCountOnPastThe32BitLimit();
     void sortedLists();
     void renameWithYes();
@@ -357,6 +359,66 @@ void TestQuirewellCli::regularExpressionRename()
     QCOMPARE(r.code, 0);
     QVERIFY(tree.exists(QStringLiteral("IMG-1$_1.jpg")));
     QVERIFY(tree.exists(QStringLiteral("img-22$.jpg")));
+}
+
+void TestQuirewellCli::previewStatusColumn_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArrayList>("reasons"); // one per listed row, in list order
+
+    const QByteArray tooLong = "invalid: too long (over 255 bytes)";
+    QTest::newRow("duplicate") << QStringList{u"c-d.txt"_qs, u"cd-.txt"_qs, u"e.txt"_qs}
+                               << args({"--find", "-", "--replace", ""})
+                               << QByteArrayList{"duplicate", "duplicate", ""};
+    QTest::newRow("listed file keeps the name")
+        << QStringList{u"ab.txt"_qs, u"b.txt"_qs} << args({"--find", "a", "--replace", ""})
+        << QByteArrayList{"exists", ""};
+    QTest::newRow("hidden file, not listed")
+        << QStringList{u"hid"_qs, u".hid"_qs} << args({"--find", "h", "--replace", ".h"})
+        << QByteArrayList{"exists"};
+    QTest::newRow("sub-folder") << QStringList{u"sub/x"_qs, u"sux"_qs}
+                                << args({"--find", "x", "--replace", "b"})
+                                << QByteArrayList{"exists"};
+    QTest::newRow("case differs, batch ignores case")
+        << QStringList{u"a.TXT"_qs, u"b.txt"_qs} << args({"--find", "b", "--replace", "A"})
+        << QByteArrayList{"", "exists"};
+    QTest::newRow("case differs, with sub-folders")
+        << QStringList{u"a.TXT"_qs, u"b.txt"_qs}
+        << args({"--find", "b", "--replace", "A", "--recursive"}) << QByteArrayList{"", ""};
+    QTest::newRow("slash") << QStringList{u"z.log"_qs} << args({"--find", "z", "--replace", "/"})
+                           << QByteArrayList{"invalid: holds \"/\""};
+    QTest::newRow("too long") << QStringList{u"x.log"_qs}
+                              << (args({"--find", "x", "--replace"}) << QString(300, u'y'))
+                              << QByteArrayList{tooLong};
+    QTest::newRow("unchanged row")
+        << QStringList{u"same.txt"_qs} << QStringList{} << QByteArrayList{""};
+}
+
+// The seventh column says why a row's new name cannot be used; without --status the rows
+// keep their six columns.
+void TestQuirewellCli::previewStatusColumn()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArrayList, reasons);
+    TestTree &tree = *m_tree;
+    for (const QString &file : files)
+        QVERIFY(tree.createFile(file));
+
+    const Run plain = run(QStringList{QStringLiteral("preview"), tree.root()} + options);
+    QCOMPARE(plain.code, 0);
+    const Run marked = run(
+        QStringList{QStringLiteral("preview"), tree.root(), QStringLiteral("--status")} + options);
+    QCOMPARE(marked.code, 0);
+    QCOMPARE(marked.rows().size(), reasons.size());
+    QCOMPARE(plain.rows().size(), reasons.size());
+    for (qsizetype i = 0; i < reasons.size(); ++i) {
+        QCOMPARE(plain.rows()[i].size(), 6);
+        QCOMPARE(marked.rows()[i].mid(0, 6), plain.rows()[i]);
+        QCOMPARE(marked.rows()[i].size(), 7);
+        QCOMPARE(marked.rows()[i][6], reasons[i]);
+    }
 }
 
 // Both numbers, from the top of the 32-bit range, count on in the preview and the rename.
@@ -717,6 +779,8 @@ void TestQuirewellCli::badUsage_data()
     QTest::newRow("order with value") << args({"rename", "/tmp", "--reorder=1"});
     QTest::newRow("unknown sort") << args({"preview", "/tmp", "--sort", "location"});
     QTest::newRow("invalid expression") << args({"preview", "/tmp", "--regex", "--find", "a{2,1}"});
+    QTest::newRow("status without preview") << args({"list", "/tmp", "--status"});
+    QTest::newRow("status with a value") << args({"preview", "/tmp", "--status=1"});
 }
 
 void TestQuirewellCli::badUsage()

@@ -3,6 +3,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/RowThreads.h"
 #include "core/engine/settings/AppSettings.h"
 
 #include <QChar>
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <thread>
 
 QString fileTitle(const QString &name)
 {
@@ -333,29 +333,6 @@ void lookUpRange(const FileRows &rows, const std::vector<int> &order, size_t fro
     }
 }
 
-// Below this many rows per thread, starting a thread costs more than it saves.
-constexpr size_t kRowsPerThread = 8192;
-
-// How many threads share n rows: one per core, as long as each gets enough rows.
-size_t threadsFor(size_t n)
-{
-    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    return std::max<size_t>(1, std::min(cores, n / kRowsPerThread));
-}
-
-// Runs work(from, to) over [0, n) in contiguous parts, one per thread, the first on the
-// calling thread.
-template <typename Work> void shareOut(size_t n, const Work &work)
-{
-    const size_t parts = threadsFor(n);
-    std::vector<std::thread> helpers;
-    for (size_t p = 1; p < parts; ++p)
-        helpers.emplace_back([&work, n, p, parts] { work(n * p / parts, n * (p + 1) / parts); });
-    work(0, n / parts);
-    for (std::thread &t : helpers)
-        t.join();
-}
-
 // Records a row's failure, and clears the mark of a row the rule has computed again.
 void markRuleFailure(RowProblems &problems, size_t row, const RuleFailure &failure)
 {
@@ -411,8 +388,8 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
     std::vector<std::uint8_t> present(rows.rows.size(), 0);
     // Each thread takes its own run of folders; a folder split between two is opened twice.
     const std::vector<int> order = rowsByFolder(rows);
-    shareOut(order.size(),
-             [&](size_t from, size_t to) { lookUpRange(rows, order, from, to, present); });
+    RowThreads::shareOut(
+        order.size(), [&](size_t from, size_t to) { lookUpRange(rows, order, from, to, present); });
     return present;
 }
 
@@ -428,8 +405,9 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
     rows.problems.reset(rows.rows.size());
     // Each row depends only on its own name and its index, so the rows are shared out in
     // contiguous parts; every thread writes its own rows' new names and nothing else.
-    shareOut(rows.rows.size(),
-             [&](size_t from, size_t to) { computeRange(rows, params, present, from, to); });
+    RowThreads::shareOut(rows.rows.size(), [&](size_t from, size_t to) {
+        computeRange(rows, params, present, from, to);
+    });
 }
 
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,

@@ -43,6 +43,7 @@ private slots:
     void checkStates();
     void removeUncheckedKeepsSerials();
     void newNamesAndRenameRow();
+    void marksShowAndMoveWithTheirRows();
 };
 
 void TestFileListModel::initTestCase()
@@ -169,6 +170,42 @@ void TestFileListModel::newNamesAndRenameRow()
     QCOMPARE(model.text(1, FileListModel::NewName), QStringLiteral("renamed.txt"));
     QCOMPARE(model.rows().fullPathBytes(1), QByteArray("/data/sub/renamed.txt"));
     QCOMPARE(model.text(1, FileListModel::Sr), QStringLiteral("2"));
+}
+
+void TestFileListModel::marksShowAndMoveWithTheirRows()
+{
+    FileListModel model;
+    FileRows rows = makeRows(4);
+    rows.problems.reset(4);
+    rows.problems.set(1, RowProblem::Invalid, QStringLiteral("invalid: too long"));
+    rows.problems.set(3, RowProblem::Duplicate);
+    model.setRows(std::move(rows));
+
+    const auto problem = [&](int row) {
+        return model.data(model.index(row, FileListModel::NewName), FileListModel::ProblemRole)
+            .toInt();
+    };
+    const auto tip = [&](int row) {
+        return model.data(model.index(row, FileListModel::NewName), Qt::ToolTipRole).toString();
+    };
+    QCOMPARE(problem(0), int(RowProblem::None));
+    QVERIFY(tip(0).isEmpty());
+    QCOMPARE(problem(1), int(RowProblem::Invalid));
+    QVERIFY2(tip(1).contains(QStringLiteral("too long")), qPrintable(tip(1)));
+    QCOMPARE(tip(3), ListingTexts::problemToolTip(RowProblem::Duplicate, {}));
+    QVERIFY(!tip(3).isEmpty());
+    // Only the "New File Name" cell carries the mark.
+    QVERIFY(model.data(model.index(1, FileListModel::LoadedName), Qt::ToolTipRole).isNull());
+
+    // Removing rows keeps each remaining row's mark with it.
+    model.setChecked(0, false);
+    model.setChecked(2, false);
+    model.removeUnchecked();
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(problem(0), int(RowProblem::Invalid));
+    QVERIFY(tip(0).contains(QStringLiteral("too long")));
+    QCOMPARE(problem(1), int(RowProblem::Duplicate));
+    QCOMPARE(model.rows().problems.size(), size_t(2));
 }
 
 QTEST_GUILESS_MAIN(TestFileListModel)

@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "core/engine/settings/AppSettings.h"
+#include "core/listing/ListingTexts.h"
 #include "desktop/shell/CaptionBar.h"
 #include "desktop/shell/StatusPanes.h"
 #include "desktop/ui/CommandIds.h"
@@ -168,6 +169,42 @@ private slots:
         settings.setValue(CAppSettings::Key::CheckLowerCase, 1);
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
         QCOMPARE(f.view()->fileModel().text(0, 2), QStringLiteral("one.txt"));
+    }
+
+    // Rows whose new names collide are marked, counted in the left pane and explained in
+    // the cell's tooltip; the marks follow the check boxes.
+    void conflictsAreMarkedCountedAndFollowChecks()
+    {
+        ShellFixture f;
+        for (const char *name : {"keep.txt", "x-1.txt", "x1-.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        startListing(f, f.tree.root());
+        CAppSettings settings;
+        settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+        settings.setValue(CAppSettings::Key::FindText, QStringLiteral("-"));
+        settings.setValue(CAppSettings::Key::ReplaceText, QString());
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+
+        FileListModel &model = f.view()->fileModel();
+        const auto problem = [&](int row) {
+            return RowProblem(
+                model.data(model.index(row, FileListModel::NewName), FileListModel::ProblemRole)
+                    .toInt());
+        };
+        QTRY_COMPARE(problem(1), RowProblem::Duplicate);
+        QCOMPARE(problem(2), RowProblem::Duplicate);
+        QCOMPARE(problem(0), RowProblem::None);
+        QVERIFY(!model.data(model.index(1, FileListModel::NewName), Qt::ToolTipRole)
+                     .toString()
+                     .isEmpty());
+        QTRY_VERIFY(f.frame()->fileStatsPane()->text().endsWith(ListingTexts::conflictCount(2)));
+
+        // An unchecked row keeps its name: the other one may take the new name.
+        model.setChecked(2, false);
+        QTRY_COMPARE(problem(1), RowProblem::None);
+        QCOMPARE(problem(2), RowProblem::None);
+        QTRY_COMPARE(f.frame()->fileStatsPane()->text(),
+                     QStringLiteral("3 File(s) Listed from Folder [%1]").arg(f.tree.root()));
     }
 
     void loadsAskedForDuringALoadRunInTurn()

@@ -9,6 +9,7 @@
 #include "desktop/shell/StatusPanes.h"
 #include "desktop/shell/WindowsDialog.h"
 #include "desktop/ui/CommandIds.h"
+#include "desktop/view/ConflictDelegate.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,6 +78,12 @@ private slots:
                                                       .arg(ratio)));
             }
             QVERIFY(contrast(Qt::white, Looks::captionColour(id)) >= 4.5);
+            // The marked new names read on both row colours, in a colour of their own.
+            const QColor warning = ConflictDelegate::warningColour(palette);
+            QVERIFY2(contrast(warning, palette.color(R::Base)) >= 4.5 &&
+                         contrast(warning, palette.color(R::AlternateBase)) >= 4.5,
+                     qPrintable(QString::number(id)));
+            QVERIFY2(warning != palette.color(R::Text), qPrintable(QString::number(id)));
             // Each look differs from every other in its window or its caption colour by
             // more than a shade.
             const auto distance = [](const QColor &a, const QColor &b) {

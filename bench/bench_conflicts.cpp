@@ -1,0 +1,68 @@
+// (12) The marking of rows whose new names cannot be used, after a recompute of 1,000,000
+// rows: the recompute alone next to the recompute followed by the marking, in one run. The
+// rows lie in 100 real folders, each with one entry that is not a row (a hidden file), so
+// that every renamed row's name is also looked up among the folder's unlisted entries; those
+// are read once, as the desktop keeps them between recomputes.
+
+#include "bench/BenchSupport.h"
+#include "core/engine/names/FileRows.h"
+#include "core/engine/names/NameConflicts.h"
+#include "core/engine/names/NewNameRule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 11;
+    constexpr int kFolders = 100;
+    constexpr int kRowsPerFolder = 10000;
+
+    bench::TempFolder temp;
+    FileRows rows;
+    char name[64];
+    for (int f = 0; f < kFolders; ++f) {
+        const QByteArray folder = temp.path() + "/d" + QByteArray::number(f) + '/';
+        if (!QDir().mkpath(QFile::decodeName(folder)) ||
+            !QFile(QFile::decodeName(folder + ".hidden")).open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "could not make the folders\n");
+            return 2;
+        }
+        rows.folders.push_back({QFile::decodeName(folder), folder, 0});
+        for (int i = 0; i < kRowsPerFolder; ++i) {
+            std::snprintf(name, sizeof name, "IMG_%07d.jpg", f * kRowsPerFolder + i);
+            FileRow row;
+            row.loadedName = QString::fromLatin1(name);
+            row.newName = row.loadedName;
+            row.serial = qint32(rows.rows.size() + 1);
+            row.folder = quint32(f);
+            rows.rows.push_back(row);
+        }
+    }
+
+    RenameParameters params;
+    params.checkFindAndReplace = true;
+    params.findText = QStringLiteral("IMG");
+    params.replaceText = QStringLiteral("Photo");
+    params.checkUpperCase = true;
+
+    const UnlistedNames unlisted(rows, true);
+    const ConflictCheck check{true, [&]() -> const UnlistedNames & { return unlisted; }};
+    const auto recompute = [&] { ComputeNewFileNames(rows, params); };
+    const auto recomputeAndMark = [&] {
+        ComputeNewFileNames(rows, params);
+        markNameConflicts(rows, check);
+    };
+    const bench::Medians m = bench::compare(repetitions, recompute, recomputeAndMark);
+    if (markedRowCount(rows.problems) != 0)
+        std::fprintf(stderr, "conflicts: %zu rows marked, expected none\n",
+                     markedRowCount(rows.problems));
+    bench::printRow("(12) recompute 1,000,000 rows with the conflict marking (without = 1)",
+                    m.baseline, m.ours, 1.10);
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPalette>
+#include <QStyledItemDelegate>
+
+// Paints the "New File Name" cells of marked rows (FileListModel::ProblemRole) in a warning
+// colour taken from the look's own palette, with a warning icon; the model gives the tooltip.
+class ConflictDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    explicit ConflictDelegate(QObject *parent = nullptr);
+
+    // A red that reads at least 4.5:1 against the palette's Base and AlternateBase; where no
+    // red does, the palette's Text colour.
+    static QColor warningColour(const QPalette &palette);
+    // The contrast ratio of two colours (WCAG), 1 to 21.
+    static double contrast(const QColor &a, const QColor &b);
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+};

@@ -1,0 +1,239 @@
+#include "core/engine/names/FileRows.h"
+#include "core/engine/names/NameConflicts.h"
+#include "tests/core/engine/RowsFromFolder.h"
+#include "tests/support/TestTree.h"
+
+#include <QTest>
+
+// The marks the preview shows before a batch: which rows would collide or be refused.
+class NameConflictsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void marksRows_data();
+    void marksRows();
+    void invalidNames_data();
+    void invalidNames();
+    void unlistedEntriesOnDisk();
+    void marksFollowTheNewNames();
+    void manyRowsAcrossThreads();
+};
+
+namespace {
+
+// One row: "folder:loaded>new", a leading '-' for an unchecked row; ">new" may be left out.
+void addRows(FileRows &rows, const QStringList &specs)
+{
+    for (QString spec : specs) {
+        const bool checked = !spec.startsWith(QLatin1Char('-'));
+        if (!checked)
+            spec.remove(0, 1);
+        const QString folder = u"/nowhere/"_qs + spec.section(QLatin1Char(':'), 0, 0);
+        const QString names = spec.section(QLatin1Char(':'), 1);
+        const QString loaded = names.section(QLatin1Char('>'), 0, 0);
+        appendRow(rows, folder, loaded.toUtf8());
+        FileRow &row = rows.rows.back();
+        row.checked = checked;
+        if (names.contains(QLatin1Char('>')))
+            row.newName = names.section(QLatin1Char('>'), 1);
+    }
+}
+
+// One letter per row: '.' fine, 'D' duplicate, 'E' exists, 'I' invalid, 'R' rule failed.
+QString marks(const FileRows &rows)
+{
+    QString out;
+    for (size_t i = 0; i < rows.rows.size(); ++i) {
+        switch (rows.problems.kind(i)) {
+        case RowProblem::None:
+            out += QLatin1Char('.');
+            break;
+        case RowProblem::Duplicate:
+            out += QLatin1Char('D');
+            break;
+        case RowProblem::Exists:
+            out += QLatin1Char('E');
+            break;
+        case RowProblem::Invalid:
+            out += QLatin1Char('I');
+            break;
+        case RowProblem::RuleFailed:
+        case RowProblem::MissingValue:
+            out += QLatin1Char('R');
+            break;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void NameConflictsTest::marksRows_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("ignoreCase");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("all fine") << QStringList{u"a:x>1"_qs, u"a:y>2"_qs} << false << u".."_qs;
+    QTest::newRow("unchanged rows") << QStringList{u"a:x"_qs, u"a:x"_qs} << false << u".."_qs;
+    QTest::newRow("two rows, one name")
+        << QStringList{u"a:x>n"_qs, u"a:y>n"_qs, u"a:z>m"_qs} << false << u"DD."_qs;
+    QTest::newRow("three rows, one name")
+        << QStringList{u"a:x>n"_qs, u"a:y>n"_qs, u"a:z>n"_qs} << false << u"DDD"_qs;
+    QTest::newRow("same name, other folders")
+        << QStringList{u"a:x>n"_qs, u"b:y>n"_qs} << false << u".."_qs;
+    QTest::newRow("case differs, case-sensitive")
+        << QStringList{u"a:x>N"_qs, u"a:y>n"_qs} << false << u".."_qs;
+    QTest::newRow("case differs, ignoring case")
+        << QStringList{u"a:x>Ä"_qs, u"a:y>ä"_qs} << true << u"DD"_qs;
+    QTest::newRow("swap") << QStringList{u"a:a>b"_qs, u"a:b>a"_qs} << false << u".."_qs;
+    QTest::newRow("rotation") << QStringList{u"a:a>b"_qs, u"a:b>c"_qs, u"a:c>a"_qs} << false
+                              << u"..."_qs;
+    QTest::newRow("chain into a free name")
+        << QStringList{u"a:p1>p2"_qs, u"a:p2>p3"_qs} << false << u".."_qs;
+    QTest::newRow("onto a row that keeps its name")
+        << QStringList{u"a:x>k"_qs, u"a:k"_qs} << false << u"E."_qs;
+    QTest::newRow("onto an unchecked row")
+        << QStringList{u"a:x>k"_qs, u"-a:k>z"_qs} << false << u"E."_qs;
+    QTest::newRow("unchecked rows take no part")
+        << QStringList{u"-a:x>n"_qs, u"a:y>n"_qs, u"-a:z>"_qs} << false << u"..."_qs;
+    QTest::newRow("kept name, other case, ignoring case")
+        << QStringList{u"a:x>README"_qs, u"a:readme"_qs} << true << u"E."_qs;
+    QTest::newRow("kept name, other case, case-sensitive")
+        << QStringList{u"a:x>README"_qs, u"a:readme"_qs} << false << u".."_qs;
+    QTest::newRow("case-only change") << QStringList{u"a:photo>PHOTO"_qs} << true << u"."_qs;
+    QTest::newRow("refused names")
+        << QStringList{u"a:x>"_qs, u"a:y>.."_qs, u"a:z>d/e"_qs} << false << u"III"_qs;
+    // A refused row keeps its file under the loaded name, so that name stays taken.
+    QTest::newRow("onto a refused row's name")
+        << QStringList{u"a:x>"_qs, u"a:y>x"_qs} << false << u"IE"_qs;
+    QTest::newRow("duplicate wins over exists")
+        << QStringList{u"a:x>k"_qs, u"a:y>k"_qs, u"a:k"_qs} << false << u"DD."_qs;
+}
+
+void NameConflictsTest::marksRows()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(bool, ignoreCase);
+    QFETCH(QString, expected);
+    FileRows fileRows;
+    addRows(fileRows, rows);
+    markNameConflicts(fileRows, ConflictCheck{ignoreCase, {}});
+    QCOMPARE(marks(fileRows), expected);
+}
+
+void NameConflictsTest::invalidNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("detail");
+
+    const QString longest(255, QLatin1Char('a'));
+    QTest::newRow("plain") << u"a.txt"_qs << QString();
+    QTest::newRow("255 bytes") << longest << QString();
+    QTest::newRow("256 bytes") << longest + u"b"_qs << u"invalid: too long (over 255 bytes)"_qs;
+    // 128 characters of two bytes each: few characters, too many bytes.
+    QTest::newRow("256 bytes of UTF-8")
+        << QString(128, QChar(0xE9)) << u"invalid: too long (over 255 bytes)"_qs;
+    QTest::newRow("127 two-byte characters") << QString(127, QChar(0xE9)) << QString();
+    QTest::newRow("escaped bytes count one each") << QString(255, QChar(0xDCFF)) << QString();
+    QTest::newRow("empty") << QString() << u"invalid: empty"_qs;
+    QTest::newRow("dot") << u"."_qs << u"invalid: \".\" or \"..\""_qs;
+    QTest::newRow("dot dot") << u".."_qs << u"invalid: \".\" or \"..\""_qs;
+    QTest::newRow("three dots") << u"..."_qs << QString();
+    QTest::newRow("slash") << u"a/b"_qs << u"invalid: holds \"/\""_qs;
+    QTest::newRow("nul") << u"a\0b"_qs << u"invalid: holds a NUL character"_qs;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << u"invalid: half of a character"_qs;
+}
+
+void NameConflictsTest::invalidNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, detail);
+    QCOMPARE(invalidNameDetail(name), detail);
+
+    // The row carries the same detail, and the short reason is that detail.
+    FileRows rows;
+    addRows(rows, {u"a:x"_qs});
+    rows.rows[0].newName = name;
+    markNameConflicts(rows, {});
+    QCOMPARE(rows.problems.kind(0), detail.isEmpty() ? RowProblem::None : RowProblem::Invalid);
+    QCOMPARE(problemReason(rows.problems.kind(0), rows.problems.detail(0)), detail);
+}
+
+void NameConflictsTest::unlistedEntriesOnDisk()
+{
+    TestTree tree;
+    QVERIFY(tree.createFile(u"one.txt"_qs));
+    QVERIFY(tree.createFile(u"two.txt"_qs));
+    QVERIFY(tree.createFile(u".hidden"_qs)); // left out of the list, as by the filter
+    QVERIFY(tree.createFolder(u"sub"_qs));
+    FileRows rows;
+    appendRow(rows, tree.root(), "one.txt");
+    appendRow(rows, tree.root(), "two.txt");
+
+    struct Case
+    {
+        QString first, second;
+        bool ignoreCase;
+        QString expected;
+    } cases[] = {
+        {u".hidden"_qs, u"free"_qs, false, u"E."_qs},
+        {u"sub"_qs, u"SUB"_qs, false, u"E."_qs},
+        {u"SUB"_qs, u"free"_qs, true, u"E."_qs},
+        // A listed name that its row leaves is free, whatever the disk holds now.
+        {u"two.txt"_qs, u"three.txt"_qs, false, u".."_qs},
+        {u"one.txt"_qs, u"one.txt"_qs, false, u".E"_qs},
+    };
+    for (const Case &c : cases) {
+        rows.rows[0].newName = c.first;
+        rows.rows[1].newName = c.second;
+        const UnlistedNames unlisted(rows, c.ignoreCase);
+        markNameConflicts(
+            rows, ConflictCheck{c.ignoreCase, [&]() -> const UnlistedNames & { return unlisted; }});
+        QVERIFY2(marks(rows) == c.expected, qPrintable(c.first + u' ' + c.second));
+    }
+}
+
+void NameConflictsTest::marksFollowTheNewNames()
+{
+    FileRows rows;
+    addRows(rows, {u"a:x>n"_qs, u"a:y>n"_qs, u"a:z>"_qs, u"a:w"_qs});
+    rows.problems.reset(rows.rows.size());
+    rows.problems.set(3, RowProblem::RuleFailed, u"no date"_qs);
+    markNameConflicts(rows, {});
+    QCOMPARE(marks(rows), u"DDIR"_qs);
+    QCOMPARE(markedRowCount(rows.problems), size_t(4));
+    QCOMPARE(problemReason(RowProblem::RuleFailed, rows.problems.detail(3)), u"no date"_qs);
+
+    // Marked again after the names change: old marks go, the rule's mark stays.
+    rows.rows[1].newName = u"m"_qs;
+    rows.rows[2].newName = u"z2"_qs;
+    markNameConflicts(rows, {});
+    QCOMPARE(marks(rows), u"...R"_qs);
+    QVERIFY(rows.problems.detail(2).isEmpty());
+    QCOMPARE(markedRowCount(rows.problems), size_t(1));
+}
+
+void NameConflictsTest::manyRowsAcrossThreads()
+{
+    // Enough rows to be shared among threads; the pairs lie far apart.
+    constexpr int kRows = 100000;
+    FileRows rows;
+    for (int i = 0; i < kRows; ++i) {
+        appendRow(rows, u"/nowhere/a"_qs, QByteArray::number(i));
+        rows.rows.back().newName = u"new"_qs + QString::number(i);
+    }
+    rows.rows[10].newName = rows.rows[kRows - 10].newName;            // duplicate
+    rows.rows[kRows - 20].newName = rows.rows[kRows - 20].loadedName; // keeps its name
+    rows.rows[20].newName = rows.rows[kRows - 20].loadedName;         // exists
+    rows.rows[30].newName = rows.rows[kRows - 30].loadedName;         // left by its row
+    markNameConflicts(rows, {});
+    QString expected(kRows, QLatin1Char('.'));
+    expected[10] = expected[kRows - 10] = QLatin1Char('D');
+    expected[20] = QLatin1Char('E');
+    QCOMPARE(marks(rows), expected);
+}
+
+QTEST_GUILESS_MAIN(NameConflictsTest)
+#include "tst_NameConflicts.moc"
