@@ -22,16 +22,23 @@ constexpr Argument argumentFor(SettingKind kind)
 
 CliOptionSpec runOption(const char *name, Argument argument, const char *help)
 {
-    return {QString::fromLatin1(name), argument, QString::fromUtf8(help), {}, {}};
+    return {QString::fromLatin1(name), argument, QString::fromUtf8(help), {}, {}, {}};
 }
 
-// A parameter row's option, when it has one (a null name: none).
+// A parameter row's option, when it has one (a null name: none); choices, when given, are the
+// words of a choice ("a|b|c").
 void addParameterOption(QList<CliOptionSpec> &options, Key key, SettingKind kind, const char *name,
-                        const char *help, std::optional<Key> switchesOn)
+                        const char *help, std::optional<Key> switchesOn, const char *choices)
 {
-    if (name)
-        options.append({QString::fromLatin1(name), argumentFor(kind), QString::fromUtf8(help), key,
-                        switchesOn});
+    if (!name)
+        return;
+    CliOptionSpec option{
+        QString::fromLatin1(name), argumentFor(kind), QString::fromUtf8(help), key, switchesOn, {}};
+    if (choices) {
+        option.argument = Argument::Choice;
+        option.choices = QString::fromLatin1(choices).split(u'|');
+    }
+    options.append(option);
 }
 
 QList<CliOptionSpec> buildOptions()
@@ -42,12 +49,14 @@ QList<CliOptionSpec> buildOptions()
                   "that is missing, not a regular file, over 1 MiB or damaged is refused"),
     };
 #define QUIREWELL_NO_OPTION(...)
-#define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt
-#define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON
+#define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt, nullptr
+#define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON, nullptr
+#define QUIREWELL_CLI_CliChoice(NAME, HELP, CHOICES) NAME, HELP, std::nullopt, CHOICES
 #define QUIREWELL_PARAMETER_OPTION(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, CLI)                    \
     addParameterOption(options, Key::NAME, SettingKind::KIND, QUIREWELL_CLI_##CLI);
     QUIREWELL_SETTINGS(QUIREWELL_NO_OPTION, QUIREWELL_PARAMETER_OPTION)
 #undef QUIREWELL_PARAMETER_OPTION
+#undef QUIREWELL_CLI_CliChoice
 #undef QUIREWELL_CLI_CliOption
 #undef QUIREWELL_CLI_NoCliOption
 #undef QUIREWELL_NO_OPTION
@@ -100,6 +109,8 @@ QString synopsis(const CliOptionSpec &option)
         return option.name + QStringLiteral(" N");
     case Argument::File:
         return option.name + QStringLiteral(" FILE");
+    case Argument::Choice:
+        return option.name + u' ' + option.choices.join(u'|');
     }
     return option.name;
 }
@@ -116,8 +127,13 @@ QString helpLines()
             continue;
         }
         QString help = option.help;
-        help.replace(u'\n', u'\n' + QString(kColumn + 2, u' '));
-        lines += QStringLiteral("  %1 %2\n").arg(synopsis(option).leftJustified(kColumn - 1), help);
+        const QString indent(kColumn + 2, u' ');
+        help.replace(u'\n', u'\n' + indent);
+        const QString name = synopsis(option);
+        if (name.size() >= kColumn) // too long for its column: the text starts on the next line
+            lines += QStringLiteral("  %1\n%2%3\n").arg(name, indent, help);
+        else
+            lines += QStringLiteral("  %1 %2\n").arg(name.leftJustified(kColumn - 1), help);
     }
     if (!plain.isEmpty())
         lines += QStringLiteral("  ") + plain.join(QStringLiteral(", ")) + u'\n';

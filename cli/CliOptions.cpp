@@ -10,9 +10,19 @@ using Key = CAppSettings::Key;
 
 const QLatin1String kCommands("list, preview, rename, history, undo or keep");
 
-// The two cases exclude each other, as in the parameters dialog.
-constexpr Key kUpperCase = Key::CheckUpperCase;
-constexpr Key kLowerCase = Key::CheckLowerCase;
+// The case steps exclude each other, as in the parameters dialog.
+constexpr Key kCaseSteps[] = {Key::CheckUpperCase, Key::CheckLowerCase, Key::CheckTitleCase,
+                              Key::CheckSentenceCase};
+
+// The case steps given on the command line, in the order above.
+QList<Key> givenCaseSteps(const QMap<Key, QVariant> &parameters)
+{
+    QList<Key> given;
+    for (const Key key : kCaseSteps)
+        if (parameters.contains(key))
+            given << key;
+    return given;
+}
 
 // Stores one option; value is the option's argument (empty for a switch). Returns an error text.
 QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
@@ -26,10 +36,16 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
             return QStringLiteral(
                        "%1 needs a whole number from -2147483648 to 2147483647, not \"%2\"")
                 .arg(name, value);
+    } else if (option.argument == Argument::Choice) {
+        number = int(option.choices.indexOf(value));
+        if (number < 0)
+            return QStringLiteral("%1 needs one of %2, not \"%3\"")
+                .arg(name, option.choices.join(QStringLiteral(", ")), value);
     }
     if (option.parameter) {
         switch (option.argument) {
         case Argument::Number:
+        case Argument::Choice:
             o.parameters.insert(*option.parameter, number);
             break;
         case Argument::None:
@@ -100,13 +116,15 @@ void CliOptions::applyTo(RenameParameters &p) const
 {
     for (auto given = parameters.cbegin(); given != parameters.cend(); ++given) {
         p.setValue(given.key(), given.value());
-        if (const CliOptionSpec *option = CliOptionTable::forKey(given.key()))
+        const CliOptionSpec *option = CliOptionTable::forKey(given.key());
+        if (option && option->switchesOn)
             p.setValue(*option->switchesOn, 1);
     }
-    if (parameters.contains(kUpperCase))
-        p.setValue(kLowerCase, 0);
-    if (parameters.contains(kLowerCase))
-        p.setValue(kUpperCase, 0);
+    // A case step given here replaces the stored one.
+    const QList<Key> given = givenCaseSteps(parameters);
+    for (const Key key : kCaseSteps)
+        if (!given.isEmpty() && !given.contains(key))
+            p.setValue(key, 0);
 }
 
 QString parseArguments(const QStringList &arguments, CliOptions &o)
@@ -146,10 +164,9 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
     }
     if (o.help || o.version)
         return {};
-    if (o.parameters.contains(kUpperCase) && o.parameters.contains(kLowerCase))
+    if (const QList<Key> cases = givenCaseSteps(o.parameters); cases.size() > 1)
         return QStringLiteral("%1 and %2 cannot be used together")
-            .arg(CliOptionTable::forKey(kUpperCase)->name,
-                 CliOptionTable::forKey(kLowerCase)->name);
+            .arg(CliOptionTable::forKey(cases[0])->name, CliOptionTable::forKey(cases[1])->name);
     if (o.reorder && o.noReorder)
         return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)

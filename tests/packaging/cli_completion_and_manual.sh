@@ -48,6 +48,9 @@ expect 'settings.ini' quirewell-cli list Papers --config = s
 expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
 expect '--read-only|--recursive|--remove|--reorder|--replace' quirewell-cli list Papers --re
 expect '--number-end|--number-start' quirewell-cli --nu
+expect 'extension|name|title' quirewell-cli list Papers --apply-to ''
+expect 'title' quirewell-cli --apply-to = t
+expect 'Papers|Photos 2024' quirewell-cli --apply-to title list P
 
 # Every command and option of --help is completed and has its place in the manual page,
 # and so has every escape of printed fields.
@@ -61,7 +64,8 @@ for command in $commands; do
 done
 options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 for option in $options; do
-  expect "$option" quirewell-cli "$option"
+  # An option whose name begins another's ("--lower", "--lower-extension") completes to both.
+  expect "$(grep -- "^$option" <<<"$options" | paste -sd '|')" quirewell-cli "$option"
   # The option's own entry: a line of bold text naming it, as ".BI \-\-find " TEXT"".
   manual=${option//-/\\\\-}
   grep -qE -- "^\.B[IR]? (.*[ \"])?$manual( |\"|\$)" "$page" ||
@@ -80,6 +84,15 @@ while read -r option argument; do
 done <<<"$valued"
 for option in $options; do
   grep -qE -- "^  $option [A-Z]+" <<<"$help" && continue
+  # An option that takes one of a few words ("  --apply-to name|title|extension") is followed
+  # by those words, and has its entry with them in the manual page.
+  if choices=$(grep -oE -- "^  $option [a-z]+(\|[a-z]+)+" <<<"$help"); then
+    choices=${choices#  "$option" }
+    expect "$(tr '|' '\n' <<<"$choices" | sort | paste -sd '|')" quirewell-cli "$option" ''
+    grep -qF -- "${option//-/\\-} \" $choices\"" "$page" ||
+      fail "the manual page does not give $option its $choices"
+    continue
+  fi
   expect 'history|keep|list|preview|rename|undo' quirewell-cli "$option" ''
 done
 for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do

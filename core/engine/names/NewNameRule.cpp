@@ -1,7 +1,10 @@
 #include "core/engine/names/NewNameRule.h"
 
+#include "core/engine/names/AsciiSpelling.h"
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
+#include "core/engine/names/NamePart.h"
+#include "core/engine/names/TextSteps.h"
 #include "core/engine/settings/AppSettings.h"
 
 #include <QChar>
@@ -223,10 +226,48 @@ QString withCase(const QString &name, bool upper)
 
 void changeCase(const RenameParameters &p, QString &name)
 {
-    if (p.checkUpperCase)
-        name = withCase(name, true);
-    if (p.checkLowerCase)
-        name = withCase(name, false);
+    if (!p.checkUpperCase && !p.checkLowerCase)
+        return;
+    applyToPart(name, namePartFrom(p.applyTo), [&p](QString &part) {
+        if (p.checkUpperCase)
+            part = withCase(part, true);
+        if (p.checkLowerCase)
+            part = withCase(part, false);
+    });
+}
+
+// Title and sentence case change the title of the whole name, or the part chosen.
+void changeCaseStyle(const RenameParameters &p, QString &name)
+{
+    if (!p.checkTitleCase && !p.checkSentenceCase)
+        return;
+    const NamePart chosen = namePartFrom(p.applyTo);
+    const NamePart part = chosen == NamePart::Name ? NamePart::Title : chosen;
+    const CaseStyle style = p.checkTitleCase ? CaseStyle::Title : CaseStyle::Sentence;
+    applyToPart(name, part, [style](QString &text) { text = withCaseStyle(text, style); });
+}
+
+// The text steps that follow the other operations, in their order. False, with failure filled in,
+// when a step cannot be applied.
+bool applyTextSteps(const RenameParameters &p, QString &name, RuleFailure *failure)
+{
+    changeCaseStyle(p, name);
+    if (p.checkTrimSpaces)
+        trimSpaces(name);
+    if (p.checkAscii) {
+        QString error;
+        if (!spellInAscii(name, &error)) {
+            if (failure)
+                *failure = {RowProblem::RuleFailed, error};
+            return false;
+        }
+        // A spelling may bring spaces of its own ("½" -> " 1/2"); trimmed names stay trimmed.
+        if (p.checkTrimSpaces)
+            trimSpaces(name);
+    }
+    if (p.checkLowerExtension)
+        lowerExtension(name);
+    return true;
 }
 
 bool needsTitle(const RenameParameters &p)
@@ -239,7 +280,6 @@ bool needsTitle(const RenameParameters &p)
 QString computeNewName(const RenameParameters &params, const QString &loadedName, bool fileFound,
                        RenameCounters &counters, RuleFailure *failure)
 {
-    Q_UNUSED(failure); // no step of the rule fails yet
     WorkingName w = startWorkingName(loadedName, fileFound);
     removeInitialCharacters(params, w);
     appendNumberAtEnd(params, w, counters);
@@ -253,7 +293,8 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
         name = materialise(loadedName, w, start.view());
     } else {
         name = materialise(loadedName, w, {});
-        findAndReplace(params, name);
+        applyToPart(name, namePartFrom(params.applyTo),
+                    [&params](QString &part) { findAndReplace(params, part); });
         if (params.checkNumberAtStart) {
             const Decimal start(counters.start);
             counters.start = advance(counters.start);
@@ -261,6 +302,8 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
         }
     }
     changeCase(params, name);
+    if (!applyTextSteps(params, name, failure))
+        return loadedName;
     return name;
 }
 

@@ -24,6 +24,12 @@ struct RenameParameters
     int numberAtStart = 1;
     bool checkUpperCase = false;
     bool checkLowerCase = false;
+    bool checkTitleCase = false;
+    bool checkSentenceCase = false;
+    bool checkTrimSpaces = false;
+    bool checkAscii = false;
+    bool checkLowerExtension = false;
+    int applyTo = 0; // a NamePart: what find and replace and the case steps change
 
     // Every field as the settings hold it.
     static RenameParameters fromSettings(const CAppSettings &settings);
