@@ -60,8 +60,8 @@ QString withCaseStyle(QStringView text, CaseStyle style)
     qsizetype i = 0;
     while (i < text.size()) {
         const QChar unit = text[i];
-        if (unit.isSurrogate() && !(unit.isHighSurrogate() && i + 1 < text.size() &&
-                                    text[i + 1].isLowSurrogate())) {
+        if (unit.isSurrogate() &&
+            !(unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())) {
             // An escaped byte (or another lone surrogate) is written as it is, inside a word.
             appendLower(out, text, pending, i);
             out += unit;
@@ -101,7 +101,6 @@ void trimSpaces(QString &name)
 
 void lowerExtension(QString &name)
 {
-    applyToPart(name, NamePart::Extension, [](QString &extension) {
-        extension = withCaseStyle(extension, CaseStyle::Lower);
-    });
+    applyToPart(name, NamePart::Extension,
+                [](QString &extension) { extension = withCaseStyle(extension, CaseStyle::Lower); });
 }
