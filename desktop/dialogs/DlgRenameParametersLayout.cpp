@@ -8,6 +8,7 @@
 #include "desktop/dialogs/NumberEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,6 +55,8 @@ template <typename Edit> Edit *CDlgRenameParameters::parameterControl(Edit *cont
     };
     if constexpr (std::is_base_of_v<QCheckBox, Edit>)
         connect(control, &QCheckBox::clicked, this, edited);
+    else if constexpr (std::is_base_of_v<QComboBox, Edit>)
+        connect(control, &QComboBox::activated, this, edited);
     else
         connect(control, &QLineEdit::textChanged, this, edited);
     return control;
@@ -86,6 +89,28 @@ void CDlgRenameParameters::buildControls()
         parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
     auto *checkLowerCase =
         parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+    auto *checkTitleCase =
+        parameterControl(new QCheckBox(QStringLiteral("T&itle Case"), this), Key::CheckTitleCase);
+    auto *checkSentenceCase = parameterControl(
+        new QCheckBox(QStringLiteral("Sent&ence Case"), this), Key::CheckSentenceCase);
+    auto *checkTrimSpaces =
+        parameterControl(new QCheckBox(QStringLiteral("Trim &Spaces"), this), Key::CheckTrimSpaces);
+    auto *checkAscii =
+        parameterControl(new QCheckBox(QStringLiteral("Spell in &ASCII"), this), Key::CheckAscii);
+    auto *checkLowerExtension = parameterControl(
+        new QCheckBox(QStringLiteral("Lower-Case E&xtension"), this), Key::CheckLowerExtension);
+    // In the order of the stored values (NamePart).
+    auto *applyTo = new QComboBox(this);
+    applyTo->addItems({QStringLiteral("Whole Name"), QStringLiteral("Name Without Extension"),
+                       QStringLiteral("Extension Only")});
+    applyTo->setToolTip(QStringLiteral("What Find && Replace and the case boxes change; title "
+                                       "and sentence case never change the extension of the "
+                                       "whole name"));
+    parameterControl(applyTo, Key::ApplyTo);
+    checkAscii->setToolTip(QStringLiteral("Other scripts in Latin letters, accents dropped; "
+                                          "emoji and bytes that are not UTF-8 are kept"));
+    checkTrimSpaces->setToolTip(
+        QStringLiteral("No spaces around the name without its extension, one for each run"));
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
@@ -126,7 +151,19 @@ void CDlgRenameParameters::buildControls()
     auto *caseRow = new QHBoxLayout;
     caseRow->addWidget(checkUpperCase);
     caseRow->addWidget(checkLowerCase);
+    caseRow->addWidget(checkTitleCase);
+    caseRow->addWidget(checkSentenceCase);
     caseRow->addStretch();
+    auto *textRow = new QHBoxLayout;
+    textRow->addWidget(checkTrimSpaces);
+    textRow->addWidget(checkAscii);
+    textRow->addWidget(checkLowerExtension);
+    textRow->addStretch();
+    auto *applyRow = new QHBoxLayout;
+    applyRow->addWidget(
+        buddyLabel(QStringLiteral("Apply Find && Replace and Case &To :"), applyTo, this));
+    applyRow->addWidget(applyTo);
+    applyRow->addStretch();
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
@@ -140,8 +177,10 @@ void CDlgRenameParameters::buildControls()
     grid->addWidget(numberAtEnd, 3, 2, Qt::AlignLeft);
     grid->addLayout(removeRow, 4, 0, 1, 3);
     grid->addLayout(caseRow, 5, 0, 1, 3);
-    grid->addWidget(renameAll, 4, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(m_labelNumberMessage, 6, 0, 1, 4);
+    grid->addLayout(textRow, 6, 0, 1, 3);
+    grid->addLayout(applyRow, 7, 0, 1, 3);
+    grid->addWidget(renameAll, 6, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(m_labelNumberMessage, 8, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
     // One control per line, so that adding one changes one line.
@@ -160,11 +199,17 @@ void CDlgRenameParameters::buildControls()
         removeLength,
         checkUpperCase,
         checkLowerCase,
+        checkTitleCase,
+        checkSentenceCase,
+        checkTrimSpaces,
+        checkAscii,
+        checkLowerExtension,
+        applyTo,
         renameAll,
     };
     // clang-format on
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 302, 162));
+    resize(fromDialogUnits(this, 302, 200));
 }
