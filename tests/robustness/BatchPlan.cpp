@@ -151,6 +151,8 @@ void BatchPlan::randomParameters()
         {Key::NumberAtStart, [&] { return from(numbers); }},
         {Key::CheckUpperCase, [&] { return int(chance(20)); }},
         {Key::CheckLowerCase, [&] { return int(chance(20)); }},
+        // Each part, and a value that names none (the whole name then).
+        {Key::ApplyTo, [&] { return pick(4); }},
     };
     m_params = RenameParameters();
     QSet<Key> drawn;
