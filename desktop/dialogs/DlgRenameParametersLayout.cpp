@@ -1,7 +1,7 @@
 // The controls of the rename parameters window: find and replace in a group at the top, the new
-// name below it, the two numbers beside the icon, the remove length with its arrows, the case boxes
-// at the bottom and
-// "&Rename All" at the bottom right.
+// name below it, the two numbers beside the icon, the remove length with its arrows, then the
+// four case boxes, the text steps' boxes and the part they apply to, with "&Rename All" at the
+// bottom right.
 #include "desktop/dialogs/CheckTitledGroup.h"
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"

@@ -78,12 +78,14 @@ private slots:
                  QStringLiteral("File Rename Parameter(s) - Quirewell by orvalt.example"));
         for (const char *name :
              {"CheckFindAndReplace", "CheckNewFileName", "CheckNumberAtStart", "CheckNumberAtEnd",
-              "CheckRemoveInitialCharacters", "CheckUpperCase", "CheckLowerCase"})
+              "CheckRemoveInitialCharacters", "CheckUpperCase", "CheckLowerCase", "CheckTitleCase",
+              "CheckSentenceCase", "CheckTrimSpaces", "CheckAscii", "CheckLowerExtension"})
             QVERIFY2(!box(name)->isChecked(), name);
         for (const char *name : {"FindText", "ReplaceText", "NewFileName"})
             QVERIFY2(edit(name)->text().isEmpty(), name);
         for (const char *name : {"NumberAtStart", "NumberAtEnd", "RemoveInitialCharactersLength"})
             QCOMPARE(edit(name)->text(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(m_dialog.get(), "ApplyTo")->currentIndex(), 0);
         QVERIFY(!control<QLabel>(m_dialog.get(), "NumberMessage")->isVisible());
         QCOMPARE(m_dialog->focusWidget(), box("CheckFindAndReplace"));
         QCOMPARE(takePosted(), QList<int>());
