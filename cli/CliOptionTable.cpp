@@ -22,16 +22,30 @@ constexpr Argument argumentFor(SettingKind kind)
 
 CliOptionSpec runOption(const char *name, Argument argument, const char *help)
 {
-    return {QString::fromLatin1(name), argument, QString::fromUtf8(help), {}, {}};
+    return {QString::fromLatin1(name), argument, QString::fromUtf8(help), {}, {}, {}};
 }
 
-// A parameter row's option, when it has one (a null name: none).
-void addParameterOption(QList<CliOptionSpec> &options, Key key, SettingKind kind, const char *name,
-                        const char *help, std::optional<Key> switchesOn)
+CliOptionSpec choiceOption(const char *name, const char *choices, const char *help)
 {
-    if (name)
-        options.append({QString::fromLatin1(name), argumentFor(kind), QString::fromUtf8(help), key,
-                        switchesOn});
+    CliOptionSpec option = runOption(name, Argument::Choice, help);
+    option.choices = QString::fromLatin1(choices).split(u'|');
+    return option;
+}
+
+// A parameter row's option, when it has one (a null name: none); choices, when given, are the
+// words of a choice ("a|b|c").
+void addParameterOption(QList<CliOptionSpec> &options, Key key, SettingKind kind, const char *name,
+                        const char *help, std::optional<Key> switchesOn, const char *choices)
+{
+    if (!name)
+        return;
+    CliOptionSpec option{
+        QString::fromLatin1(name), argumentFor(kind), QString::fromUtf8(help), key, switchesOn, {}};
+    if (choices) {
+        option.argument = Argument::Choice;
+        option.choices = QString::fromLatin1(choices).split(u'|');
+    }
+    options.append(option);
 }
 
 QList<CliOptionSpec> buildOptions()
@@ -42,13 +56,15 @@ QList<CliOptionSpec> buildOptions()
                   "that is missing, not a regular file, over 1 MiB or damaged is refused"),
     };
 #define QUIREWELL_NO_OPTION(...)
-#define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt
-#define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON
-#define QUIREWELL_CLI_CliValueOption(NAME, HELP) NAME, HELP, std::nullopt
+#define QUIREWELL_CLI_NoCliOption nullptr, nullptr, std::nullopt, nullptr
+#define QUIREWELL_CLI_CliOption(NAME, HELP, SWITCHES_ON) NAME, HELP, Key::SWITCHES_ON, nullptr
+#define QUIREWELL_CLI_CliValueOption(NAME, HELP) NAME, HELP, std::nullopt, nullptr
+#define QUIREWELL_CLI_CliChoice(NAME, HELP, CHOICES) NAME, HELP, std::nullopt, CHOICES
 #define QUIREWELL_PARAMETER_OPTION(NAME, KIND, DEFAULT, FIELD, ONLY_WHILE, CLI)                    \
     addParameterOption(options, Key::NAME, SettingKind::KIND, QUIREWELL_CLI_##CLI);
     QUIREWELL_SETTINGS(QUIREWELL_NO_OPTION, QUIREWELL_PARAMETER_OPTION)
 #undef QUIREWELL_PARAMETER_OPTION
+#undef QUIREWELL_CLI_CliChoice
 #undef QUIREWELL_CLI_CliOption
 #undef QUIREWELL_CLI_CliValueOption
 #undef QUIREWELL_CLI_NoCliOption
@@ -62,9 +78,9 @@ QList<CliOptionSpec> buildOptions()
                          "(a file may take a name another listed file is leaving)")
             << runOption("--no-reorder", Argument::None,
                          "rename in list order, whatever the settings say")
-            << runOption("--sort", Argument::Text,
-                         "order the whole list by name, natural (numbers by value), modified\n"
-                         "or size before numbering; equal rows keep the listing's order")
+            << choiceOption("--sort", "name|natural|modified|size",
+                            "order the whole list by name, natural (numbers by value), modified\n"
+                            "or size before numbering; equal rows keep the listing's order")
             << runOption("--reverse", Argument::None, "the list in the opposite order")
             << runOption("--status", Argument::None,
                          "preview: add a seventh column, empty for a row that is fine,\n"
@@ -110,6 +126,8 @@ QString synopsis(const CliOptionSpec &option)
         return option.name + QStringLiteral(" N");
     case Argument::File:
         return option.name + QStringLiteral(" FILE");
+    case Argument::Choice:
+        return option.name + u' ' + option.choices.join(u'|');
     }
     return option.name;
 }
@@ -126,13 +144,13 @@ QString helpLines()
             continue;
         }
         QString help = option.help;
-        help.replace(u'\n', u'\n' + QString(kColumn + 2, u' '));
-        // A synopsis that fills its column gets its text on the next line, so that two
-        // spaces always part the two (the completion script splits the line there).
-        QString left = synopsis(option);
-        left = left.size() < kColumn - 1 ? left.leftJustified(kColumn - 1)
-                                         : left + u'\n' + QString(kColumn + 1, u' ');
-        lines += QStringLiteral("  %1 %2\n").arg(left, help);
+        const QString indent(kColumn + 2, u' ');
+        help.replace(u'\n', u'\n' + indent);
+        const QString name = synopsis(option);
+        if (name.size() >= kColumn) // too long for its column: the text starts on the next line
+            lines += QStringLiteral("  %1\n%2%3\n").arg(name, indent, help);
+        else
+            lines += QStringLiteral("  %1 %2\n").arg(name.leftJustified(kColumn - 1), help);
     }
     if (!plain.isEmpty())
         lines += QStringLiteral("  ") + plain.join(QStringLiteral(", ")) + u'\n';

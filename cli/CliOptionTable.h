@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,7 +17,8 @@ struct CliOptionSpec
         None,   // a switch
         Text,   // TEXT
         Number, // N, a 32-bit whole number
-        File    // FILE
+        File,   // FILE
+        Choice  // one of choices, stored as its index
     };
 
     QString name; // "--find"
@@ -25,6 +27,7 @@ struct CliOptionSpec
     // A rename parameter's option: the value it gives and the flag it switches on.
     std::optional<CAppSettings::Key> parameter;
     std::optional<CAppSettings::Key> switchesOn;
+    QStringList choices; // a Choice's words, in the order of their stored values
 };
 
 namespace CliOptionTable {
@@ -36,7 +39,7 @@ const QList<CliOptionSpec> &options();
 const CliOptionSpec *find(const QString &name);
 // The option of a rename parameter or switch; nullptr when it has none.
 const CliOptionSpec *forKey(CAppSettings::Key key);
-// "--find TEXT", "--upper".
+// "--find TEXT", "--upper", "--apply-to name|title|extension".
 QString synopsis(const CliOptionSpec &option);
 // The option lines of --help.
 QString helpLines();

@@ -1,7 +1,6 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliOptionTable.h"
-#include "core/engine/names/RowOrder.h"
 #include "core/engine/settings/RenameParameters.h"
 
 namespace {
@@ -11,9 +10,19 @@ using Key = CAppSettings::Key;
 
 const QLatin1String kCommands("list, preview, rename, history, undo or keep");
 
-// The two cases exclude each other, as in the parameters dialog.
-constexpr Key kUpperCase = Key::CheckUpperCase;
-constexpr Key kLowerCase = Key::CheckLowerCase;
+// The case steps exclude each other, as in the parameters dialog.
+constexpr Key kCaseSteps[] = {Key::CheckUpperCase, Key::CheckLowerCase, Key::CheckTitleCase,
+                              Key::CheckSentenceCase};
+
+// The case steps given on the command line, in the order above.
+QList<Key> givenCaseSteps(const QMap<Key, QVariant> &parameters)
+{
+    QList<Key> given;
+    for (const Key key : kCaseSteps)
+        if (parameters.contains(key))
+            given << key;
+    return given;
+}
 
 // Stores one option; value is the option's argument (empty for a switch). Returns an error text.
 QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
@@ -27,6 +36,11 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
             return QStringLiteral(
                        "%1 needs a whole number from -2147483648 to 2147483647, not \"%2\"")
                 .arg(name, value);
+    } else if (option.argument == Argument::Choice) {
+        number = int(option.choices.indexOf(value));
+        if (number < 0)
+            return QStringLiteral("%1 needs one of %2, not \"%3\"")
+                .arg(name, option.choices.join(QStringLiteral(", ")), value);
     }
     if (option.parameter && option.argument == Argument::Number) {
         if (const QString problem = RenameParameters::problemWithNumber(*option.parameter, number);
@@ -36,6 +50,7 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
     if (option.parameter) {
         switch (option.argument) {
         case Argument::Number:
+        case Argument::Choice:
             o.parameters.insert(*option.parameter, number);
             break;
         case Argument::None:
@@ -60,12 +75,9 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
         o.reorder = true;
     else if (name == QLatin1String("--no-reorder"))
         o.noReorder = true;
-    else if (name == QLatin1String("--sort")) {
-        if (!rowSortKeyFromWord(value))
-            return QStringLiteral("--sort takes name, natural, modified or size, not \"%1\"")
-                .arg(value);
-        o.sort = value;
-    } else if (name == QLatin1String("--reverse"))
+    else if (name == QLatin1String("--sort"))
+        o.sort = value; // one of the choices
+    else if (name == QLatin1String("--reverse"))
         o.reverse = true;
     else if (name == QLatin1String("--status"))
         o.status = true;
@@ -119,10 +131,11 @@ void CliOptions::applyTo(RenameParameters &p) const
         if (option && option->switchesOn)
             p.setValue(*option->switchesOn, 1);
     }
-    if (parameters.contains(kUpperCase))
-        p.setValue(kLowerCase, 0);
-    if (parameters.contains(kLowerCase))
-        p.setValue(kUpperCase, 0);
+    // A case step given here replaces the stored one.
+    const QList<Key> given = givenCaseSteps(parameters);
+    for (const Key key : kCaseSteps)
+        if (!given.isEmpty() && !given.contains(key))
+            p.setValue(key, 0);
 }
 
 QString parseArguments(const QStringList &arguments, CliOptions &o)
@@ -162,10 +175,9 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
     }
     if (o.help || o.version)
         return {};
-    if (o.parameters.contains(kUpperCase) && o.parameters.contains(kLowerCase))
+    if (const QList<Key> cases = givenCaseSteps(o.parameters); cases.size() > 1)
         return QStringLiteral("%1 and %2 cannot be used together")
-            .arg(CliOptionTable::forKey(kUpperCase)->name,
-                 CliOptionTable::forKey(kLowerCase)->name);
+            .arg(CliOptionTable::forKey(cases[0])->name, CliOptionTable::forKey(cases[1])->name);
     if (o.reorder && o.noReorder)
         return QStringLiteral("--reorder and --no-reorder cannot be used together");
     if (o.command == CliOptions::Command::None)

@@ -1,7 +1,9 @@
 // The new-name rule and the duplicate check on any parameters and names: no crash, no
 // undefined behaviour, and the properties the rule promises whatever the input.
+#include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NamePart.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/RenameOperation.h"
@@ -118,6 +120,42 @@ bool holdsLoneSurrogate(const QString &text)
     return false;
 }
 
+// Whether only the steps that change the text of the name as it is are on: the case and text
+// steps (find and replace, a new name, removal and the numbers are off).
+bool onlyTextSteps(const RenameParameters &p)
+{
+    return !p.checkFindAndReplace && !p.checkNewFileName && !p.checkRemoveInitialCharacters &&
+           !p.checkNumberAtStart && !p.checkNumberAtEnd;
+}
+
+QString escapedBytesOf(const QString &name)
+{
+    QString bytes;
+    for (const QChar c : name)
+        if (isEscapedByte(c.unicode()))
+            bytes += c;
+    return bytes;
+}
+
+// The text steps keep every byte that is not UTF-8, in its order, and never bring a '/'; a step
+// scoped to the title leaves the extension as it was.
+void checkTextSteps(const RenameParameters &p, const QString &loaded, const QString &name)
+{
+    if (onlyTextSteps(p)) {
+        require(escapedBytesOf(name) == escapedBytesOf(loaded),
+                "text steps keep the escaped bytes in order");
+        require(loaded.contains(u'/') || !name.contains(u'/'), "text steps bring no '/'");
+    }
+    const bool scopedToTitle = !p.checkNewFileName && !p.checkRemoveInitialCharacters &&
+                               !p.checkNumberAtStart && !p.checkNumberAtEnd && !p.checkTrimSpaces &&
+                               !p.checkAscii && !p.checkLowerExtension;
+    if (scopedToTitle && namePartFrom(p.applyTo) == NamePart::Title) {
+        const qsizetype dot = loaded.lastIndexOf(u'.');
+        const QStringView extension = dot < 0 ? QStringView() : QStringView(loaded).sliced(dot);
+        require(name.endsWith(extension), "steps on the title keep the extension");
+    }
+}
+
 void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
 {
     RenameCounters counters = RenameCounters::from(p);
@@ -156,6 +194,7 @@ void checkOneName(const RenameParameters &p, const QString &loaded, bool found)
         require(dot < 0 || name.endsWith(QStringView(loaded).sliced(dot)),
                 "padding leaves the extension");
     }
+    checkTextSteps(p, loaded, name);
     (void)refusedNameReason(name);
 }
 

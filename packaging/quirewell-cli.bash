@@ -1,20 +1,24 @@
 # bash completion for quirewell-cli: commands, options, folders and the --config file.
 
-# The options and those that take a value ("  --find TEXT   ...", "  --help, --version"), as
-# the program's --help lists them; read once per shell.
+# The options, those that take a value ("  --find TEXT   ...", "  --help, --version") and the
+# words of those that take one of a few ("  --apply-to name|title|extension"), as the
+# program's --help lists them; read once per shell.
 _quirewell_cli_options()
 {
     [[ -n ${_quirewell_cli_all-} ]] && return 0
     local line synopsis item
     _quirewell_cli_all=' '
     _quirewell_cli_valued=' '
+    declare -gA _quirewell_cli_choices=()
     while IFS= read -r line; do
         [[ $line =~ ^\ \ (--[a-z].*) ]] || continue
         synopsis=${BASH_REMATCH[1]%%  *}
         while read -r item; do
-            [[ $item =~ ^(--[a-z][a-z-]*)(\ [A-Z]+)?$ ]] || continue
+            [[ $item =~ ^(--[a-z][a-z-]*)(\ ([A-Z]+|[a-z]+(\|[a-z]+)+))?$ ]] || continue
             _quirewell_cli_all+="${BASH_REMATCH[1]} "
             [[ -n ${BASH_REMATCH[2]} ]] && _quirewell_cli_valued+="${BASH_REMATCH[1]} "
+            [[ ${BASH_REMATCH[3]} == *'|'* ]] &&
+                _quirewell_cli_choices[${BASH_REMATCH[1]}]=${BASH_REMATCH[3]//|/ }
         done <<<"${synopsis//, /$'\n'}"
     done < <(command quirewell-cli --help 2>/dev/null)
 }
@@ -42,8 +46,8 @@ _quirewell_cli()
         if [[ $option == --config ]]; then
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -f -- "$cur")
-        elif [[ $option == --sort ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "name natural modified size" -- "$cur")
+        elif [[ -n ${_quirewell_cli_choices[$option]-} ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "${_quirewell_cli_choices[$option]}" -- "$cur")
         fi
         return 0
     fi

@@ -36,7 +36,7 @@ if grep -v -e '/$' <<<"$listing" | grep -vxF -f <(printf '%s\n' "${expected[@]}"
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6widgets6 libc6 libstdc++6 libpcre2-16-0; do
+for library in libqt6core6 libqt6widgets6 libc6 libstdc++6 libpcre2-16-0 'libicu[0-9][0-9]*'; do
   grep -q "\\b$library\\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev libpcre2-dev
-  libbenchmark-dev
+  libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
   hyperfine mmv

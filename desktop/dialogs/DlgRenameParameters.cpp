@@ -7,9 +7,22 @@
 #include "desktop/dialogs/WindowPlacement.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The case boxes exclude each other.
+constexpr CAppSettings::Key kCaseKeys[] = {
+    CAppSettings::Key::CheckUpperCase, CAppSettings::Key::CheckLowerCase,
+    CAppSettings::Key::CheckTitleCase, CAppSettings::Key::CheckSentenceCase};
+
+} // namespace
 
 CDlgRenameParameters::CDlgRenameParameters(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -77,6 +90,8 @@ bool CDlgRenameParameters::takeControls()
     for (const Control &control : m_controls) {
         if (auto *box = qobject_cast<QCheckBox *>(control.widget)) {
             m_parameters.setValue(control.key, box->isChecked() != storesOpposite(box) ? 1 : 0);
+        } else if (auto *choice = qobject_cast<QComboBox *>(control.widget)) {
+            m_parameters.setValue(control.key, choice->currentIndex());
         } else if (auto *number = qobject_cast<CNumberEdit *>(control.widget)) {
             const std::optional<int> value = number->number();
             if (!value) {
@@ -101,6 +116,10 @@ void CDlgRenameParameters::putControls()
         const QVariant value = m_parameters.value(control.key);
         if (auto *box = qobject_cast<QCheckBox *>(control.widget))
             box->setChecked((value.toInt() != 0) != storesOpposite(box));
+        else if (auto *choice = qobject_cast<QComboBox *>(control.widget))
+            // A stored value with no item (written by hand) shows the first, as the rule reads it.
+            choice->setCurrentIndex(
+                value.toInt() >= 0 && value.toInt() < choice->count() ? value.toInt() : 0);
         else if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
             number->setNumber(value.toInt());
         else if (auto *spin = qobject_cast<QSpinBox *>(control.widget))
@@ -147,7 +166,7 @@ void CDlgRenameParameters::onParameterEdited(Key key)
     // taken before the fields have been read from the store.
     if (!m_initialised)
         return;
-    if (key == Key::CheckUpperCase || key == Key::CheckLowerCase)
+    if (std::ranges::find(kCaseKeys, key) != std::end(kCaseKeys))
         clearOtherCaseBox(key);
     takeControls();
     storeParameter(key);
@@ -170,15 +189,22 @@ void CDlgRenameParameters::storeParameter(Key key)
     m_stored.store(key, settings);
 }
 
-// The case box just clicked wins: the other one is cleared on screen and in the store, so
-// the two flags are never both stored as set.
+// The case box just clicked wins: the others are cleared on screen and in the store, so no
+// two case flags are ever both stored as set by the dialog.
 void CDlgRenameParameters::clearOtherCaseBox(Key clicked)
 {
     takeControls();
-    if (!m_parameters.checkUpperCase || !m_parameters.checkLowerCase)
+    if (m_parameters.value(clicked).toInt() == 0)
         return;
-    const Key other = clicked == Key::CheckUpperCase ? Key::CheckLowerCase : Key::CheckUpperCase;
-    m_parameters.setValue(other, 0);
+    QList<Key> cleared;
+    for (const Key other : kCaseKeys)
+        if (other != clicked && m_parameters.value(other).toInt() != 0) {
+            m_parameters.setValue(other, 0);
+            cleared << other;
+        }
+    if (cleared.isEmpty())
+        return;
     putControls();
-    storeParameter(other);
+    for (const Key other : cleared)
+        storeParameter(other);
 }

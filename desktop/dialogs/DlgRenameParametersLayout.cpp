@@ -1,14 +1,14 @@
 // The controls of the rename parameters window: find and replace in a group at the top, the new
 // name below it, the two numbers beside the icon with their digits and steps, the restart and
-// number padding switches, the remove length with its arrows, the case boxes
-// at the bottom and
-// "&Rename All" at the bottom right.
+// number padding switches, the remove length with its arrows, then the four case boxes, the
+// text steps' boxes and the part they apply to, with "&Rename All" at the bottom right.
 #include "desktop/dialogs/CheckTitledGroup.h"
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/dialogs/NumberEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,6 +71,8 @@ template <typename Edit> Edit *CDlgRenameParameters::parameterControl(Edit *cont
         connect(control, &QCheckBox::clicked, this, edited);
     else if constexpr (std::is_base_of_v<QSpinBox, Edit>)
         connect(control, &QSpinBox::valueChanged, this, edited);
+    else if constexpr (std::is_base_of_v<QComboBox, Edit>)
+        connect(control, &QComboBox::activated, this, edited);
     else
         connect(control, &QLineEdit::textChanged, this, edited);
     return control;
@@ -129,6 +131,28 @@ void CDlgRenameParameters::buildControls()
     auto *replaceAll =
         parameterControl(new QCheckBox(QStringLiteral("Replace &all"), group), Key::FindFirstOnly);
     replaceAll->setProperty(kStoresOpposite, true);
+    auto *checkTitleCase =
+        parameterControl(new QCheckBox(QStringLiteral("T&itle Case"), this), Key::CheckTitleCase);
+    auto *checkSentenceCase = parameterControl(
+        new QCheckBox(QStringLiteral("Sent&ence Case"), this), Key::CheckSentenceCase);
+    auto *checkTrimSpaces =
+        parameterControl(new QCheckBox(QStringLiteral("Trim &Spaces"), this), Key::CheckTrimSpaces);
+    auto *checkAscii =
+        parameterControl(new QCheckBox(QStringLiteral("Spe&ll in ASCII"), this), Key::CheckAscii);
+    auto *checkLowerExtension = parameterControl(
+        new QCheckBox(QStringLiteral("Lower-Case Extensi&on"), this), Key::CheckLowerExtension);
+    // In the order of the stored values (NamePart).
+    auto *applyTo = new QComboBox(this);
+    applyTo->addItems({QStringLiteral("Whole Name"), QStringLiteral("Name Without Extension"),
+                       QStringLiteral("Extension Only")});
+    applyTo->setToolTip(QStringLiteral("What Find && Replace and the case boxes change; title "
+                                       "and sentence case never change the extension of the "
+                                       "whole name"));
+    parameterControl(applyTo, Key::ApplyTo);
+    checkAscii->setToolTip(QStringLiteral("Other scripts in Latin letters, accents dropped; "
+                                          "emoji and bytes that are not UTF-8 are kept"));
+    checkTrimSpaces->setToolTip(
+        QStringLiteral("No spaces around the name without its extension, one for each run"));
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
@@ -182,6 +206,8 @@ void CDlgRenameParameters::buildControls()
     auto *caseRow = new QHBoxLayout;
     caseRow->addWidget(checkUpperCase);
     caseRow->addWidget(checkLowerCase);
+    caseRow->addWidget(checkTitleCase);
+    caseRow->addWidget(checkSentenceCase);
     caseRow->addStretch();
     // Digits and step beside each running number; the row below them switches the restart
     // and the padding of the numbers already in the name.
@@ -200,6 +226,16 @@ void CDlgRenameParameters::buildControls()
     padNumbersRow->addWidget(checkPadNumbers);
     padNumbersRow->addWidget(padNumbersDigits);
     padNumbersRow->addStretch();
+    auto *textRow = new QHBoxLayout;
+    textRow->addWidget(checkTrimSpaces);
+    textRow->addWidget(checkAscii);
+    textRow->addWidget(checkLowerExtension);
+    textRow->addStretch();
+    auto *applyRow = new QHBoxLayout;
+    applyRow->addWidget(
+        buddyLabel(QStringLiteral("Apply Find && Replace and Case &To :"), applyTo, this));
+    applyRow->addWidget(applyTo);
+    applyRow->addStretch();
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
@@ -216,8 +252,10 @@ void CDlgRenameParameters::buildControls()
     grid->addLayout(padNumbersRow, 4, 0, 1, 4);
     grid->addLayout(removeRow, 5, 0, 1, 3);
     grid->addLayout(caseRow, 6, 0, 1, 3);
-    grid->addWidget(renameAll, 5, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(m_labelNumberMessage, 7, 0, 1, 4);
+    grid->addLayout(textRow, 7, 0, 1, 3);
+    grid->addLayout(applyRow, 8, 0, 1, 3);
+    grid->addWidget(renameAll, 7, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(m_labelNumberMessage, 9, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 
     // One control per line, so that adding one changes one line.
@@ -246,11 +284,17 @@ void CDlgRenameParameters::buildControls()
         removeLength,
         checkUpperCase,
         checkLowerCase,
+        checkTitleCase,
+        checkSentenceCase,
+        checkTrimSpaces,
+        checkAscii,
+        checkLowerExtension,
+        applyTo,
         renameAll,
     };
     // clang-format on
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 350, 194));
+    resize(fromDialogUnits(this, 350, 232));
 }

@@ -151,7 +151,7 @@ private:
         int column;
         bool descending;
     };
-    std::optional<ListSort> m_sort;      // the order chosen by a header click
+    std::optional<ListSort> m_sort;            // the order chosen by a header click
     std::vector<UnreadFolder> m_unreadFolders; // of the last load
     bool m_renaming = false;                   // a batch or an undo is renaming files
     bool m_computeAfterLoads = false;          // new names asked for while a load ran

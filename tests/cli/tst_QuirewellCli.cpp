@@ -78,6 +78,7 @@ private slots:
     void regularExpressionRename();
     void previewStatusColumn_data();
     void previewStatusColumn();
+    void caseStepsReplaceTheStoredOne();
     void runningNumbersCountOnPastThe32BitLimit();
     void sortedLists();
     void renameWithYes();
@@ -419,6 +420,31 @@ void TestQuirewellCli::previewStatusColumn()
         QCOMPARE(marked.rows()[i].size(), 7);
         QCOMPARE(marked.rows()[i][6], reasons[i]);
     }
+}
+
+// A case step given on the command line replaces the stored one; the part and the text
+// steps are given like any other parameter.
+void TestQuirewellCli::caseStepsReplaceTheStoredOne()
+{
+    TestTree &tree = *m_tree;
+    QVERIFY(tree.createFile(QStringLiteral("my  photo.JPG")));
+    CAppSettings settings;
+    settings.setValue(CAppSettings::Key::CheckTitleCase, 1);
+
+    Run r = run({QStringLiteral("preview"), tree.root()});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.rows()[0][2], QByteArray("My  Photo.JPG"));
+
+    r = run(
+        args({"preview", "--upper", "--apply-to", "title", "--trim-spaces", "--lower-extension"})
+        << tree.root());
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.rows()[0][2], QByteArray("MY PHOTO.jpg"));
+    r = run(args({"preview", "--sentence-case", "--apply-to=extension"}) << tree.root());
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.rows()[0][2], QByteArray("my  photo.Jpg"));
+    QCOMPARE(settings.intValue(CAppSettings::Key::CheckTitleCase), 1);
+    QCOMPARE(settings.intValue(CAppSettings::Key::ApplyTo), 0);
 }
 
 // Both numbers, from the top of the 32-bit range, count on in the preview and the rename.
@@ -775,6 +801,14 @@ void TestQuirewellCli::badUsage_data()
     QTest::newRow("beyond 32 bits") << args({"preview", "/tmp", "--remove", "2147483648"});
     QTest::newRow("flag with value") << args({"preview", "/tmp", "--upper=1"});
     QTest::newRow("both cases") << args({"preview", "/tmp", "--upper", "--lower"});
+    QTest::newRow("upper and title case") << args({"preview", "/tmp", "--upper", "--title-case"});
+    QTest::newRow("lower and sentence case")
+        << args({"preview", "/tmp", "--sentence-case", "--lower"});
+    QTest::newRow("title and sentence case")
+        << args({"preview", "/tmp", "--title-case", "--sentence-case"});
+    QTest::newRow("unknown part") << args({"preview", "/tmp", "--apply-to", "ext"});
+    QTest::newRow("part by number") << args({"preview", "/tmp", "--apply-to=1"});
+    QTest::newRow("no part") << args({"preview", "/tmp", "--apply-to"});
     QTest::newRow("both orders") << args({"rename", "/tmp", "--reorder", "--no-reorder"});
     QTest::newRow("order with value") << args({"rename", "/tmp", "--reorder=1"});
     QTest::newRow("unknown sort") << args({"preview", "/tmp", "--sort", "location"});

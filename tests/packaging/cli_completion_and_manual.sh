@@ -51,6 +51,9 @@ expect 'name|natural' quirewell-cli preview Papers --sort na
 expect 'modified' quirewell-cli --sort = m
 expect '--pad-end|--pad-numbers|--pad-start' quirewell-cli --pad
 expect '--number-end|--number-start' quirewell-cli --nu
+expect 'extension|name|title' quirewell-cli list Papers --apply-to ''
+expect 'title' quirewell-cli --apply-to = t
+expect 'Papers|Photos 2024' quirewell-cli --apply-to title list P
 
 # Every command and option of --help is completed and has its place in the manual page,
 # and so has every escape of printed fields.
@@ -64,7 +67,8 @@ for command in $commands; do
 done
 options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 for option in $options; do
-  expect "$option" quirewell-cli "$option"
+  # An option whose name begins another's ("--lower", "--lower-extension") completes to both.
+  expect "$(grep -- "^$option" <<<"$options" | paste -sd '|')" quirewell-cli "$option"
   # The option's own entry: a line of bold text naming it, as ".BI \-\-find " TEXT"".
   manual=${option//-/\\\\-}
   grep -qE -- "^\.B[IR]? (.*[ \"])?$manual( |\"|\$)" "$page" ||
@@ -75,16 +79,23 @@ done
 valued=$(grep -oE -- '^  --[a-z][a-z-]* [A-Z]+' <<<"$help" | awk '{print $1 " " $2}')
 [ -n "$valued" ] || fail "no option with a value found in --help"
 while read -r option argument; do
-  case $option in
-  --config) ;;
-  --sort) expect 'modified|name|natural|size' quirewell-cli "$option" '' ;;
-  *) expect '' quirewell-cli "$option" '' ;;
-  esac
+  if [ "$option" != --config ]; then
+    expect '' quirewell-cli "$option" ''
+  fi
   grep -qF -- "${option//-/\\-} \" $argument\"" "$page" ||
     fail "the manual page does not give $option its $argument"
 done <<<"$valued"
 for option in $options; do
   grep -qE -- "^  $option [A-Z]+" <<<"$help" && continue
+  # An option that takes one of a few words ("  --apply-to name|title|extension") is followed
+  # by those words, and has its entry with them in the manual page.
+  if choices=$(grep -oE -- "^  $option [a-z]+(\|[a-z]+)+" <<<"$help"); then
+    choices=${choices#  "$option" }
+    expect "$(tr '|' '\n' <<<"$choices" | sort | paste -sd '|')" quirewell-cli "$option" ''
+    grep -qF -- "${option//-/\\-} \" $choices\"" "$page" ||
+      fail "the manual page does not give $option its $choices"
+    continue
+  fi
   expect 'history|keep|list|preview|rename|undo' quirewell-cli "$option" ''
 done
 for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do

@@ -161,6 +161,8 @@ void BatchPlan::randomParameters()
         {Key::RestartNumbersEachFolder, [&] { return int(chance(30)); }},
         {Key::CheckPadNumbers, [&] { return int(chance(25)); }},
         {Key::PadNumbersDigits, [&] { return from(paddings); }},
+        // Each part, and a value that names none (the whole name then).
+        {Key::ApplyTo, [&] { return pick(4); }},
     };
     m_params = RenameParameters();
     QSet<Key> drawn;

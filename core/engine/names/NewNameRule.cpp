@@ -1,9 +1,12 @@
 #include "core/engine/names/NewNameRule.h"
 
+#include "core/engine/names/AsciiSpelling.h"
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NamePart.h"
 #include "core/engine/names/RowThreads.h"
+#include "core/engine/names/TextSteps.h"
 #include "core/engine/settings/AppSettings.h"
 
 #include <QChar>
@@ -177,10 +180,48 @@ QString withCase(const QString &name, bool upper)
 
 void changeCase(const RenameParameters &p, QString &name)
 {
-    if (p.checkUpperCase)
-        name = withCase(name, true);
-    if (p.checkLowerCase)
-        name = withCase(name, false);
+    if (!p.checkUpperCase && !p.checkLowerCase)
+        return;
+    applyToPart(name, namePartFrom(p.applyTo), [&p](QString &part) {
+        if (p.checkUpperCase)
+            part = withCase(part, true);
+        if (p.checkLowerCase)
+            part = withCase(part, false);
+    });
+}
+
+// Title and sentence case change the title of the whole name, or the part chosen.
+void changeCaseStyle(const RenameParameters &p, QString &name)
+{
+    if (!p.checkTitleCase && !p.checkSentenceCase)
+        return;
+    const NamePart chosen = namePartFrom(p.applyTo);
+    const NamePart part = chosen == NamePart::Name ? NamePart::Title : chosen;
+    const CaseStyle style = p.checkTitleCase ? CaseStyle::Title : CaseStyle::Sentence;
+    applyToPart(name, part, [style](QString &text) { text = withCaseStyle(text, style); });
+}
+
+// The text steps that follow the other operations, in their order. False, with failure filled in,
+// when a step cannot be applied.
+bool applyTextSteps(const RenameParameters &p, QString &name, RuleFailure *failure)
+{
+    changeCaseStyle(p, name);
+    if (p.checkTrimSpaces)
+        trimSpaces(name);
+    if (p.checkAscii) {
+        QString error;
+        if (!spellInAscii(name, &error)) {
+            if (failure)
+                *failure = {RowProblem::RuleFailed, error};
+            return false;
+        }
+        // A spelling may bring spaces of its own ("½" -> " 1/2"); trimmed names stay trimmed.
+        if (p.checkTrimSpaces)
+            trimSpaces(name);
+    }
+    if (p.checkLowerExtension)
+        lowerExtension(name);
+    return true;
 }
 
 bool isAsciiDigit(QChar c)
@@ -251,7 +292,9 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
         name = materialise(loadedName, w, start.view());
     } else {
         name = materialise(loadedName, w, {});
-        const bool replaced = replaceMatches(params, name, failure);
+        bool replaced = true;
+        applyToPart(name, namePartFrom(params.applyTo),
+                    [&](QString &part) { replaced = replaceMatches(params, part, failure); });
         if (params.checkNumberAtStart) {
             const Decimal start(take(counters.start), params.padNumberAtStart);
             name.prepend(start.view());
@@ -261,6 +304,8 @@ QString computeNewName(const RenameParameters &params, const QString &loadedName
     }
     changeCase(params, name);
     padNumbersInTitle(params, name);
+    if (!applyTextSteps(params, name, failure))
+        return loadedName;
     return name;
 }
 

@@ -29,6 +29,12 @@ struct RenameParameters
     bool findRegularExpression = false;
     bool findIgnoreCase = false;
     bool findFirstOnly = false;
+    bool checkTitleCase = false;
+    bool checkSentenceCase = false;
+    bool checkTrimSpaces = false;
+    bool checkAscii = false;
+    bool checkLowerExtension = false;
+    int applyTo = 0; // a NamePart: what find and replace and the case steps change
     // Running numbers: minimum digits (0 or 1: as many as the number has) and the step.
     int padNumberAtStart = 0;
     int stepNumberAtStart = 1;

@@ -8,8 +8,9 @@
 // CliOption("--name", "help text", Flag) gives the parameter for one run and switches Flag
 // on (a text or number option takes a TEXT or N argument, a flag's option none);
 // CliValueOption("--name", "help text") gives the parameter and switches nothing on (a
-// setting of an operation that has its own option); NoCliOption: the parameter has no option
-// of its own.
+// setting of an operation that has its own option); CliChoice("--name", "help text",
+// "a|b|c"): a number stored as the index of the word given; NoCliOption: the parameter has no
+// option of its own.
 //
 // The key enum, the store's names and defaults, the parameters' fields and quirewell-cli's
 // options all expand this table; each user defines what a VALUE row and a PARAMETER row
@@ -78,6 +79,27 @@
     PARAMETER(FindFirstOnly, Flag, 0, findFirstOnly, CheckFindAndReplace,                          \
               CliOption("--first-only", "find and replace: replace the first match only",          \
                         FindFirstOnly))                                                            \
+    PARAMETER(CheckTitleCase, Flag, 0, checkTitleCase, Always,                                     \
+              CliOption("--title-case",                                                            \
+                        "each word of the title: first letter upper, the rest lower",              \
+                        CheckTitleCase))                                                           \
+    PARAMETER(CheckSentenceCase, Flag, 0, checkSentenceCase, Always,                               \
+              CliOption("--sentence-case", "first letter of the title upper, the rest lower",      \
+                        CheckSentenceCase))                                                        \
+    PARAMETER(CheckTrimSpaces, Flag, 0, checkTrimSpaces, Always,                                   \
+              CliOption("--trim-spaces",                                                           \
+                        "drop spaces around the title, runs of spaces become one",                 \
+                        CheckTrimSpaces))                                                          \
+    PARAMETER(                                                                                     \
+        CheckAscii, Flag, 0, checkAscii, Always,                                                   \
+        CliOption("--ascii", "spell letters of other scripts and accents in ASCII", CheckAscii))   \
+    PARAMETER(CheckLowerExtension, Flag, 0, checkLowerExtension, Always,                           \
+              CliOption("--lower-extension", "extension in lower case", CheckLowerExtension))      \
+    PARAMETER(ApplyTo, Number, 0, applyTo, Always,                                                 \
+              CliChoice("--apply-to",                                                              \
+                        "what find and replace and the case steps change: the\n"                   \
+                        "whole name (default), the title or the extension",                        \
+                        "name|title|extension"))                                                   \
     /* new rows here */
 
 // How a value is stored: a flag as 0 or 1, a number as a 32-bit integer, a text as a string.

@@ -6,6 +6,7 @@
 #include "tests/desktop/dialogs/DialogTestSupport.h"
 #include "tests/support/TestTree.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,12 +79,14 @@ private slots:
                  QStringLiteral("File Rename Parameter(s) - Quirewell by orvalt.example"));
         for (const char *name :
              {"CheckFindAndReplace", "CheckNewFileName", "CheckNumberAtStart", "CheckNumberAtEnd",
-              "CheckRemoveInitialCharacters", "CheckUpperCase", "CheckLowerCase"})
+              "CheckRemoveInitialCharacters", "CheckUpperCase", "CheckLowerCase", "CheckTitleCase",
+              "CheckSentenceCase", "CheckTrimSpaces", "CheckAscii", "CheckLowerExtension"})
             QVERIFY2(!box(name)->isChecked(), name);
         for (const char *name : {"FindText", "ReplaceText", "NewFileName"})
             QVERIFY2(edit(name)->text().isEmpty(), name);
         for (const char *name : {"NumberAtStart", "NumberAtEnd", "RemoveInitialCharactersLength"})
             QCOMPARE(edit(name)->text(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(m_dialog.get(), "ApplyTo")->currentIndex(), 0);
         QVERIFY(!control<QLabel>(m_dialog.get(), "NumberMessage")->isVisible());
         QCOMPARE(m_dialog->focusWidget(), box("CheckFindAndReplace"));
         QCOMPARE(takePosted(), QList<int>());
@@ -250,6 +253,49 @@ private slots:
         QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckUpperCase), 1);
         QCOMPARE(m_settings.intValue(CAppSettings::Key::CheckLowerCase), 0);
         QCOMPARE(takePosted(), recomputes(3));
+    }
+
+    // Any case box clicked on clears the other three, on screen and in the store.
+    void theFourCaseBoxesExcludeEachOther()
+    {
+        using K = CAppSettings::Key;
+        const QList<std::pair<const char *, K>> cases{{"CheckUpperCase", K::CheckUpperCase},
+                                                      {"CheckLowerCase", K::CheckLowerCase},
+                                                      {"CheckTitleCase", K::CheckTitleCase},
+                                                      {"CheckSentenceCase", K::CheckSentenceCase}};
+        open();
+        for (const auto &[clicked, clickedKey] : cases) {
+            clickBox(box(clicked));
+            for (const auto &[name, key] : cases) {
+                const bool set = key == clickedKey;
+                QCOMPARE(box(name)->isChecked(), set);
+                QCOMPARE(m_settings.intValue(key), set ? 1 : 0);
+            }
+        }
+        QCOMPARE(takePosted(), recomputes(int(cases.size())));
+    }
+
+    // The text steps' boxes and the part chosen are stored at once and recompute the list.
+    void textStepsAndThePartAreStored()
+    {
+        m_settings.setValue(CAppSettings::Key::ApplyTo, 9); // no such part: the whole name
+        open();
+        auto *part = control<QComboBox>(m_dialog.get(), "ApplyTo");
+        QCOMPARE(part->currentIndex(), 0);
+        takePosted();
+        using K = CAppSettings::Key;
+        for (const K key : {K::CheckTrimSpaces, K::CheckAscii, K::CheckLowerExtension}) {
+            clickBox(control<QCheckBox>(m_dialog.get(), qPrintable(CAppSettings::keyName(key))));
+            QCOMPARE(m_settings.intValue(key), 1);
+        }
+        part->setFocus();
+        QTest::keyClick(part, Qt::Key_Down);
+        QCOMPARE(m_settings.intValue(CAppSettings::Key::ApplyTo), 1);
+        QCOMPARE(takePosted(), recomputes(4));
+        // A new dialog shows what is stored.
+        open();
+        QCOMPARE(control<QComboBox>(m_dialog.get(), "ApplyTo")->currentIndex(), 1);
+        QVERIFY(box("CheckAscii")->isChecked());
     }
 
     void clearingOneCaseBoxLeavesTheOther()
