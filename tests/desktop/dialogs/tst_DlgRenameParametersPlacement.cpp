@@ -52,7 +52,7 @@ private slots:
 
     void destroyingStoresTheRecordAndTheNextDialogOpensThere()
     {
-        const QRect where(40, 50, 620, 370);
+        const QRect where(40, 50, 660, 400);
         {
             CDlgRenameParameters dialog;
             dialog.showDialog();
@@ -66,8 +66,8 @@ private slots:
         QCOMPARE(field(record, 2), 1); // shown normally
         QCOMPARE(field(record, 7), 40);
         QCOMPARE(field(record, 8), 50);
-        QCOMPARE(field(record, 9), 660);
-        QCOMPARE(field(record, 10), 420);
+        QCOMPARE(field(record, 9), 700);
+        QCOMPARE(field(record, 10), 450);
 
         QCOMPARE(firstShownGeometry(), where);
     }
@@ -105,7 +105,7 @@ private slots:
         const QRect byDefault = firstShownGeometry();
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(), {});
         WindowPlacement placement;
-        placement.normalRect = QRect(30, 20, 640, 360);
+        placement.normalRect = QRect(30, 20, 680, 420);
         QVERIFY(placement.normalRect != byDefault);
         const QByteArray record = placement.toRecord();
 
@@ -114,14 +114,14 @@ private slots:
             QCOMPARE(firstShownGeometry(), byDefault);
         }
 
-        placement.normalRect = QRect(-90000, -90000, 640, 360);
+        placement.normalRect = QRect(-90000, -90000, 680, 420);
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(),
                                          placement.toRecord());
         QCOMPARE(firstShownGeometry(), byDefault);
 
         // The same record at the right size is applied.
         CAppSettings::WriteProfileBinary(CDlgRenameParameters::placementValueName(), record);
-        QCOMPARE(firstShownGeometry(), QRect(30, 20, 640, 360));
+        QCOMPARE(firstShownGeometry(), QRect(30, 20, 680, 420));
     }
 
     // A rectangle stored at another scale or on a larger screen is made to fit the screen it
@@ -136,10 +136,10 @@ private slots:
             QRect shown;
         } cases[] = {
             {QRect(at, available.size() * 2), available},
-            {QRect(available.right() - 99, at.y(), 640, 360),
-             QRect(available.right() + 1 - 640, at.y(), 640, 360)},
-            {QRect(available.left() - 200, available.bottom() - 49, 640, 360),
-             QRect(available.left(), available.bottom() + 1 - 360, 640, 360)},
+            {QRect(available.right() - 99, at.y(), 680, 420),
+             QRect(available.right() + 1 - 680, at.y(), 680, 420)},
+            {QRect(available.left() - 200, available.bottom() - 49, 680, 420),
+             QRect(available.left(), available.bottom() + 1 - 420, 680, 420)},
         };
         for (const auto &c : cases) {
             WindowPlacement placement;
