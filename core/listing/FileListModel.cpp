@@ -84,10 +84,10 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return text(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == Sr)
         return m_rows.rows[size_t(index.row())].checked ? Qt::Checked : Qt::Unchecked;
-    if (index.column() == NewName && (role == ProblemRole || role == Qt::ToolTipRole)) {
+    if (index.column() == NewName && (role == kProblemRole || role == Qt::ToolTipRole)) {
         const size_t row = size_t(index.row());
         const RowProblem problem = m_rows.problems.kind(row);
-        if (role == ProblemRole)
+        if (role == kProblemRole)
             return int(problem);
         if (problem != RowProblem::None)
             return ListingTexts::problemToolTip(problem, m_rows.problems.detail(row));
@@ -172,7 +172,7 @@ void FileListModel::newNamesChanged()
     if (m_rows.count() == 0)
         return;
     emit dataChanged(index(0, NewName), index(m_rows.count() - 1, NewName),
-                     {Qt::DisplayRole, Qt::ToolTipRole, ProblemRole});
+                     {Qt::DisplayRole, Qt::ToolTipRole, kProblemRole});
 }
 
 void FileListModel::newNamesChanged(int first, int last)
@@ -182,7 +182,7 @@ void FileListModel::newNamesChanged(int first, int last)
     if (first > last)
         return;
     emit dataChanged(index(first, NewName), index(last, NewName),
-                     {Qt::DisplayRole, Qt::ToolTipRole, ProblemRole});
+                     {Qt::DisplayRole, Qt::ToolTipRole, kProblemRole});
 }
 
 void FileListModel::setChecked(int row, bool checked)

@@ -24,7 +24,7 @@ public:
     };
 
     // The "New File Name" cell's RowProblem, as an int; the cell's tooltip says what it means.
-    static constexpr int ProblemRole = Qt::UserRole + 1;
+    static constexpr int kProblemRole = Qt::UserRole + 1;
 
     explicit FileListModel(QObject *parent = nullptr);
 

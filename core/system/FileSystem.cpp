@@ -119,7 +119,7 @@ constexpr size_t kAnchoredFrom = 1024;
 // anchor: a later path is at most about one step (or, once thinned, a few) from an anchor above
 // it, whichever order the folders come in. 16 names of at most 255 bytes fit in one call.
 constexpr int kNamesPerStep = 16;
-thread_local std::vector<PathAnchor> *t_anchors = nullptr;
+thread_local std::vector<PathAnchor> *g_anchors = nullptr;
 
 bool isFolderOf(const std::string &folder, const std::string &path)
 {
@@ -194,8 +194,8 @@ Place placeOf(int folder, const char *path)
     const size_t length = std::strlen(path);
     // Deep paths are resolved from the scope's anchors even below the limit: each one's walk
     // through all of its folders would make a batch over a deep tree quadratic.
-    if (t_anchors && length > kAnchoredFrom && (folder == kCurrentFolder || path[0] == '/'))
-        return placeFromAnchors(*t_anchors, path, length);
+    if (g_anchors && length > kAnchoredFrom && (folder == kCurrentFolder || path[0] == '/'))
+        return placeFromAnchors(*g_anchors, path, length);
     if (length <= kLongestPath) {
         Place place;
         place.folder = folder;
@@ -209,16 +209,16 @@ Place placeOf(int folder, const char *path)
 
 LongPathScope::LongPathScope()
 {
-    if (!t_anchors) {
+    if (!g_anchors) {
         m_anchors = std::make_unique<std::vector<PathAnchor>>();
-        t_anchors = m_anchors.get();
+        g_anchors = m_anchors.get();
     }
 }
 
 LongPathScope::~LongPathScope()
 {
     if (m_anchors)
-        t_anchors = nullptr;
+        g_anchors = nullptr;
 }
 
 int statusAt(int folder, const char *name, FileStatus &status, Links links)

@@ -56,7 +56,7 @@ QColor ConflictDelegate::warningColour(const QPalette &palette)
 void ConflictDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (index.data(FileListModel::ProblemRole).toInt() == int(RowProblem::None))
+    if (index.data(FileListModel::kProblemRole).toInt() == int(RowProblem::None))
         return;
     const QColor colour = warningColour(option->palette);
     option->palette.setColor(QPalette::Text, colour);

@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
-// Paints the "New File Name" cells of marked rows (FileListModel::ProblemRole) in a warning
+// Paints the "New File Name" cells of marked rows (FileListModel::kProblemRole) in a warning
 // colour taken from the look's own palette, with a warning icon; the model gives the tooltip.
 class ConflictDelegate : public QStyledItemDelegate
 {

@@ -182,7 +182,7 @@ void TestFileListModel::marksShowAndMoveWithTheirRows()
     model.setRows(std::move(rows));
 
     const auto problem = [&](int row) {
-        return model.data(model.index(row, FileListModel::NewName), FileListModel::ProblemRole)
+        return model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole)
             .toInt();
     };
     const auto tip = [&](int row) {

@@ -188,7 +188,7 @@ private slots:
         FileListModel &model = f.view()->fileModel();
         const auto problem = [&](int row) {
             return RowProblem(
-                model.data(model.index(row, FileListModel::NewName), FileListModel::ProblemRole)
+                model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole)
                     .toInt());
         };
         QTRY_COMPARE(problem(1), RowProblem::Duplicate);
