@@ -55,6 +55,8 @@ char *writeNumber(qint32 value, char *out)
 
 char *writeBytes(QByteArrayView bytes, char *out)
 {
+    if (bytes.isEmpty())
+        return out; // an empty field may have no data at all: memcpy must not see null
     std::memcpy(out, bytes.data(), size_t(bytes.size()));
     return out + bytes.size();
 }
