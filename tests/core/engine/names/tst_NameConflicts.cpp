@@ -23,14 +23,14 @@ private slots:
 namespace {
 
 // One row: "folder:loaded>new", a leading '-' for an unchecked row; ">new" may be left out.
-void addRows(FileRows &rows, const QStringList &specs)
+void addRows(FileRows &rows, const QStringList &entries)
 {
-    for (QString spec : specs) {
-        const bool checked = !spec.startsWith(QLatin1Char('-'));
+    for (QString entry : entries) {
+        const bool checked = !entry.startsWith(QLatin1Char('-'));
         if (!checked)
-            spec.remove(0, 1);
-        const QString folder = u"/nowhere/"_qs + spec.section(QLatin1Char(':'), 0, 0);
-        const QString names = spec.section(QLatin1Char(':'), 1);
+            entry.remove(0, 1);
+        const QString folder = u"/nowhere/"_qs + entry.section(QLatin1Char(':'), 0, 0);
+        const QString names = entry.section(QLatin1Char(':'), 1);
         const QString loaded = names.section(QLatin1Char('>'), 0, 0);
         appendRow(rows, folder, loaded.toUtf8());
         FileRow &row = rows.rows.back();
