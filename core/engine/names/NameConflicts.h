@@ -19,6 +19,10 @@ constexpr int kLongestNameBytes = 255;
 // text when it can.
 QString invalidNameDetail(QStringView newName);
 
+// A hash of a folder index and a name that agrees with the marking's comparison of names:
+// case-folded when ignoreCase.
+quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name);
+
 // The names on disk in each listed folder that no row lists (hidden or read-only files left
 // out of the list, sub-folders, files made since), by folder index. A folder whose entries
 // are exactly as many as its rows is taken to hold only them and keeps no set.
@@ -34,11 +38,11 @@ public:
     bool ignoresCase() const { return m_ignoreCase; }
     // Whether folder holds an entry called name (as the sets compare names).
     bool contains(quint32 folder, const QString &name) const;
+    // The same, with hash = folderNameHash(ignoresCase(), folder, name) known.
+    bool contains(quint32 folder, const QString &name, quint32 hash) const;
 
 private:
     void read(const FileRows &rows, const std::vector<bool> *only);
-
-    quint32 hash(const QString &name) const;
 
     bool m_ignoreCase = false;
     // By a hash that agrees with the comparison, so that a look-up copies no name.
