@@ -40,27 +40,48 @@ QString invalidNameDetail(QStringView newName)
     return {};
 }
 
-UnlistedNames::UnlistedNames(const FileRows &rows, bool ignoreCase) : m_ignoreCase(ignoreCase)
+UnlistedNames::UnlistedNames(const FileRows &rows, bool ignoreCase)
+    : UnlistedNames(folderPathsOf(rows), listedCountsOf(rows), ignoreCase)
+{}
+
+UnlistedNames::UnlistedNames(const std::vector<QByteArray> &folderPaths,
+                             const std::vector<qsizetype> &listedCounts, bool ignoreCase)
+    : m_ignoreCase(ignoreCase)
 {
-    read(rows, nullptr);
+    read(folderPaths, listedCounts, nullptr);
+}
+
+std::vector<QByteArray> UnlistedNames::folderPathsOf(const FileRows &rows)
+{
+    std::vector<QByteArray> paths;
+    paths.reserve(rows.folders.size());
+    for (const FileFolder &folder : rows.folders)
+        paths.push_back(folder.rawPath);
+    return paths;
+}
+
+std::vector<qsizetype> UnlistedNames::listedCountsOf(const FileRows &rows)
+{
+    std::vector<qsizetype> listed(rows.folders.size(), 0);
+    for (const FileRow &row : rows.rows)
+        ++listed[row.folder];
+    return listed;
 }
 
 void UnlistedNames::reread(const FileRows &rows, const std::vector<bool> &changed)
 {
-    read(rows, &changed);
+    read(folderPathsOf(rows), listedCountsOf(rows), &changed);
 }
 
-void UnlistedNames::read(const FileRows &rows, const std::vector<bool> *only)
+void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
+                         const std::vector<qsizetype> &listed, const std::vector<bool> *only)
 {
-    m_byFolder.resize(rows.folders.size());
-    std::vector<qsizetype> listed(rows.folders.size(), 0);
-    for (const FileRow &row : rows.rows)
-        ++listed[row.folder];
-    for (size_t f = 0; f < rows.folders.size(); ++f) {
+    m_byFolder.resize(folderPaths.size());
+    for (size_t f = 0; f < folderPaths.size(); ++f) {
         if (only && (f >= only->size() || !(*only)[f]))
             continue;
         m_byFolder[f].clear();
-        const QByteArray &path = rows.folders[f].rawPath;
+        const QByteArray &path = folderPaths[f];
         const char *folder = path.isEmpty() ? "." : path.constData();
         qsizetype entries = 0;
         {
@@ -69,7 +90,7 @@ void UnlistedNames::read(const FileRows &rows, const std::vector<bool> *only)
                 ++entries;
         }
         // Counting is cheap; the names are kept only where some entry is not a row.
-        if (entries == listed[f])
+        if (f < listed.size() && entries == listed[f])
             continue;
         FolderReader reader(folder);
         QMultiHash<quint32, QString> &names = m_byFolder[f];

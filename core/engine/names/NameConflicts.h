@@ -32,6 +32,13 @@ public:
     UnlistedNames() = default;
     // Reads every folder of rows once. ignoreCase: keep the names case-folded.
     UnlistedNames(const FileRows &rows, bool ignoreCase);
+    // The same from what the reading needs of the rows, so that it can run on another thread
+    // while they change: each folder's path and how many rows it lists (listedCounts).
+    UnlistedNames(const std::vector<QByteArray> &folderPaths,
+                  const std::vector<qsizetype> &listedCounts, bool ignoreCase);
+    // What the constructor above takes of rows.
+    static std::vector<QByteArray> folderPathsOf(const FileRows &rows);
+    static std::vector<qsizetype> listedCountsOf(const FileRows &rows);
     // Reads again the folders whose index is set in changed (one flag per folder of rows).
     void reread(const FileRows &rows, const std::vector<bool> &changed);
 
@@ -42,7 +49,8 @@ public:
     bool contains(quint32 folder, const QString &name, quint32 hash) const;
 
 private:
-    void read(const FileRows &rows, const std::vector<bool> *only);
+    void read(const std::vector<QByteArray> &folderPaths, const std::vector<qsizetype> &listed,
+              const std::vector<bool> *only);
 
     bool m_ignoreCase = false;
     // By a hash that agrees with the comparison, so that a look-up copies no name.
