@@ -16,14 +16,15 @@ namespace {
 
 // Why the entry at path is not a file that may be read, or an empty text. A status look-up
 // never opens the entry, so a FIFO cannot block here.
-QString problemWithEntry(const QString &path)
+QString problemWithEntry(const QString &path, FileSystem::Links links)
 {
     FileSystem::FileStatus status;
-    const int error =
-        FileSystem::statusAt(FileSystem::kCurrentFolder, encodeFileName(path).constData(), status,
-                             FileSystem::Links::Followed);
+    const int error = FileSystem::statusAt(FileSystem::kCurrentFolder,
+                                           encodeFileName(path).constData(), status, links);
     if (error != 0)
         return systemErrorText(error);
+    if (status.type == FileSystem::FileType::Link)
+        return QStringLiteral("it is a symbolic link");
     if (status.type == FileSystem::FileType::Folder)
         return QStringLiteral("it is a folder");
     if (status.type != FileSystem::FileType::Regular)
@@ -89,9 +90,9 @@ QString problemWithValues(const QSettings &store)
 
 } // namespace
 
-QString SettingsFileCheck::problemWith(const QString &path)
+QString SettingsFileCheck::problemWith(const QString &path, FileSystem::Links links)
 {
-    if (const QString problem = problemWithEntry(path); !problem.isEmpty())
+    if (const QString problem = problemWithEntry(path, links); !problem.isEmpty())
         return problem;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
