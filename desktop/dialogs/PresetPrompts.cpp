@@ -98,8 +98,8 @@ std::optional<QString> rename(QWidget *parent, const QString &name)
 bool remove(QWidget *parent, const QString &name)
 {
     if (Prompts::instance().message(parent, tr("Delete the preset \"%1\"?").arg(name),
-                                    Prompts::Icon::Question, Prompts::Buttons::YesNoCancel) !=
-        Prompts::Answer::Yes)
+                                    Prompts::Icon::Question,
+                                    Prompts::Buttons::YesNoCancel) != Prompts::Answer::Yes)
         return false;
     if (const QString error = PresetStore().remove(name); !error.isEmpty()) {
         tell(parent, tr("The preset \"%1\" could not be deleted.").arg(name), error);
@@ -124,8 +124,7 @@ std::optional<QString> importFile(QWidget *parent)
     }
     // The file is checked before anyone is asked about replacing a preset with it.
     if (const auto read = PresetStore::readFile(path); !read) {
-        tell(parent, tr("The preset file could not be imported; nothing was changed."),
-             read.error);
+        tell(parent, tr("The preset file could not be imported; nothing was changed."), read.error);
         return std::nullopt;
     }
     if (!mayReplace(parent, store, name))
@@ -140,8 +139,7 @@ std::optional<QString> importFile(QWidget *parent)
 bool exportFile(QWidget *parent, const QString &name)
 {
     const QString path = Prompts::instance().pickSaveFile(
-        parent, QDir::homePath() + QLatin1Char('/') + name + QStringLiteral(".conf"),
-        fileFilter());
+        parent, QDir::homePath() + QLatin1Char('/') + name + QStringLiteral(".conf"), fileFilter());
     if (path.isEmpty())
         return false;
     if (const QString error = PresetStore().exportTo(name, path); !error.isEmpty()) {

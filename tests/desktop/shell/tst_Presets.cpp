@@ -45,8 +45,9 @@ class PresetsTest : public QObject
 private slots:
     void init()
     {
-        QVERIFY(m_presets.isValid());
-        PresetStore::useFolder(m_presets.path());
+        m_presets = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_presets->isValid());
+        PresetStore::useFolder(m_presets->path());
     }
     void cleanup() { PresetStore::useFolder(QString()); }
 
@@ -90,7 +91,7 @@ private slots:
         RenameParameters lower;
         lower.checkLowerCase = true;
         QCOMPARE(PresetStore().save(u"Lower"_s, lower), QString());
-        QFile broken(m_presets.filePath(u"Broken.conf"_s));
+        QFile broken(m_presets->filePath(u"Broken.conf"_s));
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a preset\n") > 0);
         broken.close();
         QVERIFY(startListing(f, f.tree.root()));
@@ -118,8 +119,76 @@ private slots:
         QVERIFY(openedPresetsMenu(f)->findChild<QAction *>(u"preset:Copy of Lower"_s));
     }
 
+    // Saving, renaming, exporting, deleting and importing from the window's menu, each asked
+    // through the prompts; a refused name or file is told and changes nothing.
+    void managingPresetsFromTheWindow()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(u"a.txt"_s));
+        QVERIFY(startListing(f, f.tree.root()));
+        QVERIFY(clickRibbon(f, Cmd::RenameParameters));
+        auto *dialog = qobject_cast<QDialog *>(f.view()->renameParametersDialog());
+        QVERIFY(dialog);
+        auto *presets = dialog->findChild<QComboBox *>(u"Presets"_s);
+        const auto act = [dialog](const QString &name) {
+            auto *menu = dialog->findChild<QMenu *>(u"PresetActions"_s);
+            emit menu->aboutToShow();
+            QAction *action = menu->findChild<QAction *>(name);
+            if (!action || !action->isEnabled())
+                return false;
+            action->trigger();
+            return true;
+        };
+        const RenameParameters current = RenameParameters::fromSettings(CAppSettings());
+        const PresetStore store;
+
+        f.prompts.textAnswers << u"a/b"_s << u"  Mine "_s;
+        QVERIFY(act(u"PresetSave"_s));
+        QCOMPARE(f.prompts.messages.size(), 1); // the refused name, then asked again
+        QVERIFY(f.prompts.messages.first().text.contains(u"holds \"/\""));
+        QCOMPARE(presets->currentText(), u"Mine"_s);
+        QCOMPARE(*store.load(u"Mine"_s).value, current);
+
+        // A name taken is replaced only when the user agrees.
+        auto *ascii = dialog->findChild<QCheckBox *>(u"CheckAscii"_s);
+        ascii->click();
+        f.prompts.textAnswers << u"Mine"_s;
+        f.prompts.messageAnswers << Prompts::Answer::No;
+        QVERIFY(act(u"PresetSave"_s));
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QVERIFY(f.prompts.messages.last().text.contains(u"exists already"));
+        QCOMPARE(*store.load(u"Mine"_s).value, current);
+        ascii->click();
+
+        f.prompts.textAnswers << u"Ours"_s;
+        QVERIFY(act(u"PresetRename"_s));
+        QCOMPARE(store.names().value, QStringList{u"Ours"_s});
+        QCOMPARE(presets->currentText(), u"Ours"_s);
+
+        const QString exported = f.tree.path(u"Shared.conf"_s);
+        f.prompts.saveFileAnswers << exported;
+        QVERIFY(act(u"PresetExport"_s));
+        QCOMPARE(*PresetStore::readFile(exported).value, current);
+
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QVERIFY(act(u"PresetDelete"_s));
+        QCOMPARE(store.names().value, QStringList());
+        QCOMPARE(presets->currentIndex(), -1);
+        QVERIFY(!act(u"PresetRename"_s)); // nothing chosen: nothing to rename
+
+        // A link is refused with its reason; the real file is imported under its own name.
+        QVERIFY(f.tree.createLink(exported, u"Linked.conf"_s));
+        f.prompts.openFileAnswers << f.tree.path(u"Linked.conf"_s) << exported;
+        QVERIFY(act(u"PresetImport"_s));
+        QVERIFY(f.prompts.messages.last().text.contains(u"symbolic link"));
+        QCOMPARE(store.names().value, QStringList());
+        QVERIFY(act(u"PresetImport"_s));
+        QCOMPARE(store.names().value, QStringList{u"Shared"_s});
+        QCOMPARE(presets->currentText(), u"Shared"_s);
+    }
+
 private:
-    QTemporaryDir m_presets;
+    std::unique_ptr<QTemporaryDir> m_presets;
 };
 
 QTEST_MAIN(PresetsTest)
