@@ -72,9 +72,14 @@ QString problemWithValues(const QSettings &store)
     for (int k = 0; k < CAppSettings::kKeyCount; ++k) {
         const auto key = CAppSettings::Key(k);
         const QString name = CAppSettings::keyName(key);
-        const QVariant value = store.value(QStringLiteral("Settings/") + name);
-        if (!value.isValid())
+        const QString stored = QStringLiteral("Settings/") + name;
+        const QVariant value = store.value(stored);
+        if (!value.isValid()) {
+            // Present but unreadable (a stored type Qt does not know) is damage, not absence.
+            if (store.contains(stored))
+                return QStringLiteral("the value of %1 cannot be read").arg(name);
             continue; // absent: its default, as in any store
+        }
         if (CAppSettings::isText(key) ? !value.canConvert<QString>() : !isWhole32BitNumber(value))
             return QStringLiteral("the value of %1 is not %2")
                 .arg(name, CAppSettings::isText(key) ? QStringLiteral("a text")

@@ -153,6 +153,9 @@ void PresetStoreTest::hostileFileIsRefused_data()
                                            << int(kFile) << u"CheckAscii is not a whole"_qs;
     QTest::newRow("padding out of range")
         << QByteArray("[Settings]\nPadNumberAtEnd=999\n") << int(kFile) << u"from 0 to 255"_qs;
+    QTest::newRow("unknown stored type")
+        << QByteArray("[Settings]\nNumberAtStart=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5QFoo\\0)\n")
+        << int(kFile) << u"NumberAtStart cannot be read"_qs;
     QTest::newRow("other group only") << QByteArray("[Workspace]\nApplicationLook=3\n")
                                       << int(kFile) << u"holds no rename parameter"_qs;
     QTest::newRow("empty") << QByteArray() << int(kFile) << u"holds no rename parameter"_qs;
