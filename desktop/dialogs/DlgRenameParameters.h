@@ -58,6 +58,8 @@ signals:
 
 protected:
     void reject() override;
+    // Coming back to the window lists the presets again (one may have been imported meanwhile).
+    void changeEvent(QEvent *event) override;
 
 private:
     using Key = CAppSettings::Key;

@@ -264,8 +264,6 @@ void CDlgRenameParameters::buildControls()
     // One control per line, so that adding one changes one line.
     // clang-format off
     const QList<QWidget *> tabOrder{
-        m_presets,
-        findChild<QWidget *>(QStringLiteral("PresetMenu")),
         m_checkFindAndReplace,
         findText,
         replaceText,
@@ -291,6 +289,8 @@ void CDlgRenameParameters::buildControls()
         checkLowerCase,
         checkTitleCase,
         checkSentenceCase,
+        m_presets,
+        findChild<QWidget *>(QStringLiteral("PresetMenu")),
         checkTrimSpaces,
         checkAscii,
         checkLowerExtension,

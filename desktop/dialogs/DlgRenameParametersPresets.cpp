@@ -6,6 +6,7 @@
 #include "desktop/ui/Prompts.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
@@ -70,6 +71,13 @@ QLayout *CDlgRenameParameters::buildPresetRows()
     rows->addWidget(m_presets, 0, 1);
     rows->addWidget(menuButton, 1, 1, Qt::AlignRight);
     return rows;
+}
+
+void CDlgRenameParameters::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_initialised)
+        refreshPresets(currentPreset());
 }
 
 QString CDlgRenameParameters::currentPreset() const
