@@ -58,6 +58,10 @@ public:
     int runModal(QDialog *) override { return 0; }
     QString pickOpenFile(QWidget *, const QString &) override { return {}; }
     QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
 };
 
 // The longest time between two turns of the event loop while it is running.
