@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/engine/names/NameConflicts.h"
 #include "core/engine/settings/RenameParameters.h"
 
 #include <QObject>
@@ -26,7 +27,7 @@ public:
 
     // A recompute under way starts again from these parameters.
     void compute(const RenameParameters &params);
-    // Computes what is left at once: call it before reading new names.
+    // Computes and marks what is left at once: call it before reading new names or marks.
     void finish();
     // Drops a recompute under way: its rows are replaced.
     void stop();
@@ -38,7 +39,7 @@ public:
     }
 
     // Marks the rows whose new names cannot be used, over the whole list (after a sliced
-    // recompute has finished).
+    // recompute has finished); a large list in steps between event-loop turns.
     void markConflicts();
 
 signals:
@@ -51,6 +52,13 @@ private:
     void computeNextSlice();
     void done();
     void scheduleMarking();
+    // inSteps: a large list between event-loop turns; thenComputed: computed() follows the
+    // marks, as the last step of a recompute.
+    void startMarking(bool inSteps, bool thenComputed);
+    // The rows changed under a marking in steps: it starts again.
+    void restartMarking();
+    void markNextStep();
+    void finishMarking();
 
     ListedRows &m_rows;
     // A recompute under way in slices: the parameters, the presence of every row and the row
@@ -65,4 +73,9 @@ private:
     QTimer m_sliceTimer;
     std::function<std::pair<int, int>()> m_visibleRows;
     bool m_markingPosted = false;
+    // A marking under way in steps, and how many rows were marked when it began.
+    std::optional<ConflictMarking> m_marking;
+    std::size_t m_marksBefore = 0;
+    bool m_computedAfterMarking = false;
+    QTimer m_markTimer;
 };
