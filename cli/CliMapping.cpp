@@ -10,8 +10,8 @@
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/rename/NameMapping.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -28,11 +28,10 @@ constexpr int kRefused = 2;
 void printProblems(const QString &place, const std::vector<MappingProblem> &problems)
 {
     for (const MappingProblem &problem : problems) {
-        QByteArray line = escapedField(problem.line > 0 ? QStringLiteral("%1:%2: %3")
-                                                              .arg(place)
-                                                              .arg(problem.line)
-                                                              .arg(problem.reason)
-                                                        : problem.reason);
+        QByteArray line = escapedField(
+            problem.line > 0
+                ? QStringLiteral("%1:%2: %3").arg(place).arg(problem.line).arg(problem.reason)
+                : problem.reason);
         line.replace("\\\\", "\\");
         line += '\n';
         std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
@@ -58,16 +57,14 @@ void printPlan(const NameMapping::Plan &plan)
 // Checks entries against the folder and, when every line is fine, renames by them.
 // Problems found while reading (readProblems) are named together with the others, by line.
 int applyEntries(const CliOptions &options, const std::vector<MappingEntry> &entries,
-                 const QString &place, bool showPlan,
-                 std::vector<MappingProblem> readProblems = {})
+                 const QString &place, bool showPlan, std::vector<MappingProblem> readProblems = {})
 {
     NameMapping::Plan plan = NameMapping::check(options.folder, entries, options.reorder);
     if (!readProblems.empty() || !plan.problems.empty()) {
         readProblems.insert(readProblems.end(), plan.problems.begin(), plan.problems.end());
-        std::stable_sort(readProblems.begin(), readProblems.end(),
-                         [](const MappingProblem &a, const MappingProblem &b) {
-                             return a.line < b.line;
-                         });
+        std::stable_sort(
+            readProblems.begin(), readProblems.end(),
+            [](const MappingProblem &a, const MappingProblem &b) { return a.line < b.line; });
         printProblems(place, readProblems);
         if (plan.needsReorder)
             printMessage(QStringLiteral("Add --reorder to rename chains and swaps."));
@@ -87,8 +84,8 @@ int applyEntries(const CliOptions &options, const std::vector<MappingEntry> &ent
     BatchResult result;
     // The mapping's own check compared names as the file system does; the batch's check,
     // which ignores case, is left out as for a listing with sub-folders.
-    const BatchOutcome outcome = runBatchRename(plan.rows, true, options.reorder, prompter,
-                                                &result, {}, interrupt.flag());
+    const BatchOutcome outcome =
+        runBatchRename(plan.rows, true, options.reorder, prompter, &result, {}, interrupt.flag());
     return finishBatch(plan.rows, outcome, result, interrupt.interrupted(), 0);
 }
 
@@ -112,8 +109,8 @@ QString runEditor(const QString &path)
     std::fflush(stderr);
     QProcess process;
     process.setProgram(QStringLiteral("/bin/sh"));
-    process.setArguments({QStringLiteral("-c"), editor + QStringLiteral(" \"$1\""),
-                          QStringLiteral("sh"), path});
+    process.setArguments(
+        {QStringLiteral("-c"), editor + QStringLiteral(" \"$1\""), QStringLiteral("sh"), path});
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     process.start();
@@ -154,7 +151,8 @@ int runEdit(const CliOptions &options)
     // A folder only this user can enter, removed with what it holds.
     const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/quirewell-edit-XXXXXX"));
     if (!folder.isValid()) {
-        printMessage(QStringLiteral("Could not make a temporary folder: %1").arg(folder.errorString()));
+        printMessage(
+            QStringLiteral("Could not make a temporary folder: %1").arg(folder.errorString()));
         return kRefused;
     }
     const QString path = folder.filePath(QStringLiteral("new-names.txt"));

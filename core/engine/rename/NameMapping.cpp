@@ -605,7 +605,8 @@ Plan check(const QString &folder, const std::vector<MappingEntry> &entries, bool
     if (!reorder)
         for (size_t i = 0; i < rows.rows.size(); ++i)
             if (rows.rows[i].newName != rows.rows[i].loadedName)
-                movers.insert({quint32(rows.rows[i].folder), rows.rows[i].loadedName}, plan.lines[i]);
+                movers.insert({quint32(rows.rows[i].folder), rows.rows[i].loadedName},
+                              plan.lines[i]);
     for (size_t i = 0; i < rows.rows.size(); ++i) {
         const FileRow &row = rows.rows[i];
         if (refused[i] || row.newName == row.loadedName)
@@ -622,8 +623,9 @@ Plan check(const QString &folder, const std::vector<MappingEntry> &entries, bool
             plan.needsReorder = true;
         }
     }
-    std::stable_sort(plan.problems.begin(), plan.problems.end(),
-                     [](const MappingProblem &a, const MappingProblem &b) { return a.line < b.line; });
+    std::stable_sort(
+        plan.problems.begin(), plan.problems.end(),
+        [](const MappingProblem &a, const MappingProblem &b) { return a.line < b.line; });
     return plan;
 }
 

@@ -67,32 +67,29 @@ void NameMappingTest::parse_data()
                         QStringList problems) {
         QTest::newRow(name) << text << csv << entries << problems;
     };
-    row("two lines, no last newline", "a\tb\nsub/c\td", false, {u"1:a|b"_qs, u"2:sub/c|d"_qs},
-        {});
+    row("two lines, no last newline", "a\tb\nsub/c\td", false, {u"1:a|b"_qs, u"2:sub/c|d"_qs}, {});
     row("blank lines keep numbering", "\n\na\tb\n\n", false, {u"3:a|b"_qs}, {});
-    row("escapes", "a\\tb\\\\\tn\\nm\\x41\\r\\0", false, {u"1:a\tb\\|n\nmA\r"_qs + QChar(0)},
-        {});
+    row("escapes", "a\\tb\\\\\tn\\nm\\x41\\r\\0", false, {u"1:a\tb\\|n\nmA\r"_qs + QChar(0)}, {});
     row("byte escape keeps the byte", "\\xff\tx", false,
         {u"1:"_qs + decodeFileName("\xff") + u"|x"_qs}, {});
     row("CRLF refused", "a\tb\r\nc\td\r\n", false, {},
         {u"1:carriage return"_qs, u"2:carriage return"_qs});
-    row("byte-order mark named, rest read", "\xEF\xBB\xBF"
-                                            "a\tb\n",
+    row("byte-order mark named, rest read",
+        "\xEF\xBB\xBF"
+        "a\tb\n",
         false, {u"1:a|b"_qs}, {u"1:byte-order mark"_qs});
     row("invalid escapes", "a\\q\tb\nc\td\\x4\ne\tf\\\ng\\xzz\th\n", false, {},
         {u"1:column 1: invalid escape \"\\q\""_qs, u"2:column 2: \\x needs two hex"_qs,
          u"3:column 2: ends in a lone backslash"_qs, u"4:column 1: \\x needs"_qs});
     row("raw NUL", QByteArray("a\0b\tc\n", 6), false, {}, {u"1:NUL byte"_qs});
-    row("wrong column count", "a\nb\tc\td\n", false, {},
-        {u"1:1 columns"_qs, u"2:3 columns"_qs});
+    row("wrong column count", "a\nb\tc\td\n", false, {}, {u"1:1 columns"_qs, u"2:3 columns"_qs});
     row("preview output", "7\tx\ty\t\t0 bytes\t/m/sub/\n8\tz\tw\t\t0 bytes\t/m/\n", false,
         {u"1:sub/x|y"_qs, u"2:z|w"_qs}, {});
     row("preview location elsewhere", "1\tx\ty\t\t0\t/elsewhere/\n", false, {},
         {u"1:not inside the folder"_qs});
     row("csv plain and quoted", "a,b\r\n\"c,1\",\"d \"\"q\"\"\"\ne,\"\"\n", true,
         {u"1:a|b"_qs, u"2:c,1|d \"q\""_qs, u"3:e|"_qs}, {});
-    row("csv newline inside quotes", "\"a\nb\",c\nd,e", true, {u"1:a\nb|c"_qs, u"3:d|e"_qs},
-        {});
+    row("csv newline inside quotes", "\"a\nb\",c\nd,e", true, {u"1:a\nb|c"_qs, u"3:d|e"_qs}, {});
     row("csv escapes in fields", "a\\tb,\\x41", true, {u"1:a\tb|A"_qs}, {});
     row("csv malformed", "a\"b,c\n\"a\"x,c\n\"open,c\n", true, {},
         {u"1:double quote inside"_qs, u"2:after the closing"_qs, u"3:not closed"_qs});
@@ -118,16 +115,14 @@ void NameMappingTest::nameLines_data()
     QTest::addColumn<QStringList>("problems");
     QTest::newRow("empty") << QByteArray() << QStringList() << QStringList();
     QTest::newRow("emptied to line feeds") << QByteArray("\n\n") << QStringList() << QStringList();
-    QTest::newRow("no last newline") << QByteArray("a\nb") << QStringList{u"a"_qs, u"b"_qs}
-                                     << QStringList();
-    QTest::newRow("blank line is a name") << QByteArray("a\n\nb\n")
-                                          << QStringList{u"a"_qs, QString(), u"b"_qs}
-                                          << QStringList();
-    QTest::newRow("escapes") << QByteArray("a\\nb\n") << QStringList{u"a\nb"_qs}
-                             << QStringList();
-    QTest::newRow("CRLF and bad escape") << QByteArray("a\r\nb\\q\nc\n")
-                                         << QStringList{QString(), QString(), u"c"_qs}
-                                         << QStringList{u"1:carriage"_qs, u"2:invalid escape"_qs};
+    QTest::newRow("no last newline")
+        << QByteArray("a\nb") << QStringList{u"a"_qs, u"b"_qs} << QStringList();
+    QTest::newRow("blank line is a name")
+        << QByteArray("a\n\nb\n") << QStringList{u"a"_qs, QString(), u"b"_qs} << QStringList();
+    QTest::newRow("escapes") << QByteArray("a\\nb\n") << QStringList{u"a\nb"_qs} << QStringList();
+    QTest::newRow("CRLF and bad escape")
+        << QByteArray("a\r\nb\\q\nc\n") << QStringList{QString(), QString(), u"c"_qs}
+        << QStringList{u"1:carriage"_qs, u"2:invalid escape"_qs};
 }
 
 void NameMappingTest::nameLines()
@@ -200,7 +195,8 @@ void NameMappingTest::check()
     const NameMapping::Plan plan = NameMapping::check(tree.path(u"m"_qs), entries, reorder);
     compareProblems(plan.problems, problems);
     QCOMPARE(plan.renameCount(), renames);
-    QCOMPARE(plan.needsReorder, !reorder && QTest::currentDataTag() == QByteArray("swap needs reorder"));
+    QCOMPARE(plan.needsReorder,
+             !reorder && QTest::currentDataTag() == QByteArray("swap needs reorder"));
     QCOMPARE(tree.entries(), before); // checking changes nothing
 }
 
