@@ -68,7 +68,8 @@ void CliMappingTest::applyFormsAndUndo_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("tsv") << u"m.tsv"_qs << QByteArray("a.txt\tA\\tone\nsub/c.txt\tC.txt");
-    QTest::newRow("csv") << u"m.csv"_qs << QByteArray("a.txt,\"A\\tone\"\r\n\"sub/c.txt\",C.txt\r\n");
+    QTest::newRow("csv") << u"m.csv"_qs
+                         << QByteArray("a.txt,\"A\\tone\"\r\n\"sub/c.txt\",C.txt\r\n");
     // Absolute locations, as preview prints for an absolute folder.
     QTest::newRow("preview output") << u"m.txt"_qs << QByteArray();
 }
@@ -169,18 +170,17 @@ void CliMappingTest::editWithScriptedEditor_data()
     QTest::newRow("one name changed")
         << QByteArray("sed -i 's/^b.txt$/bee\\\\ttab.txt/' \"$1\"") << 0
         << QStringList{u"a.txt"_qs, u"bee\ttab.txt"_qs} << QByteArray("1 renamed");
-    QTest::newRow("saved unchanged") << QByteArray("touch \"$1\"") << 0 << unchanged
-                                     << QByteArray("No name changed");
-    QTest::newRow("emptied") << QByteArray(": > \"$1\"") << 0 << unchanged
-                             << QByteArray("emptied");
+    QTest::newRow("saved unchanged")
+        << QByteArray("touch \"$1\"") << 0 << unchanged << QByteArray("No name changed");
+    QTest::newRow("emptied") << QByteArray(": > \"$1\"") << 0 << unchanged << QByteArray("emptied");
     QTest::newRow("line removed") << QByteArray("sed -i 1d \"$1\"") << 2 << unchanged
                                   << QByteArray("has 1 lines for 2 files");
     QTest::newRow("line added") << QByteArray("echo c.txt >> \"$1\"") << 2 << unchanged
                                 << QByteArray("has 3 lines for 2 files");
-    QTest::newRow("editor fails") << QByteArray("sed -i s/a/z/ \"$1\"; exit 3") << 2
-                                  << unchanged << QByteArray("exited with status 3");
-    QTest::newRow("duplicate names") << QByteArray("sed -i s/b.txt/a.txt/ \"$1\"") << 2
-                                     << unchanged << QByteArray("is taken");
+    QTest::newRow("editor fails") << QByteArray("sed -i s/a/z/ \"$1\"; exit 3") << 2 << unchanged
+                                  << QByteArray("exited with status 3");
+    QTest::newRow("duplicate names")
+        << QByteArray("sed -i s/b.txt/a.txt/ \"$1\"") << 2 << unchanged << QByteArray("is taken");
     QTest::newRow("swap needs reorder") << QByteArray("printf 'b.txt\\na.txt\\n' > \"$1\"") << 2
                                         << unchanged << QByteArray("Add --reorder");
 }

@@ -53,6 +53,13 @@ enum class Form
 // The form a mapping file's name asks for.
 Form formOf(const QString &path);
 
+// A name or text as UTF-8, with tab, line feed, carriage return, backslash and NUL written
+// \t, \n, \r, \\ and \0, and each byte of a name that is not UTF-8 (an escaped byte, see
+// FileNames.h) written \xHH, so that it stays on one line and names no other file.
+QByteArray escaped(const QString &text);
+// The same for a name or path given as its bytes on disk, into out.
+void escapeBytes(QByteArrayView bytes, QByteArray &out);
+
 // The bytes of an escaped field; false, with error set, for an escape that is not one of the
 // above or a raw NUL byte.
 bool unescape(QByteArrayView field, QByteArray &out, QString &error);

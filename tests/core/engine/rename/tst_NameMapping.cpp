@@ -15,6 +15,7 @@ class NameMappingTest : public QObject
     Q_OBJECT
 
 private slots:
+    void escapesRoundTrip();
     void parse_data();
     void parse();
     void nameLines_data();
@@ -55,6 +56,36 @@ void compareProblems(const std::vector<MappingProblem> &problems, const QStringL
 }
 
 } // namespace
+
+// What escaped() writes, unescape() reads back to the same bytes: names with every escaped
+// character, bytes that are not UTF-8, an emoji and a backslash before an x.
+void NameMappingTest::escapesRoundTrip()
+{
+    // Escaped fields, as a mapping holds them.
+    const QByteArray names[] = {"plain.txt",
+                                "tab\\there",
+                                "nul\\0\\x00\\\\",
+                                "cr\\rlf\\n",
+                                "caf\\xe9 \\x80\\xff.txt",
+                                "\\xF0\\x9F\\x98\\x80 emoji",
+                                "back\\\\xslash",
+                                ""};
+    for (const QByteArray &name : names) {
+        QByteArray bytes;
+        QString error;
+        QVERIFY2(NameMapping::unescape(name, bytes, error),
+                 qPrintable(error + u" in "_qs + QString::fromLatin1(name)));
+        const QByteArray written = NameMapping::escaped(decodeFileName(bytes));
+        QVERIFY2(!written.contains('\t') && !written.contains('\n') && !written.contains('\0'),
+                 written.constData());
+        QByteArray back;
+        QVERIFY(NameMapping::unescape(written, back, error));
+        QCOMPARE(back, bytes);
+        QByteArray fromBytes;
+        NameMapping::escapeBytes(bytes, fromBytes);
+        QCOMPARE(fromBytes, written);
+    }
+}
 
 void NameMappingTest::parse_data()
 {
