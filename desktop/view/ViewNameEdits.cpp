@@ -61,8 +61,8 @@ void CQuirewellView::onRenameFromList()
                                     Prompts::Icon::Information);
         return;
     }
-    const QString path = Prompts::instance().pickOpenFile(
-        this, tr("Name lists (*.tsv *.txt *.csv);;All files (*)"));
+    const QString path =
+        Prompts::instance().pickOpenFile(this, tr("Name lists (*.tsv *.txt *.csv);;All files (*)"));
     if (!path.isEmpty())
         renameFromList(path);
 }
@@ -145,7 +145,8 @@ void CQuirewellView::editNewNameInPlace(int row)
     editor->setGeometry(visualRect(cell));
     m_nameEditor = editor;
     // Scrolling moves the cell away: the name typed so far is kept.
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, editor, [editor] { editor->end(true); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, editor,
+            [editor] { editor->end(true); });
     editor->show();
     editor->selectAll();
     editor->setFocus();

@@ -2,6 +2,7 @@
 
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/NameConflicts.h"
+#include "core/engine/names/RowThreads.h"
 #include "core/system/FileDescriptor.h"
 #include "core/system/FileSystem.h"
 #include "core/system/SystemError.h"
@@ -278,7 +279,12 @@ QString pathProblem(const QByteArray &path)
     if (path.startsWith('/'))
         return QStringLiteral("\"%1\" is an absolute path: give it relative to the folder")
             .arg(decodeFileName(path));
-    for (const QByteArray &part : path.split('/')) {
+    for (qsizetype from = 0; from <= path.size();) {
+        qsizetype end = path.indexOf('/', from);
+        if (end < 0)
+            end = path.size();
+        const QByteArrayView part = QByteArrayView(path).sliced(from, end - from);
+        from = end + 1;
         if (part == "..")
             return QStringLiteral("\"%1\" goes out of the folder (\"..\")")
                 .arg(decodeFileName(path));
@@ -606,23 +612,31 @@ Plan check(const QString &folder, const std::vector<MappingEntry> &entries, bool
     FileRows &rows = plan.rows;
     rows.rows.reserve(entries.size());
     plan.lines.reserve(entries.size());
-    std::vector<bool> refused;
-    refused.reserve(entries.size());
-    QHash<QByteArray, int> sources;
-    QHash<FolderName, int> targets;
+    QHash<QByteArray, int> sources; // each file's path, to its entry's index
+    sources.reserve(qsizetype(entries.size()));
     const auto problem = [&](int line, const QString &reason) {
         plan.problems.push_back({line, reason});
     };
 
+    // The paths first, each folder opened once; then every file looked up, shared out among
+    // the cores as the listing's look-ups are; then the rows, in the mapping's order.
+    struct Candidate
+    {
+        const MappingEntry *entry;
+        const FolderWalk::Folder *place;
+        qsizetype slash; // of the path's last '/', or -1
+        FileSystem::FileStatus status;
+        QString problem;
+    };
+    std::vector<Candidate> candidates;
+    candidates.reserve(entries.size());
     for (const MappingEntry &entry : entries) {
         if (const QString reason = pathProblem(entry.oldPath); !reason.isEmpty()) {
             problem(entry.line, reason);
             continue;
         }
         const qsizetype slash = entry.oldPath.lastIndexOf('/');
-        const QByteArray relative = entry.oldPath.first(slash + 1);
-        const QByteArray name = entry.oldPath.sliced(slash + 1);
-        const FolderWalk::Folder &place = walk.open(relative);
+        const FolderWalk::Folder &place = walk.open(entry.oldPath.first(slash + 1));
         if (!place.fd) {
             problem(entry.line, folderProblem(place));
             continue;
@@ -631,70 +645,103 @@ Plan check(const QString &folder, const std::vector<MappingEntry> &entries, bool
         if (seen != sources.constEnd()) {
             problem(entry.line, QStringLiteral("\"%1\" is named on line %2 already")
                                     .arg(decodeFileName(entry.oldPath))
-                                    .arg(*seen));
+                                    .arg(entries[size_t(*seen)].line));
             continue;
         }
-        sources.insert(entry.oldPath, entry.line);
-        FileSystem::FileStatus status;
-        if (const QString reason = fileProblem(place.fd.get(), name, status); !reason.isEmpty()) {
-            problem(entry.line,
-                    QStringLiteral("\"%1\": %2").arg(decodeFileName(entry.oldPath), reason));
+        sources.insert(entry.oldPath, int(&entry - entries.data()));
+        candidates.push_back({&entry, &place, slash, {}, {}});
+    }
+    RowThreads::shareOut(candidates.size(), [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) {
+            Candidate &c = candidates[i];
+            c.problem =
+                fileProblem(c.place->fd.get(), c.entry->oldPath.sliced(c.slash + 1), c.status);
+        }
+    });
+
+    std::vector<int> rowOfEntry(entries.size(), -1);
+    QByteArray lastRelative;
+    quint32 lastFolder = 0;
+    for (const Candidate &candidate : candidates) {
+        const MappingEntry &entry = *candidate.entry;
+        if (!candidate.problem.isEmpty()) {
+            problem(
+                entry.line,
+                QStringLiteral("\"%1\": %2").arg(decodeFileName(entry.oldPath), candidate.problem));
             continue;
         }
+        const QByteArrayView relative = QByteArrayView(entry.oldPath).first(candidate.slash + 1);
+        const FileSystem::FileStatus &status = candidate.status;
+        rowOfEntry[size_t(candidate.entry - entries.data())] = rows.count();
         FileRow &row = rows.rows.emplace_back();
-        row.loadedName = decodeFileName(name);
+        row.loadedName = decodeFileName(QByteArrayView(entry.oldPath).sliced(candidate.slash + 1));
         row.newName = entry.newName == row.loadedName ? row.loadedName : entry.newName;
         row.size = status.size;
         row.mtime = status.modifiedSeconds;
         row.inode = status.inode;
         row.serial = qint32(rows.rows.size());
-        row.folder = walk.index(rows, relative, place.fd.get());
+        // Lines of one folder mostly come together.
+        if (rows.rows.size() == 1 || relative != lastRelative) {
+            lastRelative = relative.toByteArray();
+            lastFolder = walk.index(rows, lastRelative, candidate.place->fd.get());
+        }
+        row.folder = lastFolder;
         row.checked = true;
         plan.lines.push_back(entry.line);
-        bool bad = false;
-        if (row.newName != row.loadedName) {
-            if (const QString invalid = invalidNameDetail(row.newName); !invalid.isEmpty()) {
-                problem(entry.line, QStringLiteral("the new name \"%1\" is %2 (a new name is a "
-                                                   "name only: files stay in their folder)")
-                                        .arg(row.newName, invalid));
-                bad = true;
-            } else if (const auto other = targets.constFind({quint32(row.folder), row.newName});
-                       other != targets.constEnd()) {
-                problem(entry.line, QStringLiteral("line %1 gives the same new name \"%2\"")
-                                        .arg(*other)
-                                        .arg(row.newName));
-                bad = true;
-            } else {
-                targets.insert({quint32(row.folder), row.newName}, entry.line);
-            }
-        }
-        refused.push_back(bad);
     }
 
-    // Taken names: by a file no line renames, or (without reorder) by one another line renames.
+    // Refused and duplicate names, and names taken by a file no line renames.
     std::optional<UnlistedNames> unlisted;
     markNameConflicts(rows, ConflictCheck{false, [&]() -> const UnlistedNames & {
                                               return unlisted.emplace(rows, false);
                                           }});
-    QHash<FolderName, int> movers;
-    if (!reorder)
-        for (size_t i = 0; i < rows.rows.size(); ++i)
-            if (rows.rows[i].newName != rows.rows[i].loadedName)
-                movers.insert({quint32(rows.rows[i].folder), rows.rows[i].loadedName},
-                              plan.lines[i]);
+    // The first line of each duplicate name, looked for only when there is one.
+    QHash<FolderName, int> firstOfName;
+    if (rows.problems.count(RowProblem::Duplicate) > 0)
+        for (size_t i = 0; i < rows.rows.size(); ++i) {
+            const FolderName key{quint32(rows.rows[i].folder), rows.rows[i].newName};
+            if (rows.problems.kind(i) == RowProblem::Duplicate && !firstOfName.contains(key))
+                firstOfName.insert(key, plan.lines[i]);
+        }
+    QByteArray target;
     for (size_t i = 0; i < rows.rows.size(); ++i) {
         const FileRow &row = rows.rows[i];
-        if (refused[i] || row.newName == row.loadedName)
+        if (row.newName == row.loadedName)
             continue;
-        if (rows.problems.kind(i) == RowProblem::Exists) {
-            problem(plan.lines[i],
+        const int line = plan.lines[i];
+        switch (rows.problems.kind(i)) {
+        case RowProblem::Invalid:
+            problem(line, QStringLiteral("the new name \"%1\" is %2 (a new name is a name "
+                                         "only: files stay in their folder)")
+                              .arg(row.newName, rows.problems.detail(i)));
+            continue;
+        case RowProblem::Duplicate:
+            if (const int first = firstOfName.value({quint32(row.folder), row.newName});
+                first != line)
+                problem(line, QStringLiteral("line %1 gives the same new name \"%2\"")
+                                  .arg(first)
+                                  .arg(row.newName));
+            continue;
+        case RowProblem::Exists:
+            problem(line,
                     QStringLiteral("the new name \"%1\" is taken in its folder").arg(row.newName));
-        } else if (const auto freed = movers.constFind({quint32(row.folder), row.newName});
-                   freed != movers.constEnd()) {
-            problem(plan.lines[i], QStringLiteral("the new name \"%1\" is taken by the file that "
-                                                  "line %2 renames (a chain or a swap)")
-                                       .arg(row.newName)
-                                       .arg(*freed));
+            continue;
+        default:
+            break;
+        }
+        if (reorder)
+            continue;
+        // A name that another line renames away is free only when the renames are ordered.
+        target = rows.folders[row.folder].rawPath.sliced(base.size()) + encodeFileName(row.newName);
+        const auto freed = sources.constFind(target);
+        if (freed == sources.constEnd())
+            continue;
+        const int other = rowOfEntry[size_t(*freed)];
+        if (other >= 0 && rows.rows[size_t(other)].newName != rows.rows[size_t(other)].loadedName) {
+            problem(line, QStringLiteral("the new name \"%1\" is taken by the file that line %2 "
+                                         "renames (a chain or a swap)")
+                              .arg(row.newName)
+                              .arg(entries[size_t(*freed)].line));
             plan.needsReorder = true;
         }
     }
