@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QSignalSpy>
 
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -114,8 +113,8 @@ int main(int argc, char **argv)
         },
         putBack);
     if (ruleRenamed != runs * kFiles || mappingRenamed != runs * kFiles)
-        std::fprintf(stderr, "renamed %d by the rule, %d by the mapping, of %d each\n",
-                     ruleRenamed, mappingRenamed, runs * kFiles);
+        std::fprintf(stderr, "renamed %d by the rule, %d by the mapping, of %d each\n", ruleRenamed,
+                     mappingRenamed, runs * kFiles);
     bench::printRow("(13) quirewell-cli apply's work: a 100,000-line mapping read, checked and "
                     "renamed, journal included (the same batch from the rule: listed, computed, "
                     "renamed = 1)",

@@ -2,6 +2,7 @@
 
 #include "core/engine/names/RowProblems.h"
 #include "desktop/ui/CommandIds.h"
+#include "desktop/view/ConflictDelegate.h"
 #include "desktop/view/NewNamesTextPane.h"
 
 #include <QFile>
@@ -38,6 +39,22 @@ QString newName(CQuirewellView *view, const QString &loadedName)
 RowProblem mark(CQuirewellView *view, const QString &loadedName)
 {
     return view->fileModel().rows().problems.kind(size_t(rowOf(view, loadedName)));
+}
+
+// The view's own delegate of the "New File Name" column, asked how it shows a cell.
+struct DelegateProbe : ConflictDelegate
+{
+    using ConflictDelegate::initStyleOption;
+};
+
+QStyleOptionViewItem shownCell(CQuirewellView *view, int row)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    auto *delegate = view->itemDelegateForColumn(FileListModel::NewName);
+    static_cast<DelegateProbe *>(static_cast<ConflictDelegate *>(delegate))
+        ->initStyleOption(&option, view->model()->index(row, FileListModel::NewName));
+    return option;
 }
 
 QString writeFile(ShellFixture &f, const QString &name, const QByteArray &text)
@@ -77,6 +94,12 @@ private slots:
         QCOMPARE(newName(view, u"a.txt"_s), u"x.txt"_s);
         QVERIFY(view->controller().isNameEdited(rowOf(view, u"a.txt"_s)));
         QVERIFY(!view->fileModel().rows().rows[size_t(rowOf(view, u"c.dat"_s))].checked);
+        // An edited name is marked in the list; a row with the rule's name is not.
+        const QStyleOptionViewItem edited = shownCell(view, rowOf(view, u"a.txt"_s));
+        QVERIFY(edited.font.italic());
+        QCOMPARE(edited.text, ConflictDelegate::editedSign() + u"x.txt"_s);
+        const QStyleOptionViewItem plain = shownCell(view, rowOf(view, u"c.dat"_s));
+        QVERIFY(!plain.font.italic() && plain.text == u"c.dat"_s);
         QTRY_COMPARE(mark(view, u"b.txt"_s), RowProblem::Exists);
         QCOMPARE(mark(view, u"a.txt"_s), RowProblem::None);
 
