@@ -16,6 +16,8 @@ QString parametersProblem(const CliOptions &options);
 int runList(const CliOptions &options);
 int runPreview(const CliOptions &options);
 int runRename(const CliOptions &options);
+// The presets' names, one per line, sorted (1: the folder could not be read).
+int runPresets(const CliOptions &options);
 
 // Renames from a list (CliMapping.cpp): exit 0 all renamed, 1 some failed, 2 refused.
 int runApply(const CliOptions &options);

@@ -8,7 +8,8 @@ namespace {
 using Argument = CliOptionSpec::Argument;
 using Key = CAppSettings::Key;
 
-const QLatin1String kCommands("list, preview, rename, history, undo, keep, apply or edit");
+const QLatin1String kCommands("list, preview, rename, history, undo, keep, presets, apply or "
+                              "edit");
 
 // The case steps exclude each other, as in the parameters dialog.
 constexpr Key kCaseSteps[] = {Key::CheckUpperCase, Key::CheckLowerCase, Key::CheckTitleCase,
@@ -58,11 +59,14 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
             break;
         case Argument::Text:
         case Argument::File:
+        case Argument::Name:
             o.parameters.insert(*option.parameter, value);
             break;
         }
     } else if (name == QLatin1String("--config"))
         o.configFile = value;
+    else if (name == QLatin1String("--preset"))
+        o.presetName = value;
     else if (name == QLatin1String("--recursive"))
         o.recursive = true;
     else if (name == QLatin1String("--hidden"))
@@ -103,6 +107,8 @@ QString storePositional(const QString &argument, CliOptions &o)
             o.command = CliOptions::Command::Undo;
         else if (argument == QLatin1String("keep"))
             o.command = CliOptions::Command::Keep;
+        else if (argument == QLatin1String("presets"))
+            o.command = CliOptions::Command::Presets;
         else if (argument == QLatin1String("apply"))
             o.command = CliOptions::Command::Apply;
         else if (argument == QLatin1String("edit"))
@@ -111,7 +117,7 @@ QString storePositional(const QString &argument, CliOptions &o)
             return QStringLiteral("unknown command \"%1\" (%2)").arg(argument, kCommands);
         return {};
     }
-    if (o.command == CliOptions::Command::History)
+    if (o.command == CliOptions::Command::History || o.command == CliOptions::Command::Presets)
         return QStringLiteral("unexpected argument \"%1\"").arg(argument);
     if (o.command == CliOptions::Command::Undo || o.command == CliOptions::Command::Keep) {
         if (!o.journalId.isNull())
@@ -205,21 +211,25 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         return QStringLiteral("no command given (%1)").arg(kCommands);
     if (o.status && o.command != CliOptions::Command::Preview)
         return QStringLiteral("--status is an option of preview only");
+    if (!o.presetName.isNull() && o.command != CliOptions::Command::Preview &&
+        o.command != CliOptions::Command::Rename)
+        return QStringLiteral("--preset is an option of preview and rename only");
     if (o.command == CliOptions::Command::Apply) {
         if (const QString error = applyProblem(o); !error.isEmpty())
             return error;
     }
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
-        o.command != CliOptions::Command::Undo && o.command != CliOptions::Command::Keep)
+        o.command != CliOptions::Command::Presets && o.command != CliOptions::Command::Undo &&
+        o.command != CliOptions::Command::Keep)
         return QStringLiteral("no folder given");
     return {};
 }
 
-QString usageText(const QString &journalFolder)
+QString usageText(const QString &journalFolder, const QString &presetFolder)
 {
     return QStringLiteral(
                "Usage: quirewell-cli COMMAND FOLDER [options]\n"
-               "       quirewell-cli history | undo [ID] [--yes] | keep [ID]\n"
+               "       quirewell-cli history | undo [ID] [--yes] | keep [ID] | presets\n"
                "\n"
                "Commands:\n"
                "  list FOLDER       list the files, one row per line, six tab-separated columns:\n"
@@ -235,6 +245,9 @@ QString usageText(const QString &journalFolder)
                "                    batch not yet undone that renamed something; newer entries\n"
                "                    passed over are named) back to their old names\n"
                "  keep [ID]         end an interrupted batch and keep its renames\n"
+               "  presets           the saved presets of rename parameters, one name per line,\n"
+               "                    sorted; preset NAME is the file NAME.conf in\n"
+               "                    %3\n"
                "  apply [--yes] [--reorder] FOLDER MAPPING\n"
                "                    check every line of MAPPING, confirm, and rename by it: a "
                "line\n"
@@ -251,7 +264,7 @@ QString usageText(const QString &journalFolder)
                "then\n"
                "                    check the saved names as apply does, show the plan, confirm\n"
                "                    and rename; an unchanged or emptied file renames nothing, an\n"
-               "                    editor that fails or a changed line count is refused"
+               "                    editor that fails or a changed line count is refused\n"
                "\n"
                "Options (for this run only; nothing is stored):\n"
                "%2"
@@ -279,10 +292,10 @@ QString usageText(const QString &journalFolder)
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual);\n"
                "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
-               "Exit status: 0 done, 1 refused or failed, 2 bad usage or an unusable --config "
-               "FILE\n(apply and edit: 0 all renamed, 1 some failed, 2 the mapping refused, "
-               "nothing "
-               "renamed),\n3 done but some sub-folders could not be read (each named on standard "
-               "error),\n130 stopped by Ctrl+C.\n")
-        .arg(journalFolder, CliOptionTable::helpLines());
+               "Exit status: 0 done, 1 refused or failed, 2 bad usage, an unusable --config "
+               "FILE or an\nunknown or unusable --preset NAME, 3 done but some sub-folders could "
+               "not be read\n"
+               "(each named on standard error), 130 stopped by Ctrl+C. apply and edit: 0 all "
+               "renamed,\n1 some failed, 2 the mapping refused (nothing renamed).\n")
+        .arg(journalFolder, CliOptionTable::helpLines(), presetFolder);
 }

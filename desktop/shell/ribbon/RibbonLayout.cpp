@@ -104,6 +104,19 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
     edit->addSmall(smallButton(Cmd::Settings, QStringLiteral("Software Settings"), edit));
     edit->addSmall(smallButton(Cmd::RenameParameters, QStringLiteral("Rename Parameters"), edit));
+    // Presets: the shell fills the menu each time it opens.
+    auto *presets = new RibbonButton(-1, QCoreApplication::translate("RibbonLayout", "Presets"),
+                                     RibbonButton::Size::Small, edit);
+    presets->setObjectName(QStringLiteral("presets-button"));
+    presets->setIcon(RibbonIcons::forCommand(Cmd::RenameParameters));
+    presets->setToolTip(QCoreApplication::translate("RibbonLayout", "Rename Parameter Presets"));
+    presets->description = QCoreApplication::translate(
+        "RibbonLayout", "Apply a saved preset of rename parameters, or save the current ones");
+    presets->setPopupMode(QToolButton::InstantPopup);
+    RibbonMenu *presetsMenu = newMenu(QString(), presets);
+    presetsMenu->setObjectName(QStringLiteral("presets-menu"));
+    presets->setMenu(presetsMenu);
+    edit->addSmall(presets);
 
     RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
