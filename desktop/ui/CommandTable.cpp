@@ -73,6 +73,18 @@ QList<CommandRow> buildRows()
         // Offered in the status bar while the last load left folders unread.
         cmd(UnreadFolders, "UnreadFolders", "Folders Not Read...",
             "List the Sub Folder(s) the Last Listing Could Not Read, and Why", "Folders Not Read"),
+        // New names from a list, as text, or typed into the list; an edited name wins over
+        // the rename parameters for its row until they change.
+        cmd(RenameFromList, "RenameFromList", "Rename from &List...",
+            "Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or "
+            "Saved Preview Output",
+            "Rename from List (%1)", "Ctrl+L", kDocument),
+        cmd(EditNamesAsText, "EditNamesAsText", "Edit New Names as &Text",
+            "Edit Every New File Name as One Line of Text; the List Follows as You Type",
+            "Edit New Names as Text (%1)", "Ctrl+E", kDocument),
+        cmd(EditNewName, "EditNewName", "Edit New File &Name",
+            "Type the Current Row's New File Name in the List (or Double-Click the Cell)",
+            "Edit New File Name (%1)", "Shift+F2", kDocument),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),

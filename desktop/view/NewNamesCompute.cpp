@@ -171,6 +171,7 @@ void NewNamesCompute::computeNextSlice()
     }
     if (job.left.empty()) {
         m_sliced.reset();
+        applyEditedNames();
         // The column counts as computed once its marks are set too.
         startMarking(true, true);
     } else {
@@ -210,8 +211,76 @@ void NewNamesCompute::stop()
 
 void NewNamesCompute::done()
 {
+    applyEditedNames();
     m_computedAfterMarking = false; // said below
     startMarking(false, false);
     m_rows.model().newNamesChanged();
     emit computed();
+}
+
+void NewNamesCompute::applyEditedNames()
+{
+    if (m_edited.isEmpty())
+        return;
+    FileRows &rows = m_rows.model().mutableRows();
+    for (FileRow &row : rows.rows) {
+        const auto edited = m_edited.find(row.serial);
+        if (edited == m_edited.end())
+            continue;
+        edited->ruleName = row.newName;
+        row.newName = edited->name;
+    }
+}
+
+void NewNamesCompute::editName(int row, const QString &name)
+{
+    FileRow &r = m_rows.model().mutableRows().rows[size_t(row)];
+    const auto edited = m_edited.constFind(r.serial);
+    const QString ruleName = edited == m_edited.constEnd() ? r.newName : edited->ruleName;
+    if (name == ruleName) {
+        m_edited.remove(r.serial);
+        r.newName = ruleName;
+    } else {
+        m_edited.insert(r.serial, EditedName{ruleName, name});
+        r.newName = name == r.loadedName ? r.loadedName : name; // shares the loaded name's data
+    }
+}
+
+void NewNamesCompute::setEditedName(int row, const QString &name)
+{
+    finish();
+    editName(row, name);
+    m_rows.model().newNamesChanged(row, row);
+    markConflicts();
+    emit edited();
+}
+
+void NewNamesCompute::setEditedNames(const std::vector<std::pair<int, QString>> &names)
+{
+    finish();
+    for (const auto &[row, name] : names)
+        editName(row, name);
+    m_rows.model().newNamesChanged();
+    markConflicts();
+    emit edited();
+}
+
+void NewNamesCompute::clearEditedNames()
+{
+    if (m_edited.isEmpty())
+        return;
+    FileRows &rows = m_rows.model().mutableRows();
+    for (FileRow &row : rows.rows)
+        if (const auto edited = m_edited.constFind(row.serial); edited != m_edited.constEnd())
+            row.newName = edited->ruleName;
+    m_edited.clear();
+    m_rows.model().newNamesChanged();
+    emit edited();
+}
+
+bool NewNamesCompute::isEdited(int row) const
+{
+    if (m_edited.isEmpty() || row < 0 || row >= m_rows.model().rowCount())
+        return false;
+    return m_edited.contains(m_rows.model().rows().rows[size_t(row)].serial);
 }

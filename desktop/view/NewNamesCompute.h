@@ -3,6 +3,7 @@
 #include "core/engine/names/NameConflicts.h"
 #include "core/engine/settings/RenameParameters.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -42,13 +43,32 @@ public:
     // recompute has finished); a large list in steps between event-loop turns.
     void markConflicts();
 
+    // Names given to single rows by hand or from a list. Each wins over the rule's name for
+    // its row, through every recompute (a sort, say), until clearEditedNames(); a name equal
+    // to the rule's own drops the row's edit. Rows are named by index and kept by serial.
+    void setEditedName(int row, const QString &name);
+    // The same for many rows at once, then one marking.
+    void setEditedNames(const std::vector<std::pair<int, QString>> &names);
+    // The rule's names come back.
+    void clearEditedNames();
+    // Drops the edits without touching the rows: a listing replaced them.
+    void forgetEditedNames() { m_edited.clear(); }
+    bool isEdited(int row) const;
+    bool hasEditedNames() const { return !m_edited.isEmpty(); }
+
 signals:
     // After every computation of the column.
     void computed();
     // After every marking of the rows.
     void marked();
+    // After names were edited by hand or their edits cleared.
+    void edited();
 
 private:
+    // Puts the edited names over the rule's, remembering the rule's for each.
+    void applyEditedNames();
+    // One row's edit, without marking.
+    void editName(int row, const QString &name);
     void computeNextSlice();
     void done();
     void scheduleMarking();
@@ -78,4 +98,10 @@ private:
     std::size_t m_marksBefore = 0;
     bool m_computedAfterMarking = false;
     QTimer m_markTimer;
+    struct EditedName
+    {
+        QString ruleName; // what the rule gives the row
+        QString name;     // what the row shows and is renamed to
+    };
+    QHash<qint32, EditedName> m_edited; // by the rows' serials
 };

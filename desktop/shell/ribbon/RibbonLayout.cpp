@@ -121,6 +121,14 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
     rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
+    // New names from a list, as text, or typed into the list.
+    rename->addSmall(smallButton(
+        Cmd::RenameFromList, QCoreApplication::translate("RibbonLayout", "From List..."), rename));
+    rename->addSmall(smallButton(Cmd::EditNamesAsText,
+                                 QCoreApplication::translate("RibbonLayout", "Names as Text"),
+                                 rename));
+    rename->addSmall(smallButton(
+        Cmd::EditNewName, QCoreApplication::translate("RibbonLayout", "Edit New Name"), rename));
 
     RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"), RibbonIcons::forPanel());
     RibbonButton *windows = largeButton(Cmd::WindowManager, QStringLiteral("Windows\ni"), window);
