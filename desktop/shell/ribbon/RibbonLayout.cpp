@@ -4,6 +4,7 @@
 #include "desktop/shell/ribbon/RibbonIcons.h"
 #include "desktop/shell/ribbon/RibbonPanel.h"
 #include "desktop/ui/CommandIds.h"
+#include "desktop/ui/CommandTable.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -49,6 +50,29 @@ RibbonButton *smallButton(int id, const QString &label, QWidget *parent)
 {
     auto *button = new RibbonButton(id, label, RibbonButton::Size::Small, parent);
     button->setIcon(RibbonIcons::forCommand(id));
+    return button;
+}
+
+// A drop-down of the list's columns: choosing one sorts by it as its header's click does.
+RibbonButton *sortByButton(QWidget *parent)
+{
+    auto *button = new RibbonButton(
+        -1, QCoreApplication::translate("RibbonLayout", "Sort By") + QStringLiteral("\nb"),
+        RibbonButton::Size::Small, parent);
+    button->setObjectName(QStringLiteral("sort-by"));
+    button->setToolTip(QCoreApplication::translate("RibbonLayout", "Sort the List"));
+    button->description = QCoreApplication::translate(
+        "RibbonLayout", "Sort the list by one of its columns; choose it again to reverse");
+    button->setPopupMode(QToolButton::InstantPopup);
+    RibbonMenu *menu = newMenu(QCoreApplication::translate("RibbonLayout", "Sort By"), button);
+    menu->setObjectName(QStringLiteral("sort-by-menu"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int id = Cmd::SortFirst; id <= Cmd::SortLast; ++id) {
+        const CommandInfo *info = CommandTable::find(id);
+        group->addAction(RibbonElement::addMenuCommand(menu, id, info ? info->name : QString()));
+    }
+    button->setMenu(menu);
     return button;
 }
 
@@ -99,6 +123,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     view->addLarge(
         largeButton(Cmd::SourceFolderInExplorer, QStringLiteral("Folder Contents"), view));
     view->addLarge(largeButton(Cmd::Reload, QStringLiteral("Refresh File List"), view));
+    view->addSmall(sortByButton(view));
 
     RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"), RibbonIcons::forPanel());
     edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
