@@ -7,7 +7,9 @@
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/dialogs/NumberEdit.h"
+#include "desktop/ui/CommandTable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,6 +57,16 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
     label->setBuddy(buddy);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// A field whose label is the check box before it is named after that box, for screen readers
+// (a check box cannot be a label's buddy).
+void nameAfter(QWidget *field, const QAbstractButton *box)
+{
+    QString name = CommandTable::withoutAccessCharacters(box->text()).trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    field->setAccessibleName(name.trimmed());
 }
 
 } // namespace
@@ -237,6 +249,13 @@ void CDlgRenameParameters::buildControls()
         buddyLabel(QStringLiteral("Apply Find && Replace and Case &To :"), applyTo, this));
     applyRow->addWidget(applyTo);
     applyRow->addStretch();
+
+    nameAfter(numberAtStart, checkNumberAtStart);
+    nameAfter(numberAtEnd, checkNumberAtEnd);
+    nameAfter(newFileName, checkNewFileName);
+    nameAfter(removeLength, checkRemove);
+    nameAfter(padNumbersDigits, checkPadNumbers);
+    applyTo->view()->setAccessibleName(tr("Apply Find and Replace and Case To"));
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);

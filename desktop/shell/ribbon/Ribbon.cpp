@@ -1,6 +1,7 @@
 #include "desktop/shell/ribbon/Ribbon.h"
 
 #include "desktop/shell/ribbon/KeyTips.h"
+#include "desktop/shell/ribbon/RibbonAccessible.h"
 #include "desktop/shell/ribbon/RibbonElements.h"
 #include "desktop/shell/ribbon/RibbonLayout.h"
 #include "desktop/shell/ribbon/RibbonPanel.h"
@@ -37,7 +38,9 @@ void activateByKeyTip(QAbstractButton *button)
 } // namespace
 
 Ribbon::Ribbon(const CommandActions &commands, QWidget *parent)
-    : QWidget(parent), m_appButton(new ApplicationButton(this)),
+    // The ribbon's accessible interfaces come first: a widget's first change already asks
+    // for its interface.
+    : QWidget(parent), m_appButton((RibbonAccessible::install(), new ApplicationButton(this))),
       m_appMenu(RibbonLayout::buildApplicationMenu(this)), m_tabs(new QTabBar(this)),
       m_pages(new QStackedWidget(this)),
       m_keyTips(new KeyTipController(
