@@ -134,6 +134,31 @@ private slots:
         QVERIFY(cancelButton->text(QAccessible::Name).startsWith(QStringLiteral("Cancel")));
     }
 
+    // Shift+F10 opens the row menu from the keyboard; its entries read by name, and Space
+    // checks the current row, which its cell reports.
+    void rowMenuAndCheckMarksFromTheKeyboard()
+    {
+        ShellFixture f;
+        QVERIFY(listThreeFiles(f));
+        QVERIFY(activateFrame(f));
+        CQuirewellView *view = f.view();
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(1, FileListModel::LoadedName));
+        QTest::keyClick(view, Qt::Key_Space);
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(view)->tableInterface();
+        QVERIFY(table->cellAt(1, FileListModel::Sr)->state().checked);
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QMenu *menu = view->contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        const QStringList problems = AccessibleTree::problemsOf(menu);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QAccessibleInterface *entries = QAccessible::queryAccessibleInterface(menu);
+        QVERIFY(entries->childCount() > 3);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+    }
+
     void collapsedPanelsAndTheirDropDownsRead()
     {
         ShellFixture f;
