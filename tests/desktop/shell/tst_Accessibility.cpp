@@ -15,9 +15,12 @@
 #include "desktop/view/BatchInputGuard.h"
 
 #include <QAccessibleInterface>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 
+#include <algorithm>
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -69,6 +72,26 @@ QList<qint64> sizes(const CQuirewellView *view)
     for (const FileRow &row : view->fileModel().rows().rows)
         out.append(qint64(row.size));
     return out;
+}
+
+// The key tip shown for anchor: the badge nearest to it, after Alt and the tab's letter.
+QString keyTipOver(QWidget *window, const QWidget *anchor)
+{
+    const QRect area(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+    QString nearest;
+    int best = INT_MAX;
+    for (const QLabel *badge : window->findChildren<QLabel *>(QStringLiteral("keytip"))) {
+        if (!badge->isVisible())
+            continue;
+        const QPoint centre = badge->mapToGlobal(badge->rect().center());
+        const int dx = std::max({area.left() - centre.x(), 0, centre.x() - area.right()});
+        const int dy = std::max({area.top() - centre.y(), 0, centre.y() - area.bottom()});
+        if (dx + dy < best) {
+            best = dx + dy;
+            nearest = badge->text().toLower();
+        }
+    }
+    return nearest;
 }
 
 } // namespace
@@ -203,6 +226,54 @@ private slots:
         QVERIFY(AccessibleTree::tabChain(dialog.get()).size() >= 1);
         const QStringList order = AccessibleTree::tabOrderProblems(dialog.get());
         QVERIFY2(order.isEmpty(), qPrintable(order.join(u'\n')));
+    }
+
+    // A batch and its undo by keys alone: the parameters window from its key tip, a switch and
+    // two texts typed there, Rename All by its access key, then Ctrl+Z in the list.
+    void aBatchAndItsUndoByKeysAlone()
+    {
+        ShellFixture f;
+        QVERIFY(f.tree.createFile(QStringLiteral("one.txt")));
+        QVERIFY(f.tree.createFile(QStringLiteral("two.txt")));
+        QVERIFY(startListing(f, f.tree.root()));
+        QVERIFY(activateFrame(f));
+        QTRY_VERIFY(f.command(QStringLiteral("RenameParameters"))->isEnabled());
+        Ribbon *ribbon = ribbonOf(f);
+        QTest::keyClick(ribbon, Qt::Key_Alt);
+        QTest::keyClick(ribbon, 'h');
+        const QString tip = keyTipOver(f.frame(), ribbonButton(f, Cmd::RenameParameters));
+        QVERIFY(!tip.isEmpty());
+        for (const QChar c : tip)
+            QTest::keyClick(ribbon, c.toLatin1());
+        QWidget *dialog = nullptr;
+        QTRY_VERIFY((dialog = f.view()->renameParametersDialog()) && dialog->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto *findAndReplace =
+            dialog->findChild<QCheckBox *>(QStringLiteral("CheckFindAndReplace"));
+        QTRY_COMPARE(QApplication::focusWidget(), findAndReplace);
+        QTest::keyClick(findAndReplace, Qt::Key_Space);
+        QVERIFY(findAndReplace->isChecked());
+        QTest::keyClick(findAndReplace, Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("one"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("uno"));
+        QTRY_COMPARE(columnTexts(f.view(), FileListModel::NewName),
+                     QStringList({QStringLiteral("uno.txt"), QStringLiteral("two.txt")}));
+
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(f.tree.entries(),
+                     QStringList({QStringLiteral("two.txt"), QStringLiteral("uno.txt")}));
+        QVERIFY(waitListed(f.view()));
+        QTRY_VERIFY(ListController::undoAvailable());
+
+        QVERIFY(activateFrame(f));
+        f.view()->setFocus();
+        f.prompts.messageAnswers << Prompts::Answer::Yes;
+        QTRY_VERIFY(f.command(QStringLiteral("UndoRename"))->isEnabled());
+        QTest::keyClick(f.view(), Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(f.tree.entries(),
+                     QStringList({QStringLiteral("one.txt"), QStringLiteral("two.txt")}));
     }
 
     // Alt, H (the Home tab), B (Sort By), then a column's letter: the list sorts by it, and
