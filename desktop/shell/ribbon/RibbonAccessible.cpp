@@ -63,7 +63,7 @@ public:
             st.checked = b->isChecked();
         }
         st.pressed = b->isDown();
-        if (menuOf(b))
+        if (menuOf(b) || qobject_cast<ApplicationButton *>(b))
             st.hasPopup = true;
         return st;
     }
@@ -76,7 +76,7 @@ public:
                 names << toggleAction();
             else if (!isMenuOnly(button()))
                 names << pressAction();
-            if (menuOf(button()))
+            if (menuOf(button()) || qobject_cast<ApplicationButton *>(button()))
                 names << showMenuAction();
         }
         return names + QAccessibleWidget::actionNames();
@@ -87,8 +87,16 @@ public:
         QAbstractButton *b = button();
         if (!b->isEnabled())
             return;
-        if (action == pressAction() || action == toggleAction())
+        // The application button acts on a press, not on a click, and only its key tip
+        // opens its menu: a screen reader gets both as actions.
+        auto *application = qobject_cast<ApplicationButton *>(b);
+        auto *ribbon = application ? qobject_cast<Ribbon *>(b->parentWidget()) : nullptr;
+        if (action == pressAction() && application)
+            emit application->activated();
+        else if (action == pressAction() || action == toggleAction())
             b->click();
+        else if (action == showMenuAction() && ribbon)
+            ribbon->openApplicationMenu();
         else if (action == showMenuAction() && menuOf(b))
             RibbonElement::popupBelow(b, menuOf(b));
         else

@@ -143,6 +143,18 @@ private slots:
         }
         QCOMPARE(table->columnDescription(FileListModel::NewName), QStringLiteral("New File Name"));
 
+        // The application button starts the renaming on its press action and opens its menu
+        // on the other, as its mouse press and its key tip do.
+        QAccessibleInterface *application =
+            QAccessible::queryAccessibleInterface(ribbonOf(f)->applicationButton());
+        QVERIFY(!application->text(QAccessible::Name).isEmpty());
+        QSignalSpy started(ribbonOf(f), &Ribbon::applicationButtonActivated);
+        application->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(started.size(), 1);
+        application->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(ribbonOf(f)->applicationMenu()->isVisible());
+        ribbonOf(f)->applicationMenu()->hide();
+
         // The status panes read with their labels; the Cancel button, shown while work runs,
         // by its name.
         const auto *pane = f.frame()->findChild<StatusPane *>(QStringLiteral("pane121"));
