@@ -18,6 +18,7 @@ namespace {
 RibbonMenu *newMenu(const QString &title, QWidget *parent)
 {
     auto *menu = new RibbonMenu(title, parent);
+    menu->setAccessibleName(title); // a menu's own name is its window title, which it lacks
     menu->setToolTipsVisible(true);
     RibbonElement::installRichTooltip(menu);
     return menu;
@@ -35,6 +36,7 @@ void addHeading(QMenu *menu, const QString &text, const QString &objectName, int
     auto *heading = new QWidgetAction(menu);
     heading->setObjectName(objectName);
     heading->setDefaultWidget(label);
+    heading->setText(text); // unseen beside the label; what a screen reader reads
     heading->setEnabled(false);
     menu->addAction(heading);
 }
@@ -161,6 +163,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     windowsMenu->setObjectName(QStringLiteral("windows-menu"));
     RibbonElement::addMenuCommand(windowsMenu, Cmd::WindowNew, QStringLiteral("&New Window"));
     windows->setMenu(windowsMenu);
+    windowsMenu->setAccessibleName(windows->text());
     windows->setPopupMode(QToolButton::MenuButtonPopup);
     window->addLarge(windows);
     return home;
@@ -189,6 +192,7 @@ QList<QWidget *> buildTabRow(QWidget *parent)
     for (const QString &label : labels)
         group->addAction(RibbonElement::addMenuCommand(looks, id++, label));
     style->setMenu(looks);
+    looks->setAccessibleName(style->text());
 
     auto *share = smallButton(Cmd::ShareOnFacebook, QStringLiteral("\na"), parent);
     share->setToolButtonStyle(Qt::ToolButtonIconOnly);

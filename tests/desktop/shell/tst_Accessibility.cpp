@@ -194,6 +194,22 @@ private slots:
         QTRY_VERIFY(!menu->isVisible());
     }
 
+    // Every menu of the ribbon has a name and named entries, shown or not.
+    void ribbonMenusRead()
+    {
+        ShellFixture f;
+        QVERIFY(listThreeFiles(f));
+        const QList<QMenu *> menus = ribbonOf(f)->findChildren<QMenu *>();
+        QVERIFY(menus.size() >= 5);
+        for (QMenu *menu : menus) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(menu);
+            QVERIFY2(!read->text(QAccessible::Name).isEmpty(), qPrintable(menu->objectName()));
+            QVERIFY(read->childCount() > 0);
+            const QStringList problems = AccessibleTree::problemsOf(menu);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        }
+    }
+
     void collapsedPanelsAndTheirDropDownsRead()
     {
         ShellFixture f;
