@@ -59,11 +59,11 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
     return label;
 }
 
-// A field whose label is the check box before it is named after that box, for screen readers
-// (a check box cannot be a label's buddy).
-void nameAfter(QWidget *field, const QAbstractButton *box)
+// Names a field after the text that labels it, for screen readers: the check box before it (a
+// check box cannot be a label's buddy), or a drop-down's label for the list it drops down.
+void nameAfter(QWidget *field, const QString &label)
 {
-    QString name = CommandTable::withoutAccessCharacters(box->text()).trimmed();
+    QString name = CommandTable::withoutAccessCharacters(label).trimmed();
     if (name.endsWith(u':'))
         name.chop(1);
     field->setAccessibleName(name.trimmed());
@@ -250,12 +250,11 @@ void CDlgRenameParameters::buildControls()
     applyRow->addWidget(applyTo);
     applyRow->addStretch();
 
-    nameAfter(numberAtStart, checkNumberAtStart);
-    nameAfter(numberAtEnd, checkNumberAtEnd);
-    nameAfter(newFileName, checkNewFileName);
-    nameAfter(removeLength, checkRemove);
-    nameAfter(padNumbersDigits, checkPadNumbers);
-    applyTo->view()->setAccessibleName(tr("Apply Find and Replace and Case To"));
+    nameAfter(numberAtStart, checkNumberAtStart->text());
+    nameAfter(numberAtEnd, checkNumberAtEnd->text());
+    nameAfter(newFileName, checkNewFileName->text());
+    nameAfter(removeLength, checkRemove->text());
+    nameAfter(padNumbersDigits, checkPadNumbers->text());
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
@@ -279,6 +278,10 @@ void CDlgRenameParameters::buildControls()
     grid->addWidget(renameAll, 7, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->addWidget(m_labelNumberMessage, 9, 0, 1, 4);
     grid->setColumnStretch(3, 1);
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        if (auto *dropDown = qobject_cast<QComboBox *>(label->buddy()))
+            nameAfter(dropDown->view(), label->text());
+    }
 
     // One control per line, so that adding one changes one line.
     // clang-format off

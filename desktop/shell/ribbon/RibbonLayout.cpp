@@ -125,7 +125,6 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     view->addLarge(
         largeButton(Cmd::SourceFolderInExplorer, QStringLiteral("Folder Contents"), view));
     view->addLarge(largeButton(Cmd::Reload, QStringLiteral("Refresh File List"), view));
-    view->addSmall(sortByButton(view));
 
     RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"), RibbonIcons::forPanel());
     edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
@@ -143,7 +142,9 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     RibbonMenu *presetsMenu = newMenu(QString(), presets);
     presetsMenu->setObjectName(QStringLiteral("presets-menu"));
     presets->setMenu(presetsMenu);
+    presetsMenu->setAccessibleName(presets->text());
     edit->addSmall(presets);
+    edit->addSmall(sortByButton(edit));
 
     RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
