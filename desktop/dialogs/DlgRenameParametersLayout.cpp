@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -281,6 +282,10 @@ void CDlgRenameParameters::buildControls()
     for (const QLabel *label : findChildren<QLabel *>()) {
         if (auto *dropDown = qobject_cast<QComboBox *>(label->buddy()))
             nameAfter(dropDown->view(), label->text());
+    }
+    for (const QToolButton *button : findChildren<QToolButton *>()) {
+        if (button->menu() && button->menu()->accessibleName().isEmpty())
+            nameAfter(button->menu(), button->text());
     }
 
     // One control per line, so that adding one changes one line.

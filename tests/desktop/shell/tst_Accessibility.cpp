@@ -251,6 +251,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const QStringList problems = AccessibleTree::problemsOf(dialog.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        for (QMenu *menu : dialog->findChildren<QMenu *>()) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(menu);
+            QVERIFY2(!read->text(QAccessible::Name).isEmpty(), qPrintable(menu->objectName()));
+            const QStringList inMenu = AccessibleTree::problemsOf(menu);
+            QVERIFY2(inMenu.isEmpty(), qPrintable(inMenu.join(u'\n')));
+        }
         QVERIFY(AccessibleTree::tabChain(dialog.get()).size() >= 1);
         const QStringList order = AccessibleTree::tabOrderProblems(dialog.get());
         QVERIFY2(order.isEmpty(), qPrintable(order.join(u'\n')));
