@@ -13,6 +13,7 @@
 #include "desktop/shell/WindowsDialog.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/view/BatchInputGuard.h"
+#include "desktop/view/NewNamesTextPane.h"
 
 #include <QAccessibleInterface>
 #include <QLabel>
@@ -61,6 +62,10 @@ const QList<DialogCase> &dialogCases()
          }},
         {"windows",
          [](ShellFixture &f) { return std::make_unique<WindowsDialog>(*f.frame()->mdiArea()); }},
+        {"new names as text",
+         [](ShellFixture &f) {
+             return std::make_unique<NewNamesTextPane>(f.view()->controller(), nullptr);
+         }},
     };
     return cases;
 }
