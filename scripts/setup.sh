@@ -11,6 +11,8 @@ packages=(
   hyperfine mmv
   fusefat dosfstools
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  # The screen reader's view of the running program (scripts/check-accessibility.sh).
+  dbus at-spi2-core python3 python3-pyatspi
 )
 
 missing=()

@@ -22,6 +22,9 @@ echo "== Normal build"
 "$root/scripts/build.sh" "$root/build-test" -DQUIREWELL_WERROR=ON
 (cd "$root/build-test" && ctest --output-on-failure -j 2)
 
+echo "== Accessibility over AT-SPI"
+"$root/scripts/check-accessibility.sh" "$root/build-test"
+
 echo "== Naming"
 "$root/scripts/check-naming.sh" "$root/build-test"
 

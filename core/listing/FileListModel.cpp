@@ -84,7 +84,8 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return text(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == Sr)
         return m_rows.rows[size_t(index.row())].checked ? Qt::Checked : Qt::Unchecked;
-    if (index.column() == NewName && (role == kProblemRole || role == Qt::ToolTipRole)) {
+    if (index.column() == NewName && (role == kProblemRole || role == Qt::ToolTipRole ||
+                                      role == Qt::AccessibleDescriptionRole)) {
         const size_t row = size_t(index.row());
         const RowProblem problem = m_rows.problems.kind(row);
         if (role == kProblemRole)

@@ -7,13 +7,16 @@
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
 #include "desktop/dialogs/NumberEdit.h"
+#include "desktop/ui/CommandTable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -55,6 +58,16 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
     label->setBuddy(buddy);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// Names a field after the text that labels it, for screen readers: the check box before it (a
+// check box cannot be a label's buddy), or a drop-down's label for the list it drops down.
+void nameAfter(QWidget *field, const QString &label)
+{
+    QString name = CommandTable::withoutAccessCharacters(label).trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    field->setAccessibleName(name.trimmed());
 }
 
 } // namespace
@@ -238,6 +251,12 @@ void CDlgRenameParameters::buildControls()
     applyRow->addWidget(applyTo);
     applyRow->addStretch();
 
+    nameAfter(numberAtStart, checkNumberAtStart->text());
+    nameAfter(numberAtEnd, checkNumberAtEnd->text());
+    nameAfter(newFileName, checkNewFileName->text());
+    nameAfter(removeLength, checkRemove->text());
+    nameAfter(padNumbersDigits, checkPadNumbers->text());
+
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
     grid->addWidget(group, 0, 0, 1, 4);
@@ -260,6 +279,14 @@ void CDlgRenameParameters::buildControls()
     grid->addWidget(renameAll, 7, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->addWidget(m_labelNumberMessage, 9, 0, 1, 4);
     grid->setColumnStretch(3, 1);
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        if (auto *dropDown = qobject_cast<QComboBox *>(label->buddy()))
+            nameAfter(dropDown->view(), label->text());
+    }
+    for (const QToolButton *button : findChildren<QToolButton *>()) {
+        if (button->menu() && button->menu()->accessibleName().isEmpty())
+            nameAfter(button->menu(), button->text());
+    }
 
     // One control per line, so that adding one changes one line.
     // clang-format off

@@ -43,6 +43,7 @@ CDlgTextList::CDlgTextList(Content content, QWidget *parent)
     summary->setObjectName(QStringLiteral("Summary"));
     summary->setBuddy(m_table);
     m_table->setObjectName(m_content.listName);
+    m_table->setAccessibleName(m_content.title);
     m_table->setColumnCount(int(m_content.headers.size()));
     m_table->setHorizontalHeaderLabels(m_content.headers);
     m_table->setRowCount(int(m_content.rows.size()));

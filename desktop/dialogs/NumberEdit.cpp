@@ -43,6 +43,8 @@ CSpinArrows::CSpinArrows(CNumberEdit *buddy, QWidget *parent)
     };
     setUp(m_up, Qt::UpArrow);
     setUp(m_down, Qt::DownArrow);
+    m_up->setAccessibleName(tr("Increase"));
+    m_down->setAccessibleName(tr("Decrease"));
     connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
     m_buddy->installEventFilter(this);

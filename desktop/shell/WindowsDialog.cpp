@@ -24,6 +24,7 @@ WindowsDialog::WindowsDialog(QMdiArea &area, QWidget *parent)
     setObjectName(QStringLiteral("windowsDialog"));
     setWindowTitle(QStringLiteral("Windows"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setAccessibleName(tr("Document Windows"));
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *activate =

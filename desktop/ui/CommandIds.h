@@ -47,6 +47,16 @@ enum : int
     EditNamesAsText = 32823,
     EditNewName = 32824,
 
+    // Sorting the list by one column, as its header's click does: SortFirst + the column.
+    SortFirst = 32830,
+    SortBySr = 32830,
+    SortByLoadedName = 32831,
+    SortByNewName = 32832,
+    SortByLastWriteTime = 32833,
+    SortBySize = 32834,
+    SortByLocation = 32835,
+    SortLast = 32835,
+
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

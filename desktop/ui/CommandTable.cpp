@@ -36,6 +36,8 @@ QList<CommandRow> buildRows()
     using namespace Cmd;
     constexpr KeyScope kFrame = KeyScope::Frame;
     constexpr KeyScope kDocument = KeyScope::Document;
+    const char *const kSortDescription =
+        QT_TRANSLATE_NOOP("CommandTable", "Sort the List by This Column; Again to Reverse");
     return {
         // The list view's commands, present only while a document window is active.
         cmd(FolderLocation, "FolderLocation", "&Folder Location"),
@@ -85,6 +87,23 @@ QList<CommandRow> buildRows()
         cmd(EditNewName, "EditNewName", "Edit New File &Name",
             "Type the Current Row's New File Name in the List (or Double-Click the Cell)",
             "Edit New File Name (%1)", "Shift+F2", kDocument),
+
+        // Sorting from the keyboard: each as a click on the column's header (ascending, then
+        // descending when chosen again).
+        cmd(SortBySr, "SortBySr", QT_TRANSLATE_NOOP("CommandTable", "&Sr"), kSortDescription,
+            QT_TRANSLATE_NOOP("CommandTable", "Sort by Sr")),
+        cmd(SortByLoadedName, "SortByLoadedName",
+            QT_TRANSLATE_NOOP("CommandTable", "&Loaded File Name"), kSortDescription,
+            QT_TRANSLATE_NOOP("CommandTable", "Sort by Loaded File Name")),
+        cmd(SortByNewName, "SortByNewName", QT_TRANSLATE_NOOP("CommandTable", "&New File Name"),
+            kSortDescription, QT_TRANSLATE_NOOP("CommandTable", "Sort by New File Name")),
+        cmd(SortByLastWriteTime, "SortByLastWriteTime",
+            QT_TRANSLATE_NOOP("CommandTable", "Last &Write Time"), kSortDescription,
+            QT_TRANSLATE_NOOP("CommandTable", "Sort by Last Write Time")),
+        cmd(SortBySize, "SortBySize", QT_TRANSLATE_NOOP("CommandTable", "Si&ze"), kSortDescription,
+            QT_TRANSLATE_NOOP("CommandTable", "Sort by Size")),
+        cmd(SortByLocation, "SortByLocation", QT_TRANSLATE_NOOP("CommandTable", "L&ocation"),
+            kSortDescription, QT_TRANSLATE_NOOP("CommandTable", "Sort by Location")),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", "&Windows..."),

@@ -26,6 +26,9 @@ CQuirewellView::CQuirewellView(ListingFrame *frame, const CommandActions &comman
     : QTableView(parent), m_controller(frame, this, [this](int id) { postToSelf(id); })
 {
     setObjectName(QStringLiteral("fileList"));
+    setAccessibleName(tr("File List"));
+    setAccessibleDescription(tr("Space checks or unchecks the current row, Shift+F10 opens its "
+                                "menu; Alt, H, B sorts the list by a column"));
     registerCommands();
     m_menuPopup = createRowContextMenu(this, commands);
     connect(&m_controller, &ListController::loadFinished, this, &CQuirewellView::fitNumberColumn);

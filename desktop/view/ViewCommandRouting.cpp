@@ -104,6 +104,21 @@ void CQuirewellView::registerCommands()
     add(Cmd::RenameFromList, &CQuirewellView::onRenameFromList, whenIdle);
     add(Cmd::EditNamesAsText, &CQuirewellView::onEditNamesAsText, whenIdle);
     add(Cmd::EditNewName, &CQuirewellView::onEditNewName, whenIdle);
+    // The header's sorting, from the ribbon's Sort By menu; the mark is on the column the
+    // list is sorted by.
+    for (int id = Cmd::SortFirst; id <= Cmd::SortLast; ++id) {
+        const int column = id - Cmd::SortFirst;
+        registerCommand(
+            id,
+            [this, column] {
+                sortByHeader(column);
+                emit commandStatesChanged();
+            },
+            [this, column] {
+                return CommandUiState::checkMark(m_sortColumn == column,
+                                                 !isRenaming() && !isLoading());
+            });
+    }
     registerCommand(
         Cmd::UnreadFolders, [this] { emit unreadFoldersRequested(); },
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::unreadFoldersRequested), [this] {

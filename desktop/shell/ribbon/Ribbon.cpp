@@ -1,6 +1,7 @@
 #include "desktop/shell/ribbon/Ribbon.h"
 
 #include "desktop/shell/ribbon/KeyTips.h"
+#include "desktop/shell/ribbon/RibbonAccessible.h"
 #include "desktop/shell/ribbon/RibbonElements.h"
 #include "desktop/shell/ribbon/RibbonLayout.h"
 #include "desktop/shell/ribbon/RibbonPanel.h"
@@ -23,10 +24,23 @@ QString explicitKeyTip(const QWidget *element)
     return RibbonElement::keyTip(element);
 }
 
+// What a key tip does to a button: a drop-down without a command of its own opens its menu
+// (without waiting for it to close), any other button is clicked.
+void activateByKeyTip(QAbstractButton *button)
+{
+    auto *tool = qobject_cast<QToolButton *>(button);
+    if (tool && tool->menu() && RibbonElement::command(tool) < 0)
+        RibbonElement::popupBelow(tool, tool->menu());
+    else
+        button->click();
+}
+
 } // namespace
 
 Ribbon::Ribbon(const CommandActions &commands, QWidget *parent)
-    : QWidget(parent), m_appButton(new ApplicationButton(this)),
+    // The ribbon's accessible interfaces come first: a widget's first change already asks
+    // for its interface.
+    : QWidget(parent), m_appButton((RibbonAccessible::install(), new ApplicationButton(this))),
       m_appMenu(RibbonLayout::buildApplicationMenu(this)), m_tabs(new QTabBar(this)),
       m_pages(new QStackedWidget(this)),
       m_keyTips(new KeyTipController(
@@ -161,11 +175,7 @@ QList<KeyTip> Ribbon::rootKeyTips()
     for (qsizetype i = 0; i < m_tabRow.size(); ++i) {
         auto *button = qobject_cast<QToolButton *>(m_tabRow.at(i));
         result.append({button, tips.at(1 + m_tabs->count() + i), [button] {
-                           // A drop-down without a command of its own opens its menu.
-                           if (button->menu() && RibbonElement::command(button) < 0)
-                               RibbonElement::popupBelow(button, button->menu());
-                           else
-                               button->click();
+                           activateByKeyTip(button);
                            return QString();
                        }});
     }
@@ -206,7 +216,7 @@ QList<KeyTip> Ribbon::categoryKeyTips(int index)
         RibbonPanel *panel = p < 0 ? nullptr : panels.at(p);
         result.append({button, tips.at(i), [button, panel, index, p] {
                            if (!panel) {
-                               button->click();
+                               activateByKeyTip(button);
                                return QString();
                            }
                            // The drop-down's elements get key tips of their own.
@@ -236,7 +246,7 @@ QList<KeyTip> Ribbon::panelKeyTips(int category, int panel)
     for (qsizetype i = 0; i < elements.size(); ++i) {
         auto *button = qobject_cast<QAbstractButton *>(elements.at(i));
         result.append({button, tips.at(i), [button] {
-                           button->click(); // closes the drop-down
+                           activateByKeyTip(button); // closes the drop-down
                            return QString();
                        }});
     }

@@ -4,6 +4,7 @@
 #include "desktop/shell/ribbon/RibbonIcons.h"
 #include "desktop/shell/ribbon/RibbonPanel.h"
 #include "desktop/ui/CommandIds.h"
+#include "desktop/ui/CommandTable.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ namespace {
 RibbonMenu *newMenu(const QString &title, QWidget *parent)
 {
     auto *menu = new RibbonMenu(title, parent);
+    menu->setAccessibleName(title); // a menu's own name is its window title, which it lacks
     menu->setToolTipsVisible(true);
     RibbonElement::installRichTooltip(menu);
     return menu;
@@ -34,6 +36,7 @@ void addHeading(QMenu *menu, const QString &text, const QString &objectName, int
     auto *heading = new QWidgetAction(menu);
     heading->setObjectName(objectName);
     heading->setDefaultWidget(label);
+    heading->setText(text); // unseen beside the label; what a screen reader reads
     heading->setEnabled(false);
     menu->addAction(heading);
 }
@@ -49,6 +52,29 @@ RibbonButton *smallButton(int id, const QString &label, QWidget *parent)
 {
     auto *button = new RibbonButton(id, label, RibbonButton::Size::Small, parent);
     button->setIcon(RibbonIcons::forCommand(id));
+    return button;
+}
+
+// A drop-down of the list's columns: choosing one sorts by it as its header's click does.
+RibbonButton *sortByButton(QWidget *parent)
+{
+    auto *button = new RibbonButton(
+        -1, QCoreApplication::translate("RibbonLayout", "Sort By") + QStringLiteral("\nb"),
+        RibbonButton::Size::Small, parent);
+    button->setObjectName(QStringLiteral("sort-by"));
+    button->setToolTip(QCoreApplication::translate("RibbonLayout", "Sort the List"));
+    button->description = QCoreApplication::translate(
+        "RibbonLayout", "Sort the list by one of its columns; choose it again to reverse");
+    button->setPopupMode(QToolButton::InstantPopup);
+    RibbonMenu *menu = newMenu(QCoreApplication::translate("RibbonLayout", "Sort By"), button);
+    menu->setObjectName(QStringLiteral("sort-by-menu"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int id = Cmd::SortFirst; id <= Cmd::SortLast; ++id) {
+        const CommandInfo *info = CommandTable::find(id);
+        group->addAction(RibbonElement::addMenuCommand(menu, id, info ? info->name : QString()));
+    }
+    button->setMenu(menu);
     return button;
 }
 
@@ -116,7 +142,9 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     RibbonMenu *presetsMenu = newMenu(QString(), presets);
     presetsMenu->setObjectName(QStringLiteral("presets-menu"));
     presets->setMenu(presetsMenu);
+    presetsMenu->setAccessibleName(presets->text());
     edit->addSmall(presets);
+    edit->addSmall(sortByButton(edit));
 
     RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
     rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
@@ -136,6 +164,7 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     windowsMenu->setObjectName(QStringLiteral("windows-menu"));
     RibbonElement::addMenuCommand(windowsMenu, Cmd::WindowNew, QStringLiteral("&New Window"));
     windows->setMenu(windowsMenu);
+    windowsMenu->setAccessibleName(windows->text());
     windows->setPopupMode(QToolButton::MenuButtonPopup);
     window->addLarge(windows);
     return home;
@@ -164,6 +193,7 @@ QList<QWidget *> buildTabRow(QWidget *parent)
     for (const QString &label : labels)
         group->addAction(RibbonElement::addMenuCommand(looks, id++, label));
     style->setMenu(looks);
+    looks->setAccessibleName(style->text());
 
     auto *share = smallButton(Cmd::ShareOnFacebook, QStringLiteral("\na"), parent);
     share->setToolButtonStyle(Qt::ToolButtonIconOnly);

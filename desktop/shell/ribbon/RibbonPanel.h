@@ -35,6 +35,7 @@ public:
     // Drops the contents down under the collapsed panel's button.
     void showDropDown();
     void hideDropDown();
+    bool isDroppedDown() const { return m_dropDown && m_dropDown->isVisible(); }
     // Whether window is this panel's drop-down, shown.
     bool isDroppedDownIn(const QWidget *window) const
     {

@@ -47,6 +47,13 @@ const QSet<int> kWithDocument{
     Cmd::RenameFromList,
     Cmd::EditNamesAsText,
     Cmd::EditNewName,
+    // Sorting the list by a column.
+    Cmd::SortBySr,
+    Cmd::SortByLoadedName,
+    Cmd::SortByNewName,
+    Cmd::SortByLastWriteTime,
+    Cmd::SortBySize,
+    Cmd::SortByLocation,
 };
 
 // Never enabled here: no handler exists for them (printing, the clipboard commands, the list

@@ -65,6 +65,8 @@ void RibbonLayoutTest::elementTexts_data()
     row("cmd-131", "Windows", "Windows", "", "i");
     row("cmd-32803", "Donate", "Donate", "");
     row("style-menu", "Style", "Modify Visual Style", "Choose one of the Office 2007 themes");
+    row("sort-by", "Sort By", "Sort the List",
+        "Sort the list by one of its columns; choose it again to reverse", "b");
     row("cmd-32800", "", "Share on Facebook", "Share this Software's URL on Facebook", "a");
     row("cmd-57664", "", "About", "Display program information, version number and copyright", "a");
 }
@@ -102,8 +104,8 @@ void RibbonLayoutTest::homePanelsInOrder()
     QCOMPARE(titles, QStringList({u"View"_s, u"Edit"_s, u"Rename"_s, u"Window"_s}));
     QCOMPARE(names.at(0), QStringList({u"cmd-59393"_s, u"cmd-221"_s, u"cmd-32802"_s, u"cmd-32780"_s,
                                        u"cmd-32788"_s}));
-    QCOMPARE(names.at(1),
-             QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s, u"presets-button"_s}));
+    QCOMPARE(names.at(1), QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s,
+                                       u"presets-button"_s, u"sort-by"_s}));
     QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s, u"cmd-32804"_s, u"cmd-32822"_s,
                                        u"cmd-32823"_s, u"cmd-32824"_s}));
     QCOMPARE(names.at(3), QStringList({u"cmd-131"_s}));
