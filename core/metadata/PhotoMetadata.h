@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/metadata/FileMetadata.h"
+
+#include <QByteArray>
+
+// Fills the photo fields of out from the image at path (JPEG, TIFF, PNG, WebP, the RAW
+// formats and whatever else the installed Exiv2 reads). A file Exiv2 cannot read leaves
+// them empty; nothing is thrown.
+void readPhotoMetadata(const QByteArray &path, FileMetadata &out);
+
+// An EXIF date ("YYYY:MM:DD HH:MM:SS", the time optional) as "YYYY-MM-DD HH:MM:SS"; empty
+// when it is no date (blank, zeros, or other text).
+QString exifDate(const QString &text);
