@@ -29,6 +29,7 @@ struct CliOptions
     QString configFile;
     bool help = false;
     bool version = false;
+    bool helpTokens = false; // --help-tokens: the name template's tokens
     bool yes = false;
 
     // Rename parameters for this run only, laid over what the store holds; never written back.

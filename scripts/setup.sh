@@ -11,6 +11,10 @@ packages=(
   hyperfine mmv
   fusefat dosfstools
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  # The name template's metadata readers, and the tools the tests and benchmarks make
+  # sample media with.
+  libexiv2-dev libtag1-dev libmediainfo-dev libzen-dev
+  exiv2 id3v2 ffmpeg flac libimage-exiftool-perl
 )
 
 missing=()
