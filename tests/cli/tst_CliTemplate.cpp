@@ -54,8 +54,8 @@ private slots:
         QFETCH(QByteArray, message);
         makePhotos();
         for (const char *command : {"preview", "rename"}) {
-            const CliRun r = run({QString::fromLatin1(command), m_tree->root(),
-                                  u"--template"_qs, text, u"--yes"_qs});
+            const CliRun r = run({QString::fromLatin1(command), m_tree->root(), u"--template"_qs,
+                                  text, u"--yes"_qs});
             QCOMPARE(r.code, 2);
             QCOMPARE(r.err, message);
             QVERIFY(r.out.isEmpty());
@@ -67,13 +67,30 @@ private slots:
     {
         const CliRun r = run({u"--help-tokens"_qs});
         QCOMPARE(r.code, 0);
-        for (const char *token :
-             {"{name}", "{title}", "{ext}", "{folder}", "{parent}", "{counter:N}",
-              "{modified:FMT}", "{photo.taken:FMT}", "{photo.digitized:FMT}", "{photo.make}",
-              "{photo.model}", "{photo.lens}", "{photo.width:N}", "{photo.height:N}",
-              "{audio.artist}", "{audio.albumartist}", "{audio.album}", "{audio.title}",
-              "{audio.track:N}", "{audio.disc:N}", "{audio.year:N}", "{audio.genre}",
-              "{video.duration}", "{video.created:FMT}"})
+        for (const char *token : {"{name}",
+                                  "{title}",
+                                  "{ext}",
+                                  "{folder}",
+                                  "{parent}",
+                                  "{counter:N}",
+                                  "{modified:FMT}",
+                                  "{photo.taken:FMT}",
+                                  "{photo.digitized:FMT}",
+                                  "{photo.make}",
+                                  "{photo.model}",
+                                  "{photo.lens}",
+                                  "{photo.width:N}",
+                                  "{photo.height:N}",
+                                  "{audio.artist}",
+                                  "{audio.albumartist}",
+                                  "{audio.album}",
+                                  "{audio.title}",
+                                  "{audio.track:N}",
+                                  "{audio.disc:N}",
+                                  "{audio.year:N}",
+                                  "{audio.genre}",
+                                  "{video.duration}",
+                                  "{video.created:FMT}"})
             QVERIFY2(r.out.contains(token), token);
         const CliRun help = run({u"--help"_qs});
         QVERIFY(help.out.contains("--template TEXT"));

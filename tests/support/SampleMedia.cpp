@@ -32,7 +32,8 @@ void entry(QByteArray &out, quint16 tag, quint16 type, quint32 count, quint32 va
 
 QByteArray exifJpeg(const QByteArray &model, const QByteArray &taken)
 {
-    const QByteArray m = model + '\0';
+    // A value of four bytes or fewer would sit in its entry; padding keeps the model apart.
+    const QByteArray m = model.leftJustified(4, ' ') + '\0';
     const QByteArray d = taken + '\0';
     const quint32 ifd0 = 8;
     const quint32 exifIfd = ifd0 + 2 + 2 * 12 + 4;
