@@ -5,9 +5,14 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
+#include <optional>
+
 class CSpinArrows;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 
 // The rename parameters window: modeless, one per list view, beside the list while the
 // user works. It edits one RenameParameters value. Every change the user makes is stored at
@@ -41,6 +46,11 @@ public:
     const RenameParameters &parameters() const { return m_stored; }
 
     static QString placementValueName() { return QStringLiteral("DlgRenameParametersLocation"); }
+
+    // What a token ("{photo.taken}") gives the selected row, for the Insert Token menu's
+    // examples; none when the row has no value for it.
+    using TokenExample = std::function<std::optional<QString>(const QString &token)>;
+    void setTokenExample(TokenExample example) { m_tokenExample = std::move(example); }
 
 signals:
     // The value after a change that changes the new names.
@@ -80,6 +90,11 @@ private:
     void updateNumberMessage();
     // Shows what is wrong with the stored expression or replacement, if anything; false then.
     bool updateFindMessage();
+    // The same for the name template; false while it cannot be used.
+    bool updateTemplateMessage();
+    // Fills the Insert Token menu: every token with its example from the selected row.
+    void fillTokenMenu();
+    void insertToken(const QString &token);
     void storeParameter(Key key);
     // A control changed by the user: takes the controls, stores the parameter under key and
     // hands the stored value on (while the flag it is previewed under is set, if any).
@@ -100,4 +115,8 @@ private:
     CSpinArrows *m_spinRemoveInitialCharactersLength = nullptr;
     QLabel *m_labelNumberMessage = nullptr;
     QLabel *m_labelFindMessage = nullptr;
+    QLineEdit *m_nameTemplate = nullptr;
+    QLabel *m_labelTemplateMessage = nullptr;
+    QMenu *m_tokenMenu = nullptr;
+    TokenExample m_tokenExample;
 };

@@ -46,3 +46,14 @@ std::optional<TemplateError> templateError(const RenameParameters &params)
         return std::nullopt;
     return error;
 }
+
+std::optional<QString> tokenExample(const FileRows &rows, std::size_t i, const QString &token)
+{
+    if (i >= rows.rows.size())
+        return std::nullopt;
+    RenameParameters params;
+    params.checkNameTemplate = true;
+    params.nameTemplate = token;
+    const std::optional<TemplateStep> step = TemplateStep::of(params);
+    return step->startingName(rows, i, nullptr);
+}

@@ -35,3 +35,7 @@ private:
 
 // Why params' template cannot be used, when it is on; none otherwise.
 std::optional<TemplateError> templateError(const RenameParameters &params);
+
+// The value token (a whole field such as "{photo.taken:%Y}") gives row i of rows, for the
+// examples of a token menu; none when the row has no value for it or token is no field.
+std::optional<QString> tokenExample(const FileRows &rows, std::size_t i, const QString &token);

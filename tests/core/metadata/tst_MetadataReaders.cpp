@@ -17,7 +17,10 @@ class MetadataReadersTest : public QObject
 
     TestTree m_tree;
 
-    QByteArray path(const char *name) { return QFile::encodeName(m_tree.path(QString::fromUtf8(name))); }
+    QByteArray path(const char *name)
+    {
+        return QFile::encodeName(m_tree.path(QString::fromUtf8(name)));
+    }
     FileMetadata read(const char *name, MetadataKinds kinds)
     {
         return MetadataCache::shared().read(path(name), kinds);
@@ -25,9 +28,8 @@ class MetadataReadersTest : public QObject
     bool ffmpeg(const QStringList &arguments)
     {
         QByteArray output;
-        const bool ok = runTool(u"ffmpeg"_qs,
-                                QStringList{u"-loglevel"_qs, u"error"_qs, u"-y"_qs} + arguments,
-                                &output);
+        const bool ok = runTool(
+            u"ffmpeg"_qs, QStringList{u"-loglevel"_qs, u"error"_qs, u"-y"_qs} + arguments, &output);
         if (!ok)
             qWarning("ffmpeg: %s", output.constData());
         return ok;
@@ -39,8 +41,8 @@ private slots:
     void photoByExiv2()
     {
         const QString jpeg = m_tree.path(u"photo.jpg"_qs);
-        QVERIFY(ffmpeg({u"-f"_qs, u"lavfi"_qs, u"-i"_qs, u"color=c=red:s=40x30"_qs,
-                        u"-frames:v"_qs, u"1"_qs, jpeg}));
+        QVERIFY(ffmpeg({u"-f"_qs, u"lavfi"_qs, u"-i"_qs, u"color=c=red:s=40x30"_qs, u"-frames:v"_qs,
+                        u"1"_qs, jpeg}));
         QVERIFY(runTool(u"exiv2"_qs,
                         {u"-M"_qs, u"set Exif.Photo.DateTimeOriginal 2023:07:14 09:08:07"_qs,
                          u"-M"_qs, u"set Exif.Photo.DateTimeDigitized 2023:07:15 10:00:00"_qs,
@@ -69,9 +71,9 @@ private slots:
         QVERIFY(ffmpeg({u"-f"_qs, u"lavfi"_qs, u"-i"_qs, u"anullsrc=r=8000:cl=mono"_qs, u"-t"_qs,
                         u"0.3"_qs, mp3}));
         QVERIFY(runTool(u"id3v2"_qs, {u"-a"_qs, u"AC/DC"_qs, u"-A"_qs, u"Back in Black"_qs,
-                                      u"-t"_qs, u"Hells Bells"_qs, u"-T"_qs, u"1/10"_qs,
-                                      u"-y"_qs, u"1980"_qs, u"--TPE2"_qs, u"Various"_qs,
-                                      u"--TPOS"_qs, u"2/2"_qs, u"--TCON"_qs, u"Rock"_qs, mp3}));
+                                      u"-t"_qs, u"Hells Bells"_qs, u"-T"_qs, u"1/10"_qs, u"-y"_qs,
+                                      u"1980"_qs, u"--TPE2"_qs, u"Various"_qs, u"--TPOS"_qs,
+                                      u"2/2"_qs, u"--TCON"_qs, u"Rock"_qs, mp3}));
         const FileMetadata m = read("song.mp3", kAudioMetadata);
         QCOMPARE(m.value(MetadataField::AudioArtist), u"AC/DC"_qs);
         QCOMPARE(m.value(MetadataField::AudioAlbum), u"Back in Black"_qs);
@@ -97,8 +99,8 @@ private slots:
     {
         const QString mp4 = m_tree.path(u"clip.mp4"_qs);
         QVERIFY(ffmpeg({u"-f"_qs, u"lavfi"_qs, u"-i"_qs, u"color=c=blue:s=32x24:d=2"_qs,
-                        u"-metadata"_qs, u"creation_time=2021-05-06T07:08:09Z"_qs,
-                        u"-pix_fmt"_qs, u"yuv420p"_qs, mp4}));
+                        u"-metadata"_qs, u"creation_time=2021-05-06T07:08:09Z"_qs, u"-pix_fmt"_qs,
+                        u"yuv420p"_qs, mp4}));
         const FileMetadata m = read("clip.mp4", kVideoMetadata);
         QCOMPARE(m.value(MetadataField::VideoCreated), u"2021-05-06T07:08:09Z"_qs);
         const qint64 ms = m.value(MetadataField::VideoDuration).toLongLong();
@@ -113,12 +115,15 @@ private slots:
         QCOMPARE(read("whole.jpg", kPhotoMetadata).value(MetadataField::PhotoModel), u"X100V"_qs);
         for (qsizetype cut : {2, 10, 30, 60}) {
             QVERIFY(m_tree.createFile(u"cut.jpg"_qs, jpeg.left(cut)));
-            const FileMetadata m = read("cut.jpg", kPhotoMetadata | kAudioMetadata | kVideoMetadata);
+            const FileMetadata m =
+                read("cut.jpg", kPhotoMetadata | kAudioMetadata | kVideoMetadata);
             QVERIFY(m.problem.isEmpty());
             QVERIFY(m.value(MetadataField::PhotoTaken).isEmpty());
         }
         QVERIFY(m_tree.createFile(u"empty.mp3"_qs));
-        QVERIFY(read("empty.mp3", kAudioMetadata | kVideoMetadata).value(MetadataField::AudioArtist).isEmpty());
+        QVERIFY(read("empty.mp3", kAudioMetadata | kVideoMetadata)
+                    .value(MetadataField::AudioArtist)
+                    .isEmpty());
 
         // A FIFO is never opened (an open for reading would wait for a writer).
         QCOMPARE(::mkfifo(path("pipe").constData(), 0600), 0);
