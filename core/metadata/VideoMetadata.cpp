@@ -5,6 +5,7 @@
 #include <MediaInfo/MediaInfo.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QTimeZone>
 
 #include <cmath>
@@ -15,6 +16,9 @@ namespace {
 // The most a file may make MediaInfo read: a bound on the time spent on a crafted file.
 constexpr qint64 kMostBytesRead = 64 << 20;
 constexpr int kMostSeeks = 256;
+// And a bound on the time: a crafted file can make MediaInfo ask for the same bytes again
+// and again, each time parsing them anew.
+constexpr qint64 kMostMilliseconds = 1000;
 constexpr qint64 kPieceSize = 64 << 10;
 constexpr ZenLib::int64u kNoSeek = ZenLib::int64u(-1);
 constexpr size_t kFinalized = 0x08;
@@ -50,7 +54,9 @@ void readVideoMetadata(int fd, qint64 size, FileMetadata &out)
         qint64 offset = 0;
         qint64 readInAll = 0;
         int seeks = 0;
-        while (readInAll < kMostBytesRead) {
+        QElapsedTimer clock;
+        clock.start();
+        while (readInAll < kMostBytesRead && clock.elapsed() < kMostMilliseconds) {
             int error = 0;
             const qint64 n = FileSystem::readAt(fd, piece.data(), kPieceSize, offset, error);
             if (n <= 0)
