@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr qsizetype kJpegHead = 64 * 1024;
+
 // The open file as a path the libraries that take a name can open: the same file whatever
 // has been renamed or replaced since, and a file already checked to be regular.
 QByteArray descriptorPath(int fd)
@@ -78,8 +80,15 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     }
     m_filesRead.fetch_add(1, std::memory_order_relaxed);
     const MetadataKinds missing = kinds & ~result.kindsRead;
-    if (missing & kPhotoMetadata)
-        readPhotoMetadata(descriptorPath(fd.get()), result);
+    if (missing & kPhotoMetadata) {
+        // A JPEG's EXIF block is in its first 64 KiB: read here, parsed in memory.
+        QByteArray head(kJpegHead, Qt::Uninitialized);
+        int error = 0;
+        const qint64 n = FileSystem::readAt(fd.get(), head.data(), kJpegHead, 0, error);
+        head.truncate(n > 0 ? n : 0);
+        if (!readJpegHeadMetadata(head, result))
+            readPhotoMetadata(descriptorPath(fd.get()), result);
+    }
     if (missing & kAudioMetadata)
         readAudioMetadata(descriptorPath(fd.get()), result);
     if (missing & kVideoMetadata)

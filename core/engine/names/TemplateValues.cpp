@@ -92,13 +92,32 @@ TemplateDate dateOf(const QDateTime &when)
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-// "YYYY-MM-DD HH:MM:SS" as read from a photo.
-std::optional<TemplateDate> recordedDate(const QString &text)
+// The number of the digits text[from, from + n), or -1 when one is no digit.
+int digitsAt(QStringView text, qsizetype from, int n)
 {
-    const QDateTime when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!when.isValid())
+    int value = 0;
+    for (qsizetype i = from; i < from + n; ++i) {
+        if (i >= text.size() || text[i] < u'0' || text[i] > u'9')
+            return -1;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return value;
+}
+
+// "YYYY-MM-DD HH:MM:SS" as read from a photo, taken field by field: no time zone applies,
+// and no calendar conversion is needed per file.
+std::optional<TemplateDate> recordedDate(QStringView text)
+{
+    if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' || text[10] != u' ' ||
+        text[13] != u':' || text[16] != u':')
         return std::nullopt;
-    return dateOf(when);
+    const TemplateDate date{digitsAt(text, 0, 4),  digitsAt(text, 5, 2),  digitsAt(text, 8, 2),
+                            digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2)};
+    if (date.year < 0 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31 ||
+        date.hour < 0 || date.hour > 23 || date.minute < 0 || date.minute > 59 || date.second < 0 ||
+        date.second > 60)
+        return std::nullopt;
+    return date;
 }
 
 // A UTC time ("YYYY-MM-DDTHH:MM:SSZ") in local time.

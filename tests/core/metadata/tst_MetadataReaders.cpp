@@ -63,6 +63,17 @@ private slots:
         // Only the readers asked for ran.
         QVERIFY(m.value(MetadataField::AudioArtist).isEmpty());
         QCOMPARE(m.kindsRead, kPhotoMetadata);
+
+        // Not a JPEG: Exiv2 opens the file itself.
+        const QString png = m_tree.path(u"photo.png"_qs);
+        QVERIFY(ffmpeg({u"-f"_qs, u"lavfi"_qs, u"-i"_qs, u"color=c=red:s=12x10"_qs, u"-frames:v"_qs,
+                        u"1"_qs, png}));
+        QVERIFY(
+            runTool(u"exiv2"_qs,
+                    {u"-M"_qs, u"set Exif.Photo.DateTimeOriginal 2001:02:03 04:05:06"_qs, png}));
+        const FileMetadata p = read("photo.png", kPhotoMetadata);
+        QCOMPARE(p.value(MetadataField::PhotoTaken), u"2001-02-03 04:05:06"_qs);
+        QCOMPARE(p.value(MetadataField::PhotoWidth), u"12"_qs);
     }
 
     void audioByTagLib()
