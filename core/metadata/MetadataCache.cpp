@@ -65,7 +65,7 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
         }
     }
     const FileDescriptor fd =
-        FileSystem::openRegularFileAt(FileSystem::kCurrentFolder, path.constData(), status);
+        FileSystem::openRegularFileAt(FileSystem::kCurrentFolder, path.constData(), status, true);
     if (!fd) {
         FileMetadata failed;
         failed.problem = openProblem(fd.error());

@@ -2,7 +2,9 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <initializer_list>
 #include <mutex>
+#include <string>
 
 namespace {
 
@@ -17,24 +19,73 @@ void prepareExiv2()
     });
 }
 
-QString exifText(const Exiv2::ExifData &exif, const char *key)
+QString datumText(const Exiv2::Exifdatum &datum)
 {
-    const auto it = exif.findKey(Exiv2::ExifKey(key));
-    if (it == exif.end() || it->count() == 0)
+    if (datum.count() == 0)
         return {};
-    if (it->typeId() == Exiv2::asciiString) {
+    if (datum.typeId() == Exiv2::asciiString) {
         // The bytes as they are: Value::toString() goes through a stream and its locale.
-        std::string bytes(size_t(it->size()), '\0');
-        it->copy(reinterpret_cast<Exiv2::byte *>(bytes.data()), Exiv2::littleEndian);
+        std::string bytes(size_t(datum.size()), '\0');
+        datum.copy(reinterpret_cast<Exiv2::byte *>(bytes.data()), Exiv2::littleEndian);
         return tagText(QString::fromUtf8(bytes.c_str()));
     }
-    return tagText(QString::fromStdString(it->toString()));
+    return tagText(QString::fromStdString(datum.toString()));
 }
 
-long exifNumber(const Exiv2::ExifData &exif, const char *key)
+// The EXIF entries a template can use, found in one pass over the entries (looking each up
+// by its key would parse the key's text every time).
+struct PhotoTags
 {
-    const auto it = exif.findKey(Exiv2::ExifKey(key));
-    return it == exif.end() || it->count() == 0 ? 0 : it->toLong();
+    const Exiv2::Exifdatum *taken = nullptr;
+    const Exiv2::Exifdatum *digitized = nullptr;
+    const Exiv2::Exifdatum *make = nullptr;
+    const Exiv2::Exifdatum *model = nullptr;
+    const Exiv2::Exifdatum *lens = nullptr;
+    const Exiv2::Exifdatum *canonLens = nullptr;
+    const Exiv2::Exifdatum *width = nullptr;
+    const Exiv2::Exifdatum *height = nullptr;
+    const Exiv2::Exifdatum *orientation = nullptr;
+
+    explicit PhotoTags(const Exiv2::ExifData &exif)
+    {
+        for (const Exiv2::Exifdatum &datum : exif) {
+            const std::string group = datum.groupName();
+            if (group == "Image")
+                take(datum, {{0x010f, &make}, {0x0110, &model}, {0x0112, &orientation}});
+            else if (group == "Photo")
+                take(datum, {{0x9003, &taken},
+                             {0x9004, &digitized},
+                             {0xa434, &lens},
+                             {0xa002, &width},
+                             {0xa003, &height}});
+            else if (group == "Canon")
+                take(datum, {{0x0095, &canonLens}});
+        }
+    }
+
+private:
+    struct Wanted
+    {
+        uint16_t tag;
+        const Exiv2::Exifdatum **slot;
+    };
+    static void take(const Exiv2::Exifdatum &datum, std::initializer_list<Wanted> wanted)
+    {
+        for (const Wanted &w : wanted) {
+            if (datum.tag() == w.tag && !*w.slot)
+                *w.slot = &datum;
+        }
+    }
+};
+
+QString textOf(const Exiv2::Exifdatum *datum)
+{
+    return datum ? datumText(*datum) : QString();
+}
+
+long numberOf(const Exiv2::Exifdatum *datum)
+{
+    return datum && datum->count() > 0 ? datum->toLong() : 0;
 }
 
 bool isDigits(QStringView text)
@@ -80,25 +131,24 @@ namespace {
 void readImage(Exiv2::Image &image, FileMetadata &out)
 {
     image.readMetadata();
-    const Exiv2::ExifData &exif = image.exifData();
-    out.set(MetadataField::PhotoTaken, exifDate(exifText(exif, "Exif.Photo.DateTimeOriginal")));
-    out.set(MetadataField::PhotoDigitized,
-            exifDate(exifText(exif, "Exif.Photo.DateTimeDigitized")));
-    out.set(MetadataField::PhotoMake, exifText(exif, "Exif.Image.Make"));
-    out.set(MetadataField::PhotoModel, exifText(exif, "Exif.Image.Model"));
-    QString lens = exifText(exif, "Exif.Photo.LensModel");
+    const PhotoTags tags(image.exifData());
+    out.set(MetadataField::PhotoTaken, exifDate(textOf(tags.taken)));
+    out.set(MetadataField::PhotoDigitized, exifDate(textOf(tags.digitized)));
+    out.set(MetadataField::PhotoMake, textOf(tags.make));
+    out.set(MetadataField::PhotoModel, textOf(tags.model));
+    QString lens = textOf(tags.lens);
     if (lens.isEmpty())
-        lens = exifText(exif, "Exif.Canon.LensModel");
+        lens = textOf(tags.canonLens);
     out.set(MetadataField::PhotoLens, lens);
     QString width = positive(long(image.pixelWidth()));
     QString height = positive(long(image.pixelHeight()));
     if (width.isEmpty())
-        width = positive(exifNumber(exif, "Exif.Photo.PixelXDimension"));
+        width = positive(numberOf(tags.width));
     if (height.isEmpty())
-        height = positive(exifNumber(exif, "Exif.Photo.PixelYDimension"));
+        height = positive(numberOf(tags.height));
     out.set(MetadataField::PhotoWidth, width);
     out.set(MetadataField::PhotoHeight, height);
-    const long o = exifNumber(exif, "Exif.Image.Orientation");
+    const long o = numberOf(tags.orientation);
     out.set(MetadataField::PhotoOrientation, o >= 1 && o <= 8 ? QString::number(o) : QString());
 }
 

@@ -305,9 +305,9 @@ FileDescriptor openOrCreateFileAt(int folder, const char *name, quint32 permissi
                       mode_t(permissions));
 }
 
-FileDescriptor openRegularFileAt(int folder, const char *name, FileStatus &status)
+FileDescriptor openRegularFileAt(int folder, const char *name, FileStatus &status, bool lookedAt)
 {
-    const int error = statusAt(folder, name, status, Links::Followed);
+    const int error = lookedAt ? 0 : statusAt(folder, name, status, Links::Followed);
     if (error != 0)
         return FileDescriptor::failed(error);
     if (status.type != FileType::Regular)
