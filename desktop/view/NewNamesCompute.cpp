@@ -206,8 +206,13 @@ void NewNamesCompute::finish()
     SlicedCompute &job = *m_sliced;
     const bool wasReading = job.reading;
     const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
-    for (const auto &[from, to] : job.left)
-        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+    if (wasReading) {
+        // Every thread reads its share; the rows already read are found in the cache.
+        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known);
+    } else {
+        for (const auto &[from, to] : job.left)
+            ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+    }
     m_sliced.reset();
     done();
     if (wasReading)
