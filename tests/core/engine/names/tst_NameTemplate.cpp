@@ -5,9 +5,11 @@
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/names/TemplateStep.h"
 #include "core/engine/names/TemplateValues.h"
+#include "core/engine/settings/AppSettings.h"
 #include "tests/core/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
+#include <QFile>
 #include <QTest>
 #include <QTimeZone>
 
@@ -26,6 +28,7 @@ private slots:
     void longNamesAreShortened_data();
     void longNamesAreShortened();
     void templateComesFirstInTheRule();
+    void anOldSettingsFileGivesTheSameNames();
 };
 
 namespace {
@@ -252,6 +255,28 @@ void NameTemplateTest::templateComesFirstInTheRule()
     QCOMPARE(rows.problems.count(RowProblem::RuleFailed), size_t(2));
     p.checkNameTemplate = false;
     QVERIFY(!templateError(p));
+}
+
+// A settings file written before the template existed: the template is off and empty, and
+// the names are those the other parameters give.
+void NameTemplateTest::anOldSettingsFileGivesTheSameNames()
+{
+    TestTree tree;
+    tree.useTemporarySettings();
+    {
+        QFile file(tree.settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nCheckNumberAtStart=1\nNumberAtStart=7\nCheckUpperCase=1\n");
+    }
+    const RenameParameters p = RenameParameters::fromSettings(CAppSettings());
+    QVERIFY(!p.checkNameTemplate);
+    QVERIFY(p.nameTemplate.isEmpty());
+    QVERIFY(!templateError(p));
+    QVERIFY(tree.createFile(u"a.txt"_qs));
+    FileRows rows;
+    appendFolderRows(rows, tree.root());
+    ComputeNewFileNames(rows, p);
+    QCOMPARE(newNames(rows), QStringList{u"7A.TXT"_qs});
 }
 
 QTEST_GUILESS_MAIN(NameTemplateTest)
