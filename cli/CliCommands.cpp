@@ -11,6 +11,7 @@
 #include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/names/RowOrder.h"
+#include "core/engine/names/TemplateStep.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/engine/settings/PresetStore.h"
@@ -18,6 +19,7 @@
 #include "core/listing/ListingTexts.h"
 #include "core/system/SystemError.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -109,6 +111,24 @@ RenameParameters parameters(const CliOptions &options)
     return params;
 }
 
+// The checked rows the name template could not name (they keep their names); with what,
+// each is reported like a failed rename. Their count.
+int reportMissingValues(const FileRows &rows, const char *what)
+{
+    int skipped = 0;
+    for (int i = 0; i < rows.count(); ++i) {
+        if (!rows.rows[size_t(i)].checked ||
+            rows.problems.kind(size_t(i)) != RowProblem::MissingValue)
+            continue;
+        ++skipped;
+        if (what)
+            printMessage(
+                QStringLiteral("%1 %2: %3")
+                    .arg(QLatin1String(what), rows.fullPath(i), rows.problems.detail(size_t(i))));
+    }
+    return skipped;
+}
+
 // The status of a command that did all it was asked, over what its listing found.
 int doneStatus(const Listing &listing)
 {
@@ -152,7 +172,10 @@ int listWithNewNames(const CliOptions &options, FileRows &rows)
 
 QString parametersProblem(const CliOptions &options)
 {
-    const std::optional<FindPatternError> fault = findPatternError(parameters(options));
+    const RenameParameters params = parameters(options);
+    if (const std::optional<TemplateError> fault = templateError(params))
+        return fault->text();
+    const std::optional<FindPatternError> fault = findPatternError(params);
     return fault ? fault->text() : QString();
 }
 
@@ -209,7 +232,11 @@ int runPreview(const CliOptions &options)
         printRows(rows, stdout, options.status);
         std::fflush(stdout);
     }
-    return finishListing(listing);
+    const int status = finishListing(listing);
+    const int skipped = reportMissingValues(rows, nullptr);
+    if (skipped > 0)
+        printMessage(QStringLiteral("%1 skipped (a token has no value)").arg(skipped));
+    return status == 0 && skipped > 0 ? 1 : status;
 }
 
 int runRename(const CliOptions &options)
@@ -251,12 +278,17 @@ int finishBatch(const FileRows &rows, BatchOutcome outcome, const BatchResult &r
     for (const RenameFailure &failure : result.failures)
         printMessage(QStringLiteral("Could not rename %1: %2")
                          .arg(rows.fullPath(failure.row), failure.error));
+    // Rows the template could not name kept their names: skipped, not unchanged.
+    const int skipped = reportMissingValues(rows, "Could not rename");
+    const int unchanged = std::max(0, result.unchanged - skipped);
     if (!result.journalError.isEmpty())
         printMessage(result.journalError);
     QString last = QStringLiteral("%1 renamed, %2 failed, %3 unchanged")
                        .arg(result.renamed)
                        .arg(result.failures.size())
-                       .arg(result.unchanged);
+                       .arg(unchanged);
+    if (skipped > 0)
+        last += QStringLiteral(", %1 skipped").arg(skipped);
     if (result.cancelled > 0)
         last += QStringLiteral(", %1 not renamed (cancelled)").arg(result.cancelled);
     if (!result.journalId.isEmpty())
@@ -264,7 +296,7 @@ int finishBatch(const FileRows &rows, BatchOutcome outcome, const BatchResult &r
     printMessage(last);
     if (result.cancelled > 0)
         return CliInterrupt::kExitStatus;
-    return result.failures.empty() ? done : 1;
+    return result.failures.empty() && skipped == 0 ? done : 1;
 }
 
 int runPresets(const CliOptions &)

@@ -86,6 +86,8 @@ QList<CliOptionSpec> buildOptions()
                          "preview: add a seventh column, empty for a row that is fine,\n"
                          "else why its new name cannot be used (duplicate, exists,\n"
                          "invalid: ..., or why the rule failed)")
+            << runOption("--help-tokens", Argument::None,
+                         "list the tokens of --template TEXT, with their options")
             // Presets.
             << runOption("--preset", Argument::Name,
                          "preview, rename: start from the rename parameters of preset NAME\n"

@@ -89,6 +89,8 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
         o.help = true;
     else if (name == QLatin1String("--version"))
         o.version = true;
+    else if (name == QLatin1String("--help-tokens"))
+        o.helpTokens = true;
     return {};
 }
 
@@ -200,7 +202,7 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         if (const QString error = store(*known, value, o); !error.isEmpty())
             return error;
     }
-    if (o.help || o.version)
+    if (o.help || o.version || o.helpTokens)
         return {};
     if (const QList<Key> cases = givenCaseSteps(o.parameters); cases.size() > 1)
         return QStringLiteral("%1 and %2 cannot be used together")
@@ -292,10 +294,22 @@ QString usageText(const QString &journalFolder, const QString &presetFolder)
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual);\n"
                "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
+               "With --template, a file that has no value for a token keeps its name: rename
+"
+               "reports it like a failure (\"no photo.taken\"), counts it as skipped and exits 1;
+"
+               "preview --status gives the reason in the seventh column. An invalid template
+"
+               "is bad usage (its position is named).
+"
                "Exit status: 0 done, 1 refused or failed, 2 bad usage, an unusable --config "
-               "FILE or an\nunknown or unusable --preset NAME, 3 done but some sub-folders could "
-               "not be read\n"
+               "FILE or an
+unknown or unusable --preset NAME, 3 done but some sub-folders could "
+               "not be read
+"
                "(each named on standard error), 130 stopped by Ctrl+C. apply and edit: 0 all "
-               "renamed,\n1 some failed, 2 the mapping refused (nothing renamed).\n")
+               "renamed,
+1 some failed, 2 the mapping refused (nothing renamed).
+")
         .arg(journalFolder, CliOptionTable::helpLines(), presetFolder);
 }

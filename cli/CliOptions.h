@@ -35,6 +35,7 @@ struct CliOptions
     QString mapping; // apply: the mapping file
     bool help = false;
     bool version = false;
+    bool helpTokens = false; // --help-tokens: the name template's tokens
     bool yes = false;
 
     // Rename parameters for this run only, laid over what the store holds; never written back.

@@ -4,6 +4,7 @@
 #include "cli/CliOutput.h"
 #include "core/engine/journal/JournalStore.h"
 #include "core/engine/names/FileNames.h"
+#include "core/engine/names/NameTemplate.h"
 #include "core/engine/rename/RenameOperation.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/engine/settings/PresetStore.h"
@@ -86,6 +87,10 @@ int main(int argc, char **argv)
     }
     if (options.help) {
         writeOut(usageText(JournalStore::folderPath(), PresetStore::defaultFolder()));
+        return checkedOutput(0);
+    }
+    if (options.helpTokens) {
+        writeOut(templateTokensHelp());
         return checkedOutput(0);
     }
     if (options.version) {

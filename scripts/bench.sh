@@ -77,6 +77,43 @@ cli_vs_mmv() {
 
 run cli_vs_mmv
 
+# The name template over photos: reading the dates taken against a C loop, the first screen.
+run "$dir/bench/bench_template"
+cli_vs_exiftool() {
+  # Renaming photos by their date taken, whole processes on the same photos made afresh before
+  # every run, taking turns: quirewell-cli --template against ExifTool doing the same.
+  local work files count=${QUIREWELL_BENCH_EXIFTOOL_PHOTOS:-10000} runs=3 t0 t1 ours=() theirs=()
+  work=$(mktemp -d "${TMPDIR:-/tmp}/quirewell-bench-XXXXXX")
+  files=$work/photos
+  : >"$work/settings.conf"
+  export XDG_STATE_HOME=$work/state
+  time_one() { # name command...
+    rm -rf "$files"
+    "$dir/bench/bench_template" --make-photos "$files" "$count"
+    sync
+    t0=$(date +%s%N)
+    "${@:2}" >/dev/null 2>&1 || echo "$1 failed" >&2
+    t1=$(date +%s%N)
+    if [ -e "$files/IMG_000000.jpg" ]; then
+      echo "$1 did not rename the photos" >&2
+    fi
+    echo $(((t1 - t0) / 1000))
+  }
+  for ((r = 0; r < runs; r++)); do
+    theirs+=("$(time_one exiftool exiftool '-FileName<DateTimeOriginal' \
+      -d %Y-%m-%d_%H%M%S%%-c.%%e "$files")")
+    ours+=("$(time_one cli "$dir/cli/quirewell-cli" rename "$files" --config "$work/settings.conf" \
+      --template '{photo.taken:%Y-%m-%d_%H%M%S}{ext}' --yes)")
+  done
+  rm -rf "$work"
+  median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+  awk -v b="$(median "${theirs[@]}")" -v o="$(median "${ours[@]}")" -v n="$count" 'BEGIN {
+    r = o / b
+    printf "| (25a) quirewell-cli rename --template by date taken, whole process, %d JPEGs (ExifTool = 1) | %.2f ms | %.2f ms | %.3f | <= 0.05 | %s |\n", n, b / 1000, o / 1000, r, (r <= 0.05 ? "yes" : "NO")
+  }'
+}
+run cli_vs_exiftool
+
 echo
 echo "Machine load: $(uptime)"
 echo "| Measurement | Baseline (median) | Quirewell (median) | Ratio | Target | Met |"

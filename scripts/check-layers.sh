@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when an include runs against the tiers: the core tier (core/) and quirewell-cli (cli/)
 # never include a desktop file or a widget header, and inside the core a lower folder never
-# includes a higher one (system <- engine <- listing <- listing/presence).
+# includes a higher one (system <- metadata <- engine <- listing <- listing/presence).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -25,6 +25,8 @@ mapfile -t coreAndCli < <(files core cli)
 report "$widgets" "The core tier and quirewell-cli include the desktop tier or a widget header:" "${coreAndCli[@]}"
 mapfile -t system < <(files core/system)
 report '#include "(core/(engine|listing)|cli)/' "core/system includes a folder above it:" "${system[@]}"
+mapfile -t metadata < <(files core/metadata)
+report '#include "(core/(engine|listing)|cli)/' "core/metadata includes a folder above it:" "${metadata[@]}"
 mapfile -t engine < <(files core/engine)
 report '#include "(core/listing|cli)/' "core/engine includes a folder above it:" "${engine[@]}"
 mapfile -t listing < <(files core/listing | grep -v '^core/listing/presence/' || true)

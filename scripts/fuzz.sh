@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-/work/build-fuzz}
 seconds=${2:-60}
-targets=(new_name cli_arguments settings_store)
+targets=(new_name cli_arguments settings_store metadata)
 
 CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIREWELL_FUZZ=ON -DQUIREWELL_SANITIZE=ON -DQUIREWELL_GUI=OFF -DQUIREWELL_BENCH=OFF >/dev/null

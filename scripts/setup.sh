@@ -13,6 +13,10 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream man-db
   # The screen reader's view of the running program (scripts/check-accessibility.sh).
   dbus at-spi2-core python3 python3-pyatspi
+  # The name template's metadata readers, and the tools the tests and benchmarks make
+  # sample media with.
+  libexiv2-dev libtag1-dev libmediainfo-dev libzen-dev
+  exiv2 id3v2 ffmpeg flac libimage-exiftool-perl
 )
 
 missing=()

@@ -144,8 +144,11 @@ QString problemToolTip(RowProblem problem, const QString &detail)
         return QStringLiteral("A file that is not renamed away already has this name.");
     case RowProblem::Invalid:
         return QStringLiteral("The new name cannot be used (%1).").arg(detail);
-    case RowProblem::RuleFailed:
     case RowProblem::MissingValue:
+        return QStringLiteral("The name template has no value for this file (%1); it keeps "
+                              "its name.")
+            .arg(detail);
+    case RowProblem::RuleFailed:
         break;
     }
     return QStringLiteral("The rule could not name this file: %1").arg(detail);
@@ -155,6 +158,12 @@ QString conflictCount(qsizetype marked)
 {
     return marked > 0 ? QStringLiteral(" (%1 New File Name(s) Marked as Conflicts)").arg(marked)
                       : QString();
+}
+
+QString missingValueCount(qsizetype rows)
+{
+    return rows > 0 ? QStringLiteral(" (%1 File(s) Without a Template Value)").arg(rows)
+                    : QString();
 }
 
 QString folderInformation(int foldersRecorded, int unread)

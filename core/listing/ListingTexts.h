@@ -30,6 +30,9 @@ QString problemToolTip(RowProblem problem, const QString &detail);
 // Appended to the file statistics while rows are marked: " (N New File Name(s) Marked as
 // Conflicts)"; empty for none.
 QString conflictCount(qsizetype marked);
+// Appended after it while the name template leaves rows without a value: " (N File(s)
+// Without a Template Value)"; empty for none.
+QString missingValueCount(qsizetype rows);
 // The folder information pane from the number of folders recorded by the walk (the chosen one
 // included); 0 (nothing recorded) reads like 1: "File(s) from Sub Folder(s) Not Listed".
 // unread: of the sub-folders, those that could not be read.

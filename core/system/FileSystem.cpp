@@ -305,6 +305,27 @@ FileDescriptor openOrCreateFileAt(int folder, const char *name, quint32 permissi
                       mode_t(permissions));
 }
 
+FileDescriptor openRegularFileAt(int folder, const char *name, FileStatus &status, bool lookedAt)
+{
+    const int error = lookedAt ? 0 : statusAt(folder, name, status, Links::Followed);
+    if (error != 0)
+        return FileDescriptor::failed(error);
+    if (status.type != FileType::Regular)
+        return FileDescriptor::failed(EINVAL);
+    FileDescriptor fd = openPlaced(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (!fd)
+        return fd;
+    FileStatus opened;
+    const int statusError = FileSystem::status(fd.get(), opened);
+    if (statusError != 0)
+        return FileDescriptor::failed(statusError);
+    if (opened.type != FileType::Regular || opened.device != status.device ||
+        opened.inode != status.inode)
+        return FileDescriptor::failed(EINVAL);
+    status = opened;
+    return fd;
+}
+
 int makeFolderAt(int parent, const char *name, quint32 permissions)
 {
     const Place place = placeOf(parent, name);

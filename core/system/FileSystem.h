@@ -101,6 +101,13 @@ FileDescriptor createFileAt(int folder, const char *name, quint32 permissions);
 // there is none; refused (ELOOP) when name is a symbolic link, and a FIFO does not block the
 // open. Nothing in an existing file is changed.
 FileDescriptor openOrCreateFileAt(int folder, const char *name, quint32 permissions);
+// A regular file below folder open for reading, links followed, with its status. Anything
+// else (a FIFO, a device, a socket, a folder) is refused with EINVAL before it is opened, so
+// opening has no side effect; one swapped in between the look and the open is closed again.
+// With lookedAt set, status already holds what statusAt(..., Links::Followed) gave just
+// before, and the file is not looked at again before it is opened.
+FileDescriptor openRegularFileAt(int folder, const char *name, FileStatus &status,
+                                 bool lookedAt = false);
 
 int makeFolderAt(int parent, const char *name, quint32 permissions);
 // Removes the entry name below folder (not a folder).

@@ -1,6 +1,8 @@
 #include "desktop/dialogs/DlgRenameParameters.h"
 
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NameTemplate.h"
+#include "core/engine/names/TemplateStep.h"
 
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/NumberEdit.h"
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -64,6 +67,7 @@ void CDlgRenameParameters::initialise()
     m_stored = m_parameters;
     putControls();
     updateFindMessage();
+    updateTemplateMessage();
     m_initialised = 1;
 
     m_caption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
@@ -171,7 +175,8 @@ void CDlgRenameParameters::onParameterEdited(Key key)
         clearOtherCaseBox(key);
     takeControls();
     storeParameter(key);
-    if (!updateFindMessage())
+    const bool templateUsable = updateTemplateMessage();
+    if (!updateFindMessage() || !templateUsable)
         return; // stored, but the list keeps the last names it could compute
     const std::optional<Key> onlyWhile = RenameParameters::previewedOnlyWhile(key);
     if (!onlyWhile || m_parameters.value(*onlyWhile).toInt() != 0)
@@ -208,4 +213,38 @@ void CDlgRenameParameters::clearOtherCaseBox(Key clicked)
     putControls();
     for (const Key other : cleared)
         storeParameter(other);
+}
+
+bool CDlgRenameParameters::updateTemplateMessage()
+{
+    const std::optional<TemplateError> fault = templateError(m_stored);
+    QString text;
+    if (fault)
+        text = tr("Invalid template at position %1: %2. The list shows the names of the last "
+                  "valid template, and nothing is renamed until it is corrected.")
+                   .arg(fault->position)
+                   .arg(fault->message);
+    m_labelTemplateMessage->setText(text);
+    m_labelTemplateMessage->setVisible(fault.has_value());
+    return !fault;
+}
+
+void CDlgRenameParameters::fillTokenMenu()
+{
+    m_tokenMenu->clear();
+    for (const TemplateTokenInfo &info : templateTokens()) {
+        const QString token = QStringLiteral("{%1}").arg(QLatin1String(info.name));
+        std::optional<QString> example = m_tokenExample ? m_tokenExample(token) : std::nullopt;
+        const QString shown =
+            example ? tr("%1    %2").arg(token, *example) : tr("%1    (no value)").arg(token);
+        QAction *action = m_tokenMenu->addAction(shown);
+        action->setToolTip(QString::fromUtf8(info.description));
+        connect(action, &QAction::triggered, this, [this, token] { insertToken(token); });
+    }
+}
+
+void CDlgRenameParameters::insertToken(const QString &token)
+{
+    m_nameTemplate->insert(token); // textChanged takes it like typing
+    m_nameTemplate->setFocus();
 }

@@ -5,10 +5,15 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
+#include <optional>
+
 class CSpinArrows;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 
 // The rename parameters window: modeless, one per list view, beside the list while the
 // user works. It edits one RenameParameters value. Every change the user makes is stored at
@@ -50,6 +55,10 @@ public:
     void applyPreset(const QString &name);
     // Asks for a name and saves the parameters under it.
     void savePreset();
+    // What a token ("{photo.taken}") gives the selected row, for the Insert Token menu's
+    // examples; none when the row has no value for it.
+    using TokenExample = std::function<std::optional<QString>(const QString &token)>;
+    void setTokenExample(TokenExample example) { m_tokenExample = std::move(example); }
 
 signals:
     // The value after a change that changes the new names.
@@ -91,6 +100,11 @@ private:
     void updateNumberMessage();
     // Shows what is wrong with the stored expression or replacement, if anything; false then.
     bool updateFindMessage();
+    // The same for the name template; false while it cannot be used.
+    bool updateTemplateMessage();
+    // Fills the Insert Token menu: every token with its example from the selected row.
+    void fillTokenMenu();
+    void insertToken(const QString &token);
     void storeParameter(Key key);
     // A control changed by the user: takes the controls, stores the parameter under key and
     // hands the stored value on (while the flag it is previewed under is set, if any).
@@ -118,4 +132,8 @@ private:
     QLabel *m_labelNumberMessage = nullptr;
     QLabel *m_labelFindMessage = nullptr;
     QComboBox *m_presets = nullptr;
+    QLineEdit *m_nameTemplate = nullptr;
+    QLabel *m_labelTemplateMessage = nullptr;
+    QMenu *m_tokenMenu = nullptr;
+    TokenExample m_tokenExample;
 };

@@ -167,6 +167,25 @@ void CDlgRenameParameters::buildControls()
                                           "emoji and bytes that are not UTF-8 are kept"));
     checkTrimSpaces->setToolTip(
         QStringLiteral("No spaces around the name without its extension, one for each run"));
+    auto *checkNameTemplate =
+        parameterControl(new QCheckBox(tr("Name Te&mplate :"), this), Key::CheckNameTemplate);
+    checkNameTemplate->setToolTip(tr("Build each whole name from the template; the other "
+                                     "parameters then apply to it"));
+    m_nameTemplate = parameterControl(new QLineEdit(this), Key::NameTemplate);
+    m_nameTemplate->setPlaceholderText(tr("{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}"));
+    m_nameTemplate->setMinimumWidth(fromDialogUnits(this, 120, 0).width());
+    auto *insertToken = named(new QToolButton(this), "InsertToken");
+    insertToken->setText(tr("Insert T&oken"));
+    insertToken->setPopupMode(QToolButton::InstantPopup);
+    m_tokenMenu = named(new QMenu(insertToken), "InsertTokenMenu");
+    m_tokenMenu->setToolTipsVisible(true);
+    insertToken->setMenu(m_tokenMenu);
+    connect(m_tokenMenu, &QMenu::aboutToShow, this, &CDlgRenameParameters::fillTokenMenu);
+    m_labelTemplateMessage = named(new QLabel(this), "TemplateMessage");
+    m_labelTemplateMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_labelTemplateMessage->setWordWrap(true);
+    m_labelTemplateMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_labelTemplateMessage->hide();
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
     groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
@@ -277,7 +296,14 @@ void CDlgRenameParameters::buildControls()
     grid->addLayout(textRow, 7, 0, 1, 3);
     grid->addLayout(applyRow, 8, 0, 1, 3);
     grid->addWidget(renameAll, 7, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(m_labelNumberMessage, 9, 0, 1, 4);
+    // The template gives the whole starting name: its row comes last, with its message.
+    auto *templateRow = new QHBoxLayout;
+    templateRow->addWidget(m_nameTemplate, 1);
+    templateRow->addWidget(insertToken);
+    grid->addWidget(checkNameTemplate, 9, 0);
+    grid->addLayout(templateRow, 9, 1, 1, 3);
+    grid->addWidget(m_labelTemplateMessage, 10, 0, 1, 4);
+    grid->addWidget(m_labelNumberMessage, 11, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     for (const QLabel *label : findChildren<QLabel *>()) {
         if (auto *dropDown = qobject_cast<QComboBox *>(label->buddy()))
@@ -322,11 +348,14 @@ void CDlgRenameParameters::buildControls()
         checkAscii,
         checkLowerExtension,
         applyTo,
+        checkNameTemplate,
+        m_nameTemplate,
+        insertToken,
         renameAll,
     };
     // clang-format on
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(fromDialogUnits(this, 350, 232));
+    resize(fromDialogUnits(this, 350, 250));
 }

@@ -1,6 +1,7 @@
 #include "desktop/shell/ShellViewDialogs.h"
 
 #include "core/engine/names/FileNames.h"
+#include "core/engine/names/TemplateStep.h"
 #include "core/system/SystemError.h"
 
 #include "desktop/dialogs/DlgRenameFailures.h"
@@ -13,6 +14,8 @@
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
 
+#include <algorithm>
+
 namespace ShellViewDialogs {
 
 namespace {
@@ -23,6 +26,11 @@ CDlgRenameParameters *createRenameParameters(CQuirewellView &view, CMainFrame &f
     dialog->setObjectName(QStringLiteral("CDlgRenameParameters"));
     QObject::connect(dialog, &CDlgRenameParameters::parametersEdited, &view,
                      &CQuirewellView::setRenameParameters);
+    // The examples of the Insert Token menu come from the selected row (else the first).
+    dialog->setTokenExample([&view](const QString &token) -> std::optional<QString> {
+        const int row = std::max(view.currentIndex().row(), 0);
+        return tokenExample(view.fileModel().rows(), size_t(row), token);
+    });
     // post() queues the command and merges it with the same one still waiting.
     QObject::connect(dialog, &CDlgRenameParameters::renameAllClicked, &frame,
                      [&frame] { frame.post(Cmd::StartRenaming); });

@@ -25,6 +25,7 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
     connect(&m_loads, &ListingQueue::started, this, &ListController::busyChanged);
     connect(&m_newNames, &NewNamesCompute::computed, this, &ListController::newNamesComputed);
     connect(&m_newNames, &NewNamesCompute::edited, this, &ListController::newNamesEdited);
+    connect(&m_newNames, &NewNamesCompute::readingChanged, this, &ListController::busyChanged);
     connect(&m_newNames, &NewNamesCompute::marked, this, [this] {
         // Only the count changes the pane; a list whose folder failed to load again keeps
         // the text it had.
@@ -95,6 +96,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
 void ListController::cancelWork()
 {
     m_loads.cancel();
+    m_newNames.cancelReading();
     if (m_renaming) {
         m_batch.stop();
         m_undo.stop();

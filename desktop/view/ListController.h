@@ -89,10 +89,11 @@ public:
     void lookUpUndoAvailable() { m_undoAvailability.lookUp(); }
 
     // Stops the load (the rows found so far are shown, the summary says the list is partial;
-    // loads waiting their turn are dropped) or the batch (after its current rename; the
-    // journal records the rows left). Nothing when neither runs.
+    // loads waiting their turn are dropped), the batch (after its current rename; the
+    // journal records the rows left) or the reading of metadata for a name template (the
+    // rows not read keep their names, marked). Nothing when none runs.
     void cancelWork();
-    bool canCancel() const { return isLoading() || m_renaming; }
+    bool canCancel() const { return isLoading() || m_renaming || m_newNames.reading(); }
 
     const QString &folder() const { return m_loads.folder(); }
     // The sub-folders the last load met but could not read: its rows are the other folders'.

@@ -85,7 +85,9 @@ QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool rea
                                      m_bReadOnlySeen && !readOnlyShown);
     if (m_listPartial)
         text += ListingTexts::listingCancelled();
-    return text + ListingTexts::conflictCount(qsizetype(markedRowCount(m_model.rows().problems)));
+    const RowProblems &problems = m_model.rows().problems;
+    return text + ListingTexts::conflictCount(qsizetype(markedRowCount(problems))) +
+           ListingTexts::missingValueCount(qsizetype(problems.count(RowProblem::MissingValue)));
 }
 
 const UnlistedNames &ListedRows::unlistedNames()

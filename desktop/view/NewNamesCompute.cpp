@@ -2,6 +2,7 @@
 
 #include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/NewNameRule.h"
+#include "core/engine/names/TemplateStep.h"
 #include "core/listing/presence/FolderPresence.h"
 #include "desktop/view/ListedRows.h"
 #include "desktop/view/WaitCursor.h"
@@ -108,10 +109,67 @@ void NewNamesCompute::finishMarking()
         emit computed();
 }
 
+// The readers a name template needs, when it is on and valid.
+MetadataKinds templateReads(const RenameParameters &params)
+{
+    if (!params.checkNameTemplate)
+        return kNoMetadata;
+    const std::shared_ptr<const NameTemplate> parsed = sharedTemplate(params.nameTemplate);
+    return parsed ? parsed->metadataKinds() : kNoMetadata;
+}
+
+void NewNamesCompute::startReading(const RenameParameters &params, MetadataKinds kinds)
+{
+    FileListModel &model = m_rows.model();
+    const size_t count = size_t(model.rowCount());
+    const std::pair<int, int> shown = m_visibleRows ? m_visibleRows() : std::pair{-1, -1};
+    const size_t first = shown.first < 0 ? 0 : std::min(size_t(shown.first), count);
+    const size_t last = shown.first < 0 ? 0 : std::min(size_t(shown.second) + 1, count);
+    m_sliced = SlicedCompute{params, {}, {}, true, 0};
+    // The rows on screen first, then the rest in list order.
+    for (const auto &range :
+         {std::pair{first, last}, std::pair{last, count}, std::pair{size_t(0), first}})
+        if (range.first < range.second)
+            m_sliced->left.push_back(range);
+    std::vector<QByteArray> paths;
+    paths.reserve(count);
+    for (const auto &[from, to] : m_sliced->left)
+        for (size_t i = from; i < to; ++i)
+            paths.push_back(model.rows().fullPathBytes(int(i)));
+    m_prefetch.start(std::move(paths), kinds);
+    m_sliceTimer.start();
+    emit readingChanged();
+}
+
+void NewNamesCompute::cancelReading()
+{
+    if (!reading())
+        return;
+    m_prefetch.stop();
+    m_sliceTimer.stop();
+    FileRows &rows = m_rows.model().mutableRows();
+    if (rows.problems.size() != rows.rows.size())
+        rows.problems.reset(rows.rows.size());
+    const QString reason = QStringLiteral("reading cancelled");
+    for (const auto &[from, to] : m_sliced->left)
+        for (size_t i = from; i < to; ++i) {
+            rows.rows[i].newName = rows.rows[i].loadedName;
+            rows.problems.set(i, RowProblem::MissingValue, reason);
+        }
+    m_sliced.reset();
+    done();
+    emit readingChanged();
+}
+
 void NewNamesCompute::compute(const RenameParameters &params)
 {
     stop();
     FileListModel &model = m_rows.model();
+    if (const MetadataKinds kinds = templateReads(params); kinds != kNoMetadata) {
+        clearConflictMarks(model.mutableRows().problems);
+        startReading(params, kinds);
+        return;
+    }
     const int count = model.rowCount();
     std::vector<std::uint8_t> present;
     // Which rows' files exist takes a pass over every row: only when the rule looks at it.
@@ -160,22 +218,31 @@ void NewNamesCompute::computeNextSlice()
     FileListModel &model = m_rows.model();
     SlicedCompute &job = *m_sliced;
     const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
-    while (!job.left.empty() && clock.nsecsElapsed() < 4'000'000) {
+    // While a worker reads the files, only the rows it has read are computed here.
+    size_t available = job.reading ? m_prefetch.ready() - job.consumed : SIZE_MAX;
+    while (!job.left.empty() && available > 0 && clock.nsecsElapsed() < 4'000'000) {
         auto &[from, to] = job.left.front();
-        const size_t end = std::min(to, from + kStep);
+        const size_t end = std::min(to, from + std::min(kStep, available));
         ComputeNewFileNames(model.mutableRows(), job.params, known, from, end);
         model.newNamesChanged(int(from), int(end) - 1);
+        job.consumed += end - from;
+        if (available != SIZE_MAX)
+            available -= end - from;
         from = end;
         if (from == to)
             job.left.erase(job.left.begin());
     }
     if (job.left.empty()) {
+        const bool wasReading = job.reading;
         m_sliced.reset();
         applyEditedNames();
         // The column counts as computed once its marks are set too.
         startMarking(true, true);
+        if (wasReading)
+            emit readingChanged();
     } else {
-        m_sliceTimer.start();
+        // Waiting for the worker: a look every 10 ms keeps the window idle meanwhile.
+        m_sliceTimer.start(available == 0 ? 10 : 0);
     }
 }
 
@@ -192,21 +259,36 @@ void NewNamesCompute::finish()
         return;
     }
     m_sliceTimer.stop();
+    // The rows not read yet are read here, on this thread: the batch waits for them.
+    m_prefetch.stop();
+    WaitCursor wait;
     SlicedCompute &job = *m_sliced;
+    const bool wasReading = job.reading;
     const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
-    for (const auto &[from, to] : job.left)
-        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+    if (wasReading) {
+        // Every thread reads its share; the rows already read are found in the cache.
+        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known);
+    } else {
+        for (const auto &[from, to] : job.left)
+            ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+    }
     m_sliced.reset();
     done();
+    if (wasReading)
+        emit readingChanged();
 }
 
 void NewNamesCompute::stop()
 {
     m_sliceTimer.stop();
+    m_prefetch.stop();
+    const bool wasReading = reading();
     m_sliced.reset();
     m_markTimer.stop();
     m_marking.reset();
     m_computedAfterMarking = false;
+    if (wasReading)
+        emit readingChanged();
 }
 
 void NewNamesCompute::done()

@@ -2,6 +2,7 @@
 
 #include "core/engine/names/NameConflicts.h"
 #include "core/engine/settings/RenameParameters.h"
+#include "desktop/view/MetadataPrefetch.h"
 
 #include <QHash>
 #include <QObject>
@@ -33,6 +34,11 @@ public:
     // Drops a recompute under way: its rows are replaced.
     void stop();
     bool pending() const { return m_sliced.has_value(); }
+    // Whether the files' metadata a name template needs are being read (on a worker; the
+    // rows fill in as their values arrive).
+    bool reading() const { return m_sliced && m_sliced->reading; }
+    // Stops the reading: the rows not read keep their names, marked as having no value.
+    void cancelReading();
     // The first and last row the view shows ({-1, -1} when none), computed first.
     void setVisibleRows(std::function<std::pair<int, int>()> visibleRows)
     {
@@ -63,6 +69,8 @@ signals:
     void marked();
     // After names were edited by hand or their edits cleared.
     void edited();
+    // The reading of metadata started or ended.
+    void readingChanged();
 
 private:
     // Puts the edited names over the rule's, remembering the rule's for each.
@@ -79,6 +87,7 @@ private:
     void restartMarking();
     void markNextStep();
     void finishMarking();
+    void startReading(const RenameParameters &params, MetadataKinds kinds);
 
     ListedRows &m_rows;
     // A recompute under way in slices: the parameters, the presence of every row and the row
@@ -88,7 +97,12 @@ private:
         RenameParameters params;
         std::vector<std::uint8_t> present;
         std::vector<std::pair<std::size_t, std::size_t>> left;
+        // Rows whose metadata a worker reads first: only the rows read (m_prefetch's
+        // ready(), counted along left) are computed.
+        bool reading = false;
+        std::size_t consumed = 0;
     };
+    MetadataPrefetch m_prefetch;
     std::optional<SlicedCompute> m_sliced;
     QTimer m_sliceTimer;
     std::function<std::pair<int, int>()> m_visibleRows;

@@ -6,6 +6,7 @@
 #include "core/engine/names/FindReplace.h"
 #include "core/engine/names/NamePart.h"
 #include "core/engine/names/RowThreads.h"
+#include "core/engine/names/TemplateStep.h"
 #include "core/engine/names/TextSteps.h"
 #include "core/engine/settings/AppSettings.h"
 
@@ -265,7 +266,9 @@ void padNumbersInTitle(const RenameParameters &p, QString &name)
 
 bool needsTitle(const RenameParameters &p)
 {
-    return p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName;
+    // A template's name is built here, so its title is known without the file system.
+    return !p.checkNameTemplate &&
+           (p.checkRemoveInitialCharacters || p.checkNumberAtEnd || p.checkNewFileName);
 }
 
 } // namespace
@@ -400,6 +403,26 @@ size_t firstRowOfRun(const FileRows &rows, const RenameParameters &params, size_
     return row;
 }
 
+// The new name of row i when the name template is on: the template's name, then the other
+// steps on it. A row the template cannot name keeps its loaded name (its counters move on).
+QString templatedName(const RenameParameters &params, const TemplateStep &step,
+                      const FileRows &rows, size_t i, RenameCounters &counters,
+                      RuleFailure &failure)
+{
+    const QString &loadedName = rows.rows[i].loadedName;
+    QString reason;
+    const std::optional<QString> start = step.startingName(rows, i, &reason);
+    if (!start) {
+        failure = {step.isValid() ? RowProblem::MissingValue : RowProblem::RuleFailed, reason};
+        counters.skip(1);
+        return loadedName;
+    }
+    const QString name = computeNewName(params, *start, true, counters, &failure);
+    if (failure.problem != RowProblem::None)
+        return loadedName;
+    return name == loadedName ? loadedName : name; // shares the loaded name's data when equal
+}
+
 // Rows [from, to) of one run. Every row advances each counter whose operation is on, so the
 // counters at row k are the stored values plus k steps, k counted from the first row of k's
 // run.
@@ -410,13 +433,18 @@ void computeRange(FileRows &rows, const RenameParameters &params,
         return; // an empty part, as of an empty list: no row to find the run of
     RenameCounters counters = RenameCounters::from(params);
     counters.skip(qint64(from - firstRowOfRun(rows, params, from)));
+    const std::optional<TemplateStep> step = TemplateStep::of(params);
     for (size_t i = from; i < to; ++i) {
         FileRow &row = rows.rows[i];
         if (params.restartNumbersEachFolder && i > from && row.folder != rows.rows[i - 1].folder)
             counters = RenameCounters::from(params);
-        const bool found = present ? (*present)[i] != 0 : true;
         RuleFailure failure;
-        row.newName = computeNewName(params, row.loadedName, found, counters, &failure);
+        if (step) {
+            row.newName = templatedName(params, *step, rows, i, counters, failure);
+        } else {
+            const bool found = present ? (*present)[i] != 0 : true;
+            row.newName = computeNewName(params, row.loadedName, found, counters, &failure);
+        }
         markRuleFailure(rows.problems, i, failure);
     }
 }

@@ -44,6 +44,9 @@ struct RenameParameters
     // Pads each run of ASCII digits in the new title to padNumbersDigits digits.
     bool checkPadNumbers = false;
     int padNumbersDigits = 3;
+    // The name template (NameTemplate.h): the whole starting name, before the other steps.
+    bool checkNameTemplate = false;
+    QString nameTemplate;
 
     // The most digits a padding asks for; larger values are refused where they are entered.
     static constexpr int kMaximumPadding = 255;

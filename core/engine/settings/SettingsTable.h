@@ -100,6 +100,13 @@
                         "what find and replace and the case steps change: the\n"                   \
                         "whole name (default), the title or the extension",                        \
                         "name|title|extension"))                                                   \
+    /* The name template: the whole starting name built from tokens. */                            \
+    PARAMETER(CheckNameTemplate, Flag, 0, checkNameTemplate, Always, NoCliOption)                  \
+    PARAMETER(NameTemplate, Text, 0, nameTemplate, CheckNameTemplate,                              \
+              CliOption("--template",                                                              \
+                        "build each whole name from TEXT, such as\n"                               \
+                        "'{photo.taken:%Y-%m-%d} {counter:3}{ext}' (see --help-tokens)",           \
+                        CheckNameTemplate))                                                        \
     /* new rows here */
 
 // How a value is stored: a flag as 0 or 1, a number as a 32-bit integer, a text as a string.
