@@ -11,6 +11,9 @@ packages=(
   hyperfine mmv
   fusefat dosfstools
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  # Translations: lupdate and lrelease, Qt's own translations, and a font with Japanese and
+  # Chinese glyphs for the layout checks of those languages.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-droid-fallback python3
 )
 
 missing=()

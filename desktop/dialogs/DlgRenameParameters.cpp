@@ -65,7 +65,7 @@ void CDlgRenameParameters::initialise()
     updateFindMessage();
     m_initialised = 1;
 
-    m_caption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
+    m_caption = captionWithTitle(tr("File Rename Parameter(s) - "));
     setWindowTitle(m_caption);
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
@@ -140,8 +140,7 @@ void CDlgRenameParameters::updateNumberMessage()
         if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
             invalid = invalid || !number->number();
     m_labelNumberMessage->setText(
-        invalid ? QStringLiteral("Please enter an integer. The last valid number is kept.")
-                : QString());
+        invalid ? tr("Please enter an integer. The last valid number is kept.") : QString());
     m_labelNumberMessage->setVisible(invalid);
 }
 
@@ -152,8 +151,8 @@ bool CDlgRenameParameters::updateFindMessage()
     if (fault) {
         text = fault->text();
         text[0] = text[0].toUpper();
-        text += QStringLiteral(". The list shows the names of the last valid expression, and "
-                               "nothing is renamed until it is corrected.");
+        text += tr(". The list shows the names of the last valid expression, and "
+                   "nothing is renamed until it is corrected.");
     }
     m_labelFindMessage->setText(text);
     m_labelFindMessage->setVisible(fault.has_value());
