@@ -1092,8 +1092,8 @@ i</translation>
     <message numerus="yes">
         <source>%n File(s) Listed from Folder [%1]</source>
         <translation>
-            <numerusform>%n Datei aus dem Ordner [%1] aufgelistet</numerusform>
-            <numerusform>%n Dateien aus dem Ordner [%1] aufgelistet</numerusform>
+            <numerusform>%n Datei im Ordner [%1]</numerusform>
+            <numerusform>%n Dateien im Ordner [%1]</numerusform>
         </translation>
     </message>
     <message>

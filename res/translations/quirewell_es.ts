@@ -1092,8 +1092,8 @@ i</translation>
     <message numerus="yes">
         <source>%n File(s) Listed from Folder [%1]</source>
         <translation>
-            <numerusform>%n archivo listado de la carpeta [%1]</numerusform>
-            <numerusform>%n archivos listados de la carpeta [%1]</numerusform>
+            <numerusform>%n archivo de la carpeta [%1]</numerusform>
+            <numerusform>%n archivos de la carpeta [%1]</numerusform>
         </translation>
     </message>
     <message>

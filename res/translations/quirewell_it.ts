@@ -1092,8 +1092,8 @@ i</translation>
     <message numerus="yes">
         <source>%n File(s) Listed from Folder [%1]</source>
         <translation>
-            <numerusform>%n file elencato dalla cartella [%1]</numerusform>
-            <numerusform>%n file elencati dalla cartella [%1]</numerusform>
+            <numerusform>%n file dalla cartella [%1]</numerusform>
+            <numerusform>%n file dalla cartella [%1]</numerusform>
         </translation>
     </message>
     <message>

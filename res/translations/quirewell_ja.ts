@@ -1077,7 +1077,7 @@ i</translation>
     <message numerus="yes">
         <source>%n File(s) Listed from Folder [%1]</source>
         <translation>
-            <numerusform>フォルダー [%1] から %n 個のファイルを一覧表示</numerusform>
+            <numerusform>フォルダー [%1] のファイル: %n 個</numerusform>
         </translation>
     </message>
     <message>

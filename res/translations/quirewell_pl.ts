@@ -1107,9 +1107,9 @@ i</translation>
     <message numerus="yes">
         <source>%n File(s) Listed from Folder [%1]</source>
         <translation>
-            <numerusform>Wyświetlono %n plik z folderu [%1]</numerusform>
-            <numerusform>Wyświetlono %n pliki z folderu [%1]</numerusform>
-            <numerusform>Wyświetlono %n plików z folderu [%1]</numerusform>
+            <numerusform>%n plik z folderu [%1]</numerusform>
+            <numerusform>%n pliki z folderu [%1]</numerusform>
+            <numerusform>%n plików z folderu [%1]</numerusform>
         </translation>
     </message>
     <message>

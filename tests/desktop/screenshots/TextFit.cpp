@@ -71,8 +71,8 @@ void addWidget(QList<TextBox> &boxes, QWidget *window, QWidget *widget)
     } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
         const QFontMetrics metrics = tabs->fontMetrics();
         for (int i = 0; i < tabs->count(); ++i)
-            addBox(boxes, window, widget, QStringLiteral("tab"), tabs->tabText(i),
-                   tabs->tabRect(i), metrics.horizontalAdvance(shown(tabs->tabText(i))), 0);
+            addBox(boxes, window, widget, QStringLiteral("tab"), tabs->tabText(i), tabs->tabRect(i),
+                   metrics.horizontalAdvance(shown(tabs->tabText(i))), 0);
     } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
         if (!group->title().isEmpty())
             addBox(boxes, window, widget, QStringLiteral("group"), group->title(), all,

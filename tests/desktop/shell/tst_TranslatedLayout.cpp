@@ -12,13 +12,13 @@
 #include "desktop/dialogs/DlgSettings.h"
 #include "desktop/dialogs/DlgSingleFileRename.h"
 #include "desktop/dialogs/DlgUnreadFolders.h"
+#include "desktop/shell/about/AboutDlg.h"
 #include "desktop/shell/Translations.h"
 #include "desktop/shell/WindowsDialog.h"
-#include "desktop/shell/about/AboutDlg.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -36,9 +36,10 @@ class TranslatedLayoutTest : public QObject
 
 private:
     ShellFixture m_shell;
-    // The folder listed, of a short name like a user's own: the left status pane names it, and
-    // a long path is cut short there in any language (the pane gives way in a narrow window).
-    QTemporaryDir m_folder{QDir::tempPath() + QStringLiteral("/qw-XXXXXX")};
+    // The folder listed, of a name like a user's own: the left status pane names it (a much
+    // longer path is cut short there in any language, as the pane gives way in a narrow window).
+    QTemporaryDir m_temporary{QDir::tempPath() + QStringLiteral("/qw-XXXXXX")};
+    QString m_folder = m_temporary.path() + QStringLiteral("/Holiday Photos 2024");
     QString m_language = qEnvironmentVariable("LANGUAGE");
 
     // The language whose translation the program must load for $LANGUAGE: the first shipped
@@ -75,13 +76,13 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_folder.isValid());
+        QVERIFY(m_temporary.isValid() && QDir().mkdir(m_folder));
         for (int i = 1; i <= 12; ++i) {
-            QFile file(m_folder.filePath(QStringLiteral("IMG_2024_%1.jpg").arg(i)));
+            QFile file(m_folder + QStringLiteral("/IMG_2024_%1.jpg").arg(i));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(i * 1000, 'x'));
         }
-        QVERIFY(m_shell.start({m_folder.path()}));
+        QVERIFY(m_shell.start({m_folder}));
         QVERIFY(waitListed(m_shell.view()));
     }
 
@@ -94,9 +95,9 @@ private slots:
         const QString language = expected();
         if (language.isEmpty()) {
             QCOMPARE(loaded, QString());
-            QCOMPARE(m_shell.frame()->findChild<QTabBar *>(QStringLiteral("category-tabs"))
-                         ->tabText(0),
-                     QStringLiteral("&Home"));
+            QCOMPARE(
+                m_shell.frame()->findChild<QTabBar *>(QStringLiteral("category-tabs"))->tabText(0),
+                QStringLiteral("&Home"));
             return;
         }
         QCOMPARE(loaded, QStringLiteral("quirewell_%1.qm").arg(language));
@@ -161,19 +162,18 @@ private slots:
             return dialog;
         });
         QTest::newRow("about") << Make([](QWidget *p) { return new CAboutDlg(p); });
-        QTest::newRow("windows") << Make([this](QWidget *p) {
-            return new WindowsDialog(*m_shell.frame()->mdiArea(), p);
-        });
+        QTest::newRow("windows") << Make(
+            [this](QWidget *p) { return new WindowsDialog(*m_shell.frame()->mdiArea(), p); });
         QTest::newRow("rename failures") << Make([](QWidget *p) {
             return new CDlgRenameFailures(
-                3, {{QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("/tmp/"),
-                     QStringLiteral("File exists")}},
+                3,
+                {{QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("/tmp/"),
+                  QStringLiteral("File exists")}},
                 p);
         });
         QTest::newRow("unread folders") << Make([](QWidget *p) {
-            return new CDlgUnreadFolders({{QStringLiteral("/tmp/x/"),
-                                           QStringLiteral("Permission denied")}},
-                                         p);
+            return new CDlgUnreadFolders(
+                {{QStringLiteral("/tmp/x/"), QStringLiteral("Permission denied")}}, p);
         });
     }
 
