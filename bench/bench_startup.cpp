@@ -143,8 +143,8 @@ int main(int argc, char **argv)
     }
     char loadText[32];
     std::snprintf(loadText, sizeof loadText, "%.3f ms", bench::median(loads));
-    bench::printInfo("(13b) loading quirewell_de.qm and qtbase_de.qm (median of 101)", "",
-                     loadText, "");
+    bench::printInfo("(13b) loading quirewell_de.qm and qtbase_de.qm (median of 101)", "", loadText,
+                     "");
     bench::printRow("(13) desktop start-up with the German translation, 200 files listed "
                     "(English = 1)",
                     medians.baseline, medians.ours, 1.05);

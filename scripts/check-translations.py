@@ -4,7 +4,8 @@
   forms as the language has);
 - a translation that drops or adds an argument (%1..%9, %n) or a ribbon key tip ("\\nk");
 - an accelerator (&x) dropped or added, or two accelerators that clash inside one context
-  whose English texts have no clash (a menu, a ribbon category, a dialog).
+  whose English texts have no clash (a menu, a ribbon category, a dialog), or inside one of
+  the groups of a context listed in GROUPS (the menus of the command table).
 
 Usage: check-translations.py FILE.ts...   Prints each fault; exit status 1 when there is one.
 """
@@ -16,6 +17,20 @@ import xml.etree.ElementTree as ET
 # Plural forms per language, as lrelease counts them.
 PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2, "pt": 2, "it": 2, "pl": 3, "ru": 3, "ja": 1, "zh": 1,
                 "en": 2}
+# The command table is one context for many menus; these are the groups of its texts that a
+# menu shows together (the classic File, Edit, View and Window menus and the looks).
+GROUPS = {
+    "CommandTable": [
+        ["&New", "&Open...", "&Close", "&Save", "Save &As...", "Print Set&up", "&Quick Print",
+         "Print Pre&view", "E&xit"],
+        ["&Undo", "Cu&t", "&Copy", "&Paste"],
+        ["&Status Bar", "&Caption Bar", "S&mall Icons", "Lar&ge Icons", "&List", "&Details",
+         "By &Name", "&Auto Arrange", "Lin&e up Icons"],
+        ["&New Window", "&Arrange Icons", "&Cascade", "&Tile", "&Windows..."],
+        ["Windows &2000", "Office &XP", "&Windows XP", "Office 200&3", "Visual Studio.NET 200&5",
+         "&Blue Style", "B&lack Style", "&Silver Style", "&Aqua Style"],
+    ],
+}
 ARGUMENT = re.compile(r"%(?:L?\d|L?n)")
 KEY_TIP = re.compile(r"\n[a-z0-9]{1,2}$")
 
@@ -65,16 +80,25 @@ def check_file(path):
             for text in texts:
                 check_text(where, source, text, faults)
             shown.append((source, texts[0]))
-        english = [a for source, _ in shown for a in accelerators(source)]
-        if len(english) == len(set(english)):
-            seen = {}
-            for source, text in shown:
-                for key in accelerators(text):
-                    if key in seen:
-                        faults.append(f"{path}: {name}: accelerator '{key}' of {text!r} "
-                                      f"clashes with {seen[key]!r}")
-                    seen[key] = text
+        groups = [shown] + [[(source, text) for source, text in shown if source in group]
+                            for group in GROUPS.get(name, [])]
+        for group in groups:
+            check_clashes(f"{path}: {name}", group, faults)
     return faults
+
+
+def check_clashes(where, shown, faults):
+    """Two texts of a group with one accelerator, where their English texts have none."""
+    english = [a for source, _ in shown for a in accelerators(source)]
+    if len(english) != len(set(english)):
+        return
+    seen = {}
+    for _, text in shown:
+        for key in accelerators(text):
+            if key in seen:
+                faults.append(f"{where}: accelerator '{key}' of {text!r} clashes with "
+                              f"{seen[key]!r}")
+            seen[key] = text
 
 
 def main(paths):

@@ -800,7 +800,7 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation>&amp;Nebeneinander</translation>
+        <translation>Ne&amp;beneinander</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles</source>

@@ -908,7 +908,7 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     </message>
     <message>
         <source>Lin&amp;e up Icons</source>
-        <translation>&amp;Alinear iconos</translation>
+        <translation>Alinea&amp;r iconos</translation>
     </message>
 </context>
 <context>

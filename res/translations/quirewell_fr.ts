@@ -672,7 +672,7 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation>Barre de &amp;légende</translation>
+        <translation>Barre de légend&amp;e</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
@@ -908,7 +908,7 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     </message>
     <message>
         <source>Lin&amp;e up Icons</source>
-        <translation>&amp;Aligner les icônes</translation>
+        <translation>Al&amp;igner les icônes</translation>
     </message>
 </context>
 <context>

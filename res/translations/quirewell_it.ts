@@ -824,7 +824,7 @@ Verificare che percorso e nome del file siano corretti.</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>Barra di s&amp;tato</translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>

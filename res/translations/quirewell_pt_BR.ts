@@ -672,7 +672,7 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation>Barra de &amp;legenda</translation>
+        <translation>Barra de l&amp;egenda</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
@@ -908,7 +908,7 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
     </message>
     <message>
         <source>Lin&amp;e up Icons</source>
-        <translation>&amp;Alinhar ícones</translation>
+        <translation>Al&amp;inhar ícones</translation>
     </message>
 </context>
 <context>

@@ -906,7 +906,7 @@ Please verify that the correct path and file name are given.</source>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation>&amp;Список</translation>
+        <translation>С&amp;писок</translation>
     </message>
     <message>
         <source>&amp;Details</source>

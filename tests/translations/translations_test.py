@@ -2,7 +2,8 @@
 """Checks the translation check and the translated desktop metadata.
 
 1. scripts/check-translations.py reports each kind of fault in a small .ts file made for it,
-   and passes the same file without the fault.
+   and passes the same file without the fault; a clash inside one menu of the command table
+   is found although that context as a whole has clashes in English.
 2. The desktop entry and the AppStream metadata carry every shipped language.
 
 Usage: translations_test.py SOURCE_ROOT
@@ -39,12 +40,19 @@ CASES = [
 ]
 
 
-def write_ts(path, changes):
+# A context of many menus: its English texts clash ("&Copy", "&Cascade"), so only the listed
+# group of the Edit menu is checked, where "&Undo" and "Cu&t" become one key.
+MENU_GROUP = {"&Undo": "&Rückgängig", "Cu&t": "&Rausschneiden", "&Copy": "K&opieren",
+              "&Cascade": "&Kaskade"}
+
+
+def write_ts(path, changes, context_name="FileMenu", texts=None):
     root = ET.Element("TS", version="2.1", language="de_DE")
     context = ET.SubElement(root, "context")
-    ET.SubElement(context, "name").text = "FileMenu"
-    texts = dict(GOOD)
-    texts[PLURAL[0]] = PLURAL[1]
+    ET.SubElement(context, "name").text = context_name
+    if texts is None:
+        texts = dict(GOOD)
+        texts[PLURAL[0]] = PLURAL[1]
     texts.update(changes)
     for source, text in texts.items():
         message = ET.SubElement(context, "message")
@@ -82,6 +90,15 @@ def check_the_checker(root):
             code, report = run_check(root, path)
             if code == 0 or words not in report:
                 failures.append(f"{name}: not reported as '{words}':\n{report}")
+        path = str(pathlib.Path(folder) / "menus.ts")
+        write_ts(path, {}, "CommandTable", dict(MENU_GROUP))
+        code, report = run_check(root, path)
+        if code == 0 or "'r' of '&Rausschneiden' clashes" not in report:
+            failures.append(f"a clash inside a menu of the command table was missed:\n{report}")
+        write_ts(path, {"Cu&t": "&Ausschneiden"}, "CommandTable", dict(MENU_GROUP))
+        code, report = run_check(root, path)
+        if code != 0:
+            failures.append(f"the command table's menus without a clash were refused:\n{report}")
     return failures
 
 
@@ -112,7 +129,7 @@ def main():
     failures = check_the_checker(root) + check_metadata(root)
     for failure in failures:
         print(failure)
-    print(f"{len(CASES) + 1} checker cases, {len(LANGUAGES)} languages: "
+    print(f"{len(CASES) + 3} checker cases, {len(LANGUAGES)} languages: "
           f"{len(failures)} failure(s)")
     return 1 if failures else 0
 
