@@ -17,24 +17,28 @@ KEPT = re.compile(r"%(?:\d|n|L\d|Ln)|&&|&\w|<[^>]*>|&\w+;|\n[a-z0-9]{1,2}$")
 
 def pseudo(text):
     out = []
-    visible = 0
+    shown = 0  # the characters a reader sees, arguments and markup left out
     pos = 0
     for match in KEPT.finditer(text):
         for ch in text[pos:match.start()]:
             out.append(ACCENTED.get(ch, ch))
-            visible += ch.isalnum() or ch == " "
-        out.append(match.group(0))
-        visible += 1 if match.group(0).startswith("&") and match.group(0) != "&&" else 0
+            shown += 1
+        piece = match.group(0)
+        out.append(piece)
+        if piece == "&&" or piece.startswith("\n"):
+            shown += len(piece)
+        elif piece.startswith("&") and not piece.endswith(";"):
+            shown += 1
         pos = match.end()
     for ch in text[pos:]:
         out.append(ACCENTED.get(ch, ch))
-        visible += ch.isalnum() or ch == " "
-    padding = "·" * math.ceil(visible * 0.4)
+        shown += 1
+    padding = "·" * math.ceil(shown * 0.4)
     tip = re.search(r"\n[a-z0-9]{1,2}$", text)
     body = "".join(out)
     if tip:
         return body[: -len(tip.group(0))] + padding + tip.group(0)
-    return body + padding if padding else body
+    return body + padding
 
 
 def main(source, output):
