@@ -7,7 +7,8 @@
 // one folder of all of them). The trees are made in /dev/shm when it exists.
 //
 // QUIREWELL_BENCH_PARTS runs only some parts: a comma-separated list of "many", "one" (the
-// shapes), "load", "preview", "memory", "cli" (within each shape) and "batch"; empty runs all.
+// shapes), "load", "preview", "regex" (the live preview with a regular expression), "memory", "cli"
+// (within each shape) and "batch"; empty runs all.
 //
 // Child mode: "--memory FOLDER RECURSE" (the desktop program's bytes per row). The C list is
 // the program c_list beside this one.
@@ -57,6 +58,10 @@ public:
     int runModal(QDialog *) override { return 0; }
     QString pickOpenFile(QWidget *, const QString &) override { return {}; }
     QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
 };
 
 // The longest time between two turns of the event loop while it is running.
@@ -239,7 +244,7 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
 
     // Load through the real view, and the event loop meanwhile. The live preview needs the
     // loaded list, so it runs inside.
-    if (wanted("load") || wanted("preview")) {
+    if (wanted("load") || wanted("preview") || wanted("regex")) {
         Desktop desktop(temp.path() + "/settings.ini", many);
         GapMeter gaps;
         qint64 longestGap = 0;
@@ -290,7 +295,10 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
         }
 
         // Live preview: a changed parameter until the column is recomputed and repainted.
-        if (wanted("preview")) {
+        // Once with plain find and replace, once with a regular expression and a group.
+        for (const bool regex : {false, true}) {
+            if (!wanted(regex ? "regex" : "preview"))
+                continue;
             std::vector<double> preview;
             longestGap = 0;
             CQuirewellView *view = desktop.view();
@@ -303,8 +311,10 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
                 const bool measureGap = k >= 50;
                 RenameParameters p;
                 p.checkFindAndReplace = true;
-                p.findText = QStringLiteral("IMG_");
-                p.replaceText = QStringLiteral("Holiday %1 ").arg(k);
+                p.findRegularExpression = regex;
+                p.findText = regex ? QStringLiteral("IMG_(\\d+)") : QStringLiteral("IMG_");
+                p.replaceText = regex ? QStringLiteral("Holiday %1 $1").arg(k)
+                                      : QStringLiteral("Holiday %1 ").arg(k);
                 p.checkNumberAtEnd = k % 2 == 1;
                 const double start = bench::nowMs();
                 if (measureGap)
@@ -342,12 +352,13 @@ void benchShape(const Config &c, const bench::TempFolder &temp, bool many)
             char ours99[32];
             std::snprintf(ours99, sizeof ours99, "%.2f ms", percentile99(preview));
             std::snprintf(what, sizeof what,
-                          "(7) live preview of %s rows, %s: 99th percentile of 50 changes "
+                          "(7) live preview of %s rows, %s%s: 99th percentile of 50 changes "
                           "(median %.2f ms)",
-                          c.label, shape, bench::median(preview));
+                          c.label, shape, regex ? ", regular expression" : "",
+                          bench::median(preview));
             std::printf("| %s | | %s | | <= 100 ms | %s |\n", what, ours99,
                         percentile99(preview) <= 100 ? "yes" : "NO");
-            printGap("recompute", c, longestGap);
+            printGap(regex ? "recompute, regular expression" : "recompute", c, longestGap);
         }
     }
 

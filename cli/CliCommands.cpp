@@ -13,6 +13,7 @@
 #include "core/engine/names/RowOrder.h"
 #include "core/engine/rename/BatchRename.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/PresetStore.h"
 #include "core/listing/FileListLoader.h"
 #include "core/listing/ListingTexts.h"
 #include "core/system/SystemError.h"
@@ -102,7 +103,8 @@ void printMessages(const QStringList &messages)
 
 RenameParameters parameters(const CliOptions &options)
 {
-    RenameParameters params = RenameParameters::fromSettings(CAppSettings());
+    RenameParameters params =
+        options.preset ? *options.preset : RenameParameters::fromSettings(CAppSettings());
     options.applyTo(params);
     return params;
 }
@@ -239,4 +241,18 @@ int runRename(const CliOptions &options)
     if (result.cancelled > 0)
         return CliInterrupt::kExitStatus;
     return result.failures.empty() ? doneStatus(listing) : 1;
+}
+
+int runPresets(const CliOptions &)
+{
+    const PresetStore::Result<QStringList> names = PresetStore().names();
+    if (!names) {
+        printMessage(QStringLiteral("quirewell-cli: ") + names.error);
+        return 1;
+    }
+    QByteArray out;
+    for (const QString &name : *names.value)
+        out += escapedField(name) + '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return 0;
 }

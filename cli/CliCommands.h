@@ -12,3 +12,5 @@ QString parametersProblem(const CliOptions &options);
 int runList(const CliOptions &options);
 int runPreview(const CliOptions &options);
 int runRename(const CliOptions &options);
+// The presets' names, one per line, sorted (1: the folder could not be read).
+int runPresets(const CliOptions &options);

@@ -86,6 +86,10 @@ QList<CliOptionSpec> buildOptions()
                          "preview: add a seventh column, empty for a row that is fine,\n"
                          "else why its new name cannot be used (duplicate, exists,\n"
                          "invalid: ..., or why the rule failed)")
+            // Presets.
+            << runOption("--preset", Argument::Name,
+                         "preview, rename: start from the rename parameters of preset NAME\n"
+                         "instead of the stored ones; the options given here still win")
             << runOption("--help", Argument::None, "")
             << runOption("--version", Argument::None, "");
     return options;
@@ -128,6 +132,8 @@ QString synopsis(const CliOptionSpec &option)
         return option.name + QStringLiteral(" FILE");
     case Argument::Choice:
         return option.name + u' ' + option.choices.join(u'|');
+    case Argument::Name:
+        return option.name + QStringLiteral(" NAME");
     }
     return option.name;
 }

@@ -18,7 +18,8 @@ struct CliOptionSpec
         Text,   // TEXT
         Number, // N, a 32-bit whole number
         File,   // FILE
-        Choice  // one of choices, stored as its index
+        Choice, // one of choices, stored as its index
+        Name    // NAME, a preset's name
     };
 
     QString name; // "--find"

@@ -8,7 +8,7 @@ namespace {
 using Argument = CliOptionSpec::Argument;
 using Key = CAppSettings::Key;
 
-const QLatin1String kCommands("list, preview, rename, history, undo or keep");
+const QLatin1String kCommands("list, preview, rename, history, undo, keep or presets");
 
 // The case steps exclude each other, as in the parameters dialog.
 constexpr Key kCaseSteps[] = {Key::CheckUpperCase, Key::CheckLowerCase, Key::CheckTitleCase,
@@ -58,11 +58,14 @@ QString store(const CliOptionSpec &option, const QString &value, CliOptions &o)
             break;
         case Argument::Text:
         case Argument::File:
+        case Argument::Name:
             o.parameters.insert(*option.parameter, value);
             break;
         }
     } else if (name == QLatin1String("--config"))
         o.configFile = value;
+    else if (name == QLatin1String("--preset"))
+        o.presetName = value;
     else if (name == QLatin1String("--recursive"))
         o.recursive = true;
     else if (name == QLatin1String("--hidden"))
@@ -103,11 +106,13 @@ QString storePositional(const QString &argument, CliOptions &o)
             o.command = CliOptions::Command::Undo;
         else if (argument == QLatin1String("keep"))
             o.command = CliOptions::Command::Keep;
+        else if (argument == QLatin1String("presets"))
+            o.command = CliOptions::Command::Presets;
         else
             return QStringLiteral("unknown command \"%1\" (%2)").arg(argument, kCommands);
         return {};
     }
-    if (o.command == CliOptions::Command::History)
+    if (o.command == CliOptions::Command::History || o.command == CliOptions::Command::Presets)
         return QStringLiteral("unexpected argument \"%1\"").arg(argument);
     if (o.command == CliOptions::Command::Undo || o.command == CliOptions::Command::Keep) {
         if (!o.journalId.isNull())
@@ -184,17 +189,21 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
         return QStringLiteral("no command given (%1)").arg(kCommands);
     if (o.status && o.command != CliOptions::Command::Preview)
         return QStringLiteral("--status is an option of preview only");
+    if (!o.presetName.isNull() && o.command != CliOptions::Command::Preview &&
+        o.command != CliOptions::Command::Rename)
+        return QStringLiteral("--preset is an option of preview and rename only");
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
-        o.command != CliOptions::Command::Undo && o.command != CliOptions::Command::Keep)
+        o.command != CliOptions::Command::Presets && o.command != CliOptions::Command::Undo &&
+        o.command != CliOptions::Command::Keep)
         return QStringLiteral("no folder given");
     return {};
 }
 
-QString usageText(const QString &journalFolder)
+QString usageText(const QString &journalFolder, const QString &presetFolder)
 {
     return QStringLiteral(
                "Usage: quirewell-cli COMMAND FOLDER [options]\n"
-               "       quirewell-cli history | undo [ID] [--yes] | keep [ID]\n"
+               "       quirewell-cli history | undo [ID] [--yes] | keep [ID] | presets\n"
                "\n"
                "Commands:\n"
                "  list FOLDER       list the files, one row per line, six tab-separated columns:\n"
@@ -210,6 +219,9 @@ QString usageText(const QString &journalFolder)
                "                    batch not yet undone that renamed something; newer entries\n"
                "                    passed over are named) back to their old names\n"
                "  keep [ID]         end an interrupted batch and keep its renames\n"
+               "  presets           the saved presets of rename parameters, one name per line,\n"
+               "                    sorted; preset NAME is the file NAME.conf in\n"
+               "                    %3\n"
                "\n"
                "Options (for this run only; nothing is stored):\n"
                "%2"
@@ -237,8 +249,9 @@ QString usageText(const QString &journalFolder)
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual);\n"
                "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
-               "Exit status: 0 done, 1 refused or failed, 2 bad usage or an unusable --config "
-               "FILE,\n3 done but some sub-folders could not be read (each named on standard "
-               "error),\n130 stopped by Ctrl+C.\n")
-        .arg(journalFolder, CliOptionTable::helpLines());
+               "Exit status: 0 done, 1 refused or failed, 2 bad usage, an unusable --config "
+               "FILE or an\nunknown or unusable --preset NAME, 3 done but some sub-folders could "
+               "not be read\n"
+               "(each named on standard error), 130 stopped by Ctrl+C.\n")
+        .arg(journalFolder, CliOptionTable::helpLines(), presetFolder);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/RenameParameters.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
-struct RenameParameters;
+#include <optional>
 
 // What one run of quirewell-cli was asked to do.
 struct CliOptions
@@ -20,7 +21,8 @@ struct CliOptions
         Rename,
         History,
         Undo,
-        Keep
+        Keep,
+        Presets
     };
 
     Command command = Command::None;
@@ -39,8 +41,11 @@ struct CliOptions
     bool reorder = false;   // chains through temporary names, whatever is stored
     bool noReorder = false; // list order, whatever is stored
     bool status = false;    // preview: a seventh column with each row's problem
-    QString sort;           // --sort: name, natural, modified or size; empty: the listing's order
-    bool reverse = false;   // --reverse: the order backwards
+    QString presetName;     // --preset: the preset the parameters start from
+    // The parameters of presetName, once read; none: the stored parameters.
+    std::optional<RenameParameters> preset;
+    QString sort;         // --sort: name, natural, modified or size; empty: the listing's order
+    bool reverse = false; // --reverse: the order backwards
 
     // Whether the rows are put in another order than the listing's.
     bool reordersRows() const { return !sort.isEmpty() || reverse; }
@@ -53,5 +58,5 @@ struct CliOptions
 // what is wrong with the usage.
 QString parseArguments(const QStringList &arguments, CliOptions &options);
 
-// The --help text; journalFolder is where the journal lives.
-QString usageText(const QString &journalFolder);
+// The --help text; journalFolder is where the journal lives, presetFolder the presets.
+QString usageText(const QString &journalFolder, const QString &presetFolder);

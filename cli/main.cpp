@@ -6,6 +6,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/rename/RenameOperation.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/PresetStore.h"
 #include "core/engine/settings/SettingsFileCheck.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,8 @@ int run(const CliOptions &options)
         return runUndo(options);
     case CliOptions::Command::Keep:
         return runKeep(options);
+    case CliOptions::Command::Presets:
+        return runPresets(options);
     case CliOptions::Command::None:
         break;
     }
@@ -78,7 +81,7 @@ int main(int argc, char **argv)
         return kBadUsage;
     }
     if (options.help) {
-        writeOut(usageText(JournalStore::folderPath()));
+        writeOut(usageText(JournalStore::folderPath(), PresetStore::defaultFolder()));
         return checkedOutput(0);
     }
     if (options.version) {
@@ -95,6 +98,15 @@ int main(int argc, char **argv)
             return kBadUsage;
         }
         CAppSettings::useStoreFile(options.configFile);
+    }
+    if (!options.presetName.isNull()) {
+        // Read before anything is listed, so an unusable preset renames nothing.
+        const PresetStore::Result<RenameParameters> preset = PresetStore().load(options.presetName);
+        if (!preset) {
+            printMessage(QStringLiteral("quirewell-cli: ") + preset.error);
+            return kBadUsage;
+        }
+        options.preset = preset.value;
     }
     // Checked before anything is listed, so an unusable expression renames nothing.
     if (options.command == CliOptions::Command::Preview ||

@@ -1,4 +1,5 @@
-# bash completion for quirewell-cli: commands, options, folders and the --config file.
+# bash completion for quirewell-cli: commands, options, folders, the --config file and the
+# names of presets.
 
 # The options, those that take a value ("  --find TEXT   ...", "  --help, --version") and the
 # words of those that take one of a few ("  --apply-to name|title|extension"), as the
@@ -27,7 +28,7 @@ _quirewell_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local folder_commands='list preview rename'
-    local commands="$folder_commands history undo keep"
+    local commands="$folder_commands history undo keep presets"
     _quirewell_cli_options
     local options=$_quirewell_cli_all valued=$_quirewell_cli_valued
     COMPREPLY=()
@@ -46,6 +47,13 @@ _quirewell_cli()
         if [[ $option == --config ]]; then
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        elif [[ $option == --preset ]]; then
+            # One name per line; a name may hold spaces, which the shell then escapes.
+            local name
+            while IFS= read -r name; do
+                [[ $name == "$cur"* ]] && COMPREPLY+=("$name")
+            done < <(command quirewell-cli presets 2>/dev/null)
+            compopt -o filenames 2>/dev/null
         elif [[ -n ${_quirewell_cli_choices[$option]-} ]]; then
             mapfile -t COMPREPLY < <(compgen -W "${_quirewell_cli_choices[$option]}" -- "$cur")
         fi

@@ -17,9 +17,19 @@ import xml.etree.ElementTree as ET
 # Plural forms per language, as lrelease counts them.
 PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2, "pt": 2, "it": 2, "pl": 3, "ru": 3, "ja": 1, "zh": 1,
                 "en": 2}
-# The command table is one context for many menus; these are the groups of its texts that a
-# menu shows together (the classic File, Edit, View and Window menus and the looks).
+# Contexts that hold several menus or a window and its menus: the groups of their texts that
+# are shown together. The command table's are the classic File, Edit, View and Window menus
+# and the looks.
 GROUPS = {
+    # The rename parameters window, and the menu of its "Manage Presets" button.
+    "CDlgRenameParameters": [
+        ["&New Name :", "Restart Numbers in Every Fol&der", "&Pad Numbers in Name to Digits :",
+         "Regular e&xpression", "Match &case", "Replace &all", "T&itle Case", "Sent&ence Case",
+         "Trim &Spaces", "Spe&ll in ASCII", "Lower-Case Extensi&on", "&Find :", "&Rename All",
+         "Apply Find && Replace and Case &To :", "Appl&y Preset :", "&Manage Presets"],
+        ["&Save Current Parameters as Preset...", "&Rename Preset...", "&Delete Preset",
+         "&Import Preset...", "&Export Preset..."],
+    ],
     "CommandTable": [
         ["&New", "&Open...", "&Close", "&Save", "Save &As...", "Print Set&up", "&Quick Print",
          "Print Pre&view", "E&xit"],

@@ -89,6 +89,11 @@ int renameNoReplace(int folder, const char *from, const char *to)
     return ::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
 
+int renameReplacing(int folder, const char *from, const char *to)
+{
+    return ::renameat(folder, from, folder, to) == 0 ? 0 : errno;
+}
+
 MoveResult moveNoReplace(int folder, const char *from, const char *to)
 {
     MoveResult result;

@@ -9,6 +9,10 @@ namespace FileRename {
 // then go through moveNoReplace.
 int renameNoReplace(int folder, const char *from, const char *to);
 
+// One renameat(): from takes the name to, replacing what was there (a file written beside its
+// final name and put in place at once).
+int renameReplacing(int folder, const char *from, const char *to);
+
 struct MoveResult
 {
     int error = 0;

@@ -46,6 +46,7 @@ void CDlgRenameParameters::showDialog()
         setAttribute(Qt::WA_Moved);
     else
         initialise();
+    refreshPresets(currentPreset());
     show();
     raise();
     activateWindow();

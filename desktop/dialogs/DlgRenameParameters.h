@@ -7,6 +7,7 @@
 
 class CSpinArrows;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 
 // The rename parameters window: modeless, one per list view, beside the list while the
@@ -42,6 +43,14 @@ public:
 
     static QString placementValueName() { return QStringLiteral("DlgRenameParametersLocation"); }
 
+    // Presets: a list of them beside the case rows; choosing one applies it, a menu saves,
+    // renames, deletes, imports and exports them. Applying reads the preset (a failure is
+    // told and changes nothing), puts it in the controls, stores it and hands it on as an
+    // edit does; a window never shown is read from the store first.
+    void applyPreset(const QString &name);
+    // Asks for a name and saves the parameters under it.
+    void savePreset();
+
 signals:
     // The value after a change that changes the new names.
     void parametersEdited(const RenameParameters &parameters);
@@ -49,6 +58,8 @@ signals:
 
 protected:
     void reject() override;
+    // Coming back to the window lists the presets again (one may have been imported meanwhile).
+    void changeEvent(QEvent *event) override;
 
 private:
     using Key = CAppSettings::Key;
@@ -86,6 +97,12 @@ private:
     void onParameterEdited(Key key);
     void clearOtherCaseBox(Key clicked);
 
+    // DlgRenameParametersPresets.cpp: the presets' controls.
+    QLayout *buildPresetRows();
+    // Lists the presets again, current selected (none when empty or absent).
+    void refreshPresets(const QString &current = {});
+    QString currentPreset() const;
+
     int m_initialised = 0;
     QString m_caption;
     RenameParameters m_parameters; // as the controls were last taken
@@ -100,4 +117,5 @@ private:
     CSpinArrows *m_spinRemoveInitialCharactersLength = nullptr;
     QLabel *m_labelNumberMessage = nullptr;
     QLabel *m_labelFindMessage = nullptr;
+    QComboBox *m_presets = nullptr;
 };

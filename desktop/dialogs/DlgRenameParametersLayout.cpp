@@ -1,7 +1,8 @@
 // The controls of the rename parameters window: find and replace in a group at the top, the new
 // name below it, the two numbers beside the icon with their digits and steps, the restart and
 // number padding switches, the remove length with its arrows, then the four case boxes, the
-// text steps' boxes and the part they apply to, with "&Rename All" at the bottom right.
+// text steps' boxes and the part they apply to, with the presets beside the removal and case
+// rows and "&Rename All" at the bottom right.
 #include "desktop/dialogs/CheckTitledGroup.h"
 #include "desktop/dialogs/DialogLook.h"
 #include "desktop/dialogs/DlgRenameParameters.h"
@@ -247,6 +248,8 @@ void CDlgRenameParameters::buildControls()
     grid->addLayout(padNumbersRow, 4, 0, 1, 4);
     grid->addLayout(removeRow, 5, 0, 1, 3);
     grid->addLayout(caseRow, 6, 0, 1, 3);
+    // The presets at the right of the removal and case rows, clear of the rows above.
+    grid->addLayout(buildPresetRows(), 5, 3, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->addLayout(textRow, 7, 0, 1, 3);
     grid->addLayout(applyRow, 8, 0, 1, 3);
     grid->addWidget(renameAll, 7, 3, 2, 1, Qt::AlignRight | Qt::AlignBottom);
@@ -281,6 +284,8 @@ void CDlgRenameParameters::buildControls()
         checkLowerCase,
         checkTitleCase,
         checkSentenceCase,
+        m_presets,
+        findChild<QWidget *>(QStringLiteral("PresetMenu")),
         checkTrimSpaces,
         checkAscii,
         checkLowerExtension,

@@ -29,19 +29,34 @@ CDlgRenameParameters *createRenameParameters(CQuirewellView &view, CMainFrame &f
     return dialog;
 }
 
+// The view's rename parameters window, made on first use.
+CDlgRenameParameters *parametersDialog(CQuirewellView &view, CMainFrame &frame)
+{
+    auto *dialog = qobject_cast<CDlgRenameParameters *>(view.renameParametersDialog());
+    if (!dialog) {
+        dialog = createRenameParameters(view, frame);
+        // The view destroys it when it goes, which stores its placement.
+        view.setRenameParametersDialog(dialog);
+    }
+    return dialog;
+}
+
 } // namespace
+
+void applyPreset(CQuirewellView &view, CMainFrame &frame, const QString &name)
+{
+    parametersDialog(view, frame)->applyPreset(name);
+}
+
+void savePreset(CQuirewellView &view, CMainFrame &frame)
+{
+    parametersDialog(view, frame)->savePreset();
+}
 
 void connectTo(CQuirewellView &view, CMainFrame &frame)
 {
-    QObject::connect(&view, &CQuirewellView::renameParametersRequested, &frame, [&view, &frame] {
-        auto *dialog = qobject_cast<CDlgRenameParameters *>(view.renameParametersDialog());
-        if (!dialog) {
-            dialog = createRenameParameters(view, frame);
-            // The view destroys it when it goes, which stores its placement.
-            view.setRenameParametersDialog(dialog);
-        }
-        dialog->showDialog();
-    });
+    QObject::connect(&view, &CQuirewellView::renameParametersRequested, &frame,
+                     [&view, &frame] { parametersDialog(view, frame)->showDialog(); });
     QObject::connect(&view, &CQuirewellView::settingsRequested, &frame, [&view] {
         CDlgSettings dialog(&view);
         dialog.setObjectName(QStringLiteral("CDlgSettings"));

@@ -3,6 +3,7 @@
 class CMainFrame;
 class CQuirewellView;
 class ListController;
+class QString;
 class QWidget;
 
 // The list views' dialogs as the desktop program shows them: answers the view's requests for
@@ -14,4 +15,8 @@ namespace ShellViewDialogs {
 void connectTo(CQuirewellView &view, CMainFrame &frame);
 // Lists a controller's failed renames over parent whenever there are any.
 void showFailuresOf(ListController &controller, QWidget *parent);
+// Presets from outside the window (the ribbon): applied to the view's rename parameters (the
+// window updates if shown, the list at once), or the view's parameters saved as one.
+void applyPreset(CQuirewellView &view, CMainFrame &frame, const QString &name);
+void savePreset(CQuirewellView &view, CMainFrame &frame);
 } // namespace ShellViewDialogs

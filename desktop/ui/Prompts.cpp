@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -167,6 +169,16 @@ public:
                          const QString &filter) override
     {
         return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter);
+    }
+
+    std::optional<QString> askText(QWidget *parent, const QString &label,
+                                   const QString &initial) override
+    {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, QString::fromLatin1(CAppSettings::kApplicationTitle),
+                                  label, QLineEdit::Normal, initial, &ok);
+        return ok ? std::optional<QString>(text) : std::nullopt;
     }
 };
 

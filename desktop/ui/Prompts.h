@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QDialog;
 class QWidget;
 
@@ -49,6 +51,10 @@ public:
     virtual QString pickOpenFile(QWidget *parent, const QString &filter) = 0;
     virtual QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
                                  const QString &filter) = 0;
+
+    // A line of text asked for under label, starting from initial; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &label,
+                                           const QString &initial) = 0;
 
     static Prompts &instance();
     // Replaces the prompts in use (tests); nullptr goes back to the real ones. Not owned.

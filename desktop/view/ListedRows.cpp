@@ -6,11 +6,42 @@
 
 #include <algorithm>
 
+struct ListedRows::UnlistedRead
+{
+    std::mutex lock;
+    std::condition_variable ready;
+    std::optional<UnlistedNames> names;
+};
+
 ListedRows::ListedRows()
 {
-    // New rows, or fewer (the unchecked ones removed, their files now unlisted).
-    QObject::connect(&m_model, &QAbstractItemModel::modelReset, &m_model,
-                     [this] { m_unlisted.reset(); });
+    // New rows, or fewer (the unchecked ones removed, their files now unlisted). The reading
+    // starts once the listing's details are taken too (queued), unless a need came first.
+    QObject::connect(&m_model, &QAbstractItemModel::modelReset, &m_model, [this] {
+        m_unlisted.reset();
+        m_unlistedRead.reset();
+        QMetaObject::invokeMethod(
+            &m_model, [this] { startReadingUnlisted(); }, Qt::QueuedConnection);
+    });
+}
+
+void ListedRows::startReadingUnlisted()
+{
+    const FileRows &rows = m_model.rows();
+    // Unwatched folders are read afresh at every need anyway.
+    if (m_unlisted || m_unlistedRead || rows.rows.empty() || !m_presence)
+        return;
+    auto read = std::make_shared<UnlistedRead>();
+    m_unlistedRead = read;
+    // The thread works on copies alone, and is left to end by itself when the rows change
+    // again before it is done.
+    std::thread([read, paths = UnlistedNames::folderPathsOf(rows),
+                 counts = UnlistedNames::listedCountsOf(rows), ignoreCase = !m_subFoldersListed] {
+        UnlistedNames names(paths, counts, ignoreCase);
+        const std::lock_guard guard(read->lock);
+        read->names = std::move(names);
+        read->ready.notify_all();
+    }).detach();
 }
 
 ListedRows::~ListedRows()
@@ -60,7 +91,14 @@ QString ListedRows::statistics(const QString &folder, bool hiddenShown, bool rea
 const UnlistedNames &ListedRows::unlistedNames()
 {
     const FileRows &rows = m_model.rows();
-    if (!m_unlisted) {
+    if (!m_unlisted && m_unlistedRead) {
+        std::unique_lock guard(m_unlistedRead->lock);
+        m_unlistedRead->ready.wait(guard, [this] { return m_unlistedRead->names.has_value(); });
+        m_unlisted = std::move(m_unlistedRead->names);
+        guard.unlock();
+        m_unlistedRead.reset();
+        // Read since the rows came: what the watch saw change since is read again below.
+    } else if (!m_unlisted) {
         m_unlisted.emplace(rows, !m_subFoldersListed);
         return *m_unlisted;
     }

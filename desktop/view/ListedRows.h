@@ -3,7 +3,9 @@
 #include "core/engine/names/NameConflicts.h"
 #include "core/listing/FileListModel.h"
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -50,7 +52,13 @@ private:
     FileListModel m_model;
     std::unique_ptr<FolderPresence> m_presence;
     std::thread m_release; // frees the rows a listing replaced
+    // Reads the unlisted entries on a thread of their own as soon as the rows change: the
+    // folders of a million rows take longer to read than the window may go without painting.
+    void startReadingUnlisted();
+
     std::optional<UnlistedNames> m_unlisted;
+    struct UnlistedRead;
+    std::shared_ptr<UnlistedRead> m_unlistedRead; // under way or done; taken at the first need
     bool m_bHiddenSeen = false;
     bool m_bReadOnlySeen = false;
     bool m_subFoldersListed = false;

@@ -324,6 +324,42 @@ Stattdessen: </translation>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. Die Liste zeigt die Namen des letzten gültigen Ausdrucks, und nichts wird umbenannt, bis er korrigiert ist.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(keine gewählt)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Eine Vorlage wählen, um ihre Umbenennungsparameter in dieses Fenster zu übernehmen</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>&amp;Vorlage anwenden :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>Vorlagen verwal&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>Aktuelle Parameter als Vorlage &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>Vorlage &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>Vorlage &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>Vorlage &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>Vorlage &amp;exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -994,6 +1030,25 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Keine Vorlagen gespeichert)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>Aktuelle Parameter als Vorlage &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>Vorlage &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>Vorlagen &amp;verwalten...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1068,6 +1123,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Neues Fenster</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Vorlagen für Umbenennungsparameter</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Eine gespeicherte Vorlage mit Umbenennungsparametern anwenden oder die aktuellen speichern</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1279,61 @@ Dateien aus Unterordnern werden nicht geladen.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>&amp;Aqua-Stil</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Vorlagen (*.conf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Eine Vorlage namens „%1“ gibt es bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Dieser Name kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Die Vorlage „%1“ konnte nicht angewendet werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Die aktuellen Umbenennungsparameter als Vorlage speichern:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Die Vorlage „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Neuer Name der Vorlage „%1“:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Die Vorlage „%1“ konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Die Vorlage „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Die Vorlagendatei als diese Vorlage importieren:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Die Vorlagendatei konnte nicht importiert werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Die Vorlage „%1“ konnte nicht exportiert werden.</translation>
     </message>
 </context>
 <context>

@@ -324,6 +324,42 @@ En su lugar: </translation>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. La lista muestra los nombres de la última expresión válida y no se renombra nada hasta que se corrija.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(ninguno elegido)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Elija un preajuste para poner sus parámetros de cambio de nombre en esta ventana</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>A&amp;plicar preajuste :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>&amp;Gestionar preajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Guardar los parámetros actuales como preajuste...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>Re&amp;nombrar preajuste...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Eliminar preajuste</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importar preajuste...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>E&amp;xportar preajuste...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -994,6 +1030,25 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(No hay preajustes guardados)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Guardar los parámetros actuales como preajuste...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importar preajuste...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>&amp;Administrar preajustes...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1068,6 +1123,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Nueva ventana</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Preajustes</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Preajustes de parámetros de cambio de nombre</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Aplicar un preajuste guardado de parámetros de cambio de nombre, o guardar los actuales</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1279,61 @@ No se cargan los archivos de las subcarpetas.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Estilo &amp;aqua</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Preajustes (*.conf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Ya existe un preajuste llamado «%1». ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>No se puede usar este nombre.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>No se pudo aplicar el preajuste «%1»; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Guardar los parámetros de cambio de nombre actuales como el preajuste:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>No se pudo guardar el preajuste «%1».</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Nuevo nombre del preajuste «%1»:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>No se pudo renombrar el preajuste «%1».</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>¿Eliminar el preajuste «%1»?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar el preajuste «%1».</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Importar el archivo de preajuste como el preajuste:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>No se pudo importar el archivo de preajuste; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>No se pudo exportar el preajuste «%1».</translation>
     </message>
 </context>
 <context>

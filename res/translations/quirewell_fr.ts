@@ -324,6 +324,42 @@ Instead, </source>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. La liste affiche les noms de la dernière expression valide, et rien n&apos;est renommé tant qu&apos;elle n&apos;est pas corrigée.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(aucun choisi)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Choisir un préréglage pour placer ses paramètres de renommage dans cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>Appli&amp;quer un préréglage :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>&amp;Gérer les préréglages</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Enregistrer les paramètres actuels comme préréglage...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>&amp;Renommer le préréglage...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importer un préréglage...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>E&amp;xporter le préréglage...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -994,6 +1030,25 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Aucun préréglage enregistré)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Enregistrer les paramètres actuels comme préréglage...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importer un préréglage...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>&amp;Gérer les préréglages...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1068,6 +1123,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Préréglages des paramètres de renommage</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Appliquer un préréglage enregistré de paramètres de renommage, ou enregistrer les paramètres actuels</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1279,61 @@ Les fichiers des sous-dossiers ne sont pas chargés.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Style a&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Préréglages (*.conf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Un préréglage nommé « %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Ce nom ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Impossible d&apos;appliquer le préréglage « %1 » ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Enregistrer les paramètres de renommage actuels comme préréglage :</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le préréglage « %1 ».</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Nouveau nom du préréglage « %1 » :</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Impossible de renommer le préréglage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Impossible de supprimer le préréglage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Importer le fichier de préréglage sous le nom :</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Impossible d&apos;importer le fichier de préréglage ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Impossible d&apos;exporter le préréglage « %1 ».</translation>
     </message>
 </context>
 <context>

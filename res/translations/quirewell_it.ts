@@ -324,6 +324,42 @@ Invece: </translation>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. L&apos;elenco mostra i nomi dell&apos;ultima espressione valida e nulla viene rinominato finché non è corretta.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(nessuna scelta)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Scegliere una preimpostazione per inserirne i parametri di rinomina in questa finestra</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>App&amp;lica preimpostazione :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>&amp;Gestisci preimpostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Salva i parametri attuali come preimpostazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>&amp;Rinomina preimpostazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Elimina preimpostazione</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importa preimpostazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>Es&amp;porta preimpostazione...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -994,6 +1030,25 @@ Verificare che percorso e nome del file siano corretti.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Nessuna preimpostazione salvata)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Salva i parametri attuali come preimpostazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importa preimpostazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>&amp;Gestisci preimpostazioni...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1068,6 +1123,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Nuova finestra</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Preimpostazioni</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Preimpostazioni dei parametri di rinomina</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Applica una preimpostazione salvata dei parametri di rinomina, o salva quelli attuali</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1279,61 @@ I file delle sottocartelle non vengono caricati.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Stile ac&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Preimpostazioni (*.conf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Esiste già una preimpostazione di nome «%1». Sostituirla?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Questo nome non può essere usato.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Impossibile applicare la preimpostazione «%1»; non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Salva i parametri di rinomina attuali come preimpostazione:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Impossibile salvare la preimpostazione «%1».</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Nuovo nome della preimpostazione «%1»:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Impossibile rinominare la preimpostazione «%1».</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Eliminare la preimpostazione «%1»?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Impossibile eliminare la preimpostazione «%1».</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Importa il file di preimpostazione come preimpostazione:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Impossibile importare il file di preimpostazione; non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Impossibile esportare la preimpostazione «%1».</translation>
     </message>
 </context>
 <context>

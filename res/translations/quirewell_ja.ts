@@ -311,6 +311,42 @@ Instead, </source>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>。一覧には最後の有効な式による名前が表示され、修正するまで名前は変更されません。</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(未選択)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>プリセットを選ぶと、その名前変更のパラメーターをこのウィンドウに設定します</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>プリセットを適用(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>プリセットの管理(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>現在のパラメーターをプリセットとして保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>プリセットの名前を変更(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>プリセットを削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>プリセットをインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>プリセットをエクスポート(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -980,6 +1016,25 @@ Please verify that the correct path and file name are given.</source>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(保存されたプリセットはありません)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>現在のパラメーターをプリセットとして保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>プリセットをインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>プリセットの管理(&amp;M)...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1054,6 +1109,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>新しいウィンドウ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>名前変更のパラメーターのプリセット</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>保存した名前変更のパラメーターのプリセットを適用するか、現在のパラメーターを保存します</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1261,61 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>アクア スタイル(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>プリセット (*.conf);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>プリセット「%1」は既にあります。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>この名前は使用できません。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>プリセット「%1」を適用できませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>現在の名前変更のパラメーターを次のプリセットとして保存:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>プリセット「%1」を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>プリセット「%1」の新しい名前:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>プリセット「%1」の名前を変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>プリセット「%1」を削除しますか?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>プリセット「%1」を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>プリセット ファイルを次のプリセットとしてインポート:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>プリセット ファイルをインポートできませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>プリセット「%1」をエクスポートできませんでした。</translation>
     </message>
 </context>
 <context>

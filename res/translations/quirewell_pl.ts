@@ -337,6 +337,42 @@ Zamiast tego: </translation>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. Lista pokazuje nazwy z ostatniego poprawnego wyrażenia i nic nie zostanie zmienione, dopóki nie zostanie ono poprawione.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(nie wybrano)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Wybierz szablon, aby wstawić jego parametry zmiany nazw do tego okna</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>Zastosuj szab&amp;lon :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>Zarządzaj sza&amp;blonami</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Zapisz bieżące parametry jako szablon...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>Zmień &amp;nazwę szablonu...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Usuń szablon</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importuj szablon...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>&amp;Eksportuj szablon...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -1008,6 +1044,25 @@ Sprawdź, czy ścieżka i nazwa pliku są poprawne.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Brak zapisanych szablonów)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Zapisz bieżące parametry jako szablon...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importuj szablon...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>Zarządzaj sza&amp;blonami...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1082,6 +1137,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Nowe okno</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Szablony</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Szablony parametrów zmiany nazw</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Zastosuj zapisany szablon parametrów zmiany nazw lub zapisz bieżące</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1297,61 @@ Pliki z podfolderów nie są wczytywane.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Styl &amp;aqua</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Szablony (*.conf);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Szablon o nazwie „%1” już istnieje. Zastąpić go?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Tej nazwy nie można użyć.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Nie udało się zastosować szablonu „%1”; nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Zapisz bieżące parametry zmiany nazw jako szablon:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Nie udało się zapisać szablonu „%1”.</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Nowa nazwa szablonu „%1”:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Nie udało się zmienić nazwy szablonu „%1”.</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Usunąć szablon „%1”?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Nie udało się usunąć szablonu „%1”.</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Importuj plik szablonu jako szablon:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Nie udało się zaimportować pliku szablonu; nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Nie udało się wyeksportować szablonu „%1”.</translation>
     </message>
 </context>
 <context>

@@ -324,6 +324,42 @@ Em vez disso: </translation>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. A lista mostra os nomes da última expressão válida, e nada é renomeado até que ela seja corrigida.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(nenhuma escolhida)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Escolha uma predefinição para colocar seus parâmetros de renomeação nesta janela</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>Usar predefinição &amp;salva :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>&amp;Gerenciar predefinições</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Salvar parâmetros atuais como predefinição...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>&amp;Renomear predefinição...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>E&amp;xcluir predefinição</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importar predefinição...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>&amp;Exportar predefinição...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -994,6 +1030,25 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Nenhuma predefinição salva)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Salvar parâmetros atuais como predefinição...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Importar predefinição...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>&amp;Gerenciar predefinições...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1068,6 +1123,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Nova janela</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Predefinições de parâmetros de renomeação</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Aplicar uma predefinição salva de parâmetros de renomeação ou salvar os atuais</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1279,61 @@ Os arquivos das subpastas não são carregados.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Estilo a&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Predefinições (*.conf);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Já existe uma predefinição chamada &quot;%1&quot;. Substituí-la?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Este nome não pode ser usado.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Não foi possível aplicar a predefinição &quot;%1&quot;; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Salvar os parâmetros de renomeação atuais como a predefinição:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Não foi possível salvar a predefinição &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Novo nome da predefinição &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Não foi possível renomear a predefinição &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Excluir a predefinição &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Não foi possível excluir a predefinição &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Importar o arquivo de predefinição como a predefinição:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Não foi possível importar o arquivo de predefinição; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Não foi possível exportar a predefinição &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,42 @@ Instead, </source>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>. Список показывает имена по последнему допустимому выражению, и ничего не переименовывается, пока оно не исправлено.</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>(не выбрано)</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>Выберите предустановку, чтобы подставить её параметры переименования в это окно</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>Примени&amp;ть предустановку :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>&amp;Управление предустановками</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Сохранить текущие параметры как предустановку...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>&amp;Переименовать предустановку...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Удалить предустановку</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Импорт предустановки...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>&amp;Экспорт предустановки...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -1008,6 +1044,25 @@ Please verify that the correct path and file name are given.</source>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>(Нет сохранённых предустановок)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>&amp;Сохранить текущие параметры как предустановку...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>&amp;Импорт предустановки...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>&amp;Управление предустановками...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1082,6 +1137,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>&amp;Новое окно</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Предустановки</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>Предустановки параметров переименования</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>Применить сохранённую предустановку параметров переименования или сохранить текущие</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1297,61 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Стиль «&amp;Аква»</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>Предустановки (*.conf);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>Предустановка «%1» уже существует. Заменить её?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>Это имя нельзя использовать.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>Не удалось применить предустановку «%1»; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>Сохранить текущие параметры переименования как предустановку:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>Не удалось сохранить предустановку «%1».</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>Новое имя предустановки «%1»:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>Не удалось переименовать предустановку «%1».</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Удалить предустановку «%1»?</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Не удалось удалить предустановку «%1».</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>Импортировать файл предустановки как предустановку:</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>Не удалось импортировать файл предустановки; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>Не удалось экспортировать предустановку «%1».</translation>
     </message>
 </context>
 <context>

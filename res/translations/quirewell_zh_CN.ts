@@ -311,6 +311,42 @@ Instead, </source>
         <source>. The list shows the names of the last valid expression, and nothing is renamed until it is corrected.</source>
         <translation>。列表显示上一个有效表达式得到的名称，改正之前不会重命名任何文件。</translation>
     </message>
+    <message>
+        <source>(none chosen)</source>
+        <translation>（未选择）</translation>
+    </message>
+    <message>
+        <source>Choose a preset to put its rename parameters in this window</source>
+        <translation>选择一个预设，将其重命名参数填入此窗口</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Preset :</source>
+        <translation>应用预设(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets</source>
+        <translation>管理预设(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>将当前参数保存为预设(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Preset...</source>
+        <translation>重命名预设(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>删除预设(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>导入预设(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Preset...</source>
+        <translation>导出预设(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSettings</name>
@@ -980,6 +1016,25 @@ Please verify that the correct path and file name are given.</source>
     </message>
 </context>
 <context>
+    <name>FrameRibbon</name>
+    <message>
+        <source>(No Presets Saved)</source>
+        <translation>（没有已保存的预设）</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Parameters as Preset...</source>
+        <translation>将当前参数保存为预设(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Preset...</source>
+        <translation>导入预设(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets...</source>
+        <translation>管理预设(&amp;M)...</translation>
+    </message>
+</context>
+<context>
     <name>HomeCategory</name>
     <message>
         <source>&amp;Home</source>
@@ -1054,6 +1109,18 @@ i</translation>
     <message>
         <source>&amp;New Window</source>
         <translation>新建窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Rename Parameter Presets</source>
+        <translation>重命名参数预设</translation>
+    </message>
+    <message>
+        <source>Apply a saved preset of rename parameters, or save the current ones</source>
+        <translation>应用已保存的重命名参数预设，或保存当前参数</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1261,61 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>水绿色样式(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>PresetPrompts</name>
+    <message>
+        <source>Presets (*.conf);;All Files (*)</source>
+        <translation>预设 (*.conf);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>名为“%1”的预设已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>This name cannot be used.</source>
+        <translation>无法使用此名称。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be applied; nothing was changed.</source>
+        <translation>无法应用预设“%1”；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Save the current rename parameters as the preset:</source>
+        <translation>将当前重命名参数保存为预设：</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be saved.</source>
+        <translation>无法保存预设“%1”。</translation>
+    </message>
+    <message>
+        <source>New name of the preset &quot;%1&quot;:</source>
+        <translation>预设“%1”的新名称：</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed.</source>
+        <translation>无法重命名预设“%1”。</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>要删除预设“%1”吗？</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>无法删除预设“%1”。</translation>
+    </message>
+    <message>
+        <source>Import the preset file as the preset:</source>
+        <translation>将预设文件导入为预设：</translation>
+    </message>
+    <message>
+        <source>The preset file could not be imported; nothing was changed.</source>
+        <translation>无法导入预设文件；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be exported.</source>
+        <translation>无法导出预设“%1”。</translation>
     </message>
 </context>
 <context>

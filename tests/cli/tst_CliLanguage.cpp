@@ -39,12 +39,11 @@ private slots:
         const QString root = m_tree.root();
         QTest::newRow("list") << QStringList{u"list"_qs, root, u"--recursive"_qs}
                               << QByteArray("File(s) Listed from Folder [");
-        QTest::newRow("preview")
-            << QStringList{u"preview"_qs, root, u"--find=IMG"_qs, u"--replace=Photo"_qs}
-            << QByteArray("File(s) from Sub Folder(s) Not Listed");
-        QTest::newRow("missing folder")
-            << QStringList{u"list"_qs, root + u"/missing"_qs}
-            << QByteArray("Could Not List Files from [");
+        QTest::newRow("preview") << QStringList{u"preview"_qs, root, u"--find=IMG"_qs,
+                                                u"--replace=Photo"_qs}
+                                 << QByteArray("File(s) from Sub Folder(s) Not Listed");
+        QTest::newRow("missing folder") << QStringList{u"list"_qs, root + u"/missing"_qs}
+                                        << QByteArray("Could Not List Files from [");
     }
 
     void outputStaysEnglish()

@@ -32,8 +32,8 @@ expect() {
   [ "$got" = "$wanted" ] || fail "[$*] completes to [$got], not [$wanted]"
 }
 
-expect 'history|keep|list|preview|rename|undo' quirewell-cli ''
-expect 'preview' quirewell-cli pr
+expect 'history|keep|list|presets|preview|rename|undo' quirewell-cli ''
+expect 'presets|preview' quirewell-cli pr
 expect 'rename' quirewell-cli --yes --find IMG re
 expect 'Papers|Photos 2024' quirewell-cli list P
 expect 'Papers|Photos 2024' quirewell-cli --find list preview P
@@ -54,6 +54,18 @@ expect '--number-end|--number-start' quirewell-cli --nu
 expect 'extension|name|title' quirewell-cli list Papers --apply-to ''
 expect 'title' quirewell-cli --apply-to = t
 expect 'Papers|Photos 2024' quirewell-cli --apply-to title list P
+
+# Preset names come from "quirewell-cli presets", spaces and all.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME/quirewell/presets"
+for preset in Holiday 'Holiday 2024' Work; do
+  printf '[Settings]\nCheckUpperCase=1\n' >"$XDG_CONFIG_HOME/quirewell/presets/$preset.conf"
+done
+expect 'Holiday|Holiday 2024' quirewell-cli preview Papers --preset Ho
+expect 'Holiday|Holiday 2024|Work' quirewell-cli --preset ''
+expect 'Work' quirewell-cli --preset = W
+expect 'Papers|Photos 2024' quirewell-cli --preset Work preview P
+expect '' quirewell-cli presets ''
 
 # Every command and option of --help is completed and has its place in the manual page,
 # and so has every escape of printed fields.
@@ -79,7 +91,7 @@ done
 valued=$(grep -oE -- '^  --[a-z][a-z-]* [A-Z]+' <<<"$help" | awk '{print $1 " " $2}')
 [ -n "$valued" ] || fail "no option with a value found in --help"
 while read -r option argument; do
-  if [ "$option" != --config ]; then
+  if [ "$option" != --config ] && [ "$option" != --preset ]; then
     expect '' quirewell-cli "$option" ''
   fi
   grep -qF -- "${option//-/\\-} \" $argument\"" "$page" ||
@@ -96,7 +108,7 @@ for option in $options; do
       fail "the manual page does not give $option its $choices"
     continue
   fi
-  expect 'history|keep|list|preview|rename|undo' quirewell-cli "$option" ''
+  expect 'history|keep|list|presets|preview|rename|undo' quirewell-cli "$option" ''
 done
 for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do
   grep -qF -- "\\e${escape#\\}" "$page" || fail "the manual page lacks the escape $escape"

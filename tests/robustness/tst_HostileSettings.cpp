@@ -1,5 +1,6 @@
 #include "core/engine/names/NewNameRule.h"
 #include "core/engine/settings/AppSettings.h"
+#include "core/engine/settings/PresetStore.h"
 #include "tests/robustness/HostileStores.h"
 
 #include <QFile>
@@ -140,6 +141,22 @@ private slots:
         CAppSettings().setValue(CAppSettings::Key::NumberAtEnd, 3); // silently lost, never a crash
         QDir(m_store).removeRecursively();
         QFile::remove(m_store);
+    }
+
+    // Presets: where the user's store reads a broken file as the defaults, a preset made of
+    // it is refused, naming the file, and applies nothing.
+    void brokenStoreIsRefusedAsAPreset_data() { brokenStoreReadsAsDefaults_data(); }
+    void brokenStoreIsRefusedAsAPreset()
+    {
+        QFETCH(QByteArray, content);
+        const PresetStore store(m_dir.filePath(QStringLiteral("presets%1").arg(m_stores)));
+        QVERIFY(QDir().mkpath(store.folder()));
+        QVERIFY(writeStore(store.fileOf(QStringLiteral("broken")), content));
+        const auto loaded = store.load(QStringLiteral("broken"));
+        QVERIFY(!loaded);
+        QVERIFY2(loaded.error.contains(store.fileOf(QStringLiteral("broken"))),
+                 qPrintable(loaded.error));
+        g_messages.clear(); // Qt names an unknown stored type, as above
     }
 
 private:

@@ -9,8 +9,10 @@
 #include <QHashFunctions>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
+#include <cstring>
+#include <thread>
+#include <utility>
 
 QString invalidNameDetail(QStringView newName)
 {
@@ -38,27 +40,48 @@ QString invalidNameDetail(QStringView newName)
     return {};
 }
 
-UnlistedNames::UnlistedNames(const FileRows &rows, bool ignoreCase) : m_ignoreCase(ignoreCase)
+UnlistedNames::UnlistedNames(const FileRows &rows, bool ignoreCase)
+    : UnlistedNames(folderPathsOf(rows), listedCountsOf(rows), ignoreCase)
+{}
+
+UnlistedNames::UnlistedNames(const std::vector<QByteArray> &folderPaths,
+                             const std::vector<qsizetype> &listedCounts, bool ignoreCase)
+    : m_ignoreCase(ignoreCase)
 {
-    read(rows, nullptr);
+    read(folderPaths, listedCounts, nullptr);
+}
+
+std::vector<QByteArray> UnlistedNames::folderPathsOf(const FileRows &rows)
+{
+    std::vector<QByteArray> paths;
+    paths.reserve(rows.folders.size());
+    for (const FileFolder &folder : rows.folders)
+        paths.push_back(folder.rawPath);
+    return paths;
+}
+
+std::vector<qsizetype> UnlistedNames::listedCountsOf(const FileRows &rows)
+{
+    std::vector<qsizetype> listed(rows.folders.size(), 0);
+    for (const FileRow &row : rows.rows)
+        ++listed[row.folder];
+    return listed;
 }
 
 void UnlistedNames::reread(const FileRows &rows, const std::vector<bool> &changed)
 {
-    read(rows, &changed);
+    read(folderPathsOf(rows), listedCountsOf(rows), &changed);
 }
 
-void UnlistedNames::read(const FileRows &rows, const std::vector<bool> *only)
+void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
+                         const std::vector<qsizetype> &listed, const std::vector<bool> *only)
 {
-    m_byFolder.resize(rows.folders.size());
-    std::vector<qsizetype> listed(rows.folders.size(), 0);
-    for (const FileRow &row : rows.rows)
-        ++listed[row.folder];
-    for (size_t f = 0; f < rows.folders.size(); ++f) {
+    m_byFolder.resize(folderPaths.size());
+    for (size_t f = 0; f < folderPaths.size(); ++f) {
         if (only && (f >= only->size() || !(*only)[f]))
             continue;
         m_byFolder[f].clear();
-        const QByteArray &path = rows.folders[f].rawPath;
+        const QByteArray &path = folderPaths[f];
         const char *folder = path.isEmpty() ? "." : path.constData();
         qsizetype entries = 0;
         {
@@ -67,28 +90,28 @@ void UnlistedNames::read(const FileRows &rows, const std::vector<bool> *only)
                 ++entries;
         }
         // Counting is cheap; the names are kept only where some entry is not a row.
-        if (entries == listed[f])
+        if (f < listed.size() && entries == listed[f])
             continue;
         FolderReader reader(folder);
         QMultiHash<quint32, QString> &names = m_byFolder[f];
         names.reserve(entries);
         while (const char *entry = reader.next()) {
             const QString name = decodeFileName(QByteArrayView(entry));
-            names.insert(hash(name), name);
+            names.insert(folderNameHash(m_ignoreCase, quint32(f), name), name);
         }
     }
 }
 
-quint32 UnlistedNames::hash(const QString &name) const
+bool UnlistedNames::contains(quint32 folder, const QString &name) const
 {
-    return m_ignoreCase ? caseFoldedHash(name) : quint32(qHash(name, 0));
+    return contains(folder, name, folderNameHash(m_ignoreCase, folder, name));
 }
 
-bool UnlistedNames::contains(quint32 folder, const QString &name) const
+bool UnlistedNames::contains(quint32 folder, const QString &name, quint32 hash) const
 {
     if (folder >= m_byFolder.size() || m_byFolder[folder].isEmpty())
         return false;
-    const auto [first, last] = m_byFolder[folder].equal_range(hash(name));
+    const auto [first, last] = m_byFolder[folder].equal_range(hash);
     return std::any_of(first, last, [&](const QString &entry) {
         return m_ignoreCase ? sameIgnoringCase(entry, name) : entry == name;
     });
@@ -96,8 +119,7 @@ bool UnlistedNames::contains(quint32 folder, const QString &name) const
 
 namespace {
 
-// What a row is (flags), and what happens to its group's name (taken, written by several
-// threads at once).
+// What a row is, and what happens to a group of movers' name.
 enum Flag : quint8
 {
     Mover = 1,    // checked, and its valid new name differs from the loaded one
@@ -111,90 +133,106 @@ bool isConflictMark(RowProblem p)
     return p == RowProblem::Duplicate || p == RowProblem::Exists || p == RowProblem::Invalid;
 }
 
-// A hash of a folder and a name that agrees with NameTable's comparison.
-quint32 nameHash(bool ignoreCase, quint32 folder, const QString &name)
+// A row's name under its hash (folderNameHash).
+struct Key
 {
-    const quint32 h = ignoreCase ? caseFoldedHash(name) : quint32(qHash(name, 0));
-    return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
-}
+    quint32 hash;
+    quint32 row;
+};
 
-// The movers' new names in an open-addressing table over row indices, at most half full,
-// keyed by folder and name. Each slot holds its row's hash too: a probe that meets another
-// name is then told apart without reading the row.
-class NameTable
+// The keys of the movers' new names and of every row's loaded name, each set laid out by
+// partition: a partition holds the keys whose hash starts with its bits, in row order. Equal
+// names fall in one partition, and a partition's table stays small enough for the cache, where
+// one table over a million names would miss it on nearly every probe.
+struct PartitionedKeys
+{
+    std::vector<Key> movers, loaded;
+    std::vector<size_t> moverStarts, loadedStarts; // partitions + 1 each
+};
+
+class ConflictMarking
 {
 public:
-    // newHashes: nameHash() of each mover's folder and new name, by row.
-    NameTable(const FileRows &rows, bool ignoreCase, size_t movers,
-              const std::vector<quint32> &newHashes)
-        : m_rows(rows), m_ignoreCase(ignoreCase), m_mask(std::bit_ceil(movers * 2 + 2) - 1),
-          m_slots(m_mask + 1, Slot{0, -1}), m_hashes(newHashes)
+    ConflictMarking(FileRows &rows, const ConflictCheck &check)
+        : m_rows(rows), m_check(check), m_threads(RowThreads::threadsFor(rows.rows.size())),
+          m_partitionBits(partitionBitsFor(rows.rows.size()))
     {}
 
-    // The first row inserted with this folder and name, or -1.
-    qint32 find(quint32 h, quint32 folder, const QString &name) const
+    void run()
     {
-        for (size_t slot = h & m_mask;; slot = (slot + 1) & m_mask) {
-            const Slot &s = m_slots[slot];
-            if (s.row < 0 || (s.hash == h && same(size_t(s.row), folder, name)))
-                return s.row;
-        }
-    }
-    // Inserts row (its new name) unless an equal one is in; returns that one, else row.
-    qint32 insert(qint32 row)
-    {
-        const FileRow &r = m_rows.rows[size_t(row)];
-        const quint32 h = m_hashes[size_t(row)];
-        for (size_t slot = h & m_mask;; slot = (slot + 1) & m_mask) {
-            Slot &s = m_slots[slot];
-            if (s.row < 0) {
-                s = Slot{h, row};
-                return row;
-            }
-            if (s.hash == h && same(size_t(s.row), r.folder, r.newName))
-                return s.row;
-        }
+        const size_t n = m_rows.rows.size();
+        if (m_rows.problems.size() != n)
+            m_rows.problems.reset(n);
+        m_flags.assign(n, 0);
+        m_newHashes.resize(n);
+        m_loadedHashes.resize(n);
+        const size_t parts = size_t(1) << m_partitionBits;
+        m_moverCounts.assign(m_threads * parts, 0);
+        m_loadedCounts.assign(m_threads * parts, 0);
+        eachThread([this](size_t t, size_t from, size_t to) { look(t, from, to); });
+        if (std::all_of(m_moverCounts.begin(), m_moverCounts.end(),
+                        [](size_t c) { return c == 0; }))
+            return;
+        // Asked for before the threads start: it may read folders, once.
+        m_unlisted = m_check.unlisted ? &m_check.unlisted() : nullptr;
+        layOut();
+        eachThread([this](size_t t, size_t, size_t) {
+            const size_t parts = size_t(1) << m_partitionBits;
+            for (size_t p = parts * t / m_threads; p < parts * (t + 1) / m_threads; ++p)
+                markPartition(p);
+        });
+        eachThread([this](size_t, size_t from, size_t to) { mark(from, to); });
     }
 
 private:
-    bool same(size_t row, quint32 folder, const QString &name) const
+    static int partitionBitsFor(size_t n)
     {
-        const FileRow &r = m_rows.rows[row];
-        if (r.folder != folder)
-            return false;
-        return m_ignoreCase ? sameIgnoringCase(r.newName, name) : r.newName == name;
+        // About 4,096 names a partition.
+        int bits = 0;
+        while (bits < 12 && (n >> bits) > 4096)
+            ++bits;
+        return bits;
     }
 
-    const FileRows &m_rows;
-    bool m_ignoreCase;
-    size_t m_mask;
-    struct Slot
+    size_t partitionOf(quint32 hash) const
     {
-        quint32 hash;
-        qint32 row; // -1: free
-    };
-    std::vector<Slot> m_slots;
-    const std::vector<quint32> &m_hashes;
-};
+        return m_partitionBits == 0 ? 0 : hash >> (32 - m_partitionBits);
+    }
 
-} // namespace
+    // work(thread, from, to) over the rows, in the same contiguous parts every time.
+    template <typename Work> void eachThread(const Work &work)
+    {
+        const size_t n = m_rows.rows.size();
+        std::vector<std::thread> helpers;
+        for (size_t t = 1; t < m_threads; ++t)
+            helpers.emplace_back([&, t] { work(t, n * t / m_threads, n * (t + 1) / m_threads); });
+        work(0, 0, n / m_threads);
+        for (std::thread &helper : helpers)
+            helper.join();
+    }
 
-void markNameConflicts(FileRows &rows, const ConflictCheck &check)
-{
-    const size_t n = rows.rows.size();
-    RowProblems &problems = rows.problems;
-    if (problems.size() != n)
-        problems.reset(n);
-    std::vector<quint8> flags(n, 0);
-    std::atomic<size_t> movers{0};
-
-    // Each row on its own: earlier marks cleared, refused names marked, movers found.
-    RowThreads::shareOut(n, [&](size_t from, size_t to) {
-        size_t found = 0;
+    // Each row on its own: earlier marks cleared, refused names marked, movers found, names
+    // hashed and counted by partition.
+    void look(size_t thread, size_t from, size_t to)
+    {
+        const size_t parts = size_t(1) << m_partitionBits;
+        size_t *movers = &m_moverCounts[thread * parts];
+        size_t *loaded = &m_loadedCounts[thread * parts];
+        RowProblems &problems = m_rows.problems;
+        // The names lie all over the heap: each is asked for well before it is read, so that
+        // the misses overlap rather than follow one another.
+        constexpr size_t kAhead = 16;
         for (size_t i = from; i < to; ++i) {
-            const FileRow &row = rows.rows[i];
+            if (i + kAhead < to) {
+                const FileRow &later = m_rows.rows[i + kAhead];
+                __builtin_prefetch(later.loadedName.constData());
+                __builtin_prefetch(later.newName.constData());
+            }
+            const FileRow &row = m_rows.rows[i];
             if (isConflictMark(problems.kind(i)))
                 problems.set(i, RowProblem::None);
+            m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
+            ++loaded[partitionOf(m_loadedHashes[i])];
             if (!row.checked || row.newName == row.loadedName)
                 continue;
             const QString invalid = invalidNameDetail(row.newName);
@@ -203,66 +241,197 @@ void markNameConflicts(FileRows &rows, const ConflictCheck &check)
                 problems.set(i, RowProblem::Invalid, invalid);
                 continue;
             }
-            flags[i] = Mover;
-            ++found;
-        }
-        movers += found;
-    });
-    if (movers == 0)
-        return;
-
-    std::vector<quint32> newHashes(n), oldHashes(n);
-    RowThreads::shareOut(n, [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
-            const FileRow &row = rows.rows[i];
-            if (flags[i] & Mover)
-                newHashes[i] = nameHash(check.ignoreCase, row.folder, row.newName);
-            oldHashes[i] = nameHash(check.ignoreCase, row.folder, row.loadedName);
-        }
-    });
-    NameTable table(rows, check.ignoreCase, movers, newHashes);
-
-    // Movers that get one name share the first of them as their group.
-    std::vector<qint32> group(n, -1);
-    for (size_t j = 0; j < n; ++j) {
-        if (!(flags[j] & Mover))
-            continue;
-        const qint32 first = table.insert(qint32(j));
-        group[j] = first;
-        if (size_t(first) != j) {
-            flags[size_t(first)] |= Shared;
-            flags[j] |= Shared;
+            m_flags[i] = Mover;
+            m_newHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.newName);
+            ++movers[partitionOf(m_newHashes[i])];
         }
     }
 
-    // Each loaded name either stays taken or is left by its mover.
-    std::vector<quint8> taken(n, 0);
-    RowThreads::shareOut(n, [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
-            const FileRow &row = rows.rows[i];
-            const qint32 first = table.find(oldHashes[i], row.folder, row.loadedName);
-            if (first >= 0)
-                std::atomic_ref(taken[size_t(first)])
-                    .fetch_or(quint8((flags[i] & Mover) ? Released : Kept),
-                              std::memory_order_relaxed);
-        }
-    });
+    // The keys laid out by partition, each thread's rows after the earlier threads' ones.
+    void layOut()
+    {
+        const size_t parts = size_t(1) << m_partitionBits;
+        const auto starts = [&](std::vector<size_t> &counts, std::vector<size_t> &partStarts) {
+            partStarts.assign(parts + 1, 0);
+            size_t at = 0;
+            for (size_t p = 0; p < parts; ++p) {
+                partStarts[p] = at;
+                for (size_t t = 0; t < m_threads; ++t)
+                    at += std::exchange(counts[t * parts + p], at);
+            }
+            partStarts[parts] = at;
+            return at;
+        };
+        m_keys.movers.resize(starts(m_moverCounts, m_keys.moverStarts));
+        m_keys.loaded.resize(starts(m_loadedCounts, m_keys.loadedStarts));
+        eachThread([&](size_t t, size_t from, size_t to) {
+            size_t *movers = &m_moverCounts[t * parts];
+            size_t *loaded = &m_loadedCounts[t * parts];
+            for (size_t i = from; i < to; ++i) {
+                const quint32 h = m_loadedHashes[i];
+                m_keys.loaded[loaded[partitionOf(h)]++] = Key{h, quint32(i)};
+                if (m_flags[i] & Mover) {
+                    const quint32 nh = m_newHashes[i];
+                    m_keys.movers[movers[partitionOf(nh)]++] = Key{nh, quint32(i)};
+                }
+            }
+        });
+    }
 
-    const UnlistedNames *unlisted = check.unlisted ? &check.unlisted() : nullptr;
-    RowThreads::shareOut(n, [&](size_t from, size_t to) {
+    bool same(quint32 row, const FileRow &other, const QString &name) const
+    {
+        const FileRow &r = m_rows.rows[row];
+        if (r.folder != other.folder)
+            return false;
+        return m_check.ignoreCase ? sameIgnoringCase(r.newName, name) : r.newName == name;
+    }
+
+    // Groups the partition's movers by new name, finds which names stay taken or are left,
+    // and notes it in the movers' flags. Only this thread writes these rows' flags.
+    void markPartition(size_t p)
+    {
+        const Key *movers = m_keys.movers.data() + m_keys.moverStarts[p];
+        const size_t count = m_keys.moverStarts[p + 1] - m_keys.moverStarts[p];
+        if (count == 0)
+            return;
+        struct Slot
+        {
+            quint32 hash;
+            qint32 key; // index into movers; -1: free
+        };
+        const size_t mask = std::bit_ceil(count * 2 + 2) - 1;
+        std::vector<Slot> table(mask + 1, Slot{0, -1});
+        std::vector<quint32> first(count);
+        std::vector<quint8> state(count, 0);
+        for (size_t k = 0; k < count; ++k) {
+            const FileRow &row = m_rows.rows[movers[k].row];
+            for (size_t s = movers[k].hash & mask;; s = (s + 1) & mask) {
+                Slot &slot = table[s];
+                if (slot.key < 0) {
+                    slot = Slot{movers[k].hash, qint32(k)};
+                    first[k] = quint32(k);
+                    break;
+                }
+                if (slot.hash == movers[k].hash && same(movers[slot.key].row, row, row.newName)) {
+                    first[k] = quint32(slot.key);
+                    state[size_t(slot.key)] |= Shared;
+                    state[k] |= Shared;
+                    break;
+                }
+            }
+        }
+        const size_t loadedEnd = m_keys.loadedStarts[p + 1];
+        for (size_t l = m_keys.loadedStarts[p]; l < loadedEnd; ++l) {
+            const Key key = m_keys.loaded[l];
+            const FileRow &row = m_rows.rows[key.row];
+            for (size_t s = key.hash & mask;; s = (s + 1) & mask) {
+                const Slot &slot = table[s];
+                if (slot.key < 0)
+                    break;
+                if (slot.hash == key.hash && same(movers[slot.key].row, row, row.loadedName)) {
+                    state[size_t(slot.key)] |= (m_flags[key.row] & Mover) ? Released : Kept;
+                    break;
+                }
+            }
+        }
+        // What the group learnt goes to each mover's flags; the rows themselves are read in
+        // their own order afterwards, which the cache follows.
+        for (size_t k = 0; k < count; ++k)
+            m_flags[movers[k].row] |=
+                quint8(state[k] & Shared) | quint8(state[first[k]] & (Kept | Released));
+    }
+
+    // The marks, row by row.
+    void mark(size_t from, size_t to)
+    {
+        RowProblems &problems = m_rows.problems;
         for (size_t i = from; i < to; ++i) {
-            if (!(flags[i] & Mover))
+            const quint8 flags = m_flags[i];
+            if (!(flags & Mover))
                 continue;
-            const quint8 g = taken[size_t(group[i])];
-            const FileRow &row = rows.rows[i];
-            if (flags[i] & Shared)
+            if (flags & Shared)
                 problems.set(i, RowProblem::Duplicate);
-            else if (g & Kept)
+            else if (flags & Kept)
                 problems.set(i, RowProblem::Exists);
-            else if (!(g & Released) && unlisted && unlisted->contains(row.folder, row.newName))
+            else if (!(flags & Released) && m_unlisted &&
+                     m_unlisted->contains(m_rows.rows[i].folder, m_rows.rows[i].newName,
+                                          m_newHashes[i]))
                 problems.set(i, RowProblem::Exists);
         }
-    });
+    }
+
+    FileRows &m_rows;
+    const ConflictCheck &m_check;
+    const size_t m_threads;
+    const int m_partitionBits;
+    const UnlistedNames *m_unlisted = nullptr;
+    std::vector<quint8> m_flags;
+    std::vector<quint32> m_newHashes, m_loadedHashes;
+    // Keys by thread and partition: first counts, then where each thread writes next.
+    std::vector<size_t> m_moverCounts, m_loadedCounts;
+    PartitionedKeys m_keys;
+};
+
+} // namespace
+
+namespace {
+
+// The code unit as the case-insensitive comparison folds it; surrogates all alike, since a
+// pair folds as one code point (sameIgnoringCase tells such names apart).
+quint64 foldedUnit(char16_t c)
+{
+    if (c < 0x80)
+        return (c >= u'A' && c <= u'Z') ? char16_t(c | 0x20) : c;
+    if (QChar::isSurrogate(c))
+        return 0xD800;
+    return char16_t(QChar::toCaseFolded(char32_t(c)));
+}
+
+// A hash of the case-folded code units, four at a time: names that sameIgnoringCase takes
+// for one have the same. A run of four ASCII units is folded at once, with bit arithmetic.
+quint32 foldedHash(const QString &name)
+{
+    constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
+    const auto *units = reinterpret_cast<const char16_t *>(name.utf16());
+    const qsizetype size = name.size();
+    quint64 h = quint64(size) * kMultiplier;
+    const auto mix = [&h](quint64 word) {
+        h = (h ^ word) * kMultiplier;
+        h ^= h >> 29;
+    };
+    qsizetype k = 0;
+    for (; k + 4 <= size; k += 4) {
+        quint64 word;
+        std::memcpy(&word, units + k, sizeof word);
+        if ((word & 0xFF80FF80FF80FF80ull) == 0) {
+            // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
+            const quint64 fromA = word + 0x003F003F003F003Full;
+            const quint64 pastZ = word + 0x0025002500250025ull;
+            word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
+        } else {
+            word = foldedUnit(units[k]) | foldedUnit(units[k + 1]) << 16 |
+                   foldedUnit(units[k + 2]) << 32 | foldedUnit(units[k + 3]) << 48;
+        }
+        mix(word);
+    }
+    quint64 tail = 0;
+    for (int shift = 0; k < size; ++k, shift += 16)
+        tail |= foldedUnit(units[k]) << shift;
+    mix(tail);
+    return quint32(h ^ (h >> 32));
+}
+
+} // namespace
+
+quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name)
+{
+    const quint32 h = ignoreCase ? foldedHash(name) : quint32(qHash(name, 0));
+    return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
+}
+
+void markNameConflicts(FileRows &rows, const ConflictCheck &check)
+{
+    ConflictMarking(rows, check).run();
 }
 
 void clearConflictMarks(RowProblems &problems)

@@ -19,6 +19,10 @@ constexpr int kLongestNameBytes = 255;
 // text when it can.
 QString invalidNameDetail(QStringView newName);
 
+// A hash of a folder index and a name that agrees with the marking's comparison of names:
+// case-folded when ignoreCase.
+quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name);
+
 // The names on disk in each listed folder that no row lists (hidden or read-only files left
 // out of the list, sub-folders, files made since), by folder index. A folder whose entries
 // are exactly as many as its rows is taken to hold only them and keeps no set.
@@ -28,17 +32,25 @@ public:
     UnlistedNames() = default;
     // Reads every folder of rows once. ignoreCase: keep the names case-folded.
     UnlistedNames(const FileRows &rows, bool ignoreCase);
+    // The same from what the reading needs of the rows, so that it can run on another thread
+    // while they change: each folder's path and how many rows it lists (listedCounts).
+    UnlistedNames(const std::vector<QByteArray> &folderPaths,
+                  const std::vector<qsizetype> &listedCounts, bool ignoreCase);
+    // What the constructor above takes of rows.
+    static std::vector<QByteArray> folderPathsOf(const FileRows &rows);
+    static std::vector<qsizetype> listedCountsOf(const FileRows &rows);
     // Reads again the folders whose index is set in changed (one flag per folder of rows).
     void reread(const FileRows &rows, const std::vector<bool> &changed);
 
     bool ignoresCase() const { return m_ignoreCase; }
     // Whether folder holds an entry called name (as the sets compare names).
     bool contains(quint32 folder, const QString &name) const;
+    // The same, with hash = folderNameHash(ignoresCase(), folder, name) known.
+    bool contains(quint32 folder, const QString &name, quint32 hash) const;
 
 private:
-    void read(const FileRows &rows, const std::vector<bool> *only);
-
-    quint32 hash(const QString &name) const;
+    void read(const std::vector<QByteArray> &folderPaths, const std::vector<qsizetype> &listed,
+              const std::vector<bool> *only);
 
     bool m_ignoreCase = false;
     // By a hash that agrees with the comparison, so that a look-up copies no name.

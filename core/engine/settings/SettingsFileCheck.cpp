@@ -16,14 +16,15 @@ namespace {
 
 // Why the entry at path is not a file that may be read, or an empty text. A status look-up
 // never opens the entry, so a FIFO cannot block here.
-QString problemWithEntry(const QString &path)
+QString problemWithEntry(const QString &path, FileSystem::Links links)
 {
     FileSystem::FileStatus status;
-    const int error =
-        FileSystem::statusAt(FileSystem::kCurrentFolder, encodeFileName(path).constData(), status,
-                             FileSystem::Links::Followed);
+    const int error = FileSystem::statusAt(FileSystem::kCurrentFolder,
+                                           encodeFileName(path).constData(), status, links);
     if (error != 0)
         return systemErrorText(error);
+    if (status.type == FileSystem::FileType::Link)
+        return QStringLiteral("it is a symbolic link");
     if (status.type == FileSystem::FileType::Folder)
         return QStringLiteral("it is a folder");
     if (status.type != FileSystem::FileType::Regular)
@@ -71,9 +72,14 @@ QString problemWithValues(const QSettings &store)
     for (int k = 0; k < CAppSettings::kKeyCount; ++k) {
         const auto key = CAppSettings::Key(k);
         const QString name = CAppSettings::keyName(key);
-        const QVariant value = store.value(QStringLiteral("Settings/") + name);
-        if (!value.isValid())
+        const QString stored = QStringLiteral("Settings/") + name;
+        const QVariant value = store.value(stored);
+        if (!value.isValid()) {
+            // Present but unreadable (a stored type Qt does not know) is damage, not absence.
+            if (store.contains(stored))
+                return QStringLiteral("the value of %1 cannot be read").arg(name);
             continue; // absent: its default, as in any store
+        }
         if (CAppSettings::isText(key) ? !value.canConvert<QString>() : !isWhole32BitNumber(value))
             return QStringLiteral("the value of %1 is not %2")
                 .arg(name, CAppSettings::isText(key) ? QStringLiteral("a text")
@@ -89,9 +95,9 @@ QString problemWithValues(const QSettings &store)
 
 } // namespace
 
-QString SettingsFileCheck::problemWith(const QString &path)
+QString SettingsFileCheck::problemWith(const QString &path, FileSystem::Links links)
 {
-    if (const QString problem = problemWithEntry(path); !problem.isEmpty())
+    if (const QString problem = problemWithEntry(path, links); !problem.isEmpty())
         return problem;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

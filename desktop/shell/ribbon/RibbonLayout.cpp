@@ -119,6 +119,19 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     edit->addSmall(smallButton(Cmd::RenameParameters,
                                QCoreApplication::translate("HomeCategory", "Rename Parameters"),
                                edit));
+    // Presets: the shell fills the menu each time it opens.
+    auto *presets = new RibbonButton(-1, QCoreApplication::translate("HomeCategory", "Presets"),
+                                     RibbonButton::Size::Small, edit);
+    presets->setObjectName(QStringLiteral("presets-button"));
+    presets->setIcon(RibbonIcons::forCommand(Cmd::RenameParameters));
+    presets->setToolTip(QCoreApplication::translate("HomeCategory", "Rename Parameter Presets"));
+    presets->description = QCoreApplication::translate(
+        "HomeCategory", "Apply a saved preset of rename parameters, or save the current ones");
+    presets->setPopupMode(QToolButton::InstantPopup);
+    RibbonMenu *presetsMenu = newMenu(QString(), presets);
+    presetsMenu->setObjectName(QStringLiteral("presets-menu"));
+    presets->setMenu(presetsMenu);
+    edit->addSmall(presets);
 
     RibbonPanel *rename = home->addPanel(QCoreApplication::translate("HomeCategory", "Rename"),
                                          RibbonIcons::forPanel());

@@ -39,3 +39,10 @@ QString RecordingPrompts::pickSaveFile(QWidget *, const QString &suggestedPath, 
     saveSuggestions.append(suggestedPath);
     return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.takeFirst();
 }
+
+std::optional<QString> RecordingPrompts::askText(QWidget *, const QString &label, const QString &)
+{
+    textQuestions.append(label);
+    const QString answer = textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+    return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
+}

@@ -38,6 +38,8 @@ public:
     QString pickOpenFile(QWidget *parent, const QString &filter) override;
     QString pickSaveFile(QWidget *parent, const QString &suggestedPath,
                          const QString &filter) override;
+    std::optional<QString> askText(QWidget *parent, const QString &label,
+                                   const QString &initial) override;
 
     // Answers given in order; when a list is empty: Ok (Cancel for Yes/No/Cancel), and an
     // empty path (cancelled).
@@ -46,6 +48,7 @@ public:
     QStringList folderAnswers;
     QStringList openFileAnswers;
     QStringList saveFileAnswers;
+    QStringList textAnswers; // a null text, or none left: cancelled
     // Runs instead of the modal loop; returns the dialog's result. Default: rejected.
     std::function<int(QDialog *)> onModal;
 
@@ -54,4 +57,5 @@ public:
     QStringList folderStarts;    // the start folder of each folder picker request
     QStringList saveSuggestions; // the suggested path of each save picker request
     QStringList modalDialogs;    // object names of the dialogs run modally
+    QStringList textQuestions;   // the label of each text asked for
 };

@@ -3,6 +3,8 @@
 #include "tests/core/engine/RowsFromFolder.h"
 #include "tests/support/TestTree.h"
 
+#include <QHash>
+#include <QRandomGenerator>
 #include <QTest>
 
 // The marks the preview shows before a batch: which rows would collide or be refused.
@@ -18,6 +20,7 @@ private slots:
     void unlistedEntriesOnDisk();
     void marksFollowTheNewNames();
     void manyRowsAcrossThreads();
+    void agreesWithPlainGrouping();
 };
 
 namespace {
@@ -233,6 +236,62 @@ void NameConflictsTest::manyRowsAcrossThreads()
     expected[10] = expected[kRows - 10] = QLatin1Char('D');
     expected[20] = QLatin1Char('E');
     QCOMPARE(marks(rows), expected);
+}
+
+void NameConflictsTest::agreesWithPlainGrouping()
+{
+    // Many rows in many folders, names drawn from a small set of spellings that differ in case
+    // (ASCII, Latin and Greek letters, short and long), marked in both comparisons and checked
+    // against plain grouping by folder and case-folded name.
+    const QStringList stems = {u"a"_qs,         u"img_0001.jpg"_qs,        u"Ärger"_qs,
+                               u"σοφία.txt"_qs, u"Photo-ÄÖÜ-long name"_qs, u"x1"_qs};
+    QStringList spellings;
+    for (const QString &stem : stems)
+        for (int i = 0; i < 8; ++i)
+            spellings << stem + QString::number(i) << (stem + QString::number(i)).toUpper();
+    for (const bool ignoreCase : {false, true}) {
+        QRandomGenerator random(ignoreCase ? 7 : 11); // a fixed seed: the same rows every run
+        FileRows rows;
+        for (int folder = 0; folder < 200; ++folder) {
+            QStringList loaded = spellings;
+            for (int r = 0; r < 90; ++r) {
+                const QString name = loaded.takeAt(random.bounded(loaded.size()));
+                appendRow(rows, u"/nowhere/"_qs + QString::number(folder), name.toUtf8());
+                FileRow &row = rows.rows.back();
+                const int what = random.bounded(10);
+                row.checked = what != 0;
+                if (what >= 4)
+                    row.newName = spellings[random.bounded(spellings.size())];
+            }
+        }
+        markNameConflicts(rows, ConflictCheck{ignoreCase, {}});
+
+        const auto key = [&](const FileRow &row, const QString &name) {
+            return QString::number(row.folder) + u'/' + (ignoreCase ? name.toCaseFolded() : name);
+        };
+        QHash<QString, int> movers, left, kept;
+        const auto moves = [](const FileRow &row) {
+            return row.checked && row.newName != row.loadedName;
+        };
+        for (const FileRow &row : rows.rows) {
+            if (moves(row))
+                ++movers[key(row, row.newName)];
+            ++(moves(row) ? left : kept)[key(row, row.loadedName)];
+        }
+        QString expected;
+        for (const FileRow &row : rows.rows) {
+            const QString k = key(row, row.newName);
+            if (!moves(row))
+                expected += u'.';
+            else if (movers.value(k) > 1)
+                expected += u'D';
+            else
+                expected += kept.contains(k) ? u'E' : u'.';
+        }
+        QVERIFY(rows.rows.size() > 16384); // shared among threads, in several partitions
+        QVERIFY(expected.count(u'D') > 100 && expected.count(u'E') > 100);
+        QCOMPARE(marks(rows), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(NameConflictsTest)

@@ -102,7 +102,8 @@ void RibbonLayoutTest::homePanelsInOrder()
     QCOMPARE(titles, QStringList({u"View"_s, u"Edit"_s, u"Rename"_s, u"Window"_s}));
     QCOMPARE(names.at(0), QStringList({u"cmd-59393"_s, u"cmd-221"_s, u"cmd-32802"_s, u"cmd-32780"_s,
                                        u"cmd-32788"_s}));
-    QCOMPARE(names.at(1), QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s}));
+    QCOMPARE(names.at(1),
+             QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s, u"presets-button"_s}));
     QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s, u"cmd-32804"_s}));
     QCOMPARE(names.at(3), QStringList({u"cmd-131"_s}));
     QCOMPARE(RibbonElement::keyTip(home->panels().at(3)), QStringLiteral("w"));
