@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 extern char **environ;
@@ -47,6 +48,10 @@ public:
     int runModal(QDialog *) override { return 0; }
     QString pickOpenFile(QWidget *, const QString &) override { return {}; }
     QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
 };
 
 int startOnce(int argc, char **argv)
