@@ -191,4 +191,17 @@ long long readLinesOfFiles(const char *folder)
     return lines;
 }
 
+void putBackAndSync(const char *folder, const char *const *from, const char *const *to,
+                    size_t count, bool *renamed)
+{
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (*renamed && renameLoop(fd, to, from, count) != 0) {
+        fprintf(stderr, "could not put the files back\n");
+        exit(2);
+    }
+    *renamed = true;
+    ::syncfs(fd);
+    ::close(fd);
+}
+
 } // namespace cbase

@@ -37,6 +37,11 @@ size_t statThenComputeNames(const CRow *rows, size_t count, int removeLength, in
 
 // renameat2(RENAME_NOREPLACE) of each name in folderFd to its new name; returns failures.
 int renameLoop(int folderFd, const char *const *from, const char *const *to, size_t count);
+// Between two timed batches over the same files: renames to[i] back to from[i] in folder
+// (from the second call on; renamed says whether a batch ran), then writes everything back
+// to the disk. Ends the program when a file cannot be put back.
+void putBackAndSync(const char *folder, const char *const *from, const char *const *to,
+                    size_t count, bool *renamed);
 
 // Reads every regular file of folder in 64 KiB blocks and counts its lines: the least any
 // reader of a journal does. Returns the lines, or -1 when the folder cannot be read.

@@ -74,14 +74,7 @@ int main(int argc, char **argv)
     // Puts the files back under their listed names (making them anew would mostly time the
     // file system's inode allocation), then writes everything back before the next run.
     const auto prepare = [&] {
-        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (renamed && cbase::renameLoop(fd, toC.data(), fromC.data(), toC.size()) != 0) {
-            std::fprintf(stderr, "could not put the files back\n");
-            std::exit(2);
-        }
-        renamed = true;
-        ::syncfs(fd);
-        ::close(fd);
+        cbase::putBackAndSync(folder.constData(), fromC.data(), toC.data(), fromC.size(), &renamed);
     };
     const bench::Medians m = bench::compare(
         repetitions,

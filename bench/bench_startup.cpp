@@ -1,4 +1,4 @@
-// (13) Start-up of the desktop program with a translation loaded, next to its start-up in
+// (14) Start-up of the desktop program with a translation loaded, next to its start-up in
 // English in the same run: whole processes, from the start until the window has listed a
 // small folder and the program has ended, taking turns so that neither always meets the
 // warmer caches.
@@ -148,9 +148,9 @@ int main(int argc, char **argv)
     }
     char loadText[32];
     std::snprintf(loadText, sizeof loadText, "%.3f ms", bench::median(loads));
-    bench::printInfo("(13b) loading quirewell_de.qm and qtbase_de.qm (median of 101)", "", loadText,
+    bench::printInfo("(14b) loading quirewell_de.qm and qtbase_de.qm (median of 101)", "", loadText,
                      "");
-    bench::printRow("(13) desktop start-up with the German translation, 200 files listed "
+    bench::printRow("(14) desktop start-up with the German translation, 200 files listed "
                     "(English = 1)",
                     medians.baseline, medians.ours, 1.05);
     return 0;

@@ -123,7 +123,32 @@ int finishListing(const Listing &listing)
     return listing.cancelled ? CliInterrupt::kExitStatus : doneStatus(listing);
 }
 
+// Lists the rows and computes their new names: -1 when they are ready to be renamed,
+// otherwise the exit status (the listing's messages are printed either way).
+int rowsToRename(const CliOptions &options, FileRows &rows, const CliInterrupt &interrupt,
+                 Listing &listing)
+{
+    listing = loadRows(options, rows, interrupt);
+    printMessages(listing.messages);
+    if (!listing.listed)
+        return 1;
+    // A part of the list is never renamed.
+    if (listing.cancelled) {
+        printMessage(QStringLiteral("Nothing renamed."));
+        return CliInterrupt::kExitStatus;
+    }
+    ComputeNewFileNames(rows, parameters(options));
+    return -1;
+}
+
 } // namespace
+
+int listWithNewNames(const CliOptions &options, FileRows &rows)
+{
+    const CliInterrupt interrupt;
+    Listing listing;
+    return rowsToRename(options, rows, interrupt, listing);
+}
 
 QString parametersProblem(const CliOptions &options)
 {
@@ -191,16 +216,9 @@ int runRename(const CliOptions &options)
 {
     const CliInterrupt interrupt;
     FileRows rows;
-    const Listing listing = loadRows(options, rows, interrupt);
-    printMessages(listing.messages);
-    if (!listing.listed)
-        return 1;
-    // A part of the list is never renamed.
-    if (listing.cancelled) {
-        printMessage(QStringLiteral("Nothing renamed."));
-        return CliInterrupt::kExitStatus;
-    }
-    ComputeNewFileNames(rows, parameters(options));
+    Listing listing;
+    if (const int status = rowsToRename(options, rows, interrupt, listing); status >= 0)
+        return status;
 
     TerminalPrompter prompter(options.yes);
     BatchResult result;
@@ -208,7 +226,13 @@ int runRename(const CliOptions &options)
         options.reorder || (!options.noReorder && CAppSettings().GetResolveChains() != 0);
     const BatchOutcome outcome = runBatchRename(rows, listing.subFolders, resolveChains, prompter,
                                                 &result, {}, interrupt.flag());
-    if (outcome == BatchOutcome::Declined && interrupt.interrupted()) {
+    return finishBatch(rows, outcome, result, interrupt.interrupted(), doneStatus(listing));
+}
+
+int finishBatch(const FileRows &rows, BatchOutcome outcome, const BatchResult &result,
+                bool interrupted, int done)
+{
+    if (outcome == BatchOutcome::Declined && interrupted) {
         printMessage(QStringLiteral("Nothing renamed."));
         return CliInterrupt::kExitStatus;
     }
@@ -240,7 +264,7 @@ int runRename(const CliOptions &options)
     printMessage(last);
     if (result.cancelled > 0)
         return CliInterrupt::kExitStatus;
-    return result.failures.empty() ? doneStatus(listing) : 1;
+    return result.failures.empty() ? done : 1;
 }
 
 int runPresets(const CliOptions &)

@@ -8,7 +8,8 @@ namespace {
 using Argument = CliOptionSpec::Argument;
 using Key = CAppSettings::Key;
 
-const QLatin1String kCommands("list, preview, rename, history, undo, keep or presets");
+const QLatin1String kCommands("list, preview, rename, history, undo, keep, presets, apply or "
+                              "edit");
 
 // The case steps exclude each other, as in the parameters dialog.
 constexpr Key kCaseSteps[] = {Key::CheckUpperCase, Key::CheckLowerCase, Key::CheckTitleCase,
@@ -108,6 +109,10 @@ QString storePositional(const QString &argument, CliOptions &o)
             o.command = CliOptions::Command::Keep;
         else if (argument == QLatin1String("presets"))
             o.command = CliOptions::Command::Presets;
+        else if (argument == QLatin1String("apply"))
+            o.command = CliOptions::Command::Apply;
+        else if (argument == QLatin1String("edit"))
+            o.command = CliOptions::Command::Edit;
         else
             return QStringLiteral("unknown command \"%1\" (%2)").arg(argument, kCommands);
         return {};
@@ -120,9 +125,26 @@ QString storePositional(const QString &argument, CliOptions &o)
         o.journalId = argument;
         return {};
     }
+    if (o.command == CliOptions::Command::Apply && !o.folder.isNull() && o.mapping.isNull()) {
+        o.mapping = argument;
+        return {};
+    }
     if (!o.folder.isNull())
         return QStringLiteral("unexpected argument \"%1\"").arg(argument);
     o.folder = argument;
+    return {};
+}
+
+// apply renames by its mapping alone: no rule, listing or order option has a meaning there.
+QString applyProblem(const CliOptions &o)
+{
+    if (!o.parameters.isEmpty() || o.recursive || o.displayHidden || o.displayReadOnly ||
+        o.noReorder || o.reordersRows())
+        return QStringLiteral("apply takes only --yes, --reorder and --config");
+    if (o.folder.isEmpty())
+        return QStringLiteral("no folder given");
+    if (o.mapping.isEmpty())
+        return QStringLiteral("no mapping file given");
     return {};
 }
 
@@ -192,6 +214,10 @@ QString parseArguments(const QStringList &arguments, CliOptions &o)
     if (!o.presetName.isNull() && o.command != CliOptions::Command::Preview &&
         o.command != CliOptions::Command::Rename)
         return QStringLiteral("--preset is an option of preview and rename only");
+    if (o.command == CliOptions::Command::Apply) {
+        if (const QString error = applyProblem(o); !error.isEmpty())
+            return error;
+    }
     if (o.folder.isEmpty() && o.command != CliOptions::Command::History &&
         o.command != CliOptions::Command::Presets && o.command != CliOptions::Command::Undo &&
         o.command != CliOptions::Command::Keep)
@@ -222,6 +248,23 @@ QString usageText(const QString &journalFolder, const QString &presetFolder)
                "  presets           the saved presets of rename parameters, one name per line,\n"
                "                    sorted; preset NAME is the file NAME.conf in\n"
                "                    %3\n"
+               "  apply [--yes] [--reorder] FOLDER MAPPING\n"
+               "                    check every line of MAPPING, confirm, and rename by it: a "
+               "line\n"
+               "                    is OLD<TAB>NEW, OLD a path relative to FOLDER (sub-folders\n"
+               "                    allowed), NEW a name only, both with the escapes below; a\n"
+               "                    file ending in .csv is read as CSV (RFC 4180, no header row)\n"
+               "                    with the same two columns; a line of six columns is read as\n"
+               "                    preview output (columns 2, 3 and 6). Any bad line refuses the\n"
+               "                    whole mapping (each named with its line number); a new name\n"
+               "                    that another line frees (a chain or a swap) needs --reorder\n"
+               "  edit [--yes] [--reorder] FOLDER\n"
+               "                    write the new names (one per line, escaped) to a file in a\n"
+               "                    private folder, run $VISUAL, else $EDITOR, else vi on it, "
+               "then\n"
+               "                    check the saved names as apply does, show the plan, confirm\n"
+               "                    and rename; an unchanged or emptied file renames nothing, an\n"
+               "                    editor that fails or a changed line count is refused\n"
                "\n"
                "Options (for this run only; nothing is stored):\n"
                "%2"
@@ -252,6 +295,7 @@ QString usageText(const QString &journalFolder, const QString &presetFolder)
                "Exit status: 0 done, 1 refused or failed, 2 bad usage, an unusable --config "
                "FILE or an\nunknown or unusable --preset NAME, 3 done but some sub-folders could "
                "not be read\n"
-               "(each named on standard error), 130 stopped by Ctrl+C.\n")
+               "(each named on standard error), 130 stopped by Ctrl+C. apply and edit: 0 all "
+               "renamed,\n1 some failed, 2 the mapping refused (nothing renamed).\n")
         .arg(journalFolder, CliOptionTable::helpLines(), presetFolder);
 }

@@ -22,13 +22,17 @@ struct CliOptions
         History,
         Undo,
         Keep,
-        Presets
+        Presets,
+        // Renames from a list.
+        Apply,
+        Edit
     };
 
     Command command = Command::None;
     QString folder;
     QString journalId; // undo and keep: the entry named, or empty for the default
     QString configFile;
+    QString mapping; // apply: the mapping file
     bool help = false;
     bool version = false;
     bool yes = false;

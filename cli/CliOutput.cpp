@@ -3,6 +3,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/NameConflicts.h"
+#include "core/engine/rename/NameMapping.h"
 #include "core/listing/ListingTexts.h"
 #include "core/system/FileSystem.h"
 
@@ -15,27 +16,6 @@ int g_outputError = 0;
 
 // Output is written in blocks of this size (a pipe's whole capacity).
 constexpr size_t kFlushSize = 1 << 16;
-
-bool needsEscape(char16_t c)
-{
-    return c == u'\t' || c == u'\n' || c == u'\r' || c == u'\\' || c == u'\0';
-}
-
-char escapeLetter(char c)
-{
-    switch (c) {
-    case '\t':
-        return 't';
-    case '\n':
-        return 'n';
-    case '\r':
-        return 'r';
-    case '\0':
-        return '0';
-    default:
-        return c;
-    }
-}
 
 char *writeNumber(qint32 value, char *out)
 {
@@ -96,56 +76,12 @@ void OutputBuffer::flush()
 
 QByteArray escapedField(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    const QStringView view(text);
-    qsizetype plain = 0; // start of the characters not yet written
-    const auto writePlain = [&](qsizetype upTo) {
-        if (upTo > plain)
-            out.append(encodeFileName(view.sliced(plain, upTo - plain)));
-    };
-    for (qsizetype i = 0; i < view.size(); ++i) {
-        const char16_t c = view[i].unicode();
-        const bool escapedByte = isEscapedByte(c) && (i == 0 || !view[i - 1].isHighSurrogate());
-        if (!needsEscape(c) && !escapedByte)
-            continue;
-        writePlain(i);
-        plain = i + 1;
-        if (escapedByte) {
-            const int byte = c - kFirstEscapedByte + 0x80;
-            out.append("\\x", 2);
-            out.append("0123456789abcdef"[byte >> 4]);
-            out.append("0123456789abcdef"[byte & 0xF]);
-        } else {
-            out.append('\\');
-            out.append(escapeLetter(char(c)));
-        }
-    }
-    writePlain(view.size());
-    return out;
+    return NameMapping::escaped(text);
 }
 
-// ASCII bytes decode to the same characters, so only the five escapes apply; anything else
-// takes the way through the decoded name, which knows which bytes are not UTF-8.
 void escapedBytes(QByteArrayView bytes, QByteArray &out)
 {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
-        out = escapedField(decodeFileName(bytes));
-        return;
-    }
-    out.resize(2 * bytes.size());
-    char *p = out.data();
-    for (const char c : bytes) {
-        if (needsEscape(char16_t(c))) {
-            *p++ = '\\';
-            *p++ = escapeLetter(c);
-        } else {
-            *p++ = c;
-        }
-    }
-    out.truncate(p - out.constData());
+    NameMapping::escapeBytes(bytes, out);
 }
 
 void appendRow(OutputBuffer &out, const RowFields &row)

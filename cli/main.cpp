@@ -42,6 +42,10 @@ int run(const CliOptions &options)
         return runKeep(options);
     case CliOptions::Command::Presets:
         return runPresets(options);
+    case CliOptions::Command::Apply:
+        return runApply(options);
+    case CliOptions::Command::Edit:
+        return runEdit(options);
     case CliOptions::Command::None:
         break;
     }
@@ -110,7 +114,8 @@ int main(int argc, char **argv)
     }
     // Checked before anything is listed, so an unusable expression renames nothing.
     if (options.command == CliOptions::Command::Preview ||
-        options.command == CliOptions::Command::Rename) {
+        options.command == CliOptions::Command::Rename ||
+        options.command == CliOptions::Command::Edit) {
         const QString problem = parametersProblem(options);
         if (!problem.isEmpty()) {
             printMessage(QStringLiteral("quirewell-cli: ") + problem);

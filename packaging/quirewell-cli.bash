@@ -27,7 +27,7 @@ _quirewell_cli_options()
 _quirewell_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local folder_commands='list preview rename'
+    local folder_commands='list preview rename apply edit'
     local commands="$folder_commands history undo keep presets"
     _quirewell_cli_options
     local options=$_quirewell_cli_all valued=$_quirewell_cli_valued
@@ -83,6 +83,10 @@ _quirewell_cli()
     elif ((positional == 1)) && [[ " $folder_commands " == *" $command "* ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+    elif ((positional == 2)) && [[ $command == apply ]]; then
+        # apply FOLDER MAPPING: the mapping is a file.
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     fi
     return 0
 }

@@ -206,6 +206,15 @@ void FileListModel::setAllChecked(bool checked)
     emit dataChanged(index(0, Sr), index(m_rows.count() - 1, Sr), {Qt::CheckStateRole});
 }
 
+void FileListModel::setChecked(const std::vector<bool> &checked)
+{
+    if (m_rows.count() == 0 || checked.size() != m_rows.rows.size())
+        return;
+    for (size_t i = 0; i < checked.size(); ++i)
+        m_rows.rows[i].checked = checked[i];
+    emit dataChanged(index(0, Sr), index(m_rows.count() - 1, Sr), {Qt::CheckStateRole});
+}
+
 void FileListModel::toggle(int row)
 {
     if (row >= 0 && row < m_rows.count())

@@ -58,6 +58,8 @@ public:
 
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
+    // Every row's check box at once: checked[i] for row i (one change for the whole list).
+    void setChecked(const std::vector<bool> &checked);
     void toggle(int row);
     // Drops every unchecked row; the others keep their serial numbers.
     void removeUnchecked();

@@ -42,6 +42,10 @@ enum : int
     UndoRename = 32804,
     CancelWork = 32820,    // stops a load or a batch; beyond the numbered menu commands
     UnreadFolders = 32821, // lists the sub-folders the last load could not read
+    // New names from a list, as text, or typed into the list.
+    RenameFromList = 32822,
+    EditNamesAsText = 32823,
+    EditNewName = 32824,
 
     FileNew = 57600,
     FileOpen = 57601,

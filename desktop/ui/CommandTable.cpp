@@ -103,6 +103,23 @@ QList<CommandRow> buildRows()
             QT_TRANSLATE_NOOP("CommandTable",
                               "List the Sub Folder(s) the Last Listing Could Not Read, and Why"),
             QT_TRANSLATE_NOOP("CommandTable", "Folders Not Read")),
+        // New names from a list, as text, or typed into the list; an edited name wins over
+        // the rename parameters for its row until they change.
+        cmd(RenameFromList, "RenameFromList",
+            QT_TRANSLATE_NOOP("CommandTable", "Rename from &List..."),
+            QT_TRANSLATE_NOOP("CommandTable",
+                              "Load the New File Names from a List: Tab-Separated Old and New "
+                              "Names, CSV, or Saved Preview Output"),
+            QT_TRANSLATE_NOOP("CommandTable", "Rename from List (%1)"), "Ctrl+L", kDocument),
+        cmd(EditNamesAsText, "EditNamesAsText",
+            QT_TRANSLATE_NOOP("CommandTable", "Edit New Names as &Text"),
+            QT_TRANSLATE_NOOP("CommandTable", "Edit Every New File Name as One Line of Text; the "
+                                              "List Follows as You Type"),
+            QT_TRANSLATE_NOOP("CommandTable", "Edit New Names as Text (%1)"), "Ctrl+E", kDocument),
+        cmd(EditNewName, "EditNewName", QT_TRANSLATE_NOOP("CommandTable", "Edit New File &Name"),
+            QT_TRANSLATE_NOOP("CommandTable", "Type the Current Row's New File Name in the List "
+                                              "(or Double-Click the Cell)"),
+            QT_TRANSLATE_NOOP("CommandTable", "Edit New File Name (%1)"), "Shift+F2", kDocument),
 
         // The main frame's and the application's.
         cmd(WindowManager, "WindowManager", QT_TRANSLATE_NOOP("CommandTable", "&Windows...")),

@@ -30,6 +30,11 @@ QColor mixed(const QColor &a, const QColor &b, double t)
 
 ConflictDelegate::ConflictDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
+QString ConflictDelegate::editedSign()
+{
+    return QStringLiteral("\u270E "); // a pencil
+}
+
 double ConflictDelegate::contrast(const QColor &a, const QColor &b)
 {
     const double la = luminance(a), lb = luminance(b);
@@ -56,6 +61,10 @@ QColor ConflictDelegate::warningColour(const QPalette &palette)
 void ConflictDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    if (m_edited && m_edited(index.row())) {
+        option->font.setItalic(true);
+        option->text = editedSign() + option->text;
+    }
     if (index.data(FileListModel::kProblemRole).toInt() == int(RowProblem::None))
         return;
     const QColor colour = warningColour(option->palette);

@@ -1,5 +1,6 @@
 #include "desktop/view/ListController.h"
 
+#include "core/engine/names/FileNames.h"
 #include "core/engine/names/FindReplace.h"
 #include "core/engine/names/NameConflicts.h"
 #include "core/listing/ListingTexts.h"
@@ -23,6 +24,7 @@ ListController::ListController(ListingFrame *frame, QWidget *promptParent,
 {
     connect(&m_loads, &ListingQueue::started, this, &ListController::busyChanged);
     connect(&m_newNames, &NewNamesCompute::computed, this, &ListController::newNamesComputed);
+    connect(&m_newNames, &NewNamesCompute::edited, this, &ListController::newNamesEdited);
     connect(&m_newNames, &NewNamesCompute::marked, this, [this] {
         // Only the count changes the pane; a list whose folder failed to load again keeps
         // the text it had.
@@ -37,6 +39,7 @@ ListController::~ListController() = default;
 void ListController::reset()
 {
     m_newNames.stop();
+    m_newNames.forgetEditedNames();
     m_loads.clearFolder();
     m_rows.clear();
     m_unreadFolders.clear();
@@ -74,6 +77,7 @@ void ListController::onLoadFinished(ListingJob *job, AfterLoad then)
         m_unreadFolders.clear();
     } else if (listed) {
         m_newNames.stop(); // its rows are replaced
+        m_newNames.forgetEditedNames();
         m_rows.takeListing(*job);
         m_unreadFolders = result.unreadFolders;
         applySort();
@@ -156,6 +160,8 @@ void ListController::UpdateStatusSummary(std::optional<int> foldersRecorded)
 
 void ListController::onDisplayNewNames()
 {
+    // The parameters in the store count again: names edited by hand give way to them.
+    m_newNames.clearEditedNames();
     // Rows that are being listed get their new names once they are in.
     if (isLoading())
         m_computeAfterLoads = true;
@@ -166,6 +172,12 @@ void ListController::onDisplayNewNames()
 void ListController::computeNewNames()
 {
     computeNewNames(RenameParameters::fromSettings(m_settings));
+}
+
+void ListController::computeNewNames(const RenameParameters &parameters)
+{
+    m_computedParameters = parameters;
+    m_newNames.compute(parameters);
 }
 
 void ListController::setRenameParameters(const RenameParameters &parameters)
@@ -182,6 +194,9 @@ void ListController::setRenameParameters(const RenameParameters &parameters)
             // their new names once they are in.
             if (m_renaming)
                 return;
+            // Changed parameters end the names edited by hand.
+            if (m_handedParameters != m_computedParameters)
+                m_newNames.clearEditedNames();
             if (isLoading())
                 m_computeAfterLoads = true;
             else
@@ -245,4 +260,55 @@ void ListController::reloadThenShow(const QString &text)
     }
     m_statusAfterBatchReload = text;
     m_post(Cmd::Reload);
+}
+
+std::vector<MappingProblem> ListController::loadNamesFromList(const QString &path)
+{
+    MappingRead read = NameMapping::readFile(path, folder());
+    finishNewNames();
+    const FileRows &rows = fileModel().rows();
+    // Each row by its path relative to the folder, as the mapping names it.
+    QByteArray root = encodeFileName(folder());
+    if (!root.endsWith('/'))
+        root += '/';
+    QHash<QByteArray, int> rowOfPath;
+    rowOfPath.reserve(rows.count());
+    for (int row = 0; row < rows.count(); ++row) {
+        const QByteArray full = rows.fullPathBytes(row);
+        rowOfPath.insert(full.startsWith(root) ? full.sliced(root.size()) : full, row);
+    }
+    std::vector<std::pair<int, QString>> names;
+    names.reserve(read.entries.size());
+    QHash<int, int> lineOfRow; // the rows named so far
+    for (const MappingEntry &entry : read.entries) {
+        const auto row = rowOfPath.constFind(entry.oldPath);
+        if (row == rowOfPath.constEnd()) {
+            read.problems.push_back(
+                {entry.line, tr("\"%1\" is not in the list").arg(decodeFileName(entry.oldPath))});
+            continue;
+        }
+        if (const auto seen = lineOfRow.constFind(*row); seen != lineOfRow.constEnd()) {
+            read.problems.push_back({entry.line, tr("\"%1\" is named on line %2 already")
+                                                     .arg(decodeFileName(entry.oldPath))
+                                                     .arg(*seen)});
+            continue;
+        }
+        lineOfRow.insert(*row, entry.line);
+        names.emplace_back(*row, entry.newName);
+    }
+    if (!read.problems.empty()) {
+        std::stable_sort(
+            read.problems.begin(), read.problems.end(),
+            [](const MappingProblem &a, const MappingProblem &b) { return a.line < b.line; });
+        return read.problems;
+    }
+    // The list's check boxes follow the mapping: the batch renames what it names.
+    // A list replaces the names edited before it.
+    m_newNames.clearEditedNames();
+    std::vector<bool> checked(size_t(rows.count()), false);
+    for (const auto &[row, name] : names)
+        checked[size_t(row)] = true;
+    fileModel().setChecked(checked);
+    m_newNames.setEditedNames(names);
+    return {};
 }

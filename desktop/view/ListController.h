@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/engine/rename/NameMapping.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/engine/settings/RenameParameters.h"
 #include "core/listing/FileListModel.h"
@@ -51,7 +52,7 @@ public:
     // From the parameters in the store; rows being listed get their new names once they are in.
     void onDisplayNewNames();
     void computeNewNames();
-    void computeNewNames(const RenameParameters &parameters) { m_newNames.compute(parameters); }
+    void computeNewNames(const RenameParameters &parameters);
     // The parameters as the rename parameters window has them: the new names are computed
     // from them after the current event (edits that come faster are merged).
     void setRenameParameters(const RenameParameters &parameters);
@@ -113,6 +114,19 @@ public:
         m_batch.setProgressCheckpoint(std::move(checkpoint));
     }
 
+    // Names edited by hand or loaded from a list (NewNamesCompute): they win over the rule
+    // until the parameters change or the folder is listed again.
+    void setEditedName(int row, const QString &name) { m_newNames.setEditedName(row, name); }
+    void setEditedNames(const std::vector<std::pair<int, QString>> &names)
+    {
+        m_newNames.setEditedNames(names);
+    }
+    bool isNameEdited(int row) const { return m_newNames.isEdited(row); }
+    // Rename from List: reads the mapping file (NameMapping) and gives each row it names its
+    // new name; the rows it does not name are unchecked, so the batch renames what it says.
+    // Returns the problems, by line, that kept the file from loading (then nothing changed).
+    std::vector<MappingProblem> loadNamesFromList(const QString &path);
+
 signals:
     // After every finished load, its messages shown and its follow-up steps done.
     void loadFinished();
@@ -120,6 +134,8 @@ signals:
     void busyChanged();
     // After every computation of the "New File Name" column.
     void newNamesComputed();
+    // After names were edited by hand or loaded from a list, or their edits cleared.
+    void newNamesEdited();
     // Renames of a batch or an undo failed: the shell lists them, with the number renamed.
     void renamesFailed(int renamed, const QList<FailedRename> &failures);
     // undoAvailable() has a new answer.
@@ -155,8 +171,9 @@ private:
     std::vector<UnreadFolder> m_unreadFolders; // of the last load
     bool m_renaming = false;                   // a batch or an undo is renaming files
     bool m_computeAfterLoads = false;          // new names asked for while a load ran
-    QString m_statusAfterBatchReload;    // shown in the status bar once the posted reload is done
-    RenameParameters m_handedParameters; // the last value the parameters window handed over
-    std::size_t m_shownMarks = 0;        // marked rows the left pane counts
-    bool m_handedComputePosted = false;  // a computation from it is waiting in the queue
+    QString m_statusAfterBatchReload;      // shown in the status bar once the posted reload is done
+    RenameParameters m_handedParameters;   // the last value the parameters window handed over
+    RenameParameters m_computedParameters; // those of the last computation
+    std::size_t m_shownMarks = 0;          // marked rows the left pane counts
+    bool m_handedComputePosted = false;    // a computation from it is waiting in the queue
 };

@@ -15,14 +15,30 @@ NewNamesCompute::NewNamesCompute(ListedRows &rows) : m_rows(rows)
     m_sliceTimer.setSingleShot(true);
     m_sliceTimer.setInterval(0);
     connect(&m_sliceTimer, &QTimer::timeout, this, &NewNamesCompute::computeNextSlice);
+    m_markTimer.setSingleShot(true);
+    m_markTimer.setInterval(0);
+    connect(&m_markTimer, &QTimer::timeout, this, &NewNamesCompute::markNextStep);
     // Only checked rows take part, and a renamed row takes its new name as loaded: the marks
     // follow check boxes, single-file renames and removed rows.
     FileListModel &model = rows.model();
     connect(&model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
         if (topLeft.column() < FileListModel::NewName)
-            scheduleMarking();
+            restartMarking();
     });
-    connect(&model, &QAbstractItemModel::modelReset, this, &NewNamesCompute::scheduleMarking);
+    connect(&model, &QAbstractItemModel::modelReset, this, &NewNamesCompute::restartMarking);
+    // Sorted rows keep their marks, but a marking in steps knows them by their old places.
+    connect(&model, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (m_marking)
+            restartMarking();
+    });
+}
+
+void NewNamesCompute::restartMarking()
+{
+    // Dropped at once: its next step would read rows that are no longer where it saw them.
+    m_markTimer.stop();
+    m_marking.reset();
+    scheduleMarking();
 }
 
 void NewNamesCompute::scheduleMarking()
@@ -41,6 +57,11 @@ void NewNamesCompute::scheduleMarking()
 
 void NewNamesCompute::markConflicts()
 {
+    startMarking(true, false);
+}
+
+void NewNamesCompute::startMarking(bool inSteps, bool thenComputed)
+{
     // A recompute under way marks the list when its last slice is done.
     if (m_sliced)
         return;
@@ -48,14 +69,43 @@ void NewNamesCompute::markConflicts()
     // Listed with sub-folders the batch compares names as Linux file systems do, with case;
     // otherwise its duplicate check ignores case, and so do the marks.
     const bool ignoreCase = !m_rows.subFoldersListed();
-    const std::size_t before = markedRowCount(model.rows().problems);
-    markNameConflicts(model.mutableRows(),
+    m_markTimer.stop();
+    // A marking dropped before its end (restartMarking) still owes the signal.
+    m_computedAfterMarking = m_computedAfterMarking || thenComputed;
+    m_marksBefore = markedRowCount(model.rows().problems);
+    m_marking.emplace(model.mutableRows(),
                       ConflictCheck{ignoreCase, [this]() -> const UnlistedNames & {
                                         return m_rows.unlistedNames();
                                     }});
-    if (before != 0 || markedRowCount(model.rows().problems) != 0)
+    if (inSteps && model.rowCount() >= kSlicedFromRows) {
+        // A part of the work per event-loop turn, so that the window keeps painting.
+        markNextStep();
+        return;
+    }
+    while (!m_marking->step()) {
+    }
+    finishMarking();
+}
+
+void NewNamesCompute::markNextStep()
+{
+    if (!m_marking)
+        return;
+    if (m_marking->step())
+        finishMarking();
+    else
+        m_markTimer.start();
+}
+
+void NewNamesCompute::finishMarking()
+{
+    m_marking.reset();
+    FileListModel &model = m_rows.model();
+    if (m_marksBefore != 0 || markedRowCount(model.rows().problems) != 0)
         model.newNamesChanged();
     emit marked();
+    if (std::exchange(m_computedAfterMarking, false))
+        emit computed();
 }
 
 void NewNamesCompute::compute(const RenameParameters &params)
@@ -121,8 +171,9 @@ void NewNamesCompute::computeNextSlice()
     }
     if (job.left.empty()) {
         m_sliced.reset();
-        markConflicts();
-        emit computed();
+        applyEditedNames();
+        // The column counts as computed once its marks are set too.
+        startMarking(true, true);
     } else {
         m_sliceTimer.start();
     }
@@ -130,8 +181,16 @@ void NewNamesCompute::computeNextSlice()
 
 void NewNamesCompute::finish()
 {
-    if (!m_sliced)
+    if (!m_sliced) {
+        // Only the marks may be under way.
+        if (m_marking) {
+            m_markTimer.stop();
+            while (!m_marking->step()) {
+            }
+            finishMarking();
+        }
         return;
+    }
     m_sliceTimer.stop();
     SlicedCompute &job = *m_sliced;
     const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
@@ -145,11 +204,83 @@ void NewNamesCompute::stop()
 {
     m_sliceTimer.stop();
     m_sliced.reset();
+    m_markTimer.stop();
+    m_marking.reset();
+    m_computedAfterMarking = false;
 }
 
 void NewNamesCompute::done()
 {
-    markConflicts();
+    applyEditedNames();
+    m_computedAfterMarking = false; // said below
+    startMarking(false, false);
     m_rows.model().newNamesChanged();
     emit computed();
+}
+
+void NewNamesCompute::applyEditedNames()
+{
+    if (m_edited.isEmpty())
+        return;
+    FileRows &rows = m_rows.model().mutableRows();
+    for (FileRow &row : rows.rows) {
+        const auto edited = m_edited.find(row.serial);
+        if (edited == m_edited.end())
+            continue;
+        edited->ruleName = row.newName;
+        row.newName = edited->name;
+    }
+}
+
+void NewNamesCompute::editName(int row, const QString &name)
+{
+    FileRow &r = m_rows.model().mutableRows().rows[size_t(row)];
+    const auto edited = m_edited.constFind(r.serial);
+    const QString ruleName = edited == m_edited.constEnd() ? r.newName : edited->ruleName;
+    if (name == ruleName) {
+        m_edited.remove(r.serial);
+        r.newName = ruleName;
+    } else {
+        m_edited.insert(r.serial, EditedName{ruleName, name});
+        r.newName = name == r.loadedName ? r.loadedName : name; // shares the loaded name's data
+    }
+}
+
+void NewNamesCompute::setEditedName(int row, const QString &name)
+{
+    finish();
+    editName(row, name);
+    m_rows.model().newNamesChanged(row, row);
+    markConflicts();
+    emit edited();
+}
+
+void NewNamesCompute::setEditedNames(const std::vector<std::pair<int, QString>> &names)
+{
+    finish();
+    for (const auto &[row, name] : names)
+        editName(row, name);
+    m_rows.model().newNamesChanged();
+    markConflicts();
+    emit edited();
+}
+
+void NewNamesCompute::clearEditedNames()
+{
+    if (m_edited.isEmpty())
+        return;
+    FileRows &rows = m_rows.model().mutableRows();
+    for (FileRow &row : rows.rows)
+        if (const auto edited = m_edited.constFind(row.serial); edited != m_edited.constEnd())
+            row.newName = edited->ruleName;
+    m_edited.clear();
+    m_rows.model().newNamesChanged();
+    emit edited();
+}
+
+bool NewNamesCompute::isEdited(int row) const
+{
+    if (m_edited.isEmpty() || row < 0 || row >= m_rows.model().rowCount())
+        return false;
+    return m_edited.contains(m_rows.model().rows().rows[size_t(row)].serial);
 }

@@ -4,6 +4,7 @@
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/ConflictDelegate.h"
+#include "desktop/view/NewNamesTextPane.h"
 #include "desktop/view/RowContextMenu.h"
 
 #include <QApplication>
@@ -69,7 +70,9 @@ void CQuirewellView::SetupColumns()
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegateForColumn(FileListModel::NewName, new ConflictDelegate(this));
+    auto *names = new ConflictDelegate(this);
+    names->setEditedRows([this](int row) { return m_controller.isNameEdited(row); });
+    setItemDelegateForColumn(FileListModel::NewName, names);
 
     // Uniform row heights and no sizing to contents keep 100,000 rows cheap.
     QHeaderView *rowHeader = verticalHeader();
@@ -288,6 +291,12 @@ void CQuirewellView::keyPressEvent(QKeyEvent *event)
 void CQuirewellView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A double-click on a "New File Name" cell types a new name there; elsewhere it opens.
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (cell.isValid() && cell.column() == FileListModel::NewName)
+        runCommand(Cmd::EditNewName);
+    else
         runCommand(Cmd::Open);
 }

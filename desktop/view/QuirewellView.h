@@ -9,6 +9,8 @@
 
 class CommandActions;
 class ListingFrame;
+class NewNamesTextPane;
+class QLineEdit;
 class QMenu;
 
 // The list of one document window: the checkable six-column file list and the commands that
@@ -71,6 +73,16 @@ public:
     // The selected row's Location followed by its loaded name; empty when no row is selected.
     QString GetSelectedFilePath() const;
 
+    // Rename from List with the file already chosen: the rows it names get its new names (and
+    // stay checked), the others are unchecked. False, with a message naming each line at
+    // fault, when it cannot be used; then nothing changed.
+    bool renameFromList(const QString &path);
+    // Opens a line editor over the row's "New File Name" cell (Cmd::EditNewName, a
+    // double-click on that column): what is typed becomes the row's edited name.
+    void editNewNameInPlace(int row);
+    // The "Edit New Names as Text" pane, once opened.
+    NewNamesTextPane *newNamesTextPane() const;
+
     // The page that Cmd::ShareOnFacebook opens; the shell gives it at start-up. While it is empty
     // the command has no handler.
     static void setShareAddress(const QUrl &address);
@@ -126,9 +138,16 @@ private:
     void OnFilesInSubFolders();
     void OnShareOnFacebook();
 
+    // ViewNameEdits.cpp: new names from a list, as text, or typed into the list.
+    void onRenameFromList();
+    void onEditNamesAsText();
+    void onEditNewName();
+
     ListController m_controller;
     QPointer<QWidget> m_dlgRenameParameters;
     int m_sortColumn = -1; // the list's order, as the last header click chose it
     bool m_sortDescending = false;
     QMenu *m_menuPopup = nullptr;
+    QPointer<NewNamesTextPane> m_namesText;
+    QPointer<QLineEdit> m_nameEditor; // over a "New File Name" cell while one is edited
 };

@@ -101,6 +101,9 @@ void CQuirewellView::registerCommands()
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::settingsRequested), whileListStill));
     add(Cmd::RenameSelectedFile, &CQuirewellView::OnRenameSelectedFile,
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::singleFileRenameRequested), whenIdle));
+    add(Cmd::RenameFromList, &CQuirewellView::onRenameFromList, whenIdle);
+    add(Cmd::EditNamesAsText, &CQuirewellView::onEditNamesAsText, whenIdle);
+    add(Cmd::EditNewName, &CQuirewellView::onEditNewName, whenIdle);
     registerCommand(
         Cmd::UnreadFolders, [this] { emit unreadFoldersRequested(); },
         withDialogs(QMetaMethod::fromSignal(&CQuirewellView::unreadFoldersRequested), [this] {

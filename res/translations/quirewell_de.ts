@@ -504,6 +504,41 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Bitte eine Datei zum Umbenennen auswählen.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Zuerst einen Ordner auflisten: Die Listendatei nennt seine Dateien.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Namenslisten (*.tsv *.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>Die Liste %1 kann nicht verwendet werden; die neuen Namen bleiben, wie sie waren.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Bitte eine Datei auswählen, die einen neuen Dateinamen erhalten soll.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Neuer Dateiname</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -946,6 +981,42 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>Symbole a&amp;usrichten</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Aus &amp;Liste umbenennen...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Die neuen Dateinamen aus einer Liste laden: alte und neue Namen durch Tabulator getrennt, CSV oder eine gespeicherte Vorschau-Ausgabe</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Aus Liste umbenennen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Neue Namen als &amp;Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Jeden neuen Dateinamen als eine Textzeile bearbeiten; die Liste folgt beim Tippen</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Neue Namen als Text bearbeiten (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Neuen Datei&amp;namen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Den neuen Dateinamen der aktuellen Zeile in der Liste eingeben (oder die Zelle doppelklicken)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Neuen Dateinamen bearbeiten (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1136,12 +1207,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Eine gespeicherte Vorlage mit Umbenennungsparametern anwenden oder die aktuellen speichern</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>Aus Liste...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Namen als Text</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Neuen Namen bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Nichts wird umbenannt: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>„%1“ ist nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>„%1“ steht bereits in Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1370,40 @@ Dateien aus Unterordnern werden nicht geladen.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>&amp;Aqua-Stil</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Neue Namen als Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Eine Zeile je Listenzeile, in ihrer Reihenfolge. Eine geänderte Zeile wird sofort zum neuen Namen dieser Zeile; Zeilen können weder hinzugefügt noch entfernt werden. Schreiben Sie \t, \n, \r, \\ und \0 für Tabulator, Zeilenvorschub, Wagenrücklauf, Backslash und NUL, \xHH für ein Byte, das kein UTF-8 ist.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Neue Dateinamen, einer pro Zeile</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>Der Text hat %1 Zeilen für die %2 Zeilen der Liste: Zeilen können weder hinzugefügt noch entfernt werden (Strg+Z nimmt eine Änderung zurück). Die Liste behält ihre Namen, bis es eine Zeile je Listenzeile gibt.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>Die Liste behält ihre Namen, bis diese Zeilen gelesen werden können:</translation>
     </message>
 </context>
 <context>

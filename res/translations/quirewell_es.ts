@@ -504,6 +504,41 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Seleccione un archivo para renombrar.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Primero liste una carpeta: el archivo de lista nombra sus archivos.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Listas de nombres (*.tsv *.txt *.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>No se puede usar la lista %1; los nombres nuevos siguen como estaban.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Seleccione un archivo al que dar un nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Nombre de archivo nuevo</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -946,6 +981,42 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>Alinea&amp;r iconos</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Renombrar desde &amp;lista...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Cargar los nombres nuevos desde una lista: nombres antiguos y nuevos separados por tabuladores, CSV o una salida de vista previa guardada</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Renombrar desde lista (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Editar los nombres nuevos como &amp;texto</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Editar cada nombre nuevo como una línea de texto; la lista sigue lo que escribe</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Editar los nombres nuevos como texto (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Editar el &amp;nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Escribir en la lista el nombre nuevo de la fila actual (o hacer doble clic en la celda)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Editar el nombre nuevo (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1136,12 +1207,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Aplicar un preajuste guardado de parámetros de cambio de nombre, o guardar los actuales</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>Desde lista...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Nombres como texto</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Editar nombre nuevo</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>No se renombra nada: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>«%1» no está en la lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>«%1» ya figura en la línea %2</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1370,40 @@ No se cargan los archivos de las subcarpetas.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Estilo &amp;aqua</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Editar los nombres nuevos como texto</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Una línea por fila de la lista, en su orden. Una línea cambiada pasa a ser al momento el nombre nuevo de esa fila; no se pueden añadir ni quitar líneas. Escriba \t, \n, \r, \\ y \0 para un tabulador, un salto de línea, un retorno de carro, una barra invertida y un NUL, \xHH para un byte que no es UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Nombres de archivo nuevos, uno por línea</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>El texto tiene %1 líneas para las %2 filas de la lista: no se pueden añadir ni quitar líneas (Ctrl+Z deshace un cambio). La lista conserva sus nombres hasta que haya una línea por fila.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>La lista conserva sus nombres hasta que se puedan leer estas líneas:</translation>
     </message>
 </context>
 <context>

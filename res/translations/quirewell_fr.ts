@@ -504,6 +504,41 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Veuillez sélectionner un fichier à renommer.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Listez d&apos;abord un dossier : le fichier de liste nomme ses fichiers.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Listes de noms (*.tsv *.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>La liste %1 ne peut pas être utilisée ; les nouveaux noms restent tels qu&apos;ils étaient.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Veuillez sélectionner un fichier à qui donner un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Nouveau nom de fichier</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -946,6 +981,42 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>Al&amp;igner les icônes</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Renommer depuis une &amp;liste...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Charger les nouveaux noms depuis une liste : anciens et nouveaux noms séparés par des tabulations, CSV ou sortie d&apos;aperçu enregistrée</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Renommer depuis une liste (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Modifier les nouveaux noms en &amp;texte</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Modifier chaque nouveau nom comme une ligne de texte ; la liste suit la saisie</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Modifier les nouveaux noms en texte (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Modifier le nouveau &amp;nom</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Saisir dans la liste le nouveau nom de la ligne courante (ou double-cliquer sur la cellule)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Modifier le nouveau nom (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1136,12 +1207,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Appliquer un préréglage enregistré de paramètres de renommage, ou enregistrer les paramètres actuels</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>Depuis une liste...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Noms en texte</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Modifier le nouveau nom</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Rien n&apos;est renommé : %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>« %1 » n&apos;est pas dans la liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>« %1 » figure déjà à la ligne %2</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1370,40 @@ Les fichiers des sous-dossiers ne sont pas chargés.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Style a&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Modifier les nouveaux noms en texte</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Une ligne par ligne de la liste, dans son ordre. Une ligne modifiée devient aussitôt le nouveau nom de cette ligne ; on ne peut ni ajouter ni supprimer de lignes. Écrivez \t, \n, \r, \\ et \0 pour une tabulation, un saut de ligne, un retour chariot, une barre oblique inverse et un NUL, \xHH pour un octet qui n&apos;est pas de l&apos;UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Nouveaux noms de fichiers, un par ligne</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>Le texte a %1 lignes pour les %2 lignes de la liste : on ne peut ni ajouter ni supprimer de lignes (Ctrl+Z annule une modification). La liste garde ses noms tant qu&apos;il n&apos;y a pas une ligne par ligne de la liste.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>La liste garde ses noms tant que ces lignes ne peuvent pas être lues :</translation>
     </message>
 </context>
 <context>

@@ -504,6 +504,41 @@ Verificare che percorso e nome del file siano corretti.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Selezionare un file da rinominare.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Elencare prima una cartella: il file di elenco ne nomina i file.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Elenchi di nomi (*.tsv *.txt *.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>Impossibile usare l&apos;elenco %1; i nuovi nomi restano com&apos;erano.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Selezionare un file a cui dare un nuovo nome.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Nuovo nome file</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -946,6 +981,42 @@ Verificare che percorso e nome del file siano corretti.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>A&amp;llinea icone</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Rinomina da &amp;elenco...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Carica i nuovi nomi da un elenco: nomi vecchi e nuovi separati da tabulazioni, CSV o un&apos;anteprima salvata</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Rinomina da elenco (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Modifica i nuovi nomi come &amp;testo</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Modifica ogni nuovo nome come una riga di testo; l&apos;elenco segue mentre si scrive</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Modifica i nuovi nomi come testo (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Modifica il nuovo &amp;nome</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Scrivi nell&apos;elenco il nuovo nome della riga corrente (o fai doppio clic sulla cella)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Modifica il nuovo nome (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1136,12 +1207,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Applica una preimpostazione salvata dei parametri di rinomina, o salva quelli attuali</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>Da elenco...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Nomi come testo</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Modifica nuovo nome</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Nulla viene rinominato: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>«%1» non è nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>«%1» è già nella riga %2</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1370,40 @@ I file delle sottocartelle non vengono caricati.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Stile ac&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Modifica i nuovi nomi come testo</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Una riga per ogni riga dell&apos;elenco, nel suo ordine. Una riga modificata diventa subito il nuovo nome di quella riga; non si possono aggiungere né togliere righe. Scrivere \t, \n, \r, \\ e \0 per tabulazione, a capo, ritorno carrello, barra rovesciata e NUL, \xHH per un byte che non è UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Nuovi nomi dei file, uno per riga</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>Il testo ha %1 righe per le %2 righe dell&apos;elenco: non si possono aggiungere né togliere righe (Ctrl+Z annulla una modifica). L&apos;elenco mantiene i suoi nomi finché non c&apos;è una riga per ogni riga.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>L&apos;elenco mantiene i suoi nomi finché queste righe non si possono leggere:</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,40 @@ Please verify that the correct path and file name are given.</source>
         <source>Please select a File to Rename.</source>
         <translation>名前を変更するファイルを選択してください。</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>先にフォルダーを一覧表示してください。リスト ファイルはそのファイルを名前で指定します。</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>名前のリスト (*.tsv *.txt *.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>リスト %1 は使用できません。新しい名前は元のままです。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>新しい名前を付けるファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>新しいファイル名</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -932,6 +966,42 @@ Please verify that the correct path and file name are given.</source>
         <source>Lin&amp;e up Icons</source>
         <translation>アイコンを等間隔に整列(&amp;E)</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>リストから名前を変更(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>リストから新しいファイル名を読み込みます: タブ区切りの元の名前と新しい名前、CSV、または保存したプレビュー出力</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>リストから名前を変更 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>新しい名前をテキストで編集(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>新しいファイル名を 1 行ずつテキストとして編集します。入力に合わせて一覧が変わります</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>新しい名前をテキストで編集 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>新しいファイル名を編集(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>一覧で現在の行の新しいファイル名を入力します (またはセルをダブルクリック)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>新しいファイル名を編集 (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1122,12 +1192,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>保存した名前変更のパラメーターのプリセットを適用するか、現在のパラメーターを保存します</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>リストから...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>テキストで名前</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>新しい名前を編集</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>名前は変更されません: %1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>「%1」は一覧にありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>「%1」は既に %2 行目にあります</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1351,39 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>アクア スタイル(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>新しい名前をテキストで編集</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>一覧の 1 行につき 1 行、同じ順序です。変更した行はすぐにその行の新しい名前になります。行の追加や削除はできません。タブ、改行、復帰、バックスラッシュ、NUL は \t、\n、\r、\\、\0 と書き、UTF-8 でないバイトは \xHH と書きます。</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>新しいファイル名 (1 行に 1 つ)</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>一覧の %2 行に対してテキストが %1 行あります。行の追加や削除はできません (Ctrl+Z で変更を取り消せます)。1 行につき 1 行になるまで、一覧の名前はそのままです。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>次の行を読み取れるまで、一覧の名前はそのままです:</translation>
     </message>
 </context>
 <context>

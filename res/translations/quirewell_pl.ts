@@ -518,6 +518,42 @@ Sprawdź, czy ścieżka i nazwa pliku są poprawne.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Wybierz plik, którego nazwę chcesz zmienić.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Najpierw wyświetl folder: plik listy podaje nazwy jego plików.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Listy nazw (*.tsv *.txt *.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>Nie można użyć listy %1; nowe nazwy pozostają bez zmian.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Wybierz plik, któremu chcesz nadać nową nazwę.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Nowa nazwa pliku</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -960,6 +996,42 @@ Sprawdź, czy ścieżka i nazwa pliku są poprawne.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>W&amp;yrównaj ikony</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Zmień nazwy według &amp;listy...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Wczytaj nowe nazwy z listy: stare i nowe nazwy rozdzielone tabulatorem, CSV lub zapisany podgląd</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Zmień nazwy według listy (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Edytuj nowe nazwy jako &amp;tekst</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Edytuj każdą nową nazwę jako jeden wiersz tekstu; lista nadąża za pisaniem</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Edytuj nowe nazwy jako tekst (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Edytuj nową &amp;nazwę pliku</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Wpisz na liście nową nazwę bieżącego wiersza (lub kliknij komórkę dwukrotnie)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Edytuj nową nazwę pliku (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1150,12 +1222,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Zastosuj zapisany szablon parametrów zmiany nazw lub zapisz bieżące</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>Z listy...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Nazwy jako tekst</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Edytuj nową nazwę</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Żadna nazwa nie zostanie zmieniona: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>„%1” nie ma na liście</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>„%1” występuje już w wierszu %2</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1389,41 @@ Pliki z podfolderów nie są wczytywane.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Styl &amp;aqua</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Edytuj nowe nazwy jako tekst</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Jeden wiersz na każdy wiersz listy, w tej samej kolejności. Zmieniony wiersz od razu staje się nową nazwą tego wiersza; wierszy nie można dodawać ani usuwać. Pisz \t, \n, \r, \\ i \0 zamiast tabulatora, nowego wiersza, powrotu karetki, ukośnika wstecznego i znaku NUL, \xHH zamiast bajtu spoza UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Nowe nazwy plików, po jednej w wierszu</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>Tekst ma %1 wierszy na %2 wierszy listy: wierszy nie można dodawać ani usuwać (Ctrl+Z cofa zmianę). Lista zachowuje swoje nazwy, dopóki nie będzie jednego wiersza na każdy wiersz listy.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>Lista zachowuje swoje nazwy, dopóki tych wierszy nie da się odczytać:</translation>
     </message>
 </context>
 <context>

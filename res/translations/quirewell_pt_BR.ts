@@ -504,6 +504,41 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
         <source>Please select a File to Rename.</source>
         <translation>Selecione um arquivo para renomear.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Liste uma pasta primeiro: o arquivo de lista nomeia os arquivos dela.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Listas de nomes (*.tsv *.txt *.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>Não é possível usar a lista %1; os novos nomes continuam como estavam.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Selecione um arquivo para dar um novo nome.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Novo nome do arquivo</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -946,6 +981,42 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
         <source>Lin&amp;e up Icons</source>
         <translation>Al&amp;inhar ícones</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Renomear a partir de &amp;lista...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Carregar os novos nomes de uma lista: nomes antigos e novos separados por tabulação, CSV ou uma saída de pré-visualização salva</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Renomear a partir de lista (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Editar novos nomes como &amp;texto</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Editar cada novo nome como uma linha de texto; a lista acompanha a digitação</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Editar novos nomes como texto (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Editar novo &amp;nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Digitar na lista o novo nome da linha atual (ou clicar duas vezes na célula)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Editar novo nome do arquivo (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1136,12 +1207,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Aplicar uma predefinição salva de parâmetros de renomeação ou salvar os atuais</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>De uma lista...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Nomes como texto</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Editar novo nome</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Nada é renomeado: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; não está na lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>&quot;%1&quot; já aparece na linha %2</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1370,40 @@ Os arquivos das subpastas não são carregados.</translation>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Estilo a&amp;qua</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Editar novos nomes como texto</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>Uma linha por linha da lista, na mesma ordem. Uma linha alterada vira na hora o novo nome daquela linha; não é possível adicionar nem remover linhas. Escreva \t, \n, \r, \\ e \0 para tabulação, quebra de linha, retorno de carro, barra invertida e NUL, \xHH para um byte que não é UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Novos nomes de arquivo, um por linha</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>O texto tem %1 linhas para as %2 linhas da lista: não é possível adicionar nem remover linhas (Ctrl+Z desfaz uma alteração). A lista mantém seus nomes até haver uma linha por linha da lista.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>A lista mantém seus nomes até que estas linhas possam ser lidas:</translation>
     </message>
 </context>
 <context>

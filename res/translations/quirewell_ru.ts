@@ -518,6 +518,42 @@ Please verify that the correct path and file name are given.</source>
         <source>Please select a File to Rename.</source>
         <translation>Выберите файл для переименования.</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>Сначала покажите папку: файл списка называет её файлы.</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>Списки имён (*.tsv *.txt *.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>Список %1 нельзя использовать; новые имена остались прежними.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>Выберите файл, которому нужно дать новое имя.</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>Новое имя файла</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -960,6 +996,42 @@ Please verify that the correct path and file name are given.</source>
         <source>Lin&amp;e up Icons</source>
         <translation>&amp;Выровнять значки</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>Переименовать по &amp;списку...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>Загрузить новые имена из списка: старые и новые имена через табуляцию, CSV или сохранённый вывод предпросмотра</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>Переименовать по списку (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>Изменить новые имена как &amp;текст</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>Изменять каждое новое имя как строку текста; список обновляется по мере ввода</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>Изменить новые имена как текст (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>Изменить новое &amp;имя файла</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>Ввести в списке новое имя текущей строки (или дважды щёлкнуть ячейку)</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>Изменить новое имя файла (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1150,12 +1222,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>Применить сохранённую предустановку параметров переименования или сохранить текущие</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>По списку...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>Имена как текст</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>Изменить новое имя</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>Ничего не переименовывается: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>«%1» нет в списке</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>«%1» уже указан в строке %2</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1389,41 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>Стиль «&amp;Аква»</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>Изменить новые имена как текст</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>По одной строке на каждую строку списка, в том же порядке. Изменённая строка сразу становится новым именем этой строки; добавлять и удалять строки нельзя. Пишите \t, \n, \r, \\ и \0 вместо табуляции, перевода строки, возврата каретки, обратной косой черты и NUL, \xHH вместо байта не в UTF-8.</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>Новые имена файлов, по одному в строке</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>В тексте %1 строк на %2 строк списка: добавлять и удалять строки нельзя (Ctrl+Z отменяет изменение). Список сохраняет свои имена, пока на каждую его строку не придётся одна строка текста.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>Список сохраняет свои имена, пока эти строки нельзя прочитать:</translation>
     </message>
 </context>
 <context>

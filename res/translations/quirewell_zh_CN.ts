@@ -490,6 +490,40 @@ Please verify that the correct path and file name are given.</source>
         <source>Please select a File to Rename.</source>
         <translation>请选择要重命名的文件。</translation>
     </message>
+    <message>
+        <source>List a folder first: the list file names its files.</source>
+        <translation>请先列出一个文件夹：列表文件中写的是其中文件的名称。</translation>
+    </message>
+    <message>
+        <source>Name lists (*.tsv *.txt *.csv);;All files (*)</source>
+        <translation>名称列表 (*.tsv *.txt *.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另有 %n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used; the new names are as they were.
+
+%2</source>
+        <translation>无法使用列表 %1；新名称保持不变。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please select a File to give a New File Name.</source>
+        <translation>请选择要赋予新名称的文件。</translation>
+    </message>
+    <message>
+        <source>New File Name</source>
+        <translation>新文件名</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBar</name>
@@ -932,6 +966,42 @@ Please verify that the correct path and file name are given.</source>
         <source>Lin&amp;e up Icons</source>
         <translation>对齐图标(&amp;E)</translation>
     </message>
+    <message>
+        <source>Rename from &amp;List...</source>
+        <translation>按列表重命名(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Load the New File Names from a List: Tab-Separated Old and New Names, CSV, or Saved Preview Output</source>
+        <translation>从列表载入新文件名：以制表符分隔的旧名称和新名称、CSV 或已保存的预览输出</translation>
+    </message>
+    <message>
+        <source>Rename from List (%1)</source>
+        <translation>按列表重命名 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New Names as &amp;Text</source>
+        <translation>以文本编辑新名称(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Edit Every New File Name as One Line of Text; the List Follows as You Type</source>
+        <translation>将每个新文件名作为一行文本编辑；列表随输入更新</translation>
+    </message>
+    <message>
+        <source>Edit New Names as Text (%1)</source>
+        <translation>以文本编辑新名称 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit New File &amp;Name</source>
+        <translation>编辑新文件名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Type the Current Row&apos;s New File Name in the List (or Double-Click the Cell)</source>
+        <translation>在列表中输入当前行的新文件名（或双击该单元格）</translation>
+    </message>
+    <message>
+        <source>Edit New File Name (%1)</source>
+        <translation>编辑新文件名 (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1122,12 +1192,32 @@ i</translation>
         <source>Apply a saved preset of rename parameters, or save the current ones</source>
         <translation>应用已保存的重命名参数预设，或保存当前参数</translation>
     </message>
+    <message>
+        <source>From List...</source>
+        <translation>按列表...</translation>
+    </message>
+    <message>
+        <source>Names as Text</source>
+        <translation>名称文本</translation>
+    </message>
+    <message>
+        <source>Edit New Name</source>
+        <translation>编辑新名称</translation>
+    </message>
 </context>
 <context>
     <name>ListController</name>
     <message>
         <source>Nothing is renamed: %1.</source>
         <translation>不会重命名任何文件：%1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>“%1”不在列表中</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named on line %2 already</source>
+        <translation>“%1”已在第 %2 行出现</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1351,39 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Aqua Style</source>
         <translation>水绿色样式(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>NewNamesTextPane</name>
+    <message>
+        <source>Edit New Names as Text</source>
+        <translation>以文本编辑新名称</translation>
+    </message>
+    <message>
+        <source>One line per row of the list, in its order. A changed line becomes that row&apos;s new name at once; lines cannot be added or removed. Write \t, \n, \r, \\ and \0 for a tab, a line feed, a carriage return, a backslash and a NUL, \xHH for a byte that is not UTF-8.</source>
+        <translation>列表每一行对应一行文本，顺序相同。修改某行后，它立即成为该行的新名称；不能添加或删除行。制表符、换行符、回车符、反斜杠和 NUL 分别写作 \t、\n、\r、\\ 和 \0，非 UTF-8 字节写作 \xHH。</translation>
+    </message>
+    <message>
+        <source>New file names, one per line</source>
+        <translation>新文件名，每行一个</translation>
+    </message>
+    <message>
+        <source>The text has %1 lines for the %2 rows of the list: lines cannot be added or removed (Ctrl+Z takes back a change). The list keeps its names until there is one line per row.</source>
+        <translation>文本有 %1 行，而列表有 %2 行：不能添加或删除行（按 Ctrl+Z 可撤销更改）。在每行对应一行之前，列表保留原有名称。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另有 %n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list keeps its names until these lines can be read:</source>
+        <translation>在能够读取这些行之前，列表保留原有名称：</translation>
     </message>
 </context>
 <context>

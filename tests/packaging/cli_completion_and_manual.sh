@@ -32,7 +32,7 @@ expect() {
   [ "$got" = "$wanted" ] || fail "[$*] completes to [$got], not [$wanted]"
 }
 
-expect 'history|keep|list|presets|preview|rename|undo' quirewell-cli ''
+expect 'apply|edit|history|keep|list|presets|preview|rename|undo' quirewell-cli ''
 expect 'presets|preview' quirewell-cli pr
 expect 'rename' quirewell-cli --yes --find IMG re
 expect 'Papers|Photos 2024' quirewell-cli list P
@@ -46,6 +46,10 @@ expect '' quirewell-cli --number-start = ''
 expect 'settings.ini' quirewell-cli --config s
 expect 'settings.ini' quirewell-cli list Papers --config = s
 expect 'Papers|Photos 2024|Pictures.txt|settings.ini' quirewell-cli --config =
+# apply FOLDER MAPPING: a folder, then a file.
+expect 'Papers|Photos 2024' quirewell-cli apply --reorder P
+expect 'Pictures.txt' quirewell-cli apply Papers Pi
+expect 'Papers|Photos 2024' quirewell-cli edit --yes P
 expect '--read-only|--recursive|--regex|--remove|--reorder|--replace|--restart-each-folder|--reverse' quirewell-cli list Papers --re
 expect 'name|natural' quirewell-cli preview Papers --sort na
 expect 'modified' quirewell-cli --sort = m
@@ -108,7 +112,7 @@ for option in $options; do
       fail "the manual page does not give $option its $choices"
     continue
   fi
-  expect 'history|keep|list|presets|preview|rename|undo' quirewell-cli "$option" ''
+  expect 'apply|edit|history|keep|list|presets|preview|rename|undo' quirewell-cli "$option" ''
 done
 for escape in $(grep -o '\\[a-zA-Z0-9]\+' <<<"$help" | sort -u); do
   grep -qF -- "\\e${escape#\\}" "$page" || fail "the manual page lacks the escape $escape"

@@ -126,6 +126,7 @@ enum Flag : quint8
     Shared = 2,   // another mover of the folder gets the same name
     Kept = 4,     // a row that stays under its name holds it
     Released = 8, // a mover leaves the name
+    Refused = 16, // checked, and its new name cannot name a file (invalidNameDetail)
 };
 
 bool isConflictMark(RowProblem p)
@@ -150,41 +151,69 @@ struct PartitionedKeys
     std::vector<size_t> moverStarts, loadedStarts; // partitions + 1 each
 };
 
-class ConflictMarking
+} // namespace
+
+// The work in steps over every row: look at each row (two rounds), lay out the keys, group the
+// names partition by partition (two rounds), set the marks. The marks of the rows change in
+// the last step only.
+class ConflictMarking::Work
 {
 public:
-    ConflictMarking(FileRows &rows, const ConflictCheck &check)
-        : m_rows(rows), m_check(check), m_threads(RowThreads::threadsFor(rows.rows.size())),
+    Work(FileRows &rows, ConflictCheck check)
+        : m_rows(rows), m_check(std::move(check)),
+          m_threads(RowThreads::threadsFor(rows.rows.size())),
           m_partitionBits(partitionBitsFor(rows.rows.size()))
     {}
 
-    void run()
+    bool step()
     {
-        const size_t n = m_rows.rows.size();
-        if (m_rows.problems.size() != n)
-            m_rows.problems.reset(n);
-        m_flags.assign(n, 0);
-        m_newHashes.resize(n);
-        m_loadedHashes.resize(n);
+        const int step = m_next++;
         const size_t parts = size_t(1) << m_partitionBits;
-        m_moverCounts.assign(m_threads * parts, 0);
-        m_loadedCounts.assign(m_threads * parts, 0);
-        eachThread([this](size_t t, size_t from, size_t to) { look(t, from, to); });
-        if (std::all_of(m_moverCounts.begin(), m_moverCounts.end(),
-                        [](size_t c) { return c == 0; }))
-            return;
+        if (step == 0) {
+            const size_t n = m_rows.rows.size();
+            m_flags.assign(n, 0);
+            m_newHashes.resize(n);
+            m_loadedHashes.resize(n);
+            m_moverCounts.assign(lanes() * parts, 0);
+            m_loadedCounts.assign(lanes() * parts, 0);
+            m_refused.assign(lanes(), {});
+        }
+        if (step < kRounds) {
+            eachLane(step, [this](size_t lane, size_t from, size_t to) { look(lane, from, to); });
+            m_anyMover = m_anyMover || std::any_of(m_moverCounts.begin(), m_moverCounts.end(),
+                                                   [](size_t c) { return c != 0; });
+            return false;
+        }
+        if (step == kRounds) {
+            if (m_anyMover)
+                layOut();
+            return false;
+        }
+        if (step < 2 * kRounds + 1) {
+            // The partitions in rounds, each thread a run of them.
+            const size_t round = size_t(step - kRounds - 1);
+            if (m_anyMover)
+                eachLane(round, [&](size_t lane, size_t, size_t) {
+                    for (size_t p = parts * lane / lanes(); p < parts * (lane + 1) / lanes(); ++p)
+                        markPartition(p);
+                });
+            return false;
+        }
         // Asked for before the threads start: it may read folders, once.
-        m_unlisted = m_check.unlisted ? &m_check.unlisted() : nullptr;
-        layOut();
-        eachThread([this](size_t t, size_t, size_t) {
-            const size_t parts = size_t(1) << m_partitionBits;
-            for (size_t p = parts * t / m_threads; p < parts * (t + 1) / m_threads; ++p)
-                markPartition(p);
-        });
-        eachThread([this](size_t, size_t from, size_t to) { mark(from, to); });
+        m_unlisted = m_anyMover && m_check.unlisted ? &m_check.unlisted() : nullptr;
+        if (m_rows.problems.size() != m_rows.rows.size())
+            m_rows.problems.reset(m_rows.rows.size());
+        for (size_t round = 0; round < kRounds; ++round)
+            eachLane(round, [this](size_t lane, size_t from, size_t to) { mark(lane, from, to); });
+        return true;
     }
 
 private:
+    // The rows and the partitions are cut into lanes, a lane for each thread in each of
+    // kRounds rounds: the longest steps take a round each.
+    static constexpr int kRounds = 2;
+    size_t lanes() const { return m_threads * kRounds; }
+
     static int partitionBitsFor(size_t n)
     {
         // About 4,096 names a partition.
@@ -199,26 +228,31 @@ private:
         return m_partitionBits == 0 ? 0 : hash >> (32 - m_partitionBits);
     }
 
-    // work(thread, from, to) over the rows, in the same contiguous parts every time.
-    template <typename Work> void eachThread(const Work &work)
+    // work(lane, from, to) for the lanes of one round, one thread each; from and to bound
+    // the lane's rows, the same every time.
+    template <typename Work> void eachLane(size_t round, const Work &work)
     {
         const size_t n = m_rows.rows.size();
+        const size_t count = lanes();
+        const auto run = [&](size_t t) {
+            const size_t lane = round * m_threads + t;
+            work(lane, n * lane / count, n * (lane + 1) / count);
+        };
         std::vector<std::thread> helpers;
         for (size_t t = 1; t < m_threads; ++t)
-            helpers.emplace_back([&, t] { work(t, n * t / m_threads, n * (t + 1) / m_threads); });
-        work(0, 0, n / m_threads);
+            helpers.emplace_back(run, t);
+        run(0);
         for (std::thread &helper : helpers)
             helper.join();
     }
 
-    // Each row on its own: earlier marks cleared, refused names marked, movers found, names
-    // hashed and counted by partition.
-    void look(size_t thread, size_t from, size_t to)
+    // Each row on its own: refused names and movers found, names hashed and counted by
+    // partition.
+    void look(size_t lane, size_t from, size_t to)
     {
         const size_t parts = size_t(1) << m_partitionBits;
-        size_t *movers = &m_moverCounts[thread * parts];
-        size_t *loaded = &m_loadedCounts[thread * parts];
-        RowProblems &problems = m_rows.problems;
+        size_t *movers = &m_moverCounts[lane * parts];
+        size_t *loaded = &m_loadedCounts[lane * parts];
         // The names lie all over the heap: each is asked for well before it is read, so that
         // the misses overlap rather than follow one another.
         constexpr size_t kAhead = 16;
@@ -229,16 +263,15 @@ private:
                 __builtin_prefetch(later.newName.constData());
             }
             const FileRow &row = m_rows.rows[i];
-            if (isConflictMark(problems.kind(i)))
-                problems.set(i, RowProblem::None);
             m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
             ++loaded[partitionOf(m_loadedHashes[i])];
             if (!row.checked || row.newName == row.loadedName)
                 continue;
-            const QString invalid = invalidNameDetail(row.newName);
+            QString invalid = invalidNameDetail(row.newName);
             if (!invalid.isEmpty()) {
                 // Its file stays under the loaded name.
-                problems.set(i, RowProblem::Invalid, invalid);
+                m_flags[i] = Refused;
+                m_refused[lane].emplace_back(i, std::move(invalid));
                 continue;
             }
             m_flags[i] = Mover;
@@ -247,7 +280,7 @@ private:
         }
     }
 
-    // The keys laid out by partition, each thread's rows after the earlier threads' ones.
+    // The keys laid out by partition, each lane's rows after the earlier lanes' ones.
     void layOut()
     {
         const size_t parts = size_t(1) << m_partitionBits;
@@ -256,26 +289,27 @@ private:
             size_t at = 0;
             for (size_t p = 0; p < parts; ++p) {
                 partStarts[p] = at;
-                for (size_t t = 0; t < m_threads; ++t)
-                    at += std::exchange(counts[t * parts + p], at);
+                for (size_t lane = 0; lane < lanes(); ++lane)
+                    at += std::exchange(counts[lane * parts + p], at);
             }
             partStarts[parts] = at;
             return at;
         };
         m_keys.movers.resize(starts(m_moverCounts, m_keys.moverStarts));
         m_keys.loaded.resize(starts(m_loadedCounts, m_keys.loadedStarts));
-        eachThread([&](size_t t, size_t from, size_t to) {
-            size_t *movers = &m_moverCounts[t * parts];
-            size_t *loaded = &m_loadedCounts[t * parts];
-            for (size_t i = from; i < to; ++i) {
-                const quint32 h = m_loadedHashes[i];
-                m_keys.loaded[loaded[partitionOf(h)]++] = Key{h, quint32(i)};
-                if (m_flags[i] & Mover) {
-                    const quint32 nh = m_newHashes[i];
-                    m_keys.movers[movers[partitionOf(nh)]++] = Key{nh, quint32(i)};
+        for (size_t round = 0; round < kRounds; ++round)
+            eachLane(round, [&](size_t lane, size_t from, size_t to) {
+                size_t *movers = &m_moverCounts[lane * parts];
+                size_t *loaded = &m_loadedCounts[lane * parts];
+                for (size_t i = from; i < to; ++i) {
+                    const quint32 h = m_loadedHashes[i];
+                    m_keys.loaded[loaded[partitionOf(h)]++] = Key{h, quint32(i)};
+                    if (m_flags[i] & Mover) {
+                        const quint32 nh = m_newHashes[i];
+                        m_keys.movers[movers[partitionOf(nh)]++] = Key{nh, quint32(i)};
+                    }
                 }
-            }
-        });
+            });
     }
 
     bool same(quint32 row, const FileRow &other, const QString &name) const
@@ -341,38 +375,49 @@ private:
                 quint8(state[k] & Shared) | quint8(state[first[k]] & (Kept | Released));
     }
 
-    // The marks, row by row.
-    void mark(size_t from, size_t to)
+    // The marks, row by row: earlier marks of this kind go, the rule's own marks stay.
+    void mark(size_t lane, size_t from, size_t to)
     {
         RowProblems &problems = m_rows.problems;
+        auto refused = m_refused[lane].cbegin();
         for (size_t i = from; i < to; ++i) {
             const quint8 flags = m_flags[i];
-            if (!(flags & Mover))
+            RowProblem now = RowProblem::None;
+            if (flags & Refused) {
+                problems.set(i, RowProblem::Invalid, (refused++)->second);
                 continue;
-            if (flags & Shared)
-                problems.set(i, RowProblem::Duplicate);
+            }
+            if (!(flags & Mover))
+                now = RowProblem::None;
+            else if (flags & Shared)
+                now = RowProblem::Duplicate;
             else if (flags & Kept)
-                problems.set(i, RowProblem::Exists);
+                now = RowProblem::Exists;
             else if (!(flags & Released) && m_unlisted &&
                      m_unlisted->contains(m_rows.rows[i].folder, m_rows.rows[i].newName,
                                           m_newHashes[i]))
-                problems.set(i, RowProblem::Exists);
+                now = RowProblem::Exists;
+            const RowProblem before = problems.kind(i);
+            if (now != before && (now != RowProblem::None || isConflictMark(before)))
+                problems.set(i, now);
         }
     }
 
     FileRows &m_rows;
-    const ConflictCheck &m_check;
+    const ConflictCheck m_check;
     const size_t m_threads;
     const int m_partitionBits;
+    int m_next = 0; // the step
+    bool m_anyMover = false;
     const UnlistedNames *m_unlisted = nullptr;
+    // By lane: the rows whose new name is refused, in row order, and why.
+    std::vector<std::vector<std::pair<size_t, QString>>> m_refused;
     std::vector<quint8> m_flags;
     std::vector<quint32> m_newHashes, m_loadedHashes;
-    // Keys by thread and partition: first counts, then where each thread writes next.
+    // Keys by lane and partition: first counts, then where each lane writes next.
     std::vector<size_t> m_moverCounts, m_loadedCounts;
     PartitionedKeys m_keys;
 };
-
-} // namespace
 
 namespace {
 
@@ -429,9 +474,22 @@ quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name)
     return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
 }
 
+ConflictMarking::ConflictMarking(FileRows &rows, ConflictCheck check)
+    : m_work(std::make_unique<Work>(rows, std::move(check)))
+{}
+
+ConflictMarking::~ConflictMarking() = default;
+
+bool ConflictMarking::step()
+{
+    return m_done || (m_done = m_work->step());
+}
+
 void markNameConflicts(FileRows &rows, const ConflictCheck &check)
 {
-    ConflictMarking(rows, check).run();
+    ConflictMarking marking(rows, check);
+    while (!marking.step()) {
+    }
 }
 
 void clearConflictMarks(RowProblems &problems)

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 
 #include <vector>
 
@@ -75,6 +76,26 @@ struct ConflictCheck
 // is free, so swaps and chains are not marked. Earlier Duplicate, Exists and Invalid marks
 // are cleared; the rule's own marks stay. Linear in the rows, with hashing.
 void markNameConflicts(FileRows &rows, const ConflictCheck &check);
+
+// The same marking in steps, each a sixth or so of the work, so that a large list can be
+// marked between event-loop turns. The rows must not change between steps (drop the
+// marking and start again); the marks change in the last step only.
+class ConflictMarking
+{
+public:
+    ConflictMarking(FileRows &rows, ConflictCheck check);
+    ~ConflictMarking();
+    ConflictMarking(const ConflictMarking &) = delete;
+    ConflictMarking &operator=(const ConflictMarking &) = delete;
+
+    // Does the next step; true once the marks are set.
+    bool step();
+
+private:
+    class Work;
+    std::unique_ptr<Work> m_work;
+    bool m_done = false;
+};
 
 // Clears every Duplicate, Exists and Invalid mark, as before the names are known.
 void clearConflictMarks(RowProblems &problems);

@@ -222,6 +222,12 @@ Glyph glyphFor(int id)
         return [](QPainter &p) { lines(p), pencil(p); };
     case RenameSelectedFile:
         return [](QPainter &p) { page(p), pencil(p); };
+    case RenameFromList:
+        return [](QPainter &p) { page(p), lines(p); };
+    case EditNamesAsText:
+        return lines;
+    case EditNewName:
+        return pencil;
     case UndoRename:
         return [](QPainter &p) {
             page(p);

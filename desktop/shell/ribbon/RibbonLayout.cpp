@@ -140,6 +140,14 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
                                  rename));
     rename->addLarge(largeButton(
         Cmd::UndoRename, QCoreApplication::translate("HomeCategory", "Undo Rename\nu"), rename));
+    // New names from a list, as text, or typed into the list.
+    rename->addSmall(smallButton(
+        Cmd::RenameFromList, QCoreApplication::translate("HomeCategory", "From List..."), rename));
+    rename->addSmall(smallButton(Cmd::EditNamesAsText,
+                                 QCoreApplication::translate("HomeCategory", "Names as Text"),
+                                 rename));
+    rename->addSmall(smallButton(
+        Cmd::EditNewName, QCoreApplication::translate("HomeCategory", "Edit New Name"), rename));
 
     RibbonPanel *window = home->addPanel(QCoreApplication::translate("HomeCategory", "Window\nw"),
                                          RibbonIcons::forPanel());

@@ -43,6 +43,10 @@ const QSet<int> kWithDocument{
     Cmd::WindowArrange,
     Cmd::WindowCascade,
     Cmd::WindowTile,
+    // New names from a list, as text, or typed into the list.
+    Cmd::RenameFromList,
+    Cmd::EditNamesAsText,
+    Cmd::EditNewName,
 };
 
 // Never enabled here: no handler exists for them (printing, the clipboard commands, the list

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "core/engine/names/NameConflicts.h"
 #include "core/engine/settings/AppSettings.h"
 #include "core/listing/ListingTexts.h"
 #include "desktop/shell/CaptionBar.h"
@@ -10,6 +11,7 @@
 #include <QDateTime>
 #include <QHeaderView>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -205,6 +207,53 @@ private slots:
         QCOMPARE(problem(2), RowProblem::None);
         QTRY_COMPARE(f.frame()->fileStatsPane()->text(),
                      QStringLiteral("3 File(s) Listed from Folder [%1]").arg(f.tree.root()));
+    }
+
+    // A list large enough to be marked in steps between event-loop turns: the marks are set
+    // when the column counts as computed, and a change of the rows under a marking in steps
+    // (a check box, rows sorted) starts it again, with the marks of the rows as they are.
+    void largeListsAreMarkedInSteps()
+    {
+        ShellFixture f;
+        const int count = ListController::kSlicedFromRows + 500;
+        for (int i = 0; i < count; ++i)
+            QVERIFY(f.tree.createFile(QStringLiteral("f%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
+        startListing(f, f.tree.root());
+        ListController &controller = f.view()->controller();
+        FileListModel &model = f.view()->fileModel();
+        const auto problem = [&](int row) {
+            return RowProblem(
+                model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole)
+                    .toInt());
+        };
+        QSignalSpy computed(&controller, &ListController::newNamesComputed);
+        CAppSettings settings;
+        settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+        settings.setValue(CAppSettings::Key::FindText, QStringLiteral("f00001."));
+        // Taken by the next row, which keeps its name.
+        settings.setValue(CAppSettings::Key::ReplaceText, QStringLiteral("f00002."));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        QTRY_VERIFY_WITH_TIMEOUT(computed.size() == 1, 30000);
+        QCOMPARE(problem(1), RowProblem::Exists);
+
+        // Unchecked, then checked again while the marking of the first change is under way.
+        model.setChecked(1, false);
+        QCoreApplication::processEvents();
+        model.setChecked(1, true);
+        QCoreApplication::processEvents();
+        QVERIFY(controller.sortByColumn(FileListModel::LoadedName, true)); // rows change places
+        const int moved = [&] {
+            for (int row = 0; row < count; ++row)
+                if (model.rows().rows[size_t(row)].loadedName == QStringLiteral("f00001.txt"))
+                    return row;
+            return -1;
+        }();
+        QVERIFY(moved >= 0);
+        QTRY_COMPARE(problem(moved), RowProblem::Exists);
+        QTRY_VERIFY(f.frame()->fileStatsPane()->text().endsWith(ListingTexts::conflictCount(1)));
+        model.setChecked(moved, false);
+        QTRY_COMPARE(problem(moved), RowProblem::None);
+        QCOMPARE(markedRowCount(model.rows().problems), size_t(0));
     }
 
     void loadsAskedForDuringALoadRunInTurn()

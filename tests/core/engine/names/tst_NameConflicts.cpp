@@ -216,6 +216,17 @@ void NameConflictsTest::marksFollowTheNewNames()
     QCOMPARE(marks(rows), u"...R"_qs);
     QVERIFY(rows.problems.detail(2).isEmpty());
     QCOMPARE(markedRowCount(rows.problems), size_t(1));
+
+    // In steps, the marks shown stay as they were until the last one.
+    rows.rows[1].newName = u"n"_qs;
+    rows.rows[2].newName = u""_qs;
+    ConflictMarking marking(rows, {});
+    int steps = 1;
+    for (; !marking.step(); ++steps)
+        QCOMPARE(marks(rows), u"...R"_qs);
+    QVERIFY(steps > 2);
+    QCOMPARE(marks(rows), u"DDIR"_qs);
+    QVERIFY(marking.step()); // done stays done
 }
 
 void NameConflictsTest::manyRowsAcrossThreads()

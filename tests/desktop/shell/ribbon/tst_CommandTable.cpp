@@ -129,6 +129,9 @@ void CommandTableTest::documentKeysOnlyWithADocument()
     QCOMPARE(CommandTable::commandForKeys(f5, true), int(Cmd::Reload));
     QCOMPARE(CommandTable::commandForKeys(f2, false), 0);
     QCOMPARE(CommandTable::commandForKeys(f5, false), 0);
+    // Shift+F2 types the new name into the list; F2 stays the single-file dialog.
+    QCOMPARE(CommandTable::commandForKeys(QKeySequence(Qt::SHIFT | Qt::Key_F2), true),
+             int(Cmd::EditNewName));
     // Ctrl+Z undoes the last batch in the list and is the frame's (disabled) Undo elsewhere.
     const QKeySequence ctrlZ(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(CommandTable::commandForKeys(ctrlZ, true), int(Cmd::UndoRename));
@@ -138,7 +141,8 @@ void CommandTableTest::documentKeysOnlyWithADocument()
              int(Cmd::FileNew));
     for (const Accelerator &accel : CommandTable::accelerators()) {
         const bool document = accel.id == Cmd::RenameSelectedFile || accel.id == Cmd::Reload ||
-                              accel.id == Cmd::UndoRename;
+                              accel.id == Cmd::UndoRename || accel.id == Cmd::RenameFromList ||
+                              accel.id == Cmd::EditNamesAsText || accel.id == Cmd::EditNewName;
         QCOMPARE(accel.scope == KeyScope::Document, document);
     }
 }

@@ -82,7 +82,9 @@ void RibbonBehaviourTest::init()
 {
     m_actions = new CommandActions;
     m_ribbon = new Ribbon(*m_actions);
-    m_ribbon->resize(1000, m_ribbon->sizeHint().height());
+    // Wide enough that no panel collapses: the key tips of every element are tried here, the
+    // collapsed panels in their own cases.
+    m_ribbon->resize(1280, m_ribbon->sizeHint().height());
     m_ribbon->show();
     m_ribbon->activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_ribbon));

@@ -104,7 +104,8 @@ void RibbonLayoutTest::homePanelsInOrder()
                                        u"cmd-32788"_s}));
     QCOMPARE(names.at(1),
              QStringList({u"cmd-32771"_s, u"cmd-32784"_s, u"cmd-32785"_s, u"presets-button"_s}));
-    QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s, u"cmd-32804"_s}));
+    QCOMPARE(names.at(2), QStringList({u"cmd-32787"_s, u"cmd-32804"_s, u"cmd-32822"_s,
+                                       u"cmd-32823"_s, u"cmd-32824"_s}));
     QCOMPARE(names.at(3), QStringList({u"cmd-131"_s}));
     QCOMPARE(RibbonElement::keyTip(home->panels().at(3)), QStringLiteral("w"));
 
