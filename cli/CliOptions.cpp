@@ -294,22 +294,14 @@ QString usageText(const QString &journalFolder, const QString &presetFolder)
                "Ctrl+C stops a listing (the rows found so far are printed) or a batch (after the\n"
                "rename under way; the journal records the files left, so undo works as usual);\n"
                "a second Ctrl+C ends the program at once (the journal then recovers the batch).\n"
-               "With --template, a file that has no value for a token keeps its name: rename
-"
-               "reports it like a failure (\"no photo.taken\"), counts it as skipped and exits 1;
-"
-               "preview --status gives the reason in the seventh column. An invalid template
-"
-               "is bad usage (its position is named).
-"
+               "With --template, a file that has no value for a token keeps its name: rename\n"
+               "reports it like a failure (\"no photo.taken\"), counts it as skipped and exits 1;\n"
+               "preview --status gives the reason in the seventh column. An invalid template\n"
+               "is bad usage (its position is named).\n"
                "Exit status: 0 done, 1 refused or failed, 2 bad usage, an unusable --config "
-               "FILE or an
-unknown or unusable --preset NAME, 3 done but some sub-folders could "
-               "not be read
-"
+               "FILE or an\nunknown or unusable --preset NAME, 3 done but some sub-folders could "
+               "not be read\n"
                "(each named on standard error), 130 stopped by Ctrl+C. apply and edit: 0 all "
-               "renamed,
-1 some failed, 2 the mapping refused (nothing renamed).
-")
+               "renamed,\n1 some failed, 2 the mapping refused (nothing renamed).\n")
         .arg(journalFolder, CliOptionTable::helpLines(), presetFolder);
 }

@@ -32,7 +32,7 @@ function(quirewell_add_test)
   target_link_libraries(${name} PRIVATE quirewell_settings Qt6::Test ${T_LIBS})
   add_test(NAME ${name} COMMAND ${name})
   # Batches are journaled: each test keeps its journal in its own folder of the build tree.
-  set(env "QT_QPA_PLATFORM=offscreen;QUIREWELL_TEST=1;XDG_STATE_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.state")
+  set(env "QT_QPA_PLATFORM=offscreen;QUIREWELL_TEST=1;LANGUAGE=en;XDG_STATE_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.state")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
 

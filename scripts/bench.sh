@@ -32,6 +32,7 @@ run "$dir/bench/bench_memory"
 run "$dir/bench/bench_undo"
 run "$dir/bench/bench_sort"
 run "$dir/bench/bench_mapping"
+run "$dir/bench/bench_startup"
 if [ "${QUIREWELL_BENCH_ROWS:-1000000}" != 0 ]; then
   QUIREWELL_BENCH_ROWS=${QUIREWELL_BENCH_ROWS:-1000000} run "$dir/bench/bench_million" 3
 fi

@@ -27,6 +27,9 @@ expected=(
   ./usr/share/doc/quirewell/copyright
   ./usr/share/doc/quirewell/changelog.gz
 )
+for language in de fr es pt_BR it pl ru ja zh_CN; do
+  expected+=("./usr/share/quirewell/translations/quirewell_$language.qm")
+done
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<<"$listing" || fail "$deb lacks $path"
@@ -39,6 +42,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6core6 libqt6widgets6 libc6 libstdc++6 libpcre2-16-0 'libicu[0-9][0-9]*'; do
   grep -q "\\b$library\\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+
+# Qt's own translations of standard buttons and dialogs.
+grep -q '\bqt6-translations-l10n\b' <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+  fail "Recommends lacks qt6-translations-l10n"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -17,6 +17,9 @@ packages=(
   # sample media with.
   libexiv2-dev libtag1-dev libmediainfo-dev libzen-dev
   exiv2 id3v2 ffmpeg flac libimage-exiftool-perl
+  # Translations: lupdate and lrelease, Qt's own translations, and a font with Japanese and
+  # Chinese glyphs for the layout checks of those languages.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-droid-fallback python3
 )
 
 missing=()

@@ -19,17 +19,17 @@ QString FileListModel::headerText(int column)
 {
     switch (column) {
     case Sr:
-        return QStringLiteral("Sr");
+        return tr("Sr");
     case LoadedName:
-        return QStringLiteral("Loaded File Name");
+        return tr("Loaded File Name");
     case NewName:
-        return QStringLiteral("New File Name");
+        return tr("New File Name");
     case LastWriteTime:
-        return QStringLiteral("Last Write Time");
+        return tr("Last Write Time");
     case Size:
-        return QStringLiteral("Size");
+        return tr("Size");
     case Location:
-        return QStringLiteral("Location");
+        return tr("Location");
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #include "core/listing/ListingTexts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -125,11 +127,13 @@ QString lastWriteTime(qint64 secondsSinceEpoch)
 QString fileStatistics(int rowCount, const QString &folder, bool hiddenIgnored,
                        bool readOnlyIgnored)
 {
-    QString text = QStringLiteral("%1 File(s) Listed from Folder [%2]").arg(rowCount).arg(folder);
+    QString text = QCoreApplication::translate("ListingTexts", "%n File(s) Listed from Folder [%1]",
+                                               nullptr, rowCount)
+                       .arg(folder);
     if (hiddenIgnored)
-        text += QStringLiteral(" Hidden File(s) Ignored");
+        text += QCoreApplication::translate("ListingTexts", " Hidden File(s) Ignored");
     if (readOnlyIgnored)
-        text += QStringLiteral(" Read Only File(s) Ignored");
+        text += QCoreApplication::translate("ListingTexts", " Read Only File(s) Ignored");
     return text;
 }
 
@@ -139,30 +143,39 @@ QString problemToolTip(RowProblem problem, const QString &detail)
     case RowProblem::None:
         return {};
     case RowProblem::Duplicate:
-        return QStringLiteral("Another checked file in this folder would get the same name.");
+        return QCoreApplication::translate(
+            "ListingTexts", "Another checked file in this folder would get the same name.");
     case RowProblem::Exists:
-        return QStringLiteral("A file that is not renamed away already has this name.");
+        return QCoreApplication::translate(
+            "ListingTexts", "A file that is not renamed away already has this name.");
     case RowProblem::Invalid:
-        return QStringLiteral("The new name cannot be used (%1).").arg(detail);
+        return QCoreApplication::translate("ListingTexts", "The new name cannot be used (%1).")
+            .arg(detail);
     case RowProblem::MissingValue:
-        return QStringLiteral("The name template has no value for this file (%1); it keeps "
-                              "its name.")
+        return QCoreApplication::translate(
+                   "ListingTexts",
+                   "The name template has no value for this file (%1); it keeps its name.")
             .arg(detail);
     case RowProblem::RuleFailed:
         break;
     }
-    return QStringLiteral("The rule could not name this file: %1").arg(detail);
+    return QCoreApplication::translate("ListingTexts", "The rule could not name this file: %1")
+        .arg(detail);
 }
 
 QString conflictCount(qsizetype marked)
 {
-    return marked > 0 ? QStringLiteral(" (%1 New File Name(s) Marked as Conflicts)").arg(marked)
+    return marked > 0 ? QCoreApplication::translate("ListingTexts",
+                                                    " (%n New File Name(s) Marked as Conflicts)",
+                                                    nullptr, int(marked))
                       : QString();
 }
 
 QString missingValueCount(qsizetype rows)
 {
-    return rows > 0 ? QStringLiteral(" (%1 File(s) Without a Template Value)").arg(rows)
+    return rows > 0 ? QCoreApplication::translate("ListingTexts",
+                                                  " (%n File(s) Without a Template Value)", nullptr,
+                                                  int(rows))
                     : QString();
 }
 
@@ -171,45 +184,54 @@ QString folderInformation(int foldersRecorded, int unread)
     // The walk records the chosen folder itself, so fewer than two recorded folders means no
     // sub-folder was searched (0 only when no walk has been recorded at all).
     if (foldersRecorded <= 1)
-        return QStringLiteral("File(s) from Sub Folder(s) Not Listed");
-    QString text = QStringLiteral("%1 Folder(s) Searched").arg(foldersRecorded - 1);
+        return QCoreApplication::translate("ListingTexts", "File(s) from Sub Folder(s) Not Listed");
+    QString text = QCoreApplication::translate("ListingTexts", "%n Folder(s) Searched", nullptr,
+                                               foldersRecorded - 1);
     if (unread > 0)
-        text += QStringLiteral(", %1 Not Read").arg(unread);
+        text += QCoreApplication::translate("ListingTexts", ", %n Not Read", nullptr, unread);
     return text;
 }
 
 QString folderCaption(const QString &folder)
 {
     if (folder.isEmpty())
-        return QStringLiteral("Edit Folder Location to List && Rename Files.");
-    return QStringLiteral("List of Files Found in Folder ") + folder;
+        return QCoreApplication::translate("ListingTexts",
+                                           "Edit Folder Location to List && Rename Files.");
+    return QCoreApplication::translate("ListingTexts", "List of Files Found in Folder %1")
+        .arg(folder);
 }
 
 QString listingCancelled()
 {
-    return QStringLiteral(" (Listing Cancelled: the List is Partial)");
+    return QCoreApplication::translate("ListingTexts", " (Listing Cancelled: the List is Partial)");
 }
 
 QString couldNotList(const QString &folder)
 {
-    return QStringLiteral("Could Not List Files from [") + folder +
-           QStringLiteral("].\n\nFile(s) from Any Sub Folder(s) Are Not Loaded.");
+    return QCoreApplication::translate(
+               "ListingTexts",
+               "Could Not List Files from [%1].\n\nFile(s) from Any Sub Folder(s) Are Not "
+               "Loaded.")
+        .arg(folder);
 }
 
 QString noFilesFound(const QString &folder)
 {
-    return QStringLiteral("No Files Found in the Folder [") + folder +
-           QStringLiteral("].\n\nFile(s) from Any Sub Folder(s) Are Not Loaded.");
+    return QCoreApplication::translate(
+               "ListingTexts",
+               "No Files Found in the Folder [%1].\n\nFile(s) from Any Sub Folder(s) Are Not "
+               "Loaded.")
+        .arg(folder);
 }
 
 QString fileStatisticsLabel()
 {
-    return QStringLiteral("File(s) Statistics");
+    return QCoreApplication::translate("ListingTexts", "File(s) Statistics");
 }
 
 QString folderInformationLabel()
 {
-    return QStringLiteral("Folder(s) Information");
+    return QCoreApplication::translate("ListingTexts", "Folder(s) Information");
 }
 
 } // namespace ListingTexts

@@ -70,7 +70,7 @@ void CDlgRenameParameters::initialise()
     updateTemplateMessage();
     m_initialised = 1;
 
-    m_caption = captionWithTitle(QStringLiteral("File Rename Parameter(s) - "));
+    m_caption = captionWithTitle(tr("File Rename Parameter(s) - "));
     setWindowTitle(m_caption);
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
@@ -145,8 +145,7 @@ void CDlgRenameParameters::updateNumberMessage()
         if (auto *number = qobject_cast<CNumberEdit *>(control.widget))
             invalid = invalid || !number->number();
     m_labelNumberMessage->setText(
-        invalid ? QStringLiteral("Please enter an integer. The last valid number is kept.")
-                : QString());
+        invalid ? tr("Please enter an integer. The last valid number is kept.") : QString());
     m_labelNumberMessage->setVisible(invalid);
 }
 
@@ -157,8 +156,8 @@ bool CDlgRenameParameters::updateFindMessage()
     if (fault) {
         text = fault->text();
         text[0] = text[0].toUpper();
-        text += QStringLiteral(". The list shows the names of the last valid expression, and "
-                               "nothing is renamed until it is corrected.");
+        text += tr(". The list shows the names of the last valid expression, and "
+                   "nothing is renamed until it is corrected.");
     }
     m_labelFindMessage->setText(text);
     m_labelFindMessage->setVisible(fault.has_value());

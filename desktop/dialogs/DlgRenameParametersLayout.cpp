@@ -100,73 +100,69 @@ void CDlgRenameParameters::buildControls()
     auto *findText = parameterControl(new QLineEdit(group), Key::FindText);
     auto *replaceText = parameterControl(new QLineEdit(group), Key::ReplaceText);
     auto *checkNumberAtStart = parameterControl(
-        new QCheckBox(QStringLiteral("Add Number at Start From :"), this), Key::CheckNumberAtStart);
+        new QCheckBox(tr("Add Number at Start From :"), this), Key::CheckNumberAtStart);
     auto *numberAtStart = parameterControl(numberEdit(this), Key::NumberAtStart);
-    auto *checkNumberAtEnd = parameterControl(
-        new QCheckBox(QStringLiteral("Add Number at End From :"), this), Key::CheckNumberAtEnd);
+    auto *checkNumberAtEnd = parameterControl(new QCheckBox(tr("Add Number at End From :"), this),
+                                              Key::CheckNumberAtEnd);
     auto *numberAtEnd = parameterControl(numberEdit(this), Key::NumberAtEnd);
-    m_checkFindAndReplace =
-        parameterControl(new QCheckBox(QStringLiteral("Find && Replace in File Name"), group),
-                         Key::CheckFindAndReplace);
+    m_checkFindAndReplace = parameterControl(
+        new QCheckBox(tr("Find && Replace in File Name"), group), Key::CheckFindAndReplace);
     auto *newFileName = parameterControl(new QLineEdit(this), Key::NewFileName);
     auto *checkNewFileName =
-        parameterControl(new QCheckBox(QStringLiteral("&New Name :"), this), Key::CheckNewFileName);
+        parameterControl(new QCheckBox(tr("&New Name :"), this), Key::CheckNewFileName);
     auto *removeLength = parameterControl(numberEdit(this), Key::RemoveInitialCharactersLength);
-    auto *checkRemove = parameterControl(
-        new QCheckBox(QStringLiteral("Remove Initial Characters of Length :"), this),
-        Key::CheckRemoveInitialCharacters);
+    auto *checkRemove =
+        parameterControl(new QCheckBox(tr("Remove Initial Characters of Length :"), this),
+                         Key::CheckRemoveInitialCharacters);
     auto *checkUpperCase =
-        parameterControl(new QCheckBox(QStringLiteral("Upper Case"), this), Key::CheckUpperCase);
+        parameterControl(new QCheckBox(tr("Upper Case"), this), Key::CheckUpperCase);
     auto *checkLowerCase =
-        parameterControl(new QCheckBox(QStringLiteral("Lower Case"), this), Key::CheckLowerCase);
+        parameterControl(new QCheckBox(tr("Lower Case"), this), Key::CheckLowerCase);
     const int maxPad = RenameParameters::kMaximumPadding;
     auto *padStart = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtStart);
     auto *stepStart = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtStart);
     auto *padEnd = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumberAtEnd);
     auto *stepEnd = parameterControl(spinBox(INT_MIN, INT_MAX, 36, this), Key::StepNumberAtEnd);
-    auto *checkRestart =
-        parameterControl(new QCheckBox(QStringLiteral("Restart Numbers in Every Fol&der"), this),
-                         Key::RestartNumbersEachFolder);
-    auto *checkPadNumbers =
-        parameterControl(new QCheckBox(QStringLiteral("&Pad Numbers in Name to Digits :"), this),
-                         Key::CheckPadNumbers);
+    auto *checkRestart = parameterControl(
+        new QCheckBox(tr("Restart Numbers in Every Fol&der"), this), Key::RestartNumbersEachFolder);
+    auto *checkPadNumbers = parameterControl(
+        new QCheckBox(tr("&Pad Numbers in Name to Digits :"), this), Key::CheckPadNumbers);
     auto *padNumbersDigits = parameterControl(spinBox(0, maxPad, 32, this), Key::PadNumbersDigits);
     for (QSpinBox *pad : {padStart, padEnd, padNumbersDigits})
-        pad->setToolTip(QStringLiteral("The least number of digits, with leading zeros "
-                                       "(0 or 1: as many as the number has)"));
+        pad->setToolTip(tr("The least number of digits, with leading zeros "
+                           "(0 or 1: as many as the number has)"));
     for (QSpinBox *step : {stepStart, stepEnd})
-        step->setToolTip(QStringLiteral("Added to the number from file to file "
-                                        "(negative: counts down)"));
-    auto *regex = parameterControl(new QCheckBox(QStringLiteral("Regular e&xpression"), group),
+        step->setToolTip(tr("Added to the number from file to file "
+                            "(negative: counts down)"));
+    auto *regex = parameterControl(new QCheckBox(tr("Regular e&xpression"), group),
                                    Key::FindRegularExpression);
     auto *matchCase =
-        parameterControl(new QCheckBox(QStringLiteral("Match &case"), group), Key::FindIgnoreCase);
+        parameterControl(new QCheckBox(tr("Match &case"), group), Key::FindIgnoreCase);
     matchCase->setProperty(kStoresOpposite, true);
     auto *replaceAll =
-        parameterControl(new QCheckBox(QStringLiteral("Replace &all"), group), Key::FindFirstOnly);
+        parameterControl(new QCheckBox(tr("Replace &all"), group), Key::FindFirstOnly);
     replaceAll->setProperty(kStoresOpposite, true);
     auto *checkTitleCase =
-        parameterControl(new QCheckBox(QStringLiteral("T&itle Case"), this), Key::CheckTitleCase);
-    auto *checkSentenceCase = parameterControl(
-        new QCheckBox(QStringLiteral("Sent&ence Case"), this), Key::CheckSentenceCase);
+        parameterControl(new QCheckBox(tr("T&itle Case"), this), Key::CheckTitleCase);
+    auto *checkSentenceCase =
+        parameterControl(new QCheckBox(tr("Sent&ence Case"), this), Key::CheckSentenceCase);
     auto *checkTrimSpaces =
-        parameterControl(new QCheckBox(QStringLiteral("Trim &Spaces"), this), Key::CheckTrimSpaces);
+        parameterControl(new QCheckBox(tr("Trim &Spaces"), this), Key::CheckTrimSpaces);
     auto *checkAscii =
-        parameterControl(new QCheckBox(QStringLiteral("Spe&ll in ASCII"), this), Key::CheckAscii);
-    auto *checkLowerExtension = parameterControl(
-        new QCheckBox(QStringLiteral("Lower-Case Extensi&on"), this), Key::CheckLowerExtension);
+        parameterControl(new QCheckBox(tr("Spe&ll in ASCII"), this), Key::CheckAscii);
+    auto *checkLowerExtension = parameterControl(new QCheckBox(tr("Lower-Case Extensi&on"), this),
+                                                 Key::CheckLowerExtension);
     // In the order of the stored values (NamePart).
     auto *applyTo = new QComboBox(this);
-    applyTo->addItems({QStringLiteral("Whole Name"), QStringLiteral("Name Without Extension"),
-                       QStringLiteral("Extension Only")});
-    applyTo->setToolTip(QStringLiteral("What Find && Replace and the case boxes change; title "
-                                       "and sentence case never change the extension of the "
-                                       "whole name"));
+    applyTo->addItems({tr("Whole Name"), tr("Name Without Extension"), tr("Extension Only")});
+    applyTo->setToolTip(tr("What Find && Replace and the case boxes change; title "
+                           "and sentence case never change the extension of the "
+                           "whole name"));
     parameterControl(applyTo, Key::ApplyTo);
-    checkAscii->setToolTip(QStringLiteral("Other scripts in Latin letters, accents dropped; "
-                                          "emoji and bytes that are not UTF-8 are kept"));
+    checkAscii->setToolTip(tr("Other scripts in Latin letters, accents dropped; "
+                              "emoji and bytes that are not UTF-8 are kept"));
     checkTrimSpaces->setToolTip(
-        QStringLiteral("No spaces around the name without its extension, one for each run"));
+        tr("No spaces around the name without its extension, one for each run"));
     auto *checkNameTemplate =
         parameterControl(new QCheckBox(tr("Name Te&mplate :"), this), Key::CheckNameTemplate);
     checkNameTemplate->setToolTip(tr("Build each whole name from the template; the other "
@@ -188,9 +184,9 @@ void CDlgRenameParameters::buildControls()
     m_labelTemplateMessage->hide();
 
     QGridLayout *groupLayout = group->setTitle(m_checkFindAndReplace);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("&Find :"), findText, group), 0, 0);
+    groupLayout->addWidget(buddyLabel(tr("&Find :"), findText, group), 0, 0);
     groupLayout->addWidget(findText, 0, 1);
-    groupLayout->addWidget(buddyLabel(QStringLiteral("Replace With :"), replaceText, group), 1, 0);
+    groupLayout->addWidget(buddyLabel(tr("Replace With :"), replaceText, group), 1, 0);
     groupLayout->addWidget(replaceText, 1, 1);
     auto *findSwitches = new QHBoxLayout;
     findSwitches->addWidget(regex);
@@ -215,7 +211,7 @@ void CDlgRenameParameters::buildControls()
     m_spinRemoveInitialCharactersLength->setFixedSize(fromDialogUnits(this, 10, 0).width(),
                                                       removeLength->sizeHint().height());
 
-    auto *renameAll = named(new QPushButton(QStringLiteral("&Rename All"), this), "RenameAll");
+    auto *renameAll = named(new QPushButton(tr("&Rename All"), this), "RenameAll");
     renameAll->setAutoDefault(false);
     renameAll->setDefault(false);
     renameAll->setMinimumSize(fromDialogUnits(this, 65, 32));
@@ -246,9 +242,9 @@ void CDlgRenameParameters::buildControls()
     // and the padding of the numbers already in the name.
     const auto numberDetails = [this](QSpinBox *pad, QSpinBox *step) {
         auto *row = new QHBoxLayout;
-        row->addWidget(buddyLabel(QStringLiteral("Digits :"), pad, this));
+        row->addWidget(buddyLabel(tr("Digits :"), pad, this));
         row->addWidget(pad);
-        row->addWidget(buddyLabel(QStringLiteral("Step :"), step, this));
+        row->addWidget(buddyLabel(tr("Step :"), step, this));
         row->addWidget(step);
         row->addStretch();
         return row;
@@ -265,8 +261,7 @@ void CDlgRenameParameters::buildControls()
     textRow->addWidget(checkLowerExtension);
     textRow->addStretch();
     auto *applyRow = new QHBoxLayout;
-    applyRow->addWidget(
-        buddyLabel(QStringLiteral("Apply Find && Replace and Case &To :"), applyTo, this));
+    applyRow->addWidget(buddyLabel(tr("Apply Find && Replace and Case &To :"), applyTo, this));
     applyRow->addWidget(applyTo);
     applyRow->addStretch();
 

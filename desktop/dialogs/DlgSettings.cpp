@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 
 CDlgSettings::CDlgSettings(QWidget *parent)
-    : QDialog(parent), m_buttonOk(new QPushButton(QStringLiteral("OK"), this)),
-      m_buttonCancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_checkListHidden(new QCheckBox(QStringLiteral("List Hidden File(s)"), this)),
-      m_checkListReadOnly(new QCheckBox(QStringLiteral("List Read Only File(s)"), this)),
+    : QDialog(parent), m_buttonOk(new QPushButton(tr("OK"), this)),
+      m_buttonCancel(new QPushButton(tr("Cancel"), this)),
+      m_checkListHidden(new QCheckBox(tr("List Hidden File(s)"), this)),
+      m_checkListReadOnly(new QCheckBox(tr("List Read Only File(s)"), this)),
       m_checkResolveChains(
-          new QCheckBox(QStringLiteral("Rename chains and swaps through temporary names"), this)),
+          new QCheckBox(tr("Rename chains and swaps through temporary names"), this)),
       m_checkNaturalNameOrder(
-          new QCheckBox(QStringLiteral("Sort names in natural order (file2 before file10)"), this))
+          new QCheckBox(tr("Sort names in natural order (file2 before file10)"), this))
 {
     m_buttonOk->setObjectName(QStringLiteral("Ok"));
     m_buttonCancel->setObjectName(QStringLiteral("Cancel"));
@@ -62,7 +62,7 @@ CDlgSettings::CDlgSettings(QWidget *parent)
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
         setWindowIcon(icon);
-    m_caption = captionWithTitle(QStringLiteral("Settings - "));
+    m_caption = captionWithTitle(tr("Settings - "));
     setWindowTitle(m_caption);
     resize(fromDialogUnits(this, 316, 183));
     m_buttonOk->setFocus();

@@ -14,9 +14,8 @@
 
 CDlgSingleFileRename::CDlgSingleFileRename(QWidget *parent)
     : QDialog(parent), m_editNewFileName(new QLineEdit(this)),
-      m_editFileToRename(new QLineEdit(this)),
-      m_buttonOk(new QPushButton(QStringLiteral("OK"), this)),
-      m_buttonCancel(new QPushButton(QStringLiteral("Cancel"), this))
+      m_editFileToRename(new QLineEdit(this)), m_buttonOk(new QPushButton(tr("OK"), this)),
+      m_buttonCancel(new QPushButton(tr("Cancel"), this))
 {
     m_editNewFileName->setObjectName(QStringLiteral("NewFileName"));
     m_editFileToRename->setObjectName(QStringLiteral("FileToRename"));
@@ -25,9 +24,9 @@ CDlgSingleFileRename::CDlgSingleFileRename(QWidget *parent)
     m_buttonCancel->setObjectName(QStringLiteral("Cancel"));
     m_buttonOk->setDefault(true);
 
-    auto *newNameLabel = new QLabel(QStringLiteral("&New File Name :"), this);
+    auto *newNameLabel = new QLabel(tr("&New File Name :"), this);
     newNameLabel->setBuddy(m_editNewFileName);
-    auto *oldNameLabel = new QLabel(QStringLiteral("&File to Rename :"), this);
+    auto *oldNameLabel = new QLabel(tr("&File to Rename :"), this);
     oldNameLabel->setBuddy(m_editFileToRename);
 
     auto *buttons = new QHBoxLayout;
@@ -54,7 +53,7 @@ CDlgSingleFileRename::CDlgSingleFileRename(QWidget *parent)
     const QIcon icon = applicationIcon();
     if (!icon.isNull())
         setWindowIcon(icon);
-    setWindowTitle(captionWithTitle(QStringLiteral("Rename Single File - ")));
+    setWindowTitle(captionWithTitle(tr("Rename Single File - ")));
     resize(fromDialogUnits(this, 316, 114));
     m_editNewFileName->setFocus();
 }
@@ -91,7 +90,7 @@ void CDlgSingleFileRename::accept()
 {
     takeControls();
     if (m_strNewFileName.isEmpty()) {
-        Prompts::instance().message(this, QStringLiteral("New File Name Cannot be Left Empty."),
+        Prompts::instance().message(this, tr("New File Name Cannot be Left Empty."),
                                     Prompts::Icon::Error);
         return;
     }
@@ -104,6 +103,6 @@ void CDlgSingleFileRename::accept()
         QDialog::accept();
         return;
     }
-    m_strMessage = QStringLiteral("Could Not Rename File.\n\n") + error;
+    m_strMessage = tr("Could Not Rename File.\n\n") + error;
     Prompts::instance().message(this, m_strMessage, Prompts::Icon::Error);
 }

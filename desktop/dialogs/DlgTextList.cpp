@@ -58,9 +58,9 @@ CDlgTextList::CDlgTextList(Content content, QWidget *parent)
     }
     m_table->resizeColumnsToContents();
 
-    auto *copy = new QPushButton(QStringLiteral("&Copy List"), this);
+    auto *copy = new QPushButton(tr("&Copy List"), this);
     copy->setObjectName(QStringLiteral("Copy"));
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("Close"));
     close->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &CDlgTextList::copyToClipboard);

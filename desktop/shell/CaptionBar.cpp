@@ -18,8 +18,8 @@ CaptionBar::CaptionBar(QWidget *parent)
     setForegroundRole(QPalette::ToolTipText);
 
     m_button->setObjectName(QStringLiteral("captionBarButton"));
-    m_button->setText(QStringLiteral("Open Folder"));
-    m_button->setToolTip(QStringLiteral("View Folder Contents in Windows Explorer"));
+    m_button->setText(tr("Open Folder"));
+    m_button->setToolTip(tr("View Folder Contents in Windows Explorer"));
     m_button->setAutoRaise(false);
     connect(m_button, &QToolButton::clicked, this, &CaptionBar::buttonClicked);
 
@@ -30,9 +30,9 @@ CaptionBar::CaptionBar(QWidget *parent)
 
     m_image->setObjectName(QStringLiteral("captionBarImage"));
     m_image->setPixmap(AppIcons::captionImage());
-    m_image->setToolTip(QStringLiteral("<b>Information About Files Listed</b><br>"
-                                       "This Bar Displays the Folder Location from Which "
-                                       "Files are Listed."));
+    m_image->setToolTip(tr("<b>Information About Files Listed</b><br>"
+                           "This Bar Displays the Folder Location from Which "
+                           "Files are Listed."));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 3, 6, 3);

@@ -64,7 +64,7 @@ void CMainFrame::OnCreate()
     m_actions = FrameRibbon::createActions(*this);
     connect(m_actions, &CommandActions::triggered, this, [this](int id) { dispatch(id); });
     m_actions->addKeys(this, [this] { return activeChildFrame() != nullptr; });
-    m_help = new QAction(QStringLiteral("Help"), this);
+    m_help = new QAction(tr("Help"), this);
     m_help->setObjectName(QStringLiteral("help"));
     m_help->setShortcut(QKeySequence(Qt::Key_F1));
     m_help->setShortcutContext(Qt::WindowShortcut);

@@ -8,6 +8,7 @@
 #include "desktop/shell/MainFrame.h"
 #include "desktop/shell/QuirewellDoc.h"
 #include "desktop/shell/ShellViewDialogs.h"
+#include "desktop/shell/Translations.h"
 #include "desktop/ui/CommandIds.h"
 #include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
@@ -56,6 +57,7 @@ bool CQuirewellApp::InitInstance(const QStringList &arguments)
     QCoreApplication::setApplicationVersion(QStringLiteral(QUIREWELL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("quirewell"));
     QApplication::setWindowIcon(AppIcons::applicationIcon());
+    Translations::install(*QCoreApplication::instance());
 
     m_mainFrame = std::make_unique<CMainFrame>(this);
     m_mainFrame->OnCreate();

@@ -27,7 +27,7 @@ CQuirewellDoc::CQuirewellDoc(const QString &path, QObject *parent)
 
 QString CQuirewellDoc::fileFilter()
 {
-    return QStringLiteral("Orvalt Quirewell Files (*.kvx)");
+    return tr("Orvalt Quirewell Files (*.kvx)");
 }
 
 QString CQuirewellDoc::openFailure(const QString &path)
@@ -37,10 +37,10 @@ QString CQuirewellDoc::openFailure(const QString &path)
     if (info.isFile() && info.isReadable())
         return {};
     if (!info.exists())
-        return QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path "
-                              "and file name are given.")
+        return tr("%1\nCannot find this file.\nPlease verify that the correct path "
+                  "and file name are given.")
             .arg(QFileInfo(path).absoluteFilePath());
-    return QStringLiteral("Failed to open document.");
+    return tr("Failed to open document.");
 }
 
 bool CQuirewellDoc::saveDocument(const QString &path)
@@ -67,7 +67,7 @@ void CQuirewellDoc::onFileSave()
         return;
     }
     if (!saveDocument(m_path))
-        Prompts::instance().message(promptParent(), QStringLiteral("Failed to save document."),
+        Prompts::instance().message(promptParent(), tr("Failed to save document."),
                                     Prompts::Icon::Error);
 }
 
@@ -80,7 +80,7 @@ void CQuirewellDoc::onFileSaveAs()
     if (QFileInfo(path).suffix().isEmpty())
         path += kExtension;
     if (!saveDocument(path))
-        Prompts::instance().message(promptParent(), QStringLiteral("Failed to save document."),
+        Prompts::instance().message(promptParent(), tr("Failed to save document."),
                                     Prompts::Icon::Error);
 }
 

@@ -22,15 +22,13 @@ WindowsDialog::WindowsDialog(QMdiArea &area, QWidget *parent)
     : QDialog(parent), m_area(area), m_list(new QListWidget(this))
 {
     setObjectName(QStringLiteral("windowsDialog"));
-    setWindowTitle(QStringLiteral("Windows"));
+    setWindowTitle(tr("Windows"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setAccessibleName(tr("Document Windows"));
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *activate =
-        buttons->addButton(QStringLiteral("&Activate"), QDialogButtonBox::AcceptRole);
-    QPushButton *close =
-        buttons->addButton(QStringLiteral("&Close Window(s)"), QDialogButtonBox::ActionRole);
+    QPushButton *activate = buttons->addButton(tr("&Activate"), QDialogButtonBox::AcceptRole);
+    QPushButton *close = buttons->addButton(tr("&Close Window(s)"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Ok);
     connect(activate, &QPushButton::clicked, this, &WindowsDialog::activateSelected);
     connect(close, &QPushButton::clicked, this, &WindowsDialog::closeSelected);

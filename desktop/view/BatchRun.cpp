@@ -4,6 +4,8 @@
 #include "desktop/view/BatchScreen.h"
 #include "desktop/view/WorkerLoop.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -67,16 +69,20 @@ BatchOutcome BatchRun::run(const FileRows &rows, bool subFoldersListed,
 
 QString BatchRun::nothingToRename()
 {
-    return QStringLiteral("No Checked File Gets a New Name: Nothing to Rename.");
+    return QCoreApplication::translate("BatchRun",
+                                       "No Checked File Gets a New Name: Nothing to Rename.");
 }
 
 QString BatchRun::summary(const BatchResult &result)
 {
-    QString text = QStringLiteral("Renaming Done: %1 File(s) Renamed, %2 File(s) Could Not be "
-                                  "Renamed")
-                       .arg(result.renamed)
-                       .arg(result.failures.size());
+    QString text =
+        QCoreApplication::translate("BatchRun", "Renaming Done: %1, %2")
+            .arg(QCoreApplication::translate("BatchRun", "%n File(s) Renamed", nullptr,
+                                             result.renamed),
+                 QCoreApplication::translate("BatchRun", "%n File(s) Could Not be Renamed", nullptr,
+                                             int(result.failures.size())));
     if (result.cancelled > 0)
-        text += QStringLiteral(", Cancelled Before %1 File(s)").arg(result.cancelled);
+        text += QCoreApplication::translate("BatchRun", ", Cancelled Before %n File(s)", nullptr,
+                                            result.cancelled);
     return text;
 }

@@ -91,7 +91,7 @@ void BatchScreen::showProgress()
 {
     const int total = m_total.load(std::memory_order_relaxed);
     if (m_frame && total > 0)
-        m_frame->showProgress(QStringLiteral("Renaming Files: %1 of %2 Done")
-                                  .arg(m_done.load(std::memory_order_relaxed))
-                                  .arg(total));
+        m_frame->showProgress(QCoreApplication::translate(
+                                  "BatchScreen", "Renaming Files: %1 of %n Done", nullptr, total)
+                                  .arg(m_done.load(std::memory_order_relaxed)));
 }

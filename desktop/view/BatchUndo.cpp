@@ -80,7 +80,7 @@ void BatchUndo::onUndoRename()
     if (!plan || !hasWork(*plan)) {
         Prompts::instance().message(
             m_promptParent,
-            plan ? QStringLiteral("Nothing to Rename Back in the Batch of %1 in Folder [%2].")
+            plan ? tr("Nothing to Rename Back in the Batch of %1 in Folder [%2].")
                        .arg(timeText(plan->original.time), folderText(plan->original))
                  : error,
             Prompts::Icon::Information);
@@ -89,22 +89,22 @@ void BatchUndo::onUndoRename()
         return;
     }
     const JournalEntry &batch = plan->original;
-    QString question = QStringLiteral("Undo the Batch Rename of %1 in Folder [%2].\n\n"
-                                      "Rename %3 File(s) Back to Their Old Names Now ?")
-                           .arg(timeText(batch.time), folderText(batch))
-                           .arg(plan->reverse.rows.size());
+    QString question = tr("Undo the Batch Rename of %1 in Folder [%2].\n\n"
+                          "Rename %n File(s) Back to Their Old Names Now ?",
+                          nullptr, int(plan->reverse.rows.size()))
+                           .arg(timeText(batch.time), folderText(batch));
     // A newer batch passed over is named first, so that the older one is not taken for it.
     const PassedOverBatch &nothing = plan->renamedNothing;
     if (!nothing.id.isEmpty()) {
         question =
-            QStringLiteral("The Newest Batch Rename, of %1 in Folder [%2], Renamed "
-                           "Nothing: There is Nothing to Undo in it.\n\nInstead, ")
+            tr("The Newest Batch Rename, of %1 in Folder [%2], Renamed "
+               "Nothing: There is Nothing to Undo in it.\n\nInstead, ")
                 .arg(timeText(nothing.time),
                      withoutTrailingSlashes(displayedFileName(decodeFileName(nothing.folder)))) +
             question;
     }
     for (const QString &refused : plan->refused)
-        question = QStringLiteral("Passed Over: %1\n\n").arg(refused) + question;
+        question = tr("Passed Over: %1\n\n").arg(refused) + question;
     if (Prompts::instance().message(m_promptParent, question, Prompts::Icon::Question,
                                     Prompts::Buttons::YesNoCancel) == Prompts::Answer::Yes)
         undoBatch(*plan);
@@ -125,14 +125,13 @@ void BatchUndo::offerInterruptedBatches()
     const bool lookedUp = lookUpOnWorker([&offers] {
         for (const JournalEntry &entry : interruptedEntries()) {
             const int done = classifyEntry(entry).done;
-            offers.push_back(
-                {entry.id,
-                 QStringLiteral("The Batch Rename of %1 in Folder [%2] was Interrupted: %3 of %4 "
-                                "File(s) had been Renamed.")
-                     .arg(timeText(entry.time), folderText(entry))
-                     .arg(done)
-                     .arg(entry.rows.size()),
-                 done});
+            offers.push_back({entry.id,
+                              tr("The Batch Rename of %1 in Folder [%2] was Interrupted: %3 of %n "
+                                 "File(s) had been Renamed.",
+                                 nullptr, int(entry.rows.size()))
+                                  .arg(timeText(entry.time), folderText(entry))
+                                  .arg(done),
+                              done});
         }
     });
     if (!lookedUp)
@@ -140,8 +139,7 @@ void BatchUndo::offerInterruptedBatches()
     for (const Offer &offer : offers) {
         const int choice = Prompts::instance().choose(
             m_promptParent, offer.text, Prompts::Icon::Question,
-            {QStringLiteral("Undo the %1 renames already done").arg(offer.done),
-             QStringLiteral("Keep them")});
+            {tr("Undo the %n renames already done", nullptr, offer.done), tr("Keep them")});
         QString error;
         if (choice == 0) {
             std::optional<UndoPlan> plan;
@@ -186,15 +184,14 @@ void BatchUndo::undoBatch(const UndoPlan &plan)
     if (!result.error.isEmpty())
         Prompts::instance().message(m_promptParent, result.error, Prompts::Icon::Warning);
     if (result.stopped) {
-        m_steps.reloadThenShow(QStringLiteral("Undo Stopped: %1 File(s) Renamed Back to Their "
-                                              "Old Names, the Rest can be Undone Again")
-                                   .arg(result.restored));
+        m_steps.reloadThenShow(tr("Undo Stopped: %n File(s) Renamed Back to Their "
+                                  "Old Names, the Rest can be Undone Again",
+                                  nullptr, result.restored));
         if (!failures.isEmpty())
             m_steps.renamesFailed(result.restored, failures);
     } else if (result.leftAlone.empty()) {
         m_steps.reloadThenShow(
-            QStringLiteral("Undo Done: %1 File(s) Renamed Back to Their Old Names")
-                .arg(result.restored));
+            tr("Undo Done: %n File(s) Renamed Back to Their Old Names", nullptr, result.restored));
     } else {
         m_steps.reloadThenShow(QString());
         m_steps.renamesFailed(result.restored, failures);

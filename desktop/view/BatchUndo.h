@@ -4,6 +4,7 @@
 
 #include "core/engine/rename/BatchRename.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,8 @@ struct UndoPlan;
 // window blocked and its progress shown as for a batch; Esc or the cancel control stops it.
 class BatchUndo
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchUndo)
+
 public:
     // What the list does around an undo.
     struct Steps

@@ -212,7 +212,7 @@ void ListController::OnStartRenaming()
     // The list may show the names of an earlier expression: never rename to those.
     if (const auto fault = findPatternError(RenameParameters::fromSettings(m_settings))) {
         Prompts::instance().message(m_promptParent,
-                                    QStringLiteral("Nothing is renamed: %1.").arg(fault->text()),
+                                    tr("Nothing is renamed: %1.").arg(fault->text()),
                                     Prompts::Icon::Warning);
         return;
     }

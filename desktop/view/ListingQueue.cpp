@@ -61,9 +61,9 @@ void ListingQueue::startNext()
 void ListingQueue::showProgress()
 {
     if (m_frame && m_job)
-        m_frame->showProgress(QStringLiteral("Listing Files from [%1]: %2 File(s) Found")
-                                  .arg(m_job->request().folder)
-                                  .arg(m_job->rowsSoFar()));
+        m_frame->showProgress(
+            tr("Listing Files from [%1]: %n File(s) Found", nullptr, int(m_job->rowsSoFar()))
+                .arg(m_job->request().folder));
 }
 
 void ListingQueue::onJobFinished()

@@ -193,7 +193,7 @@ void CQuirewellView::OnRenameSelectedFile()
 {
     const int row = firstSelectedRow();
     if (row < 0) {
-        Prompts::instance().message(this, QStringLiteral("Please select a File to Rename."),
+        Prompts::instance().message(this, tr("Please select a File to Rename."),
                                     Prompts::Icon::Information);
         return;
     }

@@ -86,9 +86,8 @@ void CQuirewellView::OnExportFileList()
         written = ExportFile::exportRows(fileModel().rows(), file, error);
     }
     if (!written) {
-        Prompts::instance().message(
-            this, QStringLiteral("Could Not Open Temporary File to Save File List."),
-            Prompts::Icon::Error);
+        Prompts::instance().message(this, tr("Could Not Open Temporary File to Save File List."),
+                                    Prompts::Icon::Error);
         return;
     }
     ExternalOpener::instance().openUrl(localFileUrl(encodeFileName(file)));

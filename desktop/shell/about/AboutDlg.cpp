@@ -13,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("about-box"));
-    setWindowTitle(QStringLiteral("About ") + WebLinks::productName());
+    setWindowTitle(tr("About %1").arg(WebLinks::productName()));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("about-icon"));
@@ -22,22 +22,21 @@ CAboutDlg::CAboutDlg(QWidget *parent)
         icon->setPixmap(appIcon.pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    auto *version =
-        new QLabel(WebLinks::productName() + QStringLiteral(", Version " QUIREWELL_VERSION), this);
+    auto *version = new QLabel(
+        tr("%1, Version %2").arg(WebLinks::productName(), QStringLiteral(QUIREWELL_VERSION)), this);
     version->setObjectName(QStringLiteral("about-version"));
     version->setTextFormat(Qt::PlainText);
 
-    auto *contact = new QLabel(QStringLiteral("Contact : ") + WebLinks::supportAddress(), this);
+    auto *contact = new QLabel(tr("Contact : %1").arg(WebLinks::supportAddress()), this);
     contact->setObjectName(QStringLiteral("about-contact"));
     contact->setTextFormat(Qt::PlainText);
 
     auto *licence = new QLabel(
-        QStringLiteral("Free software under the GNU General Public License, version 3 or later."),
-        this);
+        tr("Free software under the GNU General Public License, version 3 or later."), this);
     licence->setObjectName(QStringLiteral("about-licence"));
     licence->setTextFormat(Qt::PlainText);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("about-ok"));
     ok->setDefault(true);
     ok->setMinimumSize(100, 40);

@@ -233,7 +233,7 @@ RibbonCheckBox::RibbonCheckBox(int id, const QString &label, QWidget *parent) : 
 ApplicationButton::ApplicationButton(QWidget *parent) : QToolButton(parent)
 {
     setObjectName(QStringLiteral("application-button"));
-    setToolTip(QStringLiteral("Click to Start File Renaming Process"));
+    setToolTip(tr("Click to Start File Renaming Process"));
     keyTip = QStringLiteral("f");
     setFixedSize(45, 45);
     setFocusPolicy(Qt::NoFocus);

@@ -83,61 +83,76 @@ RibbonButton *sortByButton(QWidget *parent)
 QMenu *buildApplicationMenu(QWidget *parent)
 {
     using namespace RibbonElement;
-    RibbonMenu *menu = newMenu(QStringLiteral("File"), parent);
+    RibbonMenu *menu = newMenu(QCoreApplication::translate("FileMenu", "File"), parent);
     menu->setObjectName(QStringLiteral("file-menu"));
-    addMenuCommand(menu, Cmd::FileNew, QStringLiteral("&New"));
-    addMenuCommand(menu, Cmd::FileOpen, QStringLiteral("&Open..."));
-    addMenuCommand(menu, Cmd::FileSave, QStringLiteral("&Save"));
-    addMenuCommand(menu, Cmd::FileSaveAs, QStringLiteral("Save &As..."));
+    addMenuCommand(menu, Cmd::FileNew, QCoreApplication::translate("FileMenu", "&New"));
+    addMenuCommand(menu, Cmd::FileOpen, QCoreApplication::translate("FileMenu", "&Open..."));
+    addMenuCommand(menu, Cmd::FileSave, QCoreApplication::translate("FileMenu", "&Save"));
+    addMenuCommand(menu, Cmd::FileSaveAs, QCoreApplication::translate("FileMenu", "Save &As..."));
 
-    RibbonMenu *print = newMenu(QStringLiteral("Print"), menu);
+    RibbonMenu *print = newMenu(QCoreApplication::translate("FileMenu", "Print"), menu);
     print->keyTip = QStringLiteral("w");
-    auto *printEntry =
-        new RibbonMenuEntry(RibbonIcons::forCommand(Cmd::FilePrint), QStringLiteral("Print"), menu);
+    auto *printEntry = new RibbonMenuEntry(RibbonIcons::forCommand(Cmd::FilePrint),
+                                           QCoreApplication::translate("FileMenu", "Print"), menu);
     setCommand(printEntry, Cmd::FilePrint);
     printEntry->keyTip = QStringLiteral("p");
     printEntry->setMenu(print);
-    addHeading(print, QStringLiteral("Preview and print the document"),
+    addHeading(print, QCoreApplication::translate("FileMenu", "Preview and print the document"),
                QStringLiteral("print-label"), 0);
-    addMenuCommand(print, Cmd::FilePrintDirect, QStringLiteral("&Quick Print"));
-    addMenuCommand(print, Cmd::FilePrintPreview, QStringLiteral("Print Pre&view"));
-    addMenuCommand(print, Cmd::FilePageSetup, QStringLiteral("Print Set&up"));
+    addMenuCommand(print, Cmd::FilePrintDirect,
+                   QCoreApplication::translate("FileMenu", "&Quick Print"));
+    addMenuCommand(print, Cmd::FilePrintPreview,
+                   QCoreApplication::translate("FileMenu", "Print Pre&view"));
+    addMenuCommand(print, Cmd::FilePageSetup,
+                   QCoreApplication::translate("FileMenu", "Print Set&up"));
     menu->addAction(printEntry);
 
     menu->addSeparator();
-    addMenuCommand(menu, Cmd::FileClose, QStringLiteral("&Close"));
+    addMenuCommand(menu, Cmd::FileClose, QCoreApplication::translate("FileMenu", "&Close"));
     // The program keeps no recent-file list, so the heading stands alone.
-    addHeading(menu, QStringLiteral("Recent Documents"), QStringLiteral("recent-documents"), 300);
+    addHeading(menu, QCoreApplication::translate("FileMenu", "Recent Documents"),
+               QStringLiteral("recent-documents"), 300);
     menu->addSeparator();
-    addMenuCommand(menu, Cmd::AppExit, QStringLiteral("E&xit"));
+    addMenuCommand(menu, Cmd::AppExit, QCoreApplication::translate("FileMenu", "E&xit"));
     return menu;
 }
 
 RibbonCategory *buildHomeCategory(QWidget *parent)
 {
-    auto *home = new RibbonCategory(QStringLiteral("&Home"), parent);
+    auto *home = new RibbonCategory(QCoreApplication::translate("HomeCategory", "&Home"), parent);
 
-    RibbonPanel *view = home->addPanel(QStringLiteral("View"), RibbonIcons::forPanel());
-    view->addSmall(new RibbonCheckBox(Cmd::ViewStatusBar, QStringLiteral("Status Bar"), view));
-    view->addSmall(new RibbonCheckBox(Cmd::ViewCaptionBar, QStringLiteral("Caption Bar"), view));
-    view->addSmall(
-        new RibbonCheckBox(Cmd::FilesInSubFolders, QStringLiteral("Files in Sub Folder(s)"), view));
-    view->addLarge(
-        largeButton(Cmd::SourceFolderInExplorer, QStringLiteral("Folder Contents"), view));
-    view->addLarge(largeButton(Cmd::Reload, QStringLiteral("Refresh File List"), view));
+    RibbonPanel *view = home->addPanel(QCoreApplication::translate("HomeCategory", "View"),
+                                       RibbonIcons::forPanel());
+    view->addSmall(new RibbonCheckBox(
+        Cmd::ViewStatusBar, QCoreApplication::translate("HomeCategory", "Status Bar"), view));
+    view->addSmall(new RibbonCheckBox(
+        Cmd::ViewCaptionBar, QCoreApplication::translate("HomeCategory", "Caption Bar"), view));
+    view->addSmall(new RibbonCheckBox(
+        Cmd::FilesInSubFolders,
+        QCoreApplication::translate("HomeCategory", "Files in Sub Folder(s)"), view));
+    view->addLarge(largeButton(Cmd::SourceFolderInExplorer,
+                               QCoreApplication::translate("HomeCategory", "Folder Contents"),
+                               view));
+    view->addLarge(largeButton(
+        Cmd::Reload, QCoreApplication::translate("HomeCategory", "Refresh File List"), view));
 
-    RibbonPanel *edit = home->addPanel(QStringLiteral("Edit"), RibbonIcons::forPanel());
-    edit->addSmall(smallButton(Cmd::FolderLocation, QStringLiteral("Folder Location"), edit));
-    edit->addSmall(smallButton(Cmd::Settings, QStringLiteral("Software Settings"), edit));
-    edit->addSmall(smallButton(Cmd::RenameParameters, QStringLiteral("Rename Parameters"), edit));
+    RibbonPanel *edit = home->addPanel(QCoreApplication::translate("HomeCategory", "Edit"),
+                                       RibbonIcons::forPanel());
+    edit->addSmall(smallButton(
+        Cmd::FolderLocation, QCoreApplication::translate("HomeCategory", "Folder Location"), edit));
+    edit->addSmall(smallButton(
+        Cmd::Settings, QCoreApplication::translate("HomeCategory", "Software Settings"), edit));
+    edit->addSmall(smallButton(Cmd::RenameParameters,
+                               QCoreApplication::translate("HomeCategory", "Rename Parameters"),
+                               edit));
     // Presets: the shell fills the menu each time it opens.
-    auto *presets = new RibbonButton(-1, QCoreApplication::translate("RibbonLayout", "Presets"),
+    auto *presets = new RibbonButton(-1, QCoreApplication::translate("HomeCategory", "Presets"),
                                      RibbonButton::Size::Small, edit);
     presets->setObjectName(QStringLiteral("presets-button"));
     presets->setIcon(RibbonIcons::forCommand(Cmd::RenameParameters));
-    presets->setToolTip(QCoreApplication::translate("RibbonLayout", "Rename Parameter Presets"));
+    presets->setToolTip(QCoreApplication::translate("HomeCategory", "Rename Parameter Presets"));
     presets->description = QCoreApplication::translate(
-        "RibbonLayout", "Apply a saved preset of rename parameters, or save the current ones");
+        "HomeCategory", "Apply a saved preset of rename parameters, or save the current ones");
     presets->setPopupMode(QToolButton::InstantPopup);
     RibbonMenu *presetsMenu = newMenu(QString(), presets);
     presetsMenu->setObjectName(QStringLiteral("presets-menu"));
@@ -146,23 +161,30 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
     edit->addSmall(presets);
     edit->addSmall(sortByButton(edit));
 
-    RibbonPanel *rename = home->addPanel(QStringLiteral("Rename"), RibbonIcons::forPanel());
-    rename->addLarge(largeButton(Cmd::RenameSelectedFile, QStringLiteral("Selected File"), rename));
-    rename->addLarge(largeButton(Cmd::UndoRename, QStringLiteral("Undo Rename\nu"), rename));
+    RibbonPanel *rename = home->addPanel(QCoreApplication::translate("HomeCategory", "Rename"),
+                                         RibbonIcons::forPanel());
+    rename->addLarge(largeButton(Cmd::RenameSelectedFile,
+                                 QCoreApplication::translate("HomeCategory", "Selected File"),
+                                 rename));
+    rename->addLarge(largeButton(
+        Cmd::UndoRename, QCoreApplication::translate("HomeCategory", "Undo Rename\nu"), rename));
     // New names from a list, as text, or typed into the list.
     rename->addSmall(smallButton(
-        Cmd::RenameFromList, QCoreApplication::translate("RibbonLayout", "From List..."), rename));
+        Cmd::RenameFromList, QCoreApplication::translate("HomeCategory", "From List..."), rename));
     rename->addSmall(smallButton(Cmd::EditNamesAsText,
-                                 QCoreApplication::translate("RibbonLayout", "Names as Text"),
+                                 QCoreApplication::translate("HomeCategory", "Names as Text"),
                                  rename));
     rename->addSmall(smallButton(
-        Cmd::EditNewName, QCoreApplication::translate("RibbonLayout", "Edit New Name"), rename));
+        Cmd::EditNewName, QCoreApplication::translate("HomeCategory", "Edit New Name"), rename));
 
-    RibbonPanel *window = home->addPanel(QStringLiteral("Window\nw"), RibbonIcons::forPanel());
-    RibbonButton *windows = largeButton(Cmd::WindowManager, QStringLiteral("Windows\ni"), window);
+    RibbonPanel *window = home->addPanel(QCoreApplication::translate("HomeCategory", "Window\nw"),
+                                         RibbonIcons::forPanel());
+    RibbonButton *windows = largeButton(
+        Cmd::WindowManager, QCoreApplication::translate("HomeCategory", "Windows\ni"), window);
     QMenu *windowsMenu = newMenu(QString(), windows);
     windowsMenu->setObjectName(QStringLiteral("windows-menu"));
-    RibbonElement::addMenuCommand(windowsMenu, Cmd::WindowNew, QStringLiteral("&New Window"));
+    RibbonElement::addMenuCommand(windowsMenu, Cmd::WindowNew,
+                                  QCoreApplication::translate("HomeCategory", "&New Window"));
     windows->setMenu(windowsMenu);
     windowsMenu->setAccessibleName(windows->text());
     windows->setPopupMode(QToolButton::MenuButtonPopup);
@@ -172,12 +194,15 @@ RibbonCategory *buildHomeCategory(QWidget *parent)
 
 QList<QWidget *> buildTabRow(QWidget *parent)
 {
-    auto *donate = smallButton(Cmd::Donate, QStringLiteral("Donate"), parent);
+    auto *donate =
+        smallButton(Cmd::Donate, QCoreApplication::translate("TabRow", "Donate"), parent);
 
-    auto *style = new RibbonButton(-1, QStringLiteral("Style"), RibbonButton::Size::Small, parent);
+    auto *style = new RibbonButton(-1, QCoreApplication::translate("TabRow", "Style"),
+                                   RibbonButton::Size::Small, parent);
     style->setObjectName(QStringLiteral("style-menu"));
-    style->setToolTip(QStringLiteral("Modify Visual Style"));
-    style->description = QStringLiteral("Choose one of the Office 2007 themes");
+    style->setToolTip(QCoreApplication::translate("TabRow", "Modify Visual Style"));
+    style->description =
+        QCoreApplication::translate("TabRow", "Choose one of the Office 2007 themes");
     style->setToolButtonStyle(Qt::ToolButtonTextOnly);
     style->setPopupMode(QToolButton::InstantPopup);
     auto *looks = new RightAlignedMenu(style, style);
@@ -186,9 +211,10 @@ QList<QWidget *> buildTabRow(QWidget *parent)
     RibbonElement::installRichTooltip(looks);
     auto *group = new QActionGroup(looks);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    const QString labels[] = {
-        QStringLiteral("Office 2007 (&Blue Style)"), QStringLiteral("Office 2007 (B&lack Style)"),
-        QStringLiteral("Office 2007 (&Silver Style)"), QStringLiteral("Office 2007 (&Aqua Style)")};
+    const QString labels[] = {QCoreApplication::translate("TabRow", "Office 2007 (&Blue Style)"),
+                              QCoreApplication::translate("TabRow", "Office 2007 (B&lack Style)"),
+                              QCoreApplication::translate("TabRow", "Office 2007 (&Silver Style)"),
+                              QCoreApplication::translate("TabRow", "Office 2007 (&Aqua Style)")};
     int id = Cmd::LookBlue;
     for (const QString &label : labels)
         group->addAction(RibbonElement::addMenuCommand(looks, id++, label));

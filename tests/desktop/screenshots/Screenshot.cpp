@@ -1,5 +1,7 @@
 #include "Screenshot.h"
 
+#include "TextFit.h"
+
 #include "desktop/shell/ChildFrame.h"
 #include "desktop/shell/MainFrame.h"
 #include "desktop/ui/CommandIds.h"
@@ -7,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,24 +84,47 @@ bool writeRegions(const CMainFrame &frame, CQuirewellView *view, const QString &
     return true;
 }
 
-void save(CMainFrame &frame, const QString &file, bool wholeScreen, const QString &regions = {})
+// The texts of the main window and of each dialog shown, window by window, with the room
+// each has and needs, for scripts/check-fit.py.
+bool writeFits(CMainFrame &frame, const QString &file, qreal scale)
+{
+    QString text =
+        QStringLiteral("window main\n") + TextFit::describe(TextFit::boxesOf(&frame), scale);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog *>(window) && window->isVisible())
+            text += QStringLiteral("window %1\n")
+                        .arg(window->objectName().isEmpty()
+                                 ? QString::fromLatin1(window->metaObject()->className())
+                                 : window->objectName()) +
+                    TextFit::describe(TextFit::boxesOf(window), scale);
+    }
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly | QIODevice::Text) && out.write(text.toUtf8()) >= 0;
+}
+
+void save(CMainFrame &frame, const QString &file, bool wholeScreen, const QString &regions = {},
+          const QString &fits = {})
 {
     // Pop-up menus and dialogs are windows of their own: the screen shows them all.
     const QPixmap picture = wholeScreen ? frame.screen()->grabWindow(0) : frame.grab();
     bool written = picture.save(file, "PNG");
     if (written && !regions.isEmpty())
         written = writeRegions(frame, frame.activeView(), regions, picture.devicePixelRatio());
+    if (written && !fits.isEmpty())
+        written = writeFits(frame, fits, picture.devicePixelRatio());
     if (!written)
         std::fprintf(stderr, "quirewell: could not write %s\n", qPrintable(file));
     // Leaves every event loop, a dialog's modal one included.
     QCoreApplication::exit(written ? 0 : 1);
 }
 
-void saveLater(CMainFrame &frame, const QString &file, int delayMs, bool wholeScreen)
+void saveLater(CMainFrame &frame, const QString &file, int delayMs, bool wholeScreen,
+               const QString &fits)
 {
     CMainFrame *target = &frame;
-    QTimer::singleShot(delayMs, target,
-                       [target, file, wholeScreen] { save(*target, file, wholeScreen); });
+    QTimer::singleShot(delayMs, target, [target, file, wholeScreen, fits] {
+        save(*target, file, wholeScreen, {}, fits);
+    });
 }
 
 void selectRow(CQuirewellView *view, int row)
@@ -134,24 +160,25 @@ void runScene(CMainFrame &frame, CQuirewellView *view, const ScreenshotOptions &
     const QString &scene = options.scene;
     if (scene.isEmpty()) {
         CMainFrame *target = &frame;
-        QTimer::singleShot(
-            0, target, [target, options] { save(*target, options.file, false, options.regions); });
+        QTimer::singleShot(0, target, [target, options] {
+            save(*target, options.file, false, options.regions, options.fits);
+        });
     } else if (scene == QLatin1String("context-menu")) {
         selectRow(view, 1);
         const QRect row = view->visualRect(view->model()->index(1, 1));
         view->contextMenu()->popup(view->viewport()->mapToGlobal(row.center()));
-        saveLater(frame, file, kSettleMs, true);
+        saveLater(frame, file, kSettleMs, true, options.fits);
     } else if (scene == QLatin1String("single-rename")) {
         selectRow(view, 1);
         // The dialog's modal loop runs the timer.
-        saveLater(frame, file, kSettleMs, true);
+        saveLater(frame, file, kSettleMs, true, options.fits);
         frame.dispatch(Cmd::RenameSelectedFile);
     } else if (scene == QLatin1String("about")) {
-        saveLater(frame, file, kSettleMs, true);
+        saveLater(frame, file, kSettleMs, true, options.fits);
         frame.dispatch(Cmd::AppAbout);
     } else if (scene == QLatin1String("parameters")) {
         setUpParameters(frame, view);
-        saveLater(frame, file, kSettleMs, true);
+        saveLater(frame, file, kSettleMs, true, options.fits);
     }
 }
 
@@ -169,6 +196,8 @@ ScreenshotOptions ScreenshotOptions::parse(const QStringList &arguments)
             options.scene = arguments[++i];
         } else if (argument == QLatin1String("--regions") && hasValue) {
             options.regions = arguments[++i];
+        } else if (argument == QLatin1String("--fits") && hasValue) {
+            options.fits = arguments[++i];
         } else if (argument == QLatin1String("--width") && hasValue) {
             bool ok = false;
             options.width = arguments[++i].toInt(&ok);
@@ -197,7 +226,7 @@ QString ScreenshotOptions::usage()
     return QStringLiteral(
         "Usage: quirewell-screenshots --screenshot FILE.png [--look N] [--folder FOLDER]\n"
         "                             [--scene context-menu|single-rename|about|parameters]\n"
-        "                             [--width PIXELS] [--regions FILE]\n");
+        "                             [--width PIXELS] [--regions FILE] [--fits FILE]\n");
 }
 
 namespace Screenshot {
@@ -218,8 +247,9 @@ void takeWhenListed(CMainFrame &frame, CChildFrame *child, const ScreenshotOptio
         frame.resize(options.width, frame.height());
     }
     if (!child || (child->view()->folder().isEmpty() && !child->view()->isLoading())) {
-        QTimer::singleShot(
-            0, target, [target, options] { save(*target, options.file, false, options.regions); });
+        QTimer::singleShot(0, target, [target, options] {
+            save(*target, options.file, false, options.regions, options.fits);
+        });
         return;
     }
     CQuirewellView *view = child->view();

@@ -7,11 +7,12 @@ class CChildFrame;
 class CMainFrame;
 
 // What the screenshot program is asked for: --screenshot FILE [--look N] [--folder FOLDER]
-// [--scene NAME] [--width PIXELS] [--regions FILE].
+// [--scene NAME] [--width PIXELS] [--regions FILE] [--fits FILE].
 struct ScreenshotOptions
 {
     QString file;    // the PNG to write
     QString regions; // where the main window's texts and check boxes lie in the PNG
+    QString fits;    // the texts of the windows shown, with the room each has and needs
     int width = 0;   // the main window's width (0: as it opens)
     int look = 0;    // the look chosen first (0: keep the stored one)
     QString folder;  // the folder listed (none: the folder picker is asked)
@@ -29,7 +30,9 @@ struct ScreenshotOptions
 // "about" (the About box), "parameters" (the rename parameters window beside the list, its
 // find and replace on, with the new names computed). With regions, the main window's text
 // areas and check boxes are listed in that file, one per line, in the PNG's pixels:
-// "text X Y W H", "check X Y W H checked|unchecked", for scripts/check-contrast.py.
+// "text X Y W H", "check X Y W H checked|unchecked", for scripts/check-contrast.py. With fits,
+// the texts of the main window and of the dialogs shown are listed window by window with the
+// room each has and needs (TextFit::describe), for scripts/check-fit.py.
 namespace Screenshot {
 bool isKnownScene(const QString &scene);
 void takeWhenListed(CMainFrame &frame, CChildFrame *child, const ScreenshotOptions &options);
