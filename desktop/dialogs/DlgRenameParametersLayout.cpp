@@ -171,7 +171,7 @@ void CDlgRenameParameters::buildControls()
     m_nameTemplate->setPlaceholderText(tr("{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}"));
     m_nameTemplate->setMinimumWidth(fromDialogUnits(this, 120, 0).width());
     auto *insertToken = named(new QToolButton(this), "InsertToken");
-    insertToken->setText(tr("Insert T&oken"));
+    insertToken->setText(tr("Insert To&ken"));
     insertToken->setPopupMode(QToolButton::InstantPopup);
     m_tokenMenu = named(new QMenu(insertToken), "InsertTokenMenu");
     m_tokenMenu->setToolTipsVisible(true);
@@ -270,6 +270,7 @@ void CDlgRenameParameters::buildControls()
     nameAfter(newFileName, checkNewFileName->text());
     nameAfter(removeLength, checkRemove->text());
     nameAfter(padNumbersDigits, checkPadNumbers->text());
+    nameAfter(m_nameTemplate, checkNameTemplate->text());
 
     const int iconSize = fromDialogUnits(this, 20, 0).width();
     auto *grid = new QGridLayout(this);
@@ -343,10 +344,10 @@ void CDlgRenameParameters::buildControls()
         checkAscii,
         checkLowerExtension,
         applyTo,
+        renameAll,
         checkNameTemplate,
         m_nameTemplate,
         insertToken,
-        renameAll,
     };
     // clang-format on
     for (qsizetype i = 1; i < tabOrder.size(); ++i)

@@ -28,7 +28,7 @@ QLayout *CDlgRenameParameters::buildPresetRows()
 
     auto *menuButton = new QToolButton(this);
     menuButton->setObjectName(QStringLiteral("PresetMenu"));
-    menuButton->setText(tr("&Manage Presets"));
+    menuButton->setText(tr("Mana&ge Presets"));
     menuButton->setPopupMode(QToolButton::InstantPopup);
     menuButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     menuButton->setFocusPolicy(Qt::StrongFocus);

@@ -337,7 +337,7 @@ Stattdessen: </translation>
         <translation>&amp;Vorlage anwenden :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>Vorlagen verwal&amp;ten</translation>
     </message>
     <message>
@@ -359,6 +359,34 @@ Stattdessen: </translation>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>Vorlage &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Ungültiges Namensmuster an Position %1: %2. Die Liste zeigt die Namen des letzten gültigen Musters; umbenannt wird erst, wenn es korrigiert ist.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (kein Wert)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Na&amp;mensmuster :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Jeden ganzen Namen aus dem Muster bilden; die übrigen Parameter werden danach darauf angewendet</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>&amp;Platzhalter einfügen</translation>
     </message>
 </context>
 <context>
@@ -538,6 +566,25 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     <message>
         <source>New File Name</source>
         <translation>Neuer Dateiname</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Leertaste hakt die aktuelle Zeile an oder ab, Umschalt+F10 öffnet ihr Menü; Alt, H, B sortiert die Liste nach einer Spalte</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verringern</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1064,58 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Neuen Dateinamen bearbeiten (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Liste nach dieser Spalte sortieren; erneut zum Umkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;Nr.</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Nach Nr. sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>&amp;Geladener Dateiname</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Nach geladenem Dateinamen sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>Ne&amp;uer Dateiname</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Nach neuem Dateinamen sortieren</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>&amp;Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Nach letzter Änderung sortieren</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>G&amp;röße</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Nach Größe sortieren</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Speicherort</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Nach Speicherort sortieren</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1332,6 +1431,17 @@ Dateien aus Unterordnern werden nicht geladen.</translation>
         <source>Folder(s) Information</source>
         <translation>Ordnerinformationen</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>Das Namensmuster hat für diese Datei keinen Wert (%1); sie behält ihren Namen.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n Datei ohne Musterwert)</numerusform>
+            <numerusform> (%n Dateien ohne Musterwert)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1462,6 +1572,47 @@ Dateien aus Unterordnern werden nicht geladen.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Zeigt die Befehle der eingeklappten Gruppe</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Menüband</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Alt drücken, um die Tastenhinweise der Befehle anzuzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Liste sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Die Liste nach einer ihrer Spalten sortieren; erneut wählen zum Umkehren</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1509,6 +1660,10 @@ Dateien aus Unterordnern werden nicht geladen.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>Fenster &amp;schließen</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Dokumentfenster</translation>
     </message>
 </context>
 </TS>

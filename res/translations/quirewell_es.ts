@@ -337,7 +337,7 @@ En su lugar: </translation>
         <translation>A&amp;plicar preajuste :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>&amp;Gestionar preajustes</translation>
     </message>
     <message>
@@ -359,6 +359,34 @@ En su lugar: </translation>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>E&amp;xportar preajuste...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Plantilla no válida en la posición %1: %2. La lista muestra los nombres de la última plantilla válida y no se renombra nada hasta que se corrija.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (sin valor)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Plantilla &amp;de nombre :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Crear cada nombre completo a partir de la plantilla; después se le aplican los demás parámetros</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Insertar &amp;variable</translation>
     </message>
 </context>
 <context>
@@ -538,6 +566,25 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     <message>
         <source>New File Name</source>
         <translation>Nombre de archivo nuevo</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Lista de archivos</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Espacio marca o desmarca la fila actual, Mayús+F10 abre su menú; Alt, H, B ordena la lista por una columna</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Disminuir</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1064,58 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Editar el nombre nuevo (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Ordenar la lista por esta columna; de nuevo para invertir</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;N.º</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Ordenar por N.º</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>Nombre de archivo &amp;cargado</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Ordenar por nombre de archivo cargado</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>Nombre de archivo nue&amp;vo</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Ordenar por nombre de archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>Última &amp;modificación</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Ordenar por última modificación</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Ordenar por tamaño</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Ubicación</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Ordenar por ubicación</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1332,6 +1431,17 @@ No se cargan los archivos de las subcarpetas.</translation>
         <source>Folder(s) Information</source>
         <translation>Información de carpetas</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>La plantilla de nombre no tiene valor para este archivo (%1); conserva su nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n archivo sin valor de plantilla)</numerusform>
+            <numerusform> (%n archivos sin valor de plantilla)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1462,6 +1572,47 @@ No se cargan los archivos de las subcarpetas.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Muestra los comandos del grupo contraído</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Cinta de opciones</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Pulse Alt para mostrar las sugerencias de teclas de sus comandos</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Ordenar la lista</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Ordenar la lista por una de sus columnas; elegirla de nuevo para invertir</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1509,6 +1660,10 @@ No se cargan los archivos de las subcarpetas.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Cerrar ventanas</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Ventanas de documento</translation>
     </message>
 </context>
 </TS>

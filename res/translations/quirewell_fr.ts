@@ -337,7 +337,7 @@ Instead, </source>
         <translation>Appli&amp;quer un préréglage :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>&amp;Gérer les préréglages</translation>
     </message>
     <message>
@@ -359,6 +359,34 @@ Instead, </source>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>E&amp;xporter le préréglage...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Modèle non valide à la position %1 : %2. La liste montre les noms du dernier modèle valide, et rien n’est renommé tant qu’il n’est pas corrigé.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (aucune valeur)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Modè&amp;le de nom :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Construire chaque nom complet à partir du modèle ; les autres paramètres s’appliquent ensuite</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Insérer un &amp;jeton</translation>
     </message>
 </context>
 <context>
@@ -538,6 +566,25 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     <message>
         <source>New File Name</source>
         <translation>Nouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Liste des fichiers</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Espace coche ou décoche la ligne courante, Maj+F10 ouvre son menu ; Alt, H, B trie la liste selon une colonne</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuer</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1064,58 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Modifier le nouveau nom (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Trier la liste selon cette colonne ; à nouveau pour inverser</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;N°</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Trier par N°</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>Nom de fichier &amp;chargé</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Trier par nom de fichier chargé</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>N&amp;ouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Trier par nouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>&amp;Dernière modification</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Trier par dernière modification</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Trier par taille</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Emplacement</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Trier par emplacement</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1332,6 +1431,17 @@ Les fichiers des sous-dossiers ne sont pas chargés.</translation>
         <source>Folder(s) Information</source>
         <translation>Informations sur les dossiers</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>Le modèle de nom n’a pas de valeur pour ce fichier (%1) ; il garde son nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n fichier sans valeur de modèle)</numerusform>
+            <numerusform> (%n fichiers sans valeur de modèle)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1462,6 +1572,47 @@ Les fichiers des sous-dossiers ne sont pas chargés.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Affiche les commandes du groupe réduit</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Appuyez sur Alt pour afficher les touches d’accès de ses commandes</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Trier la liste</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Trier la liste selon l’une de ses colonnes ; la choisir à nouveau pour inverser</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Barre d’état</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1509,6 +1660,10 @@ Les fichiers des sous-dossiers ne sont pas chargés.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Fermer les fenêtres</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Fenêtres de document</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ Invece: </translation>
         <translation>App&amp;lica preimpostazione :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>&amp;Gestisci preimpostazioni</translation>
     </message>
     <message>
@@ -359,6 +359,34 @@ Invece: </translation>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>Es&amp;porta preimpostazione...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Modello non valido alla posizione %1: %2. L’elenco mostra i nomi dell’ultimo modello valido e nulla viene rinominato finché non è corretto.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (nessun valore)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Mo&amp;dello del nome :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Costruisce ogni nome completo dal modello; gli altri parametri vengono poi applicati al risultato</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Inserisci to&amp;ken</translation>
     </message>
 </context>
 <context>
@@ -538,6 +566,25 @@ Verificare che percorso e nome del file siano corretti.</translation>
     <message>
         <source>New File Name</source>
         <translation>Nuovo nome file</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Elenco dei file</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Spazio seleziona o deseleziona la riga corrente, Maiusc+F10 apre il suo menu; Alt, H, B ordina l’elenco per una colonna</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuisci</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1064,58 @@ Verificare che percorso e nome del file siano corretti.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Modifica il nuovo nome (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Ordina l’elenco per questa colonna; di nuovo per invertire</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;N.</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Ordina per N.</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>Nome file &amp;caricato</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Ordina per nome file caricato</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>N&amp;uovo nome file</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Ordina per nuovo nome file</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>Ultima &amp;modifica</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Ordina per ultima modifica</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Dimensione</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Ordina per dimensione</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Percorso</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Ordina per percorso</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1332,6 +1431,17 @@ I file delle sottocartelle non vengono caricati.</translation>
         <source>Folder(s) Information</source>
         <translation>Informazioni cartelle</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>Il modello del nome non ha un valore per questo file (%1); il file mantiene il suo nome.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n file senza valore del modello)</numerusform>
+            <numerusform> (%n file senza valore del modello)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1462,6 +1572,47 @@ I file delle sottocartelle non vengono caricati.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Mostra i comandi del gruppo compresso</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Barra multifunzione</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Premi Alt per mostrare i suggerimenti dei tasti dei comandi</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Ordina per</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Ordina l’elenco</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Ordina l’elenco per una delle sue colonne; sceglila di nuovo per invertire</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Barra di stato</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1509,6 +1660,10 @@ I file delle sottocartelle non vengono caricati.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Chiudi finestre</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Finestre dei documenti</translation>
     </message>
 </context>
 </TS>

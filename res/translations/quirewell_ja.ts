@@ -324,7 +324,7 @@ Instead, </source>
         <translation>プリセットを適用(&amp;Y):</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>プリセットの管理(&amp;M)</translation>
     </message>
     <message>
@@ -346,6 +346,34 @@ Instead, </source>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>プリセットをエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>位置 %1 のテンプレートが無効です: %2。一覧には最後の有効なテンプレートによる名前が表示され、修正されるまで名前は変更されません。</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (値なし)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>名前テンプレート(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>テンプレートから名前全体を作成し、その後ほかのパラメーターを適用します</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>トークンの挿入(&amp;K)</translation>
     </message>
 </context>
 <context>
@@ -523,6 +551,25 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>New File Name</source>
         <translation>新しいファイル名</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>ファイル一覧</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Space キーで現在の行をチェックまたは解除し、Shift+F10 でそのメニューを開きます。Alt、H、B で列ごとに一覧を並べ替えます</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>増やす</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>減らす</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1049,58 @@ Please verify that the correct path and file name are given.</source>
         <source>Edit New File Name (%1)</source>
         <translation>新しいファイル名を編集 (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>この列で一覧を並べ替えます。もう一度で逆順</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>番号(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>番号で並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>読み込んだファイル名(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>読み込んだファイル名で並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>新しいファイル名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>新しいファイル名で並べ替え</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>更新日時(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>更新日時で並べ替え</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>サイズ(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>サイズで並べ替え</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>場所(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>場所で並べ替え</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1313,6 +1412,16 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
         <source>Folder(s) Information</source>
         <translation>フォルダーの情報</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>このファイルには名前テンプレートの値がありません (%1)。名前は変更されません。</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n 個のファイルにテンプレートの値なし)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1442,6 +1551,47 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>折りたたまれたグループのコマンドを表示します</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>リボン</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Alt キーを押すとコマンドのキー ヒントが表示されます</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>一覧の並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>一覧をいずれかの列で並べ替えます。もう一度選ぶと逆順になります</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>ステータス バー</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1489,6 +1639,10 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>ウィンドウを閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>ドキュメント ウィンドウ</translation>
     </message>
 </context>
 </TS>

@@ -350,7 +350,7 @@ Zamiast tego: </translation>
         <translation>Zastosuj szab&amp;lon :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>Zarządzaj sza&amp;blonami</translation>
     </message>
     <message>
@@ -372,6 +372,34 @@ Zamiast tego: </translation>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>&amp;Eksportuj szablon...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Nieprawidłowy wzorzec na pozycji %1: %2. Lista pokazuje nazwy z ostatniego poprawnego wzorca i nic nie zostanie przemianowane, dopóki nie zostanie poprawiony.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (brak wartości)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Wzorze&amp;c nazwy :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Buduje każdą pełną nazwę z wzorca; pozostałe parametry są stosowane potem do wyniku</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Wstaw &amp;pole</translation>
     </message>
 </context>
 <context>
@@ -553,6 +581,25 @@ Sprawdź, czy ścieżka i nazwa pliku są poprawne.</translation>
     <message>
         <source>New File Name</source>
         <translation>Nowa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Lista plików</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Spacja zaznacza lub odznacza bieżący wiersz, Shift+F10 otwiera jego menu; Alt, H, B sortuje listę według kolumny</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Zwiększ</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Zmniejsz</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1079,58 @@ Sprawdź, czy ścieżka i nazwa pliku są poprawne.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Edytuj nową nazwę pliku (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Sortuj listę według tej kolumny; ponownie, aby odwrócić</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;Lp.</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Sortuj według Lp.</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>&amp;Wczytana nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Sortuj według wczytanej nazwy pliku</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>&amp;Nowa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Sortuj według nowej nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>&amp;Ostatnia zmiana</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Sortuj według ostatniej zmiany</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Rozmiar</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Sortuj według rozmiaru</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Położenie</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Sortuj według położenia</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1351,6 +1450,18 @@ Pliki z podfolderów nie są wczytywane.</translation>
         <source>Folder(s) Information</source>
         <translation>Informacje o folderach</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>Wzorzec nazwy nie ma wartości dla tego pliku (%1); plik zachowuje swoją nazwę.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n plik bez wartości wzorca)</numerusform>
+            <numerusform> (%n pliki bez wartości wzorca)</numerusform>
+            <numerusform> (%n plików bez wartości wzorca)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1482,6 +1593,47 @@ Pliki z podfolderów nie są wczytywane.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Pokazuje polecenia zwiniętej grupy</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Wstążka</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Naciśnij Alt, aby pokazać skróty klawiszowe poleceń</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Sortuj według</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Sortuj listę</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Sortuj listę według jednej z kolumn; wybierz ją ponownie, aby odwrócić</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Pasek stanu</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1529,6 +1681,10 @@ Pliki z podfolderów nie są wczytywane.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Zamknij okna</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Okna dokumentów</translation>
     </message>
 </context>
 </TS>

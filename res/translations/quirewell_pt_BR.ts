@@ -337,7 +337,7 @@ Em vez disso: </translation>
         <translation>Usar predefinição &amp;salva :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>&amp;Gerenciar predefinições</translation>
     </message>
     <message>
@@ -359,6 +359,34 @@ Em vez disso: </translation>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>&amp;Exportar predefinição...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Modelo inválido na posição %1: %2. A lista mostra os nomes do último modelo válido, e nada é renomeado até que seja corrigido.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (sem valor)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>M&amp;odelo de nome :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Montar cada nome completo a partir do modelo; os demais parâmetros são aplicados em seguida</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Inserir &amp;variável</translation>
     </message>
 </context>
 <context>
@@ -538,6 +566,25 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
     <message>
         <source>New File Name</source>
         <translation>Novo nome do arquivo</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Lista de arquivos</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Espaço marca ou desmarca a linha atual, Shift+F10 abre seu menu; Alt, H, B ordena a lista por uma coluna</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuir</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1064,58 @@ Verifique se o caminho e o nome do arquivo estão corretos.</translation>
         <source>Edit New File Name (%1)</source>
         <translation>Editar novo nome do arquivo (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Ordenar a lista por esta coluna; de novo para inverter</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;Nº</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Ordenar por Nº</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>Nome do arquivo &amp;carregado</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Ordenar por nome do arquivo carregado</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>N&amp;ovo nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Ordenar por novo nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>Última &amp;modificação</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Ordenar por última modificação</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Tamanho</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Ordenar por tamanho</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>&amp;Local</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Ordenar por local</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1332,6 +1431,17 @@ Os arquivos das subpastas não são carregados.</translation>
         <source>Folder(s) Information</source>
         <translation>Informações de pastas</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>O modelo de nome não tem valor para este arquivo (%1); ele mantém seu nome.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n arquivo sem valor de modelo)</numerusform>
+            <numerusform> (%n arquivos sem valor de modelo)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1462,6 +1572,47 @@ Os arquivos das subpastas não são carregados.</translation>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Mostra os comandos do grupo recolhido</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Faixa de opções</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Pressione Alt para mostrar as dicas de teclas dos comandos</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Ordenar a lista</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Ordenar a lista por uma de suas colunas; escolha de novo para inverter</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Barra de status</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1509,6 +1660,10 @@ Os arquivos das subpastas não são carregados.</translation>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Fechar janelas</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Janelas de documento</translation>
     </message>
 </context>
 </TS>

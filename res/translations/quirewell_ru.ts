@@ -350,7 +350,7 @@ Instead, </source>
         <translation>Примени&amp;ть предустановку :</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>&amp;Управление предустановками</translation>
     </message>
     <message>
@@ -372,6 +372,34 @@ Instead, </source>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>&amp;Экспорт предустановки...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>Недопустимый шаблон в позиции %1: %2. В списке показаны имена по последнему допустимому шаблону; ничего не будет переименовано, пока шаблон не исправлен.</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    (нет значения)</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>Шаблон &amp;имени :</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>Строить каждое имя целиком по шаблону; остальные параметры применяются уже к результату</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>Вставить &amp;маркер</translation>
     </message>
 </context>
 <context>
@@ -553,6 +581,25 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>New File Name</source>
         <translation>Новое имя файла</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Список файлов</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>Пробел отмечает текущую строку или снимает отметку, Shift+F10 открывает её меню; Alt, H, B сортирует список по столбцу</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Уменьшить</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1079,58 @@ Please verify that the correct path and file name are given.</source>
         <source>Edit New File Name (%1)</source>
         <translation>Изменить новое имя файла (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>Сортировать список по этому столбцу; повторно — в обратном порядке</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>&amp;Номер</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>Сортировать по номеру</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>&amp;Загруженное имя файла</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>Сортировать по загруженному имени файла</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>Но&amp;вое имя файла</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>Сортировать по новому имени файла</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>&amp;Последнее изменение</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>Сортировать по последнему изменению</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Размер</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>Сортировать по размеру</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>Р&amp;асположение</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>Сортировать по расположению</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1351,6 +1450,18 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
         <source>Folder(s) Information</source>
         <translation>Сведения о папках</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>Для этого файла у шаблона имени нет значения (%1); файл сохраняет своё имя.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform> (%n файл без значения шаблона)</numerusform>
+            <numerusform> (%n файла без значения шаблона)</numerusform>
+            <numerusform> (%n файлов без значения шаблона)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1482,6 +1593,47 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>Показывает команды свёрнутой группы</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>Лента</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>Нажмите Alt, чтобы показать подсказки клавиш для команд</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Сортировать по</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>Сортировать список</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>Сортировать список по одному из столбцов; повторный выбор — в обратном порядке</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Строка состояния</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1529,6 +1681,10 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>&amp;Закрыть окна</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>Окна документов</translation>
     </message>
 </context>
 </TS>

@@ -324,7 +324,7 @@ Instead, </source>
         <translation>应用预设(&amp;Y)：</translation>
     </message>
     <message>
-        <source>&amp;Manage Presets</source>
+        <source>Mana&amp;ge Presets</source>
         <translation>管理预设(&amp;M)</translation>
     </message>
     <message>
@@ -346,6 +346,34 @@ Instead, </source>
     <message>
         <source>&amp;Export Preset...</source>
         <translation>导出预设(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Invalid template at position %1: %2. The list shows the names of the last valid template, and nothing is renamed until it is corrected.</source>
+        <translation>位置 %1 处的模板无效：%2。列表显示上一个有效模板生成的名称，在更正之前不会重命名任何文件。</translation>
+    </message>
+    <message>
+        <source>%1    %2</source>
+        <translation>%1    %2</translation>
+    </message>
+    <message>
+        <source>%1    (no value)</source>
+        <translation>%1    （无值）</translation>
+    </message>
+    <message>
+        <source>Name Te&amp;mplate :</source>
+        <translation>名称模板(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Build each whole name from the template; the other parameters then apply to it</source>
+        <translation>根据模板生成完整名称，随后再应用其他参数</translation>
+    </message>
+    <message>
+        <source>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</source>
+        <translation>{photo.taken:%Y-%m-%d_%H%M%S} {counter:3}{ext}</translation>
+    </message>
+    <message>
+        <source>Insert To&amp;ken</source>
+        <translation>插入标记(&amp;K)</translation>
     </message>
 </context>
 <context>
@@ -523,6 +551,25 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>New File Name</source>
         <translation>新文件名</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>文件列表</translation>
+    </message>
+    <message>
+        <source>Space checks or unchecks the current row, Shift+F10 opens its menu; Alt, H, B sorts the list by a column</source>
+        <translation>空格键勾选或取消勾选当前行，Shift+F10 打开其菜单；Alt、H、B 按某一列对列表排序</translation>
+    </message>
+</context>
+<context>
+    <name>CSpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>减少</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1049,58 @@ Please verify that the correct path and file name are given.</source>
         <source>Edit New File Name (%1)</source>
         <translation>编辑新文件名 (%1)</translation>
     </message>
+    <message>
+        <source>Sort the List by This Column; Again to Reverse</source>
+        <translation>按此列对列表排序；再次选择则反向</translation>
+    </message>
+    <message>
+        <source>&amp;Sr</source>
+        <translation>序号(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort by Sr</source>
+        <translation>按序号排序</translation>
+    </message>
+    <message>
+        <source>&amp;Loaded File Name</source>
+        <translation>载入的文件名(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Sort by Loaded File Name</source>
+        <translation>按载入的文件名排序</translation>
+    </message>
+    <message>
+        <source>&amp;New File Name</source>
+        <translation>新文件名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Sort by New File Name</source>
+        <translation>按新文件名排序</translation>
+    </message>
+    <message>
+        <source>Last &amp;Write Time</source>
+        <translation>修改时间(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Sort by Last Write Time</source>
+        <translation>按修改时间排序</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>大小(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation>按大小排序</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation>位置(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Sort by Location</source>
+        <translation>按位置排序</translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -1313,6 +1412,16 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
         <source>Folder(s) Information</source>
         <translation>文件夹信息</translation>
     </message>
+    <message>
+        <source>The name template has no value for this file (%1); it keeps its name.</source>
+        <translation>名称模板对此文件没有值（%1）；文件保留原名。</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n File(s) Without a Template Value)</source>
+        <translation>
+            <numerusform>（%n 个文件没有模板值）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Looks</name>
@@ -1442,6 +1551,47 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Shows the commands of the collapsed panel</source>
+        <translation>显示已折叠组中的命令</translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation>功能区</translation>
+    </message>
+    <message>
+        <source>Press Alt to show the key tips of its commands</source>
+        <translation>按 Alt 键显示其命令的按键提示</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonLayout</name>
+    <message>
+        <source>Sort By</source>
+        <translation>排序方式</translation>
+    </message>
+    <message>
+        <source>Sort the List</source>
+        <translation>对列表排序</translation>
+    </message>
+    <message>
+        <source>Sort the list by one of its columns; choose it again to reverse</source>
+        <translation>按某一列对列表排序；再次选择则反向</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPane</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>状态栏</translation>
+    </message>
+</context>
+<context>
     <name>TabRow</name>
     <message>
         <source>Donate</source>
@@ -1489,6 +1639,10 @@ File(s) from Any Sub Folder(s) Are Not Loaded.</source>
     <message>
         <source>&amp;Close Window(s)</source>
         <translation>关闭窗口(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Document Windows</source>
+        <translation>文档窗口</translation>
     </message>
 </context>
 </TS>
