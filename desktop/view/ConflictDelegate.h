@@ -27,7 +27,7 @@ public:
     // What an edited row's cell shows before its name.
     static QString editedSign();
 
-protected:
+    // How the cell of index is shown: its mark's colour and icon, an edited name's sign.
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:

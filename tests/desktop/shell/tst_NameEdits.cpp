@@ -42,18 +42,14 @@ RowProblem mark(CQuirewellView *view, const QString &loadedName)
 }
 
 // The view's own delegate of the "New File Name" column, asked how it shows a cell.
-struct DelegateProbe : ConflictDelegate
-{
-    using ConflictDelegate::initStyleOption;
-};
-
 QStyleOptionViewItem shownCell(CQuirewellView *view, int row)
 {
     QStyleOptionViewItem option;
     option.initFrom(view);
-    auto *delegate = view->itemDelegateForColumn(FileListModel::NewName);
-    static_cast<DelegateProbe *>(static_cast<ConflictDelegate *>(delegate))
-        ->initStyleOption(&option, view->model()->index(row, FileListModel::NewName));
+    auto *delegate =
+        qobject_cast<ConflictDelegate *>(view->itemDelegateForColumn(FileListModel::NewName));
+    if (delegate)
+        delegate->initStyleOption(&option, view->model()->index(row, FileListModel::NewName));
     return option;
 }
 
