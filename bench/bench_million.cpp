@@ -13,12 +13,12 @@
 // Child mode: "--memory FOLDER RECURSE" (the desktop program's bytes per row). The C list is
 // the program c_list beside this one.
 
+#include "bench/BenchPrompts.h"
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
 #include "core/engine/settings/AppSettings.h"
 #include "desktop/shell/MainFrame.h"
 #include "desktop/shell/QuirewellApp.h"
-#include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
 
 #include <QApplication>
@@ -44,25 +44,6 @@
 extern char **environ;
 
 namespace {
-
-// Answers Yes to every question; the folder picker gives nothing.
-class YesPrompts : public Prompts
-{
-public:
-    Answer message(QWidget *, const QString &, Icon, Buttons buttons) override
-    {
-        return buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
-    }
-    int choose(QWidget *, const QString &, Icon, const QStringList &) override { return -1; }
-    QString pickFolder(QWidget *, const QString &) override { return {}; }
-    int runModal(QDialog *) override { return 0; }
-    QString pickOpenFile(QWidget *, const QString &) override { return {}; }
-    QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
 
 // The longest time between two turns of the event loop while it is running.
 class GapMeter : public QObject
@@ -95,7 +76,7 @@ private:
 // The desktop program in this process, on a temporary settings file, every file listed.
 struct Desktop
 {
-    YesPrompts prompts;
+    bench::Prompts prompts{Prompts::Answer::Yes}; // every question answered Yes
     std::unique_ptr<CQuirewellApp> app;
 
     Desktop(const QByteArray &settingsFile, bool recurse)

@@ -7,11 +7,11 @@
 // the language of $LANGUAGE and exits with 0 when it loaded the translation of LANGUAGE
 // ("en": none), 3 when it loaded another.
 
+#include "bench/BenchPrompts.h"
 #include "bench/BenchSupport.h"
 #include "desktop/shell/MainFrame.h"
 #include "desktop/shell/QuirewellApp.h"
 #include "desktop/shell/Translations.h"
-#include "desktop/ui/Prompts.h"
 #include "desktop/view/QuirewellView.h"
 
 #include <QApplication>
@@ -38,26 +38,11 @@ namespace {
 constexpr int kRuns = 41;
 constexpr const char *kLanguage = "de";
 
-// Nothing is asked at start-up; every question would be a bug of the measurement.
-class SilentPrompts : public Prompts
-{
-public:
-    Answer message(QWidget *, const QString &, Icon, Buttons) override { return Answer::Ok; }
-    int choose(QWidget *, const QString &, Icon, const QStringList &) override { return -1; }
-    QString pickFolder(QWidget *, const QString &) override { return {}; }
-    int runModal(QDialog *) override { return 0; }
-    QString pickOpenFile(QWidget *, const QString &) override { return {}; }
-    QString pickSaveFile(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> askText(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
 int startOnce(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    SilentPrompts prompts;
+    // Nothing is asked at start-up; every question would be a bug of the measurement.
+    bench::Prompts prompts(Prompts::Answer::Ok);
     Prompts::install(&prompts);
     int code = 0;
     {
