@@ -11,6 +11,9 @@ MetadataKinds metadataKindOf(MetadataField field)
 
 QString tagText(const QString &text)
 {
+    const auto blank = [](QChar c) { return c.isSpace() || c == QChar(0); };
+    if (text.isEmpty() || (!blank(text.front()) && !blank(text.back())))
+        return text; // shared, not copied: the common case
     QString plain = text;
     while (!plain.isEmpty() && (plain.back().isSpace() || plain.back() == QChar(0)))
         plain.chop(1);

@@ -39,6 +39,7 @@ void MetadataCache::clear()
     for (Shard &shard : m_shards) {
         const std::lock_guard guard(shard.lock);
         shard.entries.clear();
+        shard.values.clear();
     }
 }
 
@@ -59,9 +60,10 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
         const std::lock_guard guard(shard.lock);
         const auto it = shard.entries.find(version);
         if (it != shard.entries.end()) {
-            if ((it->second.kindsRead & kinds) == kinds)
-                return it->second;
-            result = it->second;
+            const FileMetadata &known = shard.values[it->second];
+            if ((known.kindsRead & kinds) == kinds)
+                return known;
+            result = known;
         }
     }
     const FileDescriptor fd =
@@ -81,12 +83,13 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     m_filesRead.fetch_add(1, std::memory_order_relaxed);
     const MetadataKinds missing = kinds & ~result.kindsRead;
     if (missing & kPhotoMetadata) {
-        // A JPEG's EXIF block is in its first 64 KiB: read here, parsed in memory.
-        QByteArray head(kJpegHead, Qt::Uninitialized);
+        // A JPEG's EXIF block is in its first 64 KiB: read here, parsed in memory. The buffer
+        // is the thread's own: allocating and freeing 64 KiB per file made malloc tidy its
+        // heap every time.
+        thread_local QByteArray head(kJpegHead, Qt::Uninitialized);
         int error = 0;
         const qint64 n = FileSystem::readAt(fd.get(), head.data(), kJpegHead, 0, error);
-        head.truncate(n > 0 ? n : 0);
-        if (!readJpegHeadMetadata(head, result))
+        if (!readJpegHeadMetadata(QByteArrayView(head.constData(), n > 0 ? n : 0), result))
             readPhotoMetadata(descriptorPath(fd.get()), result);
     }
     if (missing & kAudioMetadata)
@@ -96,9 +99,14 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     result.kindsRead |= missing;
     Shard &shard = shardOf(version);
     const std::lock_guard guard(shard.lock);
-    if (shard.entries.size() >= kMostEntriesPerShard)
+    if (shard.entries.size() >= kMostEntriesPerShard) {
         shard.entries.clear();
-    FileMetadata &kept = shard.entries[version];
+        shard.values.clear();
+    }
+    const auto [at, added] = shard.entries.try_emplace(version, quint32(shard.values.size()));
+    if (added)
+        shard.values.emplace_back();
+    FileMetadata &kept = shard.values[at->second];
     for (size_t i = 0; i < kMetadataFieldCount; ++i) {
         if (metadataKindOf(MetadataField(i)) & missing)
             kept.values[i] = result.values[i];

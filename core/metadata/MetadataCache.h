@@ -8,6 +8,7 @@
 #include <atomic>
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 // The metadata of files, read on demand and kept per file version (device, inode, size and
 // modified time), so asking again for an unchanged file reads nothing. Only regular files are
@@ -47,7 +48,10 @@ private:
     struct Shard
     {
         std::mutex lock;
-        std::unordered_map<Version, FileMetadata, VersionHash> entries;
+        // The table holds indexes into values: its nodes stay within one cache line, where
+        // a node holding the metadata itself took two for every probe.
+        std::unordered_map<Version, quint32, VersionHash> entries;
+        std::vector<FileMetadata> values;
     };
     static constexpr size_t kShards = 32;
     // Past this many files a shard starts again empty, so the memory stays bounded.

@@ -116,13 +116,17 @@ QString exifDate(const QString &text)
     const int day = date.sliced(8, 2).toInt();
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return {};
-    QString result = t.left(4) + u'-' + t.mid(5, 2) + u'-' + t.mid(8, 2);
-    if (t.size() >= 19 && t[10] == u' ' && t[13] == u':' && t[16] == u':' &&
-        isDigits(date.sliced(11, 2)) && isDigits(date.sliced(14, 2)) &&
-        isDigits(date.sliced(17, 2)))
-        result += u' ' + t.mid(11, 8);
-    else
+    const bool timed = t.size() >= 19 && t[10] == u' ' && t[13] == u':' && t[16] == u':' &&
+                       isDigits(date.sliced(11, 2)) && isDigits(date.sliced(14, 2)) &&
+                       isDigits(date.sliced(17, 2));
+    // Built in place: one allocation per photo, where joining the pieces took a dozen.
+    QString result = t.left(19);
+    if (!timed) {
+        result.truncate(10);
         result += QStringLiteral(" 00:00:00");
+    }
+    result[4] = u'-';
+    result[7] = u'-';
     return result;
 }
 
@@ -166,13 +170,13 @@ void readPhotoMetadata(const QByteArray &path, FileMetadata &out)
     }
 }
 
-bool readJpegHeadMetadata(const QByteArray &head, FileMetadata &out)
+bool readJpegHeadMetadata(QByteArrayView head, FileMetadata &out)
 {
     if (!head.startsWith("\xFF\xD8\xFF"))
         return false;
     prepareExiv2();
     try {
-        // A memory copy of the head (MemIo keeps its own), typed by its content.
+        // Read in place (MemIo copies the bytes only when written to), typed by its content.
         auto image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(head.constData()), long(head.size()));
         if (image.get())

@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr qsizetype kMostNameBytes = 255;
@@ -20,47 +23,75 @@ bool knownConversion(QChar c)
     return QStringView(u"YymdeHIMSpjbBaAFT%").contains(c);
 }
 
-QString number(qint64 n, int digits, QChar fill = u'0')
+// n in decimal, at least digits wide: fill before it (zeros after a minus sign). Digit by
+// digit: QString::arg's parsing of its pattern cost more than the rest of a date.
+void appendNumber(QString &out, qint64 n, int digits, char16_t fill = u'0')
 {
-    return QStringLiteral("%1").arg(n, digits, 10, fill);
+    char16_t text[24];
+    qsizetype at = std::size(text);
+    quint64 magnitude = n < 0 ? 0 - quint64(n) : quint64(n);
+    do {
+        text[--at] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const qsizetype width = qsizetype(std::size(text)) - at + (n < 0 ? 1 : 0);
+    const qsizetype padding = std::max<qsizetype>(0, digits - width);
+    if (n < 0 && fill == u'0')
+        out += u'-';
+    for (qsizetype i = 0; i < padding; ++i)
+        out += QChar(fill);
+    if (n < 0 && fill != u'0')
+        out += u'-';
+    out.append(reinterpret_cast<const QChar *>(text + at), qsizetype(std::size(text)) - at);
+}
+
+QString number(qint64 n, int digits)
+{
+    QString text;
+    appendNumber(text, n, digits);
+    return text;
+}
+
+QDate calendarDate(const TemplateDate &d)
+{
+    return QDate(d.year, d.month, d.day);
 }
 
 void appendConversion(QString &out, QChar c, const TemplateDate &d)
 {
-    const QDate date(d.year, d.month, d.day);
     switch (c.unicode()) {
     case u'Y':
-        out += number(d.year, 4);
+        appendNumber(out, d.year, 4);
         return;
     case u'y':
-        out += number(((d.year % 100) + 100) % 100, 2);
+        appendNumber(out, ((d.year % 100) + 100) % 100, 2);
         return;
     case u'm':
-        out += number(d.month, 2);
+        appendNumber(out, d.month, 2);
         return;
     case u'd':
-        out += number(d.day, 2);
+        appendNumber(out, d.day, 2);
         return;
     case u'e':
-        out += number(d.day, 2, u' ');
+        appendNumber(out, d.day, 2, u' ');
         return;
     case u'H':
-        out += number(d.hour, 2);
+        appendNumber(out, d.hour, 2);
         return;
     case u'I':
-        out += number(d.hour % 12 == 0 ? 12 : d.hour % 12, 2);
+        appendNumber(out, d.hour % 12 == 0 ? 12 : d.hour % 12, 2);
         return;
     case u'M':
-        out += number(d.minute, 2);
+        appendNumber(out, d.minute, 2);
         return;
     case u'S':
-        out += number(d.second, 2);
+        appendNumber(out, d.second, 2);
         return;
     case u'p':
         out += d.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
         return;
     case u'j':
-        out += number(date.isValid() ? date.dayOfYear() : 0, 3);
+        appendNumber(out, calendarDate(d).isValid() ? calendarDate(d).dayOfYear() : 0, 3);
         return;
     case u'b':
     case u'B': {
@@ -70,6 +101,7 @@ void appendConversion(QString &out, QChar c, const TemplateDate &d)
     }
     case u'a':
     case u'A': {
+        const QDate date = calendarDate(d);
         const QString day = QLatin1String(kWeekdays[date.isValid() ? date.dayOfWeek() - 1 : 0]);
         out += c == u'a' ? day.left(3) : day;
         return;

@@ -2,6 +2,7 @@
 // id3v2) or byte by byte: what each library gives, what a damaged or special file gives, and
 // the cache that keeps a file from being read twice.
 #include "core/metadata/MetadataCache.h"
+#include "core/metadata/PhotoMetadata.h"
 #include "tests/support/SampleMedia.h"
 #include "tests/support/TestTree.h"
 
@@ -74,6 +75,31 @@ private slots:
         const FileMetadata p = read("photo.png", kPhotoMetadata);
         QCOMPARE(p.value(MetadataField::PhotoTaken), u"2001-02-03 04:05:06"_qs);
         QCOMPARE(p.value(MetadataField::PhotoWidth), u"12"_qs);
+    }
+
+    // The texts cameras write for a date, as the template gets them.
+    void exifDates_data()
+    {
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("date and time") << u"2023:07:14 09:08:07"_qs << u"2023-07-14 09:08:07"_qs;
+        QTest::newRow("padded with NULs and spaces")
+            << u"  2023:07:14 09:08:07\0\0 "_qs << u"2023-07-14 09:08:07"_qs;
+        QTest::newRow("date alone") << u"2023:07:14"_qs << u"2023-07-14 00:00:00"_qs;
+        QTest::newRow("time cut short") << u"2023:07:14 09:08"_qs << u"2023-07-14 00:00:00"_qs;
+        QTest::newRow("time not digits") << u"2023:07:14 0x:08:07"_qs << u"2023-07-14 00:00:00"_qs;
+        QTest::newRow("never set") << u"0000:00:00 00:00:00"_qs << QString();
+        QTest::newRow("blank") << u"    :  :     :  :  "_qs << QString();
+        QTest::newRow("month 13") << u"2023:13:01 00:00:00"_qs << QString();
+        QTest::newRow("dashes") << u"2023-07-14 09:08:07"_qs << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void exifDates()
+    {
+        QFETCH(QString, recorded);
+        QFETCH(QString, expected);
+        QCOMPARE(exifDate(recorded), expected);
+        QCOMPARE(tagText(u" \0"_qs + expected + u"\0 "_qs), expected);
     }
 
     void audioByTagLib()
