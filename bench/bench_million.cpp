@@ -13,19 +13,14 @@
 // Child mode: "--memory FOLDER RECURSE" (the desktop program's bytes per row). The C list is
 // the program c_list beside this one.
 
-#include "bench/BenchPrompts.h"
+#include "bench/BenchDesktop.h"
 #include "bench/BenchSupport.h"
 #include "bench/CBaselines.h"
-#include "core/engine/settings/AppSettings.h"
-#include "desktop/shell/MainFrame.h"
-#include "desktop/shell/QuirewellApp.h"
 #include "desktop/view/QuirewellView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -45,71 +40,8 @@ extern char **environ;
 
 namespace {
 
-// The longest time between two turns of the event loop while it is running.
-class GapMeter : public QObject
-{
-public:
-    GapMeter()
-    {
-        m_ticker.setInterval(0);
-        connect(&m_ticker, &QTimer::timeout, this,
-                [this] { m_longest = std::max(m_longest, m_since.restart()); });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_since.start();
-        m_ticker.start();
-    }
-    qint64 stop()
-    {
-        m_ticker.stop();
-        return std::max(m_longest, m_since.elapsed());
-    }
-
-private:
-    QTimer m_ticker;
-    QElapsedTimer m_since;
-    qint64 m_longest = 0;
-};
-
-// The desktop program in this process, on a temporary settings file, every file listed.
-struct Desktop
-{
-    bench::Prompts prompts{Prompts::Answer::Yes}; // every question answered Yes
-    std::unique_ptr<CQuirewellApp> app;
-
-    Desktop(const QByteArray &settingsFile, bool recurse)
-    {
-        CAppSettings::useStoreFile(QFile::decodeName(settingsFile));
-        CAppSettings settings;
-        settings.SetDisplayHiddenFiles(1);
-        settings.SetDisplayReadOnlyFiles(1);
-        settings.SetViewFilesInSubFolders(recurse ? 1 : 0);
-        Prompts::install(&prompts);
-        app = std::make_unique<CQuirewellApp>();
-        app->InitInstance({});
-        QApplication::processEvents();
-    }
-    ~Desktop()
-    {
-        app.reset();
-        Prompts::install(nullptr);
-    }
-    CQuirewellView *view() const { return app->mainFrame()->activeView(); }
-
-    // Lists folder and waits for the last row; returns the milliseconds.
-    double load(const QByteArray &folder)
-    {
-        CQuirewellView *v = view();
-        QSignalSpy finished(v, &CQuirewellView::loadFinished);
-        const double start = bench::nowMs();
-        v->controller().requestLoad(QFile::decodeName(folder), ListController::AfterLoad::Caption);
-        while (v->isLoading())
-            finished.wait(60000);
-        return bench::nowMs() - start;
-    }
-};
+using bench::Desktop;
+using bench::GapMeter;
 
 int measureMemory(int argc, char **argv)
 {
