@@ -2,7 +2,7 @@
 
 #include "core/metadata/AudioMetadata.h"
 #include "core/metadata/PhotoMetadata.h"
-#include "core/metadata/VideoMetadata.h"
+#include "core/metadata/VideoTagReaders.h"
 #include "core/system/FileSystem.h"
 #include "core/system/SystemError.h"
 
@@ -33,6 +33,10 @@ MetadataCache &MetadataCache::shared()
     static MetadataCache cache;
     return cache;
 }
+
+MetadataCache::MetadataCache() : m_videoReaders(&VideoTagReaders::shared()) {}
+
+MetadataCache::MetadataCache(VideoTagReaders &videoReaders) : m_videoReaders(&videoReaders) {}
 
 void MetadataCache::clear()
 {
@@ -94,9 +98,11 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     }
     if (missing & kAudioMetadata)
         readAudioMetadata(descriptorPath(fd.get()), result);
-    if (missing & kVideoMetadata)
-        readVideoMetadata(fd.get(), status.size, result);
-    result.kindsRead |= missing;
+    MetadataKinds done = missing;
+    if ((missing & kVideoMetadata) &&
+        m_videoReaders->read(fd.get(), status.size, result) == VideoTagReaders::Outcome::NotStarted)
+        done &= ~kVideoMetadata; // asked for again: the reader may start next time
+    result.kindsRead |= done;
     Shard &shard = shardOf(version);
     const std::lock_guard guard(shard.lock);
     if (shard.entries.size() >= kMostEntriesPerShard) {
@@ -108,9 +114,13 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
         shard.values.emplace_back();
     FileMetadata &kept = shard.values[at->second];
     for (size_t i = 0; i < kMetadataFieldCount; ++i) {
-        if (metadataKindOf(MetadataField(i)) & missing)
+        if (metadataKindOf(MetadataField(i)) & done)
             kept.values[i] = result.values[i];
     }
-    kept.kindsRead |= missing;
-    return kept;
+    kept.kindsRead |= done;
+    if (done == missing)
+        return kept;
+    FileMetadata partial = kept;
+    partial.problem = result.problem;
+    return partial;
 }

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+class VideoTagReaders;
+
 // The metadata of files, read on demand and kept per file version (device, inode, size and
 // modified time), so asking again for an unchanged file reads nothing. Only regular files are
 // opened (a FIFO or a device never is). Safe to call from many threads at once.
@@ -18,6 +20,10 @@ class MetadataCache
 public:
     // The cache the program shares.
     static MetadataCache &shared();
+
+    // Video tags are read by the program's shared readers, or by the ones given.
+    MetadataCache();
+    explicit MetadataCache(VideoTagReaders &videoReaders);
 
     // The fields of kinds for the file at path (links followed). A file that cannot be
     // opened has FileMetadata::problem set and is asked for again next time.
@@ -59,6 +65,7 @@ private:
 
     Shard &shardOf(const Version &version) { return m_shards[VersionHash()(version) % kShards]; }
 
+    VideoTagReaders *m_videoReaders;
     std::array<Shard, kShards> m_shards;
     std::atomic<quint64> m_filesRead{0};
 };
