@@ -14,6 +14,7 @@ fail() {
 expected=(
   ./usr/bin/quirewell
   ./usr/bin/quirewell-cli
+  ./usr/libexec/quirewell/quirewell-video-tags
   ./usr/share/applications/quirewell.desktop
   ./usr/share/icons/hicolor/scalable/apps/quirewell.svg
   ./usr/share/icons/hicolor/scalable/mimetypes/application-x-quirewell.svg

@@ -49,8 +49,11 @@ QByteArray VideoTagReaders::findProgram()
         if (isProgram(installed))
             return installed;
     }
+    // The build tree's reader serves only programs of that tree: an installed program never
+    // runs what happens to lie where it was once built.
+    const QByteArray tree = QByteArrayLiteral(QUIREWELL_BUILD_TREE "/");
     const QByteArray built = QByteArrayLiteral(QUIREWELL_VIDEO_TAGS_BUILT);
-    return isProgram(built) ? built : QByteArray();
+    return running.startsWith(tree) && isProgram(built) ? built : QByteArray();
 }
 
 VideoTagReaders::VideoTagReaders(QByteArray program, int mostProcesses, int millisecondsPerFile)
@@ -72,18 +75,30 @@ int VideoTagReaders::processCount()
 
 VideoTagReaders::Outcome VideoTagReaders::read(int fd, qint64 size, FileMetadata &out)
 {
-    Process process;
-    QString problem;
-    if (!take(process, problem)) {
-        out.problem = problem;
-        return Outcome::NotStarted;
+    // A kept process may have ended while it waited (killed from outside): the request it
+    // could not take goes to a new one.
+    for (int attempt = 0;; ++attempt) {
+        Process process;
+        QString problem;
+        if (!take(process, problem)) {
+            out.problem = problem;
+            return Outcome::NotStarted;
+        }
+        const QByteArray request = VideoTagMessages::request(size);
+        if (ChildProcess::sendMessage(process.socket.get(), request.constData(), request.size(),
+                                      fd) != 0) {
+            discard(process);
+            if (attempt == 0)
+                continue;
+            return Outcome::GaveUp;
+        }
+        const Outcome outcome = answer(process, out);
+        if (outcome == Outcome::Read)
+            giveBack(std::move(process));
+        else
+            discard(process);
+        return outcome;
     }
-    const Outcome outcome = ask(process, fd, size, out);
-    if (outcome == Outcome::Read)
-        giveBack(std::move(process));
-    else
-        discard(process);
-    return outcome;
 }
 
 bool VideoTagReaders::take(Process &process, QString &problem)
@@ -132,13 +147,8 @@ void VideoTagReaders::discard(Process &process)
     m_freed.notify_one();
 }
 
-VideoTagReaders::Outcome VideoTagReaders::ask(Process &process, int fd, qint64 size,
-                                              FileMetadata &out)
+VideoTagReaders::Outcome VideoTagReaders::answer(Process &process, FileMetadata &out)
 {
-    const QByteArray request = VideoTagMessages::request(size);
-    if (ChildProcess::sendMessage(process.socket.get(), request.constData(), request.size(), fd) !=
-        0)
-        return Outcome::GaveUp;
     QElapsedTimer clock;
     clock.start();
     for (;;) {
@@ -152,15 +162,15 @@ VideoTagReaders::Outcome VideoTagReaders::ask(Process &process, int fd, qint64 s
         if (ready < 0 && error != EINTR)
             return Outcome::GaveUp;
     }
-    QByteArray answer(VideoTagMessages::kMostAnswerBytes, Qt::Uninitialized);
+    QByteArray message(VideoTagMessages::kMostAnswerBytes, Qt::Uninitialized);
     int error = 0;
-    const qint64 n = ChildProcess::receiveMessage(process.socket.get(), answer.data(),
-                                                  answer.size(), nullptr, error);
+    const qint64 n = ChildProcess::receiveMessage(process.socket.get(), message.data(),
+                                                  message.size(), nullptr, error);
     if (n <= 0) // 0: the reader ended (crashed, or killed by its own limits)
         return Outcome::GaveUp;
-    answer.truncate(n);
+    message.truncate(n);
     FileMetadata read;
-    if (!VideoTagMessages::parseAnswer(answer, read))
+    if (!VideoTagMessages::parseAnswer(message, read))
         return Outcome::GaveUp;
     out.set(MetadataField::VideoDuration, read.value(MetadataField::VideoDuration));
     out.set(MetadataField::VideoCreated, read.value(MetadataField::VideoCreated));

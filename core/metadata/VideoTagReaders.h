@@ -26,8 +26,8 @@ public:
     // The readers the program shares: the installed program (or the build tree's), one per
     // core, three seconds per file.
     static VideoTagReaders &shared();
-    // Where the reader program is: beside the running program's installation, else in the
-    // build tree this one was built in; empty when neither has it.
+    // Where the reader program is: beside the running program's installation, else, for a
+    // program run from the build tree, where that tree made it; empty when neither has it.
     static QByteArray findProgram();
 
     VideoTagReaders(QByteArray program, int mostProcesses, int millisecondsPerFile);
@@ -52,7 +52,8 @@ private:
     bool take(Process &process, QString &problem);
     void giveBack(Process &&process);
     void discard(Process &process);
-    Outcome ask(Process &process, int fd, qint64 size, FileMetadata &out);
+    // Waits for the answer to the request sent, within the time per file.
+    Outcome answer(Process &process, FileMetadata &out);
 
     const QByteArray m_program;
     const int m_mostProcesses;

@@ -16,15 +16,17 @@
 #include <thread>
 #include <vector>
 
+#include <csignal>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-// The children of this process that have ended but were not waited for.
-int zombieChildren()
+// The children of this process in the given state ('Z': ended but not waited for), by id.
+QList<qint64> childrenInState(char state)
 {
-    int zombies = 0;
+    QList<qint64> found;
     const QByteArray self = QByteArray::number(qint64(::getpid()));
     const QStringList entries = QDir(u"/proc"_qs).entryList(QDir::Dirs);
     for (const QString &entry : entries) {
@@ -34,10 +36,15 @@ int zombieChildren()
         // pid (name) state ppid ...: the name may hold spaces, so fields count from the ')'.
         const QByteArray line = status.readAll();
         const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[1] == self && fields[0] == "Z")
-            ++zombies;
+        if (fields.size() > 1 && fields[1] == self && fields[0] == QByteArray(1, state))
+            found.append(entry.toLongLong());
     }
-    return zombies;
+    return found;
+}
+
+int zombieChildren()
+{
+    return int(childrenInState('Z').size());
 }
 
 // The most memory this process has had in RAM so far, in KiB.
@@ -136,6 +143,28 @@ private slots:
         const qint64 duration = next.value(MetadataField::VideoDuration).toLongLong();
         QVERIFY2(duration >= 1900 && duration <= 2100,
                  qPrintable(next.value(MetadataField::VideoDuration)));
+        QCOMPARE(zombieChildren(), 0);
+    }
+
+    // A kept reader killed from outside while it waits is replaced when next needed.
+    void killedReaderIsReplaced()
+    {
+        VideoTagReaders readers(VideoTagReaders::findProgram(), 1, 3000);
+        MetadataCache cache(readers);
+        QVERIFY(!cache.read(path(u"clip.mp4"_qs), kVideoMetadata)
+                     .value(MetadataField::VideoDuration)
+                     .isEmpty());
+        // Once answered, the reader goes back to wait for the next request.
+        QList<qint64> waiting;
+        QTRY_COMPARE((waiting = childrenInState('S')).size(), 1);
+        QCOMPARE(::kill(pid_t(waiting[0]), SIGKILL), 0);
+        QTRY_COMPARE(zombieChildren(), 1);
+
+        QVERIFY(m_tree.createFile(u"second.mp4"_qs, m_tree.contents(u"clip.mp4"_qs)));
+        QVERIFY(!cache.read(path(u"second.mp4"_qs), kVideoMetadata)
+                     .value(MetadataField::VideoDuration)
+                     .isEmpty());
+        QCOMPARE(readers.processCount(), 1);
         QCOMPARE(zombieChildren(), 0);
     }
 
