@@ -26,7 +26,8 @@ public:
     explicit MetadataCache(VideoTagReaders &videoReaders);
 
     // The fields of kinds for the file at path (links followed). A file that cannot be
-    // opened has FileMetadata::problem set and is asked for again next time.
+    // opened has FileMetadata::problem set and is asked for again next time; so are its video
+    // tags when no reader could be started for them.
     FileMetadata read(const QByteArray &path, MetadataKinds kinds);
 
     // How many times a file was opened and read: a test sees the cache at work.
