@@ -32,10 +32,12 @@ QString startProblem(const QString &detail)
 
 VideoTagReaders &VideoTagReaders::shared()
 {
-    static VideoTagReaders readers(findProgram(),
-                                   int(std::max(1u, std::thread::hardware_concurrency())),
-                                   kMillisecondsPerFile);
-    return readers;
+    // Never destroyed: a thread may still be reading while the program ends. Its readers end
+    // on their own when this process is gone and their sockets close.
+    static VideoTagReaders *readers =
+        new VideoTagReaders(findProgram(), int(std::max(1u, std::thread::hardware_concurrency())),
+                            kMillisecondsPerFile);
+    return *readers;
 }
 
 QByteArray VideoTagReaders::findProgram()
