@@ -22,16 +22,46 @@ NewNamesCompute::NewNamesCompute(ListedRows &rows) : m_rows(rows)
     // Only checked rows take part, and a renamed row takes its new name as loaded: the marks
     // follow check boxes, single-file renames and removed rows.
     FileListModel &model = rows.model();
-    connect(&model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
-        if (topLeft.column() < FileListModel::NewName)
-            restartMarking();
+    connect(&model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &, const QList<int> &roles) {
+                if (topLeft.column() >= FileListModel::NewName)
+                    return;
+                if (roles != QList<int>{Qt::CheckStateRole})
+                    dropKeptNames();
+                restartMarking();
+            });
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+        dropKeptNames();
+        restartMarking();
     });
-    connect(&model, &QAbstractItemModel::modelReset, this, &NewNamesCompute::restartMarking);
     // Sorted rows keep their marks, but a marking in steps knows them by their old places.
     connect(&model, &QAbstractItemModel::layoutChanged, this, [this] {
+        dropKeptNames();
         if (m_marking)
             restartMarking();
     });
+}
+
+void NewNamesCompute::dropKeptNames()
+{
+    // Emptied, not only flagged: a recompute under way would flag them taken at its end.
+    m_newNameHashes.reset(0, false);
+    m_hashesTaken = false;
+    m_cache.dropNames();
+}
+
+bool NewNamesCompute::marksIgnoreCase() const
+{
+    // Listed with sub-folders the batch compares names as Linux file systems do, with case;
+    // otherwise its duplicate check ignores case, and so do the marks.
+    return !m_rows.subFoldersListed();
+}
+
+void NewNamesCompute::retakeHash(std::size_t row)
+{
+    const FileRows &rows = m_rows.model().rows();
+    if (m_hashesTaken && m_newNameHashes.fits(rows.rows.size(), marksIgnoreCase()))
+        m_newNameHashes.take(rows, row);
 }
 
 void NewNamesCompute::restartMarking()
@@ -67,17 +97,16 @@ void NewNamesCompute::startMarking(bool inSteps, bool thenComputed)
     if (m_sliced)
         return;
     FileListModel &model = m_rows.model();
-    // Listed with sub-folders the batch compares names as Linux file systems do, with case;
-    // otherwise its duplicate check ignores case, and so do the marks.
-    const bool ignoreCase = !m_rows.subFoldersListed();
+    const bool ignoreCase = marksIgnoreCase();
     m_markTimer.stop();
     // A marking dropped before its end (restartMarking) still owes the signal.
     m_computedAfterMarking = m_computedAfterMarking || thenComputed;
     m_marksBefore = markedRowCount(model.rows().problems);
-    m_marking.emplace(model.mutableRows(),
-                      ConflictCheck{ignoreCase, [this]() -> const UnlistedNames & {
-                                        return m_rows.unlistedNames();
-                                    }});
+    m_marking.emplace(
+        model.mutableRows(),
+        ConflictCheck{ignoreCase,
+                      [this]() -> const UnlistedNames & { return m_rows.unlistedNames(); },
+                      m_hashesTaken ? &m_newNameHashes : nullptr, &m_cache});
     if (inSteps && model.rowCount() >= kSlicedFromRows) {
         // A part of the work per event-loop turn, so that the window keeps painting.
         markNextStep();
@@ -155,8 +184,10 @@ void NewNamesCompute::cancelReading()
         for (size_t i = from; i < to; ++i) {
             rows.rows[i].newName = rows.rows[i].loadedName;
             rows.problems.set(i, RowProblem::MissingValue, reason);
+            m_newNameHashes.take(rows, i);
         }
     m_sliced.reset();
+    m_hashesTaken = true;
     done();
     emit readingChanged();
 }
@@ -165,6 +196,8 @@ void NewNamesCompute::compute(const RenameParameters &params)
 {
     stop();
     FileListModel &model = m_rows.model();
+    // Every row computed takes its hash; they count once all are.
+    m_newNameHashes.reset(size_t(model.rowCount()), marksIgnoreCase());
     if (const MetadataKinds kinds = templateReads(params); kinds != kNoMetadata) {
         clearConflictMarks(model.mutableRows().problems);
         startReading(params, kinds);
@@ -188,7 +221,8 @@ void NewNamesCompute::compute(const RenameParameters &params)
     clearConflictMarks(model.mutableRows().problems);
     if (count < kSlicedFromRows) {
         WaitCursor wait;
-        ComputeNewFileNames(model.mutableRows(), params, known);
+        ComputeNewFileNames(model.mutableRows(), params, known, &m_newNameHashes);
+        m_hashesTaken = true;
         done();
         return;
     }
@@ -196,7 +230,7 @@ void NewNamesCompute::compute(const RenameParameters &params)
     std::pair<int, int> shown = m_visibleRows ? m_visibleRows() : std::pair{-1, -1};
     const size_t first = shown.first < 0 ? 0 : size_t(shown.first);
     const size_t last = shown.first < 0 ? 0 : std::min(size_t(shown.second) + 1, size_t(count));
-    ComputeNewFileNames(model.mutableRows(), params, known, first, last);
+    ComputeNewFileNames(model.mutableRows(), params, known, first, last, &m_newNameHashes);
     if (first < last)
         model.newNamesChanged(int(first), int(last) - 1);
     m_sliced = SlicedCompute{params, std::move(present), {}};
@@ -223,7 +257,7 @@ void NewNamesCompute::computeNextSlice()
     while (!job.left.empty() && available > 0 && clock.nsecsElapsed() < 4'000'000) {
         auto &[from, to] = job.left.front();
         const size_t end = std::min(to, from + std::min(kStep, available));
-        ComputeNewFileNames(model.mutableRows(), job.params, known, from, end);
+        ComputeNewFileNames(model.mutableRows(), job.params, known, from, end, &m_newNameHashes);
         model.newNamesChanged(int(from), int(end) - 1);
         job.consumed += end - from;
         if (available != SIZE_MAX)
@@ -235,6 +269,7 @@ void NewNamesCompute::computeNextSlice()
     if (job.left.empty()) {
         const bool wasReading = job.reading;
         m_sliced.reset();
+        m_hashesTaken = true;
         applyEditedNames();
         // The column counts as computed once its marks are set too.
         startMarking(true, true);
@@ -267,12 +302,14 @@ void NewNamesCompute::finish()
     const std::vector<std::uint8_t> *known = job.present.empty() ? nullptr : &job.present;
     if (wasReading) {
         // Every thread reads its share; the rows already read are found in the cache.
-        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known);
+        ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, &m_newNameHashes);
     } else {
         for (const auto &[from, to] : job.left)
-            ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to);
+            ComputeNewFileNames(m_rows.model().mutableRows(), job.params, known, from, to,
+                                &m_newNameHashes);
     }
     m_sliced.reset();
+    m_hashesTaken = true;
     done();
     if (wasReading)
         emit readingChanged();
@@ -280,6 +317,7 @@ void NewNamesCompute::finish()
 
 void NewNamesCompute::stop()
 {
+    m_hashesTaken = false; // rows not computed again keep names the hashes do not know
     m_sliceTimer.stop();
     m_prefetch.stop();
     const bool wasReading = reading();
@@ -305,12 +343,14 @@ void NewNamesCompute::applyEditedNames()
     if (m_edited.isEmpty())
         return;
     FileRows &rows = m_rows.model().mutableRows();
-    for (FileRow &row : rows.rows) {
+    for (size_t i = 0; i < rows.rows.size(); ++i) {
+        FileRow &row = rows.rows[i];
         const auto edited = m_edited.find(row.serial);
         if (edited == m_edited.end())
             continue;
         edited->ruleName = row.newName;
         row.newName = edited->name;
+        retakeHash(i);
     }
 }
 
@@ -326,6 +366,7 @@ void NewNamesCompute::editName(int row, const QString &name)
         m_edited.insert(r.serial, EditedName{ruleName, name});
         r.newName = name == r.loadedName ? r.loadedName : name; // shares the loaded name's data
     }
+    retakeHash(size_t(row));
 }
 
 void NewNamesCompute::setEditedName(int row, const QString &name)
@@ -352,9 +393,12 @@ void NewNamesCompute::clearEditedNames()
     if (m_edited.isEmpty())
         return;
     FileRows &rows = m_rows.model().mutableRows();
-    for (FileRow &row : rows.rows)
-        if (const auto edited = m_edited.constFind(row.serial); edited != m_edited.constEnd())
-            row.newName = edited->ruleName;
+    for (size_t i = 0; i < rows.rows.size(); ++i)
+        if (const auto edited = m_edited.constFind(rows.rows[i].serial);
+            edited != m_edited.constEnd()) {
+            rows.rows[i].newName = edited->ruleName;
+            retakeHash(i);
+        }
     m_edited.clear();
     m_rows.model().newNamesChanged();
     emit edited();

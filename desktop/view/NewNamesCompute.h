@@ -88,6 +88,13 @@ private:
     void markNextStep();
     void finishMarking();
     void startReading(const RenameParameters &params, MetadataKinds kinds);
+    // Whether the marks compare names ignoring case (see startMarking).
+    bool marksIgnoreCase() const;
+    // Row row's new name changed after the recompute: its hash too.
+    void retakeHash(std::size_t row);
+    // The rows' loaded names or places changed (not only their check boxes): what the
+    // markings keep between them goes.
+    void dropKeptNames();
 
     ListedRows &m_rows;
     // A recompute under way in slices: the parameters, the presence of every row and the row
@@ -107,6 +114,11 @@ private:
     QTimer m_sliceTimer;
     std::function<std::pair<int, int>()> m_visibleRows;
     bool m_markingPosted = false;
+    // The new names' hashes the recompute took (every row's, once it is done, and only until
+    // the rows change), and what markings keep between them (it outlives m_marking).
+    NewNameHashes m_newNameHashes;
+    bool m_hashesTaken = false;
+    ConflictMarkingCache m_cache;
     // A marking under way in steps, and how many rows were marked when it began.
     std::optional<ConflictMarking> m_marking;
     std::size_t m_marksBefore = 0;

@@ -134,20 +134,13 @@ bool isConflictMark(RowProblem p)
     return p == RowProblem::Duplicate || p == RowProblem::Exists || p == RowProblem::Invalid;
 }
 
-// A row's name under its hash (folderNameHash).
-struct Key
-{
-    quint32 hash;
-    quint32 row;
-};
-
 // The keys of the movers' new names and of every row's loaded name, each set laid out by
 // partition: a partition holds the keys whose hash starts with its bits, in row order. Equal
 // names fall in one partition, and a partition's table stays small enough for the cache, where
 // one table over a million names would miss it on nearly every probe.
 struct PartitionedKeys
 {
-    std::vector<Key> movers, loaded;
+    std::vector<NameKey> movers, loaded;
     std::vector<size_t> moverStarts, loadedStarts; // partitions + 1 each
 };
 
@@ -162,8 +155,23 @@ public:
     Work(FileRows &rows, ConflictCheck check)
         : m_rows(rows), m_check(std::move(check)),
           m_threads(RowThreads::threadsFor(rows.rows.size())),
-          m_partitionBits(partitionBitsFor(rows.rows.size()))
-    {}
+          m_partitionBits(partitionBitsFor(rows.rows.size())),
+          m_loadedKnown(m_check.cache &&
+                        m_check.cache->fits(rows.rows.size(), m_check.ignoreCase, m_partitionBits)),
+          m_newNameHashes(m_check.newNameHashes &&
+                                  m_check.newNameHashes->fits(rows.rows.size(), m_check.ignoreCase)
+                              ? m_check.newNameHashes
+                              : nullptr)
+    {
+        if (m_check.cache)
+            lendMemory();
+    }
+
+    ~Work()
+    {
+        if (m_check.cache)
+            lendMemory(); // given back
+    }
 
     bool step()
     {
@@ -173,9 +181,11 @@ public:
             const size_t n = m_rows.rows.size();
             m_flags.assign(n, 0);
             m_newHashes.resize(n);
-            m_loadedHashes.resize(n);
             m_moverCounts.assign(lanes() * parts, 0);
-            m_loadedCounts.assign(lanes() * parts, 0);
+            if (!m_loadedKnown) {
+                m_loadedHashes.resize(n);
+                m_loadedCounts.assign(lanes() * parts, 0);
+            }
             m_refused.assign(lanes(), {});
         }
         if (step < kRounds) {
@@ -252,21 +262,38 @@ private:
     {
         const size_t parts = size_t(1) << m_partitionBits;
         size_t *movers = &m_moverCounts[lane * parts];
-        size_t *loaded = &m_loadedCounts[lane * parts];
+        size_t *loaded = m_loadedKnown ? nullptr : &m_loadedCounts[lane * parts];
         // The names lie all over the heap: each is asked for well before it is read, so that
-        // the misses overlap rather than follow one another.
+        // the misses overlap rather than follow one another. Names whose hashes are known are
+        // not read at all.
         constexpr size_t kAhead = 16;
+        const bool readNames = !m_loadedKnown || !m_newNameHashes;
         for (size_t i = from; i < to; ++i) {
-            if (i + kAhead < to) {
+            if (readNames && i + kAhead < to) {
                 const FileRow &later = m_rows.rows[i + kAhead];
                 __builtin_prefetch(later.loadedName.constData());
                 __builtin_prefetch(later.newName.constData());
             }
             const FileRow &row = m_rows.rows[i];
-            m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
-            ++loaded[partitionOf(m_loadedHashes[i])];
-            if (!row.checked || row.newName == row.loadedName)
+            if (loaded) {
+                m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
+                ++loaded[partitionOf(m_loadedHashes[i])];
+            }
+            if (!row.checked)
                 continue;
+            if (m_newNameHashes) {
+                const NewNameHashes::State state = m_newNameHashes->state(i);
+                if (state == NewNameHashes::Kept)
+                    continue;
+                if (state == NewNameHashes::Renamed) {
+                    m_flags[i] = Mover;
+                    m_newHashes[i] = m_newNameHashes->hash(i);
+                    ++movers[partitionOf(m_newHashes[i])];
+                    continue;
+                }
+            } else if (row.newName == row.loadedName) {
+                continue;
+            }
             QString invalid = invalidNameDetail(row.newName);
             if (!invalid.isEmpty()) {
                 // Its file stays under the loaded name.
@@ -296,20 +323,51 @@ private:
             return at;
         };
         m_keys.movers.resize(starts(m_moverCounts, m_keys.moverStarts));
-        m_keys.loaded.resize(starts(m_loadedCounts, m_keys.loadedStarts));
+        if (!m_loadedKnown)
+            m_keys.loaded.resize(starts(m_loadedCounts, m_keys.loadedStarts));
         for (size_t round = 0; round < kRounds; ++round)
             eachLane(round, [&](size_t lane, size_t from, size_t to) {
                 size_t *movers = &m_moverCounts[lane * parts];
-                size_t *loaded = &m_loadedCounts[lane * parts];
+                size_t *loaded = m_loadedKnown ? nullptr : &m_loadedCounts[lane * parts];
                 for (size_t i = from; i < to; ++i) {
-                    const quint32 h = m_loadedHashes[i];
-                    m_keys.loaded[loaded[partitionOf(h)]++] = Key{h, quint32(i)};
+                    if (loaded) {
+                        const quint32 h = m_loadedHashes[i];
+                        m_keys.loaded[loaded[partitionOf(h)]++] = NameKey{h, quint32(i)};
+                    }
                     if (m_flags[i] & Mover) {
                         const quint32 nh = m_newHashes[i];
-                        m_keys.movers[movers[partitionOf(nh)]++] = Key{nh, quint32(i)};
+                        m_keys.movers[movers[partitionOf(nh)]++] = NameKey{nh, quint32(i)};
                     }
                 }
             });
+        if (!m_loadedKnown && m_check.cache) {
+            // Kept for the next marking of the same rows.
+            ConflictMarkingCache &kept = *m_check.cache;
+            kept.m_keys = std::move(m_keys.loaded);
+            kept.m_starts = std::move(m_keys.loadedStarts);
+            kept.m_rows = m_rows.rows.size();
+            kept.m_ignoreCase = m_check.ignoreCase;
+            kept.m_partitionBits = m_partitionBits;
+            m_loadedKnown = true;
+        }
+    }
+
+    // Swaps the working memory with the cache's.
+    void lendMemory()
+    {
+        ConflictMarkingCache &cache = *m_check.cache;
+        std::swap(m_flags, cache.m_flags);
+        std::swap(m_newHashes, cache.m_newHashes);
+        std::swap(m_keys.movers, cache.m_movers);
+    }
+
+    const std::vector<NameKey> &loadedKeys() const
+    {
+        return m_loadedKnown ? m_check.cache->m_keys : m_keys.loaded;
+    }
+    const std::vector<size_t> &loadedStarts() const
+    {
+        return m_loadedKnown ? m_check.cache->m_starts : m_keys.loadedStarts;
     }
 
     bool same(quint32 row, const FileRow &other, const QString &name) const
@@ -324,7 +382,7 @@ private:
     // and notes it in the movers' flags. Only this thread writes these rows' flags.
     void markPartition(size_t p)
     {
-        const Key *movers = m_keys.movers.data() + m_keys.moverStarts[p];
+        const NameKey *movers = m_keys.movers.data() + m_keys.moverStarts[p];
         const size_t count = m_keys.moverStarts[p + 1] - m_keys.moverStarts[p];
         if (count == 0)
             return;
@@ -354,9 +412,10 @@ private:
                 }
             }
         }
-        const size_t loadedEnd = m_keys.loadedStarts[p + 1];
-        for (size_t l = m_keys.loadedStarts[p]; l < loadedEnd; ++l) {
-            const Key key = m_keys.loaded[l];
+        const std::vector<NameKey> &loaded = loadedKeys();
+        const size_t loadedEnd = loadedStarts()[p + 1];
+        for (size_t l = loadedStarts()[p]; l < loadedEnd; ++l) {
+            const NameKey key = loaded[l];
             const FileRow &row = m_rows.rows[key.row];
             for (size_t s = key.hash & mask;; s = (s + 1) & mask) {
                 const Slot &slot = table[s];
@@ -407,6 +466,10 @@ private:
     const ConflictCheck m_check;
     const size_t m_threads;
     const int m_partitionBits;
+    // The loaded names laid out already (the caller's kept keys fit), and the new names'
+    // hashes the recompute took (null when they do not fit).
+    bool m_loadedKnown;
+    const NewNameHashes *const m_newNameHashes;
     int m_next = 0; // the step
     bool m_anyMover = false;
     const UnlistedNames *m_unlisted = nullptr;
@@ -472,6 +535,28 @@ quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name)
 {
     const quint32 h = ignoreCase ? foldedHash(name) : quint32(qHash(name, 0));
     return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
+}
+
+void NewNameHashes::reset(std::size_t rows, bool ignoreCase)
+{
+    m_ignoreCase = ignoreCase;
+    m_hashes.assign(rows, 0);
+    m_states.assign(rows, Kept);
+}
+
+void NewNameHashes::take(const FileRows &rows, std::size_t i)
+{
+    if (i >= m_states.size())
+        return; // dropped (reset for no rows) while a recompute was under way
+    const FileRow &row = rows.rows[i];
+    if (row.newName == row.loadedName) {
+        m_states[i] = Kept;
+    } else if (!invalidNameDetail(row.newName).isEmpty()) {
+        m_states[i] = Refused;
+    } else {
+        m_states[i] = Renamed;
+        m_hashes[i] = folderNameHash(m_ignoreCase, row.folder, row.newName);
+    }
 }
 
 ConflictMarking::ConflictMarking(FileRows &rows, ConflictCheck check)

@@ -58,6 +58,80 @@ private:
     std::vector<QMultiHash<quint32, QString>> m_byFolder;
 };
 
+// A name under its hash (folderNameHash): the row it belongs to.
+struct NameKey
+{
+    quint32 hash;
+    quint32 row;
+};
+
+// The hashes of the rows' new names, taken by the recompute while each name is at hand, for
+// the marking that follows: reading a million names from memory again cost the marking more
+// than the rest of its work. Entry i holds for row i until the row's names change; whoever
+// changes them afterwards takes the row again, or stops handing the hashes to the marking.
+class NewNameHashes
+{
+public:
+    // Room for rows rows, none taken yet; hashed as a marking that ignores case (or not)
+    // compares names.
+    void reset(std::size_t rows, bool ignoreCase);
+    // Row i of rows as it is now. Threads may take different rows at once.
+    void take(const FileRows &rows, std::size_t i);
+    // Whether these hashes are for rows (as many) compared as ignoreCase says.
+    bool fits(std::size_t rows, bool ignoreCase) const
+    {
+        return m_hashes.size() == rows && m_ignoreCase == ignoreCase;
+    }
+
+    enum State : quint8
+    {
+        Kept = 0,    // the new name is the loaded one
+        Renamed = 1, // the new name differs, and its hash is taken
+        Refused = 2, // the new name differs and cannot name a file (invalidNameDetail)
+    };
+    State state(std::size_t i) const { return State(m_states[i]); }
+    quint32 hash(std::size_t i) const { return m_hashes[i]; }
+
+private:
+    bool m_ignoreCase = false;
+    std::vector<quint32> m_hashes;
+    std::vector<quint8> m_states;
+};
+
+// What markings of the same rows keep between them, held by the caller: the loaded names as
+// a marking laid them out, so that only the new names are hashed and laid out again, and the
+// marking's working memory (fresh memory for a million rows cost page faults every time).
+// The caller drops the names (dropNames()) whenever a row's loaded name, folder or place in
+// the list changes, and whenever rows come or go. It must outlive the markings given it.
+class ConflictMarkingCache
+{
+public:
+    void dropNames()
+    {
+        m_rows = 0;
+        m_keys.clear();
+        m_starts.clear();
+    }
+
+private:
+    friend class ConflictMarking;
+    bool fits(std::size_t rows, bool ignoreCase, int partitionBits) const
+    {
+        return m_rows == rows && rows != 0 && m_ignoreCase == ignoreCase &&
+               m_partitionBits == partitionBits;
+    }
+
+    std::size_t m_rows = 0; // none kept
+    bool m_ignoreCase = false;
+    int m_partitionBits = 0;
+    std::vector<NameKey> m_keys;       // by partition, in row order within each
+    std::vector<std::size_t> m_starts; // where each partition starts, and the end
+    // Lent to the marking under way.
+    std::vector<quint8> m_flags;
+    std::vector<quint32> m_newHashes;
+    std::vector<NameKey> m_movers;
+};
+
 // What the marking takes a name on disk to be.
 struct ConflictCheck
 {
@@ -67,6 +141,10 @@ struct ConflictCheck
     // The unlisted entries of the folders, asked for at most once and only when some row's
     // new name is not decided by the listed rows; without it only the listed rows count.
     std::function<const UnlistedNames &()> unlisted;
+    // Kept by the caller between markings (see each): the new names' hashes the recompute
+    // took, used only when they fit the rows and ignoreCase, and what earlier markings kept.
+    const NewNameHashes *newNameHashes = nullptr;
+    ConflictMarkingCache *cache = nullptr;
 };
 
 // Marks, after the new names are computed, the checked rows whose new name differs from the

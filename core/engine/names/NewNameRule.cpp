@@ -4,6 +4,7 @@
 #include "core/engine/names/FileNames.h"
 #include "core/engine/names/FileRows.h"
 #include "core/engine/names/FindReplace.h"
+#include "core/engine/names/NameConflicts.h"
 #include "core/engine/names/NamePart.h"
 #include "core/engine/names/RowThreads.h"
 #include "core/engine/names/TemplateStep.h"
@@ -427,7 +428,8 @@ QString templatedName(const RenameParameters &params, const TemplateStep &step,
 // counters at row k are the stored values plus k steps, k counted from the first row of k's
 // run.
 void computeRange(FileRows &rows, const RenameParameters &params,
-                  const std::vector<std::uint8_t> *present, size_t from, size_t to)
+                  const std::vector<std::uint8_t> *present, size_t from, size_t to,
+                  NewNameHashes *hashes)
 {
     if (from >= to)
         return; // an empty part, as of an empty list: no row to find the run of
@@ -446,6 +448,8 @@ void computeRange(FileRows &rows, const RenameParameters &params,
             row.newName = computeNewName(params, row.loadedName, found, counters, &failure);
         }
         markRuleFailure(rows.problems, i, failure);
+        if (hashes)
+            hashes->take(rows, i); // while the names are in the cache
     }
 }
 
@@ -467,7 +471,7 @@ std::vector<std::uint8_t> lookUpPresence(const FileRows &rows)
 }
 
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
-                         const std::vector<std::uint8_t> *present)
+                         const std::vector<std::uint8_t> *present, NewNameHashes *hashes)
 {
     // Only the first three steps look at the title, so only they need the file system.
     std::vector<std::uint8_t> looked;
@@ -479,12 +483,13 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
     // Each row depends only on its own name and its index, so the rows are shared out in
     // contiguous parts; every thread writes its own rows' new names and nothing else.
     RowThreads::shareOut(rows.rows.size(), [&](size_t from, size_t to) {
-        computeRange(rows, params, present, from, to);
+        computeRange(rows, params, present, from, to, hashes);
     });
 }
 
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
-                         const std::vector<std::uint8_t> *present, std::size_t from, std::size_t to)
+                         const std::vector<std::uint8_t> *present, std::size_t from, std::size_t to,
+                         NewNameHashes *hashes)
 {
     to = std::min(to, rows.rows.size());
     if (from >= to)
@@ -496,5 +501,5 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
     }
     if (rows.problems.size() != rows.rows.size())
         rows.problems.reset(rows.rows.size());
-    computeRange(rows, params, present, from, to);
+    computeRange(rows, params, present, from, to, hashes);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class FileRows;
+class NewNameHashes;
 
 // One running number: its value at the current row and what each row adds to it. It starts
 // at a stored 32-bit value and counts on past the 32-bit limits without wrapping; a value
@@ -61,12 +62,14 @@ bool newNamesNeedPresence(const RenameParameters &params);
 // Recomputes every row's new name, in list order, from params. present, when given, is the
 // caller's knowledge of which rows' files exist (same size as rows); otherwise each row is
 // looked up. Touches nothing but FileRow::newName and the rule's marks in FileRows::problems.
+// hashes, when given (reset for these rows), takes every row computed, for the marking.
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
-                         const std::vector<std::uint8_t> *present = nullptr);
+                         const std::vector<std::uint8_t> *present = nullptr,
+                         NewNameHashes *hashes = nullptr);
 // Rows [from, to) only, on the calling thread, with the names the whole run gives them
 // (the counters at row k are those of row k of the whole list, or of its folder's run of
 // rows when the numbers restart in every folder). present, when given, covers
 // every row; without it every row is looked up when the rule needs it.
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
-                         const std::vector<std::uint8_t> *present, std::size_t from,
-                         std::size_t to);
+                         const std::vector<std::uint8_t> *present, std::size_t from, std::size_t to,
+                         NewNameHashes *hashes = nullptr);

@@ -16,6 +16,13 @@
 #include <QStyle>
 
 namespace {
+
+// The mark row's new name shows.
+RowProblem shownProblem(const FileListModel &model, int row)
+{
+    return RowProblem(
+        model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole).toInt());
+}
 // Sets a file's modification time after its content is written.
 bool setModified(const QString &path, const QDateTime &when)
 {
@@ -188,11 +195,7 @@ private slots:
         QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
 
         FileListModel &model = f.view()->fileModel();
-        const auto problem = [&](int row) {
-            return RowProblem(
-                model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole)
-                    .toInt());
-        };
+        const auto problem = [&](int row) { return shownProblem(model, row); };
         QTRY_COMPARE(problem(1), RowProblem::Duplicate);
         QCOMPARE(problem(2), RowProblem::Duplicate);
         QCOMPARE(problem(0), RowProblem::None);
@@ -209,6 +212,30 @@ private slots:
                      QStringLiteral("3 File(s) Listed from Folder [%1]").arg(f.tree.root()));
     }
 
+    // A file renamed alone takes its new name as loaded, with no recompute: the marks follow
+    // at once, so what the markings keep between them must not outlive the rename.
+    void marksFollowARowRenamedAlone()
+    {
+        ShellFixture f;
+        for (const char *name : {"a.txt", "b.txt"})
+            QVERIFY(f.tree.createFile(QLatin1String(name)));
+        startListing(f, f.tree.root());
+        CAppSettings settings;
+        settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);
+        settings.setValue(CAppSettings::Key::FindText, QStringLiteral("a."));
+        settings.setValue(CAppSettings::Key::ReplaceText, QStringLiteral("c."));
+        QVERIFY(f.run(QStringLiteral("DisplayNewNames")));
+        FileListModel &model = f.view()->fileModel();
+        const auto problem = [&](int row) { return shownProblem(model, row); };
+        f.view()->controller().finishNewNames();
+        QCOMPARE(model.rows().rows[0].newName, QStringLiteral("c.txt"));
+        QCOMPARE(problem(0), RowProblem::None);
+        model.renameRow(1, QStringLiteral("c.txt"));
+        QTRY_COMPARE(problem(0), RowProblem::Exists);
+        model.renameRow(1, QStringLiteral("d.txt"));
+        QTRY_COMPARE(problem(0), RowProblem::None);
+    }
+
     // A list large enough to be marked in steps between event-loop turns: the marks are set
     // when the column counts as computed, and a change of the rows under a marking in steps
     // (a check box, rows sorted) starts it again, with the marks of the rows as they are.
@@ -221,11 +248,7 @@ private slots:
         startListing(f, f.tree.root());
         ListController &controller = f.view()->controller();
         FileListModel &model = f.view()->fileModel();
-        const auto problem = [&](int row) {
-            return RowProblem(
-                model.data(model.index(row, FileListModel::NewName), FileListModel::kProblemRole)
-                    .toInt());
-        };
+        const auto problem = [&](int row) { return shownProblem(model, row); };
         QSignalSpy computed(&controller, &ListController::newNamesComputed);
         CAppSettings settings;
         settings.setValue(CAppSettings::Key::CheckFindAndReplace, 1);

@@ -21,6 +21,7 @@ private slots:
     void marksFollowTheNewNames();
     void manyRowsAcrossThreads();
     void agreesWithPlainGrouping();
+    void keptHashesAndNamesAgree();
 };
 
 namespace {
@@ -302,6 +303,73 @@ void NameConflictsTest::agreesWithPlainGrouping()
         QVERIFY(rows.rows.size() > 16384); // shared among threads, in several partitions
         QVERIFY(expected.count(u'D') > 100 && expected.count(u'E') > 100);
         QCOMPARE(marks(rows), expected);
+    }
+}
+
+// The marks with what the recompute and earlier markings keep (the new names' hashes, the
+// loaded names laid out) are those of a marking from scratch, through changes of new names
+// (each row taken again) and check boxes, and kept data that does not fit is not used.
+void NameConflictsTest::keptHashesAndNamesAgree()
+{
+    const QStringList names = {u"a.txt"_qs, u"A.TXT"_qs, u"b"_qs, u"Ärger"_qs, u"ärger"_qs,
+                               u"c/d"_qs,   u""_qs,      u"σ"_qs, u"Σ"_qs,     u"x.jpg"_qs};
+    for (const bool ignoreCase : {false, true}) {
+        QRandomGenerator random(ignoreCase ? 3 : 5); // a fixed seed: the same rows every run
+        FileRows rows;
+        for (int folder = 0; folder < 60; ++folder)
+            for (int r = 0; r < 300; ++r) {
+                appendRow(rows, u"/nowhere/"_qs + QString::number(folder),
+                          (names[r % names.size()] + QString::number(r / names.size())).toUtf8());
+                rows.rows.back().checked = random.bounded(8) != 0;
+            }
+        const auto renameSome = [&](int count) {
+            for (int k = 0; k < count; ++k) {
+                FileRow &row = rows.rows[size_t(random.bounded(int(rows.rows.size())))];
+                const QString name = names[random.bounded(names.size())];
+                row.newName = name + QString::number(random.bounded(40));
+            }
+        };
+        const auto fromScratch = [&] {
+            FileRows copy = rows;
+            markNameConflicts(copy, ConflictCheck{ignoreCase, {}});
+            return marks(copy);
+        };
+        NewNameHashes hashes;
+        ConflictMarkingCache cache;
+        const ConflictCheck kept{ignoreCase, {}, &hashes, &cache};
+        const auto takeAll = [&] {
+            hashes.reset(rows.rows.size(), ignoreCase);
+            for (size_t i = 0; i < rows.rows.size(); ++i)
+                hashes.take(rows, i);
+        };
+
+        renameSome(12000);
+        takeAll();
+        markNameConflicts(rows, kept); // lays the loaded names out in the cache
+        const QString first = marks(rows);
+        QCOMPARE(first, fromScratch());
+        QVERIFY(first.count(u'D') > 50 && first.count(u'E') > 50 && first.count(u'I') > 50);
+
+        for (int change = 0; change < 3; ++change) {
+            renameSome(3000);
+            takeAll();
+            for (int k = 0; k < 2000; ++k)
+                rows.rows[size_t(random.bounded(int(rows.rows.size())))].checked ^= true;
+            markNameConflicts(rows, kept);
+            QCOMPARE(marks(rows), fromScratch());
+        }
+
+        // Hashes taken for the other comparison, or for other rows, are not used.
+        renameSome(3000);
+        hashes.reset(rows.rows.size(), !ignoreCase);
+        for (size_t i = 0; i < rows.rows.size(); ++i)
+            hashes.take(rows, i);
+        markNameConflicts(rows, kept);
+        QCOMPARE(marks(rows), fromScratch());
+        renameSome(3000);
+        hashes.reset(10, ignoreCase);
+        markNameConflicts(rows, kept);
+        QCOMPARE(marks(rows), fromScratch());
     }
 }
 
