@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -42,6 +43,14 @@ QByteArray shapeFolder(const QByteArray &root, Shape shape); // the folder to li
 void removeAll(const QByteArray &folder);
 
 double nowMs();
+// Runs work and adds the processor time it took, in milliseconds, to into: on a machine
+// shared with other work the wall time says more about the others than about the work.
+template <typename Work> void cpuTimed(std::vector<double> &into, const Work &work)
+{
+    const std::clock_t start = std::clock();
+    work();
+    into.push_back(double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
+}
 // A value of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1024 when it cannot be read.
 long long statusBytes(const char *field);
 double median(std::vector<double> values);

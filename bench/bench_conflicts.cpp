@@ -17,7 +17,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 int main(int argc, char **argv)
@@ -63,16 +62,11 @@ int main(int argc, char **argv)
     // The processor time of both too, on standard error: on a machine shared with other work
     // the wall time says more about the others than about the marking.
     std::vector<double> cpuWithout, cpuWith;
-    const auto cpuTimed = [](std::vector<double> &into, const auto &work) {
-        const std::clock_t start = std::clock();
-        work();
-        into.push_back(double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
-    };
     const auto recompute = [&] {
-        cpuTimed(cpuWithout, [&] { ComputeNewFileNames(rows, params); });
+        bench::cpuTimed(cpuWithout, [&] { ComputeNewFileNames(rows, params); });
     };
     const auto recomputeAndMark = [&] {
-        cpuTimed(cpuWith, [&] {
+        bench::cpuTimed(cpuWith, [&] {
             hashes.reset(rows.rows.size(), true);
             ComputeNewFileNames(rows, params, nullptr, &hashes);
             markNameConflicts(rows, check);
