@@ -205,7 +205,7 @@ public:
             if (m_anyMover)
                 eachLane(round, [&](size_t lane, size_t, size_t) {
                     for (size_t p = parts * lane / lanes(); p < parts * (lane + 1) / lanes(); ++p)
-                        markPartition(p);
+                        markPartition(m_scratch[lane % m_threads], p);
                 });
             return false;
         }
@@ -226,9 +226,9 @@ private:
 
     static int partitionBitsFor(size_t n)
     {
-        // About 4,096 names a partition.
+        // About 1,024 names a partition: its table then stays in the first-level cache.
         int bits = 0;
-        while (bits < 12 && (n >> bits) > 4096)
+        while (bits < 14 && (n >> bits) > 1024)
             ++bits;
         return bits;
     }
@@ -378,60 +378,80 @@ private:
         return m_check.ignoreCase ? sameIgnoringCase(r.newName, name) : r.newName == name;
     }
 
+    // A thread's working memory for its partitions, kept from one partition to the next.
+    struct Scratch
+    {
+        // An open-addressing table of the movers' names: each slot the name's hash with its
+        // lowest bit set (0: free), and beside it the mover's index. Mostly free, so that a
+        // look-up of a name no mover has ends at once.
+        std::vector<quint32> hashes;
+        std::vector<quint32> keys;
+        std::vector<quint32> first; // by mover: the first mover with its name
+        std::vector<quint8> state;  // by mover: Shared, and for a first mover Kept, Released
+    };
+
     // Groups the partition's movers by new name, finds which names stay taken or are left,
     // and notes it in the movers' flags. Only this thread writes these rows' flags.
-    void markPartition(size_t p)
+    void markPartition(Scratch &scratch, size_t p)
     {
         const NameKey *movers = m_keys.movers.data() + m_keys.moverStarts[p];
         const size_t count = m_keys.moverStarts[p + 1] - m_keys.moverStarts[p];
         if (count == 0)
             return;
-        struct Slot
-        {
-            quint32 hash;
-            qint32 key; // index into movers; -1: free
-        };
-        const size_t mask = std::bit_ceil(count * 2 + 2) - 1;
-        std::vector<Slot> table(mask + 1, Slot{0, -1});
-        std::vector<quint32> first(count);
-        std::vector<quint8> state(count, 0);
+        // At most a quarter full.
+        const size_t mask = std::bit_ceil(count * 4) - 1;
+        scratch.hashes.assign(mask + 1, 0);
+        scratch.keys.resize(mask + 1);
+        scratch.first.resize(count);
+        scratch.state.assign(count, 0);
+        quint32 *const hashes = scratch.hashes.data();
+        quint32 *const keys = scratch.keys.data();
+        quint32 *const first = scratch.first.data();
+        quint8 *const state = scratch.state.data();
         for (size_t k = 0; k < count; ++k) {
-            const FileRow &row = m_rows.rows[movers[k].row];
-            for (size_t s = movers[k].hash & mask;; s = (s + 1) & mask) {
-                Slot &slot = table[s];
-                if (slot.key < 0) {
-                    slot = Slot{movers[k].hash, qint32(k)};
+            const quint32 hash = movers[k].hash | 1;
+            for (size_t s = hash & mask;; s = (s + 1) & mask) {
+                if (hashes[s] == 0) {
+                    hashes[s] = hash;
+                    keys[s] = quint32(k);
                     first[k] = quint32(k);
                     break;
                 }
-                if (slot.hash == movers[k].hash && same(movers[slot.key].row, row, row.newName)) {
-                    first[k] = quint32(slot.key);
-                    state[size_t(slot.key)] |= Shared;
-                    state[k] |= Shared;
-                    break;
+                if (hashes[s] == hash) {
+                    const FileRow &row = m_rows.rows[movers[k].row];
+                    if (same(movers[keys[s]].row, row, row.newName)) {
+                        first[k] = keys[s];
+                        state[keys[s]] |= Shared;
+                        state[k] |= Shared;
+                        break;
+                    }
                 }
             }
         }
-        const std::vector<NameKey> &loaded = loadedKeys();
+        const NameKey *const loaded = loadedKeys().data();
         const size_t loadedEnd = loadedStarts()[p + 1];
         for (size_t l = loadedStarts()[p]; l < loadedEnd; ++l) {
-            const NameKey key = loaded[l];
-            const FileRow &row = m_rows.rows[key.row];
-            for (size_t s = key.hash & mask;; s = (s + 1) & mask) {
-                const Slot &slot = table[s];
-                if (slot.key < 0)
-                    break;
-                if (slot.hash == key.hash && same(movers[slot.key].row, row, row.loadedName)) {
-                    state[size_t(slot.key)] |= (m_flags[key.row] & Mover) ? Released : Kept;
+            const quint32 hash = loaded[l].hash | 1;
+            for (size_t s = hash & mask; hashes[s] != 0; s = (s + 1) & mask) {
+                if (hashes[s] != hash)
+                    continue;
+                const quint32 row = loaded[l].row;
+                const FileRow &r = m_rows.rows[row];
+                if (same(movers[keys[s]].row, r, r.loadedName)) {
+                    state[keys[s]] |= (m_flags[row] & Mover) ? Released : Kept;
                     break;
                 }
             }
         }
         // What the group learnt goes to each mover's flags; the rows themselves are read in
-        // their own order afterwards, which the cache follows.
-        for (size_t k = 0; k < count; ++k)
-            m_flags[movers[k].row] |=
+        // their own order afterwards, which the cache follows. The movers lie all over the
+        // rows, so only flags that change are written: most movers share with nobody.
+        for (size_t k = 0; k < count; ++k) {
+            const quint8 learnt =
                 quint8(state[k] & Shared) | quint8(state[first[k]] & (Kept | Released));
+            if (learnt != 0)
+                m_flags[movers[k].row] |= learnt;
+        }
     }
 
     // The marks, row by row: earlier marks of this kind go, the rule's own marks stay.
@@ -475,6 +495,7 @@ private:
     const UnlistedNames *m_unlisted = nullptr;
     // By lane: the rows whose new name is refused, in row order, and why.
     std::vector<std::vector<std::pair<size_t, QString>>> m_refused;
+    std::vector<Scratch> m_scratch = std::vector<Scratch>(m_threads); // by thread
     std::vector<quint8> m_flags;
     std::vector<quint32> m_newHashes, m_loadedHashes;
     // Keys by lane and partition: first counts, then where each lane writes next.
@@ -495,11 +516,20 @@ quint64 foldedUnit(char16_t c)
     return char16_t(QChar::toCaseFolded(char32_t(c)));
 }
 
-// A hash of the case-folded code units, four at a time: names that sameIgnoringCase takes
-// for one have the same. A run of four ASCII units is folded at once, with bit arithmetic.
-quint32 foldedHash(const QString &name)
+// A unit of a name that needs a closer look: beyond ASCII, '/' or NUL.
+bool unusualUnit(char16_t c)
+{
+    return c >= 0x80 || c == u'/' || c == 0;
+}
+
+// A hash of the code units, four at a time, case-folded when Fold: names that
+// sameIgnoringCase takes for one have the same. A run of four ASCII units is folded at once,
+// with bit arithmetic. plain: every unit is ASCII and none is '/' or NUL, found on the way.
+template <bool Fold> quint32 unitHash(const QString &name, bool &plain)
 {
     constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
+    constexpr quint64 kLow = 0x0001000100010001ull;
+    constexpr quint64 kHigh = 0x8000800080008000ull;
     const auto *units = reinterpret_cast<const char16_t *>(name.utf16());
     const qsizetype size = name.size();
     quint64 h = quint64(size) * kMultiplier;
@@ -507,40 +537,57 @@ quint32 foldedHash(const QString &name)
         h = (h ^ word) * kMultiplier;
         h ^= h >> 29;
     };
+    // A zero unit in x, for units below 0x8000 (as ASCII units are).
+    const auto zeroUnit = [](quint64 x) { return ((x - kLow) & ~x & kHigh) != 0; };
+    bool unusual = false;
     qsizetype k = 0;
     for (; k + 4 <= size; k += 4) {
         quint64 word;
         std::memcpy(&word, units + k, sizeof word);
         if ((word & 0xFF80FF80FF80FF80ull) == 0) {
-            // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
-            const quint64 fromA = word + 0x003F003F003F003Full;
-            const quint64 pastZ = word + 0x0025002500250025ull;
-            word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
+            unusual = unusual || zeroUnit(word) || zeroUnit(word ^ (u'/' * kLow));
+            if constexpr (Fold) {
+                // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
+                const quint64 fromA = word + 0x003F003F003F003Full;
+                const quint64 pastZ = word + 0x0025002500250025ull;
+                word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
+            }
         } else {
-            word = foldedUnit(units[k]) | foldedUnit(units[k + 1]) << 16 |
-                   foldedUnit(units[k + 2]) << 32 | foldedUnit(units[k + 3]) << 48;
+            unusual = true;
+            if constexpr (Fold)
+                word = foldedUnit(units[k]) | foldedUnit(units[k + 1]) << 16 |
+                       foldedUnit(units[k + 2]) << 32 | foldedUnit(units[k + 3]) << 48;
         }
         mix(word);
     }
     quint64 tail = 0;
-    for (int shift = 0; k < size; ++k, shift += 16)
-        tail |= foldedUnit(units[k]) << shift;
+    for (int shift = 0; k < size; ++k, shift += 16) {
+        unusual = unusual || unusualUnit(units[k]);
+        tail |= (Fold ? foldedUnit(units[k]) : quint64(units[k])) << shift;
+    }
     mix(tail);
+    plain = !unusual;
     return quint32(h ^ (h >> 32));
+}
+
+quint32 nameHash(bool ignoreCase, quint32 folder, const QString &name, bool &plain)
+{
+    const quint32 h = ignoreCase ? unitHash<true>(name, plain) : unitHash<false>(name, plain);
+    return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
 }
 
 } // namespace
 
 quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name)
 {
-    const quint32 h = ignoreCase ? foldedHash(name) : quint32(qHash(name, 0));
-    return (h ^ (folder * 0x9E3779B9u)) * 0x85EBCA6Bu;
+    bool plain;
+    return nameHash(ignoreCase, folder, name, plain);
 }
 
 void NewNameHashes::reset(std::size_t rows, bool ignoreCase)
 {
     m_ignoreCase = ignoreCase;
-    m_hashes.assign(rows, 0);
+    m_hashes.resize(rows); // read only for Renamed rows, which take theirs
     m_states.assign(rows, Kept);
 }
 
@@ -551,12 +598,16 @@ void NewNameHashes::take(const FileRows &rows, std::size_t i)
     const FileRow &row = rows.rows[i];
     if (row.newName == row.loadedName) {
         m_states[i] = Kept;
-    } else if (!invalidNameDetail(row.newName).isEmpty()) {
-        m_states[i] = Refused;
-    } else {
-        m_states[i] = Renamed;
-        m_hashes[i] = folderNameHash(m_ignoreCase, row.folder, row.newName);
+        return;
     }
+    // A plain name of a usable length needs no closer look; invalidNameDetail decides the
+    // others.
+    bool plain;
+    m_hashes[i] = nameHash(m_ignoreCase, row.folder, row.newName, plain);
+    const qsizetype size = row.newName.size();
+    const bool dots = size <= 2 && (row.newName == u"." || row.newName == u"..");
+    const bool usable = plain && size > 0 && size <= kLongestNameBytes && !dots;
+    m_states[i] = usable || invalidNameDetail(row.newName).isEmpty() ? Renamed : Refused;
 }
 
 ConflictMarking::ConflictMarking(FileRows &rows, ConflictCheck check)

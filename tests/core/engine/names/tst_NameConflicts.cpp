@@ -147,6 +147,11 @@ void NameConflictsTest::invalidNames_data()
     QTest::newRow("three dots") << u"..."_qs << QString();
     QTest::newRow("slash") << u"a/b"_qs << u"invalid: holds \"/\""_qs;
     QTest::newRow("nul") << u"a\0b"_qs << u"invalid: holds a NUL character"_qs;
+    // Past the first four characters, which are looked at four at a time.
+    QTest::newRow("slash later") << u"abcdef/gh"_qs << u"invalid: holds \"/\""_qs;
+    QTest::newRow("nul later") << QStringView(u"abcdefgh\0", 9).toString()
+                               << u"invalid: holds a NUL character"_qs;
+    QTest::newRow("next to slash") << u"abcd.0.-"_qs << QString();
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << u"invalid: half of a character"_qs;
 }
 
@@ -163,6 +168,15 @@ void NameConflictsTest::invalidNames()
     markNameConflicts(rows, {});
     QCOMPARE(rows.problems.kind(0), detail.isEmpty() ? RowProblem::None : RowProblem::Invalid);
     QCOMPARE(problemReason(rows.problems.kind(0), rows.problems.detail(0)), detail);
+
+    // The hashes a recompute takes tell refused names apart the same way.
+    for (const bool ignoreCase : {false, true}) {
+        NewNameHashes hashes;
+        hashes.reset(1, ignoreCase);
+        hashes.take(rows, 0);
+        QCOMPARE(hashes.state(0),
+                 detail.isEmpty() ? NewNameHashes::Renamed : NewNameHashes::Refused);
+    }
 }
 
 void NameConflictsTest::unlistedEntriesOnDisk()
