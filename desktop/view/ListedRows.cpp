@@ -36,8 +36,8 @@ void ListedRows::startReadingUnlisted()
     // The thread works on copies alone, and is left to end by itself when the rows change
     // again before it is done.
     std::thread([read, paths = UnlistedNames::folderPathsOf(rows),
-                 counts = UnlistedNames::listedCountsOf(rows), ignoreCase = !m_subFoldersListed] {
-        UnlistedNames names(paths, counts, ignoreCase);
+                 listed = UnlistedNames::listedNamesOf(rows), ignoreCase = !m_subFoldersListed] {
+        UnlistedNames names(paths, listed, ignoreCase);
         const std::lock_guard guard(read->lock);
         read->names = std::move(names);
         read->ready.notify_all();

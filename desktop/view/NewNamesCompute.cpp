@@ -23,11 +23,14 @@ NewNamesCompute::NewNamesCompute(ListedRows &rows) : m_rows(rows)
     // follow check boxes, single-file renames and removed rows.
     FileListModel &model = rows.model();
     connect(&model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &topLeft, const QModelIndex &, const QList<int> &roles) {
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                   const QList<int> &roles) {
                 if (topLeft.column() >= FileListModel::NewName)
                     return;
                 if (roles != QList<int>{Qt::CheckStateRole})
                     dropKeptNames();
+                else
+                    retakeChecks(size_t(topLeft.row()), size_t(bottomRight.row()) + 1);
                 restartMarking();
             });
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
@@ -62,6 +65,16 @@ void NewNamesCompute::retakeHash(std::size_t row)
     const FileRows &rows = m_rows.model().rows();
     if (m_hashesTaken && m_newNameHashes.fits(rows.rows.size(), marksIgnoreCase()))
         m_newNameHashes.take(rows, row);
+}
+
+void NewNamesCompute::retakeChecks(std::size_t from, std::size_t to)
+{
+    // Even while a recompute is under way: rows it computed already are not taken again.
+    const FileRows &rows = m_rows.model().rows();
+    if (!m_newNameHashes.fits(rows.rows.size(), marksIgnoreCase()))
+        return;
+    for (std::size_t i = from; i < std::min(to, rows.rows.size()); ++i)
+        m_newNameHashes.take(rows, i);
 }
 
 void NewNamesCompute::restartMarking()

@@ -92,6 +92,8 @@ private:
     bool marksIgnoreCase() const;
     // Row row's new name changed after the recompute: its hash too.
     void retakeHash(std::size_t row);
+    // Rows [from, to) were checked or unchecked: their hashes say so.
+    void retakeChecks(std::size_t from, std::size_t to);
     // The rows' loaded names or places changed (not only their check boxes): what the
     // markings keep between them goes.
     void dropKeptNames();

@@ -7,6 +7,7 @@
 #include "core/system/FolderReader.h"
 
 #include <QHashFunctions>
+#include <QSet>
 
 #include <algorithm>
 #include <bit>
@@ -41,14 +42,14 @@ QString invalidNameDetail(QStringView newName)
 }
 
 UnlistedNames::UnlistedNames(const FileRows &rows, bool ignoreCase)
-    : UnlistedNames(folderPathsOf(rows), listedCountsOf(rows), ignoreCase)
+    : UnlistedNames(folderPathsOf(rows), listedNamesOf(rows), ignoreCase)
 {}
 
 UnlistedNames::UnlistedNames(const std::vector<QByteArray> &folderPaths,
-                             const std::vector<qsizetype> &listedCounts, bool ignoreCase)
+                             const std::vector<std::vector<QString>> &listedNames, bool ignoreCase)
     : m_ignoreCase(ignoreCase)
 {
-    read(folderPaths, listedCounts, nullptr);
+    read(folderPaths, listedNames, nullptr);
 }
 
 std::vector<QByteArray> UnlistedNames::folderPathsOf(const FileRows &rows)
@@ -60,21 +61,22 @@ std::vector<QByteArray> UnlistedNames::folderPathsOf(const FileRows &rows)
     return paths;
 }
 
-std::vector<qsizetype> UnlistedNames::listedCountsOf(const FileRows &rows)
+std::vector<std::vector<QString>> UnlistedNames::listedNamesOf(const FileRows &rows)
 {
-    std::vector<qsizetype> listed(rows.folders.size(), 0);
+    std::vector<std::vector<QString>> listed(rows.folders.size());
     for (const FileRow &row : rows.rows)
-        ++listed[row.folder];
+        listed[row.folder].push_back(row.loadedName);
     return listed;
 }
 
 void UnlistedNames::reread(const FileRows &rows, const std::vector<bool> &changed)
 {
-    read(folderPathsOf(rows), listedCountsOf(rows), &changed);
+    read(folderPathsOf(rows), listedNamesOf(rows), &changed);
 }
 
 void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
-                         const std::vector<qsizetype> &listed, const std::vector<bool> *only)
+                         const std::vector<std::vector<QString>> &listed,
+                         const std::vector<bool> *only)
 {
     m_byFolder.resize(folderPaths.size());
     for (size_t f = 0; f < folderPaths.size(); ++f) {
@@ -83,6 +85,7 @@ void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
         m_byFolder[f].clear();
         const QByteArray &path = folderPaths[f];
         const char *folder = path.isEmpty() ? "." : path.constData();
+        const size_t listedCount = f < listed.size() ? listed[f].size() : 0;
         qsizetype entries = 0;
         {
             FolderReader counter(folder);
@@ -90,16 +93,38 @@ void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
                 ++entries;
         }
         // Counting is cheap; the names are kept only where some entry is not a row.
-        if (f < listed.size() && entries == listed[f])
+        if (size_t(entries) == listedCount)
             continue;
+        // Exactly equal, not as the sets compare: an entry that differs from a row's name in
+        // case only is another file, and stays.
+        QSet<QString> rowNames;
+        if (listedCount != 0) {
+            rowNames.reserve(qsizetype(listedCount));
+            for (const QString &name : listed[f])
+                rowNames.insert(name);
+        }
         FolderReader reader(folder);
         QMultiHash<quint32, QString> &names = m_byFolder[f];
-        names.reserve(entries);
         while (const char *entry = reader.next()) {
-            const QString name = decodeFileName(QByteArrayView(entry));
-            names.insert(folderNameHash(m_ignoreCase, quint32(f), name), name);
+            QString name = decodeFileName(QByteArrayView(entry));
+            if (!rowNames.contains(name))
+                names.insert(folderNameHash(m_ignoreCase, quint32(f), name), std::move(name));
         }
     }
+    qsizetype kept = 0;
+    for (const QMultiHash<quint32, QString> &names : m_byFolder)
+        kept += names.size();
+    m_hashes.assign(kept == 0 ? 0 : std::bit_ceil(size_t(kept) * 4), 0);
+    m_slotShift = 64 - std::max(1, int(std::bit_width(m_hashes.size())) - 1);
+    const size_t mask = m_hashes.size() - 1;
+    for (const QMultiHash<quint32, QString> &names : m_byFolder)
+        for (auto it = names.keyBegin(); it != names.keyEnd(); ++it) {
+            const quint32 hash = *it | 1;
+            size_t s = slotOf(*it);
+            while (m_hashes[s] != 0 && m_hashes[s] != hash)
+                s = (s + 1) & mask;
+            m_hashes[s] = hash;
+        }
 }
 
 bool UnlistedNames::contains(quint32 folder, const QString &name) const
@@ -279,8 +304,7 @@ private:
                 m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
                 ++loaded[partitionOf(m_loadedHashes[i])];
             }
-            if (!row.checked)
-                continue;
+            // The hashes know the check boxes too: this row is read only without them.
             if (m_newNameHashes) {
                 const NewNameHashes::State state = m_newNameHashes->state(i);
                 if (state == NewNameHashes::Kept)
@@ -291,7 +315,7 @@ private:
                     ++movers[partitionOf(m_newHashes[i])];
                     continue;
                 }
-            } else if (row.newName == row.loadedName) {
+            } else if (!row.checked || row.newName == row.loadedName) {
                 continue;
             }
             QString invalid = invalidNameDetail(row.newName);
@@ -472,7 +496,7 @@ private:
                 now = RowProblem::Duplicate;
             else if (flags & Kept)
                 now = RowProblem::Exists;
-            else if (!(flags & Released) && m_unlisted &&
+            else if (!(flags & Released) && m_unlisted && m_unlisted->mayContain(m_newHashes[i]) &&
                      m_unlisted->contains(m_rows.rows[i].folder, m_rows.rows[i].newName,
                                           m_newHashes[i]))
                 now = RowProblem::Exists;
@@ -596,7 +620,7 @@ void NewNameHashes::take(const FileRows &rows, std::size_t i)
     if (i >= m_states.size())
         return; // dropped (reset for no rows) while a recompute was under way
     const FileRow &row = rows.rows[i];
-    if (row.newName == row.loadedName) {
+    if (!row.checked || row.newName == row.loadedName) {
         m_states[i] = Kept;
         return;
     }

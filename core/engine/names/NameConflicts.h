@@ -26,7 +26,9 @@ quint32 folderNameHash(bool ignoreCase, quint32 folder, const QString &name);
 
 // The names on disk in each listed folder that no row lists (hidden or read-only files left
 // out of the list, sub-folders, files made since), by folder index. A folder whose entries
-// are exactly as many as its rows is taken to hold only them and keeps no set.
+// are exactly as many as its rows is taken to hold only them and keeps no set. An entry
+// called exactly as a row's loaded name is that row's file, and is not kept: whether its
+// name stays taken is the row's to say.
 class UnlistedNames
 {
 public:
@@ -34,12 +36,12 @@ public:
     // Reads every folder of rows once. ignoreCase: keep the names case-folded.
     UnlistedNames(const FileRows &rows, bool ignoreCase);
     // The same from what the reading needs of the rows, so that it can run on another thread
-    // while they change: each folder's path and how many rows it lists (listedCounts).
+    // while they change: each folder's path and the loaded names of its rows (listedNames).
     UnlistedNames(const std::vector<QByteArray> &folderPaths,
-                  const std::vector<qsizetype> &listedCounts, bool ignoreCase);
+                  const std::vector<std::vector<QString>> &listedNames, bool ignoreCase);
     // What the constructor above takes of rows.
     static std::vector<QByteArray> folderPathsOf(const FileRows &rows);
-    static std::vector<qsizetype> listedCountsOf(const FileRows &rows);
+    static std::vector<std::vector<QString>> listedNamesOf(const FileRows &rows);
     // Reads again the folders whose index is set in changed (one flag per folder of rows).
     void reread(const FileRows &rows, const std::vector<bool> &changed);
 
@@ -48,14 +50,36 @@ public:
     bool contains(quint32 folder, const QString &name) const;
     // The same, with hash = folderNameHash(ignoresCase(), folder, name) known.
     bool contains(quint32 folder, const QString &name, quint32 hash) const;
+    // False when no folder holds an entry under hash (folderNameHash): a look-up that needs
+    // neither the folder nor the name, for the many names that are not there.
+    bool mayContain(quint32 hash) const
+    {
+        if (m_hashes.empty())
+            return false;
+        const size_t mask = m_hashes.size() - 1;
+        for (size_t s = slotOf(hash); m_hashes[s] != 0; s = (s + 1) & mask)
+            if (m_hashes[s] == (hash | 1))
+                return true;
+        return false;
+    }
 
 private:
-    void read(const std::vector<QByteArray> &folderPaths, const std::vector<qsizetype> &listed,
-              const std::vector<bool> *only);
+    void read(const std::vector<QByteArray> &folderPaths,
+              const std::vector<std::vector<QString>> &listed, const std::vector<bool> *only);
+    // The first slot to look in for hash. Its top bits: one name in many folders has hashes
+    // whose low bits run in steps, and would crowd together.
+    size_t slotOf(quint32 hash) const
+    {
+        return size_t((quint64(hash) * 0x9E3779B97F4A7C15ull) >> m_slotShift);
+    }
 
     bool m_ignoreCase = false;
     // By a hash that agrees with the comparison, so that a look-up copies no name.
     std::vector<QMultiHash<quint32, QString>> m_byFolder;
+    // Every kept entry's hash with its lowest bit set, in an open-addressing table at most a
+    // quarter full (0: a free slot); empty when no entry is kept.
+    std::vector<quint32> m_hashes;
+    int m_slotShift = 63; // 64 less the bits of a slot's index
 };
 
 // A name under its hash (folderNameHash): the row it belongs to.
@@ -66,9 +90,10 @@ struct NameKey
 };
 
 // The hashes of the rows' new names, taken by the recompute while each name is at hand, for
-// the marking that follows: reading a million names from memory again cost the marking more
-// than the rest of its work. Entry i holds for row i until the row's names change; whoever
-// changes them afterwards takes the row again, or stops handing the hashes to the marking.
+// the marking that follows: reading a million names, or even a million rows, from memory
+// again cost the marking more than the rest of its work. Entry i holds for row i until the
+// row's names or its check box change; whoever changes them afterwards takes the row again,
+// or stops handing the hashes to the marking.
 class NewNameHashes
 {
 public:
@@ -85,7 +110,7 @@ public:
 
     enum State : quint8
     {
-        Kept = 0,    // the new name is the loaded one
+        Kept = 0,    // unchecked, or the new name is the loaded one
         Renamed = 1, // the new name differs, and its hash is taken
         Refused = 2, // the new name differs and cannot name a file (invalidNameDetail)
     };

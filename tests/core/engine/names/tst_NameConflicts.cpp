@@ -185,6 +185,7 @@ void NameConflictsTest::unlistedEntriesOnDisk()
     QVERIFY(tree.createFile(u"one.txt"_qs));
     QVERIFY(tree.createFile(u"two.txt"_qs));
     QVERIFY(tree.createFile(u".hidden"_qs)); // left out of the list, as by the filter
+    QVERIFY(tree.createFile(u"TWO.TXT"_qs)); // left out too: read-only, say
     QVERIFY(tree.createFolder(u"sub"_qs));
     FileRows rows;
     appendRow(rows, tree.root(), "one.txt");
@@ -201,6 +202,8 @@ void NameConflictsTest::unlistedEntriesOnDisk()
         {u"SUB"_qs, u"free"_qs, true, u"E."_qs},
         // A listed name that its row leaves is free, whatever the disk holds now.
         {u"two.txt"_qs, u"three.txt"_qs, false, u".."_qs},
+        // An unlisted entry that differs from a listed name in case only is another file.
+        {u"TWO.TXT"_qs, u"two.txt"_qs, false, u"E."_qs},
         {u"one.txt"_qs, u"one.txt"_qs, false, u".E"_qs},
     };
     for (const Case &c : cases) {
@@ -367,8 +370,11 @@ void NameConflictsTest::keptHashesAndNamesAgree()
         for (int change = 0; change < 3; ++change) {
             renameSome(3000);
             takeAll();
-            for (int k = 0; k < 2000; ++k)
-                rows.rows[size_t(random.bounded(int(rows.rows.size())))].checked ^= true;
+            for (int k = 0; k < 2000; ++k) {
+                const size_t i = size_t(random.bounded(int(rows.rows.size())));
+                rows.rows[i].checked ^= true;
+                hashes.take(rows, i); // the hashes know the check boxes too
+            }
             markNameConflicts(rows, kept);
             QCOMPARE(marks(rows), fromScratch());
         }
