@@ -114,7 +114,7 @@ void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
     qsizetype kept = 0;
     for (const QMultiHash<quint32, QString> &names : m_byFolder)
         kept += names.size();
-    m_hashes.assign(kept == 0 ? 0 : std::bit_ceil(size_t(kept) * 4), 0);
+    m_hashes.assign(kept == 0 ? 0 : std::bit_ceil(size_t(kept) * 16), 0);
     m_slotShift = 64 - std::max(1, int(std::bit_width(m_hashes.size())) - 1);
     const size_t mask = m_hashes.size() - 1;
     for (const QMultiHash<quint32, QString> &names : m_byFolder)
@@ -422,8 +422,8 @@ private:
         const size_t count = m_keys.moverStarts[p + 1] - m_keys.moverStarts[p];
         if (count == 0)
             return;
-        // At most a quarter full.
-        const size_t mask = std::bit_ceil(count * 4) - 1;
+        // At most an eighth full.
+        const size_t mask = std::bit_ceil(count * 8) - 1;
         scratch.hashes.assign(mask + 1, 0);
         scratch.keys.resize(mask + 1);
         scratch.first.resize(count);
@@ -546,51 +546,74 @@ bool unusualUnit(char16_t c)
     return c >= 0x80 || c == u'/' || c == 0;
 }
 
+// The four units at units as one word, case-folded when Fold; unusual gains a set bit when
+// one of them is beyond ASCII, '/' or NUL. Inlined: called for every word of every name.
+template <bool Fold>
+[[gnu::always_inline]] inline quint64 foldedWord(const char16_t *units, quint64 &unusual)
+{
+    constexpr quint64 kLow = 0x0001000100010001ull;
+    constexpr quint64 kHigh = 0x8000800080008000ull;
+    // Bits set where x has a zero unit, for units below 0x8000 (as ASCII units are).
+    const auto zeroUnits = [](quint64 x) { return (x - kLow) & ~x & kHigh; };
+    quint64 word;
+    std::memcpy(&word, units, sizeof word);
+    if (const quint64 beyond = word & 0xFF80FF80FF80FF80ull; beyond == 0) {
+        unusual |= zeroUnits(word) | zeroUnits(word ^ (u'/' * kLow));
+        if constexpr (Fold) {
+            // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
+            const quint64 fromA = word + 0x003F003F003F003Full;
+            const quint64 pastZ = word + 0x0025002500250025ull;
+            word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
+        }
+    } else {
+        unusual |= beyond;
+        if constexpr (Fold)
+            word = foldedUnit(units[0]) | foldedUnit(units[1]) << 16 | foldedUnit(units[2]) << 32 |
+                   foldedUnit(units[3]) << 48;
+    }
+    return word;
+}
+
 // A hash of the code units, four at a time, case-folded when Fold: names that
 // sameIgnoringCase takes for one have the same. A run of four ASCII units is folded at once,
 // with bit arithmetic. plain: every unit is ASCII and none is '/' or NUL, found on the way.
 template <bool Fold> quint32 unitHash(const QString &name, bool &plain)
 {
     constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
-    constexpr quint64 kLow = 0x0001000100010001ull;
-    constexpr quint64 kHigh = 0x8000800080008000ull;
-    const auto *units = reinterpret_cast<const char16_t *>(name.utf16());
+    const auto *units = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype size = name.size();
-    quint64 h = quint64(size) * kMultiplier;
-    const auto mix = [&h](quint64 word) {
+    // Two runs of mixing, taking the words in turn: each waits on its own multiplications
+    // only, so the two overlap.
+    quint64 even = quint64(size) * kMultiplier;
+    quint64 odd = kMultiplier;
+    const auto mix = [](quint64 &h, quint64 word) {
         h = (h ^ word) * kMultiplier;
         h ^= h >> 29;
     };
-    // A zero unit in x, for units below 0x8000 (as ASCII units are).
-    const auto zeroUnit = [](quint64 x) { return ((x - kLow) & ~x & kHigh) != 0; };
-    bool unusual = false;
+    quint64 unusual = 0; // not zero once a unit is beyond ASCII, '/' or NUL
     qsizetype k = 0;
-    for (; k + 4 <= size; k += 4) {
-        quint64 word;
-        std::memcpy(&word, units + k, sizeof word);
-        if ((word & 0xFF80FF80FF80FF80ull) == 0) {
-            unusual = unusual || zeroUnit(word) || zeroUnit(word ^ (u'/' * kLow));
-            if constexpr (Fold) {
-                // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
-                const quint64 fromA = word + 0x003F003F003F003Full;
-                const quint64 pastZ = word + 0x0025002500250025ull;
-                word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
-            }
-        } else {
-            unusual = true;
-            if constexpr (Fold)
-                word = foldedUnit(units[k]) | foldedUnit(units[k + 1]) << 16 |
-                       foldedUnit(units[k + 2]) << 32 | foldedUnit(units[k + 3]) << 48;
+    for (; k + 8 <= size; k += 8) {
+        mix(even, foldedWord<Fold>(units + k, unusual));
+        mix(odd, foldedWord<Fold>(units + k + 4, unusual));
+    }
+    if (k + 4 <= size) {
+        mix(even, foldedWord<Fold>(units + k, unusual));
+        k += 4;
+    }
+    if (k < size && size >= 4) {
+        // The last four units, some of them mixed in already: one word rather than a loop.
+        mix(odd, foldedWord<Fold>(units + size - 4, unusual));
+    } else {
+        quint64 tail = 0;
+        for (int shift = 0; k < size; ++k, shift += 16) {
+            unusual |= unusualUnit(units[k]);
+            tail |= (Fold ? foldedUnit(units[k]) : quint64(units[k])) << shift;
         }
-        mix(word);
+        mix(odd, tail);
     }
-    quint64 tail = 0;
-    for (int shift = 0; k < size; ++k, shift += 16) {
-        unusual = unusual || unusualUnit(units[k]);
-        tail |= (Fold ? foldedUnit(units[k]) : quint64(units[k])) << shift;
-    }
-    mix(tail);
-    plain = !unusual;
+    plain = unusual == 0;
+    quint64 h = even;
+    mix(h, odd);
     return quint32(h ^ (h >> 32));
 }
 

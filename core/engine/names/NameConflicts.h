@@ -76,8 +76,9 @@ private:
     bool m_ignoreCase = false;
     // By a hash that agrees with the comparison, so that a look-up copies no name.
     std::vector<QMultiHash<quint32, QString>> m_byFolder;
-    // Every kept entry's hash with its lowest bit set, in an open-addressing table at most a
-    // quarter full (0: a free slot); empty when no entry is kept.
+    // Every kept entry's hash with its lowest bit set (0: a free slot), in an open-addressing
+    // table at most a sixteenth full, so that most look-ups meet a free slot at once; empty
+    // when no entry is kept.
     std::vector<quint32> m_hashes;
     int m_slotShift = 63; // 64 less the bits of a slot's index
 };
