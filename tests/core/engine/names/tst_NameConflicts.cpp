@@ -18,6 +18,8 @@ private slots:
     void invalidNames_data();
     void invalidNames();
     void unlistedEntriesOnDisk();
+    void oneUnlistedNameInManyFolders();
+    void caseVariantsOfEveryLength();
     void marksFollowTheNewNames();
     void manyRowsAcrossThreads();
     void agreesWithPlainGrouping();
@@ -214,6 +216,54 @@ void NameConflictsTest::unlistedEntriesOnDisk()
             rows, ConflictCheck{c.ignoreCase, [&]() -> const UnlistedNames & { return unlisted; }});
         QVERIFY2(marks(rows) == c.expected, qPrintable(c.first + u' ' + c.second));
     }
+}
+
+void NameConflictsTest::oneUnlistedNameInManyFolders()
+{
+    // The same entry in every folder: its hashes differ by folder only.
+    TestTree tree;
+    constexpr int kFolders = 300;
+    FileRows rows;
+    for (int f = 0; f < kFolders; ++f) {
+        const QString folder = u"d"_qs + QString::number(f);
+        QVERIFY(tree.createFile(folder + u"/.hidden"_qs));
+        QVERIFY(tree.createFile(folder + u"/a"_qs));
+        QVERIFY(tree.createFile(folder + u"/b"_qs));
+        appendRow(rows, tree.path(folder), "a");
+        appendRow(rows, tree.path(folder), "b");
+        rows.rows[rows.rows.size() - 2].newName = f % 3 == 0 ? u".hidden"_qs : u".Hidden"_qs;
+        rows.rows.back().newName = u"c"_qs;
+    }
+    QString expected;
+    for (int f = 0; f < kFolders; ++f)
+        expected += f % 3 == 0 ? u"E."_qs : u".."_qs;
+    const UnlistedNames unlisted(rows, false);
+    markNameConflicts(rows,
+                      ConflictCheck{false, [&]() -> const UnlistedNames & { return unlisted; }});
+    QCOMPARE(marks(rows), expected);
+}
+
+void NameConflictsTest::caseVariantsOfEveryLength()
+{
+    // Names are hashed four characters at a time, the last few as one word: every length
+    // and every place of a character beyond ASCII is tried.
+    const QString letters = u"aBcDeFgHiJkLmNoPqRsTuVwXyZ"_qs;
+    for (int size = 1; size <= 20; ++size)
+        for (int at = -1; at < size; ++at) {
+            QString name = letters.left(size);
+            if (at >= 0)
+                name[at] = QChar(0xC4); // Ä
+            const QString upper = name.toUpper();
+            QCOMPARE(folderNameHash(true, 7, name), folderNameHash(true, 7, upper));
+            FileRows rows;
+            addRows(rows, {u"f:x>"_qs + name, u"f:y>"_qs + upper});
+            NewNameHashes hashes;
+            hashes.reset(rows.rows.size(), true);
+            for (size_t i = 0; i < rows.rows.size(); ++i)
+                hashes.take(rows, i);
+            markNameConflicts(rows, ConflictCheck{true, {}, &hashes, nullptr});
+            QVERIFY2(marks(rows) == u"DD"_qs, qPrintable(name));
+        }
 }
 
 void NameConflictsTest::marksFollowTheNewNames()
