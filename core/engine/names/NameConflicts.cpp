@@ -61,17 +61,21 @@ std::vector<QByteArray> UnlistedNames::folderPathsOf(const FileRows &rows)
     return paths;
 }
 
-std::vector<std::vector<QString>> UnlistedNames::listedNamesOf(const FileRows &rows)
+std::vector<std::vector<QString>> UnlistedNames::listedNamesOf(const FileRows &rows,
+                                                               const std::vector<bool> *only)
 {
     std::vector<std::vector<QString>> listed(rows.folders.size());
     for (const FileRow &row : rows.rows)
-        listed[row.folder].push_back(row.loadedName);
+        if (!only || (row.folder < only->size() && (*only)[row.folder]))
+            listed[row.folder].push_back(row.loadedName);
     return listed;
 }
 
 void UnlistedNames::reread(const FileRows &rows, const std::vector<bool> &changed)
 {
-    read(folderPathsOf(rows), listedNamesOf(rows), &changed);
+    // Only the folders read again: the others' names would be copied for nothing, before
+    // every marking that follows a change on disk.
+    read(folderPathsOf(rows), listedNamesOf(rows, &changed), &changed);
 }
 
 void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,

@@ -41,7 +41,9 @@ public:
                   const std::vector<std::vector<QString>> &listedNames, bool ignoreCase);
     // What the constructor above takes of rows.
     static std::vector<QByteArray> folderPathsOf(const FileRows &rows);
-    static std::vector<std::vector<QString>> listedNamesOf(const FileRows &rows);
+    // only: the folders whose names are wanted (one flag per folder); null for every one.
+    static std::vector<std::vector<QString>> listedNamesOf(const FileRows &rows,
+                                                           const std::vector<bool> *only = nullptr);
     // Reads again the folders whose index is set in changed (one flag per folder of rows).
     void reread(const FileRows &rows, const std::vector<bool> &changed);
 
