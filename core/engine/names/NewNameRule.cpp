@@ -482,9 +482,16 @@ void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,
     rows.problems.reset(rows.rows.size());
     // Each row depends only on its own name and its index, so the rows are shared out in
     // contiguous parts; every thread writes its own rows' new names and nothing else.
-    RowThreads::shareOut(rows.rows.size(), [&](size_t from, size_t to) {
+    const auto compute = [&](size_t from, size_t to) {
         computeRange(rows, params, present, from, to, hashes);
-    });
+    };
+    // A row whose template reads its file may cost a hundred times another (read or found in
+    // the cache, a slow disk): such rows are taken in pieces.
+    const std::optional<TemplateStep> step = TemplateStep::of(params);
+    if (step && step->readsFiles())
+        RowThreads::shareOutInPieces(rows.rows.size(), compute);
+    else
+        RowThreads::shareOut(rows.rows.size(), compute);
 }
 
 void ComputeNewFileNames(FileRows &rows, const RenameParameters &params,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <thread>
 #include <vector>
@@ -27,6 +28,30 @@ template <typename Work> void shareOut(std::size_t n, const Work &work)
     for (std::size_t p = 1; p < parts; ++p)
         helpers.emplace_back([&work, n, p, parts] { work(n * p / parts, n * (p + 1) / parts); });
     work(0, n / parts);
+    for (std::thread &t : helpers)
+        t.join();
+}
+
+// Runs work(from, to) over [0, n) in pieces that the threads claim in turn, for rows whose
+// cost varies: a thread slowed by its rows (or by the machine) then does fewer of them, where
+// with one part each the others would wait for it. About 32 pieces per thread.
+template <typename Work> void shareOutInPieces(std::size_t n, const Work &work)
+{
+    const std::size_t parts = threadsFor(n);
+    const std::size_t piece = std::max<std::size_t>(256, (n + parts * 32 - 1) / (parts * 32));
+    std::atomic<std::size_t> next{0};
+    const auto claim = [&] {
+        for (;;) {
+            const std::size_t from = next.fetch_add(piece, std::memory_order_relaxed);
+            if (from >= n)
+                return;
+            work(from, std::min(n, from + piece));
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t p = 1; p < parts; ++p)
+        helpers.emplace_back(claim);
+    claim();
     for (std::thread &t : helpers)
         t.join();
 }

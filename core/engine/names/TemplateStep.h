@@ -24,6 +24,8 @@ public:
 
     // Whether the template text can be used (when it cannot, every row keeps its name).
     bool isValid() const { return m_template != nullptr; }
+    // Whether a token reads the files' metadata.
+    bool readsFiles() const { return m_template && m_template->metadataKinds() != kNoMetadata; }
     // The starting name of row i of rows, its counter at i + 1 (list order). None when a
     // token has no value for this row; reason then says which ("no photo.taken"). Reads the
     // file's metadata (through the shared MetadataCache) when a token needs it.

@@ -18,6 +18,8 @@ private slots:
     void onlyTheNewNameChanges();
     void parametersComeFromTheStore();
     void everyParameterHasItsOwnField();
+    void rowsThatReadFilesSharedInPieces_data();
+    void rowsThatReadFilesSharedInPieces();
 };
 
 void ComputeNewFileNamesTest::presenceFollowsLstat()
@@ -208,3 +210,44 @@ void ComputeNewFileNamesTest::everyParameterHasItsOwnField()
 
 QTEST_GUILESS_MAIN(ComputeNewFileNamesTest)
 #include "tst_ComputeNewFileNames.moc"
+
+void ComputeNewFileNamesTest::rowsThatReadFilesSharedInPieces_data()
+{
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("one run") << false;
+    QTest::newRow("a run per folder") << true;
+}
+
+// A template that reads the files has its rows shared out in pieces among the threads: the
+// running numbers must still follow the list, across pieces and folders, as when each row is
+// named alone.
+void ComputeNewFileNamesTest::rowsThatReadFilesSharedInPieces()
+{
+    QFETCH(bool, restart);
+    TestTree tree;
+    FileRows rows;
+    // Runs of folders longer and shorter than a piece; the files do not exist, so the
+    // template's fallback names them.
+    const int runs[][2] = {{0, 9000}, {1, 1}, {0, 700}, {2, 12000}};
+    for (const auto &[folder, count] : runs) {
+        const QString location = tree.path(u"d"_qs + QString::number(folder));
+        for (int i = 0; i < count; ++i)
+            appendRow(rows, location, "f" + QByteArray::number(int(rows.rows.size())) + ".jpg");
+    }
+    RenameParameters p;
+    p.checkNameTemplate = true;
+    p.nameTemplate = u"{photo.model|\"p\"}{ext}"_qs;
+    p.checkNumberAtEnd = true;
+    p.restartNumbersEachFolder = restart;
+    ComputeNewFileNames(rows, p);
+    const QStringList together = newNames(rows);
+    QCOMPARE(together.at(0), u"p1.jpg"_qs);
+    QCOMPARE(together.at(9000), restart ? u"p1.jpg"_qs : u"p9001.jpg"_qs);
+    QCOMPARE(together.at(9702), restart ? u"p2.jpg"_qs : u"p9703.jpg"_qs);
+    QCOMPARE(together.last(), restart ? u"p12000.jpg"_qs : u"p21701.jpg"_qs);
+    for (size_t i = 0; i < rows.rows.size(); i += 97) {
+        rows.rows[i].newName.clear();
+        ComputeNewFileNames(rows, p, nullptr, i, i + 1);
+        QCOMPARE(rows.rows[i].newName, together.at(qsizetype(i)));
+    }
+}
