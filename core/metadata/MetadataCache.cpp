@@ -42,9 +42,57 @@ void MetadataCache::clear()
 {
     for (Shard &shard : m_shards) {
         const std::lock_guard guard(shard.lock);
-        shard.entries.clear();
-        shard.values.clear();
+        shard.clear();
     }
+}
+
+FileMetadata *MetadataCache::Shard::find(const Version &version, quint64 hash)
+{
+    if (table.empty())
+        return nullptr;
+    const quint32 tag = quint32(hash >> 32);
+    for (size_t i = firstSlot(hash);; i = i + 1 == table.size() ? 0 : i + 1) {
+        const quint64 slot = table[i];
+        if (slot == 0)
+            return nullptr;
+        const quint32 index = quint32(slot) - 1;
+        if (quint32(slot >> 32) == tag && versions[index] == version)
+            return &values[index];
+    }
+}
+
+FileMetadata &MetadataCache::Shard::entry(const Version &version, quint64 hash, bool &added)
+{
+    added = false;
+    if (FileMetadata *known = find(version, hash))
+        return *known;
+    if (versions.size() >= kMostEntriesPerShard)
+        clear();
+    if ((versions.size() + 1) * 2 > table.size()) {
+        table.assign(std::max<size_t>(64, table.size() * 2), 0);
+        for (size_t i = 0; i < versions.size(); ++i)
+            place(hashOf(versions[i]), quint32(i));
+    }
+    place(hash, quint32(versions.size()));
+    versions.push_back(version);
+    values.emplace_back();
+    added = true;
+    return values.back();
+}
+
+void MetadataCache::Shard::place(quint64 hash, quint32 index)
+{
+    size_t i = firstSlot(hash);
+    while (table[i] != 0)
+        i = i + 1 == table.size() ? 0 : i + 1;
+    table[i] = (hash >> 32 << 32) | (quint64(index) + 1);
+}
+
+void MetadataCache::Shard::clear()
+{
+    table.clear();
+    versions.clear();
+    values.clear();
 }
 
 FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
@@ -59,15 +107,14 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     }
     Version version{status.device, status.inode, status.size, status.modifiedSeconds,
                     status.modifiedNanoseconds};
+    quint64 hash = hashOf(version);
     {
-        Shard &shard = shardOf(version);
+        Shard &shard = shardOf(hash);
         const std::lock_guard guard(shard.lock);
-        const auto it = shard.entries.find(version);
-        if (it != shard.entries.end()) {
-            const FileMetadata &known = shard.values[it->second];
-            if ((known.kindsRead & kinds) == kinds)
-                return known;
-            result = known;
+        if (const FileMetadata *known = shard.find(version, hash)) {
+            if ((known->kindsRead & kinds) == kinds)
+                return *known;
+            result = *known;
         }
     }
     const FileDescriptor fd =
@@ -83,6 +130,7 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     if (!(opened == version)) {
         result = FileMetadata();
         version = opened;
+        hash = hashOf(version);
     }
     m_filesRead.fetch_add(1, std::memory_order_relaxed);
     const MetadataKinds missing = kinds & ~result.kindsRead;
@@ -103,16 +151,14 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
         m_videoReaders->read(fd.get(), status.size, result) == VideoTagReaders::Outcome::NotStarted)
         done &= ~kVideoMetadata; // asked for again: the reader may start next time
     result.kindsRead |= done;
-    Shard &shard = shardOf(version);
+    Shard &shard = shardOf(hash);
     const std::lock_guard guard(shard.lock);
-    if (shard.entries.size() >= kMostEntriesPerShard) {
-        shard.entries.clear();
-        shard.values.clear();
+    bool added = false;
+    FileMetadata &kept = shard.entry(version, hash, added);
+    if (added && done == missing) {
+        kept = result; // the whole of it, as most reads are
+        return result;
     }
-    const auto [at, added] = shard.entries.try_emplace(version, quint32(shard.values.size()));
-    if (added)
-        shard.values.emplace_back();
-    FileMetadata &kept = shard.values[at->second];
     for (size_t i = 0; i < kMetadataFieldCount; ++i) {
         if (metadataKindOf(MetadataField(i)) & done)
             kept.values[i] = result.values[i];

@@ -7,7 +7,6 @@
 #include <array>
 #include <atomic>
 #include <mutex>
-#include <unordered_map>
 #include <vector>
 
 class VideoTagReaders;
@@ -44,27 +43,41 @@ private:
         qint64 nanoseconds;
         bool operator==(const Version &) const = default;
     };
-    struct VersionHash
+    // A version's hash: its low bits choose the shard, its high half places it in the
+    // shard's table.
+    static quint64 hashOf(const Version &v)
     {
-        size_t operator()(const Version &v) const
-        {
-            return std::hash<quint64>()(v.inode * 0x9E3779B97F4A7C15ull ^ v.device ^
-                                        quint64(v.seconds) << 20 ^ quint64(v.nanoseconds));
-        }
-    };
+        quint64 h = v.inode * 0x9E3779B97F4A7C15ull ^ v.device ^ quint64(v.seconds) << 20 ^
+                    quint64(v.nanoseconds) ^ quint64(v.size) << 40;
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ull;
+        return h ^ h >> 32;
+    }
     struct Shard
     {
         std::mutex lock;
-        // The table holds indexes into values: its nodes stay within one cache line, where
-        // a node holding the metadata itself took two for every probe.
-        std::unordered_map<Version, quint32, VersionHash> entries;
+        // An open-addressed table, at most half full. A slot holds an entry's index plus one
+        // in its low half (0 when empty) and the high half of the entry's hash in its high
+        // half, so a probe seldom reads a version that is not the one sought. A shard is only
+        // ever emptied whole, so no entry is ever taken out alone.
+        std::vector<quint64> table;
+        std::vector<Version> versions;
         std::vector<FileMetadata> values;
+
+        FileMetadata *find(const Version &version, quint64 hash);
+        // The entry of version, added empty when there is none (added is then true).
+        FileMetadata &entry(const Version &version, quint64 hash, bool &added);
+        void clear();
+
+    private:
+        size_t firstSlot(quint64 hash) const { return size_t((hash >> 32) * table.size() >> 32); }
+        void place(quint64 hash, quint32 index);
     };
     static constexpr size_t kShards = 32;
     // Past this many files a shard starts again empty, so the memory stays bounded.
     static constexpr size_t kMostEntriesPerShard = 1u << 16;
 
-    Shard &shardOf(const Version &version) { return m_shards[VersionHash()(version) % kShards]; }
+    Shard &shardOf(quint64 hash) { return m_shards[hash % kShards]; }
 
     VideoTagReaders *m_videoReaders;
     std::array<Shard, kShards> m_shards;

@@ -194,6 +194,26 @@ private slots:
         QCOMPARE(cache.filesRead(), before + 3);
     }
 
+    // Enough files for every part of the cache to grow its table several times: each file
+    // keeps its own fields, and none is read twice.
+    void cacheKeepsManyFilesApart()
+    {
+        constexpr int kFiles = 3000;
+        MetadataCache cache;
+        const auto model = [](int i) { return "M" + QByteArray::number(i); };
+        const auto name = [](int i) { return "many" + QByteArray::number(i) + ".jpg"; };
+        for (int i = 0; i < kFiles; ++i)
+            QVERIFY(m_tree.createFile(QString::fromLatin1(name(i)),
+                                      exifJpeg(model(i), "2020:01:01 00:00:00")));
+        for (int round = 0; round < 2; ++round) {
+            for (int i = 0; i < kFiles; ++i) {
+                const FileMetadata got = cache.read(path(name(i).constData()), kPhotoMetadata);
+                QCOMPARE(got.value(MetadataField::PhotoModel), QString::fromLatin1(model(i)));
+            }
+            QCOMPARE(cache.filesRead(), quint64(kFiles));
+        }
+    }
+
     void unreadableFile()
     {
         if (::geteuid() == 0)
