@@ -156,7 +156,12 @@ FileMetadata MetadataCache::read(const QByteArray &path, MetadataKinds kinds)
     bool added = false;
     FileMetadata &kept = shard.entry(version, hash, added);
     if (added && done == missing) {
-        kept = result; // the whole of it, as most reads are
+        // The whole of it, as most reads are: only the fields that hold something.
+        for (size_t i = 0; i < kMetadataFieldCount; ++i) {
+            if (!result.values[i].isNull())
+                kept.values[i] = result.values[i];
+        }
+        kept.kindsRead = result.kindsRead;
         return result;
     }
     for (size_t i = 0; i < kMetadataFieldCount; ++i) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -62,7 +63,7 @@ private:
         // ever emptied whole, so no entry is ever taken out alone.
         std::vector<quint64> table;
         std::vector<Version> versions;
-        std::vector<FileMetadata> values;
+        std::deque<FileMetadata> values; // never moved as it grows
 
         FileMetadata *find(const Version &version, quint64 hash);
         // The entry of version, added empty when there is none (added is then true).
