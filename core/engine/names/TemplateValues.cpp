@@ -323,8 +323,21 @@ QString formatDate(QStringView format, const TemplateDate &date)
     return out;
 }
 
+// Whether value is already safe as it stands: printable ASCII without '/', no space at
+// either end, no dot first. Most tag values and every date are.
+bool alreadySafe(QStringView value)
+{
+    if (value.isEmpty() || value.front() == u'.' || value.front() == u' ' || value.back() == u' ')
+        return false;
+    return std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'/';
+    });
+}
+
 QString safeNameValue(const QString &value)
 {
+    if (alreadySafe(value))
+        return value;
     QString safe;
     safe.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {

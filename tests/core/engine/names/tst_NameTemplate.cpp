@@ -178,6 +178,13 @@ void NameTemplateTest::safeValues_data()
     QTest::newRow("nothing but controls") << u"\n\r\t"_qs << QString();
     QTest::newRow("lone surrogate") << QString(QChar(0xDC80)) + u"x"_qs << u"\uFFFDx"_qs;
     QTest::newRow("emoji kept") << u"\U0001F600 x"_qs << u"\U0001F600 x"_qs;
+    // The edges of plain ASCII, taken as it stands.
+    QTest::newRow("every printable")
+        << u"!\"#$%&'()*+,-.0:;<=>?@[\\]^_`{|}~ a"_qs << u"!\"#$%&'()*+,-.0:;<=>?@[\\]^_`{|}~ a"_qs;
+    QTest::newRow("space last") << u"x "_qs << u"x"_qs;
+    QTest::newRow("space first") << u" x"_qs << u"x"_qs;
+    QTest::newRow("DEL last") << u"x\x7f"_qs << u"x"_qs;
+    QTest::newRow("tab inside") << u"a\tb"_qs << u"a b"_qs;
 }
 
 void NameTemplateTest::safeValues()
