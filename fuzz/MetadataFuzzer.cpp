@@ -53,7 +53,7 @@ void parseTemplate(const QString &text)
     metadata.set(MetadataField::AudioArtist, text);
     TemplateRow row;
     row.loadedName = text;
-    row.location = QStringLiteral("/a/b/");
+    row.location = u"/a/b/";
     row.metadata = &metadata;
     const std::optional<QString> name = evaluateTemplate(*parsed, row);
     if (name && name->toUtf8().size() > 255 * 3)

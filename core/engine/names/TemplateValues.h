@@ -12,7 +12,9 @@
 struct TemplateRow
 {
     QString loadedName;
-    QString location;                       // the row's folder, ending in '/'
+    // The row's folder, ending in '/'. A view: every row of a folder shares its text, and
+    // counting each use of it from every thread at once cost more than the rest of a name.
+    QStringView location;
     qint64 modified = 0;                    // seconds since the epoch
     bool modifiedKnown = false;             // false: the modified time could not be read
     qint64 counter = 1;                     // 1, 2, 3... in list order

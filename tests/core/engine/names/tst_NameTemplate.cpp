@@ -146,7 +146,7 @@ void NameTemplateTest::values()
     const FileMetadata metadata = photo();
     TemplateRow row;
     row.loadedName = u"IMG_1.JPG"_qs;
-    row.location = u"/home/u/photos/Trip/"_qs;
+    row.location = u"/home/u/photos/Trip/";
     row.modified =
         QDateTime(QDate(2024, 2, 29), QTime(13, 45, 6), QTimeZone::utc()).toSecsSinceEpoch();
     row.modifiedKnown = true;
