@@ -19,17 +19,23 @@ inline std::size_t threadsFor(std::size_t n)
     return std::max<std::size_t>(1, std::min(cores, n / kRowsPerThread));
 }
 
+// Runs run(p) for p in [0, parts), each on a thread of its own, 0 on the calling thread.
+template <typename Run> void onThreads(std::size_t parts, const Run &run)
+{
+    std::vector<std::thread> helpers;
+    for (std::size_t p = 1; p < parts; ++p)
+        helpers.emplace_back([&run, p] { run(p); });
+    run(0);
+    for (std::thread &t : helpers)
+        t.join();
+}
+
 // Runs work(from, to) over [0, n) in contiguous parts, one per thread, the first on the
 // calling thread.
 template <typename Work> void shareOut(std::size_t n, const Work &work)
 {
     const std::size_t parts = threadsFor(n);
-    std::vector<std::thread> helpers;
-    for (std::size_t p = 1; p < parts; ++p)
-        helpers.emplace_back([&work, n, p, parts] { work(n * p / parts, n * (p + 1) / parts); });
-    work(0, n / parts);
-    for (std::thread &t : helpers)
-        t.join();
+    onThreads(parts, [&](std::size_t p) { work(n * p / parts, n * (p + 1) / parts); });
 }
 
 // Runs work(from, to) over [0, n) in pieces that the threads claim in turn, for rows whose
@@ -40,20 +46,14 @@ template <typename Work> void shareOutInPieces(std::size_t n, const Work &work)
     const std::size_t parts = threadsFor(n);
     const std::size_t piece = std::max<std::size_t>(256, (n + parts * 32 - 1) / (parts * 32));
     std::atomic<std::size_t> next{0};
-    const auto claim = [&] {
+    onThreads(parts, [&](std::size_t) {
         for (;;) {
             const std::size_t from = next.fetch_add(piece, std::memory_order_relaxed);
             if (from >= n)
                 return;
             work(from, std::min(n, from + piece));
         }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t p = 1; p < parts; ++p)
-        helpers.emplace_back(claim);
-    claim();
-    for (std::thread &t : helpers)
-        t.join();
+    });
 }
 
 } // namespace RowThreads
