@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -535,7 +537,7 @@ namespace {
 
 // The code unit as the case-insensitive comparison folds it; surrogates all alike, since a
 // pair folds as one code point (sameIgnoringCase tells such names apart).
-quint64 foldedUnit(char16_t c)
+char16_t foldedUnit(char16_t c)
 {
     if (c < 0x80)
         return (c >= u'A' && c <= u'Z') ? char16_t(c | 0x20) : c;
@@ -544,81 +546,113 @@ quint64 foldedUnit(char16_t c)
     return char16_t(QChar::toCaseFolded(char32_t(c)));
 }
 
-// A unit of a name that needs a closer look: beyond ASCII, '/' or NUL.
-bool unusualUnit(char16_t c)
+// Eight code units, taken and tested at once.
+using Units = std::uint16_t __attribute__((vector_size(16)));
+
+constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
+constexpr quint64 kSecret = 0xA0761D6478BD642Full;
+
+Units unitsOf(quint64 low, quint64 high)
 {
-    return c >= 0x80 || c == u'/' || c == 0;
+    const quint64 words[2] = {low, high};
+    Units v;
+    std::memcpy(&v, words, sizeof v);
+    return v;
 }
 
-// The four units at units as one word, case-folded when Fold; unusual gains a set bit when
-// one of them is beyond ASCII, '/' or NUL. Inlined: called for every word of every name.
-template <bool Fold>
-[[gnu::always_inline]] inline quint64 foldedWord(const char16_t *units, quint64 &unusual)
+Units unitsAt(const char16_t *at)
 {
-    constexpr quint64 kLow = 0x0001000100010001ull;
-    constexpr quint64 kHigh = 0x8000800080008000ull;
-    // Bits set where x has a zero unit, for units below 0x8000 (as ASCII units are).
-    const auto zeroUnits = [](quint64 x) { return (x - kLow) & ~x & kHigh; };
-    quint64 word;
-    std::memcpy(&word, units, sizeof word);
-    if (const quint64 beyond = word & 0xFF80FF80FF80FF80ull; beyond == 0) {
-        unusual |= zeroUnits(word) | zeroUnits(word ^ (u'/' * kLow));
-        if constexpr (Fold) {
-            // Bit 7 of a unit: set from 'A' on, and from one past 'Z' on.
-            const quint64 fromA = word + 0x003F003F003F003Full;
-            const quint64 pastZ = word + 0x0025002500250025ull;
-            word |= ((fromA & ~pastZ) & 0x0080008000800080ull) >> 2;
-        }
-    } else {
-        unusual |= beyond;
-        if constexpr (Fold)
-            word = foldedUnit(units[0]) | foldedUnit(units[1]) << 16 | foldedUnit(units[2]) << 32 |
-                   foldedUnit(units[3]) << 48;
+    Units v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+// Four units from at (count of them, at most four), padded with 'a'.
+quint64 wordAt(const char16_t *at, qsizetype count)
+{
+    if (count >= 4) {
+        quint64 word;
+        std::memcpy(&word, at, sizeof word);
+        return word;
     }
+    quint64 word = 0x0061006100610061ull;
+    for (qsizetype k = 0; k < count; ++k)
+        word = (word & ~(quint64(0xFFFF) << (16 * k))) | quint64(at[k]) << (16 * k);
     return word;
 }
 
-// A hash of the code units, four at a time, case-folded when Fold: names that
-// sameIgnoringCase takes for one have the same. A run of four ASCII units is folded at once,
-// with bit arithmetic. plain: every unit is ASCII and none is '/' or NUL, found on the way.
+// One block of eight units mixed into h. Fold: bit 5 of every unit set, which takes 'A' to
+// 'a' and so on; it also joins a few pairs of other units ('@' and '`', NUL and space), which
+// costs a comparison now and then, never a wrong answer. beyond and bad gain set bits for a
+// unit beyond ASCII and for a '/' or NUL.
+template <bool Fold>
+[[gnu::always_inline]] inline quint64 mixBlock(quint64 h, Units v, Units &beyond, Units &bad)
+{
+    beyond |= v;
+    bad |= Units((v == 0) | (v == u'/'));
+    if constexpr (Fold)
+        v |= 0x20;
+    quint64 words[2];
+    std::memcpy(words, &v, sizeof words);
+    __extension__ using Wide = unsigned __int128;
+    const Wide product = Wide(words[0] ^ h) * Wide(words[1] ^ kSecret);
+    return (quint64(product) ^ quint64(product >> 64)) + h;
+}
+
+bool anySet(Units v)
+{
+    quint64 words[2];
+    std::memcpy(words, &v, sizeof words);
+    return (words[0] | words[1]) != 0;
+}
+
+// A hash of size units from units, eight at a time (the last eight may overlap the ones
+// before), case-folded as mixBlock does when Fold. beyond and bad as mixBlock has them.
+template <bool Fold>
+quint64 blockHash(const char16_t *units, qsizetype size, Units &beyond, Units &bad)
+{
+    quint64 h = quint64(size) * kMultiplier;
+    if (size < 8) {
+        // The first four and the last four, or fewer padded.
+        const quint64 first = wordAt(units, size);
+        const quint64 last = size >= 4 ? wordAt(units + size - 4, 4) : first;
+        h = mixBlock<Fold>(h, unitsOf(first, last), beyond, bad);
+    } else {
+        qsizetype k = 0;
+        for (; k + 8 <= size; k += 8)
+            h = mixBlock<Fold>(h, unitsAt(units + k), beyond, bad);
+        if (k < size)
+            h = mixBlock<Fold>(h, unitsAt(units + size - 8), beyond, bad);
+    }
+    h ^= h >> 29;
+    h *= kMultiplier;
+    return h ^ (h >> 32);
+}
+
+// A hash of the code units, case-folded when Fold: names that sameIgnoringCase takes for one
+// have the same. plain: every unit is ASCII and none is '/' or NUL, found on the way.
 template <bool Fold> quint32 unitHash(const QString &name, bool &plain)
 {
-    constexpr quint64 kMultiplier = 0x9E3779B97F4A7C15ull;
     const auto *units = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype size = name.size();
-    // Two runs of mixing, taking the words in turn: each waits on its own multiplications
-    // only, so the two overlap.
-    quint64 even = quint64(size) * kMultiplier;
-    quint64 odd = kMultiplier;
-    const auto mix = [](quint64 &h, quint64 word) {
-        h = (h ^ word) * kMultiplier;
-        h ^= h >> 29;
-    };
-    quint64 unusual = 0; // not zero once a unit is beyond ASCII, '/' or NUL
-    qsizetype k = 0;
-    for (; k + 8 <= size; k += 8) {
-        mix(even, foldedWord<Fold>(units + k, unusual));
-        mix(odd, foldedWord<Fold>(units + k + 4, unusual));
-    }
-    if (k + 4 <= size) {
-        mix(even, foldedWord<Fold>(units + k, unusual));
-        k += 4;
-    }
-    if (k < size && size >= 4) {
-        // The last four units, some of them mixed in already: one word rather than a loop.
-        mix(odd, foldedWord<Fold>(units + size - 4, unusual));
-    } else {
-        quint64 tail = 0;
-        for (int shift = 0; k < size; ++k, shift += 16) {
-            unusual |= unusualUnit(units[k]);
-            tail |= (Fold ? foldedUnit(units[k]) : quint64(units[k])) << shift;
+    Units beyond = {}, bad = {};
+    quint64 h = blockHash<Fold>(units, size, beyond, bad);
+    const bool ascii = !anySet(beyond & 0xFF80);
+    plain = ascii && !anySet(bad);
+    if (Fold && !ascii) {
+        // Folded unit by unit first; the ASCII units come out as the blocks fold them.
+        char16_t buffer[256] = {};
+        std::u16string longer;
+        char16_t *folded = buffer;
+        if (size > qsizetype(std::size(buffer))) {
+            longer.resize(size_t(size));
+            folded = longer.data();
         }
-        mix(odd, tail);
+        for (qsizetype k = 0; k < size; ++k)
+            folded[k] = foldedUnit(units[k]);
+        h = blockHash<Fold>(folded, size, beyond, bad);
     }
-    plain = unusual == 0;
-    quint64 h = even;
-    mix(h, odd);
-    return quint32(h ^ (h >> 32));
+    return quint32(h);
 }
 
 quint32 nameHash(bool ignoreCase, quint32 folder, const QString &name, bool &plain)

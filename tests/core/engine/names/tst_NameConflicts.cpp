@@ -245,25 +245,38 @@ void NameConflictsTest::oneUnlistedNameInManyFolders()
 
 void NameConflictsTest::caseVariantsOfEveryLength()
 {
-    // Names are hashed four characters at a time, the last few as one word: every length
-    // and every place of a character beyond ASCII is tried.
+    // Names are hashed eight characters at a time, the last eight (or four) overlapping the
+    // ones before, and names beyond ASCII are folded apart: every length and every place of
+    // the character that differs is tried. The Kelvin sign folds to 'k', so a name with it is
+    // the ASCII name's duplicate; '@' and '`' hash alike and are still two names.
     const QString letters = u"aBcDeFgHiJkLmNoPqRsTuVwXyZ"_qs;
+    struct Variant
+    {
+        QChar one, other;
+        QString marks;
+    };
+    const Variant variants[] = {{QLatin1Char('x'), QLatin1Char('X'), u"DD"_qs},
+                                {QChar(0xC4), QChar(0xE4), u"DD"_qs},
+                                {QChar(0x212A), QLatin1Char('K'), u"DD"_qs},
+                                {QLatin1Char('@'), QLatin1Char('`'), u".."_qs}};
     for (int size = 1; size <= 20; ++size)
-        for (int at = -1; at < size; ++at) {
-            QString name = letters.left(size);
-            if (at >= 0)
-                name[at] = QChar(0xC4); // Ä
-            const QString upper = name.toUpper();
-            QCOMPARE(folderNameHash(true, 7, name), folderNameHash(true, 7, upper));
-            FileRows rows;
-            addRows(rows, {u"f:x>"_qs + name, u"f:y>"_qs + upper});
-            NewNameHashes hashes;
-            hashes.reset(rows.rows.size(), true);
-            for (size_t i = 0; i < rows.rows.size(); ++i)
-                hashes.take(rows, i);
-            markNameConflicts(rows, ConflictCheck{true, {}, &hashes, nullptr});
-            QVERIFY2(marks(rows) == u"DD"_qs, qPrintable(name));
-        }
+        for (int at = 0; at < size; ++at)
+            for (const Variant &variant : variants) {
+                QString name = letters.left(size);
+                QString other = name.toUpper();
+                name[at] = variant.one;
+                other[at] = variant.other;
+                if (variant.marks == u"DD")
+                    QCOMPARE(folderNameHash(true, 7, name), folderNameHash(true, 7, other));
+                FileRows rows;
+                addRows(rows, {u"f:0>"_qs + name, u"f:1>"_qs + other});
+                NewNameHashes hashes;
+                hashes.reset(rows.rows.size(), true);
+                for (size_t i = 0; i < rows.rows.size(); ++i)
+                    hashes.take(rows, i);
+                markNameConflicts(rows, ConflictCheck{true, {}, &hashes, nullptr});
+                QVERIFY2(marks(rows) == variant.marks, qPrintable(name + u' ' + other));
+            }
 }
 
 void NameConflictsTest::marksFollowTheNewNames()
