@@ -150,15 +150,18 @@ bool UnlistedNames::contains(quint32 folder, const QString &name, quint32 hash) 
 
 namespace {
 
-// What a row is, and what happens to a group of movers' name.
+// What a row is, and what happens to a group of movers' name. Mover and Refused are the
+// values of NewNameHashes' states, so that its states are the flags to start from.
 enum Flag : quint8
 {
-    Mover = 1,    // checked, and its valid new name differs from the loaded one
-    Shared = 2,   // another mover of the folder gets the same name
-    Kept = 4,     // a row that stays under its name holds it
-    Released = 8, // a mover leaves the name
-    Refused = 16, // checked, and its new name cannot name a file (invalidNameDetail)
+    Mover = NewNameHashes::Renamed,   // checked, and its valid new name differs from the loaded
+    Refused = NewNameHashes::Refused, // checked, and its new name cannot name a file
+    Shared = 4,                       // another mover of the folder gets the same name
+    Kept = 8,                         // a row that stays under its name holds it
+    Released = 16,                    // a mover leaves the name
+    Unlisted = 32,                    // an unlisted entry of the folder has the name
 };
+static_assert(NewNameHashes::Kept == 0);
 
 bool isConflictMark(RowProblem p)
 {
@@ -211,7 +214,12 @@ public:
         if (step == 0) {
             const size_t n = m_rows.rows.size();
             m_flags.assign(n, 0);
-            m_newHashes.resize(n);
+            if (m_newNameHashes) {
+                m_moverHashes = m_newNameHashes->hashes();
+            } else {
+                m_newHashes.resize(n);
+                m_moverHashes = m_newHashes.data();
+            }
             m_moverCounts.assign(lanes() * parts, 0);
             if (!m_loadedKnown) {
                 m_loadedHashes.resize(n);
@@ -228,6 +236,8 @@ public:
         if (step == kRounds) {
             if (m_anyMover)
                 layOut();
+            // Asked for before the threads start: it may read folders, once.
+            m_unlisted = m_anyMover && m_check.unlisted ? &m_check.unlisted() : nullptr;
             return false;
         }
         if (step < 2 * kRounds + 1) {
@@ -240,8 +250,6 @@ public:
                 });
             return false;
         }
-        // Asked for before the threads start: it may read folders, once.
-        m_unlisted = m_anyMover && m_check.unlisted ? &m_check.unlisted() : nullptr;
         if (m_rows.problems.size() != m_rows.rows.size())
             m_rows.problems.reset(m_rows.rows.size());
         for (size_t round = 0; round < kRounds; ++round)
@@ -293,37 +301,38 @@ private:
     {
         const size_t parts = size_t(1) << m_partitionBits;
         size_t *movers = &m_moverCounts[lane * parts];
-        size_t *loaded = m_loadedKnown ? nullptr : &m_loadedCounts[lane * parts];
         // The names lie all over the heap: each is asked for well before it is read, so that
-        // the misses overlap rather than follow one another. Names whose hashes are known are
-        // not read at all.
+        // the misses overlap rather than follow one another.
         constexpr size_t kAhead = 16;
-        const bool readNames = !m_loadedKnown || !m_newNameHashes;
-        for (size_t i = from; i < to; ++i) {
-            if (readNames && i + kAhead < to) {
-                const FileRow &later = m_rows.rows[i + kAhead];
-                __builtin_prefetch(later.loadedName.constData());
-                __builtin_prefetch(later.newName.constData());
-            }
-            const FileRow &row = m_rows.rows[i];
-            if (loaded) {
+        if (!m_loadedKnown) {
+            size_t *loaded = &m_loadedCounts[lane * parts];
+            for (size_t i = from; i < to; ++i) {
+                if (i + kAhead < to)
+                    __builtin_prefetch(m_rows.rows[i + kAhead].loadedName.constData());
+                const FileRow &row = m_rows.rows[i];
                 m_loadedHashes[i] = folderNameHash(m_check.ignoreCase, row.folder, row.loadedName);
                 ++loaded[partitionOf(m_loadedHashes[i])];
             }
-            // The hashes know the check boxes too: this row is read only without them.
-            if (m_newNameHashes) {
-                const NewNameHashes::State state = m_newNameHashes->state(i);
-                if (state == NewNameHashes::Kept)
-                    continue;
-                if (state == NewNameHashes::Renamed) {
-                    m_flags[i] = Mover;
-                    m_newHashes[i] = m_newNameHashes->hash(i);
-                    ++movers[partitionOf(m_newHashes[i])];
-                    continue;
-                }
-            } else if (!row.checked || row.newName == row.loadedName) {
-                continue;
+        }
+        if (m_newNameHashes) {
+            // The recompute looked at each row already: its states are the flags, and only
+            // the refused rows are read.
+            const quint8 *states = m_newNameHashes->states();
+            std::copy(states + from, states + to, m_flags.begin() + qsizetype(from));
+            for (size_t i = from; i < to; ++i) {
+                if (states[i] == Mover)
+                    ++movers[partitionOf(m_moverHashes[i])];
+                else if (states[i] == Refused)
+                    m_refused[lane].emplace_back(i, invalidNameDetail(m_rows.rows[i].newName));
             }
+            return;
+        }
+        for (size_t i = from; i < to; ++i) {
+            if (i + kAhead < to)
+                __builtin_prefetch(m_rows.rows[i + kAhead].newName.constData());
+            const FileRow &row = m_rows.rows[i];
+            if (!row.checked || row.newName == row.loadedName)
+                continue;
             QString invalid = invalidNameDetail(row.newName);
             if (!invalid.isEmpty()) {
                 // Its file stays under the loaded name.
@@ -364,8 +373,8 @@ private:
                         const quint32 h = m_loadedHashes[i];
                         m_keys.loaded[loaded[partitionOf(h)]++] = NameKey{h, quint32(i)};
                     }
-                    if (m_flags[i] & Mover) {
-                        const quint32 nh = m_newHashes[i];
+                    if (m_flags[i] == Mover) {
+                        const quint32 nh = m_moverHashes[i];
                         m_keys.movers[movers[partitionOf(nh)]++] = NameKey{nh, quint32(i)};
                     }
                 }
@@ -411,23 +420,80 @@ private:
     // A thread's working memory for its partitions, kept from one partition to the next.
     struct Scratch
     {
-        // An open-addressing table of the movers' names: each slot the name's hash with its
-        // lowest bit set (0: free), and beside it the mover's index. Mostly free, so that a
-        // look-up of a name no mover has ends at once.
+        // The filter: a bit for each hash's low bits, set by the movers (seen) and by a
+        // second mover or a loaded name (again).
+        std::vector<quint64> seen, again;
+        std::vector<NameKey> candidates; // the movers whose bit is set again
+        // An open-addressing table of the candidates' names: each slot the name's hash with
+        // its lowest bit set (0: free), and beside it the candidate's index. Mostly free, so
+        // that a look-up of a name no candidate has ends at once.
         std::vector<quint32> hashes;
         std::vector<quint32> keys;
-        std::vector<quint32> first; // by mover: the first mover with its name
-        std::vector<quint8> state;  // by mover: Shared, and for a first mover Kept, Released
+        std::vector<quint32> first; // by candidate: the first candidate with its name
+        std::vector<quint8> state;  // by candidate: Shared, and for a first one Kept, Released
     };
 
-    // Groups the partition's movers by new name, finds which names stay taken or are left,
-    // and notes it in the movers' flags. Only this thread writes these rows' flags.
+    // Whether no other row of the folder has the mover's name: the names are sought among
+    // the unlisted entries only.
+    quint8 unlistedFlag(const NameKey &mover) const
+    {
+        if (!m_unlisted->mayContain(mover.hash))
+            return 0;
+        const FileRow &row = m_rows.rows[mover.row];
+        return m_unlisted->contains(row.folder, row.newName, mover.hash) ? Unlisted : 0;
+    }
+
+    // Finds which of the partition's movers share their new name, and which names stay taken
+    // or are left, and notes it in the movers' flags. Only this thread writes these rows'
+    // flags. A filter first: a mover whose bit no other mover and no loaded name sets (nearly
+    // every one) has a name of its own, found without a branch that depends on the names;
+    // the others are grouped exactly.
     void markPartition(Scratch &scratch, size_t p)
     {
         const NameKey *movers = m_keys.movers.data() + m_keys.moverStarts[p];
         const size_t count = m_keys.moverStarts[p + 1] - m_keys.moverStarts[p];
         if (count == 0)
             return;
+        const NameKey *loaded = loadedKeys().data() + loadedStarts()[p];
+        const size_t loadedCount = loadedStarts()[p + 1] - loadedStarts()[p];
+        // About 32 bits for each mover: a bit is set again by chance for one name in 16.
+        const size_t bits = std::max<size_t>(64, std::bit_ceil(count * 32));
+        const quint32 bitMask = quint32(bits - 1);
+        scratch.seen.assign(bits / 64, 0);
+        scratch.again.assign(bits / 64, 0);
+        quint64 *const seen = scratch.seen.data();
+        quint64 *const again = scratch.again.data();
+        for (size_t k = 0; k < count; ++k) {
+            const quint32 b = movers[k].hash & bitMask;
+            const quint64 bit = quint64(1) << (b & 63);
+            again[b >> 6] |= seen[b >> 6] & bit;
+            seen[b >> 6] |= bit;
+        }
+        for (size_t l = 0; l < loadedCount; ++l) {
+            const quint32 b = loaded[l].hash & bitMask;
+            again[b >> 6] |= seen[b >> 6] & (quint64(1) << (b & 63));
+        }
+        const bool unlisted = m_unlisted && !m_unlisted->isEmpty();
+        scratch.candidates.clear();
+        for (size_t k = 0; k < count; ++k) {
+            const quint32 b = movers[k].hash & bitMask;
+            if (again[b >> 6] & (quint64(1) << (b & 63)))
+                scratch.candidates.push_back(movers[k]);
+            else if (unlisted)
+                if (const quint8 flag = unlistedFlag(movers[k]))
+                    m_flags[movers[k].row] |= flag;
+        }
+        if (!scratch.candidates.empty())
+            groupCandidates(scratch, loaded, loadedCount, bitMask);
+    }
+
+    // The exact grouping of the candidates by new name, and of the loaded names whose bit is
+    // set again.
+    void groupCandidates(Scratch &scratch, const NameKey *loaded, size_t loadedCount,
+                         quint32 bitMask)
+    {
+        const NameKey *const movers = scratch.candidates.data();
+        const size_t count = scratch.candidates.size();
         // At most an eighth full.
         const size_t mask = std::bit_ceil(count * 8) - 1;
         scratch.hashes.assign(mask + 1, 0);
@@ -458,9 +524,11 @@ private:
                 }
             }
         }
-        const NameKey *const loaded = loadedKeys().data();
-        const size_t loadedEnd = loadedStarts()[p + 1];
-        for (size_t l = loadedStarts()[p]; l < loadedEnd; ++l) {
+        const quint64 *const again = scratch.again.data();
+        for (size_t l = 0; l < loadedCount; ++l) {
+            const quint32 b = loaded[l].hash & bitMask;
+            if (!(again[b >> 6] & (quint64(1) << (b & 63))))
+                continue;
             const quint32 hash = loaded[l].hash | 1;
             for (size_t s = hash & mask; hashes[s] != 0; s = (s + 1) & mask) {
                 if (hashes[s] != hash)
@@ -473,12 +541,13 @@ private:
                 }
             }
         }
-        // What the group learnt goes to each mover's flags; the rows themselves are read in
-        // their own order afterwards, which the cache follows. The movers lie all over the
-        // rows, so only flags that change are written: most movers share with nobody.
+        // What the group learnt goes to each candidate's flags; a name that no row holds or
+        // leaves is looked up among the unlisted entries.
+        const bool unlisted = m_unlisted && !m_unlisted->isEmpty();
         for (size_t k = 0; k < count; ++k) {
-            const quint8 learnt =
-                quint8(state[k] & Shared) | quint8(state[first[k]] & (Kept | Released));
+            quint8 learnt = quint8(state[k] & Shared) | quint8(state[first[k]] & (Kept | Released));
+            if (learnt == 0 && unlisted)
+                learnt = unlistedFlag(movers[k]);
             if (learnt != 0)
                 m_flags[movers[k].row] |= learnt;
         }
@@ -496,15 +565,10 @@ private:
                 problems.set(i, RowProblem::Invalid, (refused++)->second);
                 continue;
             }
-            if (!(flags & Mover))
-                now = RowProblem::None;
-            else if (flags & Shared)
+            // Only movers learn Shared, Kept or Unlisted.
+            if (flags & Shared)
                 now = RowProblem::Duplicate;
-            else if (flags & Kept)
-                now = RowProblem::Exists;
-            else if (!(flags & Released) && m_unlisted && m_unlisted->mayContain(m_newHashes[i]) &&
-                     m_unlisted->contains(m_rows.rows[i].folder, m_rows.rows[i].newName,
-                                          m_newHashes[i]))
+            else if (flags & (Kept | Unlisted))
                 now = RowProblem::Exists;
             const RowProblem before = problems.kind(i);
             if (now != before && (now != RowProblem::None || isConflictMark(before)))
@@ -528,6 +592,7 @@ private:
     std::vector<Scratch> m_scratch = std::vector<Scratch>(m_threads); // by thread
     std::vector<quint8> m_flags;
     std::vector<quint32> m_newHashes, m_loadedHashes;
+    const quint32 *m_moverHashes = nullptr; // by row: m_newHashes or the recompute's
     // Keys by lane and partition: first counts, then where each lane writes next.
     std::vector<size_t> m_moverCounts, m_loadedCounts;
     PartitionedKeys m_keys;

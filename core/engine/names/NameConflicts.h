@@ -48,6 +48,8 @@ public:
     void reread(const FileRows &rows, const std::vector<bool> &changed);
 
     bool ignoresCase() const { return m_ignoreCase; }
+    // Whether no folder keeps an entry.
+    bool isEmpty() const { return m_hashes.empty(); }
     // Whether folder holds an entry called name (as the sets compare names).
     bool contains(quint32 folder, const QString &name) const;
     // The same, with hash = folderNameHash(ignoresCase(), folder, name) known.
@@ -119,6 +121,9 @@ public:
     };
     State state(std::size_t i) const { return State(m_states[i]); }
     quint32 hash(std::size_t i) const { return m_hashes[i]; }
+    // Every row's State and hash, for reading many rows at once.
+    const quint8 *states() const { return m_states.data(); }
+    const quint32 *hashes() const { return m_hashes.data(); }
 
 private:
     bool m_ignoreCase = false;
