@@ -120,17 +120,21 @@ void UnlistedNames::read(const std::vector<QByteArray> &folderPaths,
     qsizetype kept = 0;
     for (const QMultiHash<quint32, QString> &names : m_byFolder)
         kept += names.size();
+    m_sortedHashes.clear();
+    m_sortedHashes.reserve(size_t(kept));
     m_hashes.assign(kept == 0 ? 0 : std::bit_ceil(size_t(kept) * 16), 0);
     m_slotShift = 64 - std::max(1, int(std::bit_width(m_hashes.size())) - 1);
     const size_t mask = m_hashes.size() - 1;
     for (const QMultiHash<quint32, QString> &names : m_byFolder)
         for (auto it = names.keyBegin(); it != names.keyEnd(); ++it) {
+            m_sortedHashes.push_back(*it);
             const quint32 hash = *it | 1;
             size_t s = slotOf(*it);
             while (m_hashes[s] != 0 && m_hashes[s] != hash)
                 s = (s + 1) & mask;
             m_hashes[s] = hash;
         }
+    std::sort(m_sortedHashes.begin(), m_sortedHashes.end());
 }
 
 bool UnlistedNames::contains(quint32 folder, const QString &name) const
@@ -238,6 +242,8 @@ public:
                 layOut();
             // Asked for before the threads start: it may read folders, once.
             m_unlisted = m_anyMover && m_check.unlisted ? &m_check.unlisted() : nullptr;
+            if (m_unlisted && !m_unlisted->isEmpty())
+                findUnlistedPartitions();
             return false;
         }
         if (step < 2 * kRounds + 1) {
@@ -391,6 +397,21 @@ private:
         }
     }
 
+    // Where each partition's unlisted hashes start among the sorted ones, and the end.
+    void findUnlistedPartitions()
+    {
+        const std::vector<quint32> &sorted = m_unlisted->sortedHashes();
+        const size_t parts = size_t(1) << m_partitionBits;
+        m_unlistedStarts.resize(parts + 1);
+        size_t u = 0;
+        for (size_t p = 0; p < parts; ++p) {
+            while (u < sorted.size() && partitionOf(sorted[u]) < p)
+                ++u;
+            m_unlistedStarts[p] = u;
+        }
+        m_unlistedStarts[parts] = sorted.size();
+    }
+
     // Swaps the working memory with the cache's.
     void lendMemory()
     {
@@ -421,7 +442,7 @@ private:
     struct Scratch
     {
         // The filter: a bit for each hash's low bits, set by the movers (seen) and by a
-        // second mover or a loaded name (again).
+        // second mover, a loaded name or an unlisted entry (again).
         std::vector<quint64> seen, again;
         std::vector<NameKey> candidates; // the movers whose bit is set again
         // An open-addressing table of the candidates' names: each slot the name's hash with
@@ -445,9 +466,9 @@ private:
 
     // Finds which of the partition's movers share their new name, and which names stay taken
     // or are left, and notes it in the movers' flags. Only this thread writes these rows'
-    // flags. A filter first: a mover whose bit no other mover and no loaded name sets (nearly
-    // every one) has a name of its own, found without a branch that depends on the names;
-    // the others are grouped exactly.
+    // flags. A filter first: a mover whose bit no other mover, no loaded name and no unlisted
+    // entry sets (nearly every one) has a name of its own, found without a branch that
+    // depends on the names; the others are grouped exactly.
     void markPartition(Scratch &scratch, size_t p)
     {
         const NameKey *movers = m_keys.movers.data() + m_keys.moverStarts[p];
@@ -473,15 +494,18 @@ private:
             const quint32 b = loaded[l].hash & bitMask;
             again[b >> 6] |= seen[b >> 6] & (quint64(1) << (b & 63));
         }
-        const bool unlisted = m_unlisted && !m_unlisted->isEmpty();
+        if (m_unlisted && !m_unlisted->isEmpty()) {
+            const quint32 *const unlisted = m_unlisted->sortedHashes().data();
+            for (size_t u = m_unlistedStarts[p]; u < m_unlistedStarts[p + 1]; ++u) {
+                const quint32 b = unlisted[u] & bitMask;
+                again[b >> 6] |= seen[b >> 6] & (quint64(1) << (b & 63));
+            }
+        }
         scratch.candidates.clear();
         for (size_t k = 0; k < count; ++k) {
             const quint32 b = movers[k].hash & bitMask;
             if (again[b >> 6] & (quint64(1) << (b & 63)))
                 scratch.candidates.push_back(movers[k]);
-            else if (unlisted)
-                if (const quint8 flag = unlistedFlag(movers[k]))
-                    m_flags[movers[k].row] |= flag;
         }
         if (!scratch.candidates.empty())
             groupCandidates(scratch, loaded, loadedCount, bitMask);
@@ -593,6 +617,7 @@ private:
     std::vector<quint8> m_flags;
     std::vector<quint32> m_newHashes, m_loadedHashes;
     const quint32 *m_moverHashes = nullptr; // by row: m_newHashes or the recompute's
+    std::vector<size_t> m_unlistedStarts;   // partitions + 1, into the unlisted sorted hashes
     // Keys by lane and partition: first counts, then where each lane writes next.
     std::vector<size_t> m_moverCounts, m_loadedCounts;
     PartitionedKeys m_keys;

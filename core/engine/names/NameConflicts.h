@@ -50,6 +50,8 @@ public:
     bool ignoresCase() const { return m_ignoreCase; }
     // Whether no folder keeps an entry.
     bool isEmpty() const { return m_hashes.empty(); }
+    // Every kept entry's hash (folderNameHash), in ascending order.
+    const std::vector<quint32> &sortedHashes() const { return m_sortedHashes; }
     // Whether folder holds an entry called name (as the sets compare names).
     bool contains(quint32 folder, const QString &name) const;
     // The same, with hash = folderNameHash(ignoresCase(), folder, name) known.
@@ -85,6 +87,7 @@ private:
     // when no entry is kept.
     std::vector<quint32> m_hashes;
     int m_slotShift = 63; // 64 less the bits of a slot's index
+    std::vector<quint32> m_sortedHashes;
 };
 
 // A name under its hash (folderNameHash): the row it belongs to.

@@ -220,9 +220,10 @@ void NameConflictsTest::unlistedEntriesOnDisk()
 
 void NameConflictsTest::oneUnlistedNameInManyFolders()
 {
-    // The same entry in every folder: its hashes differ by folder only.
+    // The same entry in every folder: its hashes differ by folder only. Enough rows for the
+    // names to be marked in several partitions, each with its own unlisted hashes.
     TestTree tree;
-    constexpr int kFolders = 300;
+    constexpr int kFolders = 600;
     FileRows rows;
     for (int f = 0; f < kFolders; ++f) {
         const QString folder = u"d"_qs + QString::number(f);
