@@ -69,6 +69,8 @@ public:
     bool isEmpty() const { return m_kinds.empty(); }
     std::size_t size() const { return m_kinds.size(); }
 
+    // Every row's RowProblem as one byte, size() of them: for reading many rows at once.
+    const quint8 *kinds() const { return m_kinds.data(); }
     RowProblem kind(std::size_t row) const
     {
         return row < m_kinds.size() ? RowProblem(m_kinds[row]) : RowProblem::None;

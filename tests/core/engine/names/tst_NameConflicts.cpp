@@ -329,6 +329,15 @@ void NameConflictsTest::manyRowsAcrossThreads()
     expected[10] = expected[kRows - 10] = QLatin1Char('D');
     expected[20] = QLatin1Char('E');
     QCOMPARE(marks(rows), expected);
+
+    // Marked again with every new name its own: those marks go, the rule's own mark stays.
+    rows.problems.set(50, RowProblem::RuleFailed, u"no date"_qs);
+    for (size_t i = 0; i < rows.rows.size(); ++i)
+        rows.rows[i].newName = u"fresh"_qs + QString::number(i);
+    markNameConflicts(rows, {});
+    expected.fill(QLatin1Char('.'));
+    expected[50] = QLatin1Char('R');
+    QCOMPARE(marks(rows), expected);
 }
 
 void NameConflictsTest::agreesWithPlainGrouping()
