@@ -20,6 +20,7 @@ private slots:
     void unlistedEntriesOnDisk();
     void oneUnlistedNameInManyFolders();
     void caseVariantsOfEveryLength();
+    void refusedUnitsAtEveryPlace();
     void marksFollowTheNewNames();
     void manyRowsAcrossThreads();
     void agreesWithPlainGrouping();
@@ -277,6 +278,33 @@ void NameConflictsTest::caseVariantsOfEveryLength()
                     hashes.take(rows, i);
                 markNameConflicts(rows, ConflictCheck{true, {}, &hashes, nullptr});
                 QVERIFY2(marks(rows) == variant.marks, qPrintable(name + u' ' + other));
+            }
+}
+
+void NameConflictsTest::refusedUnitsAtEveryPlace()
+{
+    // The recompute's hashes find '/', NUL and half a character in the same pass that hashes
+    // the name, eight units at a time with the last block overlapping: every length and every
+    // place must refuse the name as invalidNameDetail does, and a letter beyond ASCII must not.
+    const QChar units[] = {QLatin1Char('/'), QChar(0), QChar(0xD800), QChar(0xE9)};
+    for (int size = 1; size <= 20; ++size)
+        for (int at = 0; at < size; ++at)
+            for (const QChar unit : units) {
+                QString name(size, QLatin1Char('n'));
+                name[at] = unit;
+                FileRows rows;
+                addRows(rows, {u"f:x"_qs});
+                rows.rows[0].newName = name;
+                const bool refused = !invalidNameDetail(name).isEmpty();
+                QCOMPARE(refused, unit != QChar(0xE9));
+                for (const bool ignoreCase : {false, true}) {
+                    NewNameHashes hashes;
+                    hashes.reset(1, ignoreCase);
+                    hashes.take(rows, 0);
+                    QVERIFY2(hashes.state(0) ==
+                                 (refused ? NewNameHashes::Refused : NewNameHashes::Renamed),
+                             qPrintable(QString::number(size) + u' ' + QString::number(at)));
+                }
             }
 }
 
