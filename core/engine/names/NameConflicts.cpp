@@ -454,8 +454,8 @@ private:
         std::vector<quint8> state;  // by candidate: Shared, and for a first one Kept, Released
     };
 
-    // Whether no other row of the folder has the mover's name: the names are sought among
-    // the unlisted entries only.
+    // Unlisted when an unlisted entry of the mover's folder has its new name, else 0. Asked
+    // only of a mover whose name no row holds or leaves.
     quint8 unlistedFlag(const NameKey &mover) const
     {
         if (!m_unlisted->mayContain(mover.hash))
